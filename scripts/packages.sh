@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Debian packages for building Pallox ("build") or building and testing it ("test").
+set -euo pipefail
+build_packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins)
+test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth dosbox)
+case "${1:-build}" in
+  build) packages=("${build_packages[@]}") ;;
+  test) packages=("${build_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 build|test" >&2; exit 2 ;;
+esac
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${packages[@]}"

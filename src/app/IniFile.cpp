@@ -1,0 +1,447 @@
+#include "app/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+#include <limits>
+
+namespace {
+
+const QByteArray kDefaultLineEnd = QByteArrayLiteral("\r\n");
+
+inline bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+inline bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// Next code point of text at i, case folded; advances i past it.
+inline char32_t nextFolded(const QString &text, qsizetype &i)
+{
+    const char16_t unit = text.at(i).unicode();
+    ++i;
+    if (unit < 0x80)
+        return (unit >= 'A' && unit <= 'Z') ? char32_t(unit + 32) : char32_t(unit);
+    char32_t codePoint = unit;
+    if (QChar::isHighSurrogate(unit) && i < text.size() && text.at(i).isLowSurrogate()) {
+        codePoint = QChar::surrogateToUcs4(unit, text.at(i).unicode());
+        ++i;
+    }
+    return QChar::toCaseFolded(codePoint);
+}
+
+// Values are single lines: a line break inside one would cut the file in two.
+QString withoutLineBreaks(const QString &text)
+{
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            result.append(QLatin1Char(' '));
+        } else {
+            result.append(c);
+        }
+    }
+    return result;
+}
+
+QString trimmedBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && isBlank(text.at(end - 1)))
+        --end;
+    return (begin == 0 && end == text.size()) ? text : text.mid(begin, end - begin);
+}
+
+bool parseDigits(const QString &text, qsizetype begin, int base, quint64 limit, quint64 *value)
+{
+    if (begin >= text.size())
+        return false;
+    quint64 result = 0;
+    for (qsizetype i = begin; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return false;
+        result = result * quint64(base) + quint64(digit);
+        if (result > limit)
+            return false;
+    }
+    *value = result;
+    return true;
+}
+
+} // namespace
+
+IniFile::IniFile(const QString &fileName) : m_fileName(fileName) {}
+
+IniFile IniFile::fromBytes(const QByteArray &bytes)
+{
+    IniFile ini;
+    ini.parse(bytes);
+    return ini;
+}
+
+bool IniFile::FoldedName::equal(const QString &a, const QString &b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (nextFolded(a, i) != nextFolded(b, j))
+            return false;
+    }
+    return i == a.size() && j == b.size();
+}
+
+size_t IniFile::FoldedName::hash(const QString &text, size_t seed)
+{
+    // FNV-1a over the folded code points.
+    quint64 hash = 14695981039346656037ULL ^ quint64(seed);
+    qsizetype i = 0;
+    while (i < text.size()) {
+        hash ^= nextFolded(text, i);
+        hash *= 1099511628211ULL;
+    }
+    return size_t(hash);
+}
+
+bool IniFile::parseInteger(const QString &text, int *value)
+{
+    const QString number = trimmedBlanks(text);
+    qsizetype pos = 0;
+    bool negative = false;
+    if (pos < number.size() && (number.at(pos) == QLatin1Char('-') || number.at(pos) == QLatin1Char('+'))) {
+        negative = number.at(pos) == QLatin1Char('-');
+        ++pos;
+    }
+
+    quint64 magnitude = 0;
+    if (number.mid(pos, 1) == QLatin1String("$")
+        || number.mid(pos, 2).compare(QLatin1String("0x"), Qt::CaseInsensitive) == 0) {
+        // Hexadecimal is a 32-bit pattern, so that colour values with the high byte set
+        // ("$FF000005") read as the negative number they were stored from.
+        pos += number.at(pos) == QLatin1Char('$') ? 1 : 2;
+        if (!parseDigits(number, pos, 16, 0xFFFFFFFFULL, &magnitude))
+            return false;
+        const quint32 pattern = negative ? 0U - quint32(magnitude) : quint32(magnitude);
+        *value = int(qint32(pattern));
+        return true;
+    }
+
+    const quint64 limit = negative ? quint64(std::numeric_limits<int>::max()) + 1
+                                   : quint64(std::numeric_limits<int>::max());
+    if (!parseDigits(number, pos, 10, limit, &magnitude))
+        return false;
+    *value = negative ? int(-qint64(magnitude)) : int(magnitude);
+    return true;
+}
+
+QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    reloadIfChanged();
+    const Entry *entry = findEntry(section, key);
+    return entry ? entry->value : defaultValue;
+}
+
+int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const
+{
+    reloadIfChanged();
+    const Entry *entry = findEntry(section, key);
+    int value;
+    return entry && parseInteger(entry->value, &value) ? value : defaultValue;
+}
+
+bool IniFile::readBool(const QString &section, const QString &key, bool defaultValue) const
+{
+    return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+QStringList IniFile::readSection(const QString &section) const
+{
+    reloadIfChanged();
+    QStringList keys;
+    const int index = m_sectionIndex.value(FoldedName{section}, -1);
+    if (index < 0)
+        return keys;
+    const Section &found = m_sections[size_t(index)];
+    keys.reserve(found.endEntry - found.firstEntry);
+    for (int i = found.firstEntry; i < found.endEntry; ++i)
+        keys.append(m_entries[size_t(i)].key);
+    return keys;
+}
+
+bool IniFile::sectionExists(const QString &section) const
+{
+    reloadIfChanged();
+    return m_sectionIndex.contains(FoldedName{section});
+}
+
+const IniFile::Entry *IniFile::findEntry(const QString &section, const QString &key) const
+{
+    const int sectionIndex = m_sectionIndex.value(FoldedName{section}, -1);
+    if (sectionIndex < 0)
+        return nullptr;
+    const int entryIndex = m_keyIndex.value(KeyName{sectionIndex, FoldedName{key}}, -1);
+    return entryIndex < 0 ? nullptr : &m_entries[size_t(entryIndex)];
+}
+
+void IniFile::forget() const
+{
+    parse(QByteArray());
+    m_size = -1;
+    m_modified = QDateTime();
+}
+
+void IniFile::reloadIfChanged() const
+{
+    if (m_fileName.isEmpty()) {
+        if (!m_loaded)
+            parse(QByteArray());
+        return;
+    }
+    const QFileInfo info(m_fileName);
+    if (!info.isFile()) {
+        if (!m_loaded || m_size != -1)
+            forget();
+        return;
+    }
+    const qint64 size = info.size();
+    const QDateTime modified = info.lastModified();
+    if (m_loaded && size == m_size && modified == m_modified)
+        return;
+
+    // A file that cannot be read reads as a missing one; the next read tries again.
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        forget();
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        forget();
+        return;
+    }
+    parse(bytes);
+    m_size = size;
+    m_modified = modified;
+}
+
+void IniFile::parse(const QByteArray &bytes) const
+{
+    m_raw = bytes;
+    m_entries.clear();
+    m_sections.clear();
+    m_sectionIndex.clear();
+    m_keyIndex.clear();
+    m_lineEnd = kDefaultLineEnd;
+    m_loaded = true;
+
+    const char *data = m_raw.constData();
+    const qsizetype size = m_raw.size();
+    qsizetype pos = 0;
+    if (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
+        pos = 3;
+    m_encoding = TextCodec::isValidUtf8(data + pos, size - pos) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+    const bool utf8 = m_encoding == TextEncoding::Utf8;
+    auto decode = [data, utf8](qsizetype begin, qsizetype end) {
+        while (begin < end && isBlank(data[begin]))
+            ++begin;
+        while (end > begin && isBlank(data[end - 1]))
+            --end;
+        return utf8 ? QString::fromUtf8(data + begin, end - begin)
+                    : TextCodec::decodeWindows1252(data + begin, end - begin);
+    };
+
+    bool lineEndSeen = false;
+    int current = -1; // the section that takes key lines; -1 before any header and in repeats
+    while (pos < size) {
+        Span line;
+        line.start = pos;
+        qsizetype end = pos;
+        while (end < size && data[end] != '\n' && data[end] != '\r')
+            ++end;
+        line.contentEnd = end;
+        line.next = end;
+        if (end < size) {
+            line.next += (data[end] == '\r' && end + 1 < size && data[end + 1] == '\n') ? 2 : 1;
+            if (!lineEndSeen) {
+                m_lineEnd = QByteArray(data + end, line.next - end);
+                lineEndSeen = true;
+            }
+        }
+        pos = line.next;
+
+        qsizetype first = line.start;
+        while (first < end && isBlank(data[first]))
+            ++first;
+        if (first == end || data[first] == ';')
+            continue;
+
+        if (data[first] == '[') {
+            const char *close = static_cast<const char *>(std::memchr(data + first + 1, ']', size_t(end - first - 1)));
+            const qsizetype nameEnd = close ? close - data : end;
+            FoldedName name{decode(first + 1, nameEnd)};
+            if (m_sectionIndex.contains(name)) {
+                current = -1; // the first section of a name wins; a repeat is not read
+                continue;
+            }
+            current = int(m_sections.size());
+            m_sectionIndex.insert(name, current);
+            Section section;
+            section.anchor = line;
+            section.firstEntry = section.endEntry = int(m_entries.size());
+            m_sections.push_back(section);
+            continue;
+        }
+
+        if (current < 0)
+            continue;
+        // A line without '=' is a key with an empty value: hand-written name lists need no '='.
+        const char *equals = static_cast<const char *>(std::memchr(data + first, '=', size_t(end - first)));
+        const qsizetype keyEnd = equals ? equals - data : end;
+        QString key = decode(first, keyEnd);
+        if (key.isEmpty())
+            continue;
+        Section &section = m_sections[size_t(current)];
+        section.anchor = line;
+        KeyName name{current, FoldedName{key}};
+        if (m_keyIndex.contains(name))
+            continue; // the first key of a name wins
+        Entry entry;
+        entry.key = std::move(key);
+        if (equals)
+            entry.value = decode(keyEnd + 1, end);
+        entry.line = line;
+        m_keyIndex.insert(name, int(m_entries.size()));
+        m_entries.push_back(std::move(entry));
+        section.endEntry = int(m_entries.size());
+    }
+}
+
+bool IniFile::fail(const QString &reason)
+{
+    m_lastError = reason;
+    return false;
+}
+
+bool IniFile::loadForWrite()
+{
+    // Read afresh, so that a write never undoes what another program has just changed.
+    const QFileInfo info(m_fileName);
+    if (!info.exists()) {
+        forget();
+        return true;
+    }
+    const QString shownName = QDir::toNativeSeparators(m_fileName);
+    if (info.isDir())
+        return fail(QStringLiteral("Cannot save \"%1\": it is a folder, not a file.").arg(shownName));
+    if (!info.isFile())
+        return fail(QStringLiteral("Cannot save \"%1\": it is not a regular file.").arg(shownName));
+    const qint64 size = info.size();
+    const QDateTime modified = info.lastModified();
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Cannot save \"%1\": it cannot be read (%2).").arg(shownName, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("Cannot save \"%1\": it cannot be read (%2).").arg(shownName, file.errorString()));
+    if (!m_loaded || bytes != m_raw)
+        parse(bytes);
+    m_size = size;
+    m_modified = modified;
+    return true;
+}
+
+QByteArray IniFile::withValue(const QString &section, const QString &key, const QString &value) const
+{
+    const QByteArray keyLine = TextCodec::encode(key + QLatin1Char('=') + value, m_encoding);
+    const int sectionIndex = m_sectionIndex.value(FoldedName{section}, -1);
+
+    if (sectionIndex >= 0) {
+        const int entryIndex = m_keyIndex.value(KeyName{sectionIndex, FoldedName{key}}, -1);
+        if (entryIndex >= 0) {
+            const Entry &entry = m_entries[size_t(entryIndex)];
+            const QByteArray line = TextCodec::encode(entry.key + QLatin1Char('=') + value, m_encoding);
+            return m_raw.left(entry.line.start) + line + m_raw.mid(entry.line.contentEnd);
+        }
+        const Span &anchor = m_sections[size_t(sectionIndex)].anchor;
+        QByteArray updated = m_raw.left(anchor.next);
+        if (anchor.next == anchor.contentEnd)
+            updated += m_lineEnd; // the anchor was the last line and had no line end
+        return updated + keyLine + m_lineEnd + m_raw.mid(anchor.next);
+    }
+
+    QByteArray updated = m_raw;
+    const bool onlyByteOrderMark = updated == QByteArrayLiteral("\xEF\xBB\xBF");
+    if (!updated.isEmpty() && !onlyByteOrderMark && !updated.endsWith('\n') && !updated.endsWith('\r'))
+        updated += m_lineEnd;
+    return updated + TextCodec::encode(QLatin1Char('[') + section + QLatin1Char(']'), m_encoding) + m_lineEnd
+           + keyLine + m_lineEnd;
+}
+
+bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    m_lastError.clear();
+    if (m_fileName.isEmpty())
+        return fail(QStringLiteral("Cannot save: these settings were not read from a file."));
+    const QString shownName = QDir::toNativeSeparators(m_fileName);
+    const QString cleanSection = trimmedBlanks(withoutLineBreaks(section));
+    const QString cleanKey = trimmedBlanks(withoutLineBreaks(key));
+    if (cleanKey.isEmpty())
+        return fail(QStringLiteral("Cannot save \"%1\": the key name is empty.").arg(shownName));
+
+    if (!loadForWrite())
+        return false;
+    const bool existed = m_size >= 0;
+    const QByteArray updated = withValue(cleanSection, cleanKey, withoutLineBreaks(value));
+    if (existed && updated == m_raw)
+        return true;
+
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("Cannot save \"%1\": %2").arg(shownName, file.errorString()));
+    if (file.write(updated) != updated.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(QStringLiteral("Cannot save \"%1\": %2").arg(shownName, reason));
+    }
+    if (!file.commit())
+        return fail(QStringLiteral("Cannot save \"%1\": %2").arg(shownName, file.errorString()));
+
+    parse(updated);
+    const QFileInfo info(m_fileName);
+    m_size = info.size();
+    m_modified = info.lastModified();
+    return true;
+}
+
+bool IniFile::writeInteger(const QString &section, const QString &key, int value)
+{
+    return writeString(section, key, QString::number(value));
+}
+
+bool IniFile::writeBool(const QString &section, const QString &key, bool value)
+{
+    return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}

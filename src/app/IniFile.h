@@ -1,0 +1,109 @@
+#pragma once
+
+#include "app/TextCodec.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// One ini-like file with the private-profile semantics the whole program relies on:
+// section and key names without regard to letter case, the first section and the first key of
+// a name win, values trimmed, no quoting. Reads see changes another program made to the file;
+// writes change one line in place, keep every other line byte for byte, and replace the file
+// atomically.
+class IniFile
+{
+public:
+    explicit IniFile(const QString &fileName);
+
+    const QString &fileName() const { return m_fileName; }
+
+    QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
+    int readInteger(const QString &section, const QString &key, int defaultValue) const;
+    bool readBool(const QString &section, const QString &key, bool defaultValue) const;
+    // Key names of a section in file order; empty for a missing section.
+    QStringList readSection(const QString &section) const;
+    bool sectionExists(const QString &section) const;
+
+    // Each write reaches the disk before it returns. On failure the file is unchanged,
+    // false is returned and lastError() says why.
+    bool writeString(const QString &section, const QString &key, const QString &value);
+    bool writeInteger(const QString &section, const QString &key, int value);
+    bool writeBool(const QString &section, const QString &key, bool value);
+    QString lastError() const { return m_lastError; }
+
+    // Integer rule shared with every ini reader: decimal, or hexadecimal after "$" or "0x".
+    static bool parseInteger(const QString &text, int *value);
+
+    // Parses bytes already read. Used by readers that read a file once and take many keys
+    // from it, such as the library scan.
+    static IniFile fromBytes(const QByteArray &bytes);
+
+private:
+    // A section or key name, hashed and compared by case folding so that a lookup needs no
+    // folded copy of the name.
+    struct FoldedName
+    {
+        QString name;
+        static bool equal(const QString &a, const QString &b);
+        static size_t hash(const QString &text, size_t seed);
+        friend bool operator==(const FoldedName &a, const FoldedName &b) { return equal(a.name, b.name); }
+        friend size_t qHash(const FoldedName &n, size_t seed = 0) { return hash(n.name, seed); }
+    };
+    struct KeyName
+    {
+        int section = -1;
+        FoldedName name;
+        friend bool operator==(const KeyName &a, const KeyName &b)
+        {
+            return a.section == b.section && a.name == b.name;
+        }
+        friend size_t qHash(const KeyName &k, size_t seed = 0) { return qHash(k.name, seed ^ size_t(k.section)); }
+    };
+    // Byte positions of one line in m_raw.
+    struct Span
+    {
+        qsizetype start = 0;
+        qsizetype contentEnd = 0; // where the line end begins
+        qsizetype next = 0;       // start of the following line
+    };
+    struct Entry
+    {
+        QString key;   // as spelled in the file
+        QString value;
+        Span line;
+    };
+    struct Section
+    {
+        Span anchor;          // header or last key line: new keys go after it
+        int firstEntry = 0;   // the section's keys are m_entries[firstEntry, endEntry)
+        int endEntry = 0;
+    };
+
+    IniFile() = default;
+
+    void reloadIfChanged() const;
+    void parse(const QByteArray &bytes) const;
+    void forget() const;
+    const Entry *findEntry(const QString &section, const QString &key) const;
+    bool loadForWrite();
+    QByteArray withValue(const QString &section, const QString &key, const QString &value) const;
+    bool fail(const QString &reason);
+
+    QString m_fileName;
+    QString m_lastError;
+    mutable QByteArray m_raw;                    // the file as last read or written
+    mutable std::vector<Entry> m_entries;        // first occurrence of every key, file order
+    mutable std::vector<Section> m_sections;
+    mutable QHash<FoldedName, int> m_sectionIndex;
+    mutable QHash<KeyName, int> m_keyIndex;      // -> index into m_entries
+    mutable QByteArray m_lineEnd;
+    mutable TextEncoding m_encoding = TextEncoding::Utf8;
+    mutable bool m_loaded = false;
+    mutable qint64 m_size = -1;                  // -1: no readable file
+    mutable QDateTime m_modified;
+};

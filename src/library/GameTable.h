@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// A rectangular table of texts. Row 0 holds the field names; every further row is one game.
+// Rows are stored apart so that sorting and filtering move whole rows cheaply.
+class GameTable
+{
+public:
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    int columnCount() const { return m_columnCount; }
+    // Growing fills with empty cells; a count below 1 becomes 1, as for the grid control
+    // the table stands in for.
+    void setRowCount(int rows);
+    void setColumnCount(int columns);
+    void setSize(int columns, int rows);
+
+    const QString &cell(int column, int row) const;
+    void setCell(int column, int row, const QString &text);
+
+    const std::vector<QString> &row(int row) const { return m_rows[static_cast<size_t>(row)]; }
+    std::vector<QString> &row(int row);
+    void appendRow(std::vector<QString> cells);
+    // Keeps row 0 and the rows for which keep(row) holds, in their order.
+    template <typename Predicate> void keepRows(Predicate keep);
+    void swapRows(int a, int b);
+
+    // Exact comparison with row 0; the later of two equal names wins; none gives column 0.
+    int column(const QString &fieldName) const;
+    // Like column(), but -1 when there is no such column.
+    int findColumn(const QString &fieldName) const;
+    QStringList fieldNames() const;
+
+    int fixedRows() const { return m_fixedRows; }
+    int fixedColumns() const { return m_fixedColumns; }
+    void setFixedRows(int rows) { m_fixedRows = rows; }
+    void setFixedColumns(int columns) { m_fixedColumns = columns; }
+
+    bool operator==(const GameTable &other) const { return m_rows == other.m_rows && m_columnCount == other.m_columnCount; }
+
+private:
+    void invalidateIndex() { m_indexValid = false; }
+    void buildIndex() const;
+
+    std::vector<std::vector<QString>> m_rows{std::vector<QString>(1)};
+    int m_columnCount = 1;
+    // The field names row and the number column stay fixed, as the table is laid out for display.
+    int m_fixedRows = 1;
+    int m_fixedColumns = 1;
+    mutable QHash<QString, int> m_columnIndex;
+    mutable bool m_indexValid = false;
+};
+
+template <typename Predicate> void GameTable::keepRows(Predicate keep)
+{
+    size_t out = 1;
+    for (size_t in = 1; in < m_rows.size(); ++in) {
+        if (keep(static_cast<int>(in))) {
+            if (out != in)
+                m_rows[out] = std::move(m_rows[in]);
+            ++out;
+        }
+    }
+    m_rows.resize(out);
+}

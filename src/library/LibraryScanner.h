@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class SettingsFile;
+struct LibraryState;
+
+// What a scan reports while it runs; the windows decide where it shows.
+class ScanObserver
+{
+public:
+    virtual ~ScanObserver() = default;
+    virtual void categoriesStarted(int /*count*/) {}
+    virtual void categoryStarted(int /*index*/, int /*count*/, const QString & /*name*/) {}
+    virtual void gamesStarted(int /*count*/) {}
+    virtual void gameStarted(int /*index*/) {}
+    virtual void scanFinished() {}
+    // A message for the user ("No Data Found - Please check folders" and the like).
+    virtual void message(const QString & /*text*/) {}
+};
+
+struct FolderDates
+{
+    QString created;   // birth time (or status change time) in universal time
+    QString modified;  // last write in local time
+    bool ok = false;
+};
+
+// Appends the visible sub-folders of a folder, sorted by name without regard to letter case.
+void GetSubDirectories(const QString &folder, QStringList &list);
+// Both dates formatted "yyyy-mm-dd HH:mm"; ok is false when the folder cannot be looked up.
+FolderDates DirectoryDateTimeInfo(const QString &folderPath);
+QString folderInfoError(const QString &folderPath);
+
+// Game ini files larger than this are not game records and are passed over by the scan.
+inline constexpr qint64 MaxGameIniSize = 1024 * 1024;
+
+// Scans the library when ScanPending is set, otherwise restores GridMain from GridComplete.
+void LoadGrid(LibraryState &state, SettingsFile &settings, ScanObserver &observer);
+
+// The columns every scan appends after the settings file's field list.
+QStringList appendedColumns();

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "library/GameTable.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the main window knows of the library for the whole run.
+struct LibraryState
+{
+    GameTable GridMain;      // sorted, filtered working copy that every view reads
+    GameTable GridComplete;  // the whole table in scan or cache order
+
+    bool ScanPending = true;      // the next LoadGrid scans instead of restoring
+    bool StartupLoading = true;   // a running scan reports on the splash screen
+    bool ReloadInProgress = false; // a running scan reports on the main window's gauges
+
+    QString LibraryRoot;          // ends with a separator when we set it
+    QStringList lbDirList;        // category folders, from the settings file
+    QStringList lbSubDirList;     // game folders of the category being scanned
+    QStringList lbGridRead;       // field names in column order
+};

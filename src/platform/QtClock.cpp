@@ -1,0 +1,6 @@
+#include "platform/QtClock.h"
+
+QDateTime QtClock::now() const
+{
+    return QDateTime::currentDateTime();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+class QtClock : public Clock
+{
+public:
+    QDateTime now() const override;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/FileOps.h"
+
+// Moves and deletes game folders on the real file system. None of these ever replaces or
+// merges into something that is already there.
+class QtFileOps : public FileOps
+{
+public:
+    QString moveFolderInto(const QString &folder, const QString &destinationFolder) override;
+    QString moveToTrash(const QString &folder) override;
+    QString copyFileNoOverwrite(const QString &source, const QString &destination) override;
+};

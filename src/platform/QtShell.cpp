@@ -1,0 +1,106 @@
+#include "platform/QtShell.h"
+
+#include "platform/CommandLine.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <utility>
+
+namespace {
+
+// "http://…", "mailto:…", but not a Windows drive letter such as "C:".
+bool looksLikeUrl(const QString &text)
+{
+    static const QRegularExpression scheme(
+        QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return scheme.match(text).hasMatch();
+}
+
+} // namespace
+
+QtShell::QtShell(FailureReporter reportFailure)
+    : m_reportFailure(std::move(reportFailure))
+{
+}
+
+void QtShell::execute(const QString &verb, const QString &program, const QString &parameters,
+                      const QString &workingFolder)
+{
+    // Every verb the program uses ("" and "open") means the default action, so the verb
+    // does not change what happens.
+    Q_UNUSED(verb);
+
+    const QString target = unquoteProgram(program);
+    if (target.isEmpty()) {
+        reportFailure(program, QStringLiteral("no program or document was given"));
+        return;
+    }
+
+    if (looksLikeUrl(target)) {
+        if (!QDesktopServices::openUrl(QUrl(target)))
+            reportFailure(target, QStringLiteral("no program is set up to open it"));
+        return;
+    }
+
+    QString folder = workingFolder;
+    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (folder.isEmpty()) {
+        folder = QDir::currentPath();
+    } else if (!QFileInfo(folder).isDir()) {
+        reportFailure(target, QStringLiteral("the working folder \"%1\" does not exist")
+                                  .arg(QDir::toNativeSeparators(workingFolder)));
+        return;
+    }
+
+    QString path = target;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString resolved;
+    if (!path.contains(QLatin1Char('/'))) {
+        // A bare name is a program on the search path first, as typed on a command line.
+        resolved = QStandardPaths::findExecutable(path);
+    }
+    if (resolved.isEmpty())
+        resolved = QDir(folder).absoluteFilePath(path);
+
+    const QFileInfo info(resolved);
+    if (!info.exists()) {
+        reportFailure(target, QStringLiteral("no such file or folder"));
+        return;
+    }
+
+    if (info.isFile() && info.isExecutable()) {
+        QProcess process;
+        process.setProgram(info.absoluteFilePath());
+        process.setArguments(splitCommandLine(parameters));
+        process.setWorkingDirectory(folder);
+        if (!process.startDetached()) {
+            QString reason = process.errorString();
+            if (reason.isEmpty() || reason == QLatin1String("Unknown error"))
+                reason = QStringLiteral("the system could not start it");
+            reportFailure(target, reason);
+        }
+        return;
+    }
+
+    // Arguments can only reach a program; handing a plain file to its viewer would drop
+    // them without a word, so that is reported instead.
+    if (!parameters.trimmed().isEmpty() && !info.isDir()) {
+        reportFailure(target, QStringLiteral("it is not an executable program"));
+        return;
+    }
+
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())))
+        reportFailure(target, QStringLiteral("no program is set up to open it"));
+}
+
+void QtShell::reportFailure(const QString &program, const QString &reason) const
+{
+    if (m_reportFailure)
+        m_reportFailure(QStringLiteral("Could not start \"%1\": %2").arg(program, reason));
+}

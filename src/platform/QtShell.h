@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Shell.h"
+
+#include <QString>
+
+#include <functional>
+
+// Starts programs without a command interpreter and hands everything else (documents,
+// folders, web addresses) to the desktop's default handler.
+class QtShell : public Shell
+{
+public:
+    // Told, with a sentence for the user, when something could not be started at all.
+    using FailureReporter = std::function<void(const QString &)>;
+
+    explicit QtShell(FailureReporter reportFailure);
+
+    void execute(const QString &verb, const QString &program, const QString &parameters,
+                 const QString &workingFolder) override;
+
+private:
+    void reportFailure(const QString &program, const QString &reason) const;
+
+    FailureReporter m_reportFailure;
+};

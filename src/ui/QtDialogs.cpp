@@ -1,0 +1,135 @@
+#include "ui/QtDialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace {
+
+const QString &boxTitle()
+{
+    static const QString title = QStringLiteral("PALLOX");
+    return title;
+}
+
+bool askOkCancel(QWidget *owner, QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, boxTitle(), text, QMessageBox::Ok | QMessageBox::Cancel, owner);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+// The patterns of one "Description (*.a *.b)" filter, lower-cased.
+QStringList patternsOf(const QString &filter)
+{
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = filter.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close < open)
+        return {};
+    return filter.mid(open + 1, close - open - 1)
+        .toLower()
+        .split(QRegularExpression(QStringLiteral("[\\s;]+")), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+QtDialogs::QtDialogs(QWidget *owner)
+    : m_owner(owner)
+{
+}
+
+void QtDialogs::setOwner(QWidget *owner)
+{
+    m_owner = owner;
+}
+
+void QtDialogs::message(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+bool QtDialogs::confirm(const QString &text)
+{
+    return askOkCancel(m_owner, QMessageBox::Question, text);
+}
+
+bool QtDialogs::confirmWarning(const QString &text)
+{
+    return askOkCancel(m_owner, QMessageBox::Warning, text);
+}
+
+QString QtDialogs::browseFolder(const QString &title)
+{
+    return QFileDialog::getExistingDirectory(m_owner, title, QString(),
+                                             QFileDialog::ShowDirsOnly);
+}
+
+QString QtDialogs::openFile(const QString &title, const QString &filter,
+                            const QString &initialFolder)
+{
+    return QFileDialog::getOpenFileName(m_owner, title, initialFolder, fileDialogFilter(filter));
+}
+
+QString QtDialogs::saveFile(const QString &title, const QString &filter,
+                            const QString &initialFolder)
+{
+    // The typed name is taken as it is: no extension is added and an existing file is
+    // confirmed by the dialog itself.
+    return QFileDialog::getSaveFileName(m_owner, title, initialFolder, fileDialogFilter(filter));
+}
+
+std::optional<QColor> QtDialogs::chooseColor(const QColor &initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, m_owner);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QFont> QtDialogs::chooseFont(const QFont &initial)
+{
+    bool accepted = false;
+    const QFont chosen = QFontDialog::getFont(&accepted, initial, m_owner);
+    if (!accepted)
+        return std::nullopt;
+    return chosen;
+}
+
+QString QtDialogs::fileDialogFilter(const QString &filter)
+{
+    QStringList filters;
+    if (filter.contains(QLatin1Char('|'))) {
+        const QStringList parts = filter.split(QLatin1Char('|'));
+        for (qsizetype i = 0; i < parts.size(); i += 2) {
+            const QString description = parts.at(i).trimmed();
+            const QString patterns = i + 1 < parts.size() ? parts.at(i + 1).trimmed() : QString();
+            if (description.contains(QLatin1Char('(')) || patterns.isEmpty())
+                filters.append(description);
+            else
+                filters.append(description + QStringLiteral(" (")
+                               + QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' '))
+                               + QLatin1Char(')'));
+        }
+    } else {
+        filters = filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    }
+
+#ifndef Q_OS_WIN
+    bool hasAll = false;
+    bool programsOnly = !filters.isEmpty();
+    for (const QString &one : std::as_const(filters)) {
+        const QStringList patterns = patternsOf(one);
+        if (patterns.contains(QStringLiteral("*")))
+            hasAll = true;
+        if (patterns != QStringList{QStringLiteral("*.exe")})
+            programsOnly = false;
+    }
+    if (programsOnly && !hasAll)
+        filters.append(QStringLiteral("All files (*)"));
+#endif
+    return filters.join(QStringLiteral(";;"));
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "library/LibraryScanner.h"
+
+class Dialogs;
+class TfrmSplashScreen;
+struct LibraryState;
+
+// Shows a running scan's progress on the splash screen while the program starts, and its
+// messages in message boxes.
+class SplashScanObserver : public ScanObserver
+{
+public:
+    SplashScanObserver(const LibraryState &state, TfrmSplashScreen *splash, Dialogs &dialogs);
+
+    void categoriesStarted(int count) override;
+    void categoryStarted(int index, int count, const QString &name) override;
+    void gamesStarted(int count) override;
+    void gameStarted(int index) override;
+    void scanFinished() override;
+    void message(const QString &text) override;
+
+private:
+    const LibraryState &m_state;
+    TfrmSplashScreen *m_splash;
+    Dialogs &m_dialogs;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// Answers every question from a script and remembers what was shown.
+class FakeDialogs : public Dialogs
+{
+public:
+    void message(const QString &text) override;
+    bool confirm(const QString &text) override;
+    bool confirmWarning(const QString &text) override;
+    QString browseFolder(const QString &title) override;
+    QString openFile(const QString &title, const QString &filter,
+                     const QString &initialFolder) override;
+    QString saveFile(const QString &title, const QString &filter,
+                     const QString &initialFolder) override;
+    std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
+
+    // Answers to confirm and confirmWarning, taken from the front; `defaultAnswer` once
+    // the queue is empty.
+    std::deque<bool> confirmAnswers;
+    bool defaultAnswer = true;
+    // What browseFolder returns; empty means the user cancelled.
+    QString folder;
+    // What the file dialogs return; empty means cancelled.
+    QString openFileName;
+    QString saveFileName;
+    std::optional<QColor> color;
+    std::optional<QFont> font;
+
+    QStringList messages;
+    QStringList questions;
+    QStringList folderTitles;
+    // The filter and initial folder of every file dialog, open and save alike.
+    QStringList fileFilters;
+    QStringList fileInitialFolders;
+    int colorRequests = 0;
+    int fontRequests = 0;
+};
