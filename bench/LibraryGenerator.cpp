@@ -1,0 +1,330 @@
+#include "LibraryGenerator.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QStringList>
+
+#include <array>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Words = std::vector<const char *>;
+
+const Words kCategories = {"Adventure", "Action",     "Strategy",    "Puzzle",
+                           "Sports",    "Simulation", "RolePlaying", "Racing"};
+
+// The field list of the settings file that ships with the program.
+const Words kFields = {"Number",     "Name",       "Year",       "Developer",      "Publisher",  "Genre",
+                       "SubGenre",   "SubGenre2",  "Designer",   "Designer2",      "Platform",   "Series",
+                       "Series2",    "Manual",     "Executable", "DBConf/ScummID", "Emulator",   "Setup",
+                       "Front01",    "Back01",     "Media01",    "Screen01",       "Title01",    "Extra1",
+                       "Extra2",     "Extra3",     "Extra4",     "Extra5",         "ExtraLink1", "ExtraLink2",
+                       "ExtraLink3", "ExtraLink4", "ExtraLink5", "About",          "Folder",     "Subfolder"};
+
+const Words kAdjectives = {"Iron",      "Silent",    "Crimson", "Lost",     "Hidden",   "Frozen",  "Golden",
+                           "Broken",    "Electric",  "Savage",  "Twilight", "Hollow",   "Burning", "Emerald",
+                           "Shadow",    "Forgotten", "Rusty",   "Cosmic",   "Distant",  "Wicked",  "Brave",
+                           "Sunken",    "Endless",   "Neon",    "Velvet",   "Stone",    "Thunder", "Mystic",
+                           "Clockwork", "Paper",     "Glass",   "Copper",   "Midnight", "Wild",    "Quiet",
+                           "Scarlet",   "Amber",     "Phantom", "Northern", "Little"};
+const Words kNouns = {"Castle",     "Empire",  "Voyage",    "Legacy",   "Kingdom", "Circuit",    "Harbour",
+                      "Station",    "Orchard", "Citadel",   "Frontier", "Dungeon", "Lantern",    "Meridian",
+                      "Garden",     "Rally",   "League",    "Colony",   "Tower",   "Desert",     "Galaxy",
+                      "Engine",     "Island",  "Labyrinth", "Fortress", "Crusade", "Mirror",     "Quest",
+                      "Sector",     "Canyon",  "Dynasty",   "Heist",    "Pilot",   "Knight",     "Wizard",
+                      "Detective",  "Courier", "Runner",    "Raider",   "Baron",   "Patrol",     "Odyssey",
+                      "Chronicle",  "Tactics", "Arena",     "Derby",    "Outpost", "Expedition", "Siege",
+                      "Carnival",   "Reef",    "Abyss",     "Summit",   "Tide",    "Pioneer",    "Vault",
+                      "Tournament", "Harvest", "Nebula",    "Grid"};
+const Words kPlaces = {"Ashvale",       "the Deep",    "Kessel",       "Mirewood",     "the North",
+                       "Tarrow",        "Brightwater", "the Moon",     "Old Harbour",  "Greyhaven",
+                       "the Spires",    "Calder",      "Eastmarch",    "the Last Sea", "Vellum",
+                       "Dunmore",       "the Wastes",  "Lumen",        "Orrin",        "the Isles",
+                       "Farrow",        "Saltmere",    "the Void",     "Hollowfen",    "Castamere",
+                       "the Red Sands", "Quill",       "Brackenridge", "Norwick",      "Zephyr"};
+const Words kSuffixes = {
+    "", "", "", "", " II", " III", " Deluxe", " 2000", ": Special Edition", ": The Return", " Gold", " 64"};
+const Words kSyllables = {"Ar",  "Bel", "Cor", "Dra", "El",  "Fen", "Gal", "Hy",  "Ix", "Jor", "Kal", "Lum",
+                          "Mor", "Nex", "Or",  "Pra", "Quo", "Ryn", "Sol", "Tor", "Ul", "Vex", "Wyn", "Zen"};
+const Words kCompanySuffixes = {" Software", " Games",       " Interactive", " Studios", " Entertainment",
+                                " Soft",     " Productions", " Digital",     " Works",   " Labs"};
+const Words kFirstNames = {"Ada",   "Bram",   "Clara",   "Dmitri", "Elin", "Farid",  "Greta",
+                           "Hugo",  "Ines",   "Jonas",   "Kenji",  "Lena", "Marco",  "Nadia",
+                           "Oskar", "Priya",  "Quentin", "Rosa",   "Sven", "Tamsin", "Ulrich",
+                           "Vera",  "Walter", "Yusuf",   "Zoe"};
+const Words kLastNames = {"Ahlquist", "Brisk",  "Castell",  "Dunmore", "Eriksen", "Falk",
+                          "Holm",     "Ishida", "Jansen",   "Kowal",   "Lind",    "Marsh",
+                          "Novak",    "Orley",  "Petrov",   "Quinn",   "Rossi",   "Solberg",
+                          "Tanaka",   "Ulm",    "Vossberg", "Weller",  "Yilmaz",  "Zeller"};
+
+struct GenreInfo
+{
+    const char *genre;
+    Words subGenres;
+};
+// One genre per category, in the order of kCategories.
+const std::array<GenreInfo, 8> kGenres = {{
+    {"Adventure", {"Point and Click", "Text Adventure", "Graphic Adventure", "Interactive Fiction"}},
+    {"Action", {"Platform", "Shoot em up", "Beat em up", "Run and Gun", "Maze"}},
+    {"Strategy", {"Turn-based", "Real-time", "Wargame", "Economic", "4X"}},
+    {"Puzzle", {"Falling Blocks", "Logic", "Match Three", "Sokoban", "Word"}},
+    {"Sports", {"Football", "Tennis", "Golf", "Ice Hockey", "Boxing"}},
+    {"Simulation", {"Flight", "Space", "City Building", "Submarine", "Train"}},
+    {"Role-Playing", {"Dungeon Crawler", "Party Based", "Action RPG", "Roguelike"}},
+    {"Racing", {"Formula", "Rally", "Kart", "Motorbike", "Futuristic"}},
+}};
+
+struct PlatformInfo
+{
+    const char *platform;
+    const char *emulator;
+    const char *extension;
+    int firstYear;
+    int lastYear;
+};
+const std::array<PlatformInfo, 10> kPlatforms = {{
+    {"DOS", "DOSBox", ".EXE", 1981, 1999},
+    {"DOS", "DOSBox", ".EXE", 1985, 1997}, // listed twice: most collections lean this way
+    {"Amiga", "FS-UAE", ".adf", 1985, 1996},
+    {"Commodore 64", "MESS", ".d64", 1982, 1992},
+    {"SNES", "SNES", ".sfc", 1990, 1998},
+    {"NES", "NES", ".nes", 1985, 1995},
+    {"Arcade", "MAME", ".zip", 1978, 2000},
+    {"Game Boy Advance", "GBA", ".gba", 2001, 2008},
+    {"Atari 2600", "2600", ".a26", 1977, 1990},
+    {"Windows 3.x", "", ".EXE", 1990, 1997},
+}};
+
+class Random
+{
+  public:
+    explicit Random(unsigned seed) : m_engine(seed) {}
+    int below(int n) { return static_cast<int>(m_engine() % static_cast<unsigned>(n)); }
+    bool chance(int percent) { return below(100) < percent; }
+    const char *pick(const Words &words)
+    {
+        return words[static_cast<size_t>(below(static_cast<int>(words.size())))];
+    }
+    // Small indices far more often than large ones, as a few companies make most games.
+    int skewedBelow(int n)
+    {
+        const double u = (m_engine() & 0xffffff) / double(0x1000000);
+        return static_cast<int>(u * u * n);
+    }
+
+  private:
+    std::mt19937 m_engine;
+};
+
+QString companyName(Random &random, QSet<QString> &taken)
+{
+    for (;;) {
+        QString name =
+            QLatin1String(random.pick(kSyllables)) + QString::fromLatin1(random.pick(kSyllables)).toLower();
+        if (random.chance(40))
+            name += QString::fromLatin1(random.pick(kSyllables)).toLower();
+        name += QLatin1String(random.pick(kCompanySuffixes));
+        if (taken.contains(name))
+            name += QLatin1Char(' ') + QString::number(taken.size());
+        if (!taken.contains(name)) {
+            taken.insert(name);
+            return name;
+        }
+    }
+}
+
+QString personName(Random &random)
+{
+    return QLatin1String(random.pick(kFirstNames)) + QLatin1Char(' ') +
+           QLatin1String(random.pick(kLastNames));
+}
+
+QString gameName(Random &random)
+{
+    QString name =
+        QLatin1String(random.pick(kAdjectives)) + QLatin1Char(' ') + QLatin1String(random.pick(kNouns));
+    if (random.chance(45))
+        name += QLatin1String(" of ") + QLatin1String(random.pick(kPlaces));
+    if (random.chance(25))
+        name = QLatin1String("The ") + name;
+    return name + QLatin1String(random.pick(kSuffixes));
+}
+
+QString fileStem(const QString &name)
+{
+    QString stem;
+    stem.reserve(name.size());
+    for (const QChar c : name)
+        if (c.isLetterOrNumber() && c.unicode() < 128)
+            stem += c;
+    return stem;
+}
+
+struct Game
+{
+    QString name;
+    QString developer;
+    QString publisher;
+    QString designer;
+    QString series;
+    const char *platform = nullptr;
+    int category = 0;
+    int subGenre = 0;
+    int year = 0;
+};
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+void addKey(QByteArray &out, const char *key, const QString &value)
+{
+    out += key;
+    out += '=';
+    out += value.toUtf8();
+    out += "\r\n";
+}
+
+QByteArray settingsFile(const QString &root)
+{
+    QByteArray out = "[Main]\r\n";
+    addKey(out, "VADPath",
+           QDir::fromNativeSeparators(root).endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+    out += "\r\n[Subfolders]\r\n";
+    for (const char *category : kCategories)
+        addKey(out, category, QString());
+    out += "\r\n[Fields]\r\n";
+    for (const char *field : kFields)
+        addKey(out, field, QString());
+    return out;
+}
+
+} // namespace
+
+bool generateLibrary(const QString &root, int games, int developers, unsigned seed)
+{
+    Random random(seed);
+    QDir rootDir(root);
+    if (!rootDir.mkpath(QStringLiteral("Games")))
+        return false;
+    if (!writeFile(rootDir.filePath(QStringLiteral("PALLOX.ini")), settingsFile(root)))
+        return false;
+    const QString gamesFolder = rootDir.filePath(QStringLiteral("Games"));
+    for (const char *category : kCategories)
+        if (!QDir(gamesFolder).mkpath(QLatin1String(category)))
+            return false;
+
+    QSet<QString> takenCompanies;
+    QStringList developerNames;
+    for (int i = 0; i < qMax(1, developers); ++i)
+        developerNames << companyName(random, takenCompanies);
+    QStringList publisherNames;
+    for (int i = 0; i < qMax(1, developers / 4); ++i)
+        publisherNames << companyName(random, takenCompanies);
+
+    std::vector<Game> made;
+    made.reserve(static_cast<size_t>(games));
+    QDir dir;
+    QByteArray ini;
+    for (int n = 0; n < games; ++n) {
+        const PlatformInfo *platformPick =
+            &kPlatforms[static_cast<size_t>(random.below(static_cast<int>(kPlatforms.size())))];
+        Game game;
+        // About one game in five is another platform's copy of a game already in the library.
+        const bool port = !made.empty() && random.chance(20);
+        if (port) {
+            game = made[static_cast<size_t>(random.below(static_cast<int>(made.size())))];
+            while (qstrcmp(platformPick->platform, game.platform) == 0)
+                platformPick =
+                    &kPlatforms[static_cast<size_t>(random.below(static_cast<int>(kPlatforms.size())))];
+            game.year += random.below(3);
+        } else {
+            game.name = gameName(random);
+            game.developer = developerNames[random.skewedBelow(static_cast<int>(developerNames.size()))];
+            game.publisher =
+                random.chance(30)
+                    ? game.developer
+                    : publisherNames[random.skewedBelow(static_cast<int>(publisherNames.size()))];
+            game.designer = personName(random);
+            game.series = random.chance(30)
+                              ? QString::fromLatin1(random.pick(kNouns)) + QLatin1String(" Saga")
+                              : QString();
+            game.category = random.below(static_cast<int>(kCategories.size()));
+            game.subGenre =
+                random.below(static_cast<int>(kGenres[static_cast<size_t>(game.category)].subGenres.size()));
+            game.year =
+                platformPick->firstYear + random.below(platformPick->lastYear - platformPick->firstYear + 1);
+            game.platform = platformPick->platform;
+            made.push_back(game);
+        }
+        const PlatformInfo &platform = *platformPick;
+        const GenreInfo &genre = kGenres[static_cast<size_t>(game.category)];
+        const QString stem = fileStem(game.name);
+        const QString folderName = stem + QLatin1Char('-') + QString::number(n, 36);
+        const QString gameFolder = gamesFolder + QLatin1Char('/') +
+                                   QLatin1String(kCategories[static_cast<size_t>(game.category)]) +
+                                   QLatin1Char('/') + folderName;
+        const QString metaFolder = gameFolder + QStringLiteral("/Pallox");
+        const QString iniFolder = metaFolder + QStringLiteral("/IniFile");
+        if (!dir.mkdir(gameFolder) || !dir.mkdir(metaFolder) || !dir.mkdir(iniFolder))
+            return false;
+
+        const QString exe = stem.left(8).toUpper() + QLatin1String(platform.extension);
+        const bool dosbox = qstrcmp(platform.emulator, "DOSBox") == 0;
+        static const char *const kRatings[] = {"", "", "", "*", "**", "***", "****", "*****", "Love", "Hate"};
+        ini.clear();
+        ini += "[Main]\r\n";
+        addKey(ini, "Number", QString::number(n + 1));
+        addKey(ini, "Name", game.name);
+        addKey(ini, "Year", QString::number(game.year));
+        addKey(ini, "Developer", game.developer);
+        addKey(ini, "Publisher", game.publisher);
+        addKey(ini, "Genre", QLatin1String(genre.genre));
+        addKey(ini, "SubGenre", QLatin1String(genre.subGenres[static_cast<size_t>(game.subGenre)]));
+        addKey(ini, "SubGenre2", random.chance(40) ? QLatin1String(random.pick(genre.subGenres)) : QString());
+        addKey(ini, "Designer", game.designer);
+        addKey(ini, "Designer2", random.chance(30) ? personName(random) : QString());
+        addKey(ini, "Platform", QLatin1String(platform.platform));
+        addKey(ini, "Series", game.series);
+        addKey(ini, "Series2", QString());
+        addKey(ini, "Rating", QLatin1String(kRatings[random.below(10)]));
+        addKey(ini, "Emulator", QLatin1String(platform.emulator));
+        addKey(ini, "Executable", exe);
+        addKey(ini, "Setup", dosbox && random.chance(40) ? QStringLiteral("SETUP.EXE") : QString());
+        addKey(ini, "DBConf/ScummID", dosbox ? stem.left(8).toLower() + QLatin1String(".conf") : QString());
+        addKey(ini, "CustomEmuPath", QString());
+        addKey(ini, "Manual", random.chance(50) ? stem + QLatin1String("-Manual.pdf") : QString());
+        addKey(ini, "Front01", stem + QLatin1String("-front.jpg"));
+        addKey(ini, "Back01", random.chance(50) ? stem + QLatin1String("-back.jpg") : QString());
+        addKey(ini, "Title01", stem + QLatin1String("-title.png"));
+        addKey(ini, "Screen01", stem + QLatin1String("-screen.png"));
+        addKey(ini, "Media01", random.chance(40) ? stem + QLatin1String("-disk.png") : QString());
+        addKey(ini, "Adv01", random.chance(10) ? stem + QLatin1String("-advert.jpg") : QString());
+        addKey(ini, "About", stem + QLatin1String(".txt"));
+        const int extras = random.below(4);
+        static const char *const kExtraKeys[][2] = {{"Extra1", "ExtraLink1"},
+                                                    {"Extra2", "ExtraLink2"},
+                                                    {"Extra3", "ExtraLink3"},
+                                                    {"Extra4", "ExtraLink4"},
+                                                    {"Extra5", "ExtraLink5"}};
+        static const char *const kExtraTitles[] = {"Map", "Reference Card", "Hint Book", "Soundtrack"};
+        for (int e = 0; e < 5; ++e) {
+            const bool used = e < extras;
+            addKey(ini, kExtraKeys[e][0], used ? QLatin1String(kExtraTitles[e]) : QString());
+            addKey(ini, kExtraKeys[e][1],
+                   used ? stem + QLatin1Char('-') + QString::number(e + 1) + QLatin1String(".pdf")
+                        : QString());
+        }
+        addKey(ini, "OtherPlatform1", QString());
+        addKey(ini, "OtherPlatformFile1", QString());
+        if (!writeFile(iniFolder + QLatin1Char('/') + stem + QLatin1String(".ini"), ini))
+            return false;
+    }
+    return true;
+}

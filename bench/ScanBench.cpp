@@ -1,0 +1,196 @@
+// How long a library scan takes against the floor set by the file system (listing the folders and
+// reading every game ini file, nothing more), and what loading the data cache of a very large
+// library costs in time and memory.
+
+#include "LibraryGenerator.h"
+
+#include "app/SettingsFile.h"
+#include "library/GameTable.h"
+#include "library/GridTextFile.h"
+#include "library/LibraryScanner.h"
+#include "library/LibraryState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+
+namespace {
+
+constexpr unsigned kSeed = 1987;
+
+class QuietObserver : public ScanObserver
+{
+};
+
+// A generated library on disk, removed when the process ends. std::filesystem removes a tree of
+// a hundred thousand folders several times faster than QDir::removeRecursively.
+struct GeneratedLibrary
+{
+    QString root;
+    ~GeneratedLibrary()
+    {
+        std::error_code ignored;
+        if (!root.isEmpty())
+            std::filesystem::remove_all(QFile::encodeName(root).toStdString(), ignored);
+    }
+};
+
+// Generating a library takes longer than scanning it, so each size is made once per process.
+const QString &libraryRoot(int games)
+{
+    static std::map<int, std::unique_ptr<GeneratedLibrary>> libraries;
+    auto found = libraries.find(games);
+    if (found != libraries.end())
+        return found->second->root;
+    auto library = std::make_unique<GeneratedLibrary>();
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/pallox-bench-XXXXXX"));
+    if (dir.isValid()) {
+        dir.setAutoRemove(false);
+        const QString path = dir.path();
+        if (generateLibrary(path, games, qMax(10, games / 40), kSeed))
+            library->root = path;
+        else
+            std::filesystem::remove_all(QFile::encodeName(path).toStdString());
+    }
+    return (libraries[games] = std::move(library))->root;
+}
+
+// Kilobytes of a "VmRSS:"-style line of /proc/self/status; 0 where there is no such file.
+qint64 statusKilobytes(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(static_cast<int>(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
+    return 0;
+}
+
+// Lets the peak of one phase be measured apart from the phases before it (Linux only).
+void resetPeakMemory()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+}
+
+void BM_ReadIniFilesOnly(benchmark::State &state)
+{
+    const int games = static_cast<int>(state.range(0));
+    const QString &root = libraryRoot(games);
+    if (root.isEmpty()) {
+        state.SkipWithError("could not generate the library");
+        return;
+    }
+    const QStringList categories = SettingsFile(root + QStringLiteral("/PALLOX.ini")).subfolders();
+    const QStringList iniPattern{QStringLiteral("*.ini")};
+    int files = 0;
+    for (auto _ : state) {
+        qint64 bytes = 0;
+        files = 0;
+        for (const QString &category : categories) {
+            const QDir categoryDir(root + QStringLiteral("/Games/") + category);
+            const QStringList gameFolders =
+                categoryDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+            for (const QString &gameFolder : gameFolders) {
+                const QDir iniDir(categoryDir.filePath(gameFolder) + QStringLiteral("/Pallox/IniFile"));
+                for (const QString &iniName :
+                     iniDir.entryList(iniPattern, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+                    QFile file(iniDir.filePath(iniName));
+                    if (file.open(QIODevice::ReadOnly)) {
+                        bytes += file.readAll().size();
+                        ++files;
+                    }
+                }
+            }
+        }
+        benchmark::DoNotOptimize(bytes);
+    }
+    if (files != games)
+        state.SkipWithError("the library does not hold one ini file per game");
+    state.SetItemsProcessed(state.iterations() * games);
+}
+
+void BM_LoadGridScan(benchmark::State &state)
+{
+    const int games = static_cast<int>(state.range(0));
+    const QString &root = libraryRoot(games);
+    if (root.isEmpty()) {
+        state.SkipWithError("could not generate the library");
+        return;
+    }
+    SettingsFile settings(root + QStringLiteral("/PALLOX.ini"));
+    QuietObserver observer;
+    LibraryState library;
+    for (auto _ : state) {
+        library.lbDirList = settings.subfolders();
+        library.ScanPending = true;
+        library.StartupLoading = false;
+        library.ReloadInProgress = false;
+        LoadGrid(library, settings, observer);
+        benchmark::DoNotOptimize(library.GridComplete.rowCount());
+    }
+    if (library.GridMain.rowCount() != games + 1)
+        state.SkipWithError("the scan did not find every game");
+    state.SetItemsProcessed(state.iterations() * games);
+}
+
+void BM_LoadDataCache(benchmark::State &state)
+{
+    const int games = static_cast<int>(state.range(0));
+    const QString &root = libraryRoot(games);
+    if (root.isEmpty()) {
+        state.SkipWithError("could not generate the library");
+        return;
+    }
+    const QString cachePath = root + QStringLiteral("/DataCache.txt");
+    if (!QFileInfo::exists(cachePath)) {
+        // The cache is written by a real scan, so that it holds what users' caches hold.
+        SettingsFile settings(root + QStringLiteral("/PALLOX.ini"));
+        QuietObserver observer;
+        LibraryState library;
+        library.lbDirList = settings.subfolders();
+        library.StartupLoading = false;
+        LoadGrid(library, settings, observer);
+    }
+
+    const qint64 residentBefore = statusKilobytes("VmRSS:");
+    resetPeakMemory();
+    int rows = 0;
+    for (auto _ : state) {
+        GameTable grid;
+        const GridFileResult result = LoadStringGrid(grid, cachePath);
+        if (!result.ok()) {
+            state.SkipWithError("the data cache could not be loaded");
+            break;
+        }
+        rows = grid.rowCount();
+        benchmark::DoNotOptimize(rows);
+    }
+    const qint64 peak = statusKilobytes("VmHWM:");
+    if (rows != 0 && rows != games + 1)
+        state.SkipWithError("the data cache does not hold every game");
+    state.SetItemsProcessed(state.iterations() * games);
+    state.counters["cache_MiB"] = static_cast<double>(QFileInfo(cachePath).size()) / (1024.0 * 1024.0);
+    state.counters["rss_before_MiB"] = static_cast<double>(residentBefore) / 1024.0;
+    state.counters["peak_MiB"] = static_cast<double>(peak) / 1024.0;
+    state.counters["load_peak_MiB"] = static_cast<double>(peak - residentBefore) / 1024.0;
+}
+
+} // namespace
+
+// Each size's plain read and full scan are registered next to each other so that the report
+// shows them side by side.
+BENCHMARK(BM_ReadIniFilesOnly)->Arg(1000)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadGridScan)->Arg(1000)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadIniFilesOnly)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadGridScan)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadDataCache)->Arg(50000)->Iterations(3)->Unit(benchmark::kMillisecond);

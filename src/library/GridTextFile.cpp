@@ -1,0 +1,370 @@
+#include "library/GridTextFile.h"
+
+#include "app/TextCodec.h"
+#include "library/GameTable.h"
+
+#include <QFile>
+#include <QFileDevice>
+#include <QHash>
+#include <QSaveFile>
+#include <QByteArrayView>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+namespace {
+
+QString deviceName(const QIODevice &device)
+{
+    if (const auto *file = qobject_cast<const QFileDevice *>(&device))
+        return file->fileName();
+    return QString();
+}
+
+GridFileResult failure(GridFileResult::Status status, const QString &text)
+{
+    GridFileResult result;
+    result.status = status;
+    result.error = text;
+    return result;
+}
+
+GridFileResult damaged(const QString &fileName, const QString &reason)
+{
+    return failure(GridFileResult::Status::Damaged,
+                   QStringLiteral("The data cache \"%1\" is damaged: %2").arg(fileName, reason));
+}
+
+// Walks the lines of the file's bytes; CR LF, LF and CR all end a line, and a file that ends
+// without a line end still has its last line. Works on bytes so that a text repeated down a
+// column is recognised, and decoded, only once.
+class LineReader
+{
+public:
+    LineReader(const char *data, qsizetype size) : m_data(data), m_size(size) {}
+
+    bool atEnd() const { return m_pos >= m_size; }
+
+    QByteArrayView next()
+    {
+        const qsizetype start = m_pos;
+        // Where the next CR and the next LF are is remembered until we pass them, so that a file
+        // with only one kind of line end is not searched to its end for the other on every line.
+        if (m_nextLf < start)
+            m_nextLf = find('\n', start);
+        if (m_nextCr < start)
+            m_nextCr = find('\r', start);
+        const qsizetype end = std::min(m_nextLf, m_nextCr);
+        m_pos = end;
+        if (end < m_size)
+            m_pos += (m_data[end] == '\r' && end + 1 < m_size && m_data[end + 1] == '\n') ? 2 : 1;
+        return QByteArrayView(m_data + start, end - start);
+    }
+
+    // Counts the lines still to come, but stops once `enough` were seen: all a caller needs to
+    // know is whether the file holds what its counts promise.
+    qint64 countUpTo(qint64 enough) const
+    {
+        LineReader probe(*this);
+        qint64 count = 0;
+        while (count < enough && !probe.atEnd()) {
+            probe.next();
+            ++count;
+        }
+        return count;
+    }
+
+private:
+    qsizetype find(char c, qsizetype from) const
+    {
+        const void *found = std::memchr(m_data + from, c, static_cast<size_t>(m_size - from));
+        return found ? static_cast<const char *>(found) - m_data : m_size;
+    }
+
+    const char *m_data;
+    qsizetype m_size;
+    qsizetype m_pos = 0;
+    qsizetype m_nextLf = -1;
+    qsizetype m_nextCr = -1;
+};
+
+// A leading run of decimal digits; what follows it does not matter. Returns false when there
+// are no digits or the number does not fit an int.
+bool parseCount(QByteArrayView line, int *value)
+{
+    qint64 number = 0;
+    qsizetype digits = 0;
+    for (const char c : line) {
+        if (c < '0' || c > '9')
+            break;
+        number = number * 10 + (c - '0');
+        if (number > std::numeric_limits<int>::max())
+            return false;
+        ++digits;
+    }
+    if (digits == 0)
+        return false;
+    *value = static_cast<int>(number);
+    return true;
+}
+
+// Turns the lines of one column into cells. Equal texts get one shared QString, so that a
+// platform name met fifty thousand times is decoded and stored once; the look-up is by bytes,
+// so a repeated text costs neither a decode nor an allocation. Columns whose texts are nearly
+// all different (names, numbers) stop being pooled early, as pooling them saves nothing.
+class ColumnPool
+{
+public:
+    explicit ColumnPool(bool utf8) : m_utf8(utf8) {}
+
+    void reset(qsizetype expected)
+    {
+        m_slots.assign(64, Slot());
+        m_used = 0;
+        m_seen = 0;
+        m_pooling = true;
+        m_expected = expected;
+    }
+
+    QString take(QByteArrayView bytes)
+    {
+        if (bytes.isEmpty())
+            return QString();
+        ++m_seen;
+        if (!m_pooling)
+            return decode(bytes);
+        const size_t hash = qHash(bytes);
+        const size_t mask = m_slots.size() - 1;
+        size_t index = hash & mask;
+        while (m_slots[index].used) {
+            const Slot &slot = m_slots[index];
+            if (slot.hash == hash && slot.bytes == bytes)
+                return slot.text;
+            index = (index + 1) & mask;
+        }
+        QString text = decode(bytes);
+        m_slots[index] = Slot{text, bytes, hash, true};
+        ++m_used;
+        if (m_used * 2 > m_slots.size())
+            grow();
+        // After a fair sample, a column that is nearly all distinct is not worth the table.
+        if (m_seen == 512 && m_used * 10 > m_seen * 9 && m_expected > 2048) {
+            m_pooling = false;
+            m_slots.clear();
+        }
+        return text;
+    }
+
+private:
+    struct Slot
+    {
+        QString text;
+        QByteArrayView bytes;
+        size_t hash = 0;
+        bool used = false;
+    };
+
+    QString decode(QByteArrayView bytes) const
+    {
+        return m_utf8 ? QString::fromUtf8(bytes) : TextCodec::decodeWindows1252(bytes.data(), bytes.size());
+    }
+
+    void grow()
+    {
+        std::vector<Slot> old;
+        old.swap(m_slots);
+        m_slots.resize(old.size() * 2);
+        const size_t mask = m_slots.size() - 1;
+        for (Slot &slot : old) {
+            if (!slot.used)
+                continue;
+            size_t index = slot.hash & mask;
+            while (m_slots[index].used)
+                index = (index + 1) & mask;
+            m_slots[index] = std::move(slot);
+        }
+    }
+
+    std::vector<Slot> m_slots;
+    size_t m_used = 0;
+    size_t m_seen = 0;
+    qsizetype m_expected = 0;
+    bool m_utf8;
+    bool m_pooling = true;
+};
+
+// Appends a cell as UTF-8. A cell that holds a line break would shift every later cell by a
+// line; such a break is written as a blank instead. Most cells are plain ASCII and are narrowed
+// in place without a detour through a temporary.
+void appendCell(QByteArray &out, const QString &cell)
+{
+    const char16_t *text = reinterpret_cast<const char16_t *>(cell.constData());
+    const qsizetype size = cell.size();
+    bool plain = true;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text[i];
+        if (c >= 0x80 || c == u'\r' || c == u'\n') {
+            plain = false;
+            break;
+        }
+    }
+    if (plain) {
+        const qsizetype start = out.size();
+        out.resize(start + size);
+        char *target = out.data() + start;
+        for (qsizetype i = 0; i < size; ++i)
+            target[i] = static_cast<char>(text[i]);
+        return;
+    }
+    QString clean = cell;
+    clean.replace(u'\r', u' ').replace(u'\n', u' ');
+    out += clean.toUtf8();
+}
+
+} // namespace
+
+GridFileResult SaveStringGrid(const GameTable &grid, QIODevice &device)
+{
+    const QString name = deviceName(device);
+    const auto writeFailed = [&] {
+        return failure(GridFileResult::Status::IoError,
+                       QStringLiteral("Could not write the data cache \"%1\": %2").arg(name, device.errorString()));
+    };
+
+    // Written in pieces of about a megabyte, so that a large table is never held twice over.
+    constexpr qsizetype chunk = 1024 * 1024;
+    QByteArray buffer;
+    buffer.reserve(chunk + 64 * 1024);
+    const auto flush = [&]() -> bool {
+        const bool written = device.write(buffer) == buffer.size();
+        buffer.resize(0); // keeps the allocation for the next piece
+        return written;
+    };
+
+    buffer += QByteArray::number(grid.columnCount()) + "\r\n";
+    buffer += QByteArray::number(grid.rowCount()) + "\r\n";
+    const int columns = grid.columnCount();
+    const int rows = grid.rowCount();
+    for (int c = 0; c < columns; ++c) {
+        for (int r = 0; r < rows; ++r) {
+            appendCell(buffer, grid.cell(c, r));
+            buffer += "\r\n";
+            if (buffer.size() >= chunk && !flush())
+                return writeFailed();
+        }
+    }
+    if (!buffer.isEmpty() && !flush())
+        return writeFailed();
+    return GridFileResult();
+}
+
+GridFileResult SaveStringGrid(const GameTable &grid, const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return failure(GridFileResult::Status::IoError,
+                       QStringLiteral("Could not create the data cache \"%1\": %2").arg(fileName, file.errorString()));
+    }
+    GridFileResult result = SaveStringGrid(grid, static_cast<QIODevice &>(file));
+    if (!result.ok()) {
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        return failure(GridFileResult::Status::IoError,
+                       QStringLiteral("Could not write the data cache \"%1\": %2").arg(fileName, file.errorString()));
+    }
+    return result;
+}
+
+namespace {
+
+GridFileResult loadBytes(GameTable &grid, const char *data, qsizetype size, const QString &name)
+{
+    if (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
+        data += 3;
+        size -= 3;
+    }
+    // One decision for the whole file, as a file is written in one encoding.
+    const bool utf8 = TextCodec::isValidUtf8(data, size);
+    LineReader lines(data, size);
+
+    int columns = 0;
+    int rows = 0;
+    if (lines.atEnd())
+        return damaged(name, QStringLiteral("the file is empty."));
+    if (!parseCount(lines.next(), &columns))
+        return damaged(name, QStringLiteral("the first line holds no column count."));
+    if (lines.atEnd() || !parseCount(lines.next(), &rows))
+        return damaged(name, QStringLiteral("the second line holds no row count."));
+    columns = std::max(columns, 1);
+    rows = std::max(rows, 1);
+
+    // Trust the counts only as far as the file backs them with lines, so that a cut-off or
+    // corrupted file never makes us set aside room for cells that are not there.
+    const qint64 cells = qint64(columns) * qint64(rows);
+    const qint64 available = lines.countUpTo(cells);
+    if (available < cells) {
+        return damaged(name, QStringLiteral("it promises %1 columns and %2 rows, but holds only %3 of their %4 cells.")
+                                 .arg(columns)
+                                 .arg(rows)
+                                 .arg(available)
+                                 .arg(cells));
+    }
+
+    GameTable table;
+    table.setSize(columns, rows);
+    ColumnPool pool(utf8);
+    for (int c = 0; c < columns; ++c) {
+        pool.reset(rows);
+        for (int r = 0; r < rows; ++r)
+            table.row(r)[static_cast<size_t>(c)] = pool.take(lines.next());
+    }
+
+    const int fixedRows = grid.fixedRows();
+    const int fixedColumns = grid.fixedColumns();
+    grid = std::move(table);
+    grid.setFixedRows(fixedRows);
+    grid.setFixedColumns(fixedColumns);
+    return GridFileResult();
+}
+
+GridFileResult readFailed(const QString &name, const QIODevice &device)
+{
+    return failure(GridFileResult::Status::IoError,
+                   QStringLiteral("Could not read the data cache \"%1\": %2").arg(name, device.errorString()));
+}
+
+} // namespace
+
+GridFileResult LoadStringGrid(GameTable &grid, QIODevice &device)
+{
+    const QString name = deviceName(device);
+    const QByteArray bytes = device.readAll();
+    if (const auto *file = qobject_cast<const QFileDevice *>(&device); file && file->error() != QFileDevice::NoError)
+        return readFailed(name, device);
+    return loadBytes(grid, bytes.constData(), bytes.size(), name);
+}
+
+GridFileResult LoadStringGrid(GameTable &grid, const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return failure(GridFileResult::Status::IoError,
+                       QStringLiteral("Could not open the data cache \"%1\": %2").arg(fileName, file.errorString()));
+    }
+    // Mapping the file spares a copy of tens of megabytes at every start. The cache is only
+    // ever replaced whole, never rewritten in place, so the mapped bytes stay as they are.
+    const qint64 size = file.size();
+    if (size > 0) {
+        if (const uchar *mapped = file.map(0, size)) {
+            const GridFileResult result =
+                loadBytes(grid, reinterpret_cast<const char *>(mapped), static_cast<qsizetype>(size), fileName);
+            file.unmap(const_cast<uchar *>(mapped));
+            return result;
+        }
+    }
+    return LoadStringGrid(grid, static_cast<QIODevice &>(file));
+}

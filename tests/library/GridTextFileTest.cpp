@@ -1,0 +1,299 @@
+#include "library/GameTable.h"
+#include "library/GridTextFile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+GameTable tableOf(const std::vector<std::vector<QString>> &rows)
+{
+    GameTable table;
+    table.setSize(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()));
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            table.setCell(static_cast<int>(c), static_cast<int>(r), rows[r][c]);
+    return table;
+}
+
+QByteArray readAll(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+GridFileResult loadBytes(GameTable &table, const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return LoadStringGrid(table, buffer);
+}
+
+class GridTextFileTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir m_dir;
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+};
+
+TEST_F(GridTextFileTest, WritesTheDocumentedLayoutByteForByte)
+{
+    struct Case
+    {
+        const char *name;
+        GameTable table;
+        QByteArray expected;
+    };
+    const std::vector<Case> cases{
+        {"two columns, three rows",
+         tableOf({{QStringLiteral("Number"), QStringLiteral("Name")},
+                  {QStringLiteral("1"), QStringLiteral("Doom")},
+                  {QStringLiteral("2"), QStringLiteral("Myst")}}),
+         "2\r\n3\r\nNumber\r\n1\r\n2\r\nName\r\nDoom\r\nMyst\r\n"},
+        {"field names only",
+         tableOf({{QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Year")}}),
+         "3\r\n1\r\nNumber\r\nName\r\nYear\r\n"},
+        {"non-ASCII as UTF-8 without byte-order mark",
+         tableOf({{QStringLiteral("Name")}, {QStringLiteral("Caf\u00e9 \u2605")}}),
+         "1\r\n2\r\nName\r\nCaf\xc3\xa9 \xe2\x98\x85\r\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(SaveStringGrid(c.table, file(QStringLiteral("grid.txt"))).ok());
+        EXPECT_EQ(readAll(file(QStringLiteral("grid.txt"))), c.expected);
+    }
+}
+
+TEST_F(GridTextFileTest, RoundTripKeepsEveryCell)
+{
+    const GameTable original = tableOf({
+        {QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Platform")},
+        {QStringLiteral("1"), QStringLiteral("Zak McKracken"), QStringLiteral("DOS")},
+        {QString(), QStringLiteral("   "), QStringLiteral("DOS")},
+        {QStringLiteral("3"), QStringLiteral("\u00c9l\u00e8ve \u65e5\u672c \U0001F3AE"), QString()},
+        {QStringLiteral("4"), QStringLiteral(" leading and trailing "), QStringLiteral("Amiga")},
+    });
+    ASSERT_TRUE(SaveStringGrid(original, file(QStringLiteral("grid.txt"))).ok());
+
+    GameTable loaded;
+    const GridFileResult result = LoadStringGrid(loaded, file(QStringLiteral("grid.txt")));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(loaded, original);
+    EXPECT_EQ(loaded.cell(1, 2), QStringLiteral("   "));
+    EXPECT_TRUE(loaded.cell(0, 2).isEmpty());
+    // Equal texts of a column share one payload instead of one copy per row.
+    EXPECT_EQ(loaded.cell(2, 1).constData(), loaded.cell(2, 2).constData());
+}
+
+TEST_F(GridTextFileTest, ACellWithALineBreakCannotShiftTheCellsAfterIt)
+{
+    const GameTable original = tableOf({{QStringLiteral("Name"), QStringLiteral("Year")},
+                                        {QStringLiteral("two\r\nlines"), QStringLiteral("1990")}});
+    ASSERT_TRUE(SaveStringGrid(original, file(QStringLiteral("grid.txt"))).ok());
+    GameTable loaded;
+    ASSERT_TRUE(LoadStringGrid(loaded, file(QStringLiteral("grid.txt"))).ok());
+    EXPECT_EQ(loaded.cell(0, 1), QStringLiteral("two  lines"));
+    EXPECT_EQ(loaded.cell(1, 1), QStringLiteral("1990"));
+}
+
+TEST(GridTextFileRead, AcceptsWhatOtherWritersProduce)
+{
+    struct Case
+    {
+        const char *name;
+        QByteArray bytes;
+        int columns;
+        int rows;
+        QStringList cellsByColumn;
+    };
+    const std::vector<Case> cases{
+        {"text after the counts", "2 abc\r\n1xyz\r\nA\r\nB\r\n", 2, 1, {QStringLiteral("A"), QStringLiteral("B")}},
+        {"twelve columns", "12 abc\r\n1\r\n" + QByteArray("x\r\n").repeated(12), 12, 1, {}},
+        {"count below one", "0\r\n0\r\nonly\r\n", 1, 1, {QStringLiteral("only")}},
+        {"LF line ends", "1\n2\nA\nB\n", 1, 2, {QStringLiteral("A"), QStringLiteral("B")}},
+        {"CR line ends", "1\r2\rA\rB\r", 1, 2, {QStringLiteral("A"), QStringLiteral("B")}},
+        {"no line end after the last cell", "1\r\n2\r\nA\r\nB", 1, 2, {QStringLiteral("A"), QStringLiteral("B")}},
+        {"empty last cell", "1\r\n2\r\nA\r\n\r\n", 1, 2, {QStringLiteral("A"), QString()}},
+        {"lines beyond the counts", "1\r\n1\r\nA\r\nB\r\nC\r\n", 1, 1, {QStringLiteral("A")}},
+        {"Windows-1252", "1\r\n1\r\nCaf\xe9 \x80\r\n", 1, 1, {QStringLiteral("Caf\u00e9 \u20ac")}},
+        {"byte-order mark", "\xef\xbb\xbf" "1\r\n1\r\nCaf\xc3\xa9\r\n", 1, 1, {QStringLiteral("Caf\u00e9")}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        GameTable table;
+        const GridFileResult result = loadBytes(table, c.bytes);
+        ASSERT_TRUE(result.ok()) << result.error.toStdString();
+        EXPECT_EQ(table.columnCount(), c.columns);
+        EXPECT_EQ(table.rowCount(), c.rows);
+        for (qsizetype i = 0; i < c.cellsByColumn.size(); ++i)
+            EXPECT_EQ(table.cell(int(i) / c.rows, int(i) % c.rows), c.cellsByColumn[i]) << "cell " << i;
+    }
+}
+
+TEST(GridTextFileRead, LeavesFixedRowsAndColumnsAlone)
+{
+    GameTable table;
+    table.setSize(3, 3);
+    table.setFixedRows(1);
+    table.setFixedColumns(1);
+    ASSERT_TRUE(loadBytes(table, "1\r\n1\r\nA\r\n").ok());
+    EXPECT_EQ(table.fixedRows(), 1);
+    EXPECT_EQ(table.fixedColumns(), 1);
+}
+
+TEST(GridTextFileRead, DamagedFilesLeaveTheTableUntouched)
+{
+    QByteArray garbage(64 * 1024, '\0');
+    QRandomGenerator random(42);
+    for (char &byte : garbage)
+        byte = static_cast<char>(random.bounded(256));
+    garbage[0] = '\xff';
+
+    struct Case
+    {
+        const char *name;
+        QByteArray bytes;
+    };
+    const std::vector<Case> cases{
+        {"empty file", ""},
+        {"column count no number", "abc\r\n1\r\nA\r\n"},
+        {"row count no number", "1\r\n-1\r\nA\r\n"},
+        {"only one line", "1\r\n"},
+        {"column count overflows", "99999999999999999999\r\n1\r\nA\r\n"},
+        {"row count just past int", "1\r\n2147483648\r\nA\r\n"},
+        {"counts far larger than the file", "2147483647\r\n2147483647\r\nA\r\nB\r\n"},
+        {"product of counts overflows int", "65536\r\n65536\r\nA\r\n"},
+        {"cut short", "2\r\n3\r\nNumber\r\n1\r\n2\r\nName\r\nDoom\r\n"},
+        {"binary garbage", garbage},
+        {"binary garbage after large counts", "5000\r\n7000\r\n" + garbage},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        GameTable table = tableOf({{QStringLiteral("Number"), QStringLiteral("Name")},
+                                   {QStringLiteral("1"), QStringLiteral("Doom")}});
+        table.setFixedRows(1);
+        const GameTable before = table;
+        const GridFileResult result = loadBytes(table, c.bytes);
+        EXPECT_EQ(result.status, GridFileResult::Status::Damaged);
+        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_EQ(table, before);
+        EXPECT_EQ(table.fixedRows(), 1);
+    }
+}
+
+TEST_F(GridTextFileTest, DamagedMessageNamesTheFile)
+{
+    writeAll(file(QStringLiteral("DataCache.txt")), "x\r\n");
+    GameTable table;
+    const GridFileResult result = LoadStringGrid(table, file(QStringLiteral("DataCache.txt")));
+    EXPECT_EQ(result.status, GridFileResult::Status::Damaged);
+    EXPECT_TRUE(result.error.startsWith(QStringLiteral("The data cache \"%1\" is damaged: ")
+                                            .arg(file(QStringLiteral("DataCache.txt")))))
+        << result.error.toStdString();
+}
+
+TEST_F(GridTextFileTest, FilesThatCannotBeOpenedOrWrittenAreInputOutputErrors)
+{
+    const GameTable table = tableOf({{QStringLiteral("Name")}, {QStringLiteral("Doom")}});
+    writeAll(file(QStringLiteral("plain")), "not a folder");
+
+    GameTable loaded;
+    EXPECT_EQ(LoadStringGrid(loaded, file(QStringLiteral("missing.txt"))).status, GridFileResult::Status::IoError);
+    EXPECT_EQ(LoadStringGrid(loaded, m_dir.path()).status, GridFileResult::Status::IoError);
+
+    for (const QString &target : {file(QStringLiteral("no/such/folder/DataCache.txt")),
+                                  file(QStringLiteral("plain/DataCache.txt")), m_dir.path()}) {
+        SCOPED_TRACE(target.toStdString());
+        const GridFileResult result = SaveStringGrid(table, target);
+        EXPECT_EQ(result.status, GridFileResult::Status::IoError);
+        EXPECT_TRUE(result.error.contains(target)) << result.error.toStdString();
+    }
+}
+
+// Stands for a full disk: as root no permission stops a write, but a file size limit does.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST_F(GridTextFileTest, AFailedWriteKeepsTheOldFileWhole)
+{
+    const QString target = file(QStringLiteral("DataCache.txt"));
+    const QByteArray old = "1\r\n2\r\nName\r\nDoom\r\n";
+    writeAll(target, old);
+
+    GameTable big;
+    big.setSize(10, 10000);
+    for (int r = 0; r < big.rowCount(); ++r)
+        big.setCell(1, r, QStringLiteral("A game name long enough to fill the disk %1").arg(r));
+
+    GridFileResult result;
+    {
+        FileSizeLimit limit(4096);
+        result = SaveStringGrid(big, target);
+    }
+    EXPECT_EQ(result.status, GridFileResult::Status::IoError);
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_EQ(readAll(target), old);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("DataCache.txt")});
+}
+
+TEST_F(GridTextFileTest, LargeCacheRoundTrips)
+{
+    // A collection of 50,000 games, where shared column texts must not mix up cells.
+    constexpr int columns = 70;
+    constexpr int rows = 50001;
+    const QStringList platforms{QStringLiteral("DOS"), QStringLiteral("Amiga"), QStringLiteral("C64"),
+                                QStringLiteral("SNES")};
+    GameTable table;
+    table.setSize(columns, rows);
+    for (int r = 1; r < rows; ++r) {
+        auto &row = table.row(r);
+        row[0] = QString::number(r);
+        row[1] = QStringLiteral("Game number %1").arg(r);
+        row[2] = QString::number(1980 + r % 30);
+        row[10] = platforms[r % platforms.size()];
+        row[40] = QStringLiteral("folder-%1").arg(r);
+    }
+    const QString target = file(QStringLiteral("DataCache.txt"));
+    ASSERT_TRUE(SaveStringGrid(table, target).ok());
+
+    GameTable loaded;
+    ASSERT_TRUE(LoadStringGrid(loaded, target).ok());
+    EXPECT_EQ(loaded, table);
+}
+
+} // namespace
