@@ -1,0 +1,242 @@
+#include "app/MainLayout.h"
+
+#include <algorithm>
+
+namespace MainLayout {
+
+namespace {
+
+void moveListSplit(ViewState &view, int amount)
+{
+    view.panelDetails.adjust(amount, 0, 0, 0);
+    view.panelNoDetails.adjust(amount, 0, 0, 0);
+    view.list.setWidth(view.list.width() + amount);
+    view.memoWidth += amount;
+}
+
+// A window far below its design size would give negative sizes; a control cannot have them.
+QRect sized(const QRect &r)
+{
+    return QRect(r.x(), r.y(), std::max(0, r.width()), std::max(0, r.height()));
+}
+
+} // namespace
+
+void widenList(ViewState &view)
+{
+    moveListSplit(view, ListWidthStep);
+}
+
+void narrowList(ViewState &view)
+{
+    moveListSplit(view, -ListWidthStep);
+}
+
+void lengthenList(ViewState &view)
+{
+    view.listNotesOffset += ListHeightStep;
+}
+
+void shortenList(ViewState &view)
+{
+    view.listNotesOffset -= ListHeightStep;
+}
+
+bool toggleLargerInfoView(ViewState &view)
+{
+    view.largerFactsBox = view.largerFactsBox == 0 ? LargerFactsBoxAmount : 0;
+    return view.largerFactsBox != 0;
+}
+
+bool toggleViewMax(ViewState &view)
+{
+    view.viewMax = !view.viewMax;
+    const int sign = view.viewMax ? 1 : -1;
+    moveListSplit(view, sign * ViewMaxWidthStep);
+    view.listFontPointSize += sign * ViewMaxFontStep;
+    return view.viewMax;
+}
+
+int tabBarHeight(bool hideTabsChecked)
+{
+    return hideTabsChecked ? HiddenTabHeight : ShownTabHeight;
+}
+
+Result layout(const Input &in)
+{
+    Result r;
+    const int windowWidth = in.windowSize.width();
+    const int windowHeight = in.windowSize.height();
+    if (windowWidth < MinimumWindowSide) {
+        r.resizeWindow = true;
+        r.windowSize = QSize(MinimumWindowSide, windowHeight);
+        return r;
+    }
+    if (windowHeight < MinimumWindowSide) {
+        r.resizeWindow = true;
+        r.windowSize = QSize(windowWidth, MinimumWindowSide);
+        return r;
+    }
+    r.windowSize = in.windowSize;
+    r.panelDetails = in.view.panelDetails;
+    r.panelNoDetails = in.view.panelNoDetails;
+
+    const int panelWidth = r.panelDetails.width();
+    const int panelHeight = r.panelDetails.height();
+    r.banner = QRect(0, 0, panelWidth, panelHeight / 10);
+    const int bannerHeight = r.banner.height();
+
+    r.shapeBox = QRect(0, bannerHeight, panelWidth / 2 + 80, (panelHeight - bannerHeight) / 2 + 40);
+    r.shapeScreen = QRect(rightEdge(r.shapeBox) + 4, bannerHeight, panelWidth - r.shapeBox.width(),
+                          panelHeight - bannerHeight);
+
+    const QRect &column = r.shapeScreen;
+    r.title = QRect(column.x(), column.y(), column.width(), column.height() / 3 - 4);
+    r.screen = QRect(column.x(), bottomEdge(r.title) + 4, column.width(), column.height() / 3 - 4);
+    r.media = QRect(column.x(), bottomEdge(r.screen) + 4, column.width(), column.height() / 3 - 26);
+    r.advert = r.media;
+    if (in.advertShown)
+        shareMediaRow(column, r.media, r.advert);
+
+    r.front = QRect(r.shapeBox.x() + 1, r.shapeBox.y(), r.shapeBox.width() / 2 - 8, r.shapeBox.height());
+    r.back = QRect(rightEdge(r.front) + 2, r.front.y(), r.front.width(), r.front.height());
+
+    int listHeight = in.clientHeight - in.clientHeight / 3 + in.view.listNotesOffset;
+    if (in.findShown)
+        listHeight -= in.findHeight + 6;
+    r.list = QRect(in.view.list.x(), in.view.list.y(), in.view.list.width(), listHeight);
+    const int memoTop = bottomEdge(r.list) + 5;
+    r.memo = QRect(r.list.x(), memoTop, in.view.memoWidth, in.totalTop - 5 - memoTop);
+    r.findLeft = r.list.x();
+
+    if (in.resizeExtrasBox) {
+        r.factsBox = QRect(r.shapeBox.x(), bottomEdge(r.shapeBox), r.shapeBox.width() - 10,
+                           r.shapeScreen.height() - r.shapeBox.height() - 36);
+        r.factsBox.adjust(0, -in.view.largerFactsBox, 0, 0);
+    } else {
+        r.factsBox = in.factsBox;
+    }
+    if (r.factsBox.height() > FactsBoxHeightCap)
+        r.factsBox = QRect(r.factsBox.x(), windowHeight - FactsBoxBottomMargin, r.factsBox.width(),
+                           FactsBoxHeightCap);
+
+    r.shapeBox.setHeight(r.factsBox.y() - bannerHeight);
+    r.front.setHeight(r.shapeBox.height());
+    r.back.setHeight(r.shapeBox.height());
+
+    // The dates go under the facts box where this pass leaves it, so that a resize does not
+    // strand them at the box's old place until the next selection.
+    r.createdDate = QPoint(r.factsBox.x() + 5, bottomEdge(r.factsBox));
+
+    const int halfWidth = r.panelNoDetails.width() / 2;
+    const int halfHeight = r.panelNoDetails.height() / 2;
+    r.simpleFront = QRect(0, 0, halfWidth, halfHeight);
+    r.simpleBack = QRect(halfWidth, 0, halfWidth, halfHeight);
+    r.simpleTitle = QRect(0, halfHeight, halfWidth, halfHeight);
+    r.simpleScreen = QRect(halfWidth, halfHeight, halfWidth, halfHeight);
+
+    r.persistedSize = in.windowSize;
+
+    r.front.setWidth(frontWidth(in.backShown, r.front.width(), r.back.width()));
+
+    for (QRect *rect : {&r.shapeBox, &r.shapeScreen, &r.title, &r.screen, &r.media, &r.advert, &r.front,
+                        &r.back, &r.factsBox, &r.list, &r.memo})
+        *rect = sized(*rect);
+    return r;
+}
+
+int frontWidth(bool backShown, int front, int back)
+{
+    if (backShown)
+        return back;
+    return front == back ? 2 * front : front;
+}
+
+void shareMediaRow(const QRect &shapeScreen, QRect &media, QRect &advert)
+{
+    const int half = shapeScreen.width() / 2;
+    media.setWidth(half);
+    advert = QRect(rightEdge(media), media.y(), half, media.height());
+}
+
+int extrasColumnLeft(const QVector<QRect> &factLabels)
+{
+    int widest = 0;
+    for (const QRect &label : factLabels)
+        widest = std::max(widest, rightEdge(label));
+    return widest + 20;
+}
+
+int extraTop(int index)
+{
+    return ExtrasHeadingTop + ExtraRowStep * (index + 1);
+}
+
+PlatformRow chainPlatformRow(const QRect &platform, const std::array<int, 10> &otherWidths)
+{
+    PlatformRow row;
+    int previousRight = rightEdge(platform);
+    for (size_t i = 0; i < otherWidths.size(); ++i) {
+        if (i < row.separatorLefts.size())
+            row.separatorLefts[i] = previousRight;
+        row.otherLefts[i] = previousRight + 6;
+        previousRight = row.otherLefts[i] + otherWidths[i];
+    }
+    return row;
+}
+
+FactsScrollBar factsScrollBar(int setupBottom, const QSize &factsBox, int barWidth)
+{
+    FactsScrollBar bar;
+    bar.scrollArea = factsBox;
+    bar.visible = setupBottom >= factsBox.height();
+    if (bar.visible) {
+        bar.maximum = factsBox.height();
+        bar.pageStep = factsBox.height() / 10;
+    }
+    bar.bar = QRect(factsBox.width() - barWidth - 2, 0, barWidth, factsBox.height());
+    return bar;
+}
+
+QRect scrolledFactArea(const QSize &factsBox, int position)
+{
+    return QRect(0, -position, factsBox.width(), factsBox.height() + position);
+}
+
+int fitNameFontSize(const std::function<QSize(int pointSize)> &measure, const QSize &banner, int minimum)
+{
+    int size = NameStartSize;
+    const auto lower = [&] {
+        if (size > minimum)
+            --size;
+    };
+    do
+        lower();
+    while (size > minimum && measure(size).width() >= banner.width());
+    do
+        lower();
+    while (size > minimum && measure(size).height() >= banner.height());
+    return size;
+}
+
+QPoint centredIn(const QSize &outer, const QSize &inner)
+{
+    return QPoint(outer.width() / 2 - inner.width() / 2, outer.height() / 2 - inner.height() / 2);
+}
+
+bool noteNeedsScrollBar(int displayedLineCount)
+{
+    return displayedLineCount > NoteLinesWithoutScrollBar;
+}
+
+int reloadGaugeLeft(const QRect &name)
+{
+    return name.x() + name.width() / 2 - 40;
+}
+
+int modifiedDateLeft(const QRect &createdDate)
+{
+    return rightEdge(createdDate) + 5;
+}
+
+} // namespace MainLayout

@@ -1,0 +1,148 @@
+#include "browse/DetailsContent.h"
+
+#include "app/MainLayout.h"
+#include "app/TextCodec.h"
+#include "library/GameTable.h"
+#include "library/LibraryPaths.h"
+
+#include <QFile>
+
+namespace {
+
+// A table without the column has nothing to show there, rather than the number column the
+// general lookup would fall back to.
+QString cellOf(const GameTable &table, const QString &field, int row)
+{
+    const int column = table.findColumn(field);
+    return column < 0 ? QString() : table.cell(column, row);
+}
+
+struct PictureField
+{
+    const char *field;
+    const char *subfolder;
+};
+
+constexpr PictureField PictureFields[DetailsContent::PictureSlotCount] = {
+    {"Front01", "Front"}, {"Back01", "Back"},   {"Title01", "Title"},
+    {"Screen01", "Screen"}, {"Media01", "Media"}, {"Adv01", "Advert"},
+};
+
+// A file below the metadata folder named by library data, which may use "\" and any letter case.
+QString fileBelow(const QString &metadataFolder, const QString &subfolder, const QString &name)
+{
+    return LibraryPaths::resolve(LibraryPaths::join(LibraryPaths::join(metadataFolder, subfolder), name));
+}
+
+} // namespace
+
+const FactText *DetailsContent::fact(const QString &label) const
+{
+    for (const FactText &f : facts) {
+        if (f.label == label)
+            return &f;
+    }
+    return nullptr;
+}
+
+QString DetailsContent::factText(const QString &label) const
+{
+    const FactText *f = fact(label);
+    return f ? f->text : QString();
+}
+
+bool DetailsContent::factVisible(const QString &label) const
+{
+    const FactText *f = fact(label);
+    return f && f->visible;
+}
+
+DetailsContent DetailsContent::forRow(const GameTable &table, int row, const QString &libraryRoot,
+                                      bool forcedRowPending)
+{
+    DetailsContent c;
+    c.row = row;
+    const auto cell = [&](const QString &field) { return cellOf(table, field, row); };
+    const auto shown = [&](const QString &label, const QString &field) {
+        const QString text = cell(field);
+        c.facts.append(FactText{label, text, !text.isEmpty()});
+    };
+    const auto holder = [&](const QString &label, const QString &field) {
+        c.facts.append(FactText{label, cell(field), false});
+    };
+
+    c.name = cell(QStringLiteral("Name"));
+    c.metadataFolder = LibraryPaths::metadataFolder(libraryRoot, table, row);
+    c.createdText = QStringLiteral("Created: ") + cell(QStringLiteral("FolderDateCreated"));
+    c.modifiedText = QStringLiteral("Modified: ") + cell(QStringLiteral("FolderDateModified"));
+
+    shown(QStringLiteral("lblYear"), QStringLiteral("Year"));
+    shown(QStringLiteral("lblPublisher"), QStringLiteral("Publisher"));
+    shown(QStringLiteral("lblDeveloper"), QStringLiteral("Developer"));
+    shown(QStringLiteral("lblGenre"), QStringLiteral("Genre"));
+    shown(QStringLiteral("lblSubGenre"), QStringLiteral("SubGenre"));
+    shown(QStringLiteral("lblSubGenre2"), QStringLiteral("SubGenre2"));
+    holder(QStringLiteral("lblManual"), QStringLiteral("Manual"));
+    c.platformsUpdated = !forcedRowPending;
+    if (c.platformsUpdated)
+        shown(QStringLiteral("lblPlatform"), QStringLiteral("Platform"));
+    shown(QStringLiteral("lblDesigner"), QStringLiteral("Designer"));
+    shown(QStringLiteral("lblDesigner2"), QStringLiteral("Designer2"));
+    shown(QStringLiteral("lblSeries"), QStringLiteral("Series"));
+    shown(QStringLiteral("lblSeries2"), QStringLiteral("Series2"));
+    shown(QStringLiteral("lblSetup"), QStringLiteral("Setup"));
+    bool anyExtra = false;
+    for (int i = 1; i <= MainLayout::ExtraCount; ++i) {
+        const QString n = QString::number(i);
+        shown(QStringLiteral("lblExtra") + n, QStringLiteral("Extra") + n);
+        anyExtra = anyExtra || c.facts.back().visible;
+        holder(QStringLiteral("lblExtraLink") + n, QStringLiteral("ExtraLink") + n);
+    }
+    if (c.platformsUpdated) {
+        for (int i = 1; i <= 10; ++i) {
+            const QString n = QString::number(i);
+            shown(QStringLiteral("lblOtherPlatform") + n, QStringLiteral("OtherPlatform") + n);
+        }
+    }
+    c.facts.append(FactText{QStringLiteral("lblManual2"), QStringLiteral("Available"),
+                            !cell(QStringLiteral("Manual")).isEmpty()});
+    c.extrasHeading = anyExtra ? QStringLiteral("Extras") : QStringLiteral("No Extras");
+
+    const QString about = cell(QStringLiteral("About"));
+    if (!about.isEmpty())
+        c.notePath = fileBelow(c.metadataFolder, QStringLiteral("About"), about);
+    for (int slot = 0; slot < PictureSlotCount; ++slot) {
+        const QString value = cell(QLatin1String(PictureFields[slot].field));
+        if (!value.isEmpty())
+            c.picturePaths[size_t(slot)] =
+                fileBelow(c.metadataFolder, QLatin1String(PictureFields[slot].subfolder), value);
+    }
+    return c;
+}
+
+QStringList DetailsContent::readNoteLines(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = TextCodec::decode(file.readAll()).text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    if (text.isEmpty())
+        return {};
+    return text.split(u'\n');
+}
+
+bool DetailsContent::noteNeedsScrollBar(int displayedLineCount)
+{
+    return MainLayout::noteNeedsScrollBar(displayedLineCount);
+}
+
+QString DetailsContent::pictureSubfolder(PictureSlot slot)
+{
+    return QLatin1String(PictureFields[slot].subfolder);
+}

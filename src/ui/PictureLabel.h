@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+// A picture drawn as large as fits, proportions kept, centred. The decoded image is kept whole;
+// it is scaled only to the size on show, once per size.
+class PictureLabel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureLabel(const QString &objectName, QWidget *parent = nullptr);
+
+    void setImage(const QImage &image);
+    void clear();
+    const QImage &image() const { return m_image; }
+    bool hasImage() const { return !m_image.isNull(); }
+
+    // Null when the file is missing, empty or not a picture Qt can read.
+    static QImage load(const QString &path);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect targetRect() const;
+
+    QImage m_image;
+    QPixmap m_scaled;
+};
