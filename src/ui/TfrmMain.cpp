@@ -10,20 +10,28 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "browse/DetailsContent.h"
+#include "browse/MainList.h"
+#include "ui/DetailsPanel.h"
 #include "ui/SettingsPanel.h"
 #include "ui/SplashScanObserver.h"
 #include "ui/TfrmSplashScreen.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -54,6 +62,10 @@ QFont settingsFont(const SettingsFile &settings, const SettingsKeys::Text &name,
                    const SettingsKeys::Integer &size, const SettingsKeys::Text &style)
 {
     QFont font(settings.read(name));
+    // A font this system lacks may be matched to anything, a symbol font included; the system's
+    // own font reads better then. The stored name is kept, so it comes back where it exists.
+    if (QFontInfo(font).family().compare(font.family(), Qt::CaseInsensitive) != 0)
+        font.setFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
     const int points = settings.read(size);
     if (points > 0)
         font.setPointSize(points);
@@ -91,6 +103,15 @@ TfrmMain::TfrmMain(const Platform &platform, const QString &exeFolder, TfrmSplas
 
 TfrmMain::~TfrmMain() = default;
 
+namespace {
+// Where the list column stands before the first layout pass sizes it.
+constexpr int ListLeft = 8;
+constexpr int ListTop = 8;
+constexpr int DesignListWidth = 260;
+constexpr int ColumnGap = 8;
+constexpr int TotalHeight = 20;
+} // namespace
+
 void TfrmMain::buildWindow()
 {
     buildMenus();
@@ -99,37 +120,44 @@ void TfrmMain::buildWindow()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     setCentralWidget(PageControl1);
 
-    auto *tabMain = new QWidget(PageControl1);
+    // The Main tab is placed by hand: its geometry follows the layout arithmetic, not a Qt layout.
+    tabMain = new QWidget(PageControl1);
     tabMain->setObjectName(QStringLiteral("tabMain"));
-    auto *mainLayout = new QHBoxLayout(tabMain);
-    auto *listColumn = new QVBoxLayout;
     lbMain = new QListWidget(tabMain);
     lbMain->setObjectName(QStringLiteral("lbMain"));
-    lblTotal = new QLabel(tabMain);
+    lbMain->setUniformItemSizes(true);
+    memoAbout = new QPlainTextEdit(tabMain);
+    memoAbout->setObjectName(QStringLiteral("memoAbout"));
+    memoAbout->setReadOnly(true);
+    memoAbout->setFocusPolicy(Qt::ClickFocus);
+    lblTotal = new QLabel(QStringLiteral("0 Listed"), tabMain);
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
-    listColumn->addWidget(lbMain, 1);
-    listColumn->addWidget(lblTotal);
-    auto *detailsColumn = new QVBoxLayout;
-    lblGameCreatedDate = new QLabel(tabMain);
-    lblGameCreatedDate->setObjectName(QStringLiteral("lblGameCreatedDate"));
-    lblGameModifiedDate = new QLabel(tabMain);
-    lblGameModifiedDate->setObjectName(QStringLiteral("lblGameModifiedDate"));
     btnPlay = new QPushButton(QStringLiteral("PLAY"), tabMain);
     btnPlay->setObjectName(QStringLiteral("btnPlay"));
-    detailsColumn->addStretch(1);
-    detailsColumn->addWidget(lblGameCreatedDate);
-    detailsColumn->addWidget(lblGameModifiedDate);
-    detailsColumn->addWidget(btnPlay);
-    mainLayout->addLayout(listColumn, 1);
-    mainLayout->addLayout(detailsColumn, 2);
+    btnPlay->setFocusPolicy(Qt::NoFocus);
+    m_details = new DetailsPanel(tabMain);
+    lblGameCreatedDate = new QLabel(m_details);
+    lblGameCreatedDate->setObjectName(QStringLiteral("lblGameCreatedDate"));
+    lblGameModifiedDate = new QLabel(m_details);
+    lblGameModifiedDate->setObjectName(QStringLiteral("lblGameModifiedDate"));
     PageControl1->addTab(tabMain, QStringLiteral("Main"));
+    tabMain->installEventFilter(this);
+    tabMain->setContextMenuPolicy(Qt::CustomContextMenu);
+    lbMain->setContextMenuPolicy(Qt::CustomContextMenu);
 
     pnlNostalgia = new QWidget(this);
     pnlNostalgia->setObjectName(QStringLiteral("pnlNostalgia"));
     pnlNostalgia->hide();
 
-    connect(lbMain, &QListWidget::itemClicked, this, [this] { lbMainClick(); });
-    connect(lbMain, &QListWidget::currentRowChanged, this, [this] { lbMainClick(); });
+    buildContextMenu();
+
+    // A mouse press fills the panel itself, so that clicking the entry already selected shows
+    // its game again; keyboard moves arrive as a change of the current row alone.
+    connect(lbMain, &QListWidget::currentRowChanged, this, [this] {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+            lbMainClick();
+    });
+    connect(lbMain, &QListWidget::itemPressed, this, [this] { lbMainClick(); });
 }
 
 void TfrmMain::buildMenus()
@@ -139,58 +167,93 @@ void TfrmMain::buildMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuNostalgiaMode = addItem(mnuFile, "mnuNostalgiaMode", QStringLiteral("&Nostalgia Mode"));
     mnuNostalgiaMode->setCheckable(true);
+    mnuNostalgiaMode->setEnabled(false);
     ReloadData1 = addItem(mnuFile, "ReloadData1", QStringLiteral("&Reload Data"));
+    ReloadData1->setEnabled(false);
     mnuExit = addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     connect(mnuExit, &QAction::triggered, this, &TfrmMain::mnuExitClick);
 
     mnuEdit = bar->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    addItem(mnuEdit, "mnuFind", QStringLiteral("&Find"));
+    addItem(mnuEdit, "mnuFind", QStringLiteral("&Find"))->setEnabled(false);
     mnuEdit->addSeparator();
-    addItem(mnuEdit, "mnuExportLaunchBox", QStringLiteral("Export to LaunchBox"));
+    addItem(mnuEdit, "mnuExportLaunchBox", QStringLiteral("Export to LaunchBox"))->setEnabled(false);
 
     mnuSortBy = bar->addMenu(QStringLiteral("&Sort By"));
     mnuSortBy->setObjectName(QStringLiteral("mnuSortBy"));
-    addItem(mnuSortBy, "mnuName", QStringLiteral("&Name"));
-    addItem(mnuSortBy, "mnuYear", QStringLiteral("&Year"));
-    addItem(mnuSortBy, "mnuPlatform", QStringLiteral("&Platform"));
-    addItem(mnuSortBy, "mnuFolder", QStringLiteral("&Folder"));
-    addItem(mnuSortBy, "mnuDeveloper", QStringLiteral("&Developer"));
-    addItem(mnuSortBy, "mnuPublisher", QStringLiteral("P&ublisher"));
-    addItem(mnuSortBy, "mnuGenre", QStringLiteral("&Genre"));
-    addItem(mnuSortBy, "mnuSubGenre", QStringLiteral("Su&bgenre"));
-    addItem(mnuSortBy, "mnuSeries", QStringLiteral("&Series"));
-    addItem(mnuSortBy, "mnuRating", QStringLiteral("&Rating"));
-    mnuSortBy->addSeparator();
-    addItem(mnuSortBy, "mnuDateCreated", QStringLiteral("Date &Created"));
-    addItem(mnuSortBy, "mnuDateModified", QStringLiteral("Date &Modified"));
+    for (const MainSortMenuItem &item : mainSortMenuItems()) {
+        if (item.separatorBefore)
+            mnuSortBy->addSeparator();
+        QAction *action = mnuSortBy->addAction(item.caption);
+        action->setObjectName(item.objectName);
+        const QString field = item.field;
+        connect(action, &QAction::triggered, this, [this, field] { sortMenuClick(field); });
+    }
 
     mnuCategory = bar->addMenu(QStringLiteral("&Category"));
     mnuCategory->setObjectName(QStringLiteral("mnuCategory"));
-    addItem(mnuCategory, "mnuShowAll", QStringLiteral("S&how All"));
-    addSubMenu(mnuCategory, "mnuCatDeveloper", QStringLiteral("&Developer"));
-    addSubMenu(mnuCategory, "mnuCatPublisher", QStringLiteral("Pu&blisher"));
-    addSubMenu(mnuCategory, "mnuCatDevOrPub", QStringLiteral("Dev. &or Pub."));
-    addSubMenu(mnuCategory, "mnuCatPlatform", QStringLiteral("&Platform"));
-    addSubMenu(mnuCategory, "mnuCatGenre", QStringLiteral("&Genre"));
-    addSubMenu(mnuCategory, "mnuCatSubGenres", QStringLiteral("S&ubGenres"));
-    addSubMenu(mnuCategory, "mnuCatGenreInclSubs", QStringLiteral("Genre (&incl subs)"));
-    addSubMenu(mnuCategory, "mnuCatEmulator", QStringLiteral("Emulator"));
+    addItem(mnuCategory, "mnuShowAll", QStringLiteral("S&how All"))->setEnabled(false);
+    for (const auto &[name, caption] :
+         {std::pair{"mnuCatDeveloper", "&Developer"}, {"mnuCatPublisher", "Pu&blisher"},
+          {"mnuCatDevOrPub", "Dev. &or Pub."}, {"mnuCatPlatform", "&Platform"}, {"mnuCatGenre", "&Genre"},
+          {"mnuCatSubGenres", "S&ubGenres"}, {"mnuCatGenreInclSubs", "Genre (&incl subs)"},
+          {"mnuCatEmulator", "Emulator"}})
+        addSubMenu(mnuCategory, name, QString::fromUtf8(caption))->setEnabled(false);
 
     mnuView = bar->addMenu(QStringLiteral("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    addItem(mnuView, "mnuWidenList", QStringLiteral("&Widen List"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
-    addItem(mnuView, "mnuNarrowList", QStringLiteral("&Narrow List"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+J")));
-    addItem(mnuView, "mnuLengthenList", QStringLiteral("&Lengthen List"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
-    addItem(mnuView, "mnuShortenList", QStringLiteral("&Shorten List"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
-    addItem(mnuView, "mnuHideTabs", QStringLiteral("&Hide Tabs"))->setCheckable(true);
-    addItem(mnuView, "mnuViewSimple", QStringLiteral("&View Simple"))->setCheckable(true);
-    addItem(mnuView, "mnuShowRating", QStringLiteral("Show &Rating"))->setCheckable(true);
-    addItem(mnuView, "mnuLargerInfoView", QStringLiteral("L&arger Info View"))->setCheckable(true);
+    LargerList1 = addItem(mnuView, "LargerList1", QStringLiteral("&Widen List"));
+    LargerList1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    SmallerList1 = addItem(mnuView, "SmallerList1", QStringLiteral("&Narrow List"));
+    SmallerList1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    ExpandListHeight1 = addItem(mnuView, "ExpandListHeight1", QStringLiteral("&Lengthen List"));
+    ExpandListHeight1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    ContractListHeight1 = addItem(mnuView, "ContractListHeight1", QStringLiteral("&Shorten List"));
+    ContractListHeight1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    HideTabs1 = addItem(mnuView, "HideTabs1", QStringLiteral("&Hide Tabs"));
+    ViewSimple1 = addItem(mnuView, "ViewSimple1", QStringLiteral("&View Simple"));
+    ShowRating1 = addItem(mnuView, "ShowRating1", QStringLiteral("Show &Rating"));
+    LargerInfoView1 = addItem(mnuView, "LargerInfoView1", QStringLiteral("L&arger Info View"));
+    for (QAction *action : {HideTabs1, ViewSimple1, ShowRating1, LargerInfoView1})
+        action->setCheckable(true);
+    connect(LargerList1, &QAction::triggered, this, &TfrmMain::LargerList1Click);
+    connect(SmallerList1, &QAction::triggered, this, &TfrmMain::SmallerList1Click);
+    connect(ExpandListHeight1, &QAction::triggered, this, &TfrmMain::ExpandListHeight1Click);
+    connect(ContractListHeight1, &QAction::triggered, this, &TfrmMain::ContractListHeight1Click);
+    connect(HideTabs1, &QAction::triggered, this, &TfrmMain::HideTabs1Click);
+    connect(ViewSimple1, &QAction::triggered, this, &TfrmMain::ViewSimple1Click);
+    connect(ShowRating1, &QAction::triggered, this, &TfrmMain::ShowRating1Click);
+    connect(LargerInfoView1, &QAction::triggered, this, &TfrmMain::LargerInfoView1Click);
 
     mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(mnuHelp, "mnuAbout", QStringLiteral("&About"));
+    addItem(mnuHelp, "mnuAbout", QStringLiteral("&About"))->setEnabled(false);
+}
+
+void TfrmMain::buildContextMenu()
+{
+    MainContextMenu = new QMenu(this);
+    MainContextMenu->setObjectName(QStringLiteral("MainContextMenu"));
+    // Items whose commands are not there yet are shown disabled rather than doing nothing.
+    addItem(MainContextMenu, "mnuShowAllGames", QStringLiteral("Show &All Games"))->setEnabled(false);
+    MainContextMenu->addSeparator();
+    addItem(MainContextMenu, "mnuEditCurrent", QStringLiteral("Edit &Current"))->setEnabled(false);
+    addItem(MainContextMenu, "mnuOpenFolder", QStringLiteral("&OpenFolder"))->setEnabled(false);
+    addItem(MainContextMenu, "mnuDeleteCurrent", QStringLiteral("&Delete Folder"))->setEnabled(false);
+    MainContextMenu->addSeparator();
+    addItem(MainContextMenu, "RefreshAll1", QStringLiteral("&Refresh All"))->setEnabled(false);
+    addItem(MainContextMenu, "RefreshThisGame1", QStringLiteral("Refresh This Game"))->setEnabled(false);
+    MainContextMenu->addSeparator();
+    addItem(MainContextMenu, "MoveAll1", QStringLiteral("&Move All"))->setEnabled(false);
+    mnuViewMax = addItem(MainContextMenu, "mnuViewMax", QStringLiteral("View Ma&x"));
+    mnuViewMax->setCheckable(true);
+    addItem(MainContextMenu, "mnuAttract", QStringLiteral("A&ttract"))->setEnabled(false);
+    connect(mnuViewMax, &QAction::triggered, this, &TfrmMain::mnuViewMaxClick);
+    const auto popup = [this](QWidget *source) {
+        return [this, source](const QPoint &at) { MainContextMenu->popup(source->mapToGlobal(at)); };
+    };
+    connect(tabMain, &QWidget::customContextMenuRequested, this, popup(tabMain));
+    connect(lbMain, &QWidget::customContextMenuRequested, this, popup(lbMain));
 }
 
 void TfrmMain::FormCreate()
@@ -243,11 +306,16 @@ void TfrmMain::FormCreate()
     SplashScanObserver observer(library, m_splash, m_platform.dialogs);
     loadGameTableAtStartup(library, *m_settings, observer);
 
-    fillMainList();
-    if (m_splash)
-        m_splash->hide();
+    m_state.MainSortField = QStringLiteral("Name");
+    applyMainSortField(library.GridMain, m_state.MainSortField, m_state.MainSortColumn,
+                       m_state.ListShowsSortValue);
+    LoadMainList();
     pnlSettings->showLibraryRoot();
+    placeMainTab();
+    MainFormResize(false);
+    m_laidOut = true;
     selectFirstGame();
+    // The arrow keys browse at once.
     lbMain->setFocus();
 }
 
@@ -259,6 +327,26 @@ void TfrmMain::applyAppearance()
     lbMain->setFont(settingsFont(s, lbMainListFontName, lbMainListFontSize, lbMainListFontStyle));
     setColors(lbMain, settingsColor(s, lbMainListFontColor, lbMain, QPalette::Text),
               settingsColor(s, lbMainBGColor, lbMain, QPalette::Base));
+    m_view.listFontPointSize = lbMain->font().pointSize();
+
+    const QFont nameFont = settingsFont(s, NameFontName, NameFontSize, NameFontStyle);
+    m_details->lblName->setFont(nameFont);
+    m_details->lblNameShadow->setFont(nameFont);
+    setColors(m_details->lblName, settingsColor(s, NameFontColor, m_details->lblName, QPalette::WindowText), QColor());
+    setColors(m_details->lblNameShadow,
+              settingsColor(s, NameShadowColor, m_details->lblNameShadow, QPalette::WindowText), QColor());
+
+    memoAbout->setFont(settingsFont(s, NoteFontName, NoteFontSize, NoteFontStyle));
+    setColors(memoAbout, settingsColor(s, NoteFontColor, memoAbout, QPalette::Text),
+              settingsColor(s, NoteBGColor, memoAbout, QPalette::Base));
+
+    m_details->applyColors(settingsColor(s, DetailsColor, m_details, QPalette::WindowText),
+                           settingsColor(s, DetailsTextColor, m_details, QPalette::WindowText),
+                           settingsColor(s, DetailsBGColor, m_details, QPalette::Window));
+    // The tab page shows the window's own background around the list and the details.
+    setColors(tabMain, QColor(), settingsColor(s, BGColor, tabMain, QPalette::Window));
+    for (QLabel *label : {lblTotal, lblGameCreatedDate, lblGameModifiedDate})
+        setColors(label, settingsColor(s, DetailsTextColor, label, QPalette::WindowText), QColor());
 }
 
 void TfrmMain::applyShowDates(bool show)
@@ -275,18 +363,6 @@ void TfrmMain::centreOnScreen()
     }
 }
 
-void TfrmMain::fillMainList()
-{
-    const GameTable &grid = m_state.library.GridMain;
-    lbMain->clear();
-    QStringList entries;
-    entries.reserve(grid.rowCount());
-    for (int r = 1; r < grid.rowCount(); ++r)
-        entries.append(grid.cell(1, r));
-    lbMain->addItems(entries);
-    lblTotal->setText(QStringLiteral("%1 Listed").arg(qMax(0, grid.rowCount() - 1)));
-}
-
 void TfrmMain::selectFirstGame()
 {
     const int count = lbMain->count();
@@ -299,32 +375,232 @@ void TfrmMain::selectFirstGame()
     }
     if (count == 0)
         return;
-    const QSignalBlocker blocker(lbMain);
-    lbMain->setCurrentRow(index);
+    {
+        const QSignalBlocker blocker(lbMain);
+        lbMain->setCurrentRow(index);
+    }
     lbMainClick();
+}
+
+void TfrmMain::LoadMainList()
+{
+    const int previousListIndex = lbMain->currentRow();
+    GameTable &grid = m_state.library.GridMain;
+    if (m_splash) {
+        m_splash->lblLoading->setText(QStringLiteral("Checking for"));
+        m_splash->lblLoading2->setText(QStringLiteral("multiple platforms"));
+        m_splash->repaintNow();
+    }
+    MainListBuild build = buildMainList(
+        grid, MainListOptions{m_state.MainSortColumn, m_state.ListShowsSortValue, m_state.ListShowsRating,
+                              m_ratingColumn});
+    m_ratingColumn = build.ratingColumn;
+    m_names = std::move(build.names);
+    {
+        const QSignalBlocker blocker(lbMain);
+        lbMain->clear();
+        lbMain->addItems(build.entries);
+        if (previousListIndex >= 0 && previousListIndex < lbMain->count())
+            lbMain->setCurrentRow(previousListIndex);
+    }
+    if (m_splash)
+        m_splash->hide();
+    lbMainClick();
+    lblTotal->setText(build.totalText);
+    lblTotal->adjustSize();
+}
+
+void TfrmMain::cbMainSortByChange()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    applyMainSortField(m_state.library.GridMain, m_state.MainSortField, m_state.MainSortColumn,
+                       m_state.ListShowsSortValue);
+    QGuiApplication::restoreOverrideCursor();
+    LoadMainList();
+}
+
+void TfrmMain::sortMenuClick(const QString &field)
+{
+    m_state.MainSortField = field;
+    cbMainSortByChange();
 }
 
 void TfrmMain::lbMainClick()
 {
+    memoAbout->clear();
+    m_state.SelectedRow = 0;
     const int index = lbMain->currentRow();
-    if (index < 0)
+    if (index < 0 || !lbMain->item(index)->isSelected())
         return;
     m_state.LastSelectedIndex = index;
     m_settings->write(SettingsKeys::LastSelectedGame, index);
-    m_state.SelectedGameName = lbMain->item(index)->text();
-    m_state.SelectedRow = 0;
+    m_state.SelectedGameName =
+        gameNameOfEntry(lbMain->item(index)->text(), m_state.ListShowsSortValue, m_state.ListShowsRating);
+    m_state.SelectedRow = m_state.ForcedRowPending ? m_state.ForcedRow : m_names.rowOf(m_state.SelectedGameName);
+
     const GameTable &grid = m_state.library.GridMain;
-    const int nameColumn = grid.column(QStringLiteral("Name"));
-    for (int r = grid.rowCount() - 1; r > 0; --r) {
-        if (grid.cell(nameColumn, r) == m_state.SelectedGameName) {
-            m_state.SelectedRow = r;
-            break;
-        }
+    const DetailsContent content = DetailsContent::forRow(grid, m_state.SelectedRow, m_state.library.LibraryRoot,
+                                                          m_state.ForcedRowPending);
+    m_currentMetadataFolder = content.metadataFolder;
+    m_details->fill(content);
+    lblGameCreatedDate->setText(content.createdText);
+    lblGameCreatedDate->adjustSize();
+    lblGameModifiedDate->setText(content.modifiedText);
+    lblGameModifiedDate->adjustSize();
+    memoAbout->setPlainText(DetailsContent::readNoteLines(content.notePath).join(QLatin1Char('\n')));
+    showNoteScrollBarRule();
+    MainFormResize(false);
+    m_state.ForcedRowPending = false;
+}
+
+void TfrmMain::showNoteScrollBarRule()
+{
+    // Wrapped lines count as displayed, so the rule needs the text laid out at the memo's width.
+    int displayed = 0;
+    for (QTextBlock block = memoAbout->document()->begin(); block.isValid(); block = block.next())
+        displayed += qMax(1, block.layout() ? block.layout()->lineCount() : 1);
+    if (memoAbout->document()->isEmpty())
+        displayed = 0;
+    memoAbout->setVerticalScrollBarPolicy(DetailsContent::noteNeedsScrollBar(displayed) ? Qt::ScrollBarAlwaysOn
+                                                                                         : Qt::ScrollBarAlwaysOff);
+}
+
+void TfrmMain::placeMainTab()
+{
+    // Details take the page's full height beside the list, as designed, before the first pass.
+    const QSize page = tabMain->size();
+    m_view.list = QRect(ListLeft, ListTop, DesignListWidth, page.height() / 2);
+    m_view.memoWidth = DesignListWidth;
+    m_view.listNotesOffset = m_state.AboutListSeparator;
+    const int detailsLeft = ListLeft + DesignListWidth + ColumnGap;
+    m_view.panelDetails = QRect(detailsLeft, 0, qMax(0, page.width() - detailsLeft) + 5, page.height());
+    m_view.panelNoDetails = m_view.panelDetails;
+}
+
+void TfrmMain::MainFormResize(bool ResizeExtrasBox)
+{
+    if (!m_settings)
+        return;
+    // The details panel follows the page's right and bottom edges; the list keeps its width.
+    const QSize page = tabMain->size();
+    m_view.panelDetails.setWidth(qMax(0, page.width() - m_view.panelDetails.left()));
+    m_view.panelDetails.setHeight(page.height());
+    m_view.panelNoDetails.setSize(m_view.panelDetails.size());
+
+    MainLayout::Input in;
+    in.windowSize = frameGeometry().size();
+    in.clientHeight = height() - (menuBar()->isVisible() ? menuBar()->height() : 0);
+    in.view = m_view;
+    in.totalTop = page.height() - TotalHeight - 4;
+    in.resizeExtrasBox = ResizeExtrasBox;
+    m_details->describe(in);
+    const MainLayout::Result r = MainLayout::layout(in);
+    if (r.resizeWindow) {
+        resize(r.windowSize - (frameGeometry().size() - size()));
+        return;
     }
-    const int created = grid.column(QStringLiteral("FolderDateCreated"));
-    const int modified = grid.column(QStringLiteral("FolderDateModified"));
-    lblGameCreatedDate->setText(grid.cell(created, m_state.SelectedRow));
-    lblGameModifiedDate->setText(grid.cell(modified, m_state.SelectedRow));
+    m_details->applyLayout(r);
+    lbMain->setGeometry(r.list);
+    memoAbout->setGeometry(r.memo);
+    lblTotal->move(r.list.left(), in.totalTop);
+    btnPlay->setGeometry(MainLayout::rightEdge(r.list) - 80, in.totalTop - 2, 80, TotalHeight + 4);
+    lblGameCreatedDate->move(r.createdDate);
+    lblGameModifiedDate->move(MainLayout::modifiedDateLeft(lblGameCreatedDate->geometry()), r.createdDate.y());
+    lblGameCreatedDate->raise();
+    lblGameModifiedDate->raise();
+    if (m_laidOut) {
+        m_settings->write(SettingsKeys::Width, r.persistedSize.width());
+        m_settings->write(SettingsKeys::Height, r.persistedSize.height());
+    }
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Pages get their real size only once the window is shown; the design places of the list and
+    // the details are taken from the first real size.
+    if (watched == tabMain && event->type() == QEvent::Resize && m_laidOut) {
+        if (!m_placed) {
+            placeMainTab();
+            m_placed = true;
+        }
+        MainFormResize(true);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::LargerList1Click()
+{
+    MainLayout::widenList(m_view);
+    MainFormResize(false);
+}
+
+void TfrmMain::SmallerList1Click()
+{
+    MainLayout::narrowList(m_view);
+    MainFormResize(false);
+}
+
+void TfrmMain::ExpandListHeight1Click()
+{
+    MainLayout::lengthenList(m_view);
+    MainFormResize(false);
+    m_state.AboutListSeparator = m_view.listNotesOffset;
+    m_settings->write(SettingsKeys::AboutListSeparator, m_state.AboutListSeparator);
+}
+
+void TfrmMain::ContractListHeight1Click()
+{
+    MainLayout::shortenList(m_view);
+    MainFormResize(false);
+    m_state.AboutListSeparator = m_view.listNotesOffset;
+    m_settings->write(SettingsKeys::AboutListSeparator, m_state.AboutListSeparator);
+}
+
+void TfrmMain::HideTabs1Click()
+{
+    // The tab bar collapses to a sliver rather than vanishing, as the page control draws it.
+    const int height = MainLayout::tabBarHeight(HideTabs1->isChecked());
+    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; }").arg(height));
+    MainFormResize(true);
+}
+
+void TfrmMain::ViewSimple1Click()
+{
+    const bool simple = ViewSimple1->isChecked();
+    m_details->panelNoDetails->setVisible(simple);
+    m_details->setVisible(!simple);
+    if (simple)
+        m_details->panelNoDetails->raise();
+}
+
+void TfrmMain::ShowRating1Click()
+{
+    m_state.ListShowsRating = ShowRating1->isChecked();
+    LoadMainList();
+}
+
+void TfrmMain::LargerInfoView1Click()
+{
+    LargerInfoView1->setChecked(MainLayout::toggleLargerInfoView(m_view));
+    MainFormResize(true);
+}
+
+void TfrmMain::mnuViewMaxClick()
+{
+    MainLayout::toggleViewMax(m_view);
+    mnuViewMax->setChecked(m_view.viewMax);
+    QFont font = lbMain->font();
+    font.setPointSize(qMax(1, m_view.listFontPointSize));
+    lbMain->setFont(font);
+    menuBar()->setVisible(!m_view.viewMax);
+    PageControl1->setStyleSheet(
+        QStringLiteral("QTabBar::tab { height: %1px; }").arg(MainLayout::tabBarHeight(m_view.viewMax || HideTabs1->isChecked())));
+    setWindowFlag(Qt::FramelessWindowHint, m_view.viewMax);
+    if (m_view.viewMax)
+        showMaximized();
+    else
+        showNormal();
+    MainFormResize(true);
 }
 
 bool TfrmMain::FormCloseQuery()

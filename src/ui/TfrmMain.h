@@ -1,13 +1,17 @@
 #pragma once
 
+#include "app/MainLayout.h"
+#include "browse/NameIndex.h"
 #include "ui/MainState.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
+class DetailsPanel;
 class IniFile;
 class QAction;
+class QPlainTextEdit;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -33,7 +37,10 @@ public:
     SettingsFile &settings() { return *m_settings; }
 
     QTabWidget *PageControl1 = nullptr;
+    QWidget *tabMain = nullptr;
     QListWidget *lbMain = nullptr;
+    QPlainTextEdit *memoAbout = nullptr;
+    DetailsPanel *m_details = nullptr;
     QLabel *lblTotal = nullptr;
     QPushButton *btnPlay = nullptr;
     QWidget *pnlNostalgia = nullptr;
@@ -50,28 +57,63 @@ public:
     QAction *mnuNostalgiaMode = nullptr;
     QAction *ReloadData1 = nullptr;
     QAction *mnuExit = nullptr;
+    QAction *LargerList1 = nullptr;
+    QAction *SmallerList1 = nullptr;
+    QAction *ExpandListHeight1 = nullptr;
+    QAction *ContractListHeight1 = nullptr;
+    QAction *HideTabs1 = nullptr;
+    QAction *ViewSimple1 = nullptr;
+    QAction *ShowRating1 = nullptr;
+    QAction *LargerInfoView1 = nullptr;
+    QMenu *MainContextMenu = nullptr;
+    QAction *mnuViewMax = nullptr;
 
     // Asked before the window closes; false keeps the program running.
     bool FormCloseQuery();
     void mnuExitClick();
     void lbMainClick();
+    void LoadMainList();
+    void cbMainSortByChange();
+    void MainFormResize(bool ResizeExtrasBox);
+    const NameIndex &names() const { return m_names; }
+    const MainLayout::ViewState &view() const { return m_view; }
+    QString currentMetadataFolder() const { return m_currentMetadataFolder; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
     void buildWindow();
     void buildMenus();
+    void buildContextMenu();
+    void placeMainTab();
     void applyAppearance();
     void applyShowDates(bool show);
     void centreOnScreen();
-    void fillMainList();
     void selectFirstGame();
+    void sortMenuClick(const QString &field);
+    void LargerList1Click();
+    void SmallerList1Click();
+    void ExpandListHeight1Click();
+    void ContractListHeight1Click();
+    void HideTabs1Click();
+    void ViewSimple1Click();
+    void ShowRating1Click();
+    void LargerInfoView1Click();
+    void mnuViewMaxClick();
+    void showNoteScrollBarRule();
 
     const Platform &m_platform;
     MainState m_state;
     TfrmSplashScreen *m_splash = nullptr;
     std::unique_ptr<SettingsFile> m_settings;
     std::unique_ptr<IniFile> m_skinsFile;
+    NameIndex m_names;
+    int m_ratingColumn = 0;
+    MainLayout::ViewState m_view;
+    QString m_currentMetadataFolder;
+    bool m_laidOut = false;
+    bool m_placed = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/QtPrinters.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>

@@ -4,6 +4,7 @@
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "ui/SettingsPanel.h"
+#include "ui/SplashScanObserver.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmSplashScreen.h"
 
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -78,7 +80,9 @@ TEST_F(TfrmMainStartup, StartWithCacheShowsTheCachedTableAndLeavesTheScanPending
 
     EXPECT_EQ(frm->state().library.GridMain.rowCount(), 4);
     EXPECT_TRUE(frm->state().library.ScanPending);
-    EXPECT_TRUE(frm->state().library.GridMain == frm->state().library.GridComplete);
+    GameTable cached;
+    ASSERT_TRUE(LoadStringGrid(cached, lib.root() + QStringLiteral("DataCache.txt")).ok());
+    EXPECT_TRUE(frm->state().library.GridComplete == cached);
     EXPECT_EQ(frm->state().library.lbGridRead, frm->state().library.GridMain.fieldNames());
     EXPECT_EQ(frm->lblTotal->text(), QStringLiteral("3 Listed"));
 }
@@ -216,10 +220,19 @@ TEST_F(TfrmMainStartup, SplashShowsScanProgressAndIsHiddenAfterStartUp)
     lib.writeSettings();
     TfrmSplashScreen splash;
     splash.show();
-    TfrmMain frm(platform, lib.root(), &splash);
-    EXPECT_FALSE(splash.isVisible());
+    LibraryState state;
+    SplashScanObserver observer(state, &splash, fake.dialogs);
+    observer.categoriesStarted(2);
+    observer.categoryStarted(1, 2, QStringLiteral("Puzzle"));
     EXPECT_EQ(splash.lblLoading->text(), QStringLiteral("Loading Folder 2 of 2"));
     EXPECT_EQ(splash.lblLoading2->text(), QStringLiteral("Puzzle"));
+    EXPECT_TRUE(splash.pbLoading->isVisible());
+
+    TfrmMain frm(platform, lib.root(), &splash);
+    EXPECT_FALSE(splash.isVisible());
+    // The last thing start-up does on the splash is fold games of several platforms.
+    EXPECT_EQ(splash.lblLoading->text(), QStringLiteral("Checking for"));
+    EXPECT_EQ(splash.lblLoading2->text(), QStringLiteral("multiple platforms"));
 }
 
 } // namespace

@@ -1,0 +1,278 @@
+#include "browse/MainList.h"
+
+#include "browse/TableSort.h"
+#include "library/GameTable.h"
+
+#include <QChar>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+namespace {
+
+const QString &sortValueSeparator()
+{
+    static const QString separator = QStringLiteral(" -- ");
+    return separator;
+}
+
+// The last column among 1 to the last with that name, 0 when there is none: column 0 holds the
+// number and never counts.
+int lastColumnAfterFirst(const GameTable &grid, const QString &fieldName)
+{
+    const int c = grid.findColumn(fieldName);
+    return c > 0 ? c : 0;
+}
+
+using OtherPlatformColumns = std::array<int, 11>; // [1] .. [10]; [0] unused
+
+OtherPlatformColumns otherPlatformColumns(const GameTable &grid)
+{
+    OtherPlatformColumns columns{};
+    for (int n = 1; n <= 10; ++n)
+        columns[static_cast<size_t>(n)] =
+            lastColumnAfterFirst(grid, QStringLiteral("OtherPlatform") + QString::number(n));
+    return columns;
+}
+
+int firstOpenColumn(const GameTable &grid, const OtherPlatformColumns &columns, int row)
+{
+    const auto filled = [&](int n) { return !grid.cell(columns[static_cast<size_t>(n)], row).isEmpty(); };
+    int candidate = columns[1];
+    for (int n = 1; n <= 9; ++n) {
+        if (filled(n))
+            candidate = columns[static_cast<size_t>(n + 1)];
+    }
+    if (filled(10))
+        return -1;
+    // A table without some OtherPlatform column has no place for it; column 0 holds the game's
+    // number and must not be overwritten with a platform.
+    return candidate > 0 ? candidate : -1;
+}
+
+// Two entries are the same regardless of case exactly when QString::compare(..., Qt::CaseInsensitive)
+// calls them equal: that comparison folds code point by code point with simple case folding. The
+// folded texts are never built; hashing and comparing fold as they walk, so that finding the
+// duplicates of a whole list allocates nothing per entry.
+char32_t nextFolded(const QString &text, qsizetype &at)
+{
+    const QChar unit = text.at(at++);
+    if (unit.unicode() < 0x80) {
+        const char32_t c = unit.unicode();
+        return c >= U'A' && c <= U'Z' ? c + 0x20 : c;
+    }
+    char32_t codePoint = unit.unicode();
+    if (unit.isHighSurrogate() && at < text.size() && text.at(at).isLowSurrogate())
+        codePoint = QChar::surrogateToUcs4(unit, text.at(at++));
+    return QChar::toCaseFolded(codePoint);
+}
+
+size_t foldedHash(const QString &text)
+{
+    size_t hash = 1469598103934665603ULL;
+    for (qsizetype at = 0; at < text.size();)
+        hash = (hash ^ nextFolded(text, at)) * 1099511628211ULL;
+    return hash;
+}
+
+bool foldedEqual(const QString &a, const QString &b)
+{
+    qsizetype atA = 0;
+    qsizetype atB = 0;
+    while (atA < a.size() && atB < b.size()) {
+        if (nextFolded(a, atA) != nextFolded(b, atB))
+            return false;
+    }
+    return atA == a.size() && atB == b.size();
+}
+
+// For each entry, whether an earlier entry reads the same regardless of case. An open-addressed
+// table of entry indices, twice the size of the list.
+std::vector<bool> laterOccurrences(const QStringList &entries)
+{
+    const size_t count = static_cast<size_t>(entries.size());
+    size_t capacity = 16;
+    while (capacity < 2 * count)
+        capacity *= 2;
+    std::vector<qsizetype> firstOfKey(capacity, -1);
+    std::vector<bool> duplicate(count, false);
+    for (size_t i = 0; i < count; ++i) {
+        const QString &text = entries.at(static_cast<qsizetype>(i));
+        for (size_t slot = foldedHash(text) & (capacity - 1);; slot = (slot + 1) & (capacity - 1)) {
+            const qsizetype held = firstOfKey[slot];
+            if (held < 0) {
+                firstOfKey[slot] = static_cast<qsizetype>(i);
+                break;
+            }
+            if (foldedEqual(entries.at(held), text)) {
+                duplicate[i] = true;
+                break;
+            }
+        }
+    }
+    return duplicate;
+}
+
+} // namespace
+
+QString mainListEntry(const QString &name, const QString &rating, const QString &sortValue,
+                      bool listShowsSortValue, bool listShowsRating)
+{
+    QString entry;
+    if (listShowsRating)
+        entry = rating + QLatin1Char('|');
+    if (listShowsSortValue)
+        entry += sortValue + sortValueSeparator();
+    entry += name;
+    return entry;
+}
+
+QString gameNameOfEntry(const QString &entry, bool listShowsSortValue, bool listShowsRating)
+{
+    // Taking the text after a separator that is not there would cut a few characters off the name
+    // (or yield nothing); such an entry, filled by some other path, is the name itself.
+    if (listShowsSortValue) {
+        const qsizetype at = entry.indexOf(sortValueSeparator());
+        return at < 0 ? entry : entry.mid(at + sortValueSeparator().size());
+    }
+    if (listShowsRating) {
+        const qsizetype at = entry.indexOf(QLatin1Char('|'));
+        return at < 0 ? entry : entry.mid(at + 1);
+    }
+    return entry;
+}
+
+int rowOfGame(const GameTable &grid, const QString &name)
+{
+    const int nameColumn = grid.column(QStringLiteral("Name"));
+    for (int r = grid.rowCount() - 1; r > 0; --r) {
+        if (grid.cell(nameColumn, r) == name)
+            return r;
+    }
+    return 0;
+}
+
+QString listedTotalText(const GameTable &grid)
+{
+    return QString::number(qMax(0, grid.rowCount() - 1)) + QStringLiteral(" Listed");
+}
+
+int FindFirstOpenOtherPlatformColumn(const GameTable &grid, int row)
+{
+    return firstOpenColumn(grid, otherPlatformColumns(grid), row);
+}
+
+void RemoveDuplicates(QStringList &entries, GameTable &grid)
+{
+    RemoveDuplicates(entries, grid, NameIndex(grid));
+}
+
+void RemoveDuplicates(QStringList &entries, GameTable &grid, const NameIndex &names)
+{
+    const qsizetype count = entries.size();
+    if (count < 2)
+        return;
+
+    // An entry is a duplicate when an entry before it reads the same regardless of case. Entries
+    // are dropped from the end towards the start, so every entry before the one at hand is still
+    // there when it is examined: the first occurrence in the original list decides, and which
+    // entries go can be known before anything is dropped.
+    const std::vector<bool> duplicate = laterOccurrences(entries);
+
+    const int nameColumn = lastColumnAfterFirst(grid, QStringLiteral("Name"));
+    const int platformColumn = lastColumnAfterFirst(grid, QStringLiteral("Platform"));
+    const OtherPlatformColumns otherColumns = otherPlatformColumns(grid);
+
+    // Only other-platform cells are written below, never the name column, so the name index and
+    // every name and platform read stay as they were when the pass began.
+    for (qsizetype i = count - 1; i > 0; --i) {
+        if (!duplicate[static_cast<size_t>(i)])
+            continue;
+        const QString &entry = entries.at(i);
+        // The row compared is the one at the entry's index, not the entry's own row (index + 1):
+        // for games of one name lying together this records the platforms of all rows but the last
+        // of them into the last, which is the row a selection of that name shows.
+        const int row = static_cast<int>(i);
+        if (grid.cell(nameColumn, row) != entry)
+            continue;
+        const int target = names.rowOf(entry);
+        if (target == 0)
+            continue;
+        const QString platform = grid.cell(platformColumn, row);
+        if (platform == grid.cell(platformColumn, target))
+            continue;
+        const int column = firstOpenColumn(grid, otherColumns, target);
+        if (column >= 0)
+            grid.setCell(column, target, platform);
+    }
+
+    QStringList kept;
+    kept.reserve(count);
+    for (qsizetype i = 0; i < count; ++i) {
+        if (!duplicate[static_cast<size_t>(i)])
+            kept.append(entries.at(i));
+    }
+    entries = std::move(kept);
+}
+
+MainListBuild buildMainList(GameTable &grid, const MainListOptions &options)
+{
+    MainListBuild build;
+    const int rating = grid.findColumn(QStringLiteral("Rating"));
+    build.ratingColumn = rating >= 0 ? rating : options.ratingColumn;
+
+    const int rows = grid.rowCount();
+    build.entries.reserve(rows);
+    for (int r = 1; r < rows; ++r) {
+        build.entries.append(mainListEntry(grid.cell(1, r), grid.cell(build.ratingColumn, r),
+                                           grid.cell(options.mainSortColumn, r), options.listShowsSortValue,
+                                           options.listShowsRating));
+    }
+
+    build.names = NameIndex(grid);
+    RemoveDuplicates(build.entries, grid, build.names);
+    build.totalText = listedTotalText(grid);
+    return build;
+}
+
+const std::vector<MainSortMenuItem> &mainSortMenuItems()
+{
+    static const std::vector<MainSortMenuItem> items{
+        {QStringLiteral("mnuName"), QStringLiteral("&Name"), QStringLiteral("Name"), false},
+        {QStringLiteral("mnuYear"), QStringLiteral("&Year"), QStringLiteral("Year"), false},
+        {QStringLiteral("mnuPlatform"), QStringLiteral("&Platform"), QStringLiteral("Platform"), false},
+        {QStringLiteral("mnuFolder"), QStringLiteral("&Folder"), QStringLiteral("Folder"), false},
+        {QStringLiteral("mnuDeveloper"), QStringLiteral("&Developer"), QStringLiteral("Developer"), false},
+        {QStringLiteral("mnuPublisher"), QStringLiteral("P&ublisher"), QStringLiteral("Publisher"), false},
+        {QStringLiteral("mnuGenre"), QStringLiteral("&Genre"), QStringLiteral("Genre"), false},
+        {QStringLiteral("mnuSubGenre"), QStringLiteral("Su&bgenre"), QStringLiteral("SubGenre"), false},
+        {QStringLiteral("mnuSeries"), QStringLiteral("&Series"), QStringLiteral("Series"), false},
+        {QStringLiteral("mnuRating"), QStringLiteral("&Rating"), QStringLiteral("Rating"), false},
+        {QStringLiteral("mnuDateCreated"), QStringLiteral("Date &Created"),
+         QStringLiteral("FolderDateCreated"), true},
+        {QStringLiteral("mnuDateModified"), QStringLiteral("Date &Modified"),
+         QStringLiteral("FolderDateModified"), false},
+    };
+    return items;
+}
+
+QString mainSortFieldOfMenu(const QString &objectName)
+{
+    for (const auto &item : mainSortMenuItems()) {
+        if (item.objectName == objectName)
+            return item.field;
+    }
+    return QString();
+}
+
+void applyMainSortField(GameTable &grid, const QString &field, int &mainSortColumn, bool &listShowsSortValue)
+{
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        if (grid.cell(c, 0) == field) {
+            mainSortColumn = c;
+            SortStringGrid(grid, c);
+        }
+    }
+    listShowsSortValue = field != QStringLiteral("Name");
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "browse/NameIndex.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class GameTable;
+
+// The data side of the main list: the entry texts, the folding of one game on several platforms
+// into one entry, the total, the way a selected entry leads back to its row, and the sort menu.
+
+struct MainListOptions
+{
+    int mainSortColumn = 0;
+    bool listShowsSortValue = false;
+    bool listShowsRating = false;
+    // The rating column of the previous build; kept when the table has no Rating column.
+    int ratingColumn = 0;
+};
+
+struct MainListBuild
+{
+    QStringList entries;  // after folding, in table order
+    int ratingColumn = 0; // becomes the window's RatingColumn
+    QString totalText;    // for lblTotal
+    NameIndex names;      // for the selection mapping until the next change of the table
+};
+
+// N; V -- N; R|N; R|V -- N. Nothing is escaped: the parts are placed as they are.
+QString mainListEntry(const QString &name, const QString &rating, const QString &sortValue,
+                      bool listShowsSortValue, bool listShowsRating);
+
+// The game name inside an entry: after the first " -- " when the list shows sort values,
+// otherwise after the first "|" when it shows ratings, otherwise the whole entry. An entry
+// without the expected separator is taken whole.
+QString gameNameOfEntry(const QString &entry, bool listShowsSortValue, bool listShowsRating);
+
+// The highest row whose Name cell equals name exactly, 0 when none. A pass over the table; the
+// list keeps a NameIndex for the same question asked per selection.
+int rowOfGame(const GameTable &grid, const QString &name);
+
+// "<rows - 1> Listed": table rows, so folded games count once per platform.
+QString listedTotalText(const GameTable &grid);
+
+// The column into which one more platform of row is written, or -1 when there is none: the
+// column after the last filled one among OtherPlatform1 to OtherPlatform9, none when
+// OtherPlatform10 is filled.
+int FindFirstOpenOtherPlatformColumn(const GameTable &grid, int row);
+
+// Drops every entry that equals an earlier one without regard to letter case. When a dropped
+// entry is a plain game name, the platform of the row at the entry's index is recorded as an
+// other platform of the last row of that name. Writes other-platform cells of grid only.
+// names must have been built from grid as it is now.
+void RemoveDuplicates(QStringList &entries, GameTable &grid, const NameIndex &names);
+void RemoveDuplicates(QStringList &entries, GameTable &grid);
+
+// Entries of rows 1 to the last, folded, with the rating column, the total and the name index.
+MainListBuild buildMainList(GameTable &grid, const MainListOptions &options);
+
+struct MainSortMenuItem
+{
+    QString objectName;
+    QString caption;
+    QString field;
+    bool separatorBefore = false;
+};
+
+// The items of the "&Sort By" menu in menu order.
+const std::vector<MainSortMenuItem> &mainSortMenuItems();
+// The field a sort menu item sorts by; empty for an unknown item.
+QString mainSortFieldOfMenu(const QString &objectName);
+
+// Sorts grid by every column named field, in column order, so the last such column decides the
+// final order and becomes mainSortColumn. A field that no column bears sorts nothing and keeps
+// mainSortColumn. The list shows sort values for every field but "Name".
+void applyMainSortField(GameTable &grid, const QString &field, int &mainSortColumn, bool &listShowsSortValue);
