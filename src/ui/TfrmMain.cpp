@@ -455,12 +455,27 @@ void TfrmMain::lbMainClick()
 
 void TfrmMain::showNoteScrollBarRule()
 {
-    // Wrapped lines count as displayed, so the rule needs the text laid out at the memo's width.
+    // Wrapped lines count as displayed, measured at the width the text has without a scroll bar.
+    // The memo itself lays out only what is on screen, so it cannot be asked.
+    const int margin = 2 * (memoAbout->frameWidth() + qRound(memoAbout->document()->documentMargin()));
+    const qreal width = qMax(1, memoAbout->width() - margin);
     int displayed = 0;
-    for (QTextBlock block = memoAbout->document()->begin(); block.isValid(); block = block.next())
-        displayed += qMax(1, block.layout() ? block.layout()->lineCount() : 1);
-    if (memoAbout->document()->isEmpty())
-        displayed = 0;
+    if (!memoAbout->document()->isEmpty()) {
+        for (QTextBlock block = memoAbout->document()->begin(); block.isValid(); block = block.next()) {
+            QTextLayout layout(block.text(), memoAbout->font());
+            QTextOption option;
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            int lines = 0;
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(width);
+                ++lines;
+            }
+            layout.endLayout();
+            displayed += qMax(1, lines);
+        }
+    }
     memoAbout->setVerticalScrollBarPolicy(DetailsContent::noteNeedsScrollBar(displayed) ? Qt::ScrollBarAlwaysOn
                                                                                          : Qt::ScrollBarAlwaysOff);
 }
@@ -501,7 +516,10 @@ void TfrmMain::MainFormResize(bool ResizeExtrasBox)
     }
     m_details->applyLayout(r);
     lbMain->setGeometry(r.list);
-    memoAbout->setGeometry(r.memo);
+    if (memoAbout->geometry() != r.memo) {
+        memoAbout->setGeometry(r.memo);
+        showNoteScrollBarRule();
+    }
     lblTotal->move(r.list.left(), in.totalTop);
     btnPlay->setGeometry(MainLayout::rightEdge(r.list) - 80, in.totalTop - 2, 80, TotalHeight + 4);
     lblGameCreatedDate->move(r.createdDate);

@@ -1,0 +1,216 @@
+#include "support/LibraryBuilder.h"
+#include "support/TestPlatform.h"
+#include "ui/DetailsPanel.h"
+#include "ui/PictureLabel.h"
+#include "ui/TfrmMain.h"
+
+#include "app/IniFile.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QByteArray pngBytes(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray noteOf(int lines)
+{
+    QByteArray text;
+    for (int i = 1; i <= lines; ++i)
+        text += "Line " + QByteArray::number(i) + "\r\n";
+    return text;
+}
+
+// Two games that between them show every rule of the panel: one with all pictures, an advert and
+// no extras, one with a front alone, two extras and a longer note.
+class TfrmMainDetails : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        lib.setSubfolders({QStringLiteral("Arcade")});
+        lib.addGame(QStringLiteral("Arcade"), QStringLiteral("Alpha"), QStringLiteral("Alpha Raid"),
+                    {{QStringLiteral("Year"), QStringLiteral("1989")},
+                     {QStringLiteral("Platform"), QStringLiteral("Amiga")},
+                     {QStringLiteral("Developer"), QStringLiteral("Northwind")},
+                     {QStringLiteral("Front01"), QStringLiteral("front.png")},
+                     {QStringLiteral("Back01"), QStringLiteral("back.png")},
+                     {QStringLiteral("Media01"), QStringLiteral("disk.png")},
+                     {QStringLiteral("Adv01"), QStringLiteral("ad.png")},
+                     {QStringLiteral("About"), QStringLiteral("alpha.txt")}});
+        lib.writeFile(QStringLiteral("Games/Arcade/Alpha/Pallox/Front/front.png"), pngBytes(120, 160));
+        lib.writeFile(QStringLiteral("Games/Arcade/Alpha/Pallox/Back/back.png"), pngBytes(120, 160));
+        lib.writeFile(QStringLiteral("Games/Arcade/Alpha/Pallox/Media/disk.png"), pngBytes(80, 80));
+        lib.writeFile(QStringLiteral("Games/Arcade/Alpha/Pallox/Advert/ad.png"), pngBytes(90, 120));
+        lib.writeFile(QStringLiteral("Games/Arcade/Alpha/Pallox/About/alpha.txt"), noteOf(11));
+
+        lib.addGame(QStringLiteral("Arcade"), QStringLiteral("Beta"), QStringLiteral("Beta Storm"),
+                    {{QStringLiteral("Publisher"), QStringLiteral("Skyline")},
+                     {QStringLiteral("Front01"), QStringLiteral("FRONT.PNG")},
+                     {QStringLiteral("Extra1"), QStringLiteral("Map")},
+                     {QStringLiteral("ExtraLink1"), QStringLiteral("map.png")},
+                     {QStringLiteral("Extra2"), QStringLiteral("Poster")},
+                     {QStringLiteral("About"), QStringLiteral("beta.txt")}});
+        // Stored in another letter case than the record names it, as copies from Windows are.
+        lib.writeFile(QStringLiteral("Games/Arcade/Beta/Pallox/Front/front.png"), pngBytes(120, 160));
+        lib.writeFile(QStringLiteral("Games/Arcade/Beta/Pallox/About/beta.txt"), noteOf(12));
+        fake.random.numbers = {0};
+    }
+
+    std::unique_ptr<TfrmMain> start()
+    {
+        lib.writeSettings();
+        auto frm = std::make_unique<TfrmMain>(platform, lib.root(), nullptr);
+        frm->resize(1000, 700);
+        frm->show();
+        QCoreApplication::processEvents();
+        return frm;
+    }
+
+    void select(TfrmMain &frm, const QString &name)
+    {
+        const auto found = frm.lbMain->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        frm.lbMain->setCurrentItem(found.front());
+        QCoreApplication::processEvents();
+    }
+
+    LibraryBuilder lib;
+    TestPlatform fake;
+    Platform platform = fake.platform();
+};
+
+TEST_F(TfrmMainDetails, GameWithEveryPictureAndAnAdvert)
+{
+    auto frm = start();
+    select(*frm, QStringLiteral("Alpha Raid"));
+    DetailsPanel &details = *frm->m_details;
+
+    EXPECT_EQ(details.lblName->text(), QStringLiteral("Alpha Raid"));
+    EXPECT_TRUE(details.lblYear->isVisible());
+    EXPECT_EQ(details.lblDeveloper->text(), QStringLiteral("Northwind"));
+    EXPECT_FALSE(details.lblPublisher->isVisible());
+    EXPECT_EQ(details.lblExtras->text(), QStringLiteral("No Extras"));
+    for (QLabel *extra : details.lblExtra)
+        EXPECT_FALSE(extra->isVisible());
+
+    ASSERT_TRUE(details.imgBack01->isVisible());
+    EXPECT_EQ(details.imgFront01->width(), details.imgBack01->width());
+    ASSERT_TRUE(details.imgAdv->isVisible());
+    EXPECT_EQ(details.imgAdv->y(), details.imgMedia01->y());
+    EXPECT_EQ(details.imgAdv->height(), details.imgMedia01->height());
+    EXPECT_EQ(details.imgAdv->x(), details.imgMedia01->x() + details.imgMedia01->width());
+
+    EXPECT_EQ(frm->memoAbout->toPlainText().count(QLatin1Char('\n')), 10);
+    EXPECT_EQ(frm->memoAbout->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+TEST_F(TfrmMainDetails, GameWithAFrontAloneAndExtras)
+{
+    auto frm = start();
+    select(*frm, QStringLiteral("Alpha Raid"));
+    const int frontWithBack = frm->m_details->imgFront01->width();
+    select(*frm, QStringLiteral("Beta Storm"));
+    DetailsPanel &details = *frm->m_details;
+
+    ASSERT_TRUE(details.imgFront01->isVisible());
+    EXPECT_FALSE(details.imgBack01->isVisible());
+    EXPECT_EQ(details.imgFront01->width(), 2 * frontWithBack);
+    EXPECT_FALSE(details.imgAdv->isVisible());
+    EXPECT_EQ(details.lblExtras->text(), QStringLiteral("Extras"));
+    EXPECT_TRUE(details.lblExtra[0]->isVisible());
+    EXPECT_TRUE(details.lblExtra[1]->isVisible());
+    EXPECT_FALSE(details.lblExtra[2]->isVisible());
+    EXPECT_FALSE(details.lblExtraLink[0]->isVisible());
+    EXPECT_FALSE(details.lblYear->isVisible());
+    EXPECT_EQ(frm->memoAbout->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+TEST_F(TfrmMainDetails, SelectionIsWrittenEvenWhenItDoesNotChange)
+{
+    auto frm = start();
+    select(*frm, QStringLiteral("Beta Storm"));
+    IniFile settings(lib.settingsFile());
+    ASSERT_TRUE(settings.writeInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), 7));
+    frm->lbMainClick();
+    EXPECT_EQ(settings.readInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), -1), 1);
+}
+
+TEST_F(TfrmMainDetails, MetadataFolderIsTheSameWithAndWithoutATrailingSeparator)
+{
+    QString root = lib.root();
+    root.chop(1);
+    lib.setMainKey(QStringLiteral("VADPath"), root);
+    auto withoutSeparator = start();
+    select(*withoutSeparator, QStringLiteral("Beta Storm"));
+
+    lib.setMainKey(QStringLiteral("VADPath"), lib.root());
+    auto withSeparator = start();
+    select(*withSeparator, QStringLiteral("Beta Storm"));
+
+    EXPECT_EQ(withoutSeparator->currentMetadataFolder(), withSeparator->currentMetadataFolder());
+    EXPECT_EQ(withSeparator->currentMetadataFolder(), lib.path(QStringLiteral("Games/Arcade/Beta/Pallox")));
+}
+
+TEST_F(TfrmMainDetails, SortOrderShowsSortValuesAndKeepsTheSelectedIndex)
+{
+    auto frm = start();
+    select(*frm, QStringLiteral("Beta Storm"));
+    frm->findChild<QAction *>(QStringLiteral("mnuYear"))->trigger();
+
+    // An empty year sorts first, so the index now holds the other game.
+    ASSERT_EQ(frm->lbMain->count(), 2);
+    EXPECT_EQ(frm->lbMain->item(0)->text(), QStringLiteral(" -- Beta Storm"));
+    EXPECT_EQ(frm->lbMain->item(1)->text(), QStringLiteral("1989 -- Alpha Raid"));
+    EXPECT_EQ(frm->lbMain->currentRow(), 1);
+    EXPECT_EQ(frm->m_details->lblName->text(), QStringLiteral("Alpha Raid"));
+    EXPECT_EQ(frm->lblTotal->text(), QStringLiteral("2 Listed"));
+
+    frm->ShowRating1->trigger();
+    EXPECT_EQ(frm->lbMain->item(1)->text(), QStringLiteral("|1989 -- Alpha Raid"));
+    EXPECT_EQ(frm->state().SelectedGameName, QStringLiteral("Alpha Raid"));
+}
+
+TEST_F(TfrmMainDetails, LengthenListPersistsAndSurvivesARestart)
+{
+    auto frm = start();
+    const int memoTop = frm->memoAbout->y();
+    frm->ExpandListHeight1->trigger();
+    EXPECT_EQ(frm->memoAbout->y(), memoTop + 10);
+    EXPECT_EQ(IniFile(lib.settingsFile()).readInteger(QStringLiteral("Main"), QStringLiteral("AboutListSeparator"), 0), 10);
+    frm.reset();
+
+    auto again = std::make_unique<TfrmMain>(platform, lib.root(), nullptr);
+    again->resize(1000, 700);
+    again->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(again->memoAbout->y(), memoTop + 10);
+}
+
+TEST_F(TfrmMainDetails, ListHasTheKeyboardFocusAtStart)
+{
+    auto frm = start();
+    frm->activateWindow();
+    EXPECT_EQ(frm->focusWidget(), frm->lbMain);
+}
+
+} // namespace
