@@ -1,0 +1,164 @@
+// What the user waits for in the main window of a large collection: the start from the data
+// cache to the first game shown, one selection with its pictures read from disk, and one layout
+// pass.
+
+#include "app/IniFile.h"
+#include "library/GameTable.h"
+#include "library/GridTextFile.h"
+#include "platform/Platform.h"
+#include "platform/QtClock.h"
+#include "platform/QtFileOps.h"
+#include "platform/QtRandom.h"
+#include "platform/QtShell.h"
+#include "ui/QtDialogs.h"
+#include "ui/TfrmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#ifndef PALLOX_SAMPLE_GAMES
+#error "PALLOX_SAMPLE_GAMES must name the sample library's Games folder"
+#endif
+
+namespace {
+
+constexpr int kGames = 50000;
+
+QApplication &application()
+{
+    static int argc = 1;
+    static char name[] = "pallox_bench";
+    static char *argv[] = {name, nullptr};
+    static std::unique_ptr<QApplication> app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QApplication>(argc, argv);
+    }();
+    return *app;
+}
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(source, target);
+    }
+}
+
+// A library root holding the sample games' folders and a data cache of 50,000 rows that take
+// their pictures and notes from those folders, so that every selection really reads pictures.
+struct LargeLibrary
+{
+    QTemporaryDir dir;
+    QString root;
+
+    LargeLibrary()
+    {
+        root = dir.path() + QLatin1Char('/');
+        copyTree(QStringLiteral(PALLOX_SAMPLE_GAMES), root + QStringLiteral("Games"));
+        QFile::copy(QStringLiteral(PALLOX_SAMPLE_GAMES "/../PALLOX.ini"), root + QStringLiteral("PALLOX.ini"));
+        IniFile settings(root + QStringLiteral("PALLOX.ini"));
+        settings.writeString(QStringLiteral("Main"), QStringLiteral("VADPath"), root);
+
+        // One real scan gives the sample rows; the large table repeats them under new names.
+        QStringList sampleRows;
+        GameTable sample;
+        {
+            QtDialogs dialogs(nullptr);
+            QtShell shell([](const QString &) {});
+            QtFileOps fileOps;
+            QtClock clock;
+            QtRandom random;
+            const Platform platform{shell, fileOps, dialogs, clock, random};
+            TfrmMain scan(platform, root, nullptr);
+            sample = scan.state().library.GridComplete;
+        }
+        GameTable large;
+        large.setSize(sample.columnCount(), 1);
+        large.row(0) = sample.row(0);
+        const int nameColumn = sample.column(QStringLiteral("Name"));
+        for (int g = 0; g < kGames; ++g) {
+            std::vector<QString> cells = sample.row(1 + g % (sample.rowCount() - 1));
+            cells[static_cast<size_t>(nameColumn)] =
+                cells[static_cast<size_t>(nameColumn)] + QStringLiteral(" %1").arg(g / (sample.rowCount() - 1));
+            large.appendRow(std::move(cells));
+        }
+        SaveStringGrid(large, root + QStringLiteral("DataCache.txt"));
+    }
+};
+
+LargeLibrary &library()
+{
+    static LargeLibrary instance;
+    return instance;
+}
+
+struct RealPlatform
+{
+    QtDialogs dialogs{nullptr};
+    QtShell shell{[](const QString &) {}};
+    QtFileOps fileOps;
+    QtClock clock;
+    QtRandom random;
+    Platform platform{shell, fileOps, dialogs, clock, random};
+};
+
+void BM_StartFromCacheToFirstGame(benchmark::State &state)
+{
+    application();
+    LargeLibrary &lib = library();
+    RealPlatform real;
+    for (auto _ : state) {
+        auto frm = std::make_unique<TfrmMain>(real.platform, lib.root, nullptr);
+        benchmark::DoNotOptimize(frm->lbMain->count());
+        state.PauseTiming();
+        frm.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartFromCacheToFirstGame)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_SelectGameWithPictures(benchmark::State &state)
+{
+    application();
+    LargeLibrary &lib = library();
+    RealPlatform real;
+    TfrmMain frm(real.platform, lib.root, nullptr);
+    frm.resize(1280, 900);
+    frm.show();
+    QCoreApplication::processEvents();
+    int index = 0;
+    const int count = frm.lbMain->count();
+    for (auto _ : state) {
+        // Neighbouring entries are different games, so each selection decodes new pictures.
+        index = (index + 7919) % count;
+        frm.lbMain->setCurrentRow(index);
+    }
+}
+BENCHMARK(BM_SelectGameWithPictures)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+void BM_LayoutPass(benchmark::State &state)
+{
+    application();
+    LargeLibrary &lib = library();
+    RealPlatform real;
+    TfrmMain frm(real.platform, lib.root, nullptr);
+    frm.resize(1280, 900);
+    frm.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state)
+        frm.MainFormResize(true);
+}
+BENCHMARK(BM_LayoutPass)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+} // namespace
