@@ -1,5 +1,6 @@
 #pragma once
 
+#include "launch/EmulatorRegistry.h"
 #include "library/LibraryState.h"
 
 #include <QString>
@@ -9,6 +10,7 @@
 struct MainState
 {
     LibraryState library;
+    EmulatorRegistry emulators;
 
     QString ExeFolder;   // with a trailing separator
     QString SkinsFolder; // without one

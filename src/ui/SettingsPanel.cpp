@@ -66,6 +66,12 @@ void SettingsPanel::showLibraryRoot()
     lblVADFolder->setText(m_state.library.LibraryRoot);
 }
 
+void SettingsPanel::addArea(QWidget *area)
+{
+    auto *box = static_cast<QVBoxLayout *>(layout());
+    box->insertWidget(box->count() - 1, area);
+}
+
 void SettingsPanel::btnVADBrowseClick()
 {
     const QString folder = m_platform.dialogs.browseFolder(QStringLiteral("Browse for Game Folder"));

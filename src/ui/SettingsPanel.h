@@ -26,6 +26,8 @@ public:
     // Ticks the boxes to match the state, without writing anything.
     void showOptions();
     void showLibraryRoot();
+    // Further areas of the Config tab stack below the options.
+    void addArea(QWidget *area);
 
 signals:
     void showDatesChanged(bool show);

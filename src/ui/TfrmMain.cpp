@@ -12,12 +12,20 @@
 #include "platform/Random.h"
 #include "browse/DetailsContent.h"
 #include "browse/MainList.h"
+#include "browse/CategoryMenus.h"
+#include "launch/Launcher.h"
+#include "ui/CategoryMenuController.h"
 #include "ui/DetailsPanel.h"
+#include "ui/EmulatorSettingsPanel.h"
+#include "ui/FilterController.h"
+#include "ui/FindPanel.h"
+#include "ui/GlobalDOSBoxPanel.h"
 #include "ui/SettingsPanel.h"
 #include "ui/SplashScanObserver.h"
 #include "ui/TfrmSplashScreen.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -136,6 +144,7 @@ void TfrmMain::buildWindow()
     btnPlay->setObjectName(QStringLiteral("btnPlay"));
     btnPlay->setFocusPolicy(Qt::NoFocus);
     m_details = new DetailsPanel(tabMain);
+    pnlFind = new FindPanel(tabMain);
     lblGameCreatedDate = new QLabel(m_details);
     lblGameCreatedDate->setObjectName(QStringLiteral("lblGameCreatedDate"));
     lblGameModifiedDate = new QLabel(m_details);
@@ -158,6 +167,10 @@ void TfrmMain::buildWindow()
             lbMainClick();
     });
     connect(lbMain, &QListWidget::itemPressed, this, [this] { lbMainClick(); });
+    connect(lbMain, &QListWidget::itemDoubleClicked, this, [this] { LaunchGame(false); });
+    connect(btnPlay, &QPushButton::clicked, this, [this] { LaunchGame(false); });
+    connect(m_details, &DetailsPanel::setupClicked, this, [this] { LaunchGame(true); });
+    lbMain->installEventFilter(this);
 }
 
 void TfrmMain::buildMenus()
@@ -175,7 +188,7 @@ void TfrmMain::buildMenus()
 
     mnuEdit = bar->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    addItem(mnuEdit, "mnuFind", QStringLiteral("&Find"))->setEnabled(false);
+    addItem(mnuEdit, "mnuFind", QStringLiteral("&Find"));
     mnuEdit->addSeparator();
     addItem(mnuEdit, "mnuExportLaunchBox", QStringLiteral("Export to LaunchBox"))->setEnabled(false);
 
@@ -192,13 +205,9 @@ void TfrmMain::buildMenus()
 
     mnuCategory = bar->addMenu(QStringLiteral("&Category"));
     mnuCategory->setObjectName(QStringLiteral("mnuCategory"));
-    addItem(mnuCategory, "mnuShowAll", QStringLiteral("S&how All"))->setEnabled(false);
-    for (const auto &[name, caption] :
-         {std::pair{"mnuCatDeveloper", "&Developer"}, {"mnuCatPublisher", "Pu&blisher"},
-          {"mnuCatDevOrPub", "Dev. &or Pub."}, {"mnuCatPlatform", "&Platform"}, {"mnuCatGenre", "&Genre"},
-          {"mnuCatSubGenres", "S&ubGenres"}, {"mnuCatGenreInclSubs", "Genre (&incl subs)"},
-          {"mnuCatEmulator", "Emulator"}})
-        addSubMenu(mnuCategory, name, QString::fromUtf8(caption))->setEnabled(false);
+    addItem(mnuCategory, "mnuShowAll", QStringLiteral("S&how All"));
+    for (const CategoryMenuInfo &info : categoryMenus())
+        addSubMenu(mnuCategory, info.objectName, QString::fromUtf8(info.caption));
 
     mnuView = bar->addMenu(QStringLiteral("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
@@ -235,7 +244,7 @@ void TfrmMain::buildContextMenu()
     MainContextMenu = new QMenu(this);
     MainContextMenu->setObjectName(QStringLiteral("MainContextMenu"));
     // Items whose commands are not there yet are shown disabled rather than doing nothing.
-    addItem(MainContextMenu, "mnuShowAllGames", QStringLiteral("Show &All Games"))->setEnabled(false);
+    addItem(MainContextMenu, "mnuShowAllGames", QStringLiteral("Show &All Games"));
     MainContextMenu->addSeparator();
     addItem(MainContextMenu, "mnuEditCurrent", QStringLiteral("Edit &Current"))->setEnabled(false);
     addItem(MainContextMenu, "mnuOpenFolder", QStringLiteral("&OpenFolder"))->setEnabled(false);
@@ -271,6 +280,8 @@ void TfrmMain::FormCreate()
     // The config tab needs the settings object, so it is built once that is open.
     pnlSettings = new SettingsPanel(m_state, *m_settings, m_platform, PageControl1);
     PageControl1->addTab(pnlSettings, QStringLiteral("Config"));
+    buildConfigTab();
+    buildFilters();
     auto *tabImageSheet = new QWidget(PageControl1);
     tabImageSheet->setObjectName(QStringLiteral("tabImageSheet"));
     PageControl1->addTab(tabImageSheet, QStringLiteral("Image Sheet"));
@@ -310,7 +321,10 @@ void TfrmMain::FormCreate()
     applyMainSortField(library.GridMain, m_state.MainSortField, m_state.MainSortColumn,
                        m_state.ListShowsSortValue);
     LoadMainList();
+    gradDOSBox->load();
     pnlSettings->showLibraryRoot();
+    m_emuSettings->loadAtStartup();
+    m_filters->fillFieldList();
     placeMainTab();
     MainFormResize(false);
     m_laidOut = true;
@@ -396,6 +410,8 @@ void TfrmMain::LoadMainList()
                               m_ratingColumn});
     m_ratingColumn = build.ratingColumn;
     m_names = std::move(build.names);
+    if (m_categoryMenus)
+        m_categoryMenus->rebuild(grid);
     {
         const QSignalBlocker blocker(lbMain);
         lbMain->clear();
@@ -484,7 +500,8 @@ void TfrmMain::placeMainTab()
 {
     // Details take the page's full height beside the list, as designed, before the first pass.
     const QSize page = tabMain->size();
-    m_view.list = QRect(ListLeft, ListTop, DesignListWidth, page.height() / 2);
+    const int findShift = pnlFind->isOpen() ? pnlFind->listShift() : 0;
+    m_view.list = QRect(ListLeft, ListTop + findShift, DesignListWidth, page.height() / 2);
     m_view.memoWidth = DesignListWidth;
     m_view.listNotesOffset = m_state.AboutListSeparator;
     const int detailsLeft = ListLeft + DesignListWidth + ColumnGap;
@@ -507,6 +524,8 @@ void TfrmMain::MainFormResize(bool ResizeExtrasBox)
     in.clientHeight = height() - (menuBar()->isVisible() ? menuBar()->height() : 0);
     in.view = m_view;
     in.totalTop = page.height() - TotalHeight - 4;
+    in.findShown = pnlFind->isOpen();
+    in.findHeight = pnlFind->height();
     in.resizeExtrasBox = ResizeExtrasBox;
     m_details->describe(in);
     const MainLayout::Result r = MainLayout::layout(in);
@@ -516,6 +535,7 @@ void TfrmMain::MainFormResize(bool ResizeExtrasBox)
     }
     m_details->applyLayout(r);
     lbMain->setGeometry(r.list);
+    pnlFind->place(r.list);
     if (memoAbout->geometry() != r.memo) {
         memoAbout->setGeometry(r.memo);
         showNoteScrollBarRule();
@@ -536,6 +556,13 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     // Pages get their real size only once the window is shown; the design places of the list and
     // the details are taken from the first real size.
+    if (watched == lbMain && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            LaunchGame(false);
+            return true;
+        }
+    }
     if (watched == tabMain && event->type() == QEvent::Resize && m_laidOut) {
         if (!m_placed) {
             placeMainTab();
@@ -544,6 +571,58 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
         MainFormResize(true);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::buildConfigTab()
+{
+    m_emuSettings = new EmulatorSettingsPanel(m_state.emulators, *m_settings, m_platform, pnlSettings);
+    pnlSettings->addArea(m_emuSettings);
+    gradDOSBox = new GlobalDOSBoxPanel(m_state.emulators, *m_settings, pnlSettings);
+    gradDOSBox->hide();
+    connect(m_emuSettings, &EmulatorSettingsPanel::configDOSBoxRequested, this, [this] {
+        gradDOSBox->setGeometry(pnlSettings->rect());
+        gradDOSBox->raise();
+        gradDOSBox->show();
+    });
+}
+
+void TfrmMain::buildFilters()
+{
+    FilterWindowHooks hooks;
+    hooks.LoadMainList = [this] { LoadMainList(); };
+    hooks.cbMainSortByChange = [this] { cbMainSortByChange(); };
+    m_filters = std::make_unique<FilterController>(m_state, *m_settings, m_platform, *pnlFind, hooks);
+    std::array<QMenu *, CategoryMenuCount> menus{};
+    for (const CategoryMenuInfo &info : categoryMenus())
+        menus[static_cast<size_t>(info.menu)] = mnuCategory->findChild<QMenu *>(QLatin1String(info.objectName));
+    m_categoryMenus = std::make_unique<CategoryMenuController>(*m_filters, menus);
+    connect(m_details, &DetailsPanel::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
+    QList<QLabel *> hover = m_details->linkLabels();
+    hover += QList<QLabel *>(m_details->lblExtraLink.begin(), m_details->lblExtraLink.end());
+    m_filters->watchHover(hover);
+    connect(pnlFind, &FindPanel::opened, this, [this](int shift) {
+        m_view.list.translate(0, shift);
+        MainFormResize(false);
+    });
+    connect(pnlFind, &FindPanel::closed, this, [this](int shift) {
+        m_view.list.translate(0, -shift);
+        MainFormResize(false);
+    });
+    connect(findChild<QAction *>(QStringLiteral("mnuFind")), &QAction::triggered, pnlFind, &FindPanel::Find1Click);
+    connect(findChild<QAction *>(QStringLiteral("mnuShowAll")), &QAction::triggered, m_filters.get(),
+            &FilterController::mnuAllClick);
+    connect(findChild<QAction *>(QStringLiteral("mnuShowAllGames")), &QAction::triggered, m_filters.get(),
+            &FilterController::ShowAll1Click);
+}
+
+void TfrmMain::LaunchGame(bool setup)
+{
+    // Row 0 holds the field names: with nothing selected there is nothing to start.
+    if (m_state.SelectedRow <= 0)
+        return;
+    Launcher(m_platform.shell)
+        .LaunchGame(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot, m_state.emulators,
+                    gradDOSBox->launchOptions(setup));
 }
 
 void TfrmMain::LargerList1Click()

@@ -8,7 +8,12 @@
 
 #include <memory>
 
+class CategoryMenuController;
 class DetailsPanel;
+class EmulatorSettingsPanel;
+class FilterController;
+class FindPanel;
+class GlobalDOSBoxPanel;
 class IniFile;
 class QAction;
 class QPlainTextEdit;
@@ -47,6 +52,9 @@ public:
     QLabel *lblGameCreatedDate = nullptr;
     QLabel *lblGameModifiedDate = nullptr;
     SettingsPanel *pnlSettings = nullptr;
+    FindPanel *pnlFind = nullptr;
+    EmulatorSettingsPanel *m_emuSettings = nullptr;
+    GlobalDOSBoxPanel *gradDOSBox = nullptr;
 
     QMenu *mnuFile = nullptr;
     QMenu *mnuEdit = nullptr;
@@ -75,6 +83,9 @@ public:
     void LoadMainList();
     void cbMainSortByChange();
     void MainFormResize(bool ResizeExtrasBox);
+    // Starts the selected game, or its set-up program.
+    void LaunchGame(bool setup);
+    FilterController &filters() { return *m_filters; }
     const NameIndex &names() const { return m_names; }
     const MainLayout::ViewState &view() const { return m_view; }
     QString currentMetadataFolder() const { return m_currentMetadataFolder; }
@@ -104,6 +115,8 @@ private:
     void LargerInfoView1Click();
     void mnuViewMaxClick();
     void showNoteScrollBarRule();
+    void buildConfigTab();
+    void buildFilters();
 
     const Platform &m_platform;
     MainState m_state;
@@ -111,6 +124,8 @@ private:
     std::unique_ptr<SettingsFile> m_settings;
     std::unique_ptr<IniFile> m_skinsFile;
     NameIndex m_names;
+    std::unique_ptr<FilterController> m_filters;
+    std::unique_ptr<CategoryMenuController> m_categoryMenus;
     int m_ratingColumn = 0;
     MainLayout::ViewState m_view;
     QString m_currentMetadataFolder;

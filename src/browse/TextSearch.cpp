@@ -1,0 +1,68 @@
+#include "browse/TextSearch.h"
+
+#include "library/GameTable.h"
+
+#include <QStringMatcher>
+
+#include <vector>
+
+namespace {
+
+bool isAscii(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Upper-casing every cell of a large table costs an allocation per cell. Between two ASCII texts
+// upper-casing and Qt's case-insensitive comparison agree, so those cells are searched in place;
+// only cells beyond ASCII (where "ß" becomes "SS" and the like) are upper-cased first.
+class UpperCaseSearch
+{
+public:
+    explicit UpperCaseSearch(const QString &text)
+        : m_upper(text.toUpper()), m_asciiNeedle(isAscii(m_upper)),
+          m_matcher(m_upper, Qt::CaseInsensitive), m_exactMatcher(m_upper, Qt::CaseSensitive)
+    {
+    }
+
+    bool foundIn(const QString &cell) const
+    {
+        if (m_upper.isEmpty() || cell.isEmpty())
+            return false;
+        if (isAscii(cell))
+            return m_asciiNeedle && m_matcher.indexIn(cell) >= 0;
+        return m_exactMatcher.indexIn(cell.toUpper()) >= 0;
+    }
+
+private:
+    QString m_upper;
+    bool m_asciiNeedle;
+    QStringMatcher m_matcher;
+    QStringMatcher m_exactMatcher;
+};
+
+} // namespace
+
+bool cellContains(const QString &cell, const QString &text)
+{
+    return UpperCaseSearch(text).foundIn(cell);
+}
+
+int applyTextSearch(GameTable &grid, const QString &text)
+{
+    const UpperCaseSearch search(text);
+    const int before = grid.rowCount();
+    const GameTable &table = grid;
+    grid.keepRows([&](int row) {
+        for (const QString &cell : table.row(row)) {
+            if (search.foundIn(cell))
+                return true;
+        }
+        return false;
+    });
+    return before - grid.rowCount();
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class EmulatorRegistry;
+class GameTable;
+
+// One program for the shell to start: the same four values Shell::execute takes. `parameters`
+// follows the Windows convention (blanks separate, double quotes group) and every path or
+// text taken from library data is quoted so that it comes out as exactly the argument it was.
+struct StartRequest
+{
+    QString verb;
+    QString program;
+    QString parameters;
+    QString workingFolder;
+
+    bool operator==(const StartRequest &other) const
+    {
+        return verb == other.verb && program == other.program && parameters == other.parameters
+            && workingFolder == other.workingFolder;
+    }
+};
+
+// What a launch reads besides the row and the registry. DOSBoxExit is the value the options
+// panel last confirmed; CMDLine and UseSingleConfFolder are what the panel shows right now.
+struct LaunchOptions
+{
+    bool DOSBoxExit = false;
+    QString CMDLine;
+    bool UseSingleConfFolder = false;
+    // Start the game's set-up program instead of the game where the emulator allows it.
+    bool setup = false;
+};
+
+// Turns one game row into the programs to start. Nothing is started here and nothing is
+// written; the only outside look is at the file system, to find files whose letter case
+// differs from what the library says.
+class LaunchCommand
+{
+public:
+    static std::vector<StartRequest> LaunchGame(const GameTable &table, int row, const QString &libraryRoot,
+                                                const EmulatorRegistry &registry, const LaunchOptions &options);
+
+private:
+    LaunchCommand(const GameTable &table, const QString &libraryRoot, const EmulatorRegistry &registry,
+                  const LaunchOptions &options);
+
+    std::vector<StartRequest> run(int row);
+    QString cell(int column, int row) const;
+    QString emulator(int row) const;
+    // The game path as the library states it, before any letter-case lookup.
+    QString gamePath(int row) const;
+    // The executable, or the set-up program where the setup flag applies.
+    QString gameFile(int row, bool setupApplies) const;
+    QString builtInProgram(int builtIn) const;
+    void add(const QString &verb, const QString &program, const QString &parameters, const QString &folder);
+    void addBuiltIn(int builtIn, const QString &parameters, const QString &folder);
+    // The one emulator of the row's own value, if any.
+    void addOwnEmulator(int row);
+    // What still runs after the "Windows 3.1" rows were started: Gameboy Advance, the game file
+    // itself, and every custom emulator whose nick is the value.
+    void addRest(int row);
+
+    const GameTable &m_table;
+    QString m_root;
+    const EmulatorRegistry &m_registry;
+    const LaunchOptions &m_options;
+    int m_confColumn = -1;
+    int m_folderColumn = -1;
+    int m_subfolderColumn = -1;
+    int m_executableColumn = -1;
+    int m_setupColumn = -1;
+    int m_emulatorColumn = -1;
+    int m_customPathColumn = -1;
+    int m_nameColumn = -1;
+    std::vector<StartRequest> m_out;
+};

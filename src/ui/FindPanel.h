@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QFrame>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// The find panel above the list: a field box, a value box that doubles as the search text, and
+// its buttons. It only reports what the user did; the filter controller decides what follows.
+class FindPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit FindPanel(QWidget *parent);
+
+    // Shown above the list; the list moves down and shortens by this much while it is open.
+    int listShift() const { return height() + ListGap; }
+    bool isOpen() const { return !isHidden(); }
+    // At the top of the list column, at the list's left edge; `list` is where the list stands
+    // with the panel open.
+    void place(const QRect &list);
+
+    // Opens the panel with both boxes empty; nothing happens when it is open already.
+    void Find1Click();
+    // Closes it; the filters stay in force.
+    void btnCloseFindClick();
+
+    QLabel *lblSearchField = nullptr;
+    QComboBox *cbShowOnly1 = nullptr;
+    QComboBox *cbShowOnly2 = nullptr;
+    QPushButton *btnGoFind = nullptr;
+    QPushButton *btnClearFind = nullptr;
+    QPushButton *btnCloseFind = nullptr;
+
+    static constexpr int ListGap = 6;
+    static constexpr int PanelHeight = 54;
+
+signals:
+    void opened(int listShift);
+    void closed(int listShift);
+    // The user changed the field box: chose a field or edited its text.
+    void fieldChanged();
+    // The user chose a value from the list or confirmed a typed one with Enter.
+    void valueChosen();
+    // The user edited the value box's text.
+    void valueEdited();
+    void searchFieldClicked();
+    void goClicked();
+    void clearClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
