@@ -12,7 +12,8 @@
 #include "ui/TfrmMain.h"
 #include "ui/TfrmSplashScreen.h"
 
-#include <QMessageBox>
+#include <exception>
+#include <memory>
 
 int main(int argc, char **argv)
 {
@@ -31,13 +32,21 @@ int main(int argc, char **argv)
     splash->repaint();
     QCoreApplication::processEvents();
 
-    TfrmMain mainWindow(platform, QCoreApplication::applicationDirPath(), splash.get());
-    dialogs.setOwner(&mainWindow);
-    TfrmAddWizard addWizard(&mainWindow);
-    TfrmAbout about(&mainWindow);
-    TfrmDeleteFolder deleteFolder(&mainWindow);
+    std::unique_ptr<TfrmMain> mainWindow;
+    try {
+        mainWindow = std::make_unique<TfrmMain>(platform, QCoreApplication::applicationDirPath(), splash.get());
+    } catch (const std::exception &error) {
+        // Start-up reads files the user may have damaged by hand; say what went wrong.
+        splash.reset();
+        dialogs.message(QStringLiteral("PALLOX could not start: %1").arg(QString::fromUtf8(error.what())));
+        return 1;
+    }
+    dialogs.setOwner(mainWindow.get());
+    TfrmAddWizard addWizard(mainWindow.get());
+    TfrmAbout about(mainWindow.get());
+    TfrmDeleteFolder deleteFolder(mainWindow.get());
     splash.reset();
 
-    mainWindow.show();
+    mainWindow->show();
     return app.exec();
 }
