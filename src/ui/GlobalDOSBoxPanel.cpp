@@ -18,6 +18,11 @@ GlobalDOSBoxPanel::GlobalDOSBoxPanel(EmulatorRegistry &registry, SettingsFile &s
     setObjectName(QStringLiteral("gradDOSBox"));
     // It lies over the settings panel and must hide it completely.
     setAutoFillBackground(true);
+    // A panel of its own colour, so that it reads as a page laid over the settings.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(0x1e, 0x2c, 0x2c));
+    colours.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
+    setPalette(colours);
     m_layout = new QVBoxLayout(this);
 
     lblGlobalDOSBox = new QLabel(QStringLiteral("Global DOSBox Settings"), this);
@@ -65,6 +70,8 @@ GlobalDOSBoxPanel::GlobalDOSBoxPanel(EmulatorRegistry &registry, SettingsFile &s
     m_layout->addLayout(okayRow);
     m_layout->addLayout(commandRow);
     m_layout->addWidget(pnlConfFolders);
+    // The options keep to the top; the configuration file editor takes the room below them.
+    m_layout->addStretch(1);
 
     connect(btnDBConfigOkay, &QPushButton::clicked, this, &GlobalDOSBoxPanel::btnDBConfigOkayClick);
 }
@@ -83,7 +90,8 @@ void GlobalDOSBoxPanel::load()
 
 void GlobalDOSBoxPanel::addEditor(QWidget *editor)
 {
-    m_layout->addWidget(editor, 1);
+    m_layout->setStretch(m_layout->count() - 1, 0);
+    m_layout->insertWidget(m_layout->count() - 1, editor, 1);
 }
 
 LaunchOptions GlobalDOSBoxPanel::launchOptions(bool setup) const

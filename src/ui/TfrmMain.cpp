@@ -96,6 +96,15 @@ void setColors(QWidget *widget, const QColor &text, const QColor &background)
     widget->setPalette(palette);
 }
 
+// The window colour alone: edit fields and lists inside keep their own base colour.
+void setWindowBackground(QWidget *widget, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 } // namespace
 
 TfrmMain::TfrmMain(const Platform &platform, const QString &exeFolder, TfrmSplashScreen *splash,
@@ -337,7 +346,7 @@ void TfrmMain::applyAppearance()
 {
     using namespace SettingsKeys;
     const SettingsFile &s = *m_settings;
-    setColors(this, QColor(), settingsColor(s, BGColor, this, QPalette::Window));
+    setWindowBackground(this, settingsColor(s, BGColor, this, QPalette::Window));
     lbMain->setFont(settingsFont(s, lbMainListFontName, lbMainListFontSize, lbMainListFontStyle));
     setColors(lbMain, settingsColor(s, lbMainListFontColor, lbMain, QPalette::Text),
               settingsColor(s, lbMainBGColor, lbMain, QPalette::Base));
@@ -358,7 +367,10 @@ void TfrmMain::applyAppearance()
                            settingsColor(s, DetailsTextColor, m_details, QPalette::WindowText),
                            settingsColor(s, DetailsBGColor, m_details, QPalette::Window));
     // The tab page shows the window's own background around the list and the details.
-    setColors(tabMain, QColor(), settingsColor(s, BGColor, tabMain, QPalette::Window));
+    setWindowBackground(tabMain, settingsColor(s, BGColor, tabMain, QPalette::Window));
+    QPalette findColours = pnlFind->palette();
+    findColours.setColor(QPalette::WindowText, settingsColor(s, DetailsTextColor, pnlFind, QPalette::WindowText));
+    pnlFind->setPalette(findColours);
     for (QLabel *label : {lblTotal, lblGameCreatedDate, lblGameModifiedDate})
         setColors(label, settingsColor(s, DetailsTextColor, label, QPalette::WindowText), QColor());
 }
