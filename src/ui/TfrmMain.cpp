@@ -179,6 +179,7 @@ void TfrmMain::buildWindow()
     connect(lbMain, &QListWidget::itemDoubleClicked, this, [this] { LaunchGame(false); });
     connect(btnPlay, &QPushButton::clicked, this, [this] { LaunchGame(false); });
     connect(m_details, &DetailsPanel::setupClicked, this, [this] { LaunchGame(true); });
+    connect(m_details, &DetailsPanel::platformDoubleClicked, this, [this] { LaunchGame(false); });
     lbMain->installEventFilter(this);
 }
 
