@@ -249,7 +249,7 @@ public:
         buffer.resize(MaxGameIniSize + 1);
 #if defined(Q_OS_UNIX)
         if (m_dir) {
-            const int fd = openat(dirfd(m_dir), QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC);
+            const int fd = openat(dirfd(m_dir), QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
             if (fd < 0)
                 return false;
             qint64 size = 0;

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 using Keys = LibraryBuilder::Keys;
@@ -143,6 +147,10 @@ TEST_F(LibraryScan, FilesAndFoldersThatAreNoGamesArePassedOver)
     m_library.writeFile(iniFolder + QStringLiteral("c-huge.ini"),
                         "[Main]\r\nName=Huge\r\nNotes=" + QByteArray(10 * 1024 * 1024, 'x') + "\r\n");
     QDir().mkpath(m_library.path(iniFolder + QStringLiteral("d-folder.ini")));
+#if defined(Q_OS_UNIX)
+    // Opening a pipe for reading waits for a writer; the scan must not hang on one.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(m_library.path(iniFolder + QStringLiteral("e-pipe.ini"))).constData(), 0600), 0);
+#endif
     scan();
 
     EXPECT_EQ(column("Name"), QStringList{QStringLiteral("Good Game")});
