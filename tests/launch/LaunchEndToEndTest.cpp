@@ -4,6 +4,7 @@
 #include "library/GameTable.h"
 #include "platform/QtShell.h"
 #include "support/QtPrinters.h"
+#include "support/RecordingProgram.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -27,42 +28,6 @@ bool writeFile(const QString &path, const QByteArray &content)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-// A stand-in emulator: writes its arguments, one a line, then its working folder, into
-// `output`, whole or not at all.
-bool writeRecorder(const QString &scriptPath, const QString &output)
-{
-    const QByteArray target = QFile::encodeName(output);
-    const QByteArray script = "#!/bin/sh\n{ for a in \"$@\"; do printf '%s\\n' \"$a\"; done; pwd; } > '" + target
-        + ".part' && mv '" + target + ".part' '" + target + "'\n";
-    return writeFile(scriptPath, script)
-        && QFile::setPermissions(scriptPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
-bool waitFor(const QString &path, int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!QFileInfo::exists(path) && timer.elapsed() < milliseconds)
-        QThread::msleep(50);
-    return QFileInfo::exists(path);
-}
-
-QStringList linesOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-QString canonical(const QString &path)
-{
-    return QFileInfo(path).canonicalFilePath();
 }
 
 GameTable tableOf(const QStringList &header, const std::vector<QStringList> &rows)
@@ -92,9 +57,9 @@ TEST(LaunchEndToEnd, StandInEmulatorsReceiveExactArgumentsAndFolders)
     const QString emu = dir.path() + u("/Emulators $(x)/");
     const QString out = dir.path() + u("/out/");
     ASSERT_TRUE(QDir().mkpath(out));
-    ASSERT_TRUE(writeRecorder(emu + u("dosbox"), out + u("dosbox.txt")));
-    ASSERT_TRUE(writeRecorder(emu + u("scummvm"), out + u("scummvm.txt")));
-    ASSERT_TRUE(writeRecorder(emu + u("my emu"), out + u("custom.txt")));
+    ASSERT_TRUE(writeRecordingProgram(emu + u("dosbox"), out + u("dosbox.txt")));
+    ASSERT_TRUE(writeRecordingProgram(emu + u("scummvm"), out + u("scummvm.txt")));
+    ASSERT_TRUE(writeRecordingProgram(emu + u("my emu"), out + u("custom.txt")));
 
     const QString hostile = u("run \"it\"; `touch pwned` $(touch pwned2) é.bat");
     const QString gameFolder = root + u("Games/DOS/Odd Game");
@@ -127,18 +92,15 @@ TEST(LaunchEndToEnd, StandInEmulatorsReceiveExactArgumentsAndFolders)
     for (int row = 1; row <= 3; ++row)
         launcher.LaunchGame(table, row, root, registry, options);
 
-    ASSERT_TRUE(waitFor(out + u("dosbox.txt"), 10000));
-    ASSERT_TRUE(waitFor(out + u("scummvm.txt"), 10000));
-    ASSERT_TRUE(waitFor(out + u("custom.txt"), 10000));
-    EXPECT_TRUE(failures.isEmpty()) << failures.join(u("\n")).toStdString();
+                EXPECT_TRUE(failures.isEmpty()) << failures.join(u("\n")).toStdString();
 
     const QString file = gameFolder + QLatin1Char('/') + hostile;
-    EXPECT_EQ(linesOf(out + u("dosbox.txt")),
+    EXPECT_EQ(waitForRecordedLines(out + u("dosbox.txt")),
               (QStringList{file, u("-exit"), u("-c"), u("echo a b"), u("-conf"), gameFolder + u("/GAME.CONF"),
                            canonical(QDir::currentPath())}));
-    EXPECT_EQ(linesOf(out + u("scummvm.txt")),
+    EXPECT_EQ(waitForRecordedLines(out + u("scummvm.txt")),
               (QStringList{u("-p") + gameFolder, u("odd;"), u("id"), canonical(QDir::currentPath())}));
-    EXPECT_EQ(linesOf(out + u("custom.txt")),
+    EXPECT_EQ(waitForRecordedLines(out + u("custom.txt")),
               (QStringList{u("--fast"), u("two words"), file, canonical(gameFolder)}));
 
     QDirIterator it(dir.path(), {u("pwned*")}, QDir::AllEntries, QDirIterator::Subdirectories);
@@ -154,7 +116,7 @@ TEST(LaunchEndToEnd, MissingEmulatorIsReportedAndTheNextStillStarts)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString root = dir.path() + u("/");
-    ASSERT_TRUE(writeRecorder(root + u("nestopia"), root + u("custom.txt")));
+    ASSERT_TRUE(writeRecordingProgram(root + u("nestopia"), root + u("custom.txt")));
     ASSERT_TRUE(writeFile(root + u("Games/NES/Mario/smb.nes"), "rom"));
     IniFile settings(root + u("PALLOX.ini"));
     ASSERT_TRUE(settings.writeString(u("Main"), u("Nintendo Entertainment SystemPath"), root + u("missing/nes")));
@@ -171,10 +133,9 @@ TEST(LaunchEndToEnd, MissingEmulatorIsReportedAndTheNextStillStarts)
     QtShell shell([&failures](const QString &text) { failures.append(text); });
     Launcher(shell).LaunchGame(table, 1, root, registry, {});
 
-    ASSERT_TRUE(waitFor(root + u("custom.txt"), 10000));
-    ASSERT_EQ(failures.size(), 1);
+        ASSERT_EQ(failures.size(), 1);
     EXPECT_TRUE(failures[0].contains(u("missing/nes"))) << failures[0].toStdString();
-    EXPECT_EQ(linesOf(root + u("custom.txt")),
+    EXPECT_EQ(waitForRecordedLines(root + u("custom.txt")),
               (QStringList{root + u("Games/NES/Mario/smb.nes"), canonical(root + u("Games/NES/Mario"))}));
 }
 

@@ -1,4 +1,5 @@
 #include "platform/QtShell.h"
+#include "support/RecordingProgram.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -23,51 +24,6 @@ bool writeFile(const QString &path, const QByteArray &content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
-// A program that writes its arguments, one a line, and then its working folder into `output`.
-// The file appears whole (rename), so a reader never sees half of it.
-bool writeRecorderScript(const QString &scriptPath, const QString &output)
-{
-    const QByteArray target = QFile::encodeName(output);
-    // A loop rather than one printf: printf with no arguments still prints an empty line.
-    const QByteArray script = "#!/bin/sh\n{ for a in \"$@\"; do printf '%s\\n' \"$a\"; done; pwd; } > '"
-        + target
-        + ".part' && mv '" + target + ".part' '" + target + "'\n";
-    return writeFile(scriptPath, script)
-        && QFile::setPermissions(scriptPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                 | QFileDevice::ExeOwner);
-}
-
-// The lines the recorder wrote, or nothing when it did not run within ten seconds.
-QStringList waitForLines(const QString &output)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!QFileInfo::exists(output) && timer.elapsed() < 10000)
-        QThread::msleep(20);
-    QFile file(output);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-QString canonical(const QString &path)
-{
-    return QFileInfo(path).canonicalFilePath();
-}
-
-QStringList filesNamedPwned(const QString &root)
-{
-    QStringList found;
-    QDirIterator it(root, {QStringLiteral("pwned*")}, QDir::AllEntries | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found.append(it.next());
-    return found;
-}
-
 class QtShellStart : public ::testing::Test
 {
 protected:
@@ -80,7 +36,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(m_workFolder));
         m_output = m_root.filePath(QStringLiteral("arguments.txt"));
         m_script = m_programFolder + u("/run game.sh");
-        ASSERT_TRUE(writeRecorderScript(m_script, m_output));
+        ASSERT_TRUE(writeRecordingProgram(m_script, m_output));
     }
 
     QtShell makeShell()
@@ -105,7 +61,7 @@ TEST_F(QtShellStart, PassesHostileGameDataAsPlainArgumentsInTheWorkingFolder)
     QtShell shell = makeShell();
     shell.execute(QString(), u("\"") + m_script + u("\""), parameters, m_workFolder);
 
-    const QStringList lines = waitForLines(m_output);
+    const QStringList lines = waitForRecordedLines(m_output);
     ASSERT_FALSE(lines.isEmpty()) << "the program did not run";
     const QStringList expected = {
         u("-conf"),
@@ -132,7 +88,7 @@ TEST_F(QtShellStart, FindsARelativeProgramWithBackslashesFromTheWorkingFolder)
     QtShell shell = makeShell();
     shell.execute(u("open"), u("My Games ü\\run game.sh"), QString(), m_root.path());
 
-    const QStringList lines = waitForLines(m_output);
+    const QStringList lines = waitForRecordedLines(m_output);
     ASSERT_EQ(lines.size(), 1) << "expected only the working folder, no arguments";
     EXPECT_EQ(canonical(lines.first()), canonical(m_root.path()));
     EXPECT_TRUE(m_failures.isEmpty());
@@ -143,7 +99,7 @@ TEST_F(QtShellStart, EmptyWorkingFolderMeansOurOwnCurrentFolder)
     QtShell shell = makeShell();
     shell.execute(QString(), m_script, u("\"\" x"), QString());
 
-    const QStringList lines = waitForLines(m_output);
+    const QStringList lines = waitForRecordedLines(m_output);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines.at(0), QString());
     EXPECT_EQ(lines.at(1), u("x"));
@@ -153,14 +109,14 @@ TEST_F(QtShellStart, EmptyWorkingFolderMeansOurOwnCurrentFolder)
 TEST_F(QtShellStart, LooksUpABareProgramNameOnTheSearchPath)
 {
     const QString name = QStringLiteral("pallox-test-emulator");
-    ASSERT_TRUE(writeRecorderScript(m_programFolder + QLatin1Char('/') + name, m_output));
+    ASSERT_TRUE(writeRecordingProgram(m_programFolder + QLatin1Char('/') + name, m_output));
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(m_programFolder) + ':' + oldPath);
     QtShell shell = makeShell();
     shell.execute(QString(), name, u("-fullscreen"), m_workFolder);
     qputenv("PATH", oldPath);
 
-    const QStringList lines = waitForLines(m_output);
+    const QStringList lines = waitForRecordedLines(m_output);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines.first(), u("-fullscreen"));
     EXPECT_TRUE(m_failures.isEmpty());
