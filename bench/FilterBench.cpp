@@ -3,6 +3,7 @@
 // restore of every game from the data cache; and opening the largest category menu.
 
 #include "app/SettingsFile.h"
+#include "LibraryGenerator.h"
 #include "browse/CategoryMenus.h"
 #include "browse/FieldFilter.h"
 #include "browse/MainList.h"
@@ -29,6 +30,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -38,25 +40,6 @@ namespace {
 
 constexpr int kGames = 50000;
 constexpr int kDevelopers = 5000;
-
-QStringList fieldNames()
-{
-    QStringList names{QStringLiteral("Number"),    QStringLiteral("Name"),      QStringLiteral("Year"),
-                      QStringLiteral("Developer"), QStringLiteral("Publisher"), QStringLiteral("Genre"),
-                      QStringLiteral("SubGenre"),  QStringLiteral("SubGenre2"), QStringLiteral("Designer"),
-                      QStringLiteral("Designer2"), QStringLiteral("Platform"),  QStringLiteral("Series"),
-                      QStringLiteral("Series2"),   QStringLiteral("Manual"),    QStringLiteral("Executable"),
-                      QStringLiteral("Emulator"),  QStringLiteral("Setup"),     QStringLiteral("Front01"),
-                      QStringLiteral("Back01"),    QStringLiteral("Media01"),   QStringLiteral("Screen01"),
-                      QStringLiteral("Title01"),   QStringLiteral("About"),     QStringLiteral("Folder"),
-                      QStringLiteral("Subfolder"), QStringLiteral("Rating")};
-    for (int n = 1; n <= 7; ++n)
-        names << QStringLiteral("Extra%1").arg(n) << QStringLiteral("ExtraLink%1").arg(n);
-    for (int n = 1; n <= 10; ++n)
-        names << QStringLiteral("OtherPlatform%1").arg(n) << QStringLiteral("OtherPlatformFile%1").arg(n);
-    names << QStringLiteral("FolderDateCreated") << QStringLiteral("FolderDateModified") << QStringLiteral("IniFile");
-    return names;
-}
 
 QString developerName(int i)
 {
@@ -79,7 +62,7 @@ const GameTable &collection()
                                     QStringLiteral("2600"), QStringLiteral("Windows")};
         QRandomGenerator random(1987);
         const auto pick = [&](const QStringList &from) { return from.at(static_cast<int>(random.bounded(from.size()))); };
-        const QStringList names = fieldNames();
+        const QStringList names = generatedTableFields();
         GameTable grid;
         grid.setSize(static_cast<int>(names.size()), 1);
         for (int c = 0; c < names.size(); ++c)

@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include "library/LibraryScanner.h"
+
 #include <array>
 #include <random>
 #include <vector>
@@ -327,4 +329,12 @@ bool generateLibrary(const QString &root, int games, int developers, unsigned se
             return false;
     }
     return true;
+}
+
+QStringList generatedTableFields()
+{
+    QStringList names;
+    for (const char *field : kFields)
+        names << QString::fromUtf8(field);
+    return names + appendedColumns();
 }

@@ -1,6 +1,7 @@
 // What a change of the sort order costs on a large collection (sorting the working table and
 // building the folded list from it), and what one selection in the list costs.
 
+#include "LibraryGenerator.h"
 #include "browse/MainList.h"
 #include "browse/NameIndex.h"
 #include "browse/TableSort.h"
@@ -9,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -16,32 +18,6 @@
 namespace {
 
 constexpr int kGames = 50000;
-
-QStringList fieldNames()
-{
-    QStringList names{
-        QStringLiteral("Number"),         QStringLiteral("Name"),      QStringLiteral("Year"),
-        QStringLiteral("Developer"),      QStringLiteral("Publisher"), QStringLiteral("Genre"),
-        QStringLiteral("SubGenre"),       QStringLiteral("SubGenre2"), QStringLiteral("Designer"),
-        QStringLiteral("Designer2"),      QStringLiteral("Platform"),  QStringLiteral("Series"),
-        QStringLiteral("Series2"),        QStringLiteral("Manual"),    QStringLiteral("Executable"),
-        QStringLiteral("DBConf/ScummID"), QStringLiteral("Emulator"),  QStringLiteral("Setup"),
-        QStringLiteral("Front01"),        QStringLiteral("Back01"),    QStringLiteral("Media01"),
-        QStringLiteral("Screen01"),       QStringLiteral("Title01")};
-    for (int n = 1; n <= 5; ++n)
-        names << QStringLiteral("Extra%1").arg(n);
-    for (int n = 1; n <= 5; ++n)
-        names << QStringLiteral("ExtraLink%1").arg(n);
-    names << QStringLiteral("About") << QStringLiteral("Folder") << QStringLiteral("Subfolder")
-          << QStringLiteral("Rating") << QStringLiteral("CustomEmuPath") << QStringLiteral("Adv01")
-          << QStringLiteral("Extra6") << QStringLiteral("ExtraLink6") << QStringLiteral("Extra7")
-          << QStringLiteral("ExtraLink7");
-    for (int n = 1; n <= 10; ++n)
-        names << QStringLiteral("OtherPlatform%1").arg(n) << QStringLiteral("OtherPlatformFile%1").arg(n);
-    names << QStringLiteral("FolderDateCreated") << QStringLiteral("FolderDateModified")
-          << QStringLiteral("IniFile");
-    return names;
-}
 
 // A collection in scan order: about a fifth of the games are further platforms of a name met
 // before, the rest have names of their own made of a few common words.
@@ -66,7 +42,7 @@ const GameTable &collection()
         const auto pick = [&](const QStringList &from) {
             return from.at(static_cast<int>(random.bounded(from.size())));
         };
-        const QStringList names = fieldNames();
+        const QStringList names = generatedTableFields();
         GameTable grid;
         grid.setSize(static_cast<int>(names.size()), 1);
         for (int c = 0; c < names.size(); ++c)

@@ -1,4 +1,5 @@
 #include "browse/MainList.h"
+#include "library/LibraryScanner.h"
 #include "browse/NameIndex.h"
 #include "browse/TableSort.h"
 #include "library/GameTable.h"
@@ -18,14 +19,7 @@ QStringList realFieldNames(bool fieldsListRating)
                       QStringLiteral("Folder"),    QStringLiteral("Subfolder")};
     if (fieldsListRating)
         names.append(QStringLiteral("Rating"));
-    names << QStringLiteral("Rating") << QStringLiteral("CustomEmuPath") << QStringLiteral("Adv01")
-          << QStringLiteral("Extra6") << QStringLiteral("ExtraLink6") << QStringLiteral("Extra7")
-          << QStringLiteral("ExtraLink7");
-    for (int n = 1; n <= 10; ++n)
-        names << QStringLiteral("OtherPlatform%1").arg(n) << QStringLiteral("OtherPlatformFile%1").arg(n);
-    names << QStringLiteral("FolderDateCreated") << QStringLiteral("FolderDateModified")
-          << QStringLiteral("IniFile");
-    return names;
+    return names + appendedColumns();
 }
 
 GameTable emptyTable(const QStringList &fieldNames)
