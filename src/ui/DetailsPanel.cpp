@@ -2,6 +2,7 @@
 
 #include "browse/DetailsContent.h"
 #include "ui/PictureLabel.h"
+#include "ui/WidgetColors.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -34,26 +35,6 @@ void autoSize(QLabel *label)
     label->resize(metrics.horizontalAdvance(label->text()), metrics.height());
 }
 
-void setTextColor(QWidget *widget, const QColor &color)
-{
-    if (!color.isValid())
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-void setBackground(QWidget *widget, const QColor &color)
-{
-    if (!color.isValid())
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-    widget->update();
-}
-
 void setPlatformFont(QLabel *label, bool underlined)
 {
     QFont font = label->font();
@@ -64,6 +45,9 @@ void setPlatformFont(QLabel *label, bool underlined)
 }
 
 } // namespace
+
+using WidgetColors::setBackground;
+using WidgetColors::setTextColor;
 
 DetailsPanel::DetailsPanel(QWidget *parent) : QWidget(parent)
 {

@@ -23,6 +23,7 @@
 #include "ui/SettingsPanel.h"
 #include "ui/SplashScanObserver.h"
 #include "ui/TfrmSplashScreen.h"
+#include "ui/WidgetColors.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -79,30 +80,6 @@ QFont settingsFont(const SettingsFile &settings, const SettingsKeys::Text &name,
         font.setPointSize(points);
     applyFontStyle(font, StrtoFontStyle(settings.read(style)));
     return font;
-}
-
-void setColors(QWidget *widget, const QColor &text, const QColor &background)
-{
-    QPalette palette = widget->palette();
-    if (text.isValid()) {
-        palette.setColor(QPalette::WindowText, text);
-        palette.setColor(QPalette::Text, text);
-    }
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        palette.setColor(QPalette::Base, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
-// The window colour alone: edit fields and lists inside keep their own base colour.
-void setWindowBackground(QWidget *widget, const QColor &background)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -347,33 +324,30 @@ void TfrmMain::applyAppearance()
 {
     using namespace SettingsKeys;
     const SettingsFile &s = *m_settings;
-    setWindowBackground(this, settingsColor(s, BGColor, this, QPalette::Window));
+    WidgetColors::setBackground(this, settingsColor(s, BGColor, this, QPalette::Window));
     lbMain->setFont(settingsFont(s, lbMainListFontName, lbMainListFontSize, lbMainListFontStyle));
-    setColors(lbMain, settingsColor(s, lbMainListFontColor, lbMain, QPalette::Text),
-              settingsColor(s, lbMainBGColor, lbMain, QPalette::Base));
+    WidgetColors::setContentColors(lbMain, settingsColor(s, lbMainListFontColor, lbMain, QPalette::Text),
+                                   settingsColor(s, lbMainBGColor, lbMain, QPalette::Base));
     m_view.listFontPointSize = lbMain->font().pointSize();
 
     const QFont nameFont = settingsFont(s, NameFontName, NameFontSize, NameFontStyle);
     m_details->lblName->setFont(nameFont);
     m_details->lblNameShadow->setFont(nameFont);
-    setColors(m_details->lblName, settingsColor(s, NameFontColor, m_details->lblName, QPalette::WindowText), QColor());
-    setColors(m_details->lblNameShadow,
-              settingsColor(s, NameShadowColor, m_details->lblNameShadow, QPalette::WindowText), QColor());
+    WidgetColors::setTextColor(m_details->lblName, settingsColor(s, NameFontColor, m_details->lblName, QPalette::WindowText));
+    WidgetColors::setTextColor(m_details->lblNameShadow,
+                               settingsColor(s, NameShadowColor, m_details->lblNameShadow, QPalette::WindowText));
 
     memoAbout->setFont(settingsFont(s, NoteFontName, NoteFontSize, NoteFontStyle));
-    setColors(memoAbout, settingsColor(s, NoteFontColor, memoAbout, QPalette::Text),
-              settingsColor(s, NoteBGColor, memoAbout, QPalette::Base));
+    WidgetColors::setContentColors(memoAbout, settingsColor(s, NoteFontColor, memoAbout, QPalette::Text),
+                                   settingsColor(s, NoteBGColor, memoAbout, QPalette::Base));
 
     m_details->applyColors(settingsColor(s, DetailsColor, m_details, QPalette::WindowText),
                            settingsColor(s, DetailsTextColor, m_details, QPalette::WindowText),
                            settingsColor(s, DetailsBGColor, m_details, QPalette::Window));
     // The tab page shows the window's own background around the list and the details.
-    setWindowBackground(tabMain, settingsColor(s, BGColor, tabMain, QPalette::Window));
-    QPalette findColours = pnlFind->palette();
-    findColours.setColor(QPalette::WindowText, settingsColor(s, DetailsTextColor, pnlFind, QPalette::WindowText));
-    pnlFind->setPalette(findColours);
-    for (QLabel *label : {lblTotal, lblGameCreatedDate, lblGameModifiedDate})
-        setColors(label, settingsColor(s, DetailsTextColor, label, QPalette::WindowText), QColor());
+    WidgetColors::setBackground(tabMain, settingsColor(s, BGColor, tabMain, QPalette::Window));
+    for (QWidget *widget : std::initializer_list<QWidget *>{pnlFind, lblTotal, lblGameCreatedDate, lblGameModifiedDate})
+        WidgetColors::setTextColor(widget, settingsColor(s, DetailsTextColor, widget, QPalette::WindowText));
 }
 
 void TfrmMain::applyShowDates(bool show)

@@ -1,0 +1,17 @@
+#pragma once
+
+class QColor;
+class QWidget;
+
+// The three ways the window's colour settings reach a widget. An invalid colour changes nothing,
+// so a setting that cannot be read leaves the widget as it was.
+namespace WidgetColors {
+
+// Text drawn on the widget's own face: labels, captions, check boxes.
+void setTextColor(QWidget *widget, const QColor &color);
+// The face behind that text; edit fields and lists inside keep their own base colour.
+void setBackground(QWidget *widget, const QColor &color);
+// What lists and text boxes show their entries with, and behind.
+void setContentColors(QWidget *widget, const QColor &text, const QColor &base);
+
+} // namespace WidgetColors
