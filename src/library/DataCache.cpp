@@ -14,11 +14,10 @@ TableSource loadGameTableAtStartup(LibraryState &state, SettingsFile &settings, 
         state.lbGridRead.clear();
         const GridFileResult result = LoadStringGrid(state.GridMain, cacheFile);
         if (result.ok()) {
-            // Both copies share their texts; the complete copy must not follow later filters,
-            // and it does not, because GameTable copies by value.
+            // The copy shares the texts, so the complete table costs little beside the working one.
             state.GridComplete = state.GridMain;
             state.lbGridRead = state.GridMain.fieldNames();
-            // A later restore must rescan first, as the table did not come from a scan.
+            // ScanPending stays set: the first restore after a cached start rescans the library.
             return TableSource::Cache;
         }
         observer.message(result.error + QStringLiteral("\n\nThe library will be read again and the data cache rewritten."));

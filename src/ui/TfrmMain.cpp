@@ -604,9 +604,6 @@ void TfrmMain::buildFilters()
 
 void TfrmMain::LaunchGame(bool setup)
 {
-    // Row 0 holds the field names: with nothing selected there is nothing to start.
-    if (m_state.SelectedRow <= 0)
-        return;
     Launcher(m_platform.shell)
         .LaunchGame(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot, m_state.emulators,
                     gradDOSBox->launchOptions(setup));
