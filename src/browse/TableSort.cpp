@@ -86,11 +86,12 @@ void quickSort(std::vector<int> &order, const std::vector<Key> &keys, int first,
 
 void SortStringGrid(GameTable &grid, int column)
 {
-    const int first = grid.fixedRows();
+    // Row 0 holds the field names whatever the table went through, so the games start below it.
+    const int first = 1;
     const int last = grid.rowCount() - 1;
-    // Fewer than two rows are already in order; an empty range must not be entered at all, since
+    // Fewer than two games are already in order; an empty range must not be entered at all, since
     // its index walk would start beyond the last row.
-    if (first < 0 || last - first < 1)
+    if (last - first < 1)
         return;
 
     const size_t rowCount = static_cast<size_t>(grid.rowCount());

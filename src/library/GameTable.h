@@ -13,8 +13,8 @@ class GameTable
 public:
     int rowCount() const { return static_cast<int>(m_rows.size()); }
     int columnCount() const { return m_columnCount; }
-    // Growing fills with empty cells; a count below 1 becomes 1, as for the grid control
-    // the table stands in for.
+    // Growing fills with empty cells; a count below 1 becomes 1, so that row 0 and column 0,
+    // which every look-up falls back to, always exist.
     void setRowCount(int rows);
     void setColumnCount(int columns);
     void setSize(int columns, int rows);
@@ -35,11 +35,6 @@ public:
     int findColumn(const QString &fieldName) const;
     QStringList fieldNames() const;
 
-    int fixedRows() const { return m_fixedRows; }
-    int fixedColumns() const { return m_fixedColumns; }
-    void setFixedRows(int rows) { m_fixedRows = rows; }
-    void setFixedColumns(int columns) { m_fixedColumns = columns; }
-
     bool operator==(const GameTable &other) const { return m_rows == other.m_rows && m_columnCount == other.m_columnCount; }
 
 private:
@@ -48,9 +43,6 @@ private:
 
     std::vector<std::vector<QString>> m_rows{std::vector<QString>(1)};
     int m_columnCount = 1;
-    // The field names row and the number column stay fixed, as the table is laid out for display.
-    int m_fixedRows = 1;
-    int m_fixedColumns = 1;
     mutable QHash<QString, int> m_columnIndex;
     mutable bool m_indexValid = false;
 };

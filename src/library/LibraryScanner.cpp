@@ -388,8 +388,6 @@ void scan(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
 #endif
     }
 
-    grid.setFixedRows(grid.rowCount() > 1 ? 1 : 0);
-    grid.setFixedColumns(grid.columnCount() > 1 ? 1 : 0);
     if (grid.rowCount() < 2)
         observer.message(QStringLiteral("No Data Found - Please check folders"));
 
@@ -406,11 +404,7 @@ void scan(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
 
 void restore(LibraryState &state)
 {
-    const int fixedRows = state.GridMain.fixedRows();
-    const int fixedColumns = state.GridMain.fixedColumns();
     state.GridMain = state.GridComplete;
-    state.GridMain.setFixedRows(fixedRows);
-    state.GridMain.setFixedColumns(fixedColumns);
 }
 
 

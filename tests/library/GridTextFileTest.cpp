@@ -146,17 +146,6 @@ TEST(GridTextFileRead, AcceptsWhatOtherWritersProduce)
     }
 }
 
-TEST(GridTextFileRead, LeavesFixedRowsAndColumnsAlone)
-{
-    GameTable table;
-    table.setSize(3, 3);
-    table.setFixedRows(1);
-    table.setFixedColumns(1);
-    ASSERT_TRUE(loadBytes(table, "1\r\n1\r\nA\r\n").ok());
-    EXPECT_EQ(table.fixedRows(), 1);
-    EXPECT_EQ(table.fixedColumns(), 1);
-}
-
 TEST(GridTextFileRead, DamagedFilesLeaveTheTableUntouched)
 {
     QByteArray garbage(64 * 1024, '\0');
@@ -187,13 +176,11 @@ TEST(GridTextFileRead, DamagedFilesLeaveTheTableUntouched)
         SCOPED_TRACE(c.name);
         GameTable table = tableOf({{QStringLiteral("Number"), QStringLiteral("Name")},
                                    {QStringLiteral("1"), QStringLiteral("Doom")}});
-        table.setFixedRows(1);
         const GameTable before = table;
         const GridFileResult result = loadBytes(table, c.bytes);
         EXPECT_EQ(result.status, GridFileResult::Status::Damaged);
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_EQ(table, before);
-        EXPECT_EQ(table.fixedRows(), 1);
     }
 }
 
