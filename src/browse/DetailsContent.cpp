@@ -122,7 +122,7 @@ DetailsContent DetailsContent::forRow(const GameTable &table, int row, const QSt
 
 QStringList DetailsContent::readNoteLines(const QString &path)
 {
-    if (path.isEmpty())
+    if (!LibraryPaths::isRegularFile(path))
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -2,9 +2,11 @@
 
 #include "app/TextCodec.h"
 #include "library/GameTable.h"
+#include "library/LibraryPaths.h"
 
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QByteArrayView>
@@ -323,11 +325,7 @@ GridFileResult loadBytes(GameTable &grid, const char *data, qsizetype size, cons
             table.row(r)[static_cast<size_t>(c)] = pool.take(lines.next());
     }
 
-    const int fixedRows = grid.fixedRows();
-    const int fixedColumns = grid.fixedColumns();
     grid = std::move(table);
-    grid.setFixedRows(fixedRows);
-    grid.setFixedColumns(fixedColumns);
     return GridFileResult();
 }
 
@@ -350,6 +348,12 @@ GridFileResult LoadStringGrid(GameTable &grid, QIODevice &device)
 
 GridFileResult LoadStringGrid(GameTable &grid, const QString &fileName)
 {
+    if (!LibraryPaths::isRegularFile(fileName)) {
+        const QString reason = QFileInfo::exists(fileName) ? QStringLiteral("it is not a regular file.")
+                                                           : QStringLiteral("there is no such file.");
+        return failure(GridFileResult::Status::IoError,
+                       QStringLiteral("Could not open the data cache \"%1\": %2").arg(fileName, reason));
+    }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         return failure(GridFileResult::Status::IoError,

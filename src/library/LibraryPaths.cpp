@@ -172,6 +172,11 @@ QString resolve(const QString &path)
     return current;
 }
 
+bool isRegularFile(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
 bool listingLess(const QString &a, const QString &b)
 {
     const int order = a.compare(b, Qt::CaseInsensitive);

@@ -28,6 +28,11 @@ QString dataCacheFile(const QString &libraryRoot);
 // does not exist as written (first match in listing order wins); unchanged when that fails too.
 QString resolve(const QString &path);
 
+// Whether the path names a regular file, following symbolic links. Every reader of library
+// files asks this first: opening a named pipe for reading waits for a writer, and a device may
+// never end, so anything else reads as a missing file.
+bool isRegularFile(const QString &path);
+
 // The order in which folder listings are shown and scanned: by name without regard to letter
 // case, ties broken by the exact comparison, so that every platform lists the same way.
 bool listingLess(const QString &a, const QString &b);

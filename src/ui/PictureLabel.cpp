@@ -1,5 +1,7 @@
 #include "ui/PictureLabel.h"
 
+#include "library/LibraryPaths.h"
+
 #include <QImageReader>
 #include <QPainter>
 
@@ -22,7 +24,7 @@ void PictureLabel::clear()
 
 QImage PictureLabel::load(const QString &path)
 {
-    if (path.isEmpty())
+    if (!LibraryPaths::isRegularFile(path))
         return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);

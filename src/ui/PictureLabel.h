@@ -17,7 +17,7 @@ public:
     const QImage &image() const { return m_image; }
     bool hasImage() const { return !m_image.isNull(); }
 
-    // Null when the file is missing, empty or not a picture Qt can read.
+    // Null when the file is missing, empty, not a regular file or not a picture Qt can read.
     static QImage load(const QString &path);
 
 protected:

@@ -1,8 +1,12 @@
 #include "app/SettingsFile.h"
+#include "browse/TableSort.h"
+#include "library/DataCache.h"
 #include "library/GridTextFile.h"
+#include "library/LibraryPaths.h"
 #include "library/LibraryScanner.h"
 #include "library/LibraryState.h"
 #include "support/LibraryBuilder.h"
+#include "support/PipeGuard.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -105,8 +109,6 @@ TEST_F(LibraryScan, RowZeroHoldsTheFieldsThenTheAppendedColumns)
     EXPECT_EQ(appendedColumns().mid(7, 2),
               (QStringList{QStringLiteral("OtherPlatform1"), QStringLiteral("OtherPlatformFile1")}));
     EXPECT_EQ(appendedColumns().back(), QStringLiteral("IniFile"));
-    EXPECT_EQ(grid().fixedRows(), 1);
-    EXPECT_EQ(grid().fixedColumns(), 1);
 }
 
 TEST_F(LibraryScan, PseudoColumnsOverwriteWhatTheFileSays)
@@ -312,6 +314,56 @@ TEST_F(LibraryScan, ACacheThatCannotBeWrittenIsReportedAndTheScanStillCompletes)
     EXPECT_FALSE(m_state.ScanPending);
 }
 
+TEST_F(LibraryScan, ACacheLoadedAfterAnEmptyScanSortsBelowItsFieldNames)
+{
+    scan();
+    ASSERT_EQ(grid().rowCount(), 1);
+
+    // Browsing to another library and showing all brings its cache into the emptied table.
+    GameTable other;
+    other.setSize(2, 4);
+    const QStringList names{QStringLiteral("Name"), QStringLiteral("Zork"), QStringLiteral("Another World"),
+                            QStringLiteral("Loom")};
+    for (int r = 0; r < 4; ++r) {
+        other.setCell(0, r, r == 0 ? QStringLiteral("Number") : QString::number(r));
+        other.setCell(1, r, names[r]);
+    }
+    LibraryBuilder elsewhere;
+    const QString cacheFile = elsewhere.path(QStringLiteral("DataCache.txt"));
+    ASSERT_TRUE(SaveStringGrid(other, cacheFile).ok());
+    ASSERT_TRUE(LoadStringGrid(m_state.GridMain, cacheFile).ok());
+
+    SortStringGrid(m_state.GridMain, grid().column(QStringLiteral("Name")));
+    EXPECT_EQ(grid().fieldNames(), (QStringList{QStringLiteral("Number"), QStringLiteral("Name")}));
+    EXPECT_EQ(column("Name"),
+              (QStringList{QStringLiteral("Another World"), QStringLiteral("Loom"), QStringLiteral("Zork")}));
+}
+
+#if defined(Q_OS_UNIX)
+TEST_F(LibraryScan, ADataCacheThatIsAPipeIsReportedAndTheLibraryScannedInstead)
+{
+    m_library.addGame(QStringLiteral("Adventure"), QStringLiteral("Monkey"), QStringLiteral("Monkey Island"));
+    m_library.writeSettings();
+    const QString cacheFile = m_library.path(QStringLiteral("DataCache.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(cacheFile).constData(), 0600), 0);
+
+    TableSource source = TableSource::Cache;
+    const bool returned = returnsWithoutAWriter(cacheFile, [&] {
+        SettingsFile settings(m_library.settingsFile());
+        m_state.LibraryRoot = m_library.root();
+        m_state.lbDirList = settings.subfolders();
+        source = loadGameTableAtStartup(m_state, settings, m_observer);
+    });
+    ASSERT_TRUE(returned) << "reading the data cache waited for a writer";
+    EXPECT_EQ(source, TableSource::ScanAfterDamagedCache);
+    ASSERT_FALSE(m_observer.messages.isEmpty());
+    EXPECT_TRUE(m_observer.messages.front().contains(cacheFile)) << m_observer.messages.front().toStdString();
+    EXPECT_EQ(column("Name"), QStringList{QStringLiteral("Monkey Island")});
+    // The rewritten cache takes the pipe's place, so the next start reads it again.
+    EXPECT_TRUE(LibraryPaths::isRegularFile(cacheFile));
+}
+#endif
+
 TEST_F(LibraryScan, ProgressIsReportedPerCategoryAndGame)
 {
     m_library.setSubfolders({QStringLiteral("Adventure"), QStringLiteral("Action")});
@@ -342,13 +394,11 @@ TEST_F(LibraryScan, RestoreCopiesTheCompleteTableAndWritesNothing)
     ASSERT_TRUE(QFile::remove(m_library.path(QStringLiteral("DataCache.txt"))));
 
     m_state.GridMain.keepRows([](int) { return false; });
-    m_state.GridMain.setFixedRows(0);
     SettingsFile settings(m_library.settingsFile());
     LoadGrid(m_state, settings, m_observer);
 
     EXPECT_EQ(m_state.GridMain, complete);
     EXPECT_EQ(m_state.GridComplete, complete);
-    EXPECT_EQ(m_state.GridMain.fixedRows(), 0);
     EXPECT_FALSE(QFileInfo::exists(m_library.path(QStringLiteral("DataCache.txt"))));
 }
 

@@ -3,6 +3,7 @@
 #include "library/GameTable.h"
 #include "ui/DetailsPanel.h"
 #include "ui/PictureLabel.h"
+#include "support/PipeGuard.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -145,6 +150,26 @@ TEST_F(DetailsPanelTest, PicturesThatCannotBeReadStayHiddenWithoutAMessage)
     EXPECT_EQ(m_panel->imgFront01->width(), 2 * m_panel->imgBack01->width());
     EXPECT_EQ(m_panel->imgMedia01->width(), m_panel->shapeScreen->width());
 }
+
+#if defined(Q_OS_UNIX)
+TEST_F(DetailsPanelTest, NotesAndPicturesThatArePipesReadAsMissing)
+{
+    // Opening a pipe for reading waits for a writer, which would freeze the window on selection.
+    const QString note = m_meta + QStringLiteral("/About/doom.txt");
+    const QString picture = m_meta + QStringLiteral("/Media/media.png");
+    ASSERT_TRUE(QDir().mkpath(m_meta + QStringLiteral("/About")));
+    ASSERT_TRUE(QDir().mkpath(m_meta + QStringLiteral("/Media")));
+    for (const QString &pipe : {note, picture})
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    QStringList lines{QStringLiteral("unread")};
+    EXPECT_TRUE(returnsWithoutAWriter(note, [&] { lines = DetailsContent::readNoteLines(note); }));
+    EXPECT_TRUE(lines.isEmpty());
+    QImage image(1, 1, QImage::Format_RGB32);
+    EXPECT_TRUE(returnsWithoutAWriter(picture, [&] { image = PictureLabel::load(picture); }));
+    EXPECT_TRUE(image.isNull());
+}
+#endif
 
 TEST_F(DetailsPanelTest, LabelsFollowTheContent)
 {
