@@ -8,6 +8,10 @@
 #include <cstring>
 #include <limits>
 
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QByteArray kDefaultLineEnd = QByteArrayLiteral("\r\n");
@@ -209,8 +213,33 @@ const IniFile::Entry *IniFile::findEntry(const QString &section, const QString &
 void IniFile::forget() const
 {
     parse(QByteArray());
-    m_size = -1;
-    m_modified = QDateTime();
+    m_stamp = FileStamp();
+}
+
+IniFile::FileStamp IniFile::stampOf(const QString &fileName)
+{
+    FileStamp stamp;
+#if defined(Q_OS_UNIX)
+    struct stat st;
+    if (::stat(QFile::encodeName(fileName).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return stamp;
+#if defined(Q_OS_DARWIN)
+    const timespec &modified = st.st_mtimespec;
+#else
+    const timespec &modified = st.st_mtim;
+#endif
+    stamp.size = qint64(st.st_size);
+    stamp.modified = qint64(modified.tv_sec) * 1000000000 + qint64(modified.tv_nsec);
+    stamp.inode = quint64(st.st_ino);
+    stamp.device = quint64(st.st_dev);
+#else
+    const QFileInfo info(fileName);
+    if (!info.isFile())
+        return stamp;
+    stamp.size = info.size();
+    stamp.modified = info.lastModified().toMSecsSinceEpoch() * 1000000;
+#endif
+    return stamp;
 }
 
 void IniFile::reloadIfChanged() const
@@ -220,15 +249,13 @@ void IniFile::reloadIfChanged() const
             parse(QByteArray());
         return;
     }
-    const QFileInfo info(m_fileName);
-    if (!info.isFile()) {
-        if (!m_loaded || m_size != -1)
+    const FileStamp stamp = stampOf(m_fileName);
+    if (stamp.size < 0) {
+        if (!m_loaded || m_stamp.size != -1)
             forget();
         return;
     }
-    const qint64 size = info.size();
-    const QDateTime modified = info.lastModified();
-    if (m_loaded && size == m_size && modified == m_modified)
+    if (m_loaded && stamp == m_stamp)
         return;
 
     // A file that cannot be read reads as a missing one; the next read tries again.
@@ -243,8 +270,7 @@ void IniFile::reloadIfChanged() const
         return;
     }
     parse(bytes);
-    m_size = size;
-    m_modified = modified;
+    m_stamp = stamp;
 }
 
 void IniFile::parse(const QByteArray &bytes) const
@@ -358,8 +384,7 @@ bool IniFile::loadForWrite()
         return fail(QStringLiteral("Cannot save \"%1\": it is a folder, not a file.").arg(shownName));
     if (!info.isFile())
         return fail(QStringLiteral("Cannot save \"%1\": it is not a regular file.").arg(shownName));
-    const qint64 size = info.size();
-    const QDateTime modified = info.lastModified();
+    const FileStamp stamp = stampOf(m_fileName);
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("Cannot save \"%1\": it cannot be read (%2).").arg(shownName, file.errorString()));
@@ -368,8 +393,7 @@ bool IniFile::loadForWrite()
         return fail(QStringLiteral("Cannot save \"%1\": it cannot be read (%2).").arg(shownName, file.errorString()));
     if (!m_loaded || bytes != m_raw)
         parse(bytes);
-    m_size = size;
-    m_modified = modified;
+    m_stamp = stamp;
     return true;
 }
 
@@ -413,7 +437,7 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
 
     if (!loadForWrite())
         return false;
-    const bool existed = m_size >= 0;
+    const bool existed = m_stamp.size >= 0;
     const QByteArray updated = withValue(cleanSection, cleanKey, withoutLineBreaks(value));
     if (existed && updated == m_raw)
         return true;
@@ -430,9 +454,7 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
         return fail(QStringLiteral("Cannot save \"%1\": %2").arg(shownName, file.errorString()));
 
     parse(updated);
-    const QFileInfo info(m_fileName);
-    m_size = info.size();
-    m_modified = info.lastModified();
+    m_stamp = stampOf(m_fileName);
     return true;
 }
 

@@ -3,7 +3,6 @@
 #include "app/TextCodec.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -84,6 +83,24 @@ private:
         int endEntry = 0;
     };
 
+    // What tells, without reading the file, that it is no longer the one we read or wrote. Size
+    // and modification time alone miss a rewrite of the same size within one tick of the file
+    // system's clock; every write replaces the file, so where the system names files by inode
+    // the new file's identity tells what the time cannot.
+    struct FileStamp
+    {
+        qint64 size = -1;    // -1: no readable file
+        qint64 modified = 0; // nanoseconds since the epoch, as precise as the system keeps it
+        quint64 inode = 0;
+        quint64 device = 0;
+        friend bool operator==(const FileStamp &a, const FileStamp &b)
+        {
+            return a.size == b.size && a.modified == b.modified && a.inode == b.inode && a.device == b.device;
+        }
+    };
+    // The stamp of a regular file; size -1 for anything else or when it cannot be looked up.
+    static FileStamp stampOf(const QString &fileName);
+
     IniFile() = default;
 
     void reloadIfChanged() const;
@@ -104,6 +121,5 @@ private:
     mutable QByteArray m_lineEnd;
     mutable TextEncoding m_encoding = TextEncoding::Utf8;
     mutable bool m_loaded = false;
-    mutable qint64 m_size = -1;                  // -1: no readable file
-    mutable QDateTime m_modified;
+    mutable FileStamp m_stamp; // of the file as last read or written
 };

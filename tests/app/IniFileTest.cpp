@@ -1,8 +1,10 @@
 #include "app/IniFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -365,6 +367,31 @@ TEST(IniFile, ReadsSeeOutsideChanges)
 
     ASSERT_TRUE(QFile::remove(path));
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Width"), 1), 1);
+}
+
+TEST(IniFile, ReadsSeeAReplacementOfTheSameSizeAndTime)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    putBytes(path, "[Main]\r\nWidth=800\r\n");
+    // A whole second, so that setting it again gives the very same time to the nanosecond.
+    const QDateTime stamp = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 60);
+    const auto setModified = [&] {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    };
+    setModified();
+    const IniFile reader(path);
+    ASSERT_EQ(reader.readInteger(QStringLiteral("Main"), QStringLiteral("Width"), 0), 800);
+
+    // Another program rewrites the file within one tick of the file system's clock.
+    IniFile writer(path);
+    ASSERT_TRUE(writer.writeInteger(QStringLiteral("Main"), QStringLiteral("Width"), 900));
+    setModified();
+    ASSERT_EQ(QFileInfo(path).size(), qint64(sizeof("[Main]\r\nWidth=800\r\n") - 1));
+    ASSERT_EQ(QFileInfo(path).lastModified(), stamp);
+    EXPECT_EQ(reader.readInteger(QStringLiteral("Main"), QStringLiteral("Width"), 0), 900);
 }
 
 TEST(IniFile, FromBytesReadsButCannotWrite)
