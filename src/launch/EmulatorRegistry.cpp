@@ -1,6 +1,10 @@
 #include "launch/EmulatorRegistry.h"
 
 #include "app/IniFile.h"
+#include "library/LibraryPaths.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -76,8 +80,30 @@ EmulatorRegistry::EmulatorRegistry() : m_custom(CustomSlotCount)
     }
 }
 
+void EmulatorRegistry::rememberSettingsFolder(const IniFile &settings)
+{
+    // Settings parsed from bytes have no folder; their paths are taken as they are.
+    if (!settings.fileName().isEmpty())
+        m_settingsFolder = QFileInfo(settings.fileName()).absolutePath();
+}
+
+QString EmulatorRegistry::programPath(const QString &text) const
+{
+    QString path = LibraryPaths::normalise(text);
+    if (!path.contains(LibraryPaths::separator())) {
+        if (path.isEmpty() || m_settingsFolder.isEmpty())
+            return path;
+        const QString beside = LibraryPaths::resolve(LibraryPaths::join(m_settingsFolder, path));
+        return QFileInfo::exists(beside) ? beside : path;
+    }
+    if (QDir::isRelativePath(path) && !m_settingsFolder.isEmpty())
+        path = LibraryPaths::join(m_settingsFolder, path);
+    return LibraryPaths::resolve(path);
+}
+
 void EmulatorRegistry::loadBuiltIns(const IniFile &settings)
 {
+    rememberSettingsFolder(settings);
     for (int i = 0; i < BuiltInCount; ++i) {
         const BuiltInDefinition &d = definitions()[size_t(i)];
         BuiltInEmulator &e = m_builtIns[size_t(i)];
@@ -90,6 +116,7 @@ void EmulatorRegistry::loadBuiltIns(const IniFile &settings)
 
 void EmulatorRegistry::loadCustomSlots(const IniFile &settings)
 {
+    rememberSettingsFolder(settings);
     for (int slot = 1; slot <= CustomSlotCount; ++slot) {
         CustomEmulator &e = m_custom[size_t(slot - 1)];
         e.Path = settings.readString(section(), customKey("CustomEmuPath", slot), QString());

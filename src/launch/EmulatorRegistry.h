@@ -93,6 +93,12 @@ public:
     // Every group change re-reads the slots, so the launcher sees the values read last.
     void loadCustomSlots(const IniFile &settings);
 
+    // An emulator path from the settings file as the shell is to get it. We may have been started
+    // from any folder, and the shell runs most emulators in the game's folder, so a relative path
+    // counts from the settings folder. An empty path stays empty; a bare name stays bare, for the
+    // search path, unless something of that name sits in the settings folder.
+    QString programPath(const QString &path) const;
+
     const BuiltInEmulator &builtIn(int index) const { return m_builtIns[size_t(index)]; }
     // Slot numbers start at 1.
     const CustomEmulator &customSlot(int slot) const { return m_custom[size_t(slot - 1)]; }
@@ -125,8 +131,12 @@ public:
     void setUseSingleConfFolder(bool on) { m_useSingleConfFolder = on; }
 
 private:
+    void rememberSettingsFolder(const IniFile &settings);
+
     std::array<BuiltInEmulator, BuiltInCount> m_builtIns;
     std::vector<CustomEmulator> m_custom;
     bool m_dosBoxExit = false;
     bool m_useSingleConfFolder = false;
+    // The folder of the settings file the emulators were last read from; empty until then.
+    QString m_settingsFolder;
 };

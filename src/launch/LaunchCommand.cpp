@@ -35,16 +35,6 @@ QString folderPath(const QString &text)
     return path;
 }
 
-// An emulator program. A bare name is left for the shell to find on the search path rather
-// than being looked for in whatever folder we happen to run in.
-QString programPath(const QString &text)
-{
-    const QString path = LibraryPaths::normalise(text);
-    if (!path.contains(sep()))
-        return path;
-    return LibraryPaths::resolve(path);
-}
-
 // The folder holding a program, where MAME and MESS look for their files. A bare name or an
 // empty path has no folder of its own: the shell then uses our current folder.
 QString programFolder(const QString &program)
@@ -130,7 +120,7 @@ void LaunchCommand::add(const QString &verb, const QString &program, const QStri
 
 QString LaunchCommand::builtInProgram(int builtIn) const
 {
-    return programPath(m_registry.builtIn(builtIn).Path);
+    return m_registry.programPath(m_registry.builtIn(builtIn).Path);
 }
 
 void LaunchCommand::addBuiltIn(int builtIn, const QString &parameters, const QString &folder)
@@ -158,7 +148,7 @@ void LaunchCommand::addOwnEmulator(int row)
         addBuiltIn(EmulatorRegistry::ScummVM, joinArguments({quoteArgument(QStringLiteral("-p") + G), contained(C)}),
                    QString());
     } else if (value == QLatin1String("Custom")) {
-        add(QString(), programPath(cell(m_customPathColumn, row)), Q, G);
+        add(QString(), m_registry.programPath(cell(m_customPathColumn, row)), Q, G);
     } else if (value == QLatin1String("MESS")) {
         // The library has always joined the game path and the file name without a separator,
         // so files are written "\game.rom" there; a plain name is joined as a path instead of
@@ -178,7 +168,7 @@ void LaunchCommand::addOwnEmulator(int row)
         add(QStringLiteral("open"), program, Q, programFolder(program));
     } else if (value == QLatin1String("Mac")) {
         const QString folder = LibraryPaths::withTrailingSeparator(
-            LibraryPaths::normalise(m_registry.builtIn(EmulatorRegistry::Macintosh).Path));
+            m_registry.programPath(m_registry.builtIn(EmulatorRegistry::Macintosh).Path));
 #ifdef Q_OS_WIN
         const QString programName = QStringLiteral("BasiliskII.exe");
 #else
@@ -218,7 +208,7 @@ void LaunchCommand::addRest(int row)
         const CustomEmulator &custom = m_registry.customSlot(slot);
         if (custom.Nick != value)
             continue;
-        add(QString(), programPath(custom.Path), joinArguments({contained(custom.Params), Q}), G);
+        add(QString(), m_registry.programPath(custom.Path), joinArguments({contained(custom.Params), Q}), G);
     }
 }
 

@@ -1,7 +1,6 @@
 #include "ui/EmulatorSettingsPanel.h"
 
 #include "app/SettingsFile.h"
-#include "library/LibraryPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
@@ -295,6 +294,10 @@ void EmulatorSettingsPanel::showEditPanel(const EmulatorEditForm &form)
 
 void EmulatorSettingsPanel::btnAddEmuClick()
 {
+    // The slots in memory are those of the last group change: a Save since then, or another
+    // program editing PALLOX.ini, may have taken the slot they call free, and offering it again
+    // would overwrite that emulator.
+    m_registry.loadCustomSlots(m_settings.ini());
     const EmulatorEditForm form = m_registry.beginAdd(m_group);
     if (form.target == EmulatorEditForm::Target::Nothing) {
         m_platform.dialogs.message(
@@ -323,15 +326,13 @@ void EmulatorSettingsPanel::btnConfigEmuClick()
         emit configDOSBoxRequested();
         return;
     }
-    QString program = LibraryPaths::normalise(lblEmuPath->text());
-    if (program.contains(LibraryPaths::separator()))
-        program = LibraryPaths::resolve(program);
+    const QString program = m_registry.programPath(lblEmuPath->text());
     m_platform.shell.execute(QString(), QLatin1Char('"') + program + QLatin1Char('"'), QString(), QString());
 }
 
 void EmulatorSettingsPanel::btnEditEmuPathClick()
 {
-    const QString current = LibraryPaths::normalise(eEditEmuPath->text());
+    const QString current = m_registry.programPath(eEditEmuPath->text());
     const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
     const QString chosen =
         m_platform.dialogs.openFile(QString(), QStringLiteral("Exe Files (*.exe)|*.EXE"), folder);

@@ -337,6 +337,47 @@ TEST(LaunchCommandEdges, EmptyPathsMissingColumnsAndBadRows)
     EXPECT_TRUE(LaunchCommand::LaunchGame(t, -1, root, empty, {}).empty());
 }
 
+// Emulator paths in the settings file count from the folder that holds it, not from whatever
+// folder we were started in, and not again from the folder the emulator runs in.
+TEST(LaunchCommandEdges, RelativeEmulatorPathsCountFromTheSettingsFolder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString home = dir.path() + u("/Pallox");
+    ASSERT_TRUE(QDir().mkpath(home));
+    ASSERT_NE(QDir::currentPath(), home);
+    IniFile settings(home + u("/PALLOX.ini"));
+    for (const auto &[key, value] : {std::pair{"MAMEPath", "emu/mame/mame"}, {"MacintoshPath", "emu\\Mac\\"},
+                                     {"CustomEmuNick1", "Mine"}, {"CustomEmuPath1", "emu\\myemu"}})
+        ASSERT_TRUE(settings.writeString(u("Main"), u(key), u(value)));
+    EmulatorRegistry registry;
+    registry.loadBuiltIns(settings);
+    registry.loadCustomSlots(settings);
+
+    GameTable t;
+    t.setSize(2, 2);
+    t.setCell(0, 0, u("Emulator"));
+    t.setCell(1, 0, u("Executable"));
+    t.setCell(1, 1, u("g.rom"));
+    const QString root = dir.path() + u("/Library/");
+    const QString file = root + u("Games/g.rom");
+
+    struct Edge { const char *emulator; StartRequest expected; };
+    const Edge edges[] = {
+        {"MAME", {u("open"), home + u("/emu/mame/mame"), file, home + u("/emu/mame")}},
+        {"Mine", {QString(), home + u("/emu/myemu"), file, root + u("Games")}},
+        {"Mac", {u("open"), home + u("/emu/Mac/BasiliskII"), home + u("/emu/Mac/BasiliskII_prefs"),
+                 home + u("/emu/Mac")}},
+    };
+    for (const Edge &edge : edges) {
+        SCOPED_TRACE(edge.emulator);
+        t.setCell(0, 1, u(edge.emulator));
+        const auto requests = LaunchCommand::LaunchGame(t, 1, root, registry, {});
+        ASSERT_EQ(requests.size(), 1u);
+        EXPECT_EQ(requests[0], edge.expected);
+    }
+}
+
 // A library whose table has a DBConf column uses it instead of DBConf/ScummID.
 TEST(LaunchCommandEdges, DBConfColumnWins)
 {

@@ -270,6 +270,30 @@ TEST_F(EmulatorSettingsPanelTest, AddSavesANewCustomEmulatorThatTheNextGroupChan
     EXPECT_EQ(fileBytes(), before);
 }
 
+// Add offers the first slot free in the file as it is now: one taken by our own Save a moment
+// ago, or by another program while we run, is not offered again.
+TEST_F(EmulatorSettingsPanelTest, AddNeverOffersASlotTheFileAlreadyUses)
+{
+    build();
+    m_panel->btnEmusOther->click();
+    const auto add = [this](const char *name) {
+        m_panel->btnAddEmu->click();
+        const QString offered = m_panel->eEditEmuName->text();
+        m_panel->eEditEmuName->setText(u(name));
+        m_panel->btnEditEmuSave->click();
+        return offered;
+    };
+    EXPECT_EQ(add("A"), u("CustomEmu1"));
+    EXPECT_EQ(add("B"), u("CustomEmu2"));
+    EXPECT_EQ((QStringList{read("CustomEmuName1"), read("CustomEmuName2")}), (QStringList{u("A"), u("B")}));
+
+    m_panel->btnEmusOther->click();
+    IniFile otherProgram(m_settingsPath);
+    ASSERT_TRUE(otherProgram.writeString(u("Main"), u("CustomEmuName3"), u("Theirs")));
+    EXPECT_EQ(add("C"), u("CustomEmu4"));
+    EXPECT_EQ((QStringList{read("CustomEmuName3"), read("CustomEmuName4")}), (QStringList{u("Theirs"), u("C")}));
+}
+
 TEST_F(EmulatorSettingsPanelTest, AddWithEverySlotTakenSaysSoAndWritesNothing)
 {
     QByteArray content = "[Main]\r\n";
@@ -349,7 +373,8 @@ TEST_F(EmulatorSettingsPanelTest, BrowseFillsThePathAndCancelKeepsIt)
 
 TEST_F(EmulatorSettingsPanelTest, ConfigOpensDOSBoxOptionsOrStartsTheEmulator)
 {
-    writeSettings("[Main]\r\nScummVMPath=/usr/games/scummvm\r\n");
+    writeSettings("[Main]\r\nScummVMPath=/usr/games/scummvm\r\n"
+                  "CustomEmuName1=Mine\r\nCustomEmuTab1=PC\r\nCustomEmuPath1=emu\\mine\r\n");
     build();
     int config = 0;
     QObject::connect(m_panel.get(), &EmulatorSettingsPanel::configDOSBoxRequested, [&config] { ++config; });
@@ -366,6 +391,12 @@ TEST_F(EmulatorSettingsPanelTest, ConfigOpensDOSBoxOptionsOrStartsTheEmulator)
     EXPECT_TRUE(call.parameters.isEmpty());
     EXPECT_TRUE(call.workingFolder.isEmpty());
     EXPECT_TRUE(call.verb.isEmpty());
+
+    // A relative path counts from the folder of PALLOX.ini, wherever we were started from.
+    m_panel->cbEmuList->setCurrentIndex(4);
+    m_panel->btnConfigEmu->click();
+    ASSERT_EQ(m_platform.shell.calls.size(), 2u);
+    EXPECT_EQ(m_platform.shell.calls[1].program, u("\"") + m_dir.path() + u("/emu/mine\""));
 }
 
 TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
