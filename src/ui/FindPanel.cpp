@@ -1,6 +1,7 @@
 #include "ui/FindPanel.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +45,12 @@ FindPanel::FindPanel(QWidget *parent) : QFrame(parent)
     lblSearchField->installEventFilter(this);
     cbShowOnly1 = makeBox("cbShowOnly1", this);
     cbShowOnly2 = makeBox("cbShowOnly2", this);
+    // The value filter compares exactly, so what was typed is what must be compared. A completer
+    // that ignores case would swap a typed "sierra" for the listed "Sierra" on Enter (the box
+    // matches typed text the completer's way), and an inline one would put its guess into the
+    // text. This one only offers the values that would match, and only a pick replaces the text.
+    cbShowOnly2->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    cbShowOnly2->completer()->setCompletionMode(QCompleter::PopupCompletion);
     btnGoFind = makeButton("btnGoFind", QStringLiteral("Go"), this);
     btnGoFind->hide();
     btnClearFind = makeButton("btnClearFind", QStringLiteral("Clear"), this);

@@ -9,6 +9,7 @@
 #include "ui/FindPanel.h"
 #include "ui/MainState.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -282,6 +283,33 @@ TEST_F(FilterControllerTest, ValueBoxFiltersOnAChoiceOrOnEnterOnce)
     typeKey(box, Qt::Key_Return);
     EXPECT_EQ(listBuilds, builds + 2);
     EXPECT_TRUE(listed().isEmpty());
+}
+
+// The filter compares exactly, so the box must hand on the spelling the user typed: the list's
+// "Sierra" may not stand in for a typed "sierra". Picking "Sierra" from the list still gives it.
+TEST_F(FilterControllerTest, ValueBoxComparesWhatWasTyped)
+{
+    panel->cbShowOnly1->setEditText(QStringLiteral("Publisher"));
+    emit panel->fieldChanged();
+    QComboBox *box = panel->cbShowOnly2;
+    const int sierra = box->findText(QStringLiteral("Sierra"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ASSERT_GE(sierra, 0);
+    box->lineEdit()->clear();
+    typeText(box, QStringLiteral("sierra"));
+    const int builds = listBuilds;
+    typeKey(box, Qt::Key_Return);
+    EXPECT_EQ(box->currentText(), QStringLiteral("sierra"));
+    EXPECT_EQ(listBuilds, builds + 1) << "one filter for one Enter";
+    EXPECT_TRUE(listed().isEmpty()) << "no publisher is spelled \"sierra\"";
+
+    filters->btnClearFindClick();
+    panel->cbShowOnly1->setEditText(QStringLiteral("Publisher"));
+    emit panel->fieldChanged();
+    box->showPopup();
+    box->view()->setCurrentIndex(box->model()->index(sierra, 0));
+    typeKey(box->view(), Qt::Key_Return);
+    EXPECT_EQ(box->currentText(), QStringLiteral("Sierra"));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Loom"), QStringLiteral("Space Quest")}));
 }
 
 TEST_F(FilterControllerTest, CategoryMenusDrillDownAndCarryExactValues)
