@@ -6,6 +6,8 @@ void showNonBlockingMessage(QWidget *owner, const QString &text)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("PALLOX"), text,
                                 QMessageBox::Ok, owner);
+    // The text names files and values from the library; markup in them is shown as written.
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();

@@ -14,9 +14,17 @@ const QString &boxTitle()
     return title;
 }
 
+// Messages quote game names, file names and values from the library. Left to guess, the box
+// would take a name holding "<a href=...>" for markup and show a link.
+void showAsWritten(QMessageBox &box)
+{
+    box.setTextFormat(Qt::PlainText);
+}
+
 bool askOkCancel(QWidget *owner, QMessageBox::Icon icon, const QString &text)
 {
     QMessageBox box(icon, boxTitle(), text, QMessageBox::Ok | QMessageBox::Cancel, owner);
+    showAsWritten(box);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
@@ -49,6 +57,7 @@ void QtDialogs::setOwner(QWidget *owner)
 void QtDialogs::message(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, m_owner);
+    showAsWritten(box);
     box.exec();
 }
 
