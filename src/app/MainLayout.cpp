@@ -135,8 +135,6 @@ Result layout(const Input &in)
     r.simpleTitle = QRect(0, halfHeight, halfWidth, halfHeight);
     r.simpleScreen = QRect(halfWidth, halfHeight, halfWidth, halfHeight);
 
-    r.persistedSize = in.windowSize;
-
     r.front.setWidth(frontWidth(in.backShown, r.front.width(), r.back.width()));
 
     for (QRect *rect : {&r.shapeBox, &r.shapeScreen, &r.title, &r.screen, &r.media, &r.advert, &r.front,

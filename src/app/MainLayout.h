@@ -96,8 +96,6 @@ struct Result
     QRect simpleBack;
     QRect simpleTitle;
     QRect simpleScreen;
-
-    QSize persistedSize;
 };
 
 Result layout(const Input &in);

@@ -10,8 +10,8 @@ class GameTable;
 // always shown from their last row in the current order, which is why the highest row is kept.
 //
 // The index is a snapshot: it is wrong as soon as rows are sorted, deleted or added, or a Name cell
-// or the field names change. Every such change of the working table ends in a list build, and the
-// list build makes a new index, so holding the one of the latest build is enough. Folding
+// or the field names change. Every such change of the working table ends in a list build, which
+// makes a new index, or is followed by a new index of its own. Folding
 // duplicates writes only other-platform columns and leaves the index valid.
 class NameIndex
 {

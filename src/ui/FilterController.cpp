@@ -56,7 +56,7 @@ FilterController::FilterController(MainState &state, SettingsFile &settings, con
     : QObject(parent), m_state(state), m_settings(settings), m_platform(platform), m_panel(panel),
       m_hooks(std::move(hooks))
 {
-    connect(&m_panel, &FindPanel::fieldChanged, this, &FilterController::cbShowOnly1Change);
+    connect(&m_panel, &FindPanel::fieldChanged, this, &FilterController::fieldBoxChangedByUser);
     connect(&m_panel, &FindPanel::valueChosen, this, &FilterController::cbShowOnly2Change);
     // Typing a value filters only once it is chosen or confirmed: filtering on every keystroke
     // would narrow the table by each unfinished prefix and leave nothing to find. Search texts
@@ -99,16 +99,26 @@ void FilterController::fieldFilter(const QString &field, const QString &value)
 
 void FilterController::cbShowOnly1Change()
 {
-    // The table is already in the order of the main sort field: every change of that order
-    // rebuilds the list, and filters only delete rows. Sorting again here, with no list build
-    // after it, could exchange rows of equal sort value under the list that shows them.
     const QString field = fieldText();
     const QString typed = valueText();
+    // The value list comes from a table in the order of the main sort field. The quicksort is not
+    // stable, so this sort also decides which record of a name a folded entry opens after the
+    // filter that usually follows; leaving it out would change what every fact click shows.
+    sortByMainSortField();
     setItems(m_panel.cbShowOnly2, fieldValueList(m_state.library.GridMain, field));
     setBoxText(m_panel.cbShowOnly2, typed);
     m_panel.cbShowOnly2->setEnabled(true);
     if (field != QLatin1String("All"))
         m_panel.btnGoFind->hide();
+}
+
+void FilterController::fieldBoxChangedByUser()
+{
+    cbShowOnly1Change();
+    // No list build follows a change of the field box alone, yet the sort above may have moved
+    // the rows, another platform's record of the shown name among them; the details follow.
+    if (m_hooks.tableReordered)
+        m_hooks.tableReordered();
 }
 
 void FilterController::loadMainList()

@@ -23,6 +23,8 @@ struct FilterWindowHooks
     std::function<void()> LoadMainList;
     // Sorts GridMain by state.MainSortField and rebuilds the list.
     std::function<void()> cbMainSortByChange;
+    // GridMain was sorted without a list build: the selection has to find its row again.
+    std::function<void()> tableReordered;
     // Reports a scan that a restore has to run; messages go to the dialogs when there is none.
     ScanObserver *scanObserver = nullptr;
 };
@@ -45,6 +47,8 @@ public:
     // value into the value box, then the filter.
     void fieldFilter(const QString &field, const QString &value);
     void cbShowOnly1Change();
+    // The user changed the field box by hand.
+    void fieldBoxChangedByUser();
     void cbShowOnly2Change();
     void btnGoFindClick();
     void btnClearFindClick();

@@ -146,13 +146,15 @@ void TfrmMain::buildWindow()
 
     buildContextMenu();
 
-    // A mouse press fills the panel itself, so that clicking the entry already selected shows
-    // its game again; keyboard moves arrive as a change of the current row alone.
-    connect(lbMain, &QListWidget::currentRowChanged, this, [this] {
-        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+    // Every change of the highlighted entry fills the details, whether by key, click or a drag
+    // across the list, so that the two never disagree. A press on the entry already highlighted
+    // changes nothing and fills them again, which shows its game once more.
+    connect(lbMain, &QListWidget::itemSelectionChanged, this, [this] { lbMainClick(); });
+    connect(lbMain, &QListWidget::itemPressed, this, [this] {
+        if (selectedListIndex() == m_rowBeforePress)
             lbMainClick();
     });
-    connect(lbMain, &QListWidget::itemPressed, this, [this] { lbMainClick(); });
+    lbMain->viewport()->installEventFilter(this);
     connect(lbMain, &QListWidget::itemDoubleClicked, this, [this] { LaunchGame(false); });
     connect(btnPlay, &QPushButton::clicked, this, [this] { LaunchGame(false); });
     connect(m_details, &DetailsPanel::setupClicked, this, [this] { LaunchGame(true); });
@@ -318,6 +320,8 @@ void TfrmMain::FormCreate()
     selectFirstGame();
     // The arrow keys browse at once.
     lbMain->setFocus();
+    // The splash belongs to start-up alone: whoever made it frees it once we are built.
+    m_splash = nullptr;
 }
 
 void TfrmMain::applyAppearance()
@@ -385,7 +389,7 @@ void TfrmMain::selectFirstGame()
 
 void TfrmMain::LoadMainList()
 {
-    const int previousListIndex = lbMain->currentRow();
+    const int previousListIndex = selectedListIndex();
     GameTable &grid = m_state.library.GridMain;
     if (m_splash) {
         m_splash->lblLoading->setText(QStringLiteral("Checking for"));
@@ -432,8 +436,8 @@ void TfrmMain::lbMainClick()
 {
     memoAbout->clear();
     m_state.SelectedRow = 0;
-    const int index = lbMain->currentRow();
-    if (index < 0 || !lbMain->item(index)->isSelected())
+    const int index = selectedListIndex();
+    if (index < 0)
         return;
     m_state.LastSelectedIndex = index;
     m_settings->write(SettingsKeys::LastSelectedGame, index);
@@ -454,6 +458,14 @@ void TfrmMain::lbMainClick()
     showNoteScrollBarRule();
     MainFormResize(false);
     m_state.ForcedRowPending = false;
+}
+
+int TfrmMain::selectedListIndex() const
+{
+    // The highlight, not the keyboard focus row: while a key or a press moves both, the
+    // selection is the one that has already moved when we are told.
+    const QModelIndexList selected = lbMain->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.front().row();
 }
 
 void TfrmMain::showNoteScrollBarRule()
@@ -534,13 +546,17 @@ void TfrmMain::MainFormResize(bool ResizeExtrasBox)
     lblGameCreatedDate->raise();
     lblGameModifiedDate->raise();
     if (m_laidOut) {
-        m_settings->write(SettingsKeys::Width, r.persistedSize.width());
-        m_settings->write(SettingsKeys::Height, r.persistedSize.height());
+        // The size start-up gives back to resize(): the window manager's frame is not ours to
+        // store, and counting it in would grow the window by the frame at every start.
+        m_settings->write(SettingsKeys::Width, width());
+        m_settings->write(SettingsKeys::Height, height());
     }
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == lbMain->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_rowBeforePress = selectedListIndex();
     // Pages get their real size only once the window is shown; the design places of the list and
     // the details are taken from the first real size.
     if (watched == lbMain && event->type() == QEvent::KeyPress) {
@@ -578,6 +594,10 @@ void TfrmMain::buildFilters()
     FilterWindowHooks hooks;
     hooks.LoadMainList = [this] { LoadMainList(); };
     hooks.cbMainSortByChange = [this] { cbMainSortByChange(); };
+    hooks.tableReordered = [this] {
+        m_names = NameIndex(m_state.library.GridMain);
+        lbMainClick();
+    };
     m_filters = std::make_unique<FilterController>(m_state, *m_settings, m_platform, *pnlFind, hooks);
     std::array<QMenu *, CategoryMenuCount> menus{};
     for (const CategoryMenuInfo &info : categoryMenus())
@@ -639,7 +659,7 @@ void TfrmMain::ContractListHeight1Click()
 
 void TfrmMain::HideTabs1Click()
 {
-    // The tab bar collapses to a sliver rather than vanishing, as the page control draws it.
+    // The tab bar collapses to a sliver rather than vanishing, so the pages keep their place.
     const int height = MainLayout::tabBarHeight(HideTabs1->isChecked());
     PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; }").arg(height));
     MainFormResize(true);

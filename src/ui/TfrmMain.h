@@ -33,7 +33,7 @@ class TfrmMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Runs the whole start-up before returning; `splash` may be null.
+    // Runs the whole start-up before returning; `splash` may be null and is not used afterwards.
     TfrmMain(const Platform &platform, const QString &exeFolder, TfrmSplashScreen *splash,
              QWidget *parent = nullptr);
     ~TfrmMain() override;
@@ -115,6 +115,7 @@ private:
     void LargerInfoView1Click();
     void mnuViewMaxClick();
     void showNoteScrollBarRule();
+    int selectedListIndex() const;
     void buildConfigTab();
     void buildFilters();
 
@@ -131,4 +132,5 @@ private:
     QString m_currentMetadataFolder;
     bool m_laidOut = false;
     bool m_placed = false;
+    int m_rowBeforePress = -1;
 };

@@ -1,0 +1,99 @@
+#include "ui/PalloxRun.h"
+
+#include "platform/Dialogs.h"
+#include "platform/QtClock.h"
+#include "platform/QtFileOps.h"
+#include "platform/QtRandom.h"
+#include "platform/QtShell.h"
+#include "ui/NonBlockingMessage.h"
+#include "ui/PalloxApplication.h"
+#include "ui/QtDialogs.h"
+#include "ui/TfrmAbout.h"
+#include "ui/TfrmAddWizard.h"
+#include "ui/TfrmDeleteFolder.h"
+#include "ui/TfrmMain.h"
+#include "ui/TfrmSplashScreen.h"
+
+#include <QCoreApplication>
+
+#include <exception>
+
+// The desktop's own seams, owned by the run that uses them.
+class QtPlatform
+{
+public:
+    QtDialogs dialogs;
+    QtShell shell{[](const QString &text) { showNonBlockingMessage(nullptr, text); }};
+    QtFileOps fileOps;
+    QtClock clock;
+    QtRandom random;
+
+    Platform platform() { return Platform{shell, fileOps, dialogs, clock, random}; }
+};
+
+std::unique_ptr<PalloxRun> PalloxRun::start(const QString &exeFolder)
+{
+    auto qtPlatform = std::make_unique<QtPlatform>();
+    const Platform platform = qtPlatform->platform();
+    std::unique_ptr<PalloxRun> run(new PalloxRun(std::move(qtPlatform), platform));
+    if (!run->run(exeFolder))
+        return nullptr;
+    return run;
+}
+
+std::unique_ptr<PalloxRun> PalloxRun::start(const QString &exeFolder, const Platform &platform)
+{
+    std::unique_ptr<PalloxRun> run(new PalloxRun(nullptr, platform));
+    if (!run->run(exeFolder))
+        return nullptr;
+    return run;
+}
+
+PalloxRun::PalloxRun(std::unique_ptr<QtPlatform> qtPlatform, const Platform &platform)
+    : m_qtPlatform(std::move(qtPlatform)), m_platform(platform)
+{
+}
+
+PalloxRun::~PalloxRun()
+{
+    // The failure handler speaks through our dialogs, which go with us.
+    if (auto *app = qobject_cast<PalloxApplication *>(QCoreApplication::instance()))
+        app->setFailureHandler(nullptr);
+}
+
+bool PalloxRun::run(const QString &exeFolder)
+{
+    if (auto *app = qobject_cast<PalloxApplication *>(QCoreApplication::instance())) {
+        Dialogs &dialogs = m_platform.dialogs;
+        app->setFailureHandler([&dialogs](const QString &text) { dialogs.message(text); });
+    }
+
+    auto splash = std::make_unique<TfrmSplashScreen>();
+    splash->show();
+    splash->repaint();
+    QCoreApplication::processEvents();
+    // The splash stays on top of everything; a message that start-up has to show must open
+    // above it, or start-up looks hung behind a box nobody can see.
+    if (m_qtPlatform)
+        m_qtPlatform->dialogs.setOwner(splash.get());
+
+    try {
+        m_mainWindow = std::make_unique<TfrmMain>(m_platform, exeFolder, splash.get());
+    } catch (const std::exception &error) {
+        // Start-up reads files the user may have damaged by hand; say what went wrong.
+        if (m_qtPlatform)
+            m_qtPlatform->dialogs.setOwner(nullptr);
+        splash.reset();
+        m_platform.dialogs.message(QStringLiteral("PALLOX could not start: %1").arg(QString::fromUtf8(error.what())));
+        return false;
+    }
+    if (m_qtPlatform)
+        m_qtPlatform->dialogs.setOwner(m_mainWindow.get());
+    m_addWizard = std::make_unique<TfrmAddWizard>(m_mainWindow.get());
+    m_about = std::make_unique<TfrmAbout>(m_mainWindow.get());
+    m_deleteFolder = std::make_unique<TfrmDeleteFolder>(m_mainWindow.get());
+    splash.reset();
+
+    m_mainWindow->show();
+    return true;
+}

@@ -1,0 +1,179 @@
+#include "app/IniFile.h"
+#include "support/LibraryBuilder.h"
+#include "support/TestPlatform.h"
+#include "ui/PalloxRun.h"
+#include "ui/TfrmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The program as main() starts it, over fake seams, driven only through what a user can reach:
+// menus, the list, the keyboard and the mouse.
+class PalloxRunTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(lib.isValid());
+        lib.setSubfolders({QStringLiteral("Adventure"), QStringLiteral("Puzzle")});
+        addGame(QStringLiteral("Adventure"), QStringLiteral("Alpha"), QStringLiteral("Alpha Quest"), "1990", "Adventure", "DOS");
+        addGame(QStringLiteral("Adventure"), QStringLiteral("Beta"), QStringLiteral("Beta Trail"), "1985", "Adventure", "Amiga");
+        addGame(QStringLiteral("Puzzle"), QStringLiteral("Alpha"), QStringLiteral("Alpha Quest"), "1991", "Puzzle", "Amiga");
+        addGame(QStringLiteral("Puzzle"), QStringLiteral("Delta"), QStringLiteral("Delta Blocks"), "1988", "Puzzle", "DOS");
+        addGame(QStringLiteral("Puzzle"), QStringLiteral("Gamma"), QStringLiteral("Gamma Tiles"), "1993", "Puzzle", "DOS");
+        fake.random.numbers = {0};
+    }
+
+    void addGame(const QString &category, const QString &folder, const QString &name, const char *year,
+                 const char *genre, const char *platform)
+    {
+        lib.addGame(category, folder, name,
+                    {{QStringLiteral("Year"), QString::fromLatin1(year)},
+                     {QStringLiteral("Genre"), QString::fromLatin1(genre)},
+                     {QStringLiteral("Platform"), QString::fromLatin1(platform)}});
+    }
+
+    std::unique_ptr<PalloxRun> start()
+    {
+        auto run = PalloxRun::start(lib.root(), platform);
+        if (run) {
+            list = run->mainWindow().findChild<QListWidget *>(QStringLiteral("lbMain"));
+            shownName = run->mainWindow().findChild<QLabel *>(QStringLiteral("lblName"));
+            total = run->mainWindow().findChild<QLabel *>(QStringLiteral("lblTotal"));
+        }
+        return run;
+    }
+
+    static void trigger(const PalloxRun &run, const char *objectName)
+    {
+        auto *action = run.mainWindow().findChild<QAction *>(QLatin1String(objectName));
+        ASSERT_NE(action, nullptr) << objectName;
+        action->trigger();
+    }
+
+    QPoint centreOf(int entry) const { return list->visualItemRect(list->item(entry)).center(); }
+    int savedInteger(const char *key) const
+    {
+        return IniFile(lib.settingsFile()).readInteger(QStringLiteral("Main"), QLatin1String(key), -1);
+    }
+
+    LibraryBuilder lib;
+    TestPlatform fake;
+    Platform platform = fake.platform();
+    QListWidget *list = nullptr;
+    QLabel *shownName = nullptr;
+    QLabel *total = nullptr;
+};
+
+TEST_F(PalloxRunTest, SortFilterRestoreAndSelectionWorkAfterStartUp)
+{
+    lib.writeSettings();
+    auto run = start();
+    ASSERT_NE(run, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(run->mainWindow().isVisible());
+    EXPECT_EQ(shownName->text(), QStringLiteral("Alpha Quest"));
+
+    trigger(*run, "mnuYear");
+    ASSERT_EQ(list->count(), 5);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("1985 -- Beta Trail"));
+
+    auto *genres = run->mainWindow().findChild<QMenu *>(QStringLiteral("mnuCatGenre"));
+    ASSERT_NE(genres, nullptr);
+    emit genres->aboutToShow();
+    QAction *puzzle = nullptr;
+    for (QAction *item : genres->actions())
+        puzzle = item->text() == QLatin1String("Puzzle") ? item : puzzle;
+    ASSERT_NE(puzzle, nullptr);
+    puzzle->trigger();
+    EXPECT_EQ(total->text(), QStringLiteral("3 Listed"));
+
+    trigger(*run, "mnuShowAll");
+    EXPECT_EQ(total->text(), QStringLiteral("5 Listed"));
+    ASSERT_EQ(list->count(), 4);
+
+    list->setFocus();
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(shownName->text(), QStringLiteral("Beta Trail"));
+    EXPECT_EQ(savedInteger("LastSelectedGame"), 1);
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(3));
+    EXPECT_EQ(shownName->text(), QStringLiteral("Gamma Tiles"));
+    EXPECT_EQ(savedInteger("LastSelectedGame"), 3);
+    EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(PalloxRunTest, DetailsFollowTheEntryADragEndsOn)
+{
+    lib.writeSettings();
+    auto run = start();
+    ASSERT_NE(run, nullptr);
+
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, centreOf(0));
+    QTest::mouseMove(list->viewport(), centreOf(2));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centreOf(2));
+
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(shownName->text(), list->item(2)->text());
+    EXPECT_EQ(savedInteger("LastSelectedGame"), 2);
+    EXPECT_EQ(run->mainWindow().state().SelectedGameName, list->item(2)->text());
+}
+
+TEST_F(PalloxRunTest, WindowSizeStaysTheSameOverRestarts)
+{
+    lib.setMainKey(QStringLiteral("Width"), QStringLiteral("900"));
+    lib.setMainKey(QStringLiteral("Height"), QStringLiteral("700"));
+    lib.writeSettings();
+    for (int restart = 0; restart < 3; ++restart) {
+        auto run = start();
+        ASSERT_NE(run, nullptr);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(1));
+    }
+    EXPECT_EQ(savedInteger("Width"), 900);
+    EXPECT_EQ(savedInteger("Height"), 700);
+}
+
+TEST_F(PalloxRunTest, MessagesDuringStartUpOpenAboveTheSplash)
+{
+    lib.setSubfolders({});
+    lib.writeSettings();
+    QString text;
+    QString owner;
+    bool ownerShown = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            // The splash is gone once start-up ends; look at it while it is there.
+            if (const QWidget *parent = box->parentWidget()) {
+                owner = parent->objectName();
+                ownerShown = parent->isVisible();
+            }
+            box->accept();
+        }
+    });
+    poll.start(5);
+
+    // The real dialogs this time: what matters is the window a message box belongs to.
+    auto run = PalloxRun::start(lib.root());
+
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(text, QStringLiteral("No Data Found - Please check folders"));
+    EXPECT_EQ(owner, QStringLiteral("TfrmSplashScreen"));
+    EXPECT_TRUE(ownerShown);
+}
+
+} // namespace
