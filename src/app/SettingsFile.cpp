@@ -1,8 +1,17 @@
 #include "app/SettingsFile.h"
 
+#include <QByteArray>
+#include <QTimer>
+
 using namespace SettingsKeys;
 
 SettingsFile::SettingsFile(const QString &fileName) : m_ini(fileName) {}
+
+SettingsFile::~SettingsFile()
+{
+    m_onError = nullptr;
+    flush();
+}
 
 QString SettingsFile::read(const Text &key) const
 {
@@ -12,6 +21,9 @@ QString SettingsFile::read(const Text &key) const
 
 int SettingsFile::read(const Integer &key) const
 {
+    const int pending = pendingIndex(key.section, key.key);
+    if (pending >= 0)
+        return m_pending[size_t(pending)].value;
     return m_ini.readInteger(QLatin1String(key.section), QLatin1String(key.key), key.defaultValue);
 }
 
@@ -22,17 +34,80 @@ bool SettingsFile::read(const Boolean &key) const
 
 bool SettingsFile::write(const Text &key, const QString &value)
 {
+    dropPending(key.section, key.key);
     return report(m_ini.writeString(QLatin1String(key.section), QLatin1String(key.key), value));
 }
 
 bool SettingsFile::write(const Integer &key, int value)
 {
+    dropPending(key.section, key.key);
     return report(m_ini.writeInteger(QLatin1String(key.section), QLatin1String(key.key), value));
 }
 
 bool SettingsFile::write(const Boolean &key, bool value)
 {
+    dropPending(key.section, key.key);
     return report(m_ini.writeBool(QLatin1String(key.section), QLatin1String(key.key), value));
+}
+
+void SettingsFile::writeWhenIdle(const Integer &key, int value)
+{
+    const int pending = pendingIndex(key.section, key.key);
+    if (pending >= 0)
+        m_pending[size_t(pending)].value = value;
+    else
+        m_pending.push_back(PendingValue{key.section, key.key, value});
+
+    if (!m_idleTimer) {
+        m_idleTimer = std::make_unique<QTimer>();
+        m_idleTimer->setSingleShot(true);
+        QObject::connect(m_idleTimer.get(), &QTimer::timeout, [this] { flush(); });
+    }
+    m_idleTimer->start(m_idleDelay);
+}
+
+bool SettingsFile::flush()
+{
+    if (m_idleTimer)
+        m_idleTimer->stop();
+    // Taken out first: the error handler may show a message and run an event loop, in which new
+    // idle writes belong to the next round, not to this one.
+    std::vector<PendingValue> pending;
+    pending.swap(m_pending);
+    bool allWritten = true;
+    // One rewrite per key: each re-reads the file, so a change made outside meanwhile survives.
+    // The file holding the value already costs a read and no rewrite.
+    for (const PendingValue &entry : pending) {
+        if (!report(m_ini.writeInteger(QLatin1String(entry.section), QLatin1String(entry.key), entry.value)))
+            allWritten = false;
+    }
+    return allWritten;
+}
+
+void SettingsFile::setIdleDelay(std::chrono::milliseconds delay)
+{
+    m_idleDelay = delay;
+    if (m_idleTimer && m_idleTimer->isActive())
+        m_idleTimer->start(m_idleDelay);
+}
+
+int SettingsFile::pendingIndex(const char *section, const char *key) const
+{
+    // Key names follow the file's rule: letter case does not tell them apart.
+    for (size_t i = 0; i < m_pending.size(); ++i) {
+        if (qstricmp(m_pending[i].key, key) == 0 && qstricmp(m_pending[i].section, section) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+void SettingsFile::dropPending(const char *section, const char *key)
+{
+    const int pending = pendingIndex(section, key);
+    if (pending >= 0)
+        m_pending.erase(m_pending.begin() + pending);
+    if (m_pending.empty() && m_idleTimer)
+        m_idleTimer->stop();
 }
 
 QStringList SettingsFile::subfolders() const

@@ -5,7 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <functional>
+#include <memory>
+#include <vector>
+
+class QTimer;
 
 // The keys of the settings file with their defaults. Each key is read where it is needed, so
 // that a change made while the program runs is seen at the next read.
@@ -58,21 +63,43 @@ inline constexpr Boolean UseSingleConfFolder{DOSBox, "UseSingleConfFolder", fals
 
 // PALLOX.ini beside the executable, open for the whole run. Every write goes to disk at once;
 // a write that fails is reported through the error handler and the program goes on.
+//
+// Values that change at every key press or resize step go through writeWhenIdle() instead:
+// an atomic rewrite with a sync per arrow key is felt on a slow disk, and only the value the
+// user stops at matters.
 class SettingsFile
 {
 public:
-    explicit SettingsFile(const QString &fileName);
+    static constexpr std::chrono::milliseconds DefaultIdleDelay{500};
 
+    explicit SettingsFile(const QString &fileName);
+    // Flushes what is still pending, without reporting a failure: whoever would show it may be
+    // gone by now. Closing code that wants to hear of it calls flush() first.
+    ~SettingsFile();
+    SettingsFile(const SettingsFile &) = delete;
+    SettingsFile &operator=(const SettingsFile &) = delete;
+
+    // Direct access bypasses the pending values of writeWhenIdle().
     IniFile &ini() { return m_ini; }
     const IniFile &ini() const { return m_ini; }
     const QString &fileName() const { return m_ini.fileName(); }
 
+    // A key with a pending value reads as that value, so the program sees its own latest choice.
     QString read(const SettingsKeys::Text &key) const;
     int read(const SettingsKeys::Integer &key) const;
     bool read(const SettingsKeys::Boolean &key) const;
+    // A direct write wins over a pending value of the same key, which is dropped.
     bool write(const SettingsKeys::Text &key, const QString &value);
     bool write(const SettingsKeys::Integer &key, int value);
     bool write(const SettingsKeys::Boolean &key, bool value);
+
+    // Keeps the value pending and writes it, with every other pending value, once no further
+    // call came for the idle delay. Needs the event loop of the calling thread to run.
+    void writeWhenIdle(const SettingsKeys::Integer &key, int value);
+    // Writes every pending value now; false when one of them failed (and was reported).
+    bool flush();
+    bool hasPendingWrites() const { return !m_pending.empty(); }
+    void setIdleDelay(std::chrono::milliseconds delay);
 
     // Category folder names and field names, in file order.
     QStringList subfolders() const;
@@ -82,9 +109,23 @@ public:
     void setErrorHandler(std::function<void(const QString &)> handler) { m_onError = std::move(handler); }
 
 private:
+    struct PendingValue
+    {
+        const char *section;
+        const char *key;
+        int value;
+    };
+
     bool report(bool written);
+    int pendingIndex(const char *section, const char *key) const; // -1 when not pending
+    void dropPending(const char *section, const char *key);
 
     IniFile m_ini;
     std::function<void(const QString &)> m_onError;
     QString m_lastReported;
+    std::vector<PendingValue> m_pending; // a handful of keys at most: a list beats a hash
+    std::chrono::milliseconds m_idleDelay = DefaultIdleDelay;
+    // Made at the first idle write, so that it lives in the thread whose event loop runs it, and
+    // a settings file that never defers a write carries no timer.
+    std::unique_ptr<QTimer> m_idleTimer;
 };

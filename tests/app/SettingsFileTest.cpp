@@ -3,10 +3,31 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
 namespace {
+
+using namespace std::chrono_literals;
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+bool waitForIdleWrites(const SettingsFile &settings)
+{
+    return QTest::qWaitFor([&settings] { return !settings.hasPendingWrites(); }, 5000);
+}
 
 TEST(SettingsFile, MissingFileGivesTheDefaults)
 {
@@ -78,6 +99,95 @@ TEST(SettingsFile, RepeatedFailuresAreReportedOnce)
     EXPECT_FALSE(settings.write(SettingsKeys::Width, 930));
     EXPECT_EQ(reported.size(), 2);
     EXPECT_EQ(settings.read(SettingsKeys::Width), 800);
+}
+
+#if defined(Q_OS_UNIX)
+// Every write replaces the file, so a new inode is a new file. The old file is held open while
+// watching, so that its inode cannot be handed to the replacement.
+quint64 inodeOf(const QString &path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? quint64(st.st_ino) : 0;
+}
+
+TEST(SettingsFile, IdleWritesOfABurstReplaceTheFileOnce)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("PALLOX.ini"));
+    writeFile(path, "[Main]\r\nWidth=1024\r\nLastSelectedGame=0\r\n");
+    SettingsFile settings(path);
+    settings.setIdleDelay(50ms);
+
+    QFile before(path);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const quint64 original = inodeOf(path);
+    for (int index = 1; index <= 34; ++index) { // arrow keys held down
+        settings.writeWhenIdle(SettingsKeys::LastSelectedGame, index);
+        EXPECT_EQ(settings.read(SettingsKeys::LastSelectedGame), index);
+        QTest::qWait(2);
+    }
+    EXPECT_EQ(inodeOf(path), original) << "nothing is written while the keys go on";
+
+    ASSERT_TRUE(waitForIdleWrites(settings));
+    const quint64 replaced = inodeOf(path);
+    EXPECT_NE(replaced, original);
+    EXPECT_EQ(SettingsFile(path).read(SettingsKeys::LastSelectedGame), 34);
+
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    QTest::qWait(150);
+    EXPECT_EQ(inodeOf(path), replaced) << "one replacement, nothing left to write later";
+
+    // Settling on the value the file holds already leaves the file alone.
+    settings.writeWhenIdle(SettingsKeys::LastSelectedGame, 7);
+    settings.writeWhenIdle(SettingsKeys::LastSelectedGame, 34);
+    ASSERT_TRUE(settings.flush());
+    EXPECT_EQ(inodeOf(path), replaced);
+}
+#endif
+
+TEST(SettingsFile, PendingValuesAreSeenAndWrittenAtTheEnd)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("PALLOX.ini"));
+    {
+        SettingsFile settings(path);
+        settings.writeWhenIdle(SettingsKeys::Width, 900);
+        settings.writeWhenIdle(SettingsKeys::LastSelectedGame, 5);
+        EXPECT_EQ(settings.read(SettingsKeys::Width), 900);
+        EXPECT_FALSE(QFile::exists(path)) << "the default delay has not passed";
+        // A direct write wins, and the pending value does not undo it later.
+        ASSERT_TRUE(settings.write(SettingsKeys::LastSelectedGame, 9));
+        EXPECT_EQ(settings.read(SettingsKeys::LastSelectedGame), 9);
+        ASSERT_TRUE(settings.flush());
+        EXPECT_EQ(SettingsFile(path).read(SettingsKeys::Width), 900);
+        EXPECT_EQ(SettingsFile(path).read(SettingsKeys::LastSelectedGame), 9);
+        settings.writeWhenIdle(SettingsKeys::Height, 720);
+    }
+    EXPECT_EQ(SettingsFile(path).read(SettingsKeys::Height), 720) << "closing writes what is pending";
+}
+
+TEST(SettingsFile, DeferredWritesGoThroughTheFileAsItIsThen)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("PALLOX.ini"));
+    writeFile(path, "[Main]\r\nBGColor=$00484800\r\n");
+    SettingsFile settings(path);
+    settings.setIdleDelay(20ms);
+    int errors = 0;
+    settings.setErrorHandler([&errors](const QString &) { ++errors; });
+
+    settings.writeWhenIdle(SettingsKeys::LastSelectedGame, 12);
+    writeFile(path, "[Main]\r\nBGColor=$000000FF\r\n");
+    ASSERT_TRUE(waitForIdleWrites(settings));
+    EXPECT_EQ(SettingsFile(path).read(SettingsKeys::BGColor), QStringLiteral("$000000FF"));
+    EXPECT_EQ(SettingsFile(path).read(SettingsKeys::LastSelectedGame), 12);
+    EXPECT_EQ(errors, 0);
+
+    ASSERT_TRUE(dir.remove());
+    settings.writeWhenIdle(SettingsKeys::LastSelectedGame, 13);
+    ASSERT_TRUE(waitForIdleWrites(settings));
+    EXPECT_EQ(errors, 1) << "a deferred write that fails is reported like any other";
 }
 
 } // namespace
