@@ -2,7 +2,6 @@
 // value list of the find panel and the eight category menus after it; the text search; the
 // restore of every game from the data cache; and opening the largest category menu.
 
-#include "app/SettingsFile.h"
 #include "LibraryGenerator.h"
 #include "browse/CategoryMenus.h"
 #include "browse/FieldFilter.h"
@@ -16,10 +15,10 @@
 #include "platform/QtFileOps.h"
 #include "platform/QtRandom.h"
 #include "platform/QtShell.h"
+#include "session/LibrarySession.h"
 #include "ui/CategoryMenuController.h"
 #include "ui/FilterController.h"
 #include "ui/FindPanel.h"
-#include "ui/MainState.h"
 #include "ui/QtDialogs.h"
 
 #include <QAction>
@@ -29,7 +28,6 @@
 #include <QRandomGenerator>
 #include <QStringList>
 #include <QTemporaryDir>
-
 
 #include <benchmark/benchmark.h>
 
@@ -212,7 +210,8 @@ QApplication &application()
     return app;
 }
 
-// The menus as the window holds them, wired to a real filter controller.
+// The menus as the window holds them, wired to a real filter controller over a session whose
+// settings file lies in a temporary folder.
 struct MenuRig
 {
     QTemporaryDir dir;
@@ -222,8 +221,7 @@ struct MenuRig
     QtClock clock;
     QtRandom random;
     Platform platform{shell, fileOps, dialogs, clock, random};
-    SettingsFile settings{dir.path() + QStringLiteral("/PALLOX.ini")};
-    MainState state;
+    LibrarySession session{platform, dir.path()};
     QWidget window;
     FindPanel *panel = new FindPanel(&window);
     std::unique_ptr<FilterController> filters;
@@ -232,7 +230,7 @@ struct MenuRig
 
     MenuRig()
     {
-        filters = std::make_unique<FilterController>(state, settings, platform, *panel, FilterWindowHooks{});
+        filters = std::make_unique<FilterController>(session, *panel);
         for (QMenu *&menu : menus)
             menu = new QMenu(&window);
         categories = std::make_unique<CategoryMenuController>(*filters, menus);
@@ -293,25 +291,25 @@ void BM_DeveloperClickThroughController(benchmark::State &state)
     application();
     MenuRig rig;
     QListWidget *list = new QListWidget(&rig.window);
+    QObject::connect(&rig.session, &LibrarySession::listChanged, list, [&] {
+        list->clear();
+        list->addItems(rig.session.listEntries());
+        rig.categories->rebuild(rig.session.table());
+    });
     MainListOptions options;
     const GameTable start = sortedCollection(options);
-    FilterWindowHooks hooks;
-    hooks.LoadMainList = [&] {
-        const MainListBuild build = buildMainList(rig.state.library.GridMain, options);
-        list->clear();
-        list->addItems(build.entries);
-        rig.categories->rebuild(rig.state.library.GridMain);
-    };
-    FilterController filters(rig.state, rig.settings, rig.platform, *rig.panel, hooks);
+    GameTable &grid = rig.session.state().library.GridMain;
+    grid = start;
+    rig.session.setSortField(QStringLiteral("Name"));
     // The developer of the table's middle game, so that the filter keeps a handful.
     const QString developer = start.cell(start.column(QStringLiteral("Developer")), start.rowCount() / 2);
     for (auto _ : state) {
-        rig.state.library.GridMain = start;
+        grid = start;
         const auto begin = std::chrono::steady_clock::now();
-        filters.fieldFilter(QStringLiteral("Developer"), developer);
+        rig.filters->fieldFilter(QStringLiteral("Developer"), developer);
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
     }
-    state.counters["games left"] = rig.state.library.GridMain.rowCount() - 1;
+    state.counters["games left"] = grid.rowCount() - 1;
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include "platform/QtFileOps.h"
 #include "platform/QtRandom.h"
 #include "platform/QtShell.h"
+#include "session/LibrarySession.h"
+#include "ui/MainTabView.h"
 #include "ui/QtDialogs.h"
 #include "ui/TfrmMain.h"
 
@@ -81,7 +83,7 @@ struct LargeLibrary
             QtRandom random;
             const Platform platform{shell, fileOps, dialogs, clock, random};
             TfrmMain scan(platform, root, nullptr);
-            sample = scan.state().library.GridComplete;
+            sample = scan.session().state().library.GridComplete;
         }
         GameTable large;
         large.setSize(sample.columnCount(), 1);
@@ -120,7 +122,7 @@ void BM_StartFromCacheToFirstGame(benchmark::State &state)
     RealPlatform real;
     for (auto _ : state) {
         auto frm = std::make_unique<TfrmMain>(real.platform, lib.root, nullptr);
-        benchmark::DoNotOptimize(frm->lbMain->count());
+        benchmark::DoNotOptimize(frm->findChild<QListWidget *>(QStringLiteral("lbMain"))->count());
         state.PauseTiming();
         frm.reset();
         state.ResumeTiming();
@@ -143,13 +145,13 @@ void BM_SelectGameWithPictures(benchmark::State &state)
 {
     RealPlatform real;
     const auto window = shownWindow(real);
-    TfrmMain &frm = *window;
+    QListWidget *list = window->findChild<QListWidget *>(QStringLiteral("lbMain"));
     int index = 0;
-    const int count = frm.lbMain->count();
+    const int count = list->count();
     for (auto _ : state) {
         // Neighbouring entries are different games, so each selection decodes new pictures.
         index = (index + 7919) % count;
-        frm.lbMain->setCurrentRow(index);
+        list->setCurrentRow(index);
     }
 }
 BENCHMARK(BM_SelectGameWithPictures)->Unit(benchmark::kMillisecond)->Iterations(50);
@@ -158,8 +160,9 @@ void BM_LayoutPass(benchmark::State &state)
 {
     RealPlatform real;
     const auto window = shownWindow(real);
+    MainTabView *view = window->findChild<MainTabView *>(QStringLiteral("MainTabView"));
     for (auto _ : state)
-        window->MainFormResize(true);
+        view->MainFormResize(true);
 }
 BENCHMARK(BM_LayoutPass)->Unit(benchmark::kMillisecond)->Iterations(200);
 

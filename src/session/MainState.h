@@ -1,12 +1,13 @@
 #pragma once
 
+#include "browse/FieldFilter.h"
 #include "launch/EmulatorRegistry.h"
 #include "library/LibraryState.h"
 
 #include <QString>
 
-// Everything the main window knows for the whole run, in one plain object that the window owns
-// and hands by reference to the parts that need it.
+// Everything the program knows for the whole run, in one plain object that the library session
+// owns and lends by reference to the parts that need it.
 struct MainState
 {
     LibraryState library;
@@ -31,4 +32,9 @@ struct MainState
     QString SelectedGameName;
     int ForcedRow = 0;
     bool ForcedRowPending = false;
+
+    // The one-shot modes of the category menus, and what the last category choice says about
+    // the pictures of the games it lists.
+    FilterModes filterModes;
+    QString galleryHint;
 };

@@ -1,38 +1,18 @@
 #include "ui/FilterController.h"
 
-#include "app/ColorText.h"
 #include "app/SettingsFile.h"
-#include "browse/MainList.h"
-#include "browse/TextSearch.h"
 #include "browse/ValueLists.h"
-#include "library/GridTextFile.h"
-#include "library/LibraryPaths.h"
-#include "library/LibraryScanner.h"
-#include "platform/Dialogs.h"
-#include "platform/Platform.h"
+#include "session/LibrarySession.h"
+#include "ui/Appearance.h"
 #include "ui/FindPanel.h"
-#include "ui/MainState.h"
 
 #include <QComboBox>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 namespace {
-
-// A restore that has to scan reports its messages in message boxes when the window gives no
-// observer of its own.
-class DialogScanObserver : public ScanObserver
-{
-public:
-    explicit DialogScanObserver(Dialogs &dialogs) : m_dialogs(dialogs) {}
-    void message(const QString &text) override { m_dialogs.message(text); }
-
-private:
-    Dialogs &m_dialogs;
-};
 
 void setItems(QComboBox *box, const QStringList &items)
 {
@@ -51,11 +31,10 @@ void setBoxText(QComboBox *box, const QString &text)
 
 } // namespace
 
-FilterController::FilterController(MainState &state, SettingsFile &settings, const Platform &platform,
-                                   FindPanel &panel, FilterWindowHooks hooks, QObject *parent)
-    : QObject(parent), m_state(state), m_settings(settings), m_platform(platform), m_panel(panel),
-      m_hooks(std::move(hooks))
+FilterController::FilterController(LibrarySession &session, FindPanel &panel, QObject *parent)
+    : QObject(parent), m_session(session), m_panel(panel)
 {
+    setObjectName(QStringLiteral("FilterController"));
     connect(&m_panel, &FindPanel::fieldChanged, this, &FilterController::fieldBoxChangedByUser);
     connect(&m_panel, &FindPanel::valueChosen, this, &FilterController::cbShowOnly2Change);
     // Typing a value filters only once it is chosen or confirmed: filtering on every keystroke
@@ -84,7 +63,7 @@ QString FilterController::valueText() const
 
 void FilterController::fillFieldList()
 {
-    setItems(m_panel.cbShowOnly1, filterFieldList(m_state.library.GridMain));
+    setItems(m_panel.cbShowOnly1, filterFieldList(m_session.table()));
     setBoxText(m_panel.cbShowOnly1, QStringLiteral("All"));
     setBoxText(m_panel.cbShowOnly2, QStringLiteral("All"));
 }
@@ -101,11 +80,7 @@ void FilterController::cbShowOnly1Change()
 {
     const QString field = fieldText();
     const QString typed = valueText();
-    // The value list comes from a table in the order of the main sort field. The quicksort is not
-    // stable, so this sort also decides which record of a name a folded entry opens after the
-    // filter that usually follows; leaving it out would change what every fact click shows.
-    sortByMainSortField();
-    setItems(m_panel.cbShowOnly2, fieldValueList(m_state.library.GridMain, field));
+    setItems(m_panel.cbShowOnly2, m_session.valueListFor(field));
     setBoxText(m_panel.cbShowOnly2, typed);
     m_panel.cbShowOnly2->setEnabled(true);
     if (field != QLatin1String("All"))
@@ -115,34 +90,9 @@ void FilterController::cbShowOnly1Change()
 void FilterController::fieldBoxChangedByUser()
 {
     cbShowOnly1Change();
-    // No list build follows a change of the field box alone, yet the sort above may have moved
-    // the rows, another platform's record of the shown name among them; the details follow.
-    if (m_hooks.tableReordered)
-        m_hooks.tableReordered();
-}
-
-void FilterController::loadMainList()
-{
-    if (m_hooks.LoadMainList)
-        m_hooks.LoadMainList();
-}
-
-void FilterController::sortAndLoadMainList()
-{
-    if (m_hooks.cbMainSortByChange) {
-        m_hooks.cbMainSortByChange();
-        return;
-    }
-    sortByMainSortField();
-    loadMainList();
-}
-
-void FilterController::sortByMainSortField()
-{
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    applyMainSortField(m_state.library.GridMain, m_state.MainSortField, m_state.MainSortColumn,
-                       m_state.ListShowsSortValue);
-    QGuiApplication::restoreOverrideCursor();
+    // No list build follows a change of the field box alone, yet the sort behind the value list
+    // may have moved the rows, another platform's record of the shown name among them.
+    m_session.selectAgain();
 }
 
 void FilterController::cbShowOnly2Change()
@@ -152,15 +102,12 @@ void FilterController::cbShowOnly2Change()
         m_panel.btnGoFind->show();
         return;
     }
-    sortByMainSortField();
-    applyFieldFilter(m_state.library.GridMain, field, valueText(), m_modes);
-    loadMainList();
+    m_session.applyFieldFilter(field, valueText());
 }
 
 void FilterController::btnGoFindClick()
 {
-    applyTextSearch(m_state.library.GridMain, valueText());
-    loadMainList();
+    m_session.textSearch(valueText());
 }
 
 void FilterController::restoreAllGames()
@@ -168,18 +115,7 @@ void FilterController::restoreAllGames()
     setBoxText(m_panel.cbShowOnly1, QString());
     setBoxText(m_panel.cbShowOnly2, QString());
     m_panel.btnGoFind->hide();
-
-    LibraryState &library = m_state.library;
-    const GridFileResult loaded = LoadStringGrid(library.GridMain, LibraryPaths::dataCacheFile(library.LibraryRoot));
-    if (!loaded.ok()) {
-        // The complete copy holds what the cache was made from; a missing or broken cache must
-        // not leave the user stuck with a filtered list.
-        m_platform.dialogs.message(loaded.error);
-        library.GridMain = library.GridComplete;
-    }
-    // The list build folds the games of one name, which is all that is left to do afterwards.
-    m_state.MainSortField = QStringLiteral("Name");
-    sortAndLoadMainList();
+    m_session.restoreAll();
 }
 
 void FilterController::btnClearFindClick()
@@ -205,42 +141,25 @@ void FilterController::lblSearchFieldClick()
 {
     setBoxText(m_panel.cbShowOnly2, QStringLiteral("All"));
     m_panel.cbShowOnly2->setEnabled(false);
-    DialogScanObserver dialogObserver(m_platform.dialogs);
-    LoadGrid(m_state.library, m_settings, m_hooks.scanObserver ? *m_hooks.scanObserver : dialogObserver);
-    // The complete copy is in scan order; the list shows the order of the sort field.
-    sortAndLoadMainList();
+    m_session.rescan();
 }
 
 void FilterController::categoryClick(CategoryMenu menu, const QString &value)
 {
-    m_galleryHint = galleryHintFor(menu, value);
-    switchModeFor(menu, m_modes);
+    m_session.categoryChosen(menu, value);
     fieldFilter(QLatin1String(categoryMenuInfo(menu).filterField), value);
 }
-
-namespace {
-
-void setLabelColor(QLabel *label, const SettingsFile &settings, const SettingsKeys::Text &key)
-{
-    const ColorValue fallback = StringToColorOr(QString::fromUtf8(key.defaultValue), 0);
-    const ColorValue value = StringToColorOr(settings.read(key), fallback);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, toQColor(value, palette, palette.color(QPalette::WindowText)));
-    label->setPalette(palette);
-}
-
-} // namespace
 
 void FilterController::HighlightLabel(QLabel *TheLabel)
 {
     if (TheLabel)
-        setLabelColor(TheLabel, m_settings, SettingsKeys::DetailsHLColor);
+        Appearance(m_session.settings()).colorLabel(TheLabel, SettingsKeys::DetailsHLColor);
 }
 
 void FilterController::DEHighlightLabel(QLabel *TheLabel)
 {
     if (TheLabel)
-        setLabelColor(TheLabel, m_settings, SettingsKeys::DetailsColor);
+        Appearance(m_session.settings()).colorLabel(TheLabel, SettingsKeys::DetailsColor);
 }
 
 void FilterController::watchHover(const QList<QLabel *> &labels)

@@ -112,5 +112,4 @@ void GlobalDOSBoxPanel::btnDBConfigOkayClick()
     m_settings.write(SettingsKeys::UseSingleConfFolder, m_registry.useSingleConfFolder());
     m_settings.write(SettingsKeys::CMDLine, eDOSBoxCMD->text());
     hide();
-    emit closed();
 }

@@ -38,9 +38,6 @@ public:
     // folder choice as shown.
     LaunchOptions launchOptions(bool setup) const;
 
-signals:
-    void closed();
-
 private:
     void btnDBConfigOkayClick();
 

@@ -4,7 +4,7 @@
 #include "library/LibraryPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
-#include "ui/MainState.h"
+#include "session/MainState.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -3,6 +3,7 @@
 #include "library/GameTable.h"
 #include "ui/DetailsPanel.h"
 #include "ui/PictureLabel.h"
+#include "support/Files.h"
 #include "support/PipeGuard.h"
 
 #include <QApplication>
@@ -69,10 +70,7 @@ protected:
 
     void writeBytes(const QString &relative, const QByteArray &bytes)
     {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(m_meta + u'/' + relative).path()));
-        QFile file(m_meta + u'/' + relative);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(writeFile(m_meta + u'/' + relative, bytes));
     }
 
     void fillAndLayOut(bool forced = false)

@@ -1,12 +1,13 @@
 #include "app/SettingsFile.h"
 #include "launch/EmulatorRegistry.h"
+#include "support/Files.h"
 #include "support/TestPlatform.h"
+#include "support/Utf8.h"
 #include "ui/EmulatorSettingsPanel.h"
 #include "ui/GlobalDOSBoxPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,11 +20,6 @@
 
 namespace {
 
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 class EmulatorSettingsPanelTest : public ::testing::Test
 {
 protected:
@@ -35,15 +31,12 @@ protected:
 
     void writeSettings(const QByteArray &content)
     {
-        QFile file(m_settingsPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        ASSERT_TRUE(writeFile(m_settingsPath, content));
     }
 
     QByteArray fileBytes() const
     {
-        QFile file(m_settingsPath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return readFile(m_settingsPath);
     }
 
     // Builds the panel as start-up does: section DOSBox, built-ins, then the "PC" group.
@@ -419,11 +412,8 @@ TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
     EXPECT_TRUE(options.setup);
 
     m_dosBox->show();
-    int closed = 0;
-    QObject::connect(m_dosBox.get(), &GlobalDOSBoxPanel::closed, [&closed] { ++closed; });
     m_dosBox->btnDBConfigOkay->click();
     EXPECT_FALSE(m_dosBox->isVisible());
-    EXPECT_EQ(closed, 1);
     EXPECT_FALSE(m_registry.dosBoxExit());
     EXPECT_FALSE(m_dosBox->launchOptions(false).DOSBoxExit);
     EXPECT_EQ(fileBytes(), QByteArray("[DOSBox]\r\nDOSBoxExit=0\r\nCMDLine=-fullscreen\r\nUseSingleConfFolder=1\r\n"));

@@ -1,13 +1,11 @@
 #include "app/SettingsFile.h"
-#include "browse/MainList.h"
 #include "library/GridTextFile.h"
-#include "library/LibraryScanner.h"
+#include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "ui/CategoryMenuController.h"
 #include "ui/FilterController.h"
 #include "ui/FindPanel.h"
-#include "ui/MainState.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -17,7 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -45,8 +42,8 @@ void typeText(QWidget *target, const QString &text)
         typeKey(target, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A + (c.toUpper().unicode() - 'A'), QString(c));
 }
 
-// A library on disk, scanned as at start-up, with the find panel, the category menus and a list
-// wired to the filters the way the main window wires them.
+// A library on disk, loaded by a session as at start-up, with the find panel and the category
+// menus wired to the filters the way the main window wires them.
 class FilterControllerTest : public ::testing::Test
 {
 protected:
@@ -75,30 +72,24 @@ protected:
                                            {QStringLiteral("Platform"), QStringLiteral("PC")},
                                            {QStringLiteral("OtherPlatform3"), QStringLiteral("DOS")}});
 
-        settings = std::make_unique<SettingsFile>(lib.settingsFile());
-        LibraryState &library = state.library;
-        library.LibraryRoot = lib.root();
-        library.lbDirList = settings->subfolders();
-        library.StartupLoading = false;
-        ScanObserver quiet;
-        LoadGrid(library, *settings, quiet);
-
+        session = std::make_unique<LibrarySession>(platform, lib.root());
         panel = new FindPanel(&window);
         for (QMenu *&menu : menus)
             menu = new QMenu(&window);
-        list = new QListWidget(&window);
-        FilterWindowHooks hooks;
-        hooks.LoadMainList = [this] { loadMainList(); };
-        hooks.cbMainSortByChange = [this] {
-            applyMainSortField(state.library.GridMain, state.MainSortField, state.MainSortColumn,
-                               state.ListShowsSortValue);
-            loadMainList();
-        };
-        hooks.scanObserver = &observer;
-        filters = std::make_unique<FilterController>(state, *settings, platform, *panel, hooks);
+        filters = std::make_unique<FilterController>(*session, *panel);
         categories = std::make_unique<CategoryMenuController>(*filters, menus);
-        hooks.cbMainSortByChange();
+        QObject::connect(session.get(), &LibrarySession::listChanged, [this] {
+            ++listBuilds;
+            categories->rebuild(session->table());
+        });
+        QObject::connect(session.get(), &LibrarySession::message, [this](const QString &text) { messages << text; });
+
+        // No data cache yet, so this scans the library and writes one.
+        session->openSettings();
+        session->loadTable();
+        session->rebuildList();
         filters->fillFieldList();
+        ASSERT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
     }
 
     void addGame(const QString &name, const Keys &keys)
@@ -106,24 +97,8 @@ protected:
         lib.addGame(QStringLiteral("Games"), QString(name).remove(QLatin1Char('\'')), name, keys);
     }
 
-    void loadMainList()
-    {
-        ++listBuilds;
-        const MainListBuild build = buildMainList(
-            state.library.GridMain,
-            MainListOptions{state.MainSortColumn, state.ListShowsSortValue, state.ListShowsRating, 0});
-        list->clear();
-        list->addItems(build.entries);
-        categories->rebuild(state.library.GridMain);
-    }
-
-    QStringList listed() const
-    {
-        QStringList entries;
-        for (int i = 0; i < list->count(); ++i)
-            entries << list->item(i)->text();
-        return entries;
-    }
+    QStringList listed() const { return session->listEntries(); }
+    MainState &state() { return session->state(); }
 
     QMenu *menu(CategoryMenu which) const { return menus[static_cast<size_t>(which)]; }
 
@@ -153,16 +128,14 @@ protected:
     LibraryBuilder lib;
     TestPlatform fake;
     Platform platform = fake.platform();
-    ScanObserver observer;
-    std::unique_ptr<SettingsFile> settings;
-    MainState state;
+    std::unique_ptr<LibrarySession> session;
     QWidget window;
     FindPanel *panel = nullptr;
-    QListWidget *list = nullptr;
     std::array<QMenu *, CategoryMenuCount> menus{};
     std::unique_ptr<FilterController> filters;
     std::unique_ptr<CategoryMenuController> categories;
     int listBuilds = 0;
+    QStringList messages;
 };
 
 const QStringList kAll{QStringLiteral("King's Quest"), QStringLiteral("Loom"), QStringLiteral("Space Quest"),
@@ -183,14 +156,15 @@ TEST_F(FilterControllerTest, FiltersAccumulateUntilClearReloadsTheDataCache)
         spellings += panel->cbShowOnly2->itemText(i).compare(QStringLiteral("sierra"), Qt::CaseInsensitive) == 0;
     EXPECT_EQ(spellings, 1);
 
-    state.MainSortField = QStringLiteral("Year");
+    session->setSortField(QStringLiteral("Year"));
+    ASSERT_TRUE(state().ListShowsSortValue);
     filters->fieldFilter(QStringLiteral("Year"), QStringLiteral("1990"));
     EXPECT_TRUE(listed().isEmpty()) << "the second filter narrows what the first left";
 
     panel->btnClearFind->click();
     EXPECT_EQ(listed(), kAll);
-    EXPECT_EQ(state.MainSortField, QStringLiteral("Name"));
-    EXPECT_FALSE(state.ListShowsSortValue);
+    EXPECT_EQ(state().MainSortField, QStringLiteral("Name"));
+    EXPECT_FALSE(state().ListShowsSortValue);
     EXPECT_TRUE(panel->cbShowOnly1->currentText().isEmpty());
     EXPECT_TRUE(panel->cbShowOnly2->currentText().isEmpty());
     EXPECT_FALSE(panel->btnGoFind->isVisibleTo(panel));
@@ -200,7 +174,7 @@ TEST_F(FilterControllerTest, RestoresComeFromTheCacheTheCompleteCopyOrAPendingSc
 {
     // Tell the three sources apart: the cache holds the scan, the complete copy loses a game,
     // and the library on disk gains one.
-    GameTable &complete = state.library.GridComplete;
+    GameTable &complete = state().library.GridComplete;
     complete.keepRows([&](int row) { return complete.cell(1, row) != QStringLiteral("Tetris"); });
     addGame(QStringLiteral("Zork"), {{QStringLiteral("Year"), QStringLiteral("1980")}});
 
@@ -210,7 +184,7 @@ TEST_F(FilterControllerTest, RestoresComeFromTheCacheTheCompleteCopyOrAPendingSc
     EXPECT_EQ(listed(), kAll) << "from the data cache";
 
     filters->fieldFilter(QStringLiteral("Year"), QStringLiteral("1986"));
-    ASSERT_FALSE(state.library.ScanPending);
+    ASSERT_FALSE(state().library.ScanPending);
     filters->lblSearchFieldClick();
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("King's Quest"), QStringLiteral("Loom"),
                                      QStringLiteral("Space Quest")}))
@@ -221,22 +195,22 @@ TEST_F(FilterControllerTest, RestoresComeFromTheCacheTheCompleteCopyOrAPendingSc
     EXPECT_TRUE(panel->cbShowOnly2->isEnabled()) << "the next refresh of the value list enables it";
 
     // After a start from the cache the first restore scans and rewrites the cache.
-    state.library.ScanPending = true;
+    state().library.ScanPending = true;
     filters->lblSearchFieldClick();
-    EXPECT_EQ(listed(), kAll + QStringList{QStringLiteral("Zork")});
-    EXPECT_FALSE(state.library.ScanPending);
+    const QStringList rescanned = kAll + QStringList{QStringLiteral("Zork")};
+    EXPECT_EQ(listed(), rescanned);
+    EXPECT_FALSE(state().library.ScanPending);
+    const QString cacheFile = state().library.LibraryRoot + QStringLiteral("DataCache.txt");
     GameTable cache;
-    ASSERT_TRUE(LoadStringGrid(cache, state.library.LibraryRoot + QStringLiteral("DataCache.txt")).ok());
+    ASSERT_TRUE(LoadStringGrid(cache, cacheFile).ok());
     EXPECT_EQ(cache.rowCount(), 6);
-}
 
-TEST_F(FilterControllerTest, ClearWithoutADataCacheFallsBackToTheCompleteCopy)
-{
+    // Without a data cache, clearing says so and falls back to the complete copy.
     filters->fieldFilter(QStringLiteral("Year"), QStringLiteral("1986"));
-    ASSERT_TRUE(QFile::remove(state.library.LibraryRoot + QStringLiteral("DataCache.txt")));
+    ASSERT_TRUE(QFile::remove(cacheFile));
     filters->btnClearFindClick();
-    EXPECT_EQ(listed(), kAll);
-    EXPECT_EQ(fake.dialogs.messages.size(), 1);
+    EXPECT_EQ(listed(), rescanned);
+    EXPECT_EQ(messages.size(), 1);
 }
 
 TEST_F(FilterControllerTest, TextSearchRunsFromGoAndTypingOffersGoOnlyForAll)
@@ -330,7 +304,7 @@ TEST_F(FilterControllerTest, CategoryMenusDrillDownAndCarryExactValues)
         << "after a genre only its developers";
     choose(CategoryMenu::DevOrPub, QStringLiteral("sierra"));
     EXPECT_EQ(listed(), QStringList{QStringLiteral("King's Quest")});
-    EXPECT_FALSE(filters->modes().devOrPub) << "consumed by its filter";
+    EXPECT_FALSE(state().filterModes.devOrPub) << "consumed by its filter";
 
     filters->mnuAllClick();
     // Typed by hand, since the menu offers the first spelling only.
@@ -342,13 +316,13 @@ TEST_F(FilterControllerTest, PlatformSeriesAndGalleryHint)
 {
     filters->categoryClick(CategoryMenu::Platform, QStringLiteral("DOS"));
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Tetris")}) << "other platforms count";
-    EXPECT_TRUE(filters->galleryHint().isEmpty());
+    EXPECT_TRUE(state().galleryHint.isEmpty());
     filters->mnuAllClick();
     filters->categoryClick(CategoryMenu::Platform, QStringLiteral("Arcade"));
-    EXPECT_EQ(filters->galleryHint(), QStringLiteral("Arcade"));
+    EXPECT_EQ(state().galleryHint, QStringLiteral("Arcade"));
     EXPECT_TRUE(listed().isEmpty());
     filters->categoryClick(CategoryMenu::Genre, QStringLiteral("Puzzle"));
-    EXPECT_TRUE(filters->galleryHint().isEmpty()) << "every choice empties it first";
+    EXPECT_TRUE(state().galleryHint.isEmpty()) << "every choice empties it first";
 
     filters->mnuAllClick();
     // lblSeries2 filters by the field Series, and the pair rule takes both columns.
@@ -358,7 +332,7 @@ TEST_F(FilterControllerTest, PlatformSeriesAndGalleryHint)
 
 TEST_F(FilterControllerTest, FortyDevelopersGiveSevenLetterGroups)
 {
-    GameTable &grid = state.library.GridMain;
+    GameTable &grid = state().library.GridMain;
     const int developer = grid.column(QStringLiteral("Developer"));
     const auto withDevelopers = [&](int count) {
         grid.setRowCount(1);
@@ -369,7 +343,7 @@ TEST_F(FilterControllerTest, FortyDevelopersGiveSevenLetterGroups)
                 i == 0 ? QStringLiteral("3D Realms") : i == 1 ? QStringLiteral("zeppelin") : QStringLiteral("Maker %1").arg(i);
             grid.appendRow(std::move(cells));
         }
-        loadMainList();
+        session->rebuildList();
     };
     withDevelopers(39);
     EXPECT_EQ(captions(menu(CategoryMenu::Developer)).size(), 39);
@@ -448,8 +422,8 @@ TEST_F(FilterControllerTest, HoverColoursComeFromTheSettingsAtEachCall)
     QApplication::sendEvent(&label, &leave);
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0x22, 0x8B, 0x22));
 
-    settings->write(SettingsKeys::DetailsHLColor, QStringLiteral("clRed"));
-    settings->write(SettingsKeys::DetailsColor, QStringLiteral("$FF0000"));
+    session->settings().write(SettingsKeys::DetailsHLColor, QStringLiteral("clRed"));
+    session->settings().write(SettingsKeys::DetailsColor, QStringLiteral("$FF0000"));
     QApplication::sendEvent(&label, &enter);
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(Qt::red));
     QApplication::sendEvent(&label, &leave);

@@ -1,4 +1,6 @@
 #include "app/IniFile.h"
+#include "app/SettingsFile.h"
+#include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "ui/PalloxRun.h"
@@ -6,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -16,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -64,6 +69,12 @@ protected:
     }
 
     QPoint centreOf(int entry) const { return list->visualItemRect(list->item(entry)).center(); }
+    // What the settings file holds once the user has paused.
+    int savedAfterPause(const PalloxRun &run, const char *key) const
+    {
+        run.mainWindow().session().settings().flush();
+        return savedInteger(key);
+    }
     int savedInteger(const char *key) const
     {
         return IniFile(lib.settingsFile()).readInteger(QStringLiteral("Main"), QLatin1String(key), -1);
@@ -108,11 +119,11 @@ TEST_F(PalloxRunTest, SortFilterRestoreAndSelectionWorkAfterStartUp)
     list->setCurrentRow(0);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(shownName->text(), QStringLiteral("Beta Trail"));
-    EXPECT_EQ(savedInteger("LastSelectedGame"), 1);
+    EXPECT_EQ(savedAfterPause(*run, "LastSelectedGame"), 1);
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(3));
     EXPECT_EQ(shownName->text(), QStringLiteral("Gamma Tiles"));
-    EXPECT_EQ(savedInteger("LastSelectedGame"), 3);
+    EXPECT_EQ(savedAfterPause(*run, "LastSelectedGame"), 3);
     EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -128,8 +139,8 @@ TEST_F(PalloxRunTest, DetailsFollowTheEntryADragEndsOn)
 
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_EQ(shownName->text(), list->item(2)->text());
-    EXPECT_EQ(savedInteger("LastSelectedGame"), 2);
-    EXPECT_EQ(run->mainWindow().state().SelectedGameName, list->item(2)->text());
+    EXPECT_EQ(savedAfterPause(*run, "LastSelectedGame"), 2);
+    EXPECT_EQ(run->mainWindow().session().state().SelectedGameName, list->item(2)->text());
 }
 
 TEST_F(PalloxRunTest, WindowSizeStaysTheSameOverRestarts)
@@ -144,6 +155,31 @@ TEST_F(PalloxRunTest, WindowSizeStaysTheSameOverRestarts)
     }
     EXPECT_EQ(savedInteger("Width"), 900);
     EXPECT_EQ(savedInteger("Height"), 700);
+}
+
+TEST_F(PalloxRunTest, BrowsingWritesTheSelectionOnceTheUserPausesOrCloses)
+{
+    lib.writeSettings();
+    auto run = start();
+    ASSERT_NE(run, nullptr);
+    run->mainWindow().session().settings().flush();
+    // Held open, the file keeps its inode number from being handed to its replacement.
+    QFile held(lib.settingsFile());
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    struct stat before{};
+    ASSERT_EQ(::stat(QFile::encodeName(lib.settingsFile()).constData(), &before), 0);
+
+    list->setFocus();
+    for (int press = 0; press < 3; ++press)
+        QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+
+    // Every atomic write replaces the file; while keys come, none has happened.
+    struct stat during{};
+    ASSERT_EQ(::stat(QFile::encodeName(lib.settingsFile()).constData(), &during), 0);
+    EXPECT_EQ(during.st_ino, before.st_ino);
+    ASSERT_TRUE(run->mainWindow().close());
+    EXPECT_EQ(savedInteger("LastSelectedGame"), 2);
 }
 
 TEST_F(PalloxRunTest, MessagesDuringStartUpOpenAboveTheSplash)

@@ -1,7 +1,8 @@
 #include "platform/CommandLine.h"
+#include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
-#include "ui/DetailsPanel.h"
+#include "support/WindowFinder.h"
 #include "ui/TfrmMain.h"
 
 #include <QAction>
@@ -79,15 +80,17 @@ protected:
         frm->resize(1000, 700);
         frm->show();
         QCoreApplication::processEvents();
+        list = child<QListWidget>(*frm, "lbMain");
+        total = child<QLabel>(*frm, "lblTotal");
     }
 
-    QMenu *categoryMenu(const char *name) { return frm->mnuCategory->findChild<QMenu *>(QLatin1String(name)); }
+    QMenu *categoryMenu(const char *name) { return child<QMenu>(*frm, name); }
 
     QStringList listed() const
     {
         QStringList entries;
-        for (int i = 0; i < frm->lbMain->count(); ++i)
-            entries << frm->lbMain->item(i)->text();
+        for (int i = 0; i < list->count(); ++i)
+            entries << list->item(i)->text();
         return entries;
     }
 
@@ -95,18 +98,20 @@ protected:
     TestPlatform fake;
     Platform platform = fake.platform();
     std::unique_ptr<TfrmMain> frm;
+    QListWidget *list = nullptr;
+    QLabel *total = nullptr;
 };
 
 TEST_F(TfrmMainActions, FactLabelNarrowsTheListTheTotalAndTheMenus)
 {
-    ASSERT_EQ(frm->lbMain->currentRow(), 0);
+    ASSERT_EQ(list->currentRow(), 0);
     EXPECT_EQ(menuValues(categoryMenu("mnuCatDeveloper")),
               (QStringList{QStringLiteral("Northwind"), QStringLiteral("Sky & Sea")}));
 
-    click(frm->m_details->lblDeveloper);
+    click(child<QLabel>(*frm, "lblDeveloper"));
 
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("Blaster"), QStringLiteral("Comet")}));
-    EXPECT_EQ(frm->lblTotal->text(), QStringLiteral("2 Listed"));
+    EXPECT_EQ(total->text(), QStringLiteral("2 Listed"));
     EXPECT_EQ(menuValues(categoryMenu("mnuCatDeveloper")), QStringList{QStringLiteral("Northwind")});
     EXPECT_EQ(menuValues(categoryMenu("mnuCatPlatform")),
               (QStringList{QStringLiteral("Amiga"), QStringLiteral("DOS")}));
@@ -126,21 +131,21 @@ TEST_F(TfrmMainActions, CategoryItemsKeepTheirExactValueAndFiltersAccumulate)
 
     menuItem(categoryMenu("mnuCatDeveloper"), QStringLiteral("Sky & Sea"))->trigger();
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Drift")});
-    EXPECT_EQ(frm->lblTotal->text(), QStringLiteral("1 Listed"));
+    EXPECT_EQ(total->text(), QStringLiteral("1 Listed"));
 
-    frm->findChild<QAction *>(QStringLiteral("mnuShowAll"))->trigger();
+    child<QAction>(*frm, "mnuShowAll")->trigger();
     EXPECT_EQ(listed().size(), 3);
 }
 
 TEST_F(TfrmMainActions, PlayEnterAndTheSetupLabelStartTheSelectedGame)
 {
-    ASSERT_EQ(frm->state().SelectedGameName, QStringLiteral("Blaster"));
+    ASSERT_EQ(frm->session().state().SelectedGameName, QStringLiteral("Blaster"));
     const QString gameFolder = lib.root() + QStringLiteral("Games/Games/Blaster/");
 
-    frm->btnPlay->click();
+    child<QPushButton>(*frm, "btnPlay")->click();
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(frm->lbMain, &enter);
-    click(frm->m_details->lblSetup);
+    QApplication::sendEvent(list, &enter);
+    click(child<QLabel>(*frm, "lblSetup"));
 
     ASSERT_EQ(fake.shell.calls.size(), 3u);
     for (const auto &call : fake.shell.calls)
@@ -152,9 +157,9 @@ TEST_F(TfrmMainActions, PlayEnterAndTheSetupLabelStartTheSelectedGame)
 
 TEST_F(TfrmMainActions, NothingStartsWithoutASelection)
 {
-    frm->lbMain->setCurrentRow(-1);
-    frm->lbMainClick();
-    frm->btnPlay->click();
+    list->setCurrentRow(-1);
+    ASSERT_EQ(frm->session().selectedIndex(), -1);
+    child<QPushButton>(*frm, "btnPlay")->click();
     EXPECT_TRUE(fake.shell.calls.empty());
 }
 

@@ -1,10 +1,12 @@
+#include "app/IniFile.h"
+#include "app/SettingsFile.h"
+#include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
+#include "support/WindowFinder.h"
 #include "ui/DetailsPanel.h"
 #include "ui/PictureLabel.h"
 #include "ui/TfrmMain.h"
-
-#include "app/IniFile.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -14,6 +16,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -86,11 +89,15 @@ protected:
         return frm;
     }
 
+    static QListWidget *list(TfrmMain &frm) { return child<QListWidget>(frm, "lbMain"); }
+    static DetailsPanel &panel(TfrmMain &frm) { return *child<DetailsPanel>(frm, "panelDetails"); }
+    static QPlainTextEdit *notes(TfrmMain &frm) { return child<QPlainTextEdit>(frm, "memoAbout"); }
+
     void select(TfrmMain &frm, const QString &name)
     {
-        const auto found = frm.lbMain->findItems(name, Qt::MatchExactly);
+        const auto found = list(frm)->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
-        frm.lbMain->setCurrentItem(found.front());
+        list(frm)->setCurrentItem(found.front());
         QCoreApplication::processEvents();
     }
 
@@ -103,7 +110,7 @@ TEST_F(TfrmMainDetails, GameWithEveryPictureAndAnAdvert)
 {
     auto frm = start();
     select(*frm, QStringLiteral("Alpha Raid"));
-    DetailsPanel &details = *frm->m_details;
+    DetailsPanel &details = panel(*frm);
 
     EXPECT_EQ(details.lblName->text(), QStringLiteral("Alpha Raid"));
     EXPECT_TRUE(details.lblYear->isVisible());
@@ -120,17 +127,17 @@ TEST_F(TfrmMainDetails, GameWithEveryPictureAndAnAdvert)
     EXPECT_EQ(details.imgAdv->height(), details.imgMedia01->height());
     EXPECT_EQ(details.imgAdv->x(), details.imgMedia01->x() + details.imgMedia01->width());
 
-    EXPECT_EQ(frm->memoAbout->toPlainText().count(QLatin1Char('\n')), 10);
-    EXPECT_EQ(frm->memoAbout->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(notes(*frm)->toPlainText().count(QLatin1Char('\n')), 10);
+    EXPECT_EQ(notes(*frm)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 TEST_F(TfrmMainDetails, GameWithAFrontAloneAndExtras)
 {
     auto frm = start();
     select(*frm, QStringLiteral("Alpha Raid"));
-    const int frontWithBack = frm->m_details->imgFront01->width();
+    DetailsPanel &details = panel(*frm);
+    const int frontWithBack = details.imgFront01->width();
     select(*frm, QStringLiteral("Beta Storm"));
-    DetailsPanel &details = *frm->m_details;
 
     ASSERT_TRUE(details.imgFront01->isVisible());
     EXPECT_FALSE(details.imgBack01->isVisible());
@@ -142,16 +149,23 @@ TEST_F(TfrmMainDetails, GameWithAFrontAloneAndExtras)
     EXPECT_FALSE(details.lblExtra[2]->isVisible());
     EXPECT_FALSE(details.lblExtraLink[0]->isVisible());
     EXPECT_FALSE(details.lblYear->isVisible());
-    EXPECT_EQ(frm->memoAbout->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(notes(*frm)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
 
 TEST_F(TfrmMainDetails, SelectionIsWrittenEvenWhenItDoesNotChange)
 {
     auto frm = start();
     select(*frm, QStringLiteral("Beta Storm"));
+    // The selection is saved once the user stops browsing; flushing stands for that pause, here
+    // so that the first selection's write cannot be mistaken for the click's.
+    frm->session().settings().flush();
     IniFile settings(lib.settingsFile());
     ASSERT_TRUE(settings.writeInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), 7));
-    frm->lbMainClick();
+    // A click on the entry that is highlighted already.
+    QListWidget *games = list(*frm);
+    ASSERT_EQ(games->currentRow(), 1);
+    QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, games->visualItemRect(games->item(1)).center());
+    frm->session().settings().flush();
     EXPECT_EQ(settings.readInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), -1), 1);
 }
 
@@ -167,35 +181,37 @@ TEST_F(TfrmMainDetails, MetadataFolderIsTheSameWithAndWithoutATrailingSeparator)
     auto withSeparator = start();
     select(*withSeparator, QStringLiteral("Beta Storm"));
 
-    EXPECT_EQ(withoutSeparator->currentMetadataFolder(), withSeparator->currentMetadataFolder());
-    EXPECT_EQ(withSeparator->currentMetadataFolder(), lib.path(QStringLiteral("Games/Arcade/Beta/Pallox")));
+    const QString folder = withSeparator->session().details().metadataFolder;
+    EXPECT_EQ(withoutSeparator->session().details().metadataFolder, folder);
+    EXPECT_EQ(folder, lib.path(QStringLiteral("Games/Arcade/Beta/Pallox")));
 }
 
 TEST_F(TfrmMainDetails, SortOrderShowsSortValuesAndKeepsTheSelectedIndex)
 {
     auto frm = start();
     select(*frm, QStringLiteral("Beta Storm"));
-    frm->findChild<QAction *>(QStringLiteral("mnuYear"))->trigger();
+    child<QAction>(*frm, "mnuYear")->trigger();
 
     // An empty year sorts first, so the index now holds the other game.
-    ASSERT_EQ(frm->lbMain->count(), 2);
-    EXPECT_EQ(frm->lbMain->item(0)->text(), QStringLiteral(" -- Beta Storm"));
-    EXPECT_EQ(frm->lbMain->item(1)->text(), QStringLiteral("1989 -- Alpha Raid"));
-    EXPECT_EQ(frm->lbMain->currentRow(), 1);
-    EXPECT_EQ(frm->m_details->lblName->text(), QStringLiteral("Alpha Raid"));
-    EXPECT_EQ(frm->lblTotal->text(), QStringLiteral("2 Listed"));
+    QListWidget *games = list(*frm);
+    ASSERT_EQ(games->count(), 2);
+    EXPECT_EQ(games->item(0)->text(), QStringLiteral(" -- Beta Storm"));
+    EXPECT_EQ(games->item(1)->text(), QStringLiteral("1989 -- Alpha Raid"));
+    EXPECT_EQ(games->currentRow(), 1);
+    EXPECT_EQ(panel(*frm).lblName->text(), QStringLiteral("Alpha Raid"));
+    EXPECT_EQ(child<QLabel>(*frm, "lblTotal")->text(), QStringLiteral("2 Listed"));
 
-    frm->ShowRating1->trigger();
-    EXPECT_EQ(frm->lbMain->item(1)->text(), QStringLiteral("|1989 -- Alpha Raid"));
-    EXPECT_EQ(frm->state().SelectedGameName, QStringLiteral("Alpha Raid"));
+    child<QAction>(*frm, "ShowRating1")->trigger();
+    EXPECT_EQ(games->item(1)->text(), QStringLiteral("|1989 -- Alpha Raid"));
+    EXPECT_EQ(frm->session().state().SelectedGameName, QStringLiteral("Alpha Raid"));
 }
 
 TEST_F(TfrmMainDetails, LengthenListPersistsAndSurvivesARestart)
 {
     auto frm = start();
-    const int memoTop = frm->memoAbout->y();
-    frm->ExpandListHeight1->trigger();
-    EXPECT_EQ(frm->memoAbout->y(), memoTop + 10);
+    const int memoTop = notes(*frm)->y();
+    child<QAction>(*frm, "ExpandListHeight1")->trigger();
+    EXPECT_EQ(notes(*frm)->y(), memoTop + 10);
     EXPECT_EQ(IniFile(lib.settingsFile()).readInteger(QStringLiteral("Main"), QStringLiteral("AboutListSeparator"), 0), 10);
     frm.reset();
 
@@ -203,14 +219,14 @@ TEST_F(TfrmMainDetails, LengthenListPersistsAndSurvivesARestart)
     again->resize(1000, 700);
     again->show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(again->memoAbout->y(), memoTop + 10);
+    EXPECT_EQ(notes(*again)->y(), memoTop + 10);
 }
 
 TEST_F(TfrmMainDetails, ListHasTheKeyboardFocusAtStart)
 {
     auto frm = start();
     frm->activateWindow();
-    EXPECT_EQ(frm->focusWidget(), frm->lbMain);
+    EXPECT_EQ(frm->focusWidget(), list(*frm));
 }
 
 } // namespace

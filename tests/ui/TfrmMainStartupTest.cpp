@@ -1,13 +1,16 @@
 #include "app/IniFile.h"
+#include "app/SettingsFile.h"
 #include "library/GridTextFile.h"
 #include "library/GameTable.h"
+#include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
-#include "ui/SettingsPanel.h"
+#include "support/WindowFinder.h"
 #include "ui/SplashScanObserver.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmSplashScreen.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -58,12 +61,14 @@ TEST_F(TfrmMainStartup, FirstStartWithoutLibraryRootScansBesideTheProgramAndPick
 
     EXPECT_EQ(settingsFile().readString(QStringLiteral("Main"), QStringLiteral("VADPath"), QString()), lib.root());
     EXPECT_TRUE(QFile::exists(lib.root() + QStringLiteral("DataCache.txt")));
-    EXPECT_EQ(frm->state().library.GridMain.rowCount(), 4);
-    EXPECT_FALSE(frm->state().library.ScanPending);
+    EXPECT_EQ(frm->session().state().library.GridMain.rowCount(), 4);
+    EXPECT_FALSE(frm->session().state().library.ScanPending);
     ASSERT_EQ(fake.random.bounds, std::vector<int>{3});
     ASSERT_EQ(fake.random.seeds.size(), 1u);
     EXPECT_EQ(fake.random.seeds.front(), static_cast<std::uint64_t>(fake.clock.time.toMSecsSinceEpoch()));
-    EXPECT_EQ(frm->lbMain->currentRow(), 2);
+    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->currentRow(), 2);
+    // The selection is saved once the user stops browsing; flushing stands for that pause.
+    frm->session().settings().flush();
     EXPECT_EQ(settingsFile().readInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), -1), 2);
     EXPECT_EQ(frm->windowTitle(), QStringLiteral("PALLOX"));
     EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
@@ -78,13 +83,14 @@ TEST_F(TfrmMainStartup, StartWithCacheShowsTheCachedTableAndLeavesTheScanPending
 
     auto frm = start();
 
-    EXPECT_EQ(frm->state().library.GridMain.rowCount(), 4);
-    EXPECT_TRUE(frm->state().library.ScanPending);
+    const LibraryState &library = frm->session().state().library;
+    EXPECT_EQ(library.GridMain.rowCount(), 4);
+    EXPECT_TRUE(library.ScanPending);
     GameTable cached;
     ASSERT_TRUE(LoadStringGrid(cached, lib.root() + QStringLiteral("DataCache.txt")).ok());
-    EXPECT_TRUE(frm->state().library.GridComplete == cached);
-    EXPECT_EQ(frm->state().library.lbGridRead, frm->state().library.GridMain.fieldNames());
-    EXPECT_EQ(frm->lblTotal->text(), QStringLiteral("3 Listed"));
+    EXPECT_TRUE(library.GridComplete == cached);
+    EXPECT_EQ(library.lbGridRead, library.GridMain.fieldNames());
+    EXPECT_EQ(child<QLabel>(*frm, "lblTotal")->text(), QStringLiteral("3 Listed"));
 }
 
 TEST_F(TfrmMainStartup, DamagedCacheIsReportedAndReplacedByAFreshScan)
@@ -105,7 +111,7 @@ TEST_F(TfrmMainStartup, DamagedCacheIsReportedAndReplacedByAFreshScan)
         ASSERT_EQ(fake.dialogs.messages.size(), 1);
         EXPECT_TRUE(fake.dialogs.messages.front().contains(QStringLiteral("damaged")))
             << fake.dialogs.messages.front().toStdString();
-        EXPECT_EQ(frm->state().library.GridMain.rowCount(), 4);
+        EXPECT_EQ(frm->session().state().library.GridMain.rowCount(), 4);
         GameTable reread;
         EXPECT_TRUE(LoadStringGrid(reread, lib.root() + QStringLiteral("DataCache.txt")).ok());
         EXPECT_EQ(reread.rowCount(), 4);
@@ -117,11 +123,11 @@ TEST_F(TfrmMainStartup, RememberedSelectionFallsBackToTheFirstEntryWhenOutOfRang
     lib.setMainKey(QStringLiteral("RememberLastSelected"), QStringLiteral("1"));
     lib.setMainKey(QStringLiteral("LastSelectedGame"), QStringLiteral("1"));
     lib.writeSettings();
-    EXPECT_EQ(start()->lbMain->currentRow(), 1);
+    EXPECT_EQ(child<QListWidget>(*start(), "lbMain")->currentRow(), 1);
     EXPECT_TRUE(fake.random.bounds.empty());
 
     IniFile(lib.settingsFile()).writeInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), 3);
-    EXPECT_EQ(start()->lbMain->currentRow(), 0);
+    EXPECT_EQ(child<QListWidget>(*start(), "lbMain")->currentRow(), 0);
 }
 
 TEST_F(TfrmMainStartup, EmptyLibrarySaysSoAndSelectsNothing)
@@ -132,9 +138,9 @@ TEST_F(TfrmMainStartup, EmptyLibrarySaysSoAndSelectsNothing)
     auto frm = start();
 
     EXPECT_EQ(fake.dialogs.messages, QStringList{QStringLiteral("No Data Found - Please check folders")});
-    EXPECT_EQ(frm->lbMain->count(), 0);
-    EXPECT_EQ(frm->lbMain->currentRow(), -1);
-    EXPECT_EQ(frm->lblTotal->text(), QStringLiteral("0 Listed"));
+    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->count(), 0);
+    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->currentRow(), -1);
+    EXPECT_EQ(child<QLabel>(*frm, "lblTotal")->text(), QStringLiteral("0 Listed"));
 }
 
 TEST_F(TfrmMainStartup, ClosingAsksOnlyWhenTheOptionIsOn)
@@ -150,7 +156,7 @@ TEST_F(TfrmMainStartup, ClosingAsksOnlyWhenTheOptionIsOn)
     frm = start();
     frm->show();
     fake.dialogs.confirmAnswers = {false, true};
-    frm->mnuExit->trigger();
+    child<QAction>(*frm, "mnuExit")->trigger();
     EXPECT_TRUE(frm->isVisible());
     EXPECT_EQ(fake.dialogs.questions, QStringList{QStringLiteral("Close PALLOX?")});
     EXPECT_TRUE(frm->close());
@@ -163,43 +169,45 @@ TEST_F(TfrmMainStartup, SettingsPanelOptionsAreWrittenAtOnce)
     lib.writeSettings();
     auto frm = start();
     frm->show();
-    SettingsPanel *panel = frm->pnlSettings;
-    EXPECT_FALSE(panel->checkConfirmClose->isChecked());
-    EXPECT_TRUE(panel->checkShowDates->isChecked());
-    EXPECT_TRUE(frm->lblGameCreatedDate->isVisible());
+    QCheckBox *confirmClose = child<QCheckBox>(*frm, "checkConfirmClose");
+    QCheckBox *showDates = child<QCheckBox>(*frm, "checkShowDates");
+    EXPECT_FALSE(confirmClose->isChecked());
+    EXPECT_TRUE(showDates->isChecked());
+    EXPECT_TRUE(child<QLabel>(*frm, "lblGameCreatedDate")->isVisible());
 
-    panel->checkConfirmClose->click();
-    panel->checkRememberLast->click();
-    panel->checkShowDates->click();
+    confirmClose->click();
+    child<QCheckBox>(*frm, "checkRememberLast")->click();
+    showDates->click();
 
     const IniFile ini = settingsFile();
     EXPECT_TRUE(ini.readBool(QStringLiteral("Main"), QStringLiteral("ConfirmClose"), false));
     EXPECT_TRUE(ini.readBool(QStringLiteral("Main"), QStringLiteral("RememberLastSelected"), false));
     EXPECT_FALSE(ini.readBool(QStringLiteral("Main"), QStringLiteral("ShowDates"), true));
-    EXPECT_TRUE(frm->state().ConfirmClose);
-    EXPECT_FALSE(frm->lblGameCreatedDate->isVisible());
-    EXPECT_FALSE(frm->lblGameModifiedDate->isVisible());
+    EXPECT_TRUE(frm->session().state().ConfirmClose);
+    EXPECT_FALSE(child<QLabel>(*frm, "lblGameCreatedDate")->isVisible());
+    EXPECT_FALSE(child<QLabel>(*frm, "lblGameModifiedDate")->isVisible());
 }
 
 TEST_F(TfrmMainStartup, BrowseChangesTheRootButNotTheListedGames)
 {
     lib.writeSettings();
     auto frm = start();
-    const QString oldRoot = frm->state().library.LibraryRoot;
+    const QString oldRoot = frm->session().state().library.LibraryRoot;
 
+    QPushButton *browse = child<QPushButton>(*frm, "btnVADBrowse");
     fake.dialogs.folder.clear();
-    frm->pnlSettings->btnVADBrowse->click();
-    EXPECT_EQ(frm->state().library.LibraryRoot, oldRoot);
+    browse->click();
+    EXPECT_EQ(frm->session().state().library.LibraryRoot, oldRoot);
 
     QDir(lib.root()).mkpath(QStringLiteral("Other"));
     fake.dialogs.folder = lib.path(QStringLiteral("Other"));
-    frm->pnlSettings->btnVADBrowse->click();
+    browse->click();
 
     const QString expected = lib.path(QStringLiteral("Other")) + QLatin1Char('/');
     EXPECT_EQ(fake.dialogs.folderTitles.last(), QStringLiteral("Browse for Game Folder"));
-    EXPECT_EQ(frm->pnlSettings->lblVADFolder->text(), expected);
+    EXPECT_EQ(child<QLabel>(*frm, "lblVADFolder")->text(), expected);
     EXPECT_EQ(settingsFile().readString(QStringLiteral("Main"), QStringLiteral("VADPath"), QString()), expected);
-    EXPECT_EQ(frm->lbMain->count(), 3);
+    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->count(), 3);
 }
 
 TEST_F(TfrmMainStartup, UnwritableSettingsFileIsReportedOnceAndStartUpGoesOn)
@@ -212,7 +220,7 @@ TEST_F(TfrmMainStartup, UnwritableSettingsFileIsReportedOnceAndStartUpGoesOn)
     ASSERT_FALSE(fake.dialogs.messages.isEmpty());
     EXPECT_TRUE(fake.dialogs.messages.front().contains(QStringLiteral("PALLOX.ini")));
     EXPECT_EQ(fake.dialogs.messages.filter(QStringLiteral("PALLOX.ini")).size(), 1);
-    EXPECT_EQ(frm->state().library.LibraryRoot, lib.root());
+    EXPECT_EQ(frm->session().state().library.LibraryRoot, lib.root());
 }
 
 TEST_F(TfrmMainStartup, SplashShowsScanProgressAndIsHiddenAfterStartUp)

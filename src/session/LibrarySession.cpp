@@ -1,0 +1,210 @@
+#include "session/LibrarySession.h"
+
+#include "app/SettingsFile.h"
+#include "app/WaitCursor.h"
+#include "browse/MainList.h"
+#include "browse/TextSearch.h"
+#include "browse/ValueLists.h"
+#include "launch/Launcher.h"
+#include "library/GridTextFile.h"
+#include "library/LibraryPaths.h"
+#include "library/LibraryScanner.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "platform/Random.h"
+
+// Hands the scan's progress on as the session's signals.
+class LibrarySession::Observer : public ScanObserver
+{
+public:
+    explicit Observer(LibrarySession &session) : m_session(session) {}
+
+    void categoriesStarted(int count) override { emit m_session.scanCategoriesStarted(count); }
+    void categoryStarted(int index, int count, const QString &name) override
+    {
+        emit m_session.scanCategoryStarted(index, count, name);
+    }
+    void gamesStarted(int count) override { emit m_session.scanGamesStarted(count); }
+    void gameStarted(int index) override { emit m_session.scanGameStarted(index); }
+    void scanFinished() override { emit m_session.scanFinished(); }
+    void message(const QString &text) override { emit m_session.message(text); }
+
+private:
+    LibrarySession &m_session;
+};
+
+LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolder, QObject *parent)
+    : QObject(parent), m_platform(platform), m_observer(std::make_unique<Observer>(*this))
+{
+    m_state.ExeFolder = LibraryPaths::withTrailingSeparator(exeFolder);
+    m_state.SkinsFolder = m_state.ExeFolder + QStringLiteral("Skins");
+    m_settings = std::make_unique<SettingsFile>(m_state.ExeFolder + QStringLiteral("PALLOX.ini"));
+    m_settings->setErrorHandler([this](const QString &error) { emit message(error); });
+}
+
+LibrarySession::~LibrarySession() = default;
+
+void LibrarySession::openSettings()
+{
+    LibraryState &library = m_state.library;
+    library.ScanPending = true;
+    library.StartupLoading = true;
+    library.LibraryRoot = m_settings->read(SettingsKeys::VADPath);
+    if (library.LibraryRoot.isEmpty()) {
+        library.LibraryRoot = m_state.ExeFolder;
+        m_settings->write(SettingsKeys::VADPath, library.LibraryRoot);
+    } else {
+        library.LibraryRoot = LibraryPaths::withTrailingSeparator(library.LibraryRoot);
+    }
+    library.lbDirList = m_settings->subfolders();
+
+    m_state.NostalgiaMode = m_settings->read(SettingsKeys::NostalgiaMode);
+    m_state.AboutListSeparator = m_settings->read(SettingsKeys::AboutListSeparator);
+    m_state.LastSelectedIndex = m_settings->read(SettingsKeys::LastSelectedGame);
+    m_state.ConfirmClose = m_settings->read(SettingsKeys::ConfirmClose);
+    m_state.RememberLastSelected = m_settings->read(SettingsKeys::RememberLastSelected);
+    m_state.ShowDates = m_settings->read(SettingsKeys::ShowDates);
+}
+
+TableSource LibrarySession::loadTable()
+{
+    const TableSource source = loadGameTableAtStartup(m_state.library, *m_settings, *m_observer);
+    m_state.MainSortField = QStringLiteral("Name");
+    sortByMainSortField();
+    return source;
+}
+
+void LibrarySession::loadEmulators()
+{
+    EmulatorRegistry &emulators = m_state.emulators;
+    emulators.loadBuiltIns(m_settings->ini());
+    emulators.loadCustomSlots(m_settings->ini());
+    emulators.setDOSBoxExit(m_settings->read(SettingsKeys::DOSBoxExit));
+    emulators.setUseSingleConfFolder(m_settings->read(SettingsKeys::UseSingleConfFolder));
+}
+
+int LibrarySession::firstListIndex()
+{
+    const int count = static_cast<int>(m_entries.size());
+    if (m_state.LastSelectedIndex < 0 || m_state.LastSelectedIndex >= count)
+        m_state.LastSelectedIndex = 0;
+    int index = m_state.LastSelectedIndex;
+    if (!m_state.RememberLastSelected) {
+        m_platform.random.seed(static_cast<std::uint64_t>(m_platform.clock.now().toMSecsSinceEpoch()));
+        index = m_platform.random.below(count);
+    }
+    return count == 0 ? -1 : index;
+}
+
+void LibrarySession::sortByMainSortField()
+{
+    const WaitCursor wait;
+    applyMainSortField(m_state.library.GridMain, m_state.MainSortField, m_state.MainSortColumn,
+                       m_state.ListShowsSortValue);
+}
+
+void LibrarySession::rebuildList()
+{
+    MainListBuild build =
+        buildMainList(m_state.library.GridMain, MainListOptions{m_state.MainSortColumn, m_state.ListShowsSortValue,
+                                                                m_state.ListShowsRating, m_ratingColumn});
+    m_ratingColumn = build.ratingColumn;
+    m_names = std::move(build.names);
+    m_entries = std::move(build.entries);
+    m_totalText = std::move(build.totalText);
+    if (m_selectedIndex >= m_entries.size())
+        m_selectedIndex = -1;
+    emit listChanged();
+    select(m_selectedIndex);
+}
+
+void LibrarySession::setSortField(const QString &field)
+{
+    m_state.MainSortField = field;
+    sortByMainSortField();
+    rebuildList();
+}
+
+void LibrarySession::setListShowsRating(bool shown)
+{
+    m_state.ListShowsRating = shown;
+    rebuildList();
+}
+
+QStringList LibrarySession::valueListFor(const QString &field)
+{
+    // The quicksort is not stable: this sort also decides which record of a name a folded entry
+    // opens after the filter that usually follows, so it stays even where it looks redundant.
+    sortByMainSortField();
+    m_names = NameIndex(m_state.library.GridMain);
+    return fieldValueList(m_state.library.GridMain, field);
+}
+
+void LibrarySession::applyFieldFilter(const QString &field, const QString &value)
+{
+    sortByMainSortField();
+    ::applyFieldFilter(m_state.library.GridMain, field, value, m_state.filterModes);
+    rebuildList();
+}
+
+void LibrarySession::categoryChosen(CategoryMenu menu, const QString &value)
+{
+    m_state.galleryHint = galleryHintFor(menu, value);
+    switchModeFor(menu, m_state.filterModes);
+}
+
+void LibrarySession::textSearch(const QString &text)
+{
+    applyTextSearch(m_state.library.GridMain, text);
+    rebuildList();
+}
+
+void LibrarySession::restoreAll()
+{
+    LibraryState &library = m_state.library;
+    const GridFileResult loaded = LoadStringGrid(library.GridMain, LibraryPaths::dataCacheFile(library.LibraryRoot));
+    if (!loaded.ok()) {
+        // The complete copy holds what the cache was made from; a missing or broken cache must
+        // not leave the user stuck with a filtered list.
+        emit message(loaded.error);
+        library.GridMain = library.GridComplete;
+    }
+    // The list build folds the games of one name, which is all that is left to do afterwards.
+    setSortField(QStringLiteral("Name"));
+}
+
+void LibrarySession::rescan()
+{
+    LoadGrid(m_state.library, *m_settings, *m_observer);
+    // The complete copy is in scan order; the list shows the order of the sort field.
+    setSortField(m_state.MainSortField);
+}
+
+void LibrarySession::select(int listIndex)
+{
+    m_state.SelectedRow = 0;
+    m_selectedIndex = listIndex >= 0 && listIndex < m_entries.size() ? listIndex : -1;
+    if (m_selectedIndex < 0) {
+        m_noteLines.clear();
+        emit selectionChanged();
+        return;
+    }
+    m_state.LastSelectedIndex = m_selectedIndex;
+    // Written once the user pauses: holding an arrow key must not rewrite the file per entry.
+    m_settings->writeWhenIdle(SettingsKeys::LastSelectedGame, m_selectedIndex);
+    m_state.SelectedGameName = gameNameOfEntry(m_entries.at(m_selectedIndex), m_state.ListShowsSortValue,
+                                               m_state.ListShowsRating);
+    m_state.SelectedRow = m_state.ForcedRowPending ? m_state.ForcedRow : m_names.rowOf(m_state.SelectedGameName);
+    m_details = DetailsContent::forRow(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot,
+                                       m_state.ForcedRowPending);
+    m_noteLines = DetailsContent::readNoteLines(m_details.notePath);
+    m_state.ForcedRowPending = false;
+    emit selectionChanged();
+}
+
+void LibrarySession::launchSelected(const LaunchOptions &options)
+{
+    Launcher(m_platform.shell)
+        .LaunchGame(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot, m_state.emulators,
+                    options);
+}

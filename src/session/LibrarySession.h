@@ -1,0 +1,116 @@
+#pragma once
+
+#include "browse/CategoryMenus.h"
+#include "browse/DetailsContent.h"
+#include "browse/NameIndex.h"
+#include "launch/LaunchCommand.h"
+#include "library/DataCache.h"
+#include "session/MainState.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class SettingsFile;
+struct Platform;
+
+// The run below the windows: the settings file, the game tables, the emulator registry, the main
+// list's entries and the selection, with every operation the windows start. Windows call it and
+// watch its signals; none of them needs another window to get something done.
+class LibrarySession : public QObject
+{
+    Q_OBJECT
+public:
+    LibrarySession(const Platform &platform, const QString &exeFolder, QObject *parent = nullptr);
+    ~LibrarySession() override;
+
+    // Start-up, in this order. Opens the settings file and reads the library root (writing the
+    // program's folder when none is set), the category folders and the options.
+    void openSettings();
+    // The table from the data cache, or from a scan when there is none or it is damaged; then
+    // sorted by name.
+    TableSource loadTable();
+    // The built-in and custom emulators and the DOSBox options, as the settings file has them.
+    void loadEmulators();
+    // The entry start-up selects: the remembered one or a random one; -1 for an empty list.
+    int firstListIndex();
+
+    MainState &state() { return m_state; }
+    const MainState &state() const { return m_state; }
+    SettingsFile &settings() { return *m_settings; }
+    const SettingsFile &settings() const { return *m_settings; }
+    const Platform &platform() const { return m_platform; }
+    // The working table every view reads.
+    const GameTable &table() const { return m_state.library.GridMain; }
+
+    // The main list as last built.
+    const QStringList &listEntries() const { return m_entries; }
+    const QString &totalText() const { return m_totalText; }
+    // The highlighted entry, -1 for none.
+    int selectedIndex() const { return m_selectedIndex; }
+    // What the details show: valid while selectedIndex() is not -1.
+    const DetailsContent &details() const { return m_details; }
+    const QStringList &noteLines() const { return m_noteLines; }
+
+    // Rebuilds the list from the working table, keeps the highlighted index where it still
+    // exists and selects it again.
+    void rebuildList();
+    // Sorts by another field and rebuilds the list.
+    void setSortField(const QString &field);
+    void setListShowsRating(bool shown);
+
+    // The values the find panel offers for a field. The table is sorted by the main sort field
+    // first; the list is not rebuilt, so the selection finds its row again.
+    QStringList valueListFor(const QString &field);
+    // Keeps the games whose field holds the value, after the same sort; rebuilds the list.
+    void applyFieldFilter(const QString &field, const QString &value);
+    // A choice from a category menu sets its one-shot mode and picture hint; the field filter of
+    // its field follows.
+    void categoryChosen(CategoryMenu menu, const QString &value);
+    // Keeps the games one of whose cells contains the text, in any letter case.
+    void textSearch(const QString &text);
+    // All games again: the table from the data cache (or the complete copy when the cache
+    // cannot be read), sorted by name.
+    void restoreAll();
+    // Reads the library again when a scan is due, otherwise takes the complete copy; then the
+    // main sort and a new list.
+    void rescan();
+
+    // The user highlighted a list entry (-1: none). Finds its row and fills the details.
+    void select(int listIndex);
+    // Fills the details of the highlighted entry again.
+    void selectAgain() { select(m_selectedIndex); }
+    // Starts the selected game, or its set-up program.
+    void launchSelected(const LaunchOptions &options);
+
+signals:
+    // listEntries() and totalText() are new; a selectionChanged follows.
+    void listChanged();
+    void selectionChanged();
+    // The progress of a scan.
+    void scanCategoriesStarted(int count);
+    void scanCategoryStarted(int index, int count, const QString &name);
+    void scanGamesStarted(int count);
+    void scanGameStarted(int index);
+    void scanFinished();
+    // Something the user has to be told.
+    void message(const QString &text);
+
+private:
+    class Observer;
+    void sortByMainSortField();
+
+    const Platform &m_platform;
+    MainState m_state;
+    std::unique_ptr<SettingsFile> m_settings;
+    std::unique_ptr<Observer> m_observer;
+
+    QStringList m_entries;
+    QString m_totalText;
+    NameIndex m_names;
+    int m_ratingColumn = 0;
+    int m_selectedIndex = -1;
+    DetailsContent m_details;
+    QStringList m_noteLines;
+};

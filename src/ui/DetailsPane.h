@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/MainLayout.h"
+
+#include <QObject>
+
+class Appearance;
+class DetailsPanel;
+class LibrarySession;
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+// The right of the Main tab and the notes under the list: the details panel with its simple
+// twin, the folder dates and the note of the selected game. It shows the session's selection.
+class DetailsPane : public QObject
+{
+    Q_OBJECT
+public:
+    DetailsPane(LibrarySession &session, QWidget &page);
+
+    // The panel, for the signals of its fact labels and their hover colours.
+    DetailsPanel &panel() const { return *m_details; }
+
+    void applyAppearance(const Appearance &appearance);
+    void showDates(bool shown);
+    // The simple view instead of the details, or the details again.
+    void showSimple(bool simple);
+
+    void describe(MainLayout::Input &input) const;
+    // Places the details, the notes and the dates from a layout result.
+    void place(const MainLayout::Result &result);
+
+signals:
+    // The details show another game; the layout follows them.
+    void filled();
+
+private:
+    void fill();
+    void applyNoteScrollBarRule();
+
+    LibrarySession &m_session;
+    DetailsPanel *m_details = nullptr;
+    QPlainTextEdit *memoAbout = nullptr;
+    QLabel *lblGameCreatedDate = nullptr;
+    QLabel *lblGameModifiedDate = nullptr;
+};

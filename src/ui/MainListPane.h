@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QRect>
+
+class Appearance;
+class LibrarySession;
+class QLabel;
+class QListWidget;
+class QPoint;
+class QPushButton;
+class QWidget;
+
+// The list column of the Main tab: the main list, the count of listed games and PLAY. It shows
+// the session's list and hands every change of the highlighted entry to the session.
+class MainListPane : public QObject
+{
+    Q_OBJECT
+public:
+    MainListPane(LibrarySession &session, QWidget &page);
+
+    void applyAppearance(const Appearance &appearance);
+    int fontPointSize() const;
+    void setFontPointSize(int points);
+    // The list where the layout puts it; the count and PLAY on the line at totalTop below it.
+    void place(const QRect &list, int totalTop);
+    // The arrow keys browse at once.
+    void focusList();
+
+    static constexpr int TotalHeight = 20;
+
+signals:
+    // Enter, a double click or PLAY.
+    void playRequested();
+    void contextMenuRequested(const QPoint &globalPosition);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showList();
+    void showSelection();
+    void highlightChanged();
+    int highlightedIndex() const;
+
+    LibrarySession &m_session;
+    QListWidget *lbMain = nullptr;
+    QLabel *lblTotal = nullptr;
+    QPushButton *btnPlay = nullptr;
+    int m_highlightBeforePress = -1;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "browse/CategoryMenus.h"
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QPoint;
+
+// The commands of the View menu and of the list's context menu that change the Main tab's view.
+enum class ViewCommand { WidenList, NarrowList, LengthenList, ShortenList, HideTabs, ViewSimple, ShowRating,
+                         LargerInfoView, ViewMax, Count };
+
+// The main menu and the Main tab's context menu. They only say what the user chose; the areas
+// that own the work decide what follows.
+class MainMenus : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MainMenus(QMainWindow &window);
+
+    // The value menus under "&Category", in CategoryMenu order, for the menu controller to fill.
+    std::array<QMenu *, CategoryMenuCount> categoryMenus() const { return m_categoryMenus; }
+    void popupContextMenu(const QPoint &globalPosition);
+
+    bool isChecked(ViewCommand command) const;
+    void setChecked(ViewCommand command, bool checked);
+    // While the themed view is on, its menu item is ticked and the View menu is disabled.
+    void showNostalgiaMode(bool on);
+
+signals:
+    void sortFieldChosen(const QString &field);
+    void findChosen();
+    // "S&how All" of the Category menu.
+    void showAllChosen();
+    // "Show &All Games" of the context menu.
+    void showAllGamesChosen();
+    void exitChosen();
+    void viewChosen(ViewCommand command);
+
+private:
+    void buildFileAndEditMenus(QMainWindow &window);
+    void buildSortAndCategoryMenus(QMainWindow &window);
+    void buildViewMenu(QMainWindow &window);
+    void buildContextMenu(QMainWindow &window);
+    QAction *addViewItem(QMenu *menu, ViewCommand command, const char *objectName, const QString &caption);
+
+    QMenu *m_viewMenu = nullptr;
+    QMenu *m_contextMenu = nullptr;
+    QAction *m_nostalgiaMode = nullptr;
+    std::array<QAction *, static_cast<size_t>(ViewCommand::Count)> m_viewItems{};
+    std::array<QMenu *, CategoryMenuCount> m_categoryMenus{};
+};

@@ -1,0 +1,151 @@
+#include "library/GridTextFile.h"
+#include "session/LibrarySession.h"
+#include "support/LibraryBuilder.h"
+#include "support/TestPlatform.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The run below the windows, driven as the windows drive it and watched through its signals.
+class LibrarySessionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(lib.isValid());
+        lib.setSubfolders({QStringLiteral("Action"), QStringLiteral("Puzzle")});
+        addGame(QStringLiteral("Action"), QStringLiteral("Blaster"), QStringLiteral("Blaster"), "1991", "Zenith", "DOS");
+        addGame(QStringLiteral("Action"), QStringLiteral("Comet"), QStringLiteral("Comet"), "1987", "Aurora", "Amiga");
+        addGame(QStringLiteral("Puzzle"), QStringLiteral("Aztec"), QStringLiteral("Aztec Tiles"), "1993", "Zenith", "DOS");
+        addGame(QStringLiteral("Puzzle"), QStringLiteral("Comet"), QStringLiteral("Comet"), "1989", "Aurora", "DOS");
+        lib.setMainKey(QStringLiteral("DOSBoxPath"), QStringLiteral("/usr/bin/dosbox"));
+        lib.writeSettings();
+    }
+
+    void addGame(const QString &category, const QString &folder, const QString &name, const char *year,
+                 const char *developer, const char *platform)
+    {
+        lib.addGame(category, folder, name,
+                    {{QStringLiteral("Year"), QString::fromLatin1(year)},
+                     {QStringLiteral("Developer"), QString::fromLatin1(developer)},
+                     {QStringLiteral("Platform"), QString::fromLatin1(platform)},
+                     {QStringLiteral("Emulator"), QStringLiteral("DOSBox")},
+                     {QStringLiteral("Executable"), QString::fromLatin1(platform).toLower() + QLatin1Char('-') +
+                                                        folder.toLower() + QStringLiteral(".exe")}});
+    }
+
+    // Start-up as the main window runs it; the session records what it said.
+    std::unique_ptr<LibrarySession> start()
+    {
+        auto session = std::make_unique<LibrarySession>(platform, lib.root());
+        QObject::connect(session.get(), &LibrarySession::message, [this](const QString &text) { messages << text; });
+        QObject::connect(session.get(), &LibrarySession::listChanged, [this] { ++listBuilds; });
+        QObject::connect(session.get(), &LibrarySession::scanFinished, [this] { ++scans; });
+        session->openSettings();
+        session->loadEmulators();
+        source = session->loadTable();
+        session->rebuildList();
+        return session;
+    }
+
+    QString cacheFile() const { return lib.root() + QStringLiteral("DataCache.txt"); }
+
+    LibraryBuilder lib;
+    TestPlatform fake;
+    Platform platform = fake.platform();
+    QStringList messages;
+    int listBuilds = 0;
+    int scans = 0;
+    TableSource source = TableSource::Cache;
+};
+
+TEST_F(LibrarySessionTest, StartsFromAScanThenFromTheCacheAndReplacesADamagedCache)
+{
+    auto session = start();
+    EXPECT_EQ(source, TableSource::Scan);
+    EXPECT_EQ(scans, 1);
+    EXPECT_TRUE(QFile::exists(cacheFile()));
+    // One entry per name: the two Comets fold into one.
+    EXPECT_EQ(session->listEntries(),
+              QStringList({QStringLiteral("Aztec Tiles"), QStringLiteral("Blaster"), QStringLiteral("Comet")}));
+    EXPECT_EQ(session->totalText(), QStringLiteral("4 Listed"));
+
+    lib.addGame(QStringLiteral("Puzzle"), QStringLiteral("Zebra"), QStringLiteral("Zebra Run"));
+    session = start();
+    EXPECT_EQ(source, TableSource::Cache);
+    EXPECT_EQ(session->listEntries().size(), 3) << "the cache stands for the library until a rescan";
+    EXPECT_TRUE(session->state().library.ScanPending);
+
+    lib.writeFile(QStringLiteral("DataCache.txt"), QByteArray("12\r\n"));
+    session = start();
+    EXPECT_EQ(source, TableSource::ScanAfterDamagedCache);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().contains(QStringLiteral("damaged"))) << messages.front().toStdString();
+    EXPECT_EQ(session->listEntries().size(), 4);
+}
+
+TEST_F(LibrarySessionTest, SortThenFilterThenRestoreWithAndWithoutAReadableCache)
+{
+    auto session = start();
+    session->setSortField(QStringLiteral("Year"));
+    EXPECT_EQ(session->listEntries().front(), QStringLiteral("1987 -- Comet"));
+
+    EXPECT_EQ(session->valueListFor(QStringLiteral("Developer")),
+              QStringList({QString(), QStringLiteral("Aurora"), QStringLiteral("Zenith")}));
+    session->applyFieldFilter(QStringLiteral("Developer"), QStringLiteral("Zenith"));
+    EXPECT_EQ(session->listEntries(),
+              QStringList({QStringLiteral("1991 -- Blaster"), QStringLiteral("1993 -- Aztec Tiles")}));
+    session->textSearch(QStringLiteral("aztec"));
+    EXPECT_EQ(session->listEntries(), QStringList{QStringLiteral("1993 -- Aztec Tiles")});
+
+    session->restoreAll();
+    EXPECT_EQ(session->state().MainSortField, QStringLiteral("Name"));
+    EXPECT_EQ(session->listEntries().size(), 3);
+    EXPECT_TRUE(messages.isEmpty());
+
+    // Without a readable cache the complete copy brings every game back, and the user is told.
+    session->applyFieldFilter(QStringLiteral("Developer"), QStringLiteral("Aurora"));
+    ASSERT_TRUE(QFile::remove(cacheFile()));
+    session->restoreAll();
+    EXPECT_EQ(session->listEntries().size(), 3);
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(session->table().cell(0, 0), QStringLiteral("Number"));
+}
+
+TEST_F(LibrarySessionTest, SelectionFollowsItsEntryThroughRebuildsAndLaunchesThatRow)
+{
+    auto session = start();
+    int selections = 0;
+    QObject::connect(session.get(), &LibrarySession::selectionChanged, [&] { ++selections; });
+
+    session->select(2);
+    EXPECT_EQ(selections, 1);
+    EXPECT_EQ(session->details().name, QStringLiteral("Comet"));
+    const int cometRow = session->state().SelectedRow;
+    EXPECT_EQ(session->table().cell(session->table().column(QStringLiteral("Name")), cometRow), QStringLiteral("Comet"));
+
+    // A rebuild keeps the index and selects it again, now showing whatever the entry there is.
+    session->setSortField(QStringLiteral("Year"));
+    EXPECT_EQ(session->selectedIndex(), 2);
+    EXPECT_EQ(session->state().SelectedGameName, QStringLiteral("Blaster"));
+    EXPECT_EQ(session->details().name, QStringLiteral("Blaster"));
+
+    // A filter that leaves fewer entries than the index drops the selection.
+    session->applyFieldFilter(QStringLiteral("Platform"), QStringLiteral("Amiga"));
+    EXPECT_EQ(session->selectedIndex(), -1);
+    EXPECT_EQ(session->state().SelectedRow, 0);
+
+    session->select(0);
+    session->launchSelected(LaunchOptions{});
+    ASSERT_EQ(fake.shell.calls.size(), 1u);
+    EXPECT_EQ(fake.shell.calls.front().program, QStringLiteral("/usr/bin/dosbox"));
+    EXPECT_TRUE(fake.shell.calls.front().parameters.contains(QStringLiteral("amiga-comet.exe")))
+        << fake.shell.calls.front().parameters.toStdString();
+}
+
+} // namespace
