@@ -1,5 +1,7 @@
 #include "app/ColorText.h"
 
+#include "app/IntegerText.h"
+
 #include <QLatin1String>
 
 #include <array>
@@ -68,56 +70,6 @@ constexpr std::array<NamedColor, 52> namedColors{{
     {"clWindowText", Colors::clWindowText},
 }};
 
-int digitValue(QChar c, int base)
-{
-    const char16_t u = c.unicode();
-    int digit = -1;
-    if (u >= u'0' && u <= u'9')
-        digit = u - u'0';
-    else if (u >= u'a' && u <= u'f')
-        digit = u - u'a' + 10;
-    else if (u >= u'A' && u <= u'F')
-        digit = u - u'A' + 10;
-    return digit < base ? digit : -1;
-}
-
-// Hand-written rather than QString::toInt: that one accepts blanks and "0" octal prefixes,
-// and rejects "$". Decimal must fit a signed 32-bit integer; hexadecimal may use all 32 bits
-// because system colours are written as "$FF00000F" and must read back.
-bool parseColorInteger(const QString &text, ColorValue *value)
-{
-    qsizetype pos = 0;
-    bool negative = false;
-    if (pos < text.size() && (text.at(pos) == u'+' || text.at(pos) == u'-')) {
-        negative = text.at(pos) == u'-';
-        ++pos;
-    }
-    int base = 10;
-    if (text.mid(pos, 1) == QLatin1String("$")) {
-        base = 16;
-        pos += 1;
-    } else if (text.mid(pos, 2).compare(QLatin1String("0x"), Qt::CaseInsensitive) == 0) {
-        base = 16;
-        pos += 2;
-    }
-    if (pos >= text.size())
-        return false;
-
-    const quint64 limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
-    quint64 magnitude = 0;
-    for (; pos < text.size(); ++pos) {
-        const int digit = digitValue(text.at(pos), base);
-        if (digit < 0)
-            return false;
-        magnitude = magnitude * quint64(base) + quint64(digit);
-        if (magnitude > limit)
-            return false;
-    }
-    const quint32 bits = quint32(magnitude);
-    *value = ColorValue(negative ? 0u - bits : bits);
-    return true;
-}
-
 QPalette::ColorRole roleForSystemColor(int index)
 {
     switch (index) {
@@ -163,7 +115,7 @@ bool StringToColor(const QString &text, ColorValue *value)
             return true;
         }
     }
-    return parseColorInteger(text, value);
+    return IntegerText::parse(text, value);
 }
 
 ColorValue StringToColorOr(const QString &text, ColorValue fallback)

@@ -1,12 +1,13 @@
 #include "app/IniFile.h"
 
+#include "app/IntegerText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstring>
-#include <limits>
 
 #if defined(Q_OS_UNIX)
 #include <sys/stat.h>
@@ -24,21 +25,6 @@ inline bool isBlank(char c)
 inline bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-// Next code point of text at i, case folded; advances i past it.
-inline char32_t nextFolded(const QString &text, qsizetype &i)
-{
-    const char16_t unit = text.at(i).unicode();
-    ++i;
-    if (unit < 0x80)
-        return (unit >= 'A' && unit <= 'Z') ? char32_t(unit + 32) : char32_t(unit);
-    char32_t codePoint = unit;
-    if (QChar::isHighSurrogate(unit) && i < text.size() && text.at(i).isLowSurrogate()) {
-        codePoint = QChar::surrogateToUcs4(unit, text.at(i).unicode());
-        ++i;
-    }
-    return QChar::toCaseFolded(codePoint);
 }
 
 // Values are single lines: a line break inside one would cut the file in two.
@@ -61,39 +47,19 @@ QString withoutLineBreaks(const QString &text)
     return result;
 }
 
-QString trimmedBlanks(const QString &text)
+QStringView withoutOuterBlanks(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlank(text.at(end - 1)))
-        --end;
-    return (begin == 0 && end == text.size()) ? text : text.mid(begin, end - begin);
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
 }
 
-bool parseDigits(const QString &text, qsizetype begin, int base, quint64 limit, quint64 *value)
+QString trimmedBlanks(const QString &text)
 {
-    if (begin >= text.size())
-        return false;
-    quint64 result = 0;
-    for (qsizetype i = begin; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else
-            return false;
-        result = result * quint64(base) + quint64(digit);
-        if (result > limit)
-            return false;
-    }
-    *value = result;
-    return true;
+    const QStringView trimmed = withoutOuterBlanks(text);
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
 } // namespace
@@ -107,58 +73,11 @@ IniFile IniFile::fromBytes(const QByteArray &bytes)
     return ini;
 }
 
-bool IniFile::FoldedName::equal(const QString &a, const QString &b)
-{
-    qsizetype i = 0;
-    qsizetype j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (nextFolded(a, i) != nextFolded(b, j))
-            return false;
-    }
-    return i == a.size() && j == b.size();
-}
-
-size_t IniFile::FoldedName::hash(const QString &text, size_t seed)
-{
-    // FNV-1a over the folded code points.
-    quint64 hash = 14695981039346656037ULL ^ quint64(seed);
-    qsizetype i = 0;
-    while (i < text.size()) {
-        hash ^= nextFolded(text, i);
-        hash *= 1099511628211ULL;
-    }
-    return size_t(hash);
-}
-
 bool IniFile::parseInteger(const QString &text, int *value)
 {
-    const QString number = trimmedBlanks(text);
-    qsizetype pos = 0;
-    bool negative = false;
-    if (pos < number.size() && (number.at(pos) == QLatin1Char('-') || number.at(pos) == QLatin1Char('+'))) {
-        negative = number.at(pos) == QLatin1Char('-');
-        ++pos;
-    }
-
-    quint64 magnitude = 0;
-    if (number.mid(pos, 1) == QLatin1String("$")
-        || number.mid(pos, 2).compare(QLatin1String("0x"), Qt::CaseInsensitive) == 0) {
-        // Hexadecimal is a 32-bit pattern, so that colour values with the high byte set
-        // ("$FF000005") read as the negative number they were stored from.
-        pos += number.at(pos) == QLatin1Char('$') ? 1 : 2;
-        if (!parseDigits(number, pos, 16, 0xFFFFFFFFULL, &magnitude))
-            return false;
-        const quint32 pattern = negative ? 0U - quint32(magnitude) : quint32(magnitude);
-        *value = int(qint32(pattern));
-        return true;
-    }
-
-    const quint64 limit = negative ? quint64(std::numeric_limits<int>::max()) + 1
-                                   : quint64(std::numeric_limits<int>::max());
-    if (!parseDigits(number, pos, 10, limit, &magnitude))
-        return false;
-    *value = negative ? int(-qint64(magnitude)) : int(magnitude);
-    return true;
+    // Hand-edited files put blanks around a number; colour texts allow none, so the shared
+    // rule leaves them to us.
+    return IntegerText::parse(withoutOuterBlanks(text), value);
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
@@ -185,7 +104,7 @@ QStringList IniFile::readSection(const QString &section) const
 {
     reloadIfChanged();
     QStringList keys;
-    const int index = m_sectionIndex.value(FoldedName{section}, -1);
+    const int index = m_sectionIndex.value(CaseFoldedKey{section}, -1);
     if (index < 0)
         return keys;
     const Section &found = m_sections[size_t(index)];
@@ -198,15 +117,15 @@ QStringList IniFile::readSection(const QString &section) const
 bool IniFile::sectionExists(const QString &section) const
 {
     reloadIfChanged();
-    return m_sectionIndex.contains(FoldedName{section});
+    return m_sectionIndex.contains(CaseFoldedKey{section});
 }
 
 const IniFile::Entry *IniFile::findEntry(const QString &section, const QString &key) const
 {
-    const int sectionIndex = m_sectionIndex.value(FoldedName{section}, -1);
+    const int sectionIndex = m_sectionIndex.value(CaseFoldedKey{section}, -1);
     if (sectionIndex < 0)
         return nullptr;
-    const int entryIndex = m_keyIndex.value(KeyName{sectionIndex, FoldedName{key}}, -1);
+    const int entryIndex = m_keyIndex.value(KeyName{sectionIndex, CaseFoldedKey{key}}, -1);
     return entryIndex < 0 ? nullptr : &m_entries[size_t(entryIndex)];
 }
 
@@ -327,7 +246,7 @@ void IniFile::parse(const QByteArray &bytes) const
         if (data[first] == '[') {
             const char *close = static_cast<const char *>(std::memchr(data + first + 1, ']', size_t(end - first - 1)));
             const qsizetype nameEnd = close ? close - data : end;
-            FoldedName name{decode(first + 1, nameEnd)};
+            CaseFoldedKey name{decode(first + 1, nameEnd)};
             if (m_sectionIndex.contains(name)) {
                 current = -1; // the first section of a name wins; a repeat is not read
                 continue;
@@ -351,7 +270,7 @@ void IniFile::parse(const QByteArray &bytes) const
             continue;
         Section &section = m_sections[size_t(current)];
         section.anchor = line;
-        KeyName name{current, FoldedName{key}};
+        KeyName name{current, CaseFoldedKey{key}};
         if (m_keyIndex.contains(name))
             continue; // the first key of a name wins
         Entry entry;
@@ -400,10 +319,10 @@ bool IniFile::loadForWrite()
 QByteArray IniFile::withValue(const QString &section, const QString &key, const QString &value) const
 {
     const QByteArray keyLine = TextCodec::encode(key + QLatin1Char('=') + value, m_encoding);
-    const int sectionIndex = m_sectionIndex.value(FoldedName{section}, -1);
+    const int sectionIndex = m_sectionIndex.value(CaseFoldedKey{section}, -1);
 
     if (sectionIndex >= 0) {
-        const int entryIndex = m_keyIndex.value(KeyName{sectionIndex, FoldedName{key}}, -1);
+        const int entryIndex = m_keyIndex.value(KeyName{sectionIndex, CaseFoldedKey{key}}, -1);
         if (entryIndex >= 0) {
             const Entry &entry = m_entries[size_t(entryIndex)];
             const QByteArray line = TextCodec::encode(entry.key + QLatin1Char('=') + value, m_encoding);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CaseFold.h"
 #include "app/TextCodec.h"
 
 #include <QByteArray>
@@ -35,7 +36,8 @@ public:
     bool writeBool(const QString &section, const QString &key, bool value);
     QString lastError() const { return m_lastError; }
 
-    // Integer rule shared with every ini reader: decimal, or hexadecimal after "$" or "0x".
+    // Integer rule shared with every ini reader: IntegerText::parse, with blanks and tabs allowed
+    // around the number.
     static bool parseInteger(const QString &text, int *value);
 
     // Parses bytes already read. Used by readers that read a file once and take many keys
@@ -43,20 +45,10 @@ public:
     static IniFile fromBytes(const QByteArray &bytes);
 
 private:
-    // A section or key name, hashed and compared by case folding so that a lookup needs no
-    // folded copy of the name.
-    struct FoldedName
-    {
-        QString name;
-        static bool equal(const QString &a, const QString &b);
-        static size_t hash(const QString &text, size_t seed);
-        friend bool operator==(const FoldedName &a, const FoldedName &b) { return equal(a.name, b.name); }
-        friend size_t qHash(const FoldedName &n, size_t seed = 0) { return hash(n.name, seed); }
-    };
     struct KeyName
     {
         int section = -1;
-        FoldedName name;
+        CaseFoldedKey name;
         friend bool operator==(const KeyName &a, const KeyName &b)
         {
             return a.section == b.section && a.name == b.name;
@@ -116,7 +108,7 @@ private:
     mutable QByteArray m_raw;                    // the file as last read or written
     mutable std::vector<Entry> m_entries;        // first occurrence of every key, file order
     mutable std::vector<Section> m_sections;
-    mutable QHash<FoldedName, int> m_sectionIndex;
+    mutable QHash<CaseFoldedKey, int> m_sectionIndex;
     mutable QHash<KeyName, int> m_keyIndex;      // -> index into m_entries
     mutable QByteArray m_lineEnd;
     mutable TextEncoding m_encoding = TextEncoding::Utf8;

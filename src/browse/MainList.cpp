@@ -1,9 +1,9 @@
 #include "browse/MainList.h"
 
+#include "app/CaseFold.h"
 #include "browse/TableSort.h"
 #include "library/GameTable.h"
 
-#include <QChar>
 #include <QStringList>
 
 #include <array>
@@ -51,44 +51,9 @@ int firstOpenColumn(const GameTable &grid, const OtherPlatformColumns &columns, 
     return candidate > 0 ? candidate : -1;
 }
 
-// Two entries are the same regardless of case exactly when QString::compare(..., Qt::CaseInsensitive)
-// calls them equal: that comparison folds code point by code point with simple case folding. The
-// folded texts are never built; hashing and comparing fold as they walk, so that finding the
-// duplicates of a whole list allocates nothing per entry.
-char32_t nextFolded(const QString &text, qsizetype &at)
-{
-    const QChar unit = text.at(at++);
-    if (unit.unicode() < 0x80) {
-        const char32_t c = unit.unicode();
-        return c >= U'A' && c <= U'Z' ? c + 0x20 : c;
-    }
-    char32_t codePoint = unit.unicode();
-    if (unit.isHighSurrogate() && at < text.size() && text.at(at).isLowSurrogate())
-        codePoint = QChar::surrogateToUcs4(unit, text.at(at++));
-    return QChar::toCaseFolded(codePoint);
-}
-
-size_t foldedHash(const QString &text)
-{
-    size_t hash = 1469598103934665603ULL;
-    for (qsizetype at = 0; at < text.size();)
-        hash = (hash ^ nextFolded(text, at)) * 1099511628211ULL;
-    return hash;
-}
-
-bool foldedEqual(const QString &a, const QString &b)
-{
-    qsizetype atA = 0;
-    qsizetype atB = 0;
-    while (atA < a.size() && atB < b.size()) {
-        if (nextFolded(a, atA) != nextFolded(b, atB))
-            return false;
-    }
-    return atA == a.size() && atB == b.size();
-}
-
 // For each entry, whether an earlier entry reads the same regardless of case. An open-addressed
-// table of entry indices, twice the size of the list.
+// table of entry indices, twice the size of the list; the case-folded texts are never built, so
+// a list of many thousand entries costs no allocation per entry.
 std::vector<bool> laterOccurrences(const QStringList &entries)
 {
     const size_t count = static_cast<size_t>(entries.size());
@@ -99,13 +64,13 @@ std::vector<bool> laterOccurrences(const QStringList &entries)
     std::vector<bool> duplicate(count, false);
     for (size_t i = 0; i < count; ++i) {
         const QString &text = entries.at(static_cast<qsizetype>(i));
-        for (size_t slot = foldedHash(text) & (capacity - 1);; slot = (slot + 1) & (capacity - 1)) {
+        for (size_t slot = CaseFold::hash(text) & (capacity - 1);; slot = (slot + 1) & (capacity - 1)) {
             const qsizetype held = firstOfKey[slot];
             if (held < 0) {
                 firstOfKey[slot] = static_cast<qsizetype>(i);
                 break;
             }
-            if (foldedEqual(entries.at(held), text)) {
+            if (CaseFold::equal(entries.at(held), text)) {
                 duplicate[i] = true;
                 break;
             }
