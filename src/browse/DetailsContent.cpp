@@ -141,8 +141,3 @@ bool DetailsContent::noteNeedsScrollBar(int displayedLineCount)
 {
     return MainLayout::noteNeedsScrollBar(displayedLineCount);
 }
-
-QString DetailsContent::pictureSubfolder(PictureSlot slot)
-{
-    return QLatin1String(PictureFields[slot].subfolder);
-}

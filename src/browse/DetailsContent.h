@@ -49,6 +49,4 @@ struct DetailsContent
     static QStringList readNoteLines(const QString &path);
     // The wrapped line count from which the notes need a vertical scroll bar.
     static bool noteNeedsScrollBar(int displayedLineCount);
-
-    static QString pictureSubfolder(PictureSlot slot);
 };

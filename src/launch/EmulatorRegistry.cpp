@@ -127,29 +127,6 @@ void EmulatorRegistry::loadCustomSlots(const IniFile &settings)
     }
 }
 
-bool EmulatorRegistry::IsBuiltIn(const QString &name) const
-{
-    for (const BuiltInEmulator &e : m_builtIns) {
-        if (e.Name == name)
-            return true;
-    }
-    return false;
-}
-
-QStringList EmulatorRegistry::groupListing(const QString &group) const
-{
-    QStringList names;
-    for (const BuiltInEmulator &e : m_builtIns) {
-        if (e.Tab == group && !names.contains(e.Name))
-            names.append(e.Name);
-    }
-    for (const CustomEmulator &e : m_custom) {
-        if (e.Tab == group)
-            names.append(e.Name);
-    }
-    return names;
-}
-
 EmulatorDetails EmulatorRegistry::detailsAfterListing(const QString &listText, const IniFile &settings) const
 {
     EmulatorDetails shown;

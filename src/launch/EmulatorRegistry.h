@@ -103,10 +103,6 @@ public:
     // Slot numbers start at 1.
     const CustomEmulator &customSlot(int slot) const { return m_custom[size_t(slot - 1)]; }
 
-    bool IsBuiltIn(const QString &name) const;
-    // The names a group lists: built-ins of the group in table order without repeats, then the
-    // custom slots of the group in slot order, repeats allowed. Groups compare exactly.
-    QStringList groupListing(const QString &group) const;
     // What the panel shows after a group was listed: `listText` is the first entry; built-in
     // paths are read now from `settings`.
     EmulatorDetails detailsAfterListing(const QString &listText, const IniFile &settings) const;
