@@ -1,4 +1,6 @@
 #include "app/IniFile.h"
+#include "support/Files.h"
+#include "support/Utf8.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,26 +18,6 @@ namespace {
 QString fixture(const char *name)
 {
     return QStringLiteral(PALLOX_TEST_DATA "/") + QLatin1String(name);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-void putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QString u(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -219,11 +201,12 @@ TEST_P(IniWriteTest, ChangesOnlyWhatIsWritten)
     const WriteCase c = GetParam();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("test.ini"));
-    if (c.before)
-        putBytes(path, QByteArray(c.before));
+    if (c.before) {
+        ASSERT_TRUE(writeFile(path, QByteArray(c.before)));
+    }
     IniFile ini(path);
     ASSERT_TRUE(ini.writeString(u(c.section), u(c.key), u(c.value))) << ini.lastError().toStdString();
-    EXPECT_EQ(fileBytes(path), QByteArray(c.after));
+    EXPECT_EQ(readFile(path), QByteArray(c.after));
     // What was written reads back, through this object and through a fresh one.
     const QString readBack = u(c.readBack ? c.readBack : c.value);
     EXPECT_EQ(ini.readString(u(c.section), u(c.key), QStringLiteral("<default>")), readBack);
@@ -270,7 +253,7 @@ TEST(IniFile, IntegerAndBoolWrites)
     ASSERT_TRUE(ini.writeInteger(QStringLiteral("N"), QStringLiteral("a"), -42));
     ASSERT_TRUE(ini.writeBool(QStringLiteral("N"), QStringLiteral("b"), true));
     ASSERT_TRUE(ini.writeBool(QStringLiteral("N"), QStringLiteral("c"), false));
-    EXPECT_EQ(fileBytes(path), QByteArray("[N]\r\na=-42\r\nb=1\r\nc=0\r\n"));
+    EXPECT_EQ(readFile(path), QByteArray("[N]\r\na=-42\r\nb=1\r\nc=0\r\n"));
     EXPECT_EQ(ini.readInteger(QStringLiteral("n"), QStringLiteral("A"), 0), -42);
     EXPECT_TRUE(ini.readBool(QStringLiteral("n"), QStringLiteral("B"), false));
     EXPECT_FALSE(ini.readBool(QStringLiteral("n"), QStringLiteral("C"), true));
@@ -280,7 +263,7 @@ TEST(IniFile, WriteThatFailsLeavesEverythingAndSaysWhy)
 {
     QTemporaryDir dir;
     const QString blocker = dir.filePath(QStringLiteral("plain-file"));
-    putBytes(blocker, "not a folder");
+    ASSERT_TRUE(writeFile(blocker, "not a folder"));
     const QString folderAsTarget = dir.filePath(QStringLiteral("folder.ini"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
 
@@ -298,7 +281,7 @@ TEST(IniFile, WriteThatFailsLeavesEverythingAndSaysWhy)
         EXPECT_FALSE(QFileInfo(target).isFile());
         EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("x"), QStringLiteral("d")), QStringLiteral("d"));
     }
-    EXPECT_EQ(fileBytes(blocker), QByteArray("not a folder"));
+    EXPECT_EQ(readFile(blocker), QByteArray("not a folder"));
     EXPECT_TRUE(QFileInfo(folderAsTarget).isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               (QStringList{QStringLiteral("folder.ini"), QStringLiteral("plain-file")}))
@@ -311,14 +294,14 @@ TEST(IniFile, WriteInReadOnlyFolderFailsWithoutTouchingTheFile)
         GTEST_SKIP() << "permission bits do not stop the superuser";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("locked.ini"));
-    putBytes(path, "[Main]\r\nx=1\r\n");
+    ASSERT_TRUE(writeFile(path, "[Main]\r\nx=1\r\n"));
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     IniFile ini(path);
     EXPECT_FALSE(ini.writeString(QStringLiteral("Main"), QStringLiteral("x"), QStringLiteral("2")));
     EXPECT_TRUE(ini.lastError().contains(QDir::toNativeSeparators(path)));
     EXPECT_TRUE(ini.lastError().contains(QLatin1String("ermission"))) << ini.lastError().toStdString();
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(fileBytes(path), QByteArray("[Main]\r\nx=1\r\n"));
+    EXPECT_EQ(readFile(path), QByteArray("[Main]\r\nx=1\r\n"));
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("x"), 0), 1);
 }
 
@@ -336,33 +319,33 @@ TEST(IniFile, WritesAreNotUndoneByAnotherProgramsEdits)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("shared.ini"));
-    putBytes(path, "[Main]\r\na=1\r\n");
+    ASSERT_TRUE(writeFile(path, "[Main]\r\na=1\r\n"));
     IniFile ini(path);
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("a"), 0), 1);
 
     // Another program edits the file; the next write starts from its content.
-    putBytes(path, "[Main]\r\na=1\r\nb=2\r\n");
+    ASSERT_TRUE(writeFile(path, "[Main]\r\na=1\r\nb=2\r\n"));
     ASSERT_TRUE(ini.writeInteger(QStringLiteral("Main"), QStringLiteral("c"), 3));
-    EXPECT_EQ(fileBytes(path), QByteArray("[Main]\r\na=1\r\nb=2\r\nc=3\r\n"));
+    EXPECT_EQ(readFile(path), QByteArray("[Main]\r\na=1\r\nb=2\r\nc=3\r\n"));
 }
 
 TEST(IniFile, ReadsSeeOutsideChanges)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
-    putBytes(path, "[Main]\r\nWidth=800\r\n");
+    ASSERT_TRUE(writeFile(path, "[Main]\r\nWidth=800\r\n"));
     const IniFile ini(path);
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Width"), 0), 800);
 
     // Same size, so only the modification time tells; make sure it differs.
-    putBytes(path, "[Main]\r\nWidth=900\r\n");
+    ASSERT_TRUE(writeFile(path, "[Main]\r\nWidth=900\r\n"));
     QFile touched(path);
     ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
     ASSERT_TRUE(touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
     touched.close();
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Width"), 0), 900);
 
-    putBytes(path, "[Main]\r\nWidth=1000\r\nHeight=700\r\n");
+    ASSERT_TRUE(writeFile(path, "[Main]\r\nWidth=1000\r\nHeight=700\r\n"));
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Height"), 0), 700);
 
     ASSERT_TRUE(QFile::remove(path));
@@ -373,7 +356,7 @@ TEST(IniFile, ReadsSeeAReplacementOfTheSameSizeAndTime)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
-    putBytes(path, "[Main]\r\nWidth=800\r\n");
+    ASSERT_TRUE(writeFile(path, "[Main]\r\nWidth=800\r\n"));
     // A whole second, so that setting it again gives the very same time to the nanosecond.
     const QDateTime stamp = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 60);
     const auto setModified = [&] {

@@ -2,23 +2,13 @@
 #include "browse/FieldFilter.h"
 #include "browse/ValueLists.h"
 #include "library/GameTable.h"
+#include "support/TableHelpers.h"
 
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-GameTable tableOf(const QStringList &fields, const std::vector<QStringList> &rows)
-{
-    GameTable grid;
-    grid.setSize(static_cast<int>(fields.size()), 1);
-    for (int c = 0; c < fields.size(); ++c)
-        grid.setCell(c, 0, fields[c]);
-    for (const QStringList &row : rows)
-        grid.appendRow(std::vector<QString>(row.begin(), row.end()));
-    return grid;
-}
 
 const QStringList kFields{QStringLiteral("Number"),   QStringLiteral("Name"),     QStringLiteral("Developer"),
                           QStringLiteral("Publisher"), QStringLiteral("Platform"), QStringLiteral("OtherPlatform1"),

@@ -1,8 +1,7 @@
 #include "browse/DetailsContent.h"
 #include "library/GameTable.h"
+#include "support/Files.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -141,12 +140,8 @@ TEST(DetailsContent, FilesAreFoundWithoutRegardToLetterCase)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString meta = dir.path() + QStringLiteral("/Games/Adventure/Loom/Pallox");
-    for (const char *folder : {"FRONT", "advert/Scans", "About"})
-        ASSERT_TRUE(QDir().mkpath(meta + u'/' + QLatin1String(folder)));
-    for (const char *file : {"FRONT/Front.PNG", "advert/Scans/ad.png", "About/loom.txt"}) {
-        QFile f(meta + u'/' + QLatin1String(file));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+    for (const char *file : {"FRONT/Front.PNG", "advert/Scans/ad.png", "About/loom.txt"})
+        ASSERT_TRUE(writeFile(meta + u'/' + QLatin1String(file)));
 
     Cells cells = gameCells();
     cells.emplace_back(QStringLiteral("Adv01"), QStringLiteral("SCANS\\Ad.png"));
@@ -166,17 +161,12 @@ TEST(DetailsContent, NoteLinesInEitherEncoding)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("note.txt"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Caf\xe9 au lait\r\nsecond\r\n\r\nfourth\r\n");
-    file.close();
+    ASSERT_TRUE(writeFile(path, "Caf\xe9 au lait\r\nsecond\r\n\r\nfourth\r\n"));
     EXPECT_EQ(DetailsContent::readNoteLines(path),
               (QStringList{QStringLiteral("Caf\u00e9 au lait"), QStringLiteral("second"), QString(),
                            QStringLiteral("fourth")}));
 
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("\xef\xbb\xbf" "na\xc3\xafve\nold mac\rend");
-    file.close();
+    ASSERT_TRUE(writeFile(path, "\xef\xbb\xbf" "na\xc3\xafve\nold mac\rend"));
     EXPECT_EQ(DetailsContent::readNoteLines(path),
               (QStringList{QStringLiteral("na\u00efve"), QStringLiteral("old mac"), QStringLiteral("end")}));
 

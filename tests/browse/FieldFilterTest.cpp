@@ -1,6 +1,7 @@
 #include "browse/FieldFilter.h"
 #include "browse/TextSearch.h"
 #include "library/GameTable.h"
+#include "support/TableHelpers.h"
 
 #include <QStringList>
 
@@ -20,12 +21,10 @@ const QStringList kFields{
     QStringLiteral("Platform"),       QStringLiteral("About"),          QStringLiteral("OtherPlatform1"),
     QStringLiteral("OtherPlatform2"), QStringLiteral("OtherPlatform3"), QStringLiteral("OtherPlatform10")};
 
-GameTable tableOf(const std::vector<Row> &rows, const QStringList &fields = kFields)
+// Games given by the fields they fill, numbered from 1.
+GameTable tableOfGames(const std::vector<Row> &rows, const QStringList &fields = kFields)
 {
-    GameTable grid;
-    grid.setSize(static_cast<int>(fields.size()), 1);
-    for (int c = 0; c < fields.size(); ++c)
-        grid.setCell(c, 0, fields[c]);
+    GameTable grid = tableOf(fields);
     int number = 1;
     for (const Row &row : rows) {
         std::vector<QString> cells(static_cast<size_t>(fields.size()));
@@ -39,16 +38,13 @@ GameTable tableOf(const std::vector<Row> &rows, const QStringList &fields = kFie
 
 QStringList names(const GameTable &grid)
 {
-    QStringList result;
-    for (int r = 1; r < grid.rowCount(); ++r)
-        result << grid.cell(grid.column(QStringLiteral("Name")), r);
-    return result;
+    return columnValues(grid, grid.column(QStringLiteral("Name")));
 }
 
 // One library for every rule: each game is kept by the rules that name one of its cells.
 GameTable library()
 {
-    return tableOf({
+    return tableOfGames({
         {{QStringLiteral("Name"), QStringLiteral("Alpha")}, {QStringLiteral("Platform"), QStringLiteral("PC")},
          {QStringLiteral("OtherPlatform3"), QStringLiteral("DOS")}, {QStringLiteral("Developer"), QStringLiteral("Sierra")},
          {QStringLiteral("Genre"), QStringLiteral("Adventure")}, {QStringLiteral("Series2"), QStringLiteral("Quest")}},
@@ -153,9 +149,9 @@ TEST(FieldFilter, PairRulesIgnoreColumnsTheTableLacks)
     // Without an OtherPlatform or Designer2 column the number column must not stand in for them.
     const QStringList fields{QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Platform"),
                              QStringLiteral("Designer")};
-    GameTable grid = tableOf({{{QStringLiteral("Name"), QStringLiteral("A")}, {QStringLiteral("Platform"), QStringLiteral("2")}},
-                              {{QStringLiteral("Name"), QStringLiteral("B")}, {QStringLiteral("Platform"), QStringLiteral("DOS")}}},
-                             fields);
+    GameTable grid = tableOfGames({{{QStringLiteral("Name"), QStringLiteral("A")}, {QStringLiteral("Platform"), QStringLiteral("2")}},
+                                   {{QStringLiteral("Name"), QStringLiteral("B")}, {QStringLiteral("Platform"), QStringLiteral("DOS")}}},
+                                  fields);
     FilterModes modes;
     applyFieldFilter(grid, QStringLiteral("Platform"), QStringLiteral("2"), modes);
     EXPECT_EQ(names(grid), QStringList{QStringLiteral("A")});
@@ -167,7 +163,7 @@ TEST(FieldFilter, TheLastOfTwoColumnsOfOneNameDecides)
 {
     const QStringList fields{QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Year"),
                              QStringLiteral("Year")};
-    GameTable grid = tableOf({}, fields);
+    GameTable grid = tableOf(fields);
     grid.appendRow({QStringLiteral("1"), QStringLiteral("A"), QStringLiteral("1990"), QStringLiteral("1991")});
     grid.appendRow({QStringLiteral("2"), QStringLiteral("B"), QStringLiteral("1991"), QStringLiteral("1990")});
     FilterModes modes;
@@ -188,7 +184,7 @@ class TextSearchCases : public ::testing::TestWithParam<SearchCase>
 
 TEST_P(TextSearchCases, KeepsRowsWithTheTextInAnyCellRegardlessOfCase)
 {
-    GameTable grid = tableOf({
+    GameTable grid = tableOfGames({
         {{QStringLiteral("Name"), QStringLiteral("Space Quest")}, {QStringLiteral("Developer"), QStringLiteral("Sierra")}},
         {{QStringLiteral("Name"), QStringLiteral("Loom")}, {QStringLiteral("About"), QStringLiteral("LOOM_QUEST.TXT")}},
         {{QStringLiteral("Name"), QStringLiteral("Die Straße")}, {QStringLiteral("Year"), QStringLiteral("1989")}},

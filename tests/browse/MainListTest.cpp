@@ -3,6 +3,7 @@
 #include "browse/NameIndex.h"
 #include "browse/TableSort.h"
 #include "library/GameTable.h"
+#include "support/TableHelpers.h"
 
 #include <QRandomGenerator>
 
@@ -20,15 +21,6 @@ QStringList realFieldNames(bool fieldsListRating)
     if (fieldsListRating)
         names.append(QStringLiteral("Rating"));
     return names + appendedColumns();
-}
-
-GameTable emptyTable(const QStringList &fieldNames)
-{
-    GameTable grid;
-    grid.setSize(static_cast<int>(fieldNames.size()), 1);
-    for (int c = 0; c < fieldNames.size(); ++c)
-        grid.setCell(c, 0, fieldNames.at(c));
-    return grid;
 }
 
 void addGame(GameTable &grid, const QString &name, const QString &platform, const QString &year = QString(),
@@ -139,7 +131,7 @@ TEST(MainListFolding, MatchesTheEntryByEntryFoldingOnRandomTables)
         const auto pick = [&](const QStringList &from) {
             return from.at(static_cast<int>(random.bounded(from.size())));
         };
-        GameTable grid = emptyTable(realFieldNames(random.bounded(2) == 1));
+        GameTable grid = tableOf(realFieldNames(random.bounded(2) == 1));
         const int rows = static_cast<int>(random.bounded(301));
         const int nameVariety = 1 + static_cast<int>(random.bounded(names.size()));
         for (int r = 0; r < rows; ++r) {
@@ -184,7 +176,7 @@ TEST(MainListFolding, MatchesTheEntryByEntryFoldingOnRandomTables)
 TEST(MainListFolding, RecordsOtherPlatformsInTheLastRowOfAName)
 {
     // Two equal keys trade places in the quicksort, so SNES entered first ends up as the later row.
-    GameTable twoPlatforms = emptyTable(realFieldNames(false));
+    GameTable twoPlatforms = tableOf(realFieldNames(false));
     addGame(twoPlatforms, QStringLiteral("Doom"), QStringLiteral("SNES"));
     addGame(twoPlatforms, QStringLiteral("Doom"), QStringLiteral("DOS"));
     MainListBuild build = buildSortedBy(twoPlatforms, QStringLiteral("Name"));
@@ -197,7 +189,7 @@ TEST(MainListFolding, RecordsOtherPlatformsInTheLastRowOfAName)
     EXPECT_EQ(otherPlatform(twoPlatforms, 1, 1), QString());
     EXPECT_EQ(build.totalText, QStringLiteral("2 Listed"));
 
-    GameTable threeRows = emptyTable(realFieldNames(false));
+    GameTable threeRows = tableOf(realFieldNames(false));
     addGame(threeRows, QStringLiteral("Doom"), QStringLiteral("DOS"));
     addGame(threeRows, QStringLiteral("Doom"), QStringLiteral("DOS"));
     addGame(threeRows, QStringLiteral("Doom"), QStringLiteral("SNES"));
@@ -208,7 +200,7 @@ TEST(MainListFolding, RecordsOtherPlatformsInTheLastRowOfAName)
     EXPECT_EQ(otherPlatform(threeRows, 3, 3), QString());
 
     // Ten filled other platforms take nothing more.
-    GameTable full = emptyTable(realFieldNames(false));
+    GameTable full = tableOf(realFieldNames(false));
     addGame(full, QStringLiteral("Doom"), QStringLiteral("DOS"));
     addGame(full, QStringLiteral("Doom"), QStringLiteral("SNES"));
     for (int n = 1; n <= 10; ++n)
@@ -221,7 +213,7 @@ TEST(MainListFolding, RecordsOtherPlatformsInTheLastRowOfAName)
 
 TEST(MainListFolding, ShowsSortValuesAndRatingsAndFindsTheLastRowOfEachName)
 {
-    GameTable grid = emptyTable(realFieldNames(false));
+    GameTable grid = tableOf(realFieldNames(false));
     addGame(grid, QStringLiteral("Doom"), QStringLiteral("DOS"), QStringLiteral("1994"),
             QStringLiteral("**"));
     addGame(grid, QStringLiteral("Doom"), QStringLiteral("SNES"), QStringLiteral("1993"),
@@ -236,7 +228,7 @@ TEST(MainListFolding, ShowsSortValuesAndRatingsAndFindsTheLastRowOfEachName)
     EXPECT_EQ(build.entries, QStringList{QStringLiteral("**|Doom")});
     EXPECT_EQ(gameNameOfEntry(build.entries.at(0), false, true), QStringLiteral("Doom"));
 
-    GameTable years = emptyTable(realFieldNames(false));
+    GameTable years = tableOf(realFieldNames(false));
     for (const char *year : {"2001", "199X", "", "1990"})
         addGame(years, QStringLiteral("Game %1").arg(QLatin1String(year)), QStringLiteral("DOS"),
                 QLatin1String(year));
@@ -245,7 +237,7 @@ TEST(MainListFolding, ShowsSortValuesAndRatingsAndFindsTheLastRowOfEachName)
               (QStringList{QStringLiteral(" -- Game "), QStringLiteral("1990 -- Game 1990"),
                            QStringLiteral("199X -- Game 199X"), QStringLiteral("2001 -- Game 2001")}));
 
-    GameTable empty = emptyTable(realFieldNames(false));
+    GameTable empty = tableOf(realFieldNames(false));
     build = buildMainList(empty, {});
     EXPECT_TRUE(build.entries.isEmpty());
     EXPECT_EQ(build.totalText, QStringLiteral("0 Listed"));
@@ -256,7 +248,7 @@ TEST(MainListFolding, KeepsThePreviousRatingColumnAndNeverWritesOverTheNumber)
     // No Rating and no OtherPlatform columns at all: the rating column stays as it was, and the
     // platform of the folded row has nowhere to go (the number column is not a place for it).
     GameTable grid =
-        emptyTable({QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Platform")});
+        tableOf({QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Platform")});
     for (const char *platform : {"DOS", "SNES"}) {
         grid.setRowCount(grid.rowCount() + 1);
         grid.setCell(1, grid.rowCount() - 1, QStringLiteral("Doom"));
@@ -273,7 +265,7 @@ TEST(MainListFolding, KeepsThePreviousRatingColumnAndNeverWritesOverTheNumber)
 
 TEST(FindFirstOpenOtherPlatformColumn, TakesTheColumnAfterTheLastFilledOne)
 {
-    GameTable grid = emptyTable(realFieldNames(true));
+    GameTable grid = tableOf(realFieldNames(true));
     addGame(grid, QStringLiteral("Doom"), QStringLiteral("DOS"));
     const auto column = [&](int n) { return grid.column(QStringLiteral("OtherPlatform%1").arg(n)); };
     const auto fill = [&](std::initializer_list<int> filled) {
@@ -320,7 +312,7 @@ TEST(MainListEntries, FormatsEntriesAndTakesTheNameBack)
 
 TEST(MainSortField, SortsByEveryColumnOfTheFieldAndRemembersTheLast)
 {
-    GameTable grid = emptyTable(realFieldNames(true));
+    GameTable grid = tableOf(realFieldNames(true));
     const int firstRating = 8, lastRating = grid.column(QStringLiteral("Rating"));
     ASSERT_EQ(grid.cell(firstRating, 0), QStringLiteral("Rating"));
     for (int r = 1; r <= 40; ++r) {

@@ -1,5 +1,6 @@
 #include "browse/TableSort.h"
 #include "library/GameTable.h"
+#include "support/TableHelpers.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
@@ -65,14 +66,6 @@ GameTable tableOfColumn(const QStringList &values)
     return grid;
 }
 
-QStringList columnOf(const GameTable &grid, int column)
-{
-    QStringList values;
-    for (int r = 1; r < grid.rowCount(); ++r)
-        values.append(grid.cell(column, r));
-    return values;
-}
-
 } // namespace
 
 TEST(SortStringGrid, TiesEndInTheOrderOfTheReferenceQuicksortOnRandomTables)
@@ -121,7 +114,7 @@ TEST(SortStringGrid, OrdersByCodeUnitsWithTheHeaderRowInPlace)
     SortStringGrid(grid, 1);
     EXPECT_EQ(grid.cell(1, 0), QStringLiteral("Key"));
     // Upper case before lower case; a surrogate pair (0xD800...) before 0xFFFF, as code units say.
-    EXPECT_EQ(columnOf(grid, 1),
+    EXPECT_EQ(columnValues(grid, 1),
               (QStringList{QString(), QStringLiteral("1990"), QStringLiteral("199X"), QStringLiteral("2001"),
                            QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("ab"),
                            QString::fromUtf8("\U00010000"), QString::fromUtf8("\uFFFF")}));
@@ -135,7 +128,7 @@ TEST(SortStringGrid, HandlesEmptyAndSingleRowTablesAndMissingColumns)
 
     GameTable single = tableOfColumn({QStringLiteral("x")});
     SortStringGrid(single, 1);
-    EXPECT_EQ(columnOf(single, 1), QStringList{QStringLiteral("x")});
+    EXPECT_EQ(columnValues(single, 1), QStringList{QStringLiteral("x")});
 
     // A column beyond the table reads as empty texts everywhere: nothing to order, yet the
     // quicksort still exchanges equal rows, exactly as the reference does.
@@ -160,6 +153,6 @@ TEST(SortStringGrid, SortsLargeTablesOfEqualSortedAndReversedKeys)
         SortStringGrid(grid, 1);
         QStringList sorted = values;
         std::sort(sorted.begin(), sorted.end());
-        ASSERT_EQ(columnOf(grid, 1), sorted);
+        ASSERT_EQ(columnValues(grid, 1), sorted);
     }
 }

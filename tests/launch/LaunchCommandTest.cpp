@@ -3,11 +3,12 @@
 #include "launch/LaunchCommand.h"
 #include "library/GameTable.h"
 #include "platform/CommandLine.h"
+#include "support/Files.h"
 #include "support/QtPrinters.h"
+#include "support/TableHelpers.h"
+#include "support/Utf8.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,11 +24,6 @@ static void PrintTo(const StartRequest &s, std::ostream *out)
 }
 
 namespace {
-
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 // The game columns a launch reads, in the order a row is given below.
 const QStringList Columns{QStringLiteral("Number"),     QStringLiteral("Name"),       QStringLiteral("Folder"),
@@ -204,7 +200,7 @@ protected:
         for (const char *file : {"Games/Action/Doom/DOOM.EXE", "Games/Action/Doom/SETUP.EXE",
                                  "Games/Action/Doom/dosbox.conf", "Games/Action/Doom/bin/Play.exe",
                                  "Games/Console/Mario/smb.nes", "Games/Windows/Win31/WIN.COM"})
-            touch(u(file));
+            ASSERT_TRUE(writeFile(m_root + u(file)));
         ASSERT_TRUE(QDir().mkpath(m_root + u("Games/Adventure/Monkey Island")));
 
         // Emulator paths in the settings file may use "\" and need not exist.
@@ -230,14 +226,6 @@ protected:
             ASSERT_TRUE(settings.writeString(u("Main"), u(key), r(value)));
         m_registry.loadBuiltIns(settings);
         m_registry.loadCustomSlots(settings);
-    }
-
-    void touch(const QString &relative)
-    {
-        const QString path = m_root + relative;
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
 
     QString r(const QString &text) const
@@ -302,12 +290,7 @@ INSTANTIATE_TEST_SUITE_P(EveryCase, LaunchCommandTest, ::testing::ValuesIn(cases
 TEST(LaunchCommandEdges, EmptyPathsMissingColumnsAndBadRows)
 {
     const EmulatorRegistry empty;
-    GameTable t;
-    t.setSize(3, 2);
-    t.setCell(0, 0, u("Number"));
-    t.setCell(1, 0, u("Emulator"));
-    t.setCell(2, 0, u("Executable"));
-    t.setCell(2, 1, u("game.exe"));
+    GameTable t = tableOf({u("Number"), u("Emulator"), u("Executable")}, {{QString(), QString(), u("game.exe")}});
     const QString root = u("/nonexistent/lib/");
 
     struct Edge { const char *emulator; StartRequest expected; };
@@ -354,11 +337,7 @@ TEST(LaunchCommandEdges, RelativeEmulatorPathsCountFromTheSettingsFolder)
     registry.loadBuiltIns(settings);
     registry.loadCustomSlots(settings);
 
-    GameTable t;
-    t.setSize(2, 2);
-    t.setCell(0, 0, u("Emulator"));
-    t.setCell(1, 0, u("Executable"));
-    t.setCell(1, 1, u("g.rom"));
+    GameTable t = tableOf({u("Emulator"), u("Executable")}, {{QString(), u("g.rom")}});
     const QString root = dir.path() + u("/Library/");
     const QString file = root + u("Games/g.rom");
 
@@ -382,14 +361,8 @@ TEST(LaunchCommandEdges, RelativeEmulatorPathsCountFromTheSettingsFolder)
 TEST(LaunchCommandEdges, DBConfColumnWins)
 {
     const EmulatorRegistry empty;
-    GameTable t;
-    t.setSize(4, 2);
-    const QStringList header{u("DBConf"), u("Emulator"), u("DBConf/ScummID"), u("Subfolder")};
-    const QStringList values{u("fromdbconf"), u("ScummVM"), u("fromscummid"), u("S")};
-    for (int c = 0; c < 4; ++c) {
-        t.setCell(c, 0, header[c]);
-        t.setCell(c, 1, values[c]);
-    }
+    const GameTable t = tableOf({u("DBConf"), u("Emulator"), u("DBConf/ScummID"), u("Subfolder")},
+                                {{u("fromdbconf"), u("ScummVM"), u("fromscummid"), u("S")}});
     const auto requests = LaunchCommand::LaunchGame(t, 1, u("/lib/"), empty, {});
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(splitCommandLine(requests[0].parameters), (QStringList{u("-p/lib/Games/S"), u("fromdbconf")}));

@@ -4,7 +4,10 @@
 #include "library/GameTable.h"
 #include "platform/QtShell.h"
 #include "support/QtPrinters.h"
+#include "support/Files.h"
 #include "support/RecordingProgram.h"
+#include "support/TableHelpers.h"
+#include "support/Utf8.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -17,31 +20,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-GameTable tableOf(const QStringList &header, const std::vector<QStringList> &rows)
-{
-    GameTable t;
-    t.setSize(int(header.size()), int(rows.size()) + 1);
-    for (int c = 0; c < header.size(); ++c)
-        t.setCell(c, 0, header[c]);
-    for (size_t r = 0; r < rows.size(); ++r) {
-        for (int c = 0; c < header.size(); ++c)
-            t.setCell(c, int(r) + 1, rows[r][c]);
-    }
-    return t;
-}
 
 const QStringList Header{u("Number"), u("Name"), u("Folder"), u("Subfolder"), u("Executable"),
                          u("Emulator"), u("DBConf/ScummID")};

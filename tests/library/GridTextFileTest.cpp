@@ -1,9 +1,10 @@
 #include "library/GameTable.h"
 #include "library/GridTextFile.h"
+#include "support/Files.h"
+#include "support/TableHelpers.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -13,29 +14,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-GameTable tableOf(const std::vector<std::vector<QString>> &rows)
-{
-    GameTable table;
-    table.setSize(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()));
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (size_t c = 0; c < rows[r].size(); ++c)
-            table.setCell(static_cast<int>(c), static_cast<int>(r), rows[r][c]);
-    return table;
-}
-
-QByteArray readAll(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 GridFileResult loadBytes(GameTable &table, const QByteArray &bytes)
 {
@@ -62,33 +40,31 @@ TEST_F(GridTextFileTest, WritesTheDocumentedLayoutByteForByte)
     };
     const std::vector<Case> cases{
         {"two columns, three rows",
-         tableOf({{QStringLiteral("Number"), QStringLiteral("Name")},
-                  {QStringLiteral("1"), QStringLiteral("Doom")},
-                  {QStringLiteral("2"), QStringLiteral("Myst")}}),
+         tableOf({QStringLiteral("Number"), QStringLiteral("Name")},
+                 {{QStringLiteral("1"), QStringLiteral("Doom")}, {QStringLiteral("2"), QStringLiteral("Myst")}}),
          "2\r\n3\r\nNumber\r\n1\r\n2\r\nName\r\nDoom\r\nMyst\r\n"},
         {"field names only",
-         tableOf({{QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Year")}}),
+         tableOf({QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Year")}),
          "3\r\n1\r\nNumber\r\nName\r\nYear\r\n"},
         {"non-ASCII as UTF-8 without byte-order mark",
-         tableOf({{QStringLiteral("Name")}, {QStringLiteral("Caf\u00e9 \u2605")}}),
+         tableOf({QStringLiteral("Name")}, {{QStringLiteral("Caf\u00e9 \u2605")}}),
          "1\r\n2\r\nName\r\nCaf\xc3\xa9 \xe2\x98\x85\r\n"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(SaveStringGrid(c.table, file(QStringLiteral("grid.txt"))).ok());
-        EXPECT_EQ(readAll(file(QStringLiteral("grid.txt"))), c.expected);
+        EXPECT_EQ(readFile(file(QStringLiteral("grid.txt"))), c.expected);
     }
 }
 
 TEST_F(GridTextFileTest, RoundTripKeepsEveryCell)
 {
-    const GameTable original = tableOf({
+    const GameTable original = tableOf(
         {QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Platform")},
-        {QStringLiteral("1"), QStringLiteral("Zak McKracken"), QStringLiteral("DOS")},
+        {{QStringLiteral("1"), QStringLiteral("Zak McKracken"), QStringLiteral("DOS")},
         {QString(), QStringLiteral("   "), QStringLiteral("DOS")},
         {QStringLiteral("3"), QStringLiteral("\u00c9l\u00e8ve \u65e5\u672c \U0001F3AE"), QString()},
-        {QStringLiteral("4"), QStringLiteral(" leading and trailing "), QStringLiteral("Amiga")},
-    });
+        {QStringLiteral("4"), QStringLiteral(" leading and trailing "), QStringLiteral("Amiga")}});
     ASSERT_TRUE(SaveStringGrid(original, file(QStringLiteral("grid.txt"))).ok());
 
     GameTable loaded;
@@ -103,8 +79,8 @@ TEST_F(GridTextFileTest, RoundTripKeepsEveryCell)
 
 TEST_F(GridTextFileTest, ACellWithALineBreakCannotShiftTheCellsAfterIt)
 {
-    const GameTable original = tableOf({{QStringLiteral("Name"), QStringLiteral("Year")},
-                                        {QStringLiteral("two\r\nlines"), QStringLiteral("1990")}});
+    const GameTable original = tableOf({QStringLiteral("Name"), QStringLiteral("Year")},
+                                       {{QStringLiteral("two\r\nlines"), QStringLiteral("1990")}});
     ASSERT_TRUE(SaveStringGrid(original, file(QStringLiteral("grid.txt"))).ok());
     GameTable loaded;
     ASSERT_TRUE(LoadStringGrid(loaded, file(QStringLiteral("grid.txt"))).ok());
@@ -174,8 +150,8 @@ TEST(GridTextFileRead, DamagedFilesLeaveTheTableUntouched)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        GameTable table = tableOf({{QStringLiteral("Number"), QStringLiteral("Name")},
-                                   {QStringLiteral("1"), QStringLiteral("Doom")}});
+        GameTable table = tableOf({QStringLiteral("Number"), QStringLiteral("Name")},
+                                  {{QStringLiteral("1"), QStringLiteral("Doom")}});
         const GameTable before = table;
         const GridFileResult result = loadBytes(table, c.bytes);
         EXPECT_EQ(result.status, GridFileResult::Status::Damaged);
@@ -186,7 +162,7 @@ TEST(GridTextFileRead, DamagedFilesLeaveTheTableUntouched)
 
 TEST_F(GridTextFileTest, DamagedMessageNamesTheFile)
 {
-    writeAll(file(QStringLiteral("DataCache.txt")), "x\r\n");
+    ASSERT_TRUE(writeFile(file(QStringLiteral("DataCache.txt")), "x\r\n"));
     GameTable table;
     const GridFileResult result = LoadStringGrid(table, file(QStringLiteral("DataCache.txt")));
     EXPECT_EQ(result.status, GridFileResult::Status::Damaged);
@@ -197,8 +173,8 @@ TEST_F(GridTextFileTest, DamagedMessageNamesTheFile)
 
 TEST_F(GridTextFileTest, FilesThatCannotBeOpenedOrWrittenAreInputOutputErrors)
 {
-    const GameTable table = tableOf({{QStringLiteral("Name")}, {QStringLiteral("Doom")}});
-    writeAll(file(QStringLiteral("plain")), "not a folder");
+    const GameTable table = tableOf({QStringLiteral("Name")}, {{QStringLiteral("Doom")}});
+    ASSERT_TRUE(writeFile(file(QStringLiteral("plain")), "not a folder"));
 
     GameTable loaded;
     EXPECT_EQ(LoadStringGrid(loaded, file(QStringLiteral("missing.txt"))).status, GridFileResult::Status::IoError);
@@ -240,7 +216,7 @@ TEST_F(GridTextFileTest, AFailedWriteKeepsTheOldFileWhole)
 {
     const QString target = file(QStringLiteral("DataCache.txt"));
     const QByteArray old = "1\r\n2\r\nName\r\nDoom\r\n";
-    writeAll(target, old);
+    ASSERT_TRUE(writeFile(target, old));
 
     GameTable big;
     big.setSize(10, 10000);
@@ -254,7 +230,7 @@ TEST_F(GridTextFileTest, AFailedWriteKeepsTheOldFileWhole)
     }
     EXPECT_EQ(result.status, GridFileResult::Status::IoError);
     EXPECT_FALSE(result.error.isEmpty());
-    EXPECT_EQ(readAll(target), old);
+    EXPECT_EQ(readFile(target), old);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("DataCache.txt")});
 }
 

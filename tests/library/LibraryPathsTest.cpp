@@ -1,8 +1,9 @@
 #include "library/GameTable.h"
 #include "library/LibraryPaths.h"
+#include "support/Files.h"
+#include "support/TableHelpers.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,16 +12,9 @@ namespace {
 
 GameTable rowWith(const QString &folder, const QString &subfolder, const QString &iniFile)
 {
-    GameTable table;
-    table.setSize(5, 2);
-    const QStringList names{QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Folder"),
-                            QStringLiteral("Subfolder"), QStringLiteral("IniFile")};
-    for (int c = 0; c < names.size(); ++c)
-        table.setCell(c, 0, names[c]);
-    table.setCell(2, 1, folder);
-    table.setCell(3, 1, subfolder);
-    table.setCell(4, 1, iniFile);
-    return table;
+    return tableOf({QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Folder"),
+                    QStringLiteral("Subfolder"), QStringLiteral("IniFile")},
+                   {{QString(), QString(), folder, subfolder, iniFile}});
 }
 
 TEST(LibraryPaths, SeparatorsFromLibraryDataBecomeOurs)
@@ -90,12 +84,9 @@ TEST(LibraryPaths, ResolveFindsNamesInAnyLetterCase)
 {
     QTemporaryDir dir;
     const QString root = dir.path();
-    QDir().mkpath(root + QStringLiteral("/Games/Adventure/Monkey Island/Pallox/IniFile"));
     QDir().mkpath(root + QStringLiteral("/Games/Twins/ABC"));
     QDir().mkpath(root + QStringLiteral("/Games/Twins/Abc"));
-    QFile ini(root + QStringLiteral("/Games/Adventure/Monkey Island/Pallox/IniFile/Game.INI"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.close();
+    ASSERT_TRUE(writeFile(root + QStringLiteral("/Games/Adventure/Monkey Island/Pallox/IniFile/Game.INI")));
 
     struct Case
     {

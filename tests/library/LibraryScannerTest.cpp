@@ -7,6 +7,7 @@
 #include "library/LibraryState.h"
 #include "support/LibraryBuilder.h"
 #include "support/PipeGuard.h"
+#include "support/TableHelpers.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -63,10 +64,7 @@ protected:
     }
     QStringList column(const char *field) const
     {
-        QStringList values;
-        for (int r = 1; r < grid().rowCount(); ++r)
-            values << cell(field, r);
-        return values;
+        return columnValues(grid(), grid().column(QString::fromUtf8(field)));
     }
 
     LibraryBuilder m_library;

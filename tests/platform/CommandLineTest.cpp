@@ -1,4 +1,5 @@
 #include "platform/CommandLine.h"
+#include "support/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +23,6 @@ TEST_P(SplitCommandLine, GivesTheArgumentsAWindowsProgramWouldSee)
     const SplitCase &c = GetParam();
     EXPECT_EQ(splitCommandLine(QString::fromUtf8(c.parameters)), c.expected)
         << "parameters: " << c.parameters;
-}
-
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
 }
 
 INSTANTIATE_TEST_SUITE_P(

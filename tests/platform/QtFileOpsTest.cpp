@@ -1,4 +1,6 @@
 #include "platform/QtFileOps.h"
+#include "support/Files.h"
+#include "support/Utf8.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -11,24 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // Every file and folder below `root` with the content of each file, to compare whole trees.
 QStringList describeTree(const QString &root)

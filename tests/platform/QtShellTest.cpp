@@ -1,5 +1,7 @@
 #include "platform/QtShell.h"
+#include "support/Files.h"
 #include "support/RecordingProgram.h"
+#include "support/Utf8.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,17 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
 
 class QtShellStart : public ::testing::Test
 {

@@ -1,8 +1,8 @@
 #include "support/LibraryBuilder.h"
 
+#include "support/Files.h"
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 LibraryBuilder::LibraryBuilder() : m_fields(defaultFields()) {}
 
@@ -116,9 +116,6 @@ QString LibraryBuilder::addGame(const QString &category, const QString &game, co
 QString LibraryBuilder::writeFile(const QString &relative, const QByteArray &bytes) const
 {
     const QString file = path(relative);
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QFile out(file);
-    if (out.open(QIODevice::WriteOnly))
-        out.write(bytes);
+    ::writeFile(file, bytes);
     return file;
 }

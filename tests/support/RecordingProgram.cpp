@@ -1,5 +1,7 @@
 #include "support/RecordingProgram.h"
 
+#include "support/Files.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -13,10 +15,8 @@ bool writeRecordingProgram(const QString &scriptPath, const QString &output)
     // A loop rather than one printf: printf with no arguments still prints an empty line.
     const QByteArray script = "#!/bin/sh\n{ for a in \"$@\"; do printf '%s\\n' \"$a\"; done; pwd; } > '" + target
         + ".part' && mv '" + target + ".part' '" + target + "'\n";
-    QDir().mkpath(QFileInfo(scriptPath).absolutePath());
-    QFile file(scriptPath);
-    return file.open(QIODevice::WriteOnly) && file.write(script) == script.size() && file.flush()
-        && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return writeFile(scriptPath, script)
+        && QFile::setPermissions(scriptPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 QStringList waitForRecordedLines(const QString &output, int milliseconds)
@@ -25,10 +25,7 @@ QStringList waitForRecordedLines(const QString &output, int milliseconds)
     timer.start();
     while (!QFileInfo::exists(output) && timer.elapsed() < milliseconds)
         QThread::msleep(20);
-    QFile file(output);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    QStringList lines = QString::fromUtf8(readFile(output)).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
