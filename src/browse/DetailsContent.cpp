@@ -120,14 +120,18 @@ DetailsContent DetailsContent::forRow(const GameTable &table, int row, const QSt
     return c;
 }
 
-QStringList DetailsContent::readNoteLines(const QString &path)
+QStringList DetailsContent::readNoteLines(const QString &path, QString *error)
 {
     if (!LibraryPaths::isRegularFile(path))
         return {};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = QStringLiteral("Could not read the note \"%1\": %2").arg(path, file.errorString());
         return {};
-    QString text = TextCodec::decode(file.readAll()).text;
+    }
+    QString text = TextCodec::decode(bytes).text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     if (text.endsWith(u'\n'))

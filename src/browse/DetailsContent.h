@@ -45,8 +45,9 @@ struct DetailsContent
     static DetailsContent forRow(const GameTable &table, int row, const QString &libraryRoot,
                                  bool forcedRowPending);
 
-    // The note file's lines; a file that cannot be read gives none.
-    static QStringList readNoteLines(const QString &path);
+    // The note file's lines; a file that cannot be read gives none. A note that is there but
+    // cannot be read says why in `error`; one that is not there is no error.
+    static QStringList readNoteLines(const QString &path, QString *error = nullptr);
     // The wrapped line count from which the notes need a vertical scroll bar.
     static bool noteNeedsScrollBar(int displayedLineCount);
 };

@@ -197,9 +197,21 @@ void LibrarySession::select(int listIndex)
     m_state.SelectedRow = m_state.ForcedRowPending ? m_state.ForcedRow : m_names.rowOf(m_state.SelectedGameName);
     m_details = DetailsContent::forRow(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot,
                                        m_state.ForcedRowPending);
-    m_noteLines = DetailsContent::readNoteLines(m_details.notePath);
+    QString noteError;
+    m_noteLines = DetailsContent::readNoteLines(m_details.notePath, &noteError);
+    if (!noteError.isEmpty())
+        reportOnce(m_details.notePath, noteError);
     m_state.ForcedRowPending = false;
     emit selectionChanged();
+}
+
+void LibrarySession::reportOnce(const QString &path, const QString &text)
+{
+    // Browsing passes the same game again and again; one box per file is enough.
+    if (!m_reported.contains(path)) {
+        m_reported.insert(path);
+        emit message(text);
+    }
 }
 
 void LibrarySession::launchSelected(const LaunchOptions &options)

@@ -8,6 +8,7 @@
 #include "session/MainState.h"
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 #include <memory>
@@ -83,6 +84,8 @@ public:
     void selectAgain() { select(m_selectedIndex); }
     // Starts the selected game, or its set-up program.
     void launchSelected(const LaunchOptions &options);
+    // A file of the library that is there but cannot be read: the user hears of it once a run.
+    void reportOnce(const QString &path, const QString &text);
 
 signals:
     // listEntries() and totalText() are new; a selectionChanged follows.
@@ -113,4 +116,5 @@ private:
     int m_selectedIndex = -1;
     DetailsContent m_details;
     QStringList m_noteLines;
+    QSet<QString> m_reported;
 };

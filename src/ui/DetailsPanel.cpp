@@ -245,7 +245,10 @@ void DetailsPanel::showPictures(const DetailsContent &content)
         if (path.isEmpty())
             continue;
         // One decode serves both views; the images share their pixels.
-        const QImage image = PictureLabel::load(path);
+        QString error;
+        const QImage image = PictureLabel::load(path, &error);
+        if (!error.isEmpty())
+            emit pictureUnreadable(path, error);
         if (image.isNull())
             continue;
         for (PictureLabel *picture : {s.main, s.simple}) {

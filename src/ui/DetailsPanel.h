@@ -96,6 +96,8 @@ signals:
     void manualClicked(const QString &manualFile);
     // number is 1 to 7.
     void extraClicked(int number, const QString &title, const QString &link);
+    // A picture file of the record that is there but cannot be shown.
+    void pictureUnreadable(const QString &path, const QString &reason);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

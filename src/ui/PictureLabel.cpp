@@ -22,13 +22,16 @@ void PictureLabel::clear()
     setImage(QImage());
 }
 
-QImage PictureLabel::load(const QString &path)
+QImage PictureLabel::load(const QString &path, QString *error)
 {
     if (!LibraryPaths::isRegularFile(path))
         return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    return reader.read();
+    const QImage image = reader.read();
+    if (image.isNull() && error)
+        *error = QStringLiteral("Could not show the picture \"%1\": %2").arg(path, reader.errorString());
+    return image;
 }
 
 QRect PictureLabel::targetRect() const

@@ -18,7 +18,8 @@ public:
     bool hasImage() const { return !m_image.isNull(); }
 
     // Null when the file is missing, empty, not a regular file or not a picture Qt can read.
-    static QImage load(const QString &path);
+    // A file that is there but cannot be decoded says why in `error`; a missing one is no error.
+    static QImage load(const QString &path, QString *error = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -87,6 +87,7 @@ void TfrmMain::wireAreas()
     connect(&details, &DetailsPanel::setupClicked, this, [this] { launchGame(true); });
     connect(&details, &DetailsPanel::platformDoubleClicked, this, [this] { launchGame(false); });
     connect(&details, &DetailsPanel::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
+    connect(&details, &DetailsPanel::pictureUnreadable, session, &LibrarySession::reportOnce);
     QList<QLabel *> hover = details.linkLabels();
     hover += QList<QLabel *>(details.lblExtraLink.begin(), details.lblExtraLink.end());
     m_filters->watchHover(hover);

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -181,6 +182,33 @@ TEST_F(PalloxRunTest, BrowsingWritesTheSelectionOnceTheUserPausesOrCloses)
     ASSERT_TRUE(run->mainWindow().close());
     EXPECT_EQ(savedInteger("LastSelectedGame"), 2);
 }
+
+#ifdef Q_OS_UNIX
+TEST_F(PalloxRunTest, ANoteOrPictureThatCannotBeReadIsReportedOnce)
+{
+    lib.addGame(QStringLiteral("Puzzle"), QStringLiteral("Broken"), QStringLiteral("Broken Files"),
+                {{QStringLiteral("About"), QStringLiteral("note.txt")}, {QStringLiteral("Front01"), QStringLiteral("front.png")}});
+    lib.writeFile(QStringLiteral("Games/Puzzle/Broken/Pallox/Front/front.png"), QByteArray("not a picture"));
+    // A regular file whose reading fails, even for root.
+    ASSERT_TRUE(QDir().mkpath(lib.path(QStringLiteral("Games/Puzzle/Broken/Pallox/About"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), lib.path(QStringLiteral("Games/Puzzle/Broken/Pallox/About/note.txt"))));
+    lib.writeSettings();
+    auto run = start();
+    ASSERT_NE(run, nullptr);
+
+    const int broken = static_cast<int>(list->findItems(QStringLiteral("Broken Files"), Qt::MatchExactly).size());
+    ASSERT_EQ(broken, 1);
+    const int row = list->row(list->findItems(QStringLiteral("Broken Files"), Qt::MatchExactly).front());
+    for (int visit = 0; visit < 2; ++visit) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(row == 0 ? 1 : 0));
+    }
+
+    ASSERT_EQ(fake.dialogs.messages.size(), 2) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(fake.dialogs.messages.filter(QStringLiteral("note.txt")).size() == 1);
+    EXPECT_TRUE(fake.dialogs.messages.filter(QStringLiteral("front.png")).size() == 1);
+}
+#endif
 
 TEST_F(PalloxRunTest, MessagesDuringStartUpOpenAboveTheSplash)
 {
