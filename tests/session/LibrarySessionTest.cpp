@@ -79,7 +79,12 @@ TEST_F(LibrarySessionTest, StartsFromAScanThenFromTheCacheAndReplacesADamagedCac
     session = start();
     EXPECT_EQ(source, TableSource::Cache);
     EXPECT_EQ(session->listEntries().size(), 3) << "the cache stands for the library until a rescan";
-    EXPECT_TRUE(session->state().library.ScanPending);
+    const LibraryState &library = session->state().library;
+    EXPECT_TRUE(library.ScanPending);
+    GameTable cached;
+    ASSERT_TRUE(LoadStringGrid(cached, cacheFile()).ok());
+    EXPECT_TRUE(library.GridComplete == cached);
+    EXPECT_EQ(library.lbGridRead, library.GridMain.fieldNames());
 
     lib.writeFile(QStringLiteral("DataCache.txt"), QByteArray("12\r\n"));
     session = start();

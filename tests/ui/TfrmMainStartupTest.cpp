@@ -74,25 +74,6 @@ TEST_F(TfrmMainStartup, FirstStartWithoutLibraryRootScansBesideTheProgramAndPick
     EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(TfrmMainStartup, StartWithCacheShowsTheCachedTableAndLeavesTheScanPending)
-{
-    lib.writeSettings();
-    start(); // writes the cache
-    // A change on disk is not seen while the cache stands for the library.
-    lib.addGame(QStringLiteral("Puzzle"), QStringLiteral("Zebra"), QStringLiteral("Zebra Run"));
-
-    auto frm = start();
-
-    const LibraryState &library = frm->session().state().library;
-    EXPECT_EQ(library.GridMain.rowCount(), 4);
-    EXPECT_TRUE(library.ScanPending);
-    GameTable cached;
-    ASSERT_TRUE(LoadStringGrid(cached, lib.root() + QStringLiteral("DataCache.txt")).ok());
-    EXPECT_TRUE(library.GridComplete == cached);
-    EXPECT_EQ(library.lbGridRead, library.GridMain.fieldNames());
-    EXPECT_EQ(child<QLabel>(*frm, "lblTotal")->text(), QStringLiteral("3 Listed"));
-}
-
 TEST_F(TfrmMainStartup, DamagedCacheIsReportedAndReplacedByAFreshScan)
 {
     lib.writeSettings();
