@@ -19,6 +19,7 @@ void SplashScanObserver::categoriesStarted(int count)
     m_splash->pbLoading->setRange(0, qMax(0, count - 1));
     m_splash->pbLoading->setValue(0);
     m_splash->pbLoading->show();
+    m_splash->holdProgressPaints(true);
 }
 
 void SplashScanObserver::categoryStarted(int index, int count, const QString &name)
@@ -27,7 +28,7 @@ void SplashScanObserver::categoryStarted(int index, int count, const QString &na
         return;
     m_splash->lblLoading->setText(QStringLiteral("Loading Folder %1 of %2").arg(index + 1).arg(count));
     m_splash->lblLoading2->setText(name);
-    m_splash->repaintNow();
+    m_splash->repaintAtFrameRate();
 }
 
 void SplashScanObserver::gamesStarted(int count)
@@ -42,18 +43,24 @@ void SplashScanObserver::gameStarted(int index)
     if (!m_splash || !m_state.StartupLoading)
         return;
     m_splash->pbLoading->setValue(index);
-    // A large category folder takes seconds; keep the gauge moving without repainting per game.
-    if (index % 64 == 0)
-        m_splash->repaintNow();
+    m_splash->repaintAtFrameRate();
 }
 
 void SplashScanObserver::scanFinished()
 {
-    if (m_splash)
-        m_splash->hide();
+    if (!m_splash)
+        return;
+    m_splash->holdProgressPaints(false);
+    m_splash->hide();
 }
 
 void SplashScanObserver::message(const QString &text)
 {
+    // The box runs an event loop of its own; the splash under it must paint whole, gauge included.
+    const bool held = m_splash && m_splash->progressPaintsHeld();
+    if (held)
+        m_splash->holdProgressPaints(false);
     m_dialogs.message(text);
+    if (held)
+        m_splash->holdProgressPaints(true);
 }

@@ -29,7 +29,13 @@ TfrmMain::TfrmMain(const Platform &platform, const QString &exeFolder, TfrmSplas
 {
     setObjectName(QStringLiteral("TfrmMain"));
     setWindowTitle(QStringLiteral("PALLOX"));
-    connect(m_session.get(), &LibrarySession::message, this, [this](const QString &text) { m_platform.dialogs.message(text); });
+    connect(m_session.get(), &LibrarySession::message, this, [this](const QString &text) {
+        // During the start-up scan the splash shows the box, so that it paints whole under it.
+        if (m_startupScan)
+            m_startupScan->message(text);
+        else
+            m_platform.dialogs.message(text);
+    });
     buildAreas();
     wireAreas();
     FormCreate(splash);
@@ -120,7 +126,9 @@ void TfrmMain::FormCreate(TfrmSplashScreen *splash)
             connect(&session, &LibrarySession::scanGameStarted, this, [&observer](int index) { observer.gameStarted(index); }),
             connect(&session, &LibrarySession::scanFinished, this, [&observer] { observer.scanFinished(); }),
         };
+        m_startupScan = &observer;
         session.loadTable();
+        m_startupScan = nullptr;
         for (const QMetaObject::Connection &connection : connections)
             disconnect(connection);
     }

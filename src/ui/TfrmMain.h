@@ -14,6 +14,7 @@ class MainListPane;
 class MainMenus;
 class MainTabView;
 class QTabWidget;
+class ScanObserver;
 class TfrmSplashScreen;
 struct Platform;
 
@@ -57,4 +58,5 @@ private:
     ConfigTab *m_config = nullptr;
     std::unique_ptr<FilterController> m_filters;
     std::unique_ptr<CategoryMenuController> m_categoryMenus;
+    ScanObserver *m_startupScan = nullptr;
 };

@@ -12,6 +12,8 @@
 namespace {
 constexpr int SplashWidth = 420;
 constexpr int SplashHeight = 260;
+// For screens that do not say how often they refresh.
+constexpr qreal FallbackRefreshRate = 60;
 } // namespace
 
 TfrmSplashScreen::TfrmSplashScreen(QWidget *parent)
@@ -44,6 +46,11 @@ TfrmSplashScreen::TfrmSplashScreen(QWidget *parent)
     layout->addStretch(1);
     layout->addWidget(pbLoading);
     centreOnScreen();
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal refreshRate =
+        screen && screen->refreshRate() >= 1 ? screen->refreshRate() : FallbackRefreshRate;
+    m_frameIntervalNs = static_cast<qint64>(1e9 / refreshRate);
 }
 
 void TfrmSplashScreen::centreOnScreen()
@@ -58,6 +65,28 @@ void TfrmSplashScreen::repaintNow()
 {
     if (isVisible())
         repaint();
+}
+
+void TfrmSplashScreen::holdProgressPaints(bool hold)
+{
+    // The gauge repaints itself, card and all, whenever its value moves by a few pixels; held,
+    // only the frame-rate paint draws it. Released, it paints normally again, for a message box
+    // over the splash and for whatever start-up shows after the scan.
+    m_progressHeld = hold;
+    pbLoading->setUpdatesEnabled(!hold);
+    m_sinceLastPaint.invalidate();
+}
+
+void TfrmSplashScreen::repaintAtFrameRate()
+{
+    if (m_sinceLastPaint.isValid() && m_sinceLastPaint.nsecsElapsed() < m_frameIntervalNs)
+        return;
+    if (m_progressHeld)
+        pbLoading->setUpdatesEnabled(true);
+    repaintNow();
+    if (m_progressHeld)
+        pbLoading->setUpdatesEnabled(false);
+    m_sinceLastPaint.start();
 }
 
 void TfrmSplashScreen::paintEvent(QPaintEvent *)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -20,6 +21,20 @@ public:
     // Paints at once: the scan blocks the event loop between progress steps.
     void repaintNow();
 
+    // A scan reports every game, far more often than a screen shows frames, and painting the
+    // card at each step made up a third of a large library's first start. While progress is
+    // held, the labels and the gauge take every value without painting, and repaintAtFrameRate()
+    // paints the card at most once a frame: the next frame shows the latest step, so nothing a
+    // user could see is lost.
+    void holdProgressPaints(bool hold);
+    bool progressPaintsHeld() const { return m_progressHeld; }
+    void repaintAtFrameRate();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    qint64 m_frameIntervalNs = 0;
+    QElapsedTimer m_sinceLastPaint;
+    bool m_progressHeld = false;
 };
