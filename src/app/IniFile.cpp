@@ -73,6 +73,18 @@ IniFile IniFile::fromBytes(const QByteArray &bytes)
     return ini;
 }
 
+QByteArray IniFile::withValues(const QByteArray &bytes, const std::vector<Edit> &edits)
+{
+    IniFile ini = fromBytes(bytes);
+    for (const Edit &edit : edits) {
+        const QString key = trimmedBlanks(withoutLineBreaks(edit.key));
+        if (key.isEmpty())
+            continue;
+        ini.parse(ini.withValue(trimmedBlanks(withoutLineBreaks(edit.section)), key, withoutLineBreaks(edit.value)));
+    }
+    return ini.m_raw;
+}
+
 bool IniFile::parseInteger(const QString &text, int *value)
 {
     // Hand-edited files put blanks around a number; colour texts allow none, so the shared

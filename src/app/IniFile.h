@@ -44,6 +44,18 @@ public:
     // from it, such as the library scan.
     static IniFile fromBytes(const QByteArray &bytes);
 
+    struct Edit
+    {
+        QString section;
+        QString key;
+        QString value;
+    };
+    // The bytes a file holding `bytes` would have after these writes, one after the other, by the
+    // same rules as writeString; nothing touches a disk. Writers that must replace a file once
+    // with many keys, or check the result first, build it here and save it themselves. Edits
+    // with an empty key are passed over.
+    static QByteArray withValues(const QByteArray &bytes, const std::vector<Edit> &edits);
+
 private:
     struct KeyName
     {
