@@ -1,0 +1,307 @@
+#include "dosboxconf/DOSBoxConfFile.h"
+
+#include "app/IniFile.h"
+#include "app/IntegerText.h"
+#include "app/TextCodec.h"
+#include "dosboxconf/DOSBoxConfKeys.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+const QByteArray kMarker = QByteArrayLiteral("[autoexec]");
+const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// DOSBox's own priorities, for the pieces a file leaves out.
+const QString kFocusedDefault = QStringLiteral("higher");
+const QString kNonFocusedDefault = QStringLiteral("normal");
+
+// Byte positions of one line of the file.
+struct Line
+{
+    qsizetype start = 0;
+    qsizetype contentEnd = 0;
+    qsizetype next = 0;
+};
+
+struct Lines
+{
+    std::vector<Line> lines;
+    QByteArray lineEnd = QByteArrayLiteral("\r\n"); // the first one of the file
+    qsizetype byteOrderMark = 0;
+    int firstMarker = -1; // the first "[autoexec]" line
+    int marker = -1;      // the last one, which counts
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+Lines splitLines(const QByteArray &bytes)
+{
+    Lines result;
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    if (bytes.startsWith(kByteOrderMark))
+        result.byteOrderMark = kByteOrderMark.size();
+    result.encoding = TextCodec::isValidUtf8(data + result.byteOrderMark, size - result.byteOrderMark)
+                          ? TextEncoding::Utf8
+                          : TextEncoding::Windows1252;
+    bool lineEndSeen = false;
+    qsizetype pos = result.byteOrderMark;
+    while (pos < size) {
+        Line line;
+        line.start = pos;
+        qsizetype end = pos;
+        while (end < size && data[end] != '\n' && data[end] != '\r')
+            ++end;
+        line.contentEnd = line.next = end;
+        if (end < size) {
+            line.next += (data[end] == '\r' && end + 1 < size && data[end + 1] == '\n') ? 2 : 1;
+            if (!lineEndSeen) {
+                result.lineEnd = bytes.mid(end, line.next - end);
+                lineEndSeen = true;
+            }
+        }
+        if (QByteArrayView(data + line.start, line.contentEnd - line.start) == kMarker) {
+            result.marker = int(result.lines.size());
+            if (result.firstMarker < 0)
+                result.firstMarker = result.marker;
+        }
+        result.lines.push_back(line);
+        pos = line.next;
+    }
+    return result;
+}
+
+QString decodeLine(const QByteArray &bytes, const Line &line, TextEncoding encoding)
+{
+    const char *data = bytes.constData() + line.start;
+    const qsizetype size = line.contentEnd - line.start;
+    return encoding == TextEncoding::Utf8 ? QString::fromUtf8(data, size)
+                                          : TextCodec::decodeWindows1252(data, size);
+}
+
+QString oneLine(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+QString shown(const QString &fileName)
+{
+    return QDir::toNativeSeparators(fileName);
+}
+
+// The file's bytes; false with the reason when it exists and cannot be read.
+bool readExisting(const QString &fileName, QByteArray *bytes, bool *exists, QString *error)
+{
+    const QFileInfo info(fileName);
+    *exists = info.exists();
+    if (!*exists)
+        return true;
+    if (!info.isFile()) {
+        *error = QStringLiteral("Cannot read \"%1\": it is not a file.").arg(shown(fileName));
+        return false;
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || (*bytes = file.readAll(), file.error() != QFileDevice::NoError)) {
+        *error = QStringLiteral("Cannot read \"%1\": %2").arg(shown(fileName), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+// The keys follow the ini rules on the part before the marker, in memory, so that the user's
+// file is replaced once and the autoexec part stays out of the rules' reach. A first comment
+// line carries the file's line end and, where only the autoexec part betrays it, its
+// Windows-1252 encoding, so that the lines the rules add match the rest of the file.
+QByteArray writeKeys(const QByteArray &head, const Lines &layout, const DOSBoxConf &conf)
+{
+    const qsizetype mark = head.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    QByteArray hint = QByteArrayLiteral("#");
+    if (layout.encoding == TextEncoding::Windows1252)
+        hint += '\xFF';
+    hint += layout.lineEnd;
+
+    std::vector<IniFile::Edit> edits;
+    for (const ConfKey &key : DOSBoxConfKeys::all())
+        edits.push_back({key.section, key.key, DOSBoxConfFile::valueToWrite(key, conf.values)});
+    const QByteArray written = IniFile::withValues(head.left(mark) + hint + head.mid(mark), edits);
+    return written.left(mark) + written.mid(mark + hint.size());
+}
+
+// The lines after the marker: the k-th entry of the list takes the k-th line, further entries
+// follow, and lines the list no longer fills stay as empty lines. A line whose text did not
+// change keeps its bytes.
+QByteArray autoexecLines(const QByteArray &bytes, const Lines &layout, const QStringList &entries)
+{
+    const size_t first = size_t(layout.marker) + 1;
+    const size_t oldCount = layout.lines.size() - first;
+    const size_t count = std::max(oldCount, size_t(entries.size()));
+    QByteArray tail;
+    for (size_t k = 0; k < count; ++k) {
+        QByteArray lineEnd = layout.lineEnd;
+        QByteArray content;
+        bool kept = false;
+        if (k < oldCount) {
+            const Line &old = layout.lines[first + k];
+            if (old.next > old.contentEnd || k + 1 == count)
+                lineEnd = bytes.mid(old.contentEnd, old.next - old.contentEnd);
+            if (k < size_t(entries.size()) &&
+                decodeLine(bytes, old, layout.encoding) == entries.at(qsizetype(k))) {
+                content = bytes.mid(old.start, old.contentEnd - old.start);
+                kept = true;
+            }
+        }
+        if (!kept && k < size_t(entries.size()))
+            content = TextCodec::encode(oneLine(entries.at(qsizetype(k))), layout.encoding);
+        tail += content + lineEnd;
+    }
+    return tail;
+}
+
+} // namespace
+
+QStringList DOSBoxConfFile::Split(const QString &text, QChar separator)
+{
+    return text.split(separator, Qt::SkipEmptyParts);
+}
+
+int DOSBoxConfFile::clampSensitivity(int value)
+{
+    return std::clamp(value, 1, 100);
+}
+
+bool DOSBoxConfFile::percentShown(const QString &cyclesDown, bool shownNow)
+{
+    const QString text = cyclesDown.trimmed();
+    int number = 0;
+    if (IntegerText::parse(text, &number))
+        return number <= 100;
+    const bool onlyDigits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    return onlyDigits ? false : shownNow; // too many digits for a number is still far above 100
+}
+
+QString DOSBoxConfFile::valueToWrite(const ConfKey &key, const QHash<QString, QString> &values)
+{
+    switch (key.kind) {
+    case ConfKind::Switch:
+        return values.value(key.control) == QLatin1String("true") ? QStringLiteral("true")
+                                                                  : QStringLiteral("false");
+    case ConfKind::Sensitivity: {
+        int number = 100;
+        IniFile::parseInteger(values.value(key.control), &number);
+        return QString::number(clampSensitivity(number));
+    }
+    case ConfKind::Priority:
+        return values.value(key.control) + QLatin1Char(',') +
+               values.value(DOSBoxConfKeys::priorityNonFocused());
+    case ConfKind::Text:
+    case ConfKind::Digits:
+        break;
+    }
+    return values.value(key.control);
+}
+
+DOSBoxConfFile::LoadResult DOSBoxConfFile::load(const QString &fileName)
+{
+    LoadResult result;
+    QByteArray bytes;
+    bool exists = false;
+    if (!readExisting(fileName, &bytes, &exists, &result.error))
+        return result;
+
+    const IniFile ini = IniFile::fromBytes(bytes);
+    QHash<QString, QString> &values = result.conf.values;
+    for (const ConfKey *key : DOSBoxConfKeys::loadOrder()) {
+        switch (key->kind) {
+        case ConfKind::Switch:
+            values.insert(key->control,
+                          ini.readString(key->section, key->key, QString()) == QLatin1String("true")
+                              ? QStringLiteral("true")
+                              : QStringLiteral("false"));
+            break;
+        case ConfKind::Sensitivity:
+            values.insert(key->control,
+                          QString::number(clampSensitivity(ini.readInteger(key->section, key->key, 100))));
+            break;
+        case ConfKind::Priority: {
+            // DOSBox takes a file that gives one piece or none, with its own defaults for the
+            // rest; so do we, and the later keys and the autoexec lines still come from this file.
+            const QStringList pieces =
+                Split(ini.readString(key->section, key->key, key->loadDefault), QLatin1Char(','));
+            values.insert(key->control, pieces.value(0, kFocusedDefault).trimmed());
+            values.insert(DOSBoxConfKeys::priorityNonFocused(),
+                          pieces.value(1, kNonFocusedDefault).trimmed());
+            break;
+        }
+        case ConfKind::Text:
+        case ConfKind::Digits:
+            values.insert(key->control, ini.readString(key->section, key->key, key->loadDefault));
+            break;
+        }
+    }
+
+    const Lines layout = splitLines(bytes);
+    if (layout.marker >= 0) {
+        for (size_t i = size_t(layout.marker) + 1; i < layout.lines.size(); ++i)
+            result.conf.autoexec.append(decodeLine(bytes, layout.lines[i], layout.encoding));
+    }
+    return result;
+}
+
+QString DOSBoxConfFile::save(const QString &fileName, const DOSBoxConf &conf)
+{
+    QString error;
+    QByteArray bytes;
+    bool exists = false;
+    if (!readExisting(fileName, &bytes, &exists, &error))
+        return error.replace(QStringLiteral("Cannot read"), QStringLiteral("Cannot save"));
+
+    const Lines layout = splitLines(bytes);
+    QByteArray head = layout.marker >= 0 ? bytes.left(layout.lines[size_t(layout.marker)].start) : bytes;
+    if (layout.marker >= 0) {
+        // A section the file lacks goes in front of the autoexec part: at the end of the file
+        // it would land among the autoexec lines. In front of the first marker, so that lines
+        // between two markers stay together with those after the last.
+        const IniFile present = IniFile::fromBytes(head);
+        QByteArray missing;
+        for (const QString &section : DOSBoxConfKeys::sections()) {
+            if (!present.sectionExists(section))
+                missing += TextCodec::encode(QLatin1Char('[') + section + QLatin1Char(']'), layout.encoding) +
+                           layout.lineEnd + layout.lineEnd;
+        }
+        head.insert(layout.lines[size_t(layout.firstMarker)].start, missing);
+    }
+
+    QByteArray updated = writeKeys(head, layout, conf);
+    if (layout.marker >= 0) {
+        const Line &marker = layout.lines[size_t(layout.marker)];
+        const QByteArray tail = autoexecLines(bytes, layout, conf.autoexec);
+        updated += bytes.mid(marker.start, marker.next - marker.start);
+        if (marker.next == marker.contentEnd && !tail.isEmpty())
+            updated += layout.lineEnd;
+        updated += tail;
+    }
+    if (exists && updated == bytes)
+        return QString();
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot save \"%1\": %2").arg(shown(fileName), file.errorString());
+    if (file.write(updated) != updated.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("Cannot save \"%1\": %2").arg(shown(fileName), reason);
+    }
+    if (!file.commit())
+        return QStringLiteral("Cannot save \"%1\": %2").arg(shown(fileName), file.errorString());
+    return QString();
+}

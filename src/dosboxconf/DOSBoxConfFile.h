@@ -1,0 +1,42 @@
+#pragma once
+
+#include "dosboxconf/DOSBoxConf.h"
+
+#include <QString>
+#include <QStringList>
+
+struct ConfKey;
+
+// Reads and rewrites DOSBox configuration files. The keys go through IniFile's rules, so that
+// every line the editor does not own (comments, other keys and sections, the lines between two
+// autoexec markers) stays byte for byte; the lines after the last "[autoexec]" line are the
+// autoexec list.
+class DOSBoxConfFile
+{
+  public:
+    struct LoadResult
+    {
+        DOSBoxConf conf;
+        QString error; // set when the file exists but cannot be read; conf is then empty
+    };
+
+    // Every key of the table with its load default where the file lacks it, and the autoexec
+    // list. A file that does not exist loads as an empty one.
+    static LoadResult load(const QString &fileName);
+
+    // Writes every key of the table in the table's order and, when the file has an autoexec
+    // marker, the autoexec list after it; the file is replaced once, atomically. Sections the
+    // file lacks go in front of the marker. Returns the error text, empty on success.
+    static QString save(const QString &fileName, const DOSBoxConf &conf);
+
+    // The value Save writes for a key, from the values of the controls.
+    static QString valueToWrite(const ConfKey &key, const QHash<QString, QString> &values);
+
+    // Splits at every separator, leaving out empty pieces.
+    static QStringList Split(const QString &text, QChar separator);
+    // The sensitivity the scroll bar can show: 1 to 100.
+    static int clampSensitivity(int value);
+    // Whether "%" follows the cycles-down field for this text: shown up to 100, hidden above.
+    // A text that is no number leaves it as it is.
+    static bool percentShown(const QString &cyclesDown, bool shownNow);
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// What kind of control a key of a DOSBox configuration file is shown in, and so how its value is
+// read and written.
+enum class ConfKind {
+    Switch,      // a check box: "true" ticks it, Save writes "true" or "false"
+    Text,        // a list box's edit text or a text field, taken and written unchanged
+    Digits,      // a text field that takes only digits from the keyboard
+    Sensitivity, // the mouse sensitivity scroll bar, 1 to 100
+    Priority,    // the focused and non-focused priority pair, joined by a comma
+};
+
+// One key the editor owns: where it lives in the file, the control that shows it, and what that
+// control offers.
+struct ConfKey
+{
+    QString section;
+    QString key;
+    QString control; // object name of the control (the first of the pair for Priority)
+    ConfKind kind = ConfKind::Text;
+    QString loadDefault; // the value Load uses when the file lacks the key
+    QString caption;     // check box caption or the label in front of the control
+    QString tab;         // "SDL", "DOSBox", ..., "Sound/midi" for the tabs inside "Sound"
+    QStringList choices; // list boxes only
+    QString startValue;  // the control's value when the program starts
+};
+
+namespace DOSBoxConfKeys {
+
+// The second control of the priority pair.
+inline const QString &priorityNonFocused()
+{
+    static const QString name = QStringLiteral("cbPriorityNonFocused");
+    return name;
+}
+
+// Every key in the order Save writes them.
+const std::vector<ConfKey> &all();
+// The same keys in the order Load reads them (section sdl has an order of its own).
+const std::vector<const ConfKey *> &loadOrder();
+// The tabs of the editor in their order; "Sound" holds the tabs named "Sound/...".
+const QStringList &tabs();
+const QStringList &soundTabs();
+// The sections of all(), each once, in the order they first appear.
+QStringList sections();
+
+} // namespace DOSBoxConfKeys

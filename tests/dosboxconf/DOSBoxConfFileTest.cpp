@@ -1,0 +1,149 @@
+#include "dosboxconf/DOSBoxConfFile.h"
+#include "dosboxconf/DOSBoxConfKeys.h"
+#include "support/Files.h"
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+QString caseFolder(const std::string &name)
+{
+    return QStringLiteral(PALLOX_TEST_DATA "/dosboxconf/") + QString::fromStdString(name);
+}
+
+std::vector<std::string> caseNames()
+{
+    std::vector<std::string> names;
+    const QDir folder(QStringLiteral(PALLOX_TEST_DATA "/dosboxconf"));
+    for (const QString &name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        names.push_back(name.toStdString());
+    return names;
+}
+
+// "name=value" lines of a case file in UTF-8; blank lines and "#" lines are notes.
+std::vector<std::pair<QString, QString>> assignments(const QString &fileName)
+{
+    std::vector<std::pair<QString, QString>> result;
+    const QString text = QString::fromUtf8(readFile(fileName));
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        result.emplace_back(line.left(equals), equals < 0 ? QString() : line.mid(equals + 1));
+    }
+    return result;
+}
+
+// autoexec[3] -> 3
+int lineIndex(const QString &name)
+{
+    return name.mid(9, name.size() - 10).toInt();
+}
+
+void applyEdits(const QString &fileName, DOSBoxConf &conf)
+{
+    for (const auto &[name, value] : assignments(fileName)) {
+        if (name == QLatin1String("autoexec+"))
+            conf.autoexec.append(value);
+        else if (name == QLatin1String("autoexec-remove"))
+            conf.autoexec.removeAt(value.toInt());
+        else if (name.startsWith(QLatin1String("autoexec[")))
+            conf.autoexec[lineIndex(name)] = value;
+        else
+            conf.values.insert(name, value);
+    }
+}
+
+void expectLoaded(const QString &fileName, const DOSBoxConf &conf)
+{
+    for (const auto &[name, value] : assignments(fileName)) {
+        if (name == QLatin1String("autoexec-count"))
+            EXPECT_EQ(conf.autoexec.size(), value.toInt());
+        else if (name.startsWith(QLatin1String("autoexec[")))
+            EXPECT_EQ(conf.autoexec.value(lineIndex(name)), value) << name.toStdString();
+        else
+            EXPECT_EQ(conf.values.value(name, QStringLiteral("<missing>")), value) << name.toStdString();
+    }
+}
+
+// One folder per case: input.conf (none: the file does not exist yet), what the controls show
+// after Load (loaded.txt), what the user changes (edits.txt), and the file Save must leave
+// behind, byte for byte (expected.conf).
+class DOSBoxConfFileCase : public ::testing::TestWithParam<std::string>
+{
+};
+
+TEST_P(DOSBoxConfFileCase, LoadEditSave)
+{
+    const QString folder = caseFolder(GetParam());
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString target = dir.filePath(QStringLiteral("game.conf"));
+    const bool hadFile = QFile::exists(folder + QStringLiteral("/input.conf"));
+    if (hadFile) {
+        ASSERT_TRUE(writeFile(target, readFile(folder + QStringLiteral("/input.conf"))));
+    }
+
+    const DOSBoxConfFile::LoadResult loaded = DOSBoxConfFile::load(target);
+    ASSERT_TRUE(loaded.error.isEmpty()) << loaded.error.toStdString();
+    EXPECT_EQ(loaded.conf.values.size(), qsizetype(DOSBoxConfKeys::all().size() + 1));
+    expectLoaded(folder + QStringLiteral("/loaded.txt"), loaded.conf);
+
+    DOSBoxConf edited = loaded.conf;
+    applyEdits(folder + QStringLiteral("/edits.txt"), edited);
+    const QString error = DOSBoxConfFile::save(target, edited);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    const QByteArray expected = readFile(folder + QStringLiteral("/expected.conf"));
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(readFile(target), expected);
+
+    // What was saved reads back as it was shown.
+    const DOSBoxConfFile::LoadResult again = DOSBoxConfFile::load(target);
+    EXPECT_EQ(again.conf.values, edited.values);
+    const bool hasMarker = expected.contains("[autoexec]");
+    QStringList lines = hasMarker ? edited.autoexec : QStringList();
+    while (lines.size() < again.conf.autoexec.size() && hasMarker)
+        lines.append(QString()); // lines the list no longer fills stay as empty lines
+    EXPECT_EQ(again.conf.autoexec, lines);
+    // A second save of the same values changes nothing.
+    ASSERT_TRUE(DOSBoxConfFile::save(target, again.conf).isEmpty());
+    EXPECT_EQ(readFile(target), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DOSBoxConfFileCase, ::testing::ValuesIn(caseNames()),
+                         [](const ::testing::TestParamInfo<std::string> &info) {
+                             std::string name = info.param;
+                             for (char &c : name)
+                                 c = (c == '-') ? '_' : c;
+                             return name;
+                         });
+
+TEST(DOSBoxConfFile, FilesThatCannotBeReadOrWrittenAreReportedAndLeftAlone)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const DOSBoxConfFile::LoadResult folder = DOSBoxConfFile::load(dir.path());
+    EXPECT_FALSE(folder.error.isEmpty());
+    EXPECT_TRUE(folder.conf.values.isEmpty());
+
+    DOSBoxConf conf = DOSBoxConfFile::load(dir.filePath(QStringLiteral("none.conf"))).conf;
+    EXPECT_TRUE(DOSBoxConfFile::save(dir.path(), conf).startsWith(QStringLiteral("Cannot save")));
+    const QString inMissingFolder = dir.filePath(QStringLiteral("no/such/folder/game.conf"));
+    EXPECT_TRUE(DOSBoxConfFile::save(inMissingFolder, conf).startsWith(QStringLiteral("Cannot save")));
+    EXPECT_FALSE(QFile::exists(inMissingFolder));
+    // Nothing but the file itself is left in its folder: no scratch copies.
+    const QString target = dir.filePath(QStringLiteral("game.conf"));
+    ASSERT_TRUE(DOSBoxConfFile::save(target, conf).isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.conf")});
+}
+
+} // namespace

@@ -1,0 +1,103 @@
+#include "app/IniFile.h"
+#include "dosboxconf/DOSBoxConfFile.h"
+#include "dosboxconf/DOSBoxConfKeys.h"
+#include "support/Files.h"
+#include "support/QtPrinters.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A file the editor saved, read by the DOSBox that Debian ships: its autoexec part makes DOSBox
+// write back the configuration it read and quit, and every key DOSBox knows by our name must
+// hold what the editor shows for it.
+TEST(RealDOSBox, ReadsWhatTheEditorSavedAsTheEditorShowsIt)
+{
+    const QString dosbox = QStandardPaths::findExecutable(QStringLiteral("dosbox"));
+    if (dosbox.isEmpty())
+        GTEST_SKIP() << "dosbox is not installed";
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString conf = dir.filePath(QStringLiteral("game.conf"));
+    ASSERT_TRUE(
+        writeFile(conf, readFile(QStringLiteral(PALLOX_TEST_DATA "/dosboxconf/dosbox-default/input.conf"))));
+
+    DOSBoxConf edited = DOSBoxConfFile::load(conf).conf;
+    const std::pair<const char *, const char *> changes[] = {
+        {"cbCycles", "3000"},
+        {"cbCore", "normal"},
+        {"cbMemory", "32"},
+        {"cbMachine", "vgaonly"},
+        {"cbScaler", "none"},
+        {"cbFrameSkip", "2"},
+        {"checkAspect", "true"},
+        {"checkAutolock", "false"},
+        {"scrollMouseSensitivity", "75"},
+        {"cbPriorityFocused", "normal"},
+        {"cbPriorityNonFocused", "pause"},
+        {"eCyclesUp", "200"},
+        {"cbSampleRate", "22050"},
+        {"cbSBType", "sbpro2"},
+        {"cbSBirq", "5"},
+        {"checkEMS", "false"},
+        {"cbJoystickType", "none"},
+        {"eKeyboardLayout", "none"},
+    };
+    for (const auto &[control, value] : changes)
+        edited.values.insert(QLatin1String(control), QLatin1String(value));
+    // The written name works whether this DOSBox takes it as a host path (relative to its
+    // working folder) or as a DOS path on C:, both being the temporary folder.
+    edited.autoexec = QStringList{QStringLiteral("mount c \"%1\"").arg(dir.path()), QStringLiteral("c:"),
+                                  QStringLiteral("config -writeconf OUT.CNF"), QStringLiteral("exit")};
+    const QString error = DOSBoxConfFile::save(conf, edited);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SDL_VIDEODRIVER"), QStringLiteral("dummy"));
+    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    environment.insert(QStringLiteral("HOME"), dir.path()); // DOSBox keeps nothing of ours
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(dir.path());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(dosbox, {QStringLiteral("-conf"), conf});
+    ASSERT_TRUE(process.waitForStarted(10000)) << process.errorString().toStdString();
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished(5000);
+        FAIL() << "dosbox did not quit: " << process.readAll().toStdString();
+    }
+    const QString written = dir.filePath(QStringLiteral("OUT.CNF"));
+    ASSERT_TRUE(QFile::exists(written)) << process.readAll().toStdString();
+
+    // What the editor shows after loading its own file again.
+    const DOSBoxConf shown = DOSBoxConfFile::load(conf).conf;
+    EXPECT_EQ(shown.values, edited.values);
+    const IniFile dosboxRead(written);
+    const QString absent = QStringLiteral("<absent>");
+    int compared = 0;
+    for (const ConfKey &key : DOSBoxConfKeys::all()) {
+        const QString value = dosboxRead.readString(key.section, key.key, absent);
+        if (value == absent)
+            continue; // a key this DOSBox names otherwise, or no longer has
+        ++compared;
+        EXPECT_EQ(value, DOSBoxConfFile::valueToWrite(key, shown.values))
+            << key.section.toStdString() << "/" << key.key.toStdString();
+    }
+    EXPECT_GE(compared, 40);
+    for (const char *key : {"cycles", "core"})
+        EXPECT_NE(dosboxRead.readString(QStringLiteral("cpu"), QLatin1String(key), absent), absent) << key;
+    EXPECT_EQ(dosboxRead.readString(QStringLiteral("dosbox"), QStringLiteral("memsize"), absent),
+              QStringLiteral("32"));
+    EXPECT_EQ(dosboxRead.readString(QStringLiteral("cpu"), QStringLiteral("cycles"), absent),
+              QStringLiteral("3000"));
+}
+
+} // namespace

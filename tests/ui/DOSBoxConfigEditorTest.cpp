@@ -1,0 +1,261 @@
+#include "ui/DOSBoxConfigEditor.h"
+#include "dosboxconf/DOSBoxConfKeys.h"
+#include "support/Files.h"
+#include "support/LibraryBuilder.h"
+#include "support/TestPlatform.h"
+#include "support/Utf8.h"
+#include "support/WindowFinder.h"
+#include "ui/PalloxRun.h"
+#include "ui/TfrmMain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QString fixture(const char *name)
+{
+    return QStringLiteral(PALLOX_TEST_DATA "/dosboxconf/") + QLatin1String(name) +
+           QStringLiteral("/input.conf");
+}
+
+QStringList tabTexts(const QTabWidget &tabs)
+{
+    QStringList texts;
+    for (int i = 0; i < tabs.count(); ++i)
+        texts.append(tabs.tabText(i));
+    return texts;
+}
+
+QStringList entries(const QListWidget &list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts.append(list.item(i)->text());
+    return texts;
+}
+
+class DOSBoxConfigEditorTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        editor = std::make_unique<DOSBoxConfigEditor>(fake.dialogs, nullptr);
+        editor->resize(900, 600);
+        editor->show();
+    }
+
+    // A copy of a fixture, loaded through "Load" as the user picks it in the file dialog.
+    QString load(const char *name)
+    {
+        const QString target = dir.filePath(QLatin1String(name) + QStringLiteral(".conf"));
+        writeFile(target, readFile(fixture(name)));
+        fake.dialogs.openFileName = target;
+        editor->btnLoadConf->click();
+        return target;
+    }
+
+    template <class T> T *control(const char *name) { return child<T>(*editor, name); }
+
+    void clickLine(int row)
+    {
+        QListWidget *list = editor->lbAutoExec;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+
+    QTemporaryDir dir;
+    TestPlatform fake;
+    std::unique_ptr<DOSBoxConfigEditor> editor;
+};
+
+TEST_F(DOSBoxConfigEditorTest, EveryKeyHasItsControlAtItsStartUpValue)
+{
+    EXPECT_EQ(editor->objectName(), u("Panel9"));
+    EXPECT_EQ(tabTexts(*control<QTabWidget>("PageControl2")),
+              (QStringList{u("SDL"), u("DOSBox"), u("Render"), u("CPU"), u("Sound"), u("Joystick"),
+                           u("Environment"), u("AutoExec")}));
+    EXPECT_EQ(tabTexts(*control<QTabWidget>("PageControl3")),
+              (QStringList{u("midi"), u("sblaster"), u("gus"), u("speaker")}));
+
+    // Every key's control is there by its name, at its start-up value, lists editable.
+    for (const ConfKey &key : DOSBoxConfKeys::all()) {
+        QWidget *widget = editor->findChild<QWidget *>(key.control);
+        ASSERT_NE(widget, nullptr) << key.control.toStdString();
+        QString shown = key.startValue;
+        if (auto *box = qobject_cast<QCheckBox *>(widget))
+            shown = box->isChecked() ? u("true") : u("false");
+        else if (auto *list = qobject_cast<QComboBox *>(widget))
+            shown = list->isEditable() && list->count() == key.choices.size() ? list->currentText() : u("?");
+        else if (auto *field = qobject_cast<QLineEdit *>(widget))
+            shown = field->text();
+        EXPECT_EQ(shown, key.startValue) << key.control.toStdString();
+    }
+    EXPECT_EQ(control<QComboBox>("cbCycles")->itemText(12), u("11000"));
+    EXPECT_EQ(control<QComboBox>("cbPriorityNonFocused")->currentText(), u("normal"));
+    EXPECT_EQ(control<QLabel>("lblMouseSensitivity")->text(), u("100"));
+    EXPECT_TRUE(editor->lblLoadedConfFile->text().isEmpty());
+    EXPECT_EQ(editor->lbAutoExec->count(), 0);
+}
+
+TEST_F(DOSBoxConfigEditorTest, DigitFieldsTakeDigitsFromTheKeyboardAndPercentFollowsCyclesDown)
+{
+    for (const char *name : {"eCyclesUp", "eCyclesDown", "ePrebuffer"}) {
+        auto *field = control<QLineEdit>(name);
+        field->clear();
+        QTest::keyClicks(field, u("1a2-3 .x4"));
+        EXPECT_EQ(field->text(), u("1234")) << name;
+        QTest::keyClick(field, Qt::Key_Backspace);
+        EXPECT_EQ(field->text(), u("123")) << name;
+    }
+
+    editor->PageControl2->setCurrentIndex(3);
+    ASSERT_EQ(editor->PageControl2->tabText(3), u("CPU"));
+    QLineEdit *down = editor->eCyclesDown;
+    QLabel *percent = control<QLabel>("lblPercent");
+    down->clear();
+    QTest::keyClicks(down, u("100"));
+    EXPECT_TRUE(percent->isVisible());
+    QTest::keyClicks(down, u("1"));
+    EXPECT_EQ(down->text(), u("1001"));
+    EXPECT_FALSE(percent->isVisible());
+    QTest::keyClick(down, Qt::Key_Backspace);
+    QTest::keyClick(down, Qt::Key_Backspace);
+    EXPECT_TRUE(percent->isVisible());
+    QTest::keyClicks(down, u("1"));
+    EXPECT_FALSE(percent->isVisible());
+    // All digits deleted at once: no number, the label stays hidden and nothing is reported.
+    down->selectAll();
+    QTest::keyClick(down, Qt::Key_Backspace);
+    EXPECT_TRUE(down->text().isEmpty());
+    EXPECT_FALSE(percent->isVisible());
+    QTest::keyClicks(down, u("50"));
+    down->setText(u("fast")); // as Load may put it: shown as it is, the label unchanged
+    EXPECT_TRUE(percent->isVisible());
+    EXPECT_TRUE(fake.dialogs.messages.isEmpty());
+
+    editor->scrollMouseSensitivity->setValue(42);
+    EXPECT_EQ(editor->lblMouseSensitivity->text(), u("42"));
+}
+
+TEST_F(DOSBoxConfigEditorTest, AutoexecLinesAreEditedThroughTheSelection)
+{
+    load("dosbox-default");
+    QListWidget *list = editor->lbAutoExec;
+    ASSERT_EQ(list->count(), 4);
+    // Nothing selected: confirm and remove do nothing, add still appends.
+    editor->eAutoExecLine->setText(u("typed"));
+    editor->btnConfirmLine->click();
+    editor->btnAutoExecRemoveLine->click();
+    EXPECT_EQ(list->count(), 4);
+    EXPECT_FALSE(entries(*list).contains(u("typed")));
+    editor->btnAutoExecAddLine->click();
+    ASSERT_EQ(list->count(), 5);
+    EXPECT_EQ(list->item(4)->text(), u("###"));
+
+    clickLine(1);
+    EXPECT_EQ(editor->eAutoExecLine->text(), u("# You can put your MOUNT lines here."));
+    editor->eAutoExecLine->setText(u("mount c ~/games"));
+    editor->btnConfirmLine->click();
+    EXPECT_EQ(list->item(1)->text(), u("mount c ~/games"));
+    clickLine(0);
+    editor->btnAutoExecRemoveLine->click();
+    EXPECT_EQ(entries(*list), (QStringList{u("mount c ~/games"), QString(), QString(), u("###")}));
+}
+
+TEST_F(DOSBoxConfigEditorTest, LoadReplacesEverythingAndSaveWritesThisFilesLines)
+{
+    editor->btnSaveConf->click();
+    EXPECT_EQ(fake.dialogs.messages, QStringList{u("Can not Save.  Configure File field is blank.")});
+
+    load("dosbox-default");
+    EXPECT_EQ(fake.dialogs.fileFilters.last(), u("Conf Files (*.conf)|*.CONF"));
+    EXPECT_EQ(editor->lbAutoExec->count(), 4);
+    // A file without a priority key is a normal one: every later key and its own autoexec lines
+    // replace those of the file before.
+    const QString second = load("missing-priority");
+    EXPECT_EQ(editor->lblLoadedConfFile->text(), second);
+    EXPECT_EQ(fake.dialogs.messages.size(), 1);
+    EXPECT_EQ(control<QComboBox>("cbPriorityFocused")->currentText(), u("higher"));
+    EXPECT_EQ(editor->eMapper->text(), u("mine.map"));
+    EXPECT_TRUE(control<QCheckBox>("checkUseScanCodes")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("eKeyboardLayout")->text(), u("fr"));
+    EXPECT_EQ(entries(*editor->lbAutoExec), (QStringList{u("mount c ~/dos"), u("c:")}));
+
+    // Cancelling the dialog changes nothing.
+    fake.dialogs.openFileName.clear();
+    editor->btnLoadConf->click();
+    EXPECT_EQ(editor->lblLoadedConfFile->text(), second);
+
+    fake.dialogs.openFileName = dir.filePath(u("keys.txt"));
+    editor->btnMapper->click();
+    EXPECT_EQ(fake.dialogs.fileFilters.last(), u("Text Files (*.txt)|*.TXT"));
+    EXPECT_EQ(editor->eMapper->text(), dir.filePath(u("keys.txt")));
+
+    editor->btnSaveConf->click();
+    EXPECT_EQ(fake.dialogs.messages.size(), 1);
+    const QByteArray saved = readFile(second);
+    EXPECT_TRUE(saved.contains("priority=higher,normal\r\n"));
+    EXPECT_TRUE(saved.contains(QByteArray("mapperfile=" + dir.filePath(u("keys.txt")).toUtf8() + "\r\n")));
+    EXPECT_TRUE(saved.endsWith("[autoexec]\r\nmount c ~/dos\r\nc:\r\n"));
+}
+
+// The program as users start it: Config tab, DOSBox, "Config", and the editor on the panel.
+TEST(DOSBoxConfigEditorRun, ReachedFromTheConfigTabLoadsAndSaves)
+{
+    LibraryBuilder lib;
+    ASSERT_TRUE(lib.isValid());
+    lib.setSubfolders({u("Adventure")});
+    lib.addGame(u("Adventure"), u("Alpha"), u("Alpha Quest"), {{u("Year"), u("1990")}});
+    lib.writeSettings();
+    TestPlatform fake;
+    fake.random.numbers = {0};
+    auto run = PalloxRun::start(lib.root(), fake.platform());
+    ASSERT_NE(run, nullptr);
+    TfrmMain &window = run->mainWindow();
+
+    auto *pages = child<QTabWidget>(window, "PageControl1");
+    pages->setCurrentIndex(1);
+    ASSERT_EQ(pages->tabText(1), u("Config"));
+    auto *panel = child<QWidget>(window, "gradDOSBox");
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(child<QComboBox>(window, "cbEmuList")->currentText(), u("DOSBox"));
+    child<QPushButton>(window, "btnConfigEmu")->click();
+    ASSERT_TRUE(panel->isVisible());
+    auto *editor = child<DOSBoxConfigEditor>(window, "Panel9");
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(editor->lblLoadedConfFile->text().isEmpty());
+
+    const QString conf = lib.path(u("game.conf"));
+    ASSERT_TRUE(writeFile(conf, readFile(fixture("dosbox-default"))));
+    fake.dialogs.openFileName = conf;
+    child<QPushButton>(*editor, "btnLoadConf")->click();
+    auto *cycles = child<QComboBox>(*editor, "cbCycles");
+    EXPECT_EQ(cycles->currentText(), u("auto"));
+    cycles->lineEdit()->selectAll();
+    QTest::keyClicks(cycles->lineEdit(), u("4000"));
+    child<QCheckBox>(*editor, "checkFullscreen")->click();
+    child<QPushButton>(*editor, "btnSaveConf")->click();
+    EXPECT_TRUE(fake.dialogs.messages.isEmpty());
+
+    const QByteArray saved = readFile(conf);
+    EXPECT_TRUE(saved.contains("\ncycles=4000\n"));
+    EXPECT_TRUE(saved.contains("\nfullscreen=true\n"));
+    EXPECT_TRUE(saved.endsWith("[autoexec]\n# Lines in this section will be run at startup.\n"
+                               "# You can put your MOUNT lines here.\n\n\n"));
+}
+
+} // namespace
