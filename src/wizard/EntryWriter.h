@@ -1,0 +1,53 @@
+#pragma once
+
+#include "wizard/EntryFields.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+// What a write did: nothing (message says why, for the user) or the whole of it.
+struct WriteResult
+{
+    bool ok = false;
+    QString message;
+};
+
+namespace EntryWriter {
+
+using KeyValues = std::vector<std::pair<QString, QString>>;
+
+// Sets the keys in section Main of the file with the rules of every ini file of the program (a
+// key that exists is replaced where it stands, a new one goes to the end of the section, every
+// other line stays byte for byte), as one atomic replacement of the file: either every key is
+// written or the file is left as it was. Refused, with the fields named, when a value would not
+// read back as given: characters that a Windows-1252 file cannot hold, for instance.
+WriteResult writeKeys(const QString &fileName, const KeyValues &keys);
+
+// The 40 keys of a saved game, in save order, each value as a single-line field can hold it.
+KeyValues gameKeys(const GameEntry &entry);
+// The entry as the file holds it after a save: every field through storableValue().
+GameEntry storedEntry(const GameEntry &entry);
+
+// The sub-folders of a new metadata folder, in the order they are made.
+QStringList metadataSubfolders();
+
+// Why "Create Default Folders and ini File" cannot go on, in the order the user is told; empty
+// when it can. `gameFolder` is what the folder browser returned.
+QString defaultFoldersRefusal(const QString &gameFolder, const QString &iniName);
+// The Pallox folder and its sub-folders inside the game folder. Folders that exist are left
+// alone, and one that cannot be made is passed over: the ini write that follows says so.
+void createMetadataFolders(const QString &gameFolder);
+// The blank game ini file: Pallox/IniFile/<iniName>.ini inside the game folder.
+QString blankIniFile(const QString &gameFolder, const QString &iniName);
+// Every key of the field list with an empty value; no file when the list is empty.
+WriteResult writeBlankIni(const QString &fileName, const QStringList &fieldKeys);
+
+// Why "Create" cannot write the About file; empty when it can.
+QString aboutRefusal(const QString &aboutName, const QString &aboutText);
+// The text with CR LF between lines and after the last, as UTF-8, replacing the file atomically.
+WriteResult writeAboutFile(const QString &fileName, const QString &text);
+
+} // namespace EntryWriter
