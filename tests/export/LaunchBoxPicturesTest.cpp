@@ -1,0 +1,130 @@
+#include "ExportFixture.h"
+
+#include <QBuffer>
+#include <QDirIterator>
+#include <QImage>
+
+namespace {
+
+const QString kId = QStringLiteral("{44444444-4444-4444-8444-444444444444}");
+
+// Pictures of one game, copied into LaunchBox's Images folder under the names it looks for.
+class LaunchBoxPicturesTest : public ExportFixture
+{
+  protected:
+    void SetUp() override
+    {
+        ExportFixture::SetUp();
+        ASSERT_TRUE(writeFile(dataFile(), "<LaunchBox />"));
+        scriptIds({0x44});
+    }
+
+    void addPicturedGame(const QString &name, const QHash<QString, QString> &pictures)
+    {
+        QHash<QString, QString> values = pictures;
+        values.insert(QStringLiteral("Name"), name);
+        values.insert(QStringLiteral("Folder"), QStringLiteral("Action"));
+        values.insert(QStringLiteral("Subfolder"), QStringLiteral("Game"));
+        addGame(values);
+    }
+    QString meta() const { return metadataFolder(QStringLiteral("Action"), QStringLiteral("Game")); }
+    QString images() const { return exportFolder() + QStringLiteral("Images/"); }
+
+    static QByteArray png()
+    {
+        QImage image(4, 3, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    }
+
+    QStringList filesBelow(const QString &folder) const
+    {
+        QStringList files;
+        QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << it.next().mid(folder.size());
+        files.sort();
+        return files;
+    }
+};
+
+TEST_F(LaunchBoxPicturesTest, PicturesTakeLaunchBoxsNamesWhateverTheirFormat)
+{
+    ASSERT_TRUE(QDir().mkpath(images()));
+    const QByteArray front = png();
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Front/cover.png"), front));
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Back/back.gif"), "GIF89a back"));
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Screen/shot1.png"), "screen"));
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Title/title.png"), "title"));
+    // Written on Windows, where letter case does not matter.
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Media/DISK.JPG"), "disk"));
+    addPicturedGame(QStringLiteral("Space: Quest"),
+                    {{QStringLiteral("Front01"), QStringLiteral("cover.png")},
+                     {QStringLiteral("Back01"), QStringLiteral("back.gif")},
+                     {QStringLiteral("Screen01"), QStringLiteral("shot1.png")},
+                     {QStringLiteral("Title01"), QStringLiteral("title.png")},
+                     {QStringLiteral("Media01"), QStringLiteral("disk.jpg")}});
+    ASSERT_EQ(runExport(), QString());
+
+    const QString folder = QStringLiteral("Space_ Quest.") + kId + QLatin1Char('/');
+    EXPECT_EQ(filesBelow(images()),
+              (QStringList{folder.chopped(1), folder + QStringLiteral("Back.jpg"),
+                           folder + QStringLiteral("Front.jpg"), folder + QStringLiteral("Screenshots"),
+                           folder + QStringLiteral("Screenshots/shot1.png"),
+                           folder + QStringLiteral("Screenshots/title.png"),
+                           folder + QStringLiteral("Screenshots/xmedia.jpg")}));
+    EXPECT_EQ(readFile(images() + folder + QStringLiteral("Front.jpg")), front);
+    EXPECT_EQ(readFile(images() + folder + QStringLiteral("Screenshots/xmedia.jpg")), QByteArray("disk"));
+}
+
+TEST_F(LaunchBoxPicturesTest, AnExistingPictureIsNeverReplaced)
+{
+    const QString folder = images() + QStringLiteral("Game.") + kId + QLatin1Char('/');
+    ASSERT_TRUE(writeFile(folder + QStringLiteral("Front.jpg"), "the user's own cover"));
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Front/cover.png"), png()));
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Back/back.png"), "back"));
+    // An empty name and a missing file are passed over without a word.
+    addPicturedGame(QStringLiteral("Game"), {{QStringLiteral("Front01"), QStringLiteral("cover.png")},
+                                             {QStringLiteral("Back01"), QStringLiteral("back.png")},
+                                             {QStringLiteral("Screen01"), QStringLiteral("gone.png")}});
+    ASSERT_EQ(runExport(), QString());
+    EXPECT_EQ(readFile(folder + QStringLiteral("Front.jpg")), QByteArray("the user's own cover"));
+    EXPECT_EQ(readFile(folder + QStringLiteral("Back.jpg")), QByteArray("back"));
+    EXPECT_EQ(filesBelow(folder), (QStringList{QStringLiteral("Back.jpg"), QStringLiteral("Front.jpg"),
+                                               QStringLiteral("Screenshots")}));
+}
+
+TEST_F(LaunchBoxPicturesTest, NothingIsCreatedWithoutAnImagesFolder)
+{
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Front/cover.png"), png()));
+    addPicturedGame(QStringLiteral("Game"), {{QStringLiteral("Front01"), QStringLiteral("cover.png")}});
+    ASSERT_EQ(runExport(), QString());
+    EXPECT_EQ(filesBelow(exportFolder()), (QStringList{QStringLiteral("LaunchBox (PALLOX Backup).xml"),
+                                                       QStringLiteral("LaunchBox.xml")}));
+    EXPECT_TRUE(readFile(dataFile()).contains("<Title>Game</Title>"));
+}
+
+TEST_F(LaunchBoxPicturesTest, NamesFromTheLibraryCannotPlacePicturesOutsideTheirFolder)
+{
+    ASSERT_TRUE(QDir().mkpath(images()));
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Front/cover.png"), "front"));
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("escape.png"), "screen"));
+    ASSERT_TRUE(QDir().mkpath(meta() + QStringLiteral("Screen")));
+    addPicturedGame(QStringLiteral("../../../Outside"),
+                    {{QStringLiteral("Front01"), QStringLiteral("cover.png")},
+                     {QStringLiteral("Screen01"), QStringLiteral("..\\escape.png")},
+                     {QStringLiteral("Title01"), QStringLiteral("..")}});
+    ASSERT_EQ(runExport(), QString());
+    const QString folder = QStringLiteral(".._.._.._Outside.") + kId + QLatin1Char('/');
+    EXPECT_EQ(filesBelow(images()), (QStringList{folder.chopped(1), folder + QStringLiteral("Front.jpg"),
+                                                 folder + QStringLiteral("Screenshots"),
+                                                 folder + QStringLiteral("Screenshots/escape.png")}));
+    EXPECT_EQ(filesBelow(exportFolder()).size(), 2 + 5);
+}
+
+} // namespace
