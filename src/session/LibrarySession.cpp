@@ -180,6 +180,12 @@ void LibrarySession::rescan()
     setSortField(m_state.MainSortField);
 }
 
+void LibrarySession::scanAgain()
+{
+    m_state.library.ScanPending = true;
+    rescan();
+}
+
 void LibrarySession::select(int listIndex)
 {
     m_state.SelectedRow = 0;

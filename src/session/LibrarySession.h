@@ -77,6 +77,9 @@ public:
     // Reads the library again when a scan is due, otherwise takes the complete copy; then the
     // main sort and a new list.
     void rescan();
+    // Reads every game ini file of the library again and rewrites the data cache, whatever is
+    // due; then the main sort and a new list. For files written behind the table's back.
+    void scanAgain();
 
     // The user highlighted a list entry (-1: none). Finds its row and fills the details.
     void select(int listIndex);

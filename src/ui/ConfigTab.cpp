@@ -1,10 +1,13 @@
 #include "ui/ConfigTab.h"
 
+#include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "ui/DOSBoxConfigEditor.h"
 #include "ui/EmulatorSettingsPanel.h"
 #include "ui/GlobalDOSBoxPanel.h"
 #include "ui/SettingsPanel.h"
 
+#include <QPushButton>
 #include <QTabWidget>
 
 ConfigTab::ConfigTab(LibrarySession &session, QTabWidget &pages) : QObject(&pages)
@@ -17,12 +20,21 @@ ConfigTab::ConfigTab(LibrarySession &session, QTabWidget &pages) : QObject(&page
     pnlSettings->addArea(m_emulators);
     gradDOSBox = new GlobalDOSBoxPanel(state.emulators, session.settings(), pnlSettings);
     gradDOSBox->hide();
+    m_confEditor = new DOSBoxConfigEditor(session.platform().dialogs, gradDOSBox);
+    gradDOSBox->addEditor(m_confEditor);
     connect(m_emulators, &EmulatorSettingsPanel::configDOSBoxRequested, this, [this] {
         gradDOSBox->setGeometry(pnlSettings->rect());
         gradDOSBox->raise();
         gradDOSBox->show();
     });
     connect(pnlSettings, &SettingsPanel::showDatesChanged, this, &ConfigTab::showDatesChanged);
+
+    auto *entryHelper = new QPushButton(QStringLiteral("Entry Helper"), pnlSettings);
+    entryHelper->setObjectName(QStringLiteral("btnAddGameWizard"));
+    entryHelper->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    entryHelper->setMinimumWidth(entryHelper->sizeHint().width() + 24);
+    pnlSettings->addArea(entryHelper);
+    connect(entryHelper, &QPushButton::clicked, this, &ConfigTab::entryHelperRequested);
 }
 
 void ConfigTab::showOptions()
@@ -33,6 +45,7 @@ void ConfigTab::showOptions()
 void ConfigTab::loadAtStartUp()
 {
     gradDOSBox->load();
+    m_confEditor->showStartUpValues();
     pnlSettings->showLibraryRoot();
     m_emulators->loadAtStartup();
 }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class DOSBoxConfigEditor;
 class EmulatorSettingsPanel;
 class GlobalDOSBoxPanel;
 class LibrarySession;
@@ -26,9 +27,12 @@ public:
 
 signals:
     void showDatesChanged(bool shown);
+    // "Entry Helper" was pressed.
+    void entryHelperRequested();
 
 private:
     SettingsPanel *pnlSettings = nullptr;
     EmulatorSettingsPanel *m_emulators = nullptr;
     GlobalDOSBoxPanel *gradDOSBox = nullptr;
+    DOSBoxConfigEditor *m_confEditor = nullptr;
 };

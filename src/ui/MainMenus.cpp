@@ -53,7 +53,8 @@ void MainMenus::buildFileAndEditMenus(QMainWindow &window)
     QMenu *edit = addMenu(window, "mnuEdit", QStringLiteral("&Edit"));
     connect(addItem(edit, "mnuFind", QStringLiteral("&Find")), &QAction::triggered, this, &MainMenus::findChosen);
     edit->addSeparator();
-    addDisabledItem(edit, "mnuExportLaunchBox", QStringLiteral("Export to LaunchBox"));
+    connect(addItem(edit, "mnuExportLaunchBox", QStringLiteral("Export to LaunchBox")), &QAction::triggered, this,
+            &MainMenus::exportChosen);
 }
 
 void MainMenus::buildSortAndCategoryMenus(QMainWindow &window)
@@ -112,7 +113,8 @@ void MainMenus::buildContextMenu(QMainWindow &window)
     connect(addItem(m_contextMenu, "mnuShowAllGames", QStringLiteral("Show &All Games")), &QAction::triggered, this,
             &MainMenus::showAllGamesChosen);
     m_contextMenu->addSeparator();
-    addDisabledItem(m_contextMenu, "mnuEditCurrent", QStringLiteral("Edit &Current"));
+    connect(addItem(m_contextMenu, "mnuEditCurrent", QStringLiteral("Edit &Current")), &QAction::triggered, this,
+            &MainMenus::editCurrentChosen);
     addDisabledItem(m_contextMenu, "mnuOpenFolder", QStringLiteral("&OpenFolder"));
     addDisabledItem(m_contextMenu, "mnuDeleteCurrent", QStringLiteral("&Delete Folder"));
     m_contextMenu->addSeparator();

@@ -40,6 +40,10 @@ signals:
     // "Show &All Games" of the context menu.
     void showAllGamesChosen();
     void exitChosen();
+    // "Edit &Current" of the context menu: the selected game in the entry helper.
+    void editCurrentChosen();
+    // "Export to LaunchBox" of the Edit menu.
+    void exportChosen();
     void viewChosen(ViewCommand command);
 
 private:

@@ -89,7 +89,9 @@ bool PalloxRun::run(const QString &exeFolder)
     }
     if (m_qtPlatform)
         m_qtPlatform->dialogs.setOwner(m_mainWindow.get());
-    m_addWizard = std::make_unique<TfrmAddWizard>(m_mainWindow.get());
+    m_addWizard = std::make_unique<TfrmAddWizard>(m_mainWindow->session(), *m_mainWindow);
+    QObject::connect(m_mainWindow.get(), &TfrmMain::entryHelperRequested, m_addWizard.get(),
+                     &TfrmAddWizard::showFromMain);
     m_about = std::make_unique<TfrmAbout>(m_mainWindow.get());
     m_deleteFolder = std::make_unique<TfrmDeleteFolder>(m_mainWindow.get());
     splash.reset();

@@ -9,6 +9,7 @@
 #include "ui/ConfigTab.h"
 #include "ui/DetailsPane.h"
 #include "ui/DetailsPanel.h"
+#include "ui/ExportController.h"
 #include "ui/FilterController.h"
 #include "ui/FindPanel.h"
 #include "ui/MainListPane.h"
@@ -99,6 +100,11 @@ void TfrmMain::wireAreas()
     m_filters->watchHover(hover);
 
     connect(m_config, &ConfigTab::showDatesChanged, m_details, &DetailsPane::showDates);
+    connect(m_config, &ConfigTab::entryHelperRequested, this, [this] { emit entryHelperRequested(false); });
+    connect(m_menus, &MainMenus::editCurrentChosen, this, [this] { emit entryHelperRequested(true); });
+
+    auto *exporter = new ExportController(*session, *tabMain, *details.lblName);
+    connect(m_menus, &MainMenus::exportChosen, exporter, &ExportController::mnuExportClick);
 }
 
 void TfrmMain::FormCreate(TfrmSplashScreen *splash)

@@ -34,6 +34,10 @@ public:
     // Asked before the window closes; false keeps the program running.
     bool FormCloseQuery();
 
+signals:
+    // "Entry Helper" on the Config tab (false) or "Edit &Current" of the list's menu (true).
+    void entryHelperRequested(bool editCurrent);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
