@@ -4,15 +4,21 @@
 #include "app/FontStyleText.h"
 #include "ui/WidgetColors.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QWidget>
 
 QColor Appearance::color(const SettingsKeys::Text &key, const QWidget *widget, QPalette::ColorRole defaultRole) const
 {
-    const ColorValue fallback = StringToColorOr(QString::fromUtf8(key.defaultValue), 0);
-    return toQColor(StringToColorOr(m_settings.read(key), fallback), widget->palette(),
-                    widget->palette().color(defaultRole));
+    // The palette the widget's kind has before any setting touched it: the widget's own one
+    // holds whatever colour an earlier setting gave it.
+    const QPalette palette = QApplication::palette(widget);
+    const QColor widgetDefault = palette.color(defaultRole);
+    ColorValue value = 0;
+    if (!StringToColor(m_settings.read(key), &value))
+        return widgetDefault;
+    return toQColor(value, palette, widgetDefault);
 }
 
 QFont Appearance::font(const SettingsKeys::Text &name, const SettingsKeys::Integer &size,

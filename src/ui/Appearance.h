@@ -17,7 +17,8 @@ public:
     explicit Appearance(const SettingsFile &settings) : m_settings(settings) {}
 
     // The colour of a setting; one that can be read neither as a name nor as a number gives the
-    // setting's default, and a system colour the widget's own palette entry.
+    // widget's own default colour, as clDefault does, and a system colour the palette entry of
+    // the widget's kind.
     QColor color(const SettingsKeys::Text &key, const QWidget *widget, QPalette::ColorRole defaultRole) const;
     QFont font(const SettingsKeys::Text &name, const SettingsKeys::Integer &size,
                const SettingsKeys::Text &style) const;

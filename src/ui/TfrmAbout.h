@@ -2,10 +2,31 @@
 
 #include <QWidget>
 
+class QLabel;
+class Shell;
+
 // Created once at start-up and hidden; closing it only hides it again.
 class TfrmAbout : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TfrmAbout(QWidget *parent = nullptr);
+    static const QString HomePage;
+
+    TfrmAbout(Shell &shell, QWidget *parent = nullptr);
+
+    // Centred over `owner` and shown without holding the owner back.
+    void showOver(const QWidget &owner);
+
+    QLabel *lblTitle = nullptr;
+    QLabel *lblVersion = nullptr;
+    QLabel *lblCredit = nullptr;
+    QLabel *lblHomePage = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void lblHomePageClick();
+
+    Shell &m_shell;
 };
