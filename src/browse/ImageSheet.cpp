@@ -1,0 +1,196 @@
+#include "browse/ImageSheet.h"
+
+#include "library/GameTable.h"
+#include "library/LibraryPaths.h"
+
+#include <QImageReader>
+
+namespace ImageSheet {
+
+namespace {
+
+struct NamedKind
+{
+    const char *name;
+    const char *mainField;
+    const char *mainSubfolder;
+    const char *fallbackField;
+    const char *fallbackSubfolder;
+};
+
+constexpr NamedKind Kinds[] = {
+    {"Fronts", "Front01", "Front", "Title01", "Title"},
+    {"Titles", "Title01", "Title", "Screen01", "Screen"},
+    {"Media", "Media01", "Media", "Front01", "Front"},
+    {"Screens", "Screen01", "Screen", "Title01", "Title"},
+};
+
+// A picture column the table lacks names no picture, rather than the number column a general
+// look-up would fall back to.
+QString cellOf(const GameTable &table, int column, int row)
+{
+    return column < 0 ? QString() : table.cell(column, row);
+}
+
+QString fileBelow(const QString &metadataFolder, const QString &subfolder, const QString &name)
+{
+    return LibraryPaths::resolve(LibraryPaths::join(LibraryPaths::join(metadataFolder, subfolder), name));
+}
+
+// How much lower than a square the pictures of a gallery are: arcade flyers, the publisher's
+// wide boxes, SNES boxes and 2600 title screens.
+int heightDivisor(const QString &galleryHint, const PictureKind &kind)
+{
+    const bool fronts = kind.mainField == QLatin1String("Front01");
+    if (fronts && galleryHint == QLatin1String("Arcade"))
+        return 3;
+    if (fronts && galleryHint == QLatin1String("Quillmark"))
+        return 9;
+    if (fronts && galleryHint == QLatin1String("SNES"))
+        return 2;
+    if (kind.mainField == QLatin1String("Title01") && galleryHint == QLatin1String("2600"))
+        return 4;
+    return 1;
+}
+
+SheetPicture pictureAt(const GameTable &table, int row, const QString &libraryRoot, const PictureKind &kind,
+                       int nameColumn, int mainColumn, int fallbackColumn)
+{
+    SheetPicture picture;
+    picture.row = row;
+    picture.name = cellOf(table, nameColumn, row);
+    picture.identity = rowIdentity(table, row);
+    const QString main = cellOf(table, mainColumn, row);
+    const QString fallback = cellOf(table, fallbackColumn, row);
+    if (main.isEmpty() && fallback.isEmpty())
+        return picture;
+    const QString folder = LibraryPaths::metadataFolder(libraryRoot, table, row);
+    picture.fallback = main.isEmpty();
+    picture.path = picture.fallback ? fileBelow(folder, kind.fallbackSubfolder, fallback)
+                                    : fileBelow(folder, kind.mainSubfolder, main);
+    return picture;
+}
+
+} // namespace
+
+QStringList kindNames()
+{
+    QStringList names;
+    for (const NamedKind &kind : Kinds)
+        names << QLatin1String(kind.name);
+    return names;
+}
+
+PictureKind kindFor(const QString &name)
+{
+    const NamedKind *chosen = &Kinds[0];
+    for (const NamedKind &kind : Kinds) {
+        if (name == QLatin1String(kind.name))
+            chosen = &kind;
+    }
+    return PictureKind{QLatin1String(chosen->mainField), QLatin1String(chosen->mainSubfolder),
+                       QLatin1String(chosen->fallbackField), QLatin1String(chosen->fallbackSubfolder)};
+}
+
+SheetPicture pictureFor(const GameTable &table, int row, const QString &libraryRoot, const PictureKind &kind)
+{
+    return pictureAt(table, row, libraryRoot, kind, table.findColumn(QStringLiteral("Name")),
+                     table.findColumn(kind.mainField), table.findColumn(kind.fallbackField));
+}
+
+QVector<SheetPicture> picturesOf(const GameTable &table, const QString &libraryRoot, const PictureKind &kind)
+{
+    const int nameColumn = table.findColumn(QStringLiteral("Name"));
+    const int mainColumn = table.findColumn(kind.mainField);
+    const int fallbackColumn = table.findColumn(kind.fallbackField);
+    QVector<SheetPicture> pictures;
+    for (int row = 1; row < table.rowCount(); ++row) {
+        SheetPicture picture =
+            pictureAt(table, row, libraryRoot, kind, nameColumn, mainColumn, fallbackColumn);
+        // A main picture that is missing is not replaced by the fallback: the game shows nothing.
+        if (!picture.path.isEmpty() && LibraryPaths::isRegularFile(picture.path))
+            pictures.append(std::move(picture));
+    }
+    return pictures;
+}
+
+QString rowIdentity(const GameTable &table, int row)
+{
+    QString identity;
+    for (const char *field : {"Folder", "Subfolder", "IniFile", "Name"})
+        identity += cellOf(table, table.findColumn(QLatin1String(field)), row) + QChar(0);
+    return identity;
+}
+
+int rowOf(const GameTable &table, const QString &identity, int likelyRow)
+{
+    if (likelyRow > 0 && likelyRow < table.rowCount() && rowIdentity(table, likelyRow) == identity)
+        return likelyRow;
+    for (int row = 1; row < table.rowCount(); ++row) {
+        if (rowIdentity(table, row) == identity)
+            return row;
+    }
+    return -1;
+}
+
+Placement::Placement(int size, int sheetWidth, const QString &galleryHint, const PictureKind &kind)
+    : m_size(size), m_gap(size / 12), m_sheetWidth(sheetWidth),
+      m_heightDivisor(heightDivisor(galleryHint, kind)), m_x(m_gap), m_y(m_gap)
+{
+}
+
+QRect Placement::next(bool fallback)
+{
+    const int height = (m_size - m_gap) / m_heightDivisor;
+    const int width = fallback ? m_size - m_gap : m_size - m_gap - m_size / 5;
+    const QRect placed(m_x, m_y, width, height);
+    m_x += fallback ? m_size : width + m_gap;
+    if (m_sheetWidth - m_size < m_x) {
+        m_x = m_gap;
+        m_y += height + m_gap;
+    }
+    return placed;
+}
+
+QSize thumbnailSize(const QSize &natural, const QSize &box)
+{
+    if (natural.isEmpty() || box.isEmpty())
+        return QSize();
+    if (natural.width() <= box.width() && natural.height() <= box.height())
+        return natural;
+    return natural.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+QImage decodeThumbnail(const QString &path, const QSize &box, QString *error)
+{
+    if (!LibraryPaths::isRegularFile(path) || box.isEmpty())
+        return {};
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QSize natural = reader.size();
+    // The reader scales before it turns the picture; a picture stored on its side swaps sides.
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    if (turned)
+        natural.transpose();
+    QImage image;
+    if (natural.isValid()) {
+        QSize shown = thumbnailSize(natural, box);
+        if (shown.isValid() && shown != natural) {
+            if (turned)
+                shown.transpose();
+            reader.setScaledSize(shown);
+        }
+        image = reader.read();
+    } else {
+        // A format that cannot tell its size before decoding.
+        image = reader.read();
+        const QSize shown = thumbnailSize(image.size(), box);
+        if (!image.isNull() && shown != image.size())
+            image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (image.isNull() && error)
+        *error = QStringLiteral("Could not show the picture \"%1\": %2").arg(path, reader.errorString());
+    return image;
+}
+
+} // namespace ImageSheet

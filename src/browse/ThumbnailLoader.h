@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+#include <QThreadPool>
+#include <QVector>
+
+#include <atomic>
+#include <memory>
+
+// Decodes a list of pictures at thumbnail size on worker threads and hands each image back on
+// the thread that owns the loader, so that a sheet of thousands fills while the window stays
+// responsive. Only small images ever cross back; a whole picture lives only inside a worker.
+class ThumbnailLoader : public QObject
+{
+    Q_OBJECT
+  public:
+    struct Job
+    {
+        QString path;
+        QSize box;
+    };
+
+    explicit ThumbnailLoader(QObject *parent = nullptr);
+    // Waits for the pictures being decoded; nothing is delivered after this.
+    ~ThumbnailLoader() override;
+
+    // Drops what an earlier start still had to deliver and begins with these jobs.
+    void start(const QVector<Job> &jobs);
+    void cancel();
+    bool isRunning() const { return m_remaining > 0; }
+
+  signals:
+    // The job's image, null when the file could not be decoded (`error` says why).
+    void thumbnailReady(int job, const QImage &image, const QString &error);
+    // Every job of the last start has been delivered.
+    void finished();
+
+  private:
+    struct Decoded
+    {
+        int job;
+        QImage image;
+        QString error;
+    };
+    void deliver(quint64 generation, const QVector<Decoded> &decoded);
+
+    QThreadPool m_pool;
+    std::shared_ptr<std::atomic<quint64>> m_generation = std::make_shared<std::atomic<quint64>>(0);
+    int m_remaining = 0;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "browse/ImageSheet.h"
+
+#include <QRect>
+#include <QVector>
+#include <QWidget>
+
+class LibrarySession;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QScrollArea;
+class QScrollBar;
+class QTabWidget;
+class SheetThumbnail;
+class ThumbnailLoader;
+
+// The "Image Sheet" tab: one kind of picture of every game of the working table as a wall of
+// thumbnails, built when "Load" is pressed. A click on a thumbnail asks for its game to start.
+class ImageSheetTab : public QWidget
+{
+    Q_OBJECT
+  public:
+    ImageSheetTab(LibrarySession &session, QTabWidget &pages);
+    ~ImageSheetTab() override;
+
+    void btnLoadImagesClick();
+    void scrollImageSizeChange(int size);
+    bool isLoading() const;
+    // Whether the wheel scrolls the sheet now: the pointer is over it.
+    bool sheetWheelActive() const { return m_sheetWheel; }
+
+  signals:
+    // The game of `row` of the working table is to start, as the thumbnail click asks.
+    void launchRequested(int row);
+    void pictureUnreadable(const QString &path, const QString &text);
+    // The sheet of the last "Load" is complete.
+    void sheetLoaded();
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    struct Placed
+    {
+        ImageSheet::SheetPicture picture;
+        QRect rect;
+    };
+
+    void thumbnailReady(int job, const QImage &image, const QString &error);
+    void loadFinished();
+    void thumbnailEntered(SheetThumbnail *thumbnail);
+    void thumbnailClicked(int index);
+
+    LibrarySession &m_session;
+    QPushButton *btnLoadImages = nullptr;
+    QComboBox *cbImageList = nullptr;
+    QScrollBar *scrollImageSize = nullptr;
+    QLabel *lblImageSize = nullptr;
+    QLabel *lblImageListTotal = nullptr;
+    QProgressBar *pbImages = nullptr;
+    QLabel *lblImgName = nullptr;
+    QScrollArea *ScrollBox1 = nullptr;
+    QWidget *m_sheet = nullptr;
+    QWidget *shImage = nullptr;
+
+    ThumbnailLoader *m_loader = nullptr;
+    QVector<Placed> m_placed;
+    QVector<bool> m_done;
+    int m_progressCursor = 0;
+    int m_shown = 0;
+    QVector<SheetThumbnail *> m_thumbnails;
+    bool m_sheetWheel = false;
+};

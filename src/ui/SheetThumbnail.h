@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// One picture of the image sheet: drawn centred at the size it was decoded at, with a hand
+// cursor and its game's name as hint. It tells the sheet when the pointer comes and goes and
+// when it is clicked.
+class SheetThumbnail : public QWidget
+{
+    Q_OBJECT
+  public:
+    SheetThumbnail(int row, const QString &name, QWidget *parent);
+
+    int row() const { return m_row; }
+    const QString &name() const { return m_name; }
+    void setImage(const QImage &image);
+    const QImage &image() const { return m_image; }
+
+  signals:
+    void entered(SheetThumbnail *thumbnail);
+    void left();
+    void clicked(int row);
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+  private:
+    int m_row;
+    QString m_name;
+    QImage m_image;
+    bool m_pressed = false;
+};
