@@ -4,6 +4,7 @@
 // the file system charges for copying files.
 
 #include "LibraryGenerator.h"
+#include "ProcessMemory.h"
 
 #include "app/SettingsFile.h"
 #include "export/LaunchBoxExport.h"
@@ -110,25 +111,6 @@ QByteArray launchBoxDataFile(qint64 size)
     return file;
 }
 
-// Kilobytes of a "VmRSS:"-style line of /proc/self/status; 0 where there is no such file.
-qint64 statusKilobytes(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(static_cast<int>(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
-
-void resetPeakMemory()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    if (clearRefs.open(QIODevice::WriteOnly))
-        clearRefs.write("5");
-}
-
 struct ExportSetting
 {
     QString folder;
@@ -196,8 +178,8 @@ void BM_ExportToLaunchBox(benchmark::State &state)
     QtRandom random;
     QtFileOps fileOps;
 
-    const qint64 residentBefore = statusKilobytes("VmRSS:");
-    resetPeakMemory();
+    const qint64 residentBefore = ProcessMemory::statusKilobytes("VmRSS:");
+    ProcessMemory::resetPeak();
     qint64 written = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -220,7 +202,7 @@ void BM_ExportToLaunchBox(benchmark::State &state)
         }
         written = QFileInfo(dataFile).size();
     }
-    const qint64 peak = statusKilobytes("VmHWM:");
+    const qint64 peak = ProcessMemory::statusKilobytes("VmHWM:");
     state.SetItemsProcessed(state.iterations() * kGames);
     state.counters["file_before_MiB"] = static_cast<double>(s->original.size()) / (1024.0 * 1024.0);
     state.counters["file_after_MiB"] = static_cast<double>(written) / (1024.0 * 1024.0);

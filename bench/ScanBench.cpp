@@ -3,6 +3,7 @@
 // library costs in time and memory.
 
 #include "LibraryGenerator.h"
+#include "ProcessMemory.h"
 
 #include "app/SettingsFile.h"
 #include "library/GameTable.h"
@@ -60,26 +61,6 @@ const QString &libraryRoot(int games)
             std::filesystem::remove_all(QFile::encodeName(path).toStdString());
     }
     return (libraries[games] = std::move(library))->root;
-}
-
-// Kilobytes of a "VmRSS:"-style line of /proc/self/status; 0 where there is no such file.
-qint64 statusKilobytes(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(static_cast<int>(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
-
-// Lets the peak of one phase be measured apart from the phases before it (Linux only).
-void resetPeakMemory()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    if (clearRefs.open(QIODevice::WriteOnly))
-        clearRefs.write("5");
 }
 
 void BM_ReadIniFilesOnly(benchmark::State &state)
@@ -162,8 +143,8 @@ void BM_LoadDataCache(benchmark::State &state)
         LoadGrid(library, settings, observer);
     }
 
-    const qint64 residentBefore = statusKilobytes("VmRSS:");
-    resetPeakMemory();
+    const qint64 residentBefore = ProcessMemory::statusKilobytes("VmRSS:");
+    ProcessMemory::resetPeak();
     int rows = 0;
     for (auto _ : state) {
         GameTable grid;
@@ -175,7 +156,7 @@ void BM_LoadDataCache(benchmark::State &state)
         rows = grid.rowCount();
         benchmark::DoNotOptimize(rows);
     }
-    const qint64 peak = statusKilobytes("VmHWM:");
+    const qint64 peak = ProcessMemory::statusKilobytes("VmHWM:");
     if (rows != 0 && rows != games + 1)
         state.SkipWithError("the data cache does not hold every game");
     state.SetItemsProcessed(state.iterations() * games);

@@ -6,13 +6,9 @@
 #include "library/GameTable.h"
 #include "library/GridTextFile.h"
 #include "platform/Platform.h"
-#include "platform/QtClock.h"
-#include "platform/QtFileOps.h"
-#include "platform/QtRandom.h"
-#include "platform/QtShell.h"
 #include "session/LibrarySession.h"
 #include "ui/MainTabView.h"
-#include "ui/QtDialogs.h"
+#include "ui/QtPlatform.h"
 #include "ui/TfrmMain.h"
 
 #include <QApplication>
@@ -76,12 +72,8 @@ struct LargeLibrary
         QStringList sampleRows;
         GameTable sample;
         {
-            QtDialogs dialogs(nullptr);
-            QtShell shell([](const QString &) {});
-            QtFileOps fileOps;
-            QtClock clock;
-            QtRandom random;
-            const Platform platform{shell, fileOps, dialogs, clock, random};
+            QtPlatform seams;
+            const Platform platform = seams.platform();
             TfrmMain scan(platform, root, nullptr);
             sample = scan.session().state().library.GridComplete;
         }
@@ -107,12 +99,8 @@ LargeLibrary &library()
 
 struct RealPlatform
 {
-    QtDialogs dialogs{nullptr};
-    QtShell shell{[](const QString &) {}};
-    QtFileOps fileOps;
-    QtClock clock;
-    QtRandom random;
-    Platform platform{shell, fileOps, dialogs, clock, random};
+    QtPlatform seams;
+    Platform platform = seams.platform();
 };
 
 void BM_StartFromCacheToFirstGame(benchmark::State &state)

@@ -2,7 +2,9 @@
 
 #include "app/SettingsFile.h"
 #include "app/WaitCursor.h"
+#include "browse/DetailsLinks.h"
 #include "browse/MainList.h"
+#include "browse/PlatformSwitch.h"
 #include "browse/TextSearch.h"
 #include "browse/ValueLists.h"
 #include "launch/Launcher.h"
@@ -12,6 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "platform/Shell.h"
 
 // Hands the scan's progress on as the session's signals.
 class LibrarySession::Observer : public ScanObserver
@@ -220,9 +223,67 @@ void LibrarySession::reportOnce(const QString &path, const QString &text)
     }
 }
 
+void LibrarySession::launchRow(int row, const LaunchOptions &options)
+{
+    if (row < 1 || row >= m_state.library.GridMain.rowCount())
+        return;
+    m_state.SelectedRow = row;
+    launchSelected(options);
+}
+
 void LibrarySession::launchSelected(const LaunchOptions &options)
 {
     Launcher(m_platform.shell)
         .LaunchGame(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot, m_state.emulators,
                     options);
+}
+
+bool LibrarySession::showPlatform(const QString &platform)
+{
+    if (m_selectedIndex < 0)
+        return false;
+    const int row = FindOtherPlatform(m_state.library.GridMain, m_state.SelectedGameName, platform);
+    if (row == 0)
+        return false;
+    m_state.ForcedRow = row;
+    m_state.ForcedRowPending = true;
+    select(m_selectedIndex);
+    return true;
+}
+
+void LibrarySession::launchPlatform(const QString &platform, const LaunchOptions &options)
+{
+    const GameTable &table = m_state.library.GridMain;
+    const int column = table.findColumn(QStringLiteral("Platform"));
+    const auto shown = [&] {
+        return m_selectedIndex >= 0 && m_state.SelectedRow > 0 && column >= 0 &&
+               table.cell(column, m_state.SelectedRow) == platform;
+    };
+    // The click before the double click normally switched records already. Without a record
+    // for the platform, the record of another platform, still on show, would start instead.
+    if (!shown() && !(showPlatform(platform) && shown())) {
+        emit message(QStringLiteral("There is no record of \"%1\" for %2 to start.")
+                         .arg(m_state.SelectedGameName, platform));
+        return;
+    }
+    launchSelected(options);
+}
+
+void LibrarySession::openManual(const QString &manualFile)
+{
+    const QString target = DetailsLinks::manualTarget(m_details.metadataFolder, manualFile);
+    if (!target.isEmpty())
+        m_platform.shell.execute(QString(), target, QString(), QString());
+}
+
+void LibrarySession::openExtra(const QString &link)
+{
+    const QString target = DetailsLinks::extraTarget(m_details.metadataFolder, link);
+    if (!target.isEmpty())
+        m_platform.shell.execute(QString(), target, QString(), QString());
+}
+
+void LibrarySession::selectRandomEntry()
+{
+    select(m_platform.random.below(m_state.library.GridMain.rowCount() - 1));
 }

@@ -87,8 +87,24 @@ public:
     void selectAgain() { select(m_selectedIndex); }
     // Starts the selected game, or its set-up program.
     void launchSelected(const LaunchOptions &options);
+    // Makes a row of the working table the current one and starts it, leaving the highlighted
+    // entry and the details as they are (a click on the image sheet).
+    void launchRow(int row, const LaunchOptions &options);
     // A file of the library that is there but cannot be read: the user hears of it once a run.
     void reportOnce(const QString &path, const QString &text);
+
+    // The selected game's record on another platform, with the platform labels kept; false (and
+    // nothing changed) when the table holds no such record.
+    bool showPlatform(const QString &platform);
+    // Starts the selected game's record on that platform, which the click before the double
+    // click put on show; a platform without a record of the game is reported, not started.
+    void launchPlatform(const QString &platform, const LaunchOptions &options);
+    // The shell opens the manual or an extra of the record on show.
+    void openManual(const QString &manualFile);
+    void openExtra(const QString &link);
+    // Attract mode's step: a random record number taken as a list index. The list can be shorter
+    // than the table; an index past its end selects nothing.
+    void selectRandomEntry();
 
 signals:
     // listEntries() and totalText() are new; a selectionChanged follows.

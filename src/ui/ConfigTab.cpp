@@ -2,9 +2,11 @@
 
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "ui/AppearancePanel.h"
 #include "ui/DOSBoxConfigEditor.h"
 #include "ui/EmulatorSettingsPanel.h"
 #include "ui/GlobalDOSBoxPanel.h"
+#include "ui/MascotGame.h"
 #include "ui/SettingsPanel.h"
 
 #include <QPushButton>
@@ -35,6 +37,12 @@ ConfigTab::ConfigTab(LibrarySession &session, QTabWidget &pages) : QObject(&page
     entryHelper->setMinimumWidth(entryHelper->sizeHint().width() + 24);
     pnlSettings->addArea(entryHelper);
     connect(entryHelper, &QPushButton::clicked, this, &ConfigTab::entryHelperRequested);
+
+    m_appearance = new AppearancePanel(session.settings(), session.platform().dialogs, pnlSettings);
+    pnlSettings->addArea(m_appearance);
+    connect(m_appearance, &AppearancePanel::appearanceChanged, this, &ConfigTab::appearanceChanged);
+    m_mascot = new MascotGame(*pnlSettings);
+    connect(m_emulators, &EmulatorSettingsPanel::emuListTextChanged, m_mascot, &MascotGame::emuListTextChanged);
 }
 
 void ConfigTab::showOptions()
@@ -48,6 +56,16 @@ void ConfigTab::loadAtStartUp()
     m_confEditor->showStartUpValues();
     pnlSettings->showLibraryRoot();
     m_emulators->loadAtStartup();
+}
+
+void ConfigTab::applyAppearance(const Appearance &appearance)
+{
+    m_appearance->applyAppearance(appearance);
+}
+
+void ConfigTab::setNameBannerFit(std::function<int(const QFont &)> fit)
+{
+    m_appearance->setNameBannerFit(std::move(fit));
 }
 
 LaunchOptions ConfigTab::launchOptions(bool setup) const

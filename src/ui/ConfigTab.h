@@ -4,10 +4,16 @@
 
 #include <QObject>
 
+#include <functional>
+
+class Appearance;
+class AppearancePanel;
 class DOSBoxConfigEditor;
 class EmulatorSettingsPanel;
 class GlobalDOSBoxPanel;
 class LibrarySession;
+class MascotGame;
+class QFont;
 class QTabWidget;
 class SettingsPanel;
 
@@ -24,15 +30,23 @@ public:
     void loadAtStartUp();
     // What a launch reads now from the DOSBox options.
     LaunchOptions launchOptions(bool setup) const;
+    // The colour and font labels show what the settings file holds.
+    void applyAppearance(const Appearance &appearance);
+    // Puts a font on the name banner and returns the point size the banner fit gave it.
+    void setNameBannerFit(std::function<int(const QFont &)> fit);
 
 signals:
     void showDatesChanged(bool shown);
     // "Entry Helper" was pressed.
     void entryHelperRequested();
+    // A colour or font was chosen and written to the settings file.
+    void appearanceChanged(bool listFontChosen);
 
 private:
     SettingsPanel *pnlSettings = nullptr;
     EmulatorSettingsPanel *m_emulators = nullptr;
     GlobalDOSBoxPanel *gradDOSBox = nullptr;
     DOSBoxConfigEditor *m_confEditor = nullptr;
+    AppearancePanel *m_appearance = nullptr;
+    MascotGame *m_mascot = nullptr;
 };

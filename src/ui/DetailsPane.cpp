@@ -40,11 +40,17 @@ void DetailsPane::applyAppearance(const Appearance &appearance)
     memoAbout->setFont(appearance.font(NoteFontName, NoteFontSize, NoteFontStyle));
     WidgetColors::setContentColors(memoAbout, appearance.color(NoteFontColor, memoAbout, QPalette::Text),
                                    appearance.color(NoteBGColor, memoAbout, QPalette::Base));
+    appearance.colorLabel(lblGameCreatedDate, DetailsTextColor);
+    appearance.colorLabel(lblGameModifiedDate, DetailsTextColor);
+    LoadDetailColors(appearance);
+}
+
+void DetailsPane::LoadDetailColors(const Appearance &appearance)
+{
+    using namespace SettingsKeys;
     m_details->applyColors(appearance.color(DetailsColor, m_details, QPalette::WindowText),
                            appearance.color(DetailsTextColor, m_details, QPalette::WindowText),
                            appearance.color(DetailsBGColor, m_details, QPalette::Window));
-    appearance.colorLabel(lblGameCreatedDate, DetailsTextColor);
-    appearance.colorLabel(lblGameModifiedDate, DetailsTextColor);
 }
 
 void DetailsPane::showDates(bool shown)

@@ -23,6 +23,8 @@ public:
     DetailsPanel &panel() const { return *m_details; }
 
     void applyAppearance(const Appearance &appearance);
+    // The fact, caption and background colours of the details; the last step of applyAppearance.
+    void LoadDetailColors(const Appearance &appearance);
     void showDates(bool shown);
     // The simple view instead of the details, or the details again.
     void showSimple(bool simple);

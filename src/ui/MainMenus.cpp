@@ -37,7 +37,7 @@ MainMenus::MainMenus(QMainWindow &window) : QObject(&window)
     buildSortAndCategoryMenus(window);
     buildViewMenu(window);
     QMenu *help = addMenu(window, "mnuHelp", QStringLiteral("&Help"));
-    addDisabledItem(help, "mnuAbout", QStringLiteral("&About"));
+    connect(addItem(help, "mnuAbout", QStringLiteral("&About")), &QAction::triggered, this, &MainMenus::aboutChosen);
     buildContextMenu(window);
 }
 
@@ -123,7 +123,9 @@ void MainMenus::buildContextMenu(QMainWindow &window)
     m_contextMenu->addSeparator();
     addDisabledItem(m_contextMenu, "MoveAll1", QStringLiteral("&Move All"));
     addViewItem(m_contextMenu, ViewCommand::ViewMax, "mnuViewMax", QStringLiteral("View Ma&x"))->setCheckable(true);
-    addDisabledItem(m_contextMenu, "mnuAttract", QStringLiteral("A&ttract"));
+    QAction *attract = addItem(m_contextMenu, "mnuAttract", QStringLiteral("A&ttract"));
+    attract->setCheckable(true);
+    connect(attract, &QAction::toggled, this, &MainMenus::attractToggled);
 }
 
 void MainMenus::popupContextMenu(const QPoint &globalPosition)

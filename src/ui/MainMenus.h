@@ -45,6 +45,10 @@ signals:
     // "Export to LaunchBox" of the Edit menu.
     void exportChosen();
     void viewChosen(ViewCommand command);
+    // "&About" of the Help menu.
+    void aboutChosen();
+    // "A&ttract" of the context menu, ticked while attract mode runs.
+    void attractToggled(bool on);
 
 private:
     void buildFileAndEditMenus(QMainWindow &window);

@@ -1,13 +1,8 @@
 #include "ui/PalloxRun.h"
 
 #include "platform/Dialogs.h"
-#include "platform/QtClock.h"
-#include "platform/QtFileOps.h"
-#include "platform/QtRandom.h"
-#include "platform/QtShell.h"
-#include "ui/NonBlockingMessage.h"
 #include "ui/PalloxApplication.h"
-#include "ui/QtDialogs.h"
+#include "ui/QtPlatform.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmAddWizard.h"
 #include "ui/TfrmDeleteFolder.h"
@@ -17,19 +12,6 @@
 #include <QCoreApplication>
 
 #include <exception>
-
-// The desktop's own seams, owned by the run that uses them.
-class QtPlatform
-{
-public:
-    QtDialogs dialogs;
-    QtShell shell{[](const QString &text) { showNonBlockingMessage(nullptr, text); }};
-    QtFileOps fileOps;
-    QtClock clock;
-    QtRandom random;
-
-    Platform platform() { return Platform{shell, fileOps, dialogs, clock, random}; }
-};
 
 std::unique_ptr<PalloxRun> PalloxRun::start(const QString &exeFolder)
 {
@@ -92,7 +74,9 @@ bool PalloxRun::run(const QString &exeFolder)
     m_addWizard = std::make_unique<TfrmAddWizard>(m_mainWindow->session(), *m_mainWindow);
     QObject::connect(m_mainWindow.get(), &TfrmMain::entryHelperRequested, m_addWizard.get(),
                      &TfrmAddWizard::showFromMain);
-    m_about = std::make_unique<TfrmAbout>(m_mainWindow.get());
+    m_about = std::make_unique<TfrmAbout>(m_platform.shell, m_mainWindow.get());
+    QObject::connect(m_mainWindow.get(), &TfrmMain::aboutRequested, m_about.get(),
+                     [this] { m_about->showOver(*m_mainWindow); });
     m_deleteFolder = std::make_unique<TfrmDeleteFolder>(m_mainWindow.get());
     splash.reset();
 

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
 #include "ui/Appearance.h"
+#include "ui/AttractMode.h"
 #include "ui/CategoryMenuController.h"
 #include "ui/ConfigTab.h"
 #include "ui/DetailsPane.h"
@@ -12,9 +13,11 @@
 #include "ui/ExportController.h"
 #include "ui/FilterController.h"
 #include "ui/FindPanel.h"
+#include "ui/ImageSheetTab.h"
 #include "ui/MainListPane.h"
 #include "ui/MainMenus.h"
 #include "ui/MainTabView.h"
+#include "ui/PictureViewer.h"
 #include "ui/SplashScanObserver.h"
 #include "ui/TfrmSplashScreen.h"
 #include "ui/WidgetColors.h"
@@ -62,9 +65,10 @@ void TfrmMain::buildAreas()
     m_view = new MainTabView(*m_session, {*this, *PageControl1, *tabMain, *m_list, *m_details, *pnlFind, *m_menus});
 
     m_config = new ConfigTab(*m_session, *PageControl1);
-    auto *tabImageSheet = new QWidget(PageControl1);
-    tabImageSheet->setObjectName(QStringLiteral("tabImageSheet"));
-    PageControl1->addTab(tabImageSheet, QStringLiteral("Image Sheet"));
+    auto *imageSheet = new ImageSheetTab(*m_session, *PageControl1);
+    connect(imageSheet, &ImageSheetTab::launchRequested, this,
+            [this](int row) { m_session->launchRow(row, m_config->launchOptions(false)); });
+    connect(imageSheet, &ImageSheetTab::pictureUnreadable, m_session.get(), &LibrarySession::reportOnce);
 
     pnlNostalgia = new QWidget(this);
     pnlNostalgia->setObjectName(QStringLiteral("pnlNostalgia"));
@@ -92,7 +96,20 @@ void TfrmMain::wireAreas()
     DetailsPanel &details = m_details->panel();
     connect(m_list, &MainListPane::playRequested, this, [this] { launchGame(false); });
     connect(&details, &DetailsPanel::setupClicked, this, [this] { launchGame(true); });
-    connect(&details, &DetailsPanel::platformDoubleClicked, this, [this] { launchGame(false); });
+    connect(&details, &DetailsPanel::platformClicked, this, [this, &details](int index, const QString &platform) {
+        if (m_session->showPlatform(platform))
+            details.markShownPlatform(index);
+    });
+    connect(&details, &DetailsPanel::platformDoubleClicked, this, [this](int, const QString &platform) {
+        m_session->launchPlatform(platform, m_config->launchOptions(false));
+    });
+    connect(&details, &DetailsPanel::manualClicked, session, &LibrarySession::openManual);
+    connect(&details, &DetailsPanel::extraClicked, session,
+            [session](int, const QString &, const QString &link) { session->openExtra(link); });
+    auto *viewer = new PictureViewer(*tabMain);
+    viewer->watch({details.imgFront01, details.imgBack01, details.imgTitle01, details.imgScreen01,
+                   details.imgMedia01, details.imgAdv});
+    connect(m_menus, &MainMenus::attractToggled, new AttractMode(*session, *this), &AttractMode::setRunning);
     connect(&details, &DetailsPanel::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
     connect(&details, &DetailsPanel::pictureUnreadable, session, &LibrarySession::reportOnce);
     QList<QLabel *> hover = details.linkLabels();
@@ -102,6 +119,19 @@ void TfrmMain::wireAreas()
     connect(m_config, &ConfigTab::showDatesChanged, m_details, &DetailsPane::showDates);
     connect(m_config, &ConfigTab::entryHelperRequested, this, [this] { emit entryHelperRequested(false); });
     connect(m_menus, &MainMenus::editCurrentChosen, this, [this] { emit entryHelperRequested(true); });
+    connect(m_menus, &MainMenus::aboutChosen, this, &TfrmMain::aboutRequested);
+    connect(m_config, &ConfigTab::appearanceChanged, this, [this](bool listFontChosen) {
+        // View Max enlarges the list's font; only a newly chosen list font may undo that.
+        const int listPoints = m_list->fontPointSize();
+        applyAppearance();
+        if (!listFontChosen)
+            m_list->setFontPointSize(listPoints);
+        m_details->panel().fitNameBanner();
+    });
+    m_config->setNameBannerFit([&details](const QFont &font) {
+        details.lblName->setFont(font);
+        return details.fitNameBanner();
+    });
 
     auto *exporter = new ExportController(*session, *tabMain, *details.lblName);
     connect(m_menus, &MainMenus::exportChosen, exporter, &ExportController::mnuExportClick);
@@ -164,6 +194,7 @@ void TfrmMain::applyAppearance()
     WidgetColors::setBackground(tabMain, appearance.color(SettingsKeys::BGColor, tabMain, QPalette::Window));
     appearance.colorLabel(pnlFind, SettingsKeys::DetailsTextColor);
     m_list->applyAppearance(appearance);
+    m_config->applyAppearance(appearance);
     m_details->applyAppearance(appearance);
 }
 

@@ -37,6 +37,8 @@ public:
 signals:
     // "Entry Helper" on the Config tab (false) or "Edit &Current" of the list's menu (true).
     void entryHelperRequested(bool editCurrent);
+    // "&About" of the Help menu.
+    void aboutRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,4 +1,5 @@
 #include "ExportFixture.h"
+#include "support/Files.h"
 
 #include <QBuffer>
 #include <QDirIterator>
@@ -30,17 +31,6 @@ class LaunchBoxPicturesTest : public ExportFixture
     QString meta() const { return metadataFolder(QStringLiteral("Action"), QStringLiteral("Game")); }
     QString images() const { return exportFolder() + QStringLiteral("Images/"); }
 
-    static QByteArray png()
-    {
-        QImage image(4, 3, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        return bytes;
-    }
-
     QStringList filesBelow(const QString &folder) const
     {
         QStringList files;
@@ -56,7 +46,7 @@ class LaunchBoxPicturesTest : public ExportFixture
 TEST_F(LaunchBoxPicturesTest, PicturesTakeLaunchBoxsNamesWhateverTheirFormat)
 {
     ASSERT_TRUE(QDir().mkpath(images()));
-    const QByteArray front = png();
+    const QByteArray front = pngBytes(4, 3);
     ASSERT_TRUE(writeFile(meta() + QStringLiteral("Front/cover.png"), front));
     ASSERT_TRUE(writeFile(meta() + QStringLiteral("Back/back.gif"), "GIF89a back"));
     ASSERT_TRUE(writeFile(meta() + QStringLiteral("Screen/shot1.png"), "screen"));
@@ -86,7 +76,7 @@ TEST_F(LaunchBoxPicturesTest, AnExistingPictureIsNeverReplaced)
 {
     const QString folder = images() + QStringLiteral("Game.") + kId + QLatin1Char('/');
     ASSERT_TRUE(writeFile(folder + QStringLiteral("Front.jpg"), "the user's own cover"));
-    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Front/cover.png"), png()));
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Front/cover.png"), pngBytes(4, 3)));
     ASSERT_TRUE(writeFile(meta() + QStringLiteral("Back/back.png"), "back"));
     // An empty name and a missing file are passed over without a word.
     addPicturedGame(QStringLiteral("Game"), {{QStringLiteral("Front01"), QStringLiteral("cover.png")},
@@ -101,7 +91,7 @@ TEST_F(LaunchBoxPicturesTest, AnExistingPictureIsNeverReplaced)
 
 TEST_F(LaunchBoxPicturesTest, NothingIsCreatedWithoutAnImagesFolder)
 {
-    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Front/cover.png"), png()));
+    ASSERT_TRUE(writeFile(meta() + QStringLiteral("Front/cover.png"), pngBytes(4, 3)));
     addPicturedGame(QStringLiteral("Game"), {{QStringLiteral("Front01"), QStringLiteral("cover.png")}});
     ASSERT_EQ(runExport(), QString());
     EXPECT_EQ(filesBelow(exportFolder()), (QStringList{QStringLiteral("LaunchBox (PALLOX Backup).xml"),

@@ -1,5 +1,8 @@
 #include "support/Files.h"
 
+#include <QBuffer>
+#include <QImage>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,4 +18,15 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray pngBytes(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }

@@ -9,3 +9,6 @@ bool writeFile(const QString &path, const QByteArray &bytes = QByteArray());
 
 // The bytes of the file; empty when it cannot be read.
 QByteArray readFile(const QString &path);
+
+// A PNG picture of one colour, for fixtures that need a real picture file.
+QByteArray pngBytes(int width, int height);

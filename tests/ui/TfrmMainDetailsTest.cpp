@@ -1,6 +1,7 @@
 #include "app/IniFile.h"
 #include "app/SettingsFile.h"
 #include "session/LibrarySession.h"
+#include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
@@ -23,17 +24,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray pngBytes(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 QByteArray noteOf(int lines)
 {
