@@ -1,8 +1,11 @@
 #include "browse/ImageSheet.h"
 
+#include "browse/PngThumbnail.h"
+
 #include "library/GameTable.h"
 #include "library/LibraryPaths.h"
 
+#include <QFile>
 #include <QImageReader>
 
 namespace ImageSheet {
@@ -165,6 +168,16 @@ QImage decodeThumbnail(const QString &path, const QSize &box, QString *error)
 {
     if (!LibraryPaths::isRegularFile(path) || box.isEmpty())
         return {};
+    {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && file.peek(8).startsWith("\x89PNG")) {
+            const QByteArray data = file.readAll();
+            const QSize shown = thumbnailSize(PngThumbnail::pictureSize(data), box);
+            QImage image = PngThumbnail::decode(data, shown);
+            if (!image.isNull())
+                return image;
+        }
+    }
     QImageReader reader(path);
     reader.setAutoTransform(true);
     QSize natural = reader.size();
