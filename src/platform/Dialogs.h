@@ -6,6 +6,13 @@
 
 #include <optional>
 
+// A font as the font dialog offers it: the face, size and style, and the colour of its text.
+struct FontChoice
+{
+    QFont font;
+    QColor color;
+};
+
 // Every question the program asks the user goes through here, so that tests can answer.
 class Dialogs
 {
@@ -24,5 +31,5 @@ public:
     virtual QString saveFile(const QString &title, const QString &filter,
                              const QString &initialFolder) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
-    virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
+    virtual std::optional<FontChoice> chooseFont(const FontChoice &initial) = 0;
 };

@@ -18,11 +18,6 @@ namespace {
 
 const QColor designSilver(0xC0, 0xC0, 0xC0);
 
-QColor textColorOf(const QWidget *widget)
-{
-    return widget->palette().color(QPalette::WindowText);
-}
-
 } // namespace
 
 AppearancePanel::AppearancePanel(SettingsFile &settings, Dialogs &dialogs, QWidget *parent)
@@ -161,9 +156,9 @@ bool AppearancePanel::askColor(QColor *chosen)
     return true;
 }
 
-bool AppearancePanel::askFont(QFont *chosen)
+bool AppearancePanel::askFont(FontChoice *chosen)
 {
-    const std::optional<QFont> answer = m_dialogs.chooseFont(m_lastFont);
+    const std::optional<FontChoice> answer = m_dialogs.chooseFont(m_lastFont);
     if (!answer)
         return false;
     m_lastFont = *answer;
@@ -221,49 +216,52 @@ void AppearancePanel::Button1Click()
 
 void AppearancePanel::writeFont(const SettingsKeys::Text &name, const SettingsKeys::Integer &size,
                                 const SettingsKeys::Text &color, const SettingsKeys::Text &style,
-                                const QFont &font, const QColor &textColor)
+                                const FontChoice &choice)
 {
-    // The font dialog has no colour of its own: the colour in effect stays, written in the
-    // program's own form. A stored text that reads as no colour gives way to what is shown.
-    const ColorValue colorValue = StringToColorOr(m_settings.read(color), fromQColor(textColor));
+    const QFont &font = choice.font;
     m_settings.write(name, font.family());
     m_settings.write(size, font.pointSize() > 0 ? font.pointSize() : m_settings.read(size));
-    m_settings.write(color, ColorToString(colorValue));
+    m_settings.write(color, ColorToString(fromQColor(choice.color)));
     m_settings.write(style, FontStyletoStr(fontStyleOf(font)));
 }
 
 void AppearancePanel::lblMainListFontClick()
 {
-    QFont font;
-    if (!askFont(&font))
+    FontChoice choice;
+    if (!askFont(&choice))
         return;
+    QFont &font = choice.font;
     lblMainListFont->setFont(font);
+    WidgetColors::setTextColor(lblMainListFont, choice.color);
     using namespace SettingsKeys;
-    writeFont(lbMainListFontName, lbMainListFontSize, lbMainListFontColor, lbMainListFontStyle, font,
-              textColorOf(lblMainListFont));
+    writeFont(lbMainListFontName, lbMainListFontSize, lbMainListFontColor, lbMainListFontStyle, choice);
     emit appearanceChanged(true);
 }
 
 void AppearancePanel::lblNameFontClick()
 {
-    QFont font;
-    if (!askFont(&font))
+    FontChoice choice;
+    if (!askFont(&choice))
         return;
+    QFont &font = choice.font;
     if (m_nameBannerFit)
         font.setPointSize(m_nameBannerFit(font));
     lblNameFont->setFont(font);
+    WidgetColors::setTextColor(lblNameFont, choice.color);
     using namespace SettingsKeys;
-    writeFont(NameFontName, NameFontSize, NameFontColor, NameFontStyle, font, textColorOf(lblNameFont));
+    writeFont(NameFontName, NameFontSize, NameFontColor, NameFontStyle, choice);
     emit appearanceChanged(false);
 }
 
 void AppearancePanel::lblNoteColorClick()
 {
-    QFont font;
-    if (!askFont(&font))
+    FontChoice choice;
+    if (!askFont(&choice))
         return;
+    QFont &font = choice.font;
     lblNoteColor->setFont(font);
+    WidgetColors::setTextColor(lblNoteColor, choice.color);
     using namespace SettingsKeys;
-    writeFont(NoteFontName, NoteFontSize, NoteFontColor, NoteFontStyle, font, textColorOf(lblNoteColor));
+    writeFont(NoteFontName, NoteFontSize, NoteFontColor, NoteFontStyle, choice);
     emit appearanceChanged(false);
 }

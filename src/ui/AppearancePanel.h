@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SettingsFile.h"
+#include "platform/Dialogs.h"
 
 #include <QColor>
 #include <QFont>
@@ -9,7 +10,6 @@
 #include <functional>
 
 class Appearance;
-class Dialogs;
 class QLabel;
 class QPushButton;
 
@@ -59,14 +59,13 @@ private:
     void lblNoteColorClick();
     // The shared dialogs open with what was chosen in them last, not with the item's value.
     bool askColor(QColor *chosen);
-    bool askFont(QFont *chosen);
+    bool askFont(FontChoice *chosen);
     void writeFont(const SettingsKeys::Text &name, const SettingsKeys::Integer &size,
-                   const SettingsKeys::Text &color, const SettingsKeys::Text &style, const QFont &font,
-                   const QColor &textColor);
+                   const SettingsKeys::Text &color, const SettingsKeys::Text &style, const FontChoice &choice);
 
     SettingsFile &m_settings;
     Dialogs &m_dialogs;
     std::function<int(const QFont &)> m_nameBannerFit;
     QColor m_lastColor = Qt::white;
-    QFont m_lastFont;
+    FontChoice m_lastFont{QFont(), QColor(Qt::black)};
 };

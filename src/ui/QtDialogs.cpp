@@ -1,10 +1,16 @@
 #include "ui/QtDialogs.h"
 
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -99,13 +105,49 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor &initial)
     return chosen;
 }
 
-std::optional<QFont> QtDialogs::chooseFont(const QFont &initial)
+std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice &initial)
 {
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, initial, m_owner);
-    if (!accepted)
+    // Qt's font dialog has no text colour; the stored fonts have one, so a colour button sits
+    // below the font choice and tints the sample.
+    QDialog dialog(m_owner);
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    auto *fonts = new QFontDialog(initial.font, &dialog);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts->setWindowFlags(Qt::Widget);
+    auto *colorButton = new QPushButton(QStringLiteral("&Color..."), &dialog);
+    colorButton->setObjectName(QStringLiteral("btnFontColor"));
+    auto *swatch = new QLabel(&dialog);
+    swatch->setFixedSize(48, 20);
+    swatch->setFrameShape(QFrame::Box);
+    QColor color = initial.color.isValid() ? initial.color : QColor(Qt::black);
+    auto showColor = [&] {
+        swatch->setStyleSheet(QStringLiteral("background-color: %1").arg(color.name()));
+        QPalette palette = fonts->palette();
+        palette.setColor(QPalette::Text, color);
+        fonts->setPalette(palette);
+    };
+    showColor();
+    QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
+        const QColor picked = QColorDialog::getColor(color, &dialog);
+        if (picked.isValid()) {
+            color = picked;
+            showColor();
+        }
+    });
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *colorRow = new QHBoxLayout;
+    colorRow->addWidget(colorButton);
+    colorRow->addWidget(swatch);
+    colorRow->addStretch();
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colorRow);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return chosen;
+    return FontChoice{fonts->currentFont(), color};
 }
 
 QString QtDialogs::fileDialogFilter(const QString &filter)

@@ -22,7 +22,7 @@ public:
     QString saveFile(const QString &title, const QString &filter,
                      const QString &initialFolder) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
-    std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
 
     // Turns "Exe Files (*.exe)|*.EXE" style filters into the form the file dialog reads, and
     // adds "All files (*)" to program filters where programs carry no extension.

@@ -51,9 +51,11 @@ std::optional<QColor> FakeDialogs::chooseColor(const QColor &initial)
     return color;
 }
 
-std::optional<QFont> FakeDialogs::chooseFont(const QFont &initial)
+std::optional<FontChoice> FakeDialogs::chooseFont(const FontChoice &initial)
 {
-    Q_UNUSED(initial);
     ++fontRequests;
-    return font;
+    lastFontShown = initial;
+    if (!font)
+        return std::nullopt;
+    return FontChoice{*font, fontColor.isValid() ? fontColor : initial.color};
 }

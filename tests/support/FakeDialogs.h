@@ -19,7 +19,7 @@ public:
     QString saveFile(const QString &title, const QString &filter,
                      const QString &initialFolder) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
-    std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
 
     // Answers to confirm and confirmWarning, taken from the front; `defaultAnswer` once
     // the queue is empty.
@@ -32,6 +32,10 @@ public:
     QString saveFileName;
     std::optional<QColor> color;
     std::optional<QFont> font;
+    // The text colour chosen with `font`; invalid leaves the colour the dialog opened with.
+    QColor fontColor;
+    // What the last font dialog opened with.
+    FontChoice lastFontShown;
 
     QStringList messages;
     QStringList questions;

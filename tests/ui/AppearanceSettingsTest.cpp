@@ -176,23 +176,28 @@ TEST_F(AppearanceSettings, FontLabelsWriteTheFourKeysAndTheNameTakesTheFittedSiz
     listFont.setItalic(true);
     listFont.setStrikeOut(true);
     fake.dialogs.font = listFont;
+    fake.dialogs.fontColor = QColor(0x40, 0x80, 0xFF);
     clickLabel("lblMainListFont");
     EXPECT_EQ(stored("lbMainListFontName"), QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(storedInteger("lbMainListFontSize"), 13);
     EXPECT_EQ(stored("lbMainListFontStyle"), QStringLiteral("BoldItalicStrike"));
-    // The font dialog has no colour: the one in effect stays, in the program's own spelling.
-    EXPECT_EQ(stored("lbMainListFontColor"), QStringLiteral("clYellow"));
+    EXPECT_EQ(stored("lbMainListFontColor"), QStringLiteral("$00FF8040"));
+    EXPECT_EQ(textColor(child<QLabel>(*frm, "lblMainListFont")), QColor(0x40, 0x80, 0xFF));
+    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->palette().color(QPalette::Text), QColor(0x40, 0x80, 0xFF));
     const QFont shown = child<QListWidget>(*frm, "lbMain")->font();
     EXPECT_EQ(shown.pointSize(), 13);
     EXPECT_TRUE(shown.bold() && shown.italic() && shown.strikeOut());
     EXPECT_EQ(child<QLabel>(*frm, "lblMainListFont")->font().pointSize(), 13);
 
+    // The shared dialog opens with what was chosen in it last, colour included.
     fake.dialogs.font = QFont(QStringLiteral("DejaVu Serif"), 11);
+    fake.dialogs.fontColor = QColor();
     clickLabel("lblNoteColor");
+    EXPECT_EQ(fake.dialogs.lastFontShown.font.pointSize(), 13);
     EXPECT_EQ(stored("NoteFontName"), QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(storedInteger("NoteFontSize"), 11);
     EXPECT_EQ(stored("NoteFontStyle"), QString());
-    EXPECT_EQ(stored("NoteFontColor"), QStringLiteral("$00228B22"));
+    EXPECT_EQ(stored("NoteFontColor"), QStringLiteral("$00FF8040"));
     EXPECT_EQ(child<QPlainTextEdit>(*frm, "memoAbout")->font().pointSize(), 11);
     EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->font().pointSize(), 13) << "a note font leaves the list alone";
 
