@@ -7,6 +7,7 @@
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -122,9 +123,12 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice &initial)
     QColor color = initial.color.isValid() ? initial.color : QColor(Qt::black);
     auto showColor = [&] {
         swatch->setStyleSheet(QStringLiteral("background-color: %1").arg(color.name()));
-        QPalette palette = fonts->palette();
-        palette.setColor(QPalette::Text, color);
-        fonts->setPalette(palette);
+        // Only the sample takes the colour; the lists of faces and sizes stay readable.
+        if (auto *sample = fonts->findChild<QLineEdit *>(QStringLiteral("qt_fontDialog_sampleEdit"))) {
+            QPalette palette = sample->palette();
+            palette.setColor(QPalette::Text, color);
+            sample->setPalette(palette);
+        }
     };
     showColor();
     QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
