@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QByteArrayView>
 
 #include <algorithm>
@@ -170,7 +171,15 @@ private:
 
     QString decode(QByteArrayView bytes) const
     {
-        return m_utf8 ? QString::fromUtf8(bytes) : TextCodec::decodeWindows1252(bytes.data(), bytes.size());
+        if (!m_utf8)
+            return TextCodec::decodeWindows1252(bytes.data(), bytes.size());
+        // fromUtf8 drops a byte-order mark at the start of what it decodes; inside the file it
+        // is a character of the cell, and dropping it would change the cell at every save.
+        if (bytes.startsWith("\xEF\xBB\xBF")) {
+            QStringDecoder keepingMarks(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+            return keepingMarks.decode(bytes);
+        }
+        return QString::fromUtf8(bytes);
     }
 
     void grow()
