@@ -30,6 +30,7 @@ seed() {
   esac
 }
 
+failed=()
 for target in "${targets[@]}"; do
   corpus="build-fuzz/corpus/$target"
   regressions="fuzz/regressions/$target"
@@ -42,7 +43,12 @@ for target in "${targets[@]}"; do
       -print_final_stats=1 "$corpus" >"$log" 2>&1; then
     echo "$target found a fault; see $log and $regressions/" >&2
     tail -30 "$log" >&2
-    exit 1
+    failed+=("$target")
+    continue
   fi
   grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$log" | sed "s/^/  /"
 done
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "faults found by: ${failed[*]}" >&2
+  exit 1
+fi
