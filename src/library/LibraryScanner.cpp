@@ -341,12 +341,23 @@ void scanGameFolder(int categoryFd, GameFolder &folder, const RowPlan &plan, QBy
 
 void scan(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
 {
+    ScanLibrary(state, settings.read(SettingsKeys::VADPath), settings.fields(), observer);
+}
+
+void restore(LibraryState &state)
+{
+    state.GridMain = state.GridComplete;
+}
+
+} // namespace
+
+bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fields, ScanObserver &observer)
+{
     // A settings file that could not be written holds no root; the one in memory still stands.
-    const QString root = settings.read(SettingsKeys::VADPath);
     if (!root.isEmpty())
         state.LibraryRoot = LibraryPaths::withTrailingSeparator(root);
 
-    state.lbGridRead = settings.fields() + appendedColumns();
+    state.lbGridRead = fields + appendedColumns();
     GameTable &grid = state.GridMain;
     grid = GameTable();
     grid.setSize(static_cast<int>(state.lbGridRead.size()), 1);
@@ -361,7 +372,7 @@ void scan(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
 
     const QString gamesFolder = LibraryPaths::gamesFolder(state.LibraryRoot);
     QByteArray buffer; // one for every ini file of the scan
-    for (int q = 0; q < categoryCount; ++q) {
+    for (int q = 0; q < categoryCount && !observer.cancelled(); ++q) {
         const QString &category = state.lbDirList[q];
         observer.categoryStarted(q, categoryCount, category);
         state.lbSubDirList.clear();
@@ -374,7 +385,7 @@ void scan(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
 
         const int gameCount = static_cast<int>(state.lbSubDirList.size());
         observer.gamesStarted(gameCount);
-        for (int s = 0; s < gameCount; ++s) {
+        for (int s = 0; s < gameCount && !observer.cancelled(); ++s) {
             observer.gameStarted(s);
             GameFolder folder;
             folder.category = &category;
@@ -388,6 +399,10 @@ void scan(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
 #endif
     }
 
+    // Half a library must never become the cache the next start trusts.
+    if (observer.cancelled())
+        return false;
+
     if (grid.rowCount() < 2)
         observer.message(QStringLiteral("No Data Found - Please check folders"));
 
@@ -400,15 +415,8 @@ void scan(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
     state.ScanPending = false;
     observer.scanFinished();
     state.StartupLoading = false;
+    return true;
 }
-
-void restore(LibraryState &state)
-{
-    state.GridMain = state.GridComplete;
-}
-
-
-} // namespace
 
 void GetSubDirectories(const QString &folder, QStringList &list)
 {

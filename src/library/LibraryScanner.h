@@ -18,6 +18,9 @@ public:
     virtual void scanFinished() {}
     // A message for the user ("No Data Found - Please check folders" and the like).
     virtual void message(const QString & /*text*/) {}
+    // Asked between game folders; a scan told to stop leaves its tables half read and writes
+    // no cache.
+    virtual bool cancelled() const { return false; }
 };
 
 struct FolderDates
@@ -38,6 +41,10 @@ inline constexpr qint64 MaxGameIniSize = 1024 * 1024;
 
 // Scans the library when ScanPending is set, otherwise restores GridMain from GridComplete.
 void LoadGrid(LibraryState &state, SettingsFile &settings, ScanObserver &observer);
+// The scan itself, with what it needs of the settings file read beforehand, so that it can run
+// away from the thread that owns that file: the library root (empty keeps the state's own) and
+// the field list. False when the observer cancelled it.
+bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fields, ScanObserver &observer);
 
 // The columns every scan appends after the settings file's field list.
 QStringList appendedColumns();

@@ -8,6 +8,7 @@
 #include "browse/TextSearch.h"
 #include "browse/ValueLists.h"
 #include "launch/Launcher.h"
+#include "library/GameRefresh.h"
 #include "library/GridTextFile.h"
 #include "library/LibraryPaths.h"
 #include "library/LibraryScanner.h"
@@ -15,6 +16,9 @@
 #include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
+#include "session/BackgroundScan.h"
+
+#include <QFile>
 
 // Hands the scan's progress on as the session's signals.
 class LibrarySession::Observer : public ScanObserver
@@ -43,6 +47,15 @@ LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolde
     m_state.SkinsFolder = m_state.ExeFolder + QStringLiteral("Skins");
     m_settings = std::make_unique<SettingsFile>(m_state.ExeFolder + QStringLiteral("PALLOX.ini"));
     m_settings->setErrorHandler([this](const QString &error) { emit message(error); });
+
+    m_backgroundScan = std::make_unique<BackgroundScan>();
+    BackgroundScan *scan = m_backgroundScan.get();
+    connect(scan, &BackgroundScan::categoriesStarted, this, &LibrarySession::scanCategoriesStarted);
+    connect(scan, &BackgroundScan::categoryStarted, this, &LibrarySession::scanCategoryStarted);
+    connect(scan, &BackgroundScan::gamesStarted, this, &LibrarySession::scanGamesStarted);
+    connect(scan, &BackgroundScan::gameStarted, this, &LibrarySession::scanGameStarted);
+    connect(scan, &BackgroundScan::message, this, &LibrarySession::message);
+    connect(scan, &BackgroundScan::finished, this, &LibrarySession::adoptScan);
 }
 
 LibrarySession::~LibrarySession() = default;
@@ -164,6 +177,7 @@ void LibrarySession::textSearch(const QString &text)
 
 void LibrarySession::restoreAll()
 {
+    finishScan();
     LibraryState &library = m_state.library;
     const GridFileResult loaded = LoadStringGrid(library.GridMain, LibraryPaths::dataCacheFile(library.LibraryRoot));
     if (!loaded.ok()) {
@@ -178,6 +192,8 @@ void LibrarySession::restoreAll()
 
 void LibrarySession::rescan()
 {
+    // A refresh under way would replace whatever this scan reads with what it read before.
+    finishScan();
     LoadGrid(m_state.library, *m_settings, *m_observer);
     // The complete copy is in scan order; the list shows the order of the sort field.
     setSortField(m_state.MainSortField);
@@ -187,6 +203,86 @@ void LibrarySession::scanAgain()
 {
     m_state.library.ScanPending = true;
     rescan();
+}
+
+bool LibrarySession::refreshAll(bool deleteCache)
+{
+    if (isScanRunning())
+        return false;
+    LibraryState &library = m_state.library;
+    // The scan writes a new one; one that cannot be deleted is simply replaced then.
+    if (deleteCache)
+        QFile::remove(LibraryPaths::dataCacheFile(library.LibraryRoot));
+    LibraryState start;
+    start.LibraryRoot = library.LibraryRoot;
+    start.lbDirList = library.lbDirList;
+    start.ScanPending = true;
+    start.StartupLoading = false;
+    start.ReloadInProgress = true;
+    // The settings file belongs to this thread; the worker gets what it needs of it as texts.
+    if (!m_backgroundScan->start(std::move(start), m_settings->read(SettingsKeys::VADPath), m_settings->fields()))
+        return false;
+    library.ReloadInProgress = true;
+    emit scanRunning(true);
+    return true;
+}
+
+void LibrarySession::finishScan()
+{
+    if (!isScanRunning())
+        return;
+    m_backgroundScan->wait();
+    adoptScan();
+}
+
+void LibrarySession::adoptScan()
+{
+    if (!isScanRunning())
+        return;
+    m_backgroundScan->wait();
+    const bool completed = m_backgroundScan->completed();
+    LibraryState scanned = m_backgroundScan->takeResult();
+    LibraryState &library = m_state.library;
+    if (completed) {
+        library.GridMain = std::move(scanned.GridMain);
+        library.GridComplete = std::move(scanned.GridComplete);
+        library.LibraryRoot = std::move(scanned.LibraryRoot);
+        library.lbGridRead = std::move(scanned.lbGridRead);
+        library.lbSubDirList = std::move(scanned.lbSubDirList);
+        library.ScanPending = false;
+        library.StartupLoading = false;
+    }
+    library.ReloadInProgress = false;
+    if (completed) {
+        emit scanFinished();
+        // The scan order is the folders' order; the list keeps the field it was sorted by.
+        setSortField(m_state.MainSortField);
+    }
+    emit scanRunning(false);
+}
+
+void LibrarySession::refreshThisGame(const QString &platformShown)
+{
+    if (m_selectedIndex < 0) {
+        emit message(QStringLiteral("List index out of bounds (-1)"));
+        return;
+    }
+    if (isScanRunning())
+        return;
+    GameTable &table = m_state.library.GridMain;
+    const QString name =
+        gameNameOfEntry(m_entries.at(m_selectedIndex), m_state.ListShowsSortValue, m_state.ListShowsRating);
+    const int row = GameRefresh::rowFor(table, name, platformShown);
+    if (row == 0)
+        return;
+    const QString error = GameRefresh::refreshRow(table, row, m_state.library.LibraryRoot);
+    if (!error.isEmpty()) {
+        emit message(error);
+        return;
+    }
+    // The file may name the game differently now; the entry must find what the table holds.
+    m_names = NameIndex(table);
+    select(m_selectedIndex);
 }
 
 void LibrarySession::select(int listIndex)

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class BackgroundScan;
 class SettingsFile;
 struct Platform;
 
@@ -81,6 +82,19 @@ public:
     // due; then the main sort and a new list. For files written behind the table's back.
     void scanAgain();
 
+    // Refresh All (and Reload Data, which deletes the data cache first): the library is read
+    // again on a worker thread while the window goes on painting; its tables replace both
+    // tables when it ends, followed by the main sort and a new list. Filters are gone then.
+    // False, and nothing started, while a scan runs.
+    bool refreshAll(bool deleteCache);
+    // True from refreshAll() until the new tables are in.
+    bool isScanRunning() const { return m_state.library.ReloadInProgress; }
+    // Waits for a running refresh and takes its tables in at once.
+    void finishScan();
+    // Refresh This Game: the selected entry's row on the platform the details show (the
+    // platform label's text) read again from its game ini file, then shown again.
+    void refreshThisGame(const QString &platformShown);
+
     // The user highlighted a list entry (-1: none). Finds its row and fills the details.
     void select(int listIndex);
     // Fills the details of the highlighted entry again.
@@ -116,12 +130,16 @@ signals:
     void scanGamesStarted(int count);
     void scanGameStarted(int index);
     void scanFinished();
+    // A refresh started (true) or its tables are in (false); the commands that read the
+    // table wait for false.
+    void scanRunning(bool running);
     // Something the user has to be told.
     void message(const QString &text);
 
 private:
     class Observer;
     void sortByMainSortField();
+    void adoptScan();
 
     const Platform &m_platform;
     MainState m_state;
@@ -136,4 +154,5 @@ private:
     DetailsContent m_details;
     QStringList m_noteLines;
     QSet<QString> m_reported;
+    std::unique_ptr<BackgroundScan> m_backgroundScan;
 };

@@ -5,6 +5,7 @@
 #include "session/LibrarySession.h"
 #include "ui/Appearance.h"
 #include "ui/DetailsPanel.h"
+#include "ui/ReloadGauge.h"
 #include "ui/WidgetColors.h"
 
 #include <QLabel>
@@ -25,6 +26,12 @@ DetailsPane::DetailsPane(LibrarySession &session, QWidget &page) : QObject(&page
     lblGameCreatedDate->setObjectName(QStringLiteral("lblGameCreatedDate"));
     lblGameModifiedDate = new QLabel(m_details);
     lblGameModifiedDate->setObjectName(QStringLiteral("lblGameModifiedDate"));
+    pbReloading = new ReloadGauge(ReloadGauge::Kind::Pie, m_details);
+    pbReloading->setObjectName(QStringLiteral("pbReloading"));
+    pbReloading->hide();
+    pbReloading2 = new ReloadGauge(ReloadGauge::Kind::VerticalBar, m_details);
+    pbReloading2->setObjectName(QStringLiteral("pbReloading2"));
+    pbReloading2->hide();
     connect(&m_session, &LibrarySession::selectionChanged, this, &DetailsPane::fill);
 }
 
@@ -126,4 +133,9 @@ void DetailsPane::place(const MainLayout::Result &result)
     lblGameModifiedDate->move(MainLayout::modifiedDateLeft(lblGameCreatedDate->geometry()), result.createdDate.y());
     lblGameCreatedDate->raise();
     lblGameModifiedDate->raise();
+
+    const QRect name(m_details->lblName->mapTo(m_details, QPoint(0, 0)), m_details->lblName->size());
+    const int gaugeTop = MainLayout::bottomEdge(name) + 2;
+    pbReloading2->move(MainLayout::reloadGaugeLeft(name), gaugeTop);
+    pbReloading->move(MainLayout::rightEdge(pbReloading2->geometry()), gaugeTop);
 }

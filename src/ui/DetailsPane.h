@@ -10,6 +10,7 @@ class LibrarySession;
 class QLabel;
 class QPlainTextEdit;
 class QWidget;
+class ReloadGauge;
 
 // The right of the Main tab and the notes under the list: the details panel with its simple
 // twin, the folder dates and the note of the selected game. It shows the session's selection.
@@ -21,6 +22,9 @@ public:
 
     // The panel, for the signals of its fact labels and their hover colours.
     DetailsPanel &panel() const { return *m_details; }
+    // The gauges of a refresh under the name: the pie of game folders, the bar of categories.
+    ReloadGauge &gamesGauge() const { return *pbReloading; }
+    ReloadGauge &categoriesGauge() const { return *pbReloading2; }
 
     void applyAppearance(const Appearance &appearance);
     // The fact, caption and background colours of the details; the last step of applyAppearance.
@@ -46,4 +50,6 @@ private:
     QPlainTextEdit *memoAbout = nullptr;
     QLabel *lblGameCreatedDate = nullptr;
     QLabel *lblGameModifiedDate = nullptr;
+    ReloadGauge *pbReloading = nullptr;
+    ReloadGauge *pbReloading2 = nullptr;
 };

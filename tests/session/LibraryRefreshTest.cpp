@@ -1,0 +1,255 @@
+#include "app/SettingsFile.h"
+#include "library/GridTextFile.h"
+#include "session/LibrarySession.h"
+#include "support/LibraryBuilder.h"
+#include "support/TestPlatform.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Refresh All, Reload Data and Refresh This Game on a small library that changes on disk
+// between the steps, as a user changes it with a text editor and a file manager.
+class LibraryRefreshTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(lib.isValid());
+        lib.setSubfolders({QStringLiteral("Action"), QStringLiteral("Puzzle")});
+        addGame(QStringLiteral("Action"), QStringLiteral("Blaster"), QStringLiteral("Blaster"), "1991", "DOS");
+        addGame(QStringLiteral("Action"), QStringLiteral("Comet"), QStringLiteral("Comet"), "1987", "Amiga", "Aurora");
+        addGame(QStringLiteral("Puzzle"), QStringLiteral("Aztec"), QStringLiteral("Aztec Tiles"), "1993", "DOS");
+        addGame(QStringLiteral("Puzzle"), QStringLiteral("Comet"), QStringLiteral("Comet"), "1989", "DOS");
+        lib.writeSettings();
+    }
+
+    QString addGame(const QString &category, const QString &folder, const QString &name, const char *year,
+                    const char *platform, const char *developer = "Zenith")
+    {
+        return lib.addGame(category, folder, name,
+                           {{QStringLiteral("Year"), QString::fromLatin1(year)},
+                            {QStringLiteral("Platform"), QString::fromLatin1(platform)},
+                            {QStringLiteral("Developer"), QString::fromLatin1(developer)}});
+    }
+
+    std::unique_ptr<LibrarySession> start()
+    {
+        auto session = std::make_unique<LibrarySession>(platform, lib.root());
+        QObject::connect(session.get(), &LibrarySession::message, [this](const QString &text) { messages << text; });
+        QObject::connect(session.get(), &LibrarySession::scanRunning,
+                         [this](bool running) { runningSignals << running; });
+        session->openSettings();
+        session->loadTable();
+        session->rebuildList();
+        return session;
+    }
+
+    // Starts a refresh and lets the event loop run until its tables are in.
+    static bool refreshAndWait(LibrarySession &session, bool deleteCache = false)
+    {
+        if (!session.refreshAll(deleteCache))
+            return false;
+        return QTest::qWaitFor([&] { return !session.isScanRunning(); }, 20000);
+    }
+
+    static QString cell(const LibrarySession &session, int row, const char *field)
+    {
+        const GameTable &table = session.table();
+        return table.cell(table.column(QLatin1String(field)), row);
+    }
+
+    QString cacheFile() const { return lib.root() + QStringLiteral("DataCache.txt"); }
+    GameTable cache() const
+    {
+        GameTable cached;
+        EXPECT_TRUE(LoadStringGrid(cached, cacheFile()).ok());
+        return cached;
+    }
+
+    LibraryBuilder lib;
+    TestPlatform fake;
+    Platform platform = fake.platform();
+    QStringList messages;
+    QList<bool> runningSignals;
+};
+
+TEST_F(LibraryRefreshTest, RefreshAllReadsNewFoldersKeepsTheSortAndTheIndexAndDropsFilters)
+{
+    auto session = start(); // first start: a scan writes the cache
+    session = start();      // the table now comes from the cache
+    session->setSortField(QStringLiteral("Year"));
+    session->select(1);
+    session->applyFieldFilter(QStringLiteral("Developer"), QStringLiteral("Zenith"));
+    session->select(1);
+    ASSERT_EQ(session->listEntries().size(), 3);
+
+    addGame(QStringLiteral("Puzzle"), QStringLiteral("Zebra"), QStringLiteral("Zebra Run"), "1990", "DOS");
+    // Refresh This Game reads one file again; a new folder waits for a full refresh.
+    session->refreshThisGame(session->details().factText(QStringLiteral("lblPlatform")));
+    EXPECT_FALSE(session->listEntries().contains(QStringLiteral("1990 -- Zebra Run")));
+
+    EXPECT_TRUE(refreshAndWait(*session));
+    EXPECT_EQ(runningSignals, QList<bool>({true, false}));
+    EXPECT_EQ(session->listEntries(),
+              QStringList({QStringLiteral("1987 -- Comet"), QStringLiteral("1989 -- Comet"),
+                           QStringLiteral("1990 -- Zebra Run"), QStringLiteral("1991 -- Blaster"),
+                           QStringLiteral("1993 -- Aztec Tiles")}))
+        << "every game again, still sorted by Year with the year in front";
+    EXPECT_TRUE(session->state().ListShowsSortValue);
+    EXPECT_EQ(session->selectedIndex(), 1);
+    EXPECT_EQ(session->state().SelectedGameName, QStringLiteral("Comet"));
+    EXPECT_EQ(session->totalText(), QStringLiteral("5 Listed"));
+    EXPECT_FALSE(session->state().library.ScanPending);
+    EXPECT_EQ(cache().rowCount(), 6) << "the cache holds the new scan";
+    EXPECT_TRUE(session->state().library.GridComplete == cache());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(LibraryRefreshTest, RefreshThisGameShowsTheEditedFileUntilShowAllAndAgainAfterRefreshAll)
+{
+    auto session = start();
+    session->select(1); // Blaster
+    ASSERT_EQ(session->details().name, QStringLiteral("Blaster"));
+    const GameTable completeBefore = session->state().library.GridComplete;
+
+    addGame(QStringLiteral("Action"), QStringLiteral("Blaster"), QStringLiteral("Blaster"), "1995", "DOS", "Nova");
+    session->refreshThisGame(QStringLiteral("DOS"));
+    const int row = session->state().SelectedRow;
+    EXPECT_EQ(cell(*session, row, "Year"), QStringLiteral("1995"));
+    EXPECT_EQ(cell(*session, row, "Developer"), QStringLiteral("Nova"));
+    EXPECT_EQ(cell(*session, row, "Folder"), QStringLiteral("Action")) << "what the scan knows stays";
+    EXPECT_EQ(session->details().factText(QStringLiteral("lblYear")), QStringLiteral("1995"));
+    EXPECT_TRUE(session->state().library.GridComplete == completeBefore);
+    EXPECT_TRUE(cache() == completeBefore);
+
+    session->restoreAll(); // Show All reads the cache: the old values are back
+    session->select(1);
+    EXPECT_EQ(session->details().factText(QStringLiteral("lblYear")), QStringLiteral("1991"));
+
+    EXPECT_TRUE(refreshAndWait(*session));
+    session->select(1);
+    EXPECT_EQ(session->details().factText(QStringLiteral("lblYear")), QStringLiteral("1995"));
+}
+
+TEST_F(LibraryRefreshTest, RefreshThisGameReadsTheRecordOfThePlatformShownAndKeepsItsOtherPlatforms)
+{
+    auto session = start();
+    session->select(2); // Comet: rows on Amiga and DOS; the entry shows the later one
+    const QString shown = session->details().factText(QStringLiteral("lblPlatform"));
+    const int shownRow = session->state().SelectedRow;
+    const int otherRow = shownRow == 4 ? 3 : 4;
+    const QString other = cell(*session, otherRow, "Platform");
+    ASSERT_TRUE((shown == QStringLiteral("DOS") && other == QStringLiteral("Amiga")) ||
+                (shown == QStringLiteral("Amiga") && other == QStringLiteral("DOS")));
+    ASSERT_EQ(cell(*session, shownRow, "OtherPlatform1"), other);
+
+    const auto edit = [&](const QString &platform, const char *year) {
+        addGame(platform == QStringLiteral("Amiga") ? QStringLiteral("Action") : QStringLiteral("Puzzle"),
+                QStringLiteral("Comet"), QStringLiteral("Comet"), year, platform.toLatin1().constData());
+    };
+    edit(other, "2001");
+    edit(shown, "2002");
+    session->refreshThisGame(other);
+    EXPECT_EQ(cell(*session, otherRow, "Year"), QStringLiteral("2001"));
+    EXPECT_NE(cell(*session, shownRow, "Year"), QStringLiteral("2002")) << "only the row of that platform is read";
+    EXPECT_EQ(session->state().SelectedRow, shownRow) << "the entry still shows the last row of its name";
+
+    session->refreshThisGame(shown);
+    EXPECT_EQ(cell(*session, shownRow, "Year"), QStringLiteral("2002"));
+    EXPECT_EQ(session->details().factText(QStringLiteral("lblYear")), QStringLiteral("2002"));
+    EXPECT_EQ(cell(*session, shownRow, "OtherPlatform1"), other)
+        << "the platform the list recorded is no ini value to lose";
+
+    // A platform no row of the name has changes nothing.
+    session->refreshThisGame(QStringLiteral("SNES"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(LibraryRefreshTest, RefreshThisGameWithoutASelectionOrAFileSaysSoAndChangesNothing)
+{
+    auto session = start();
+    session->select(-1);
+    const GameTable before = session->table();
+    session->refreshThisGame(QStringLiteral("DOS"));
+    EXPECT_EQ(messages, QStringList{QStringLiteral("List index out of bounds (-1)")});
+
+    // A renamed game: the entry finds its row under the new name only.
+    session->select(1);
+    lib.addGame(QStringLiteral("Action"), QStringLiteral("Blaster"), QStringLiteral("Blaster Deluxe"),
+                {{QStringLiteral("Platform"), QStringLiteral("DOS")}});
+    session->refreshThisGame(QStringLiteral("DOS"));
+    EXPECT_EQ(session->state().SelectedRow, 0);
+
+    // A deleted file leaves the row as it was instead of blanking it.
+    session = start();
+    session->select(0); // Aztec Tiles
+    messages.clear();
+    const GameTable kept = session->table();
+    ASSERT_TRUE(QFile::remove(lib.path(QStringLiteral("Games/Puzzle/Aztec/Pallox/IniFile/game.ini"))));
+    session->refreshThisGame(QStringLiteral("DOS"));
+    EXPECT_TRUE(session->table() == kept);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().contains(QStringLiteral("game.ini"))) << messages.front().toStdString();
+    EXPECT_EQ(session->details().name, QStringLiteral("Aztec Tiles"));
+}
+
+TEST_F(LibraryRefreshTest, ReloadDataDeletesTheCacheAndReadsTheRootTheSettingsNameNow)
+{
+    auto session = start();
+    const QString oldCache = cacheFile();
+
+    // Another root with no games, chosen with Browse since start-up.
+    LibraryBuilder empty;
+    ASSERT_TRUE(empty.isValid());
+    ASSERT_TRUE(session->settings().write(SettingsKeys::VADPath, empty.root()));
+
+    EXPECT_TRUE(refreshAndWait(*session, true));
+    EXPECT_FALSE(QFile::exists(oldCache)) << "the cache of the root in use is deleted first";
+    EXPECT_EQ(messages, QStringList{QStringLiteral("No Data Found - Please check folders")});
+    EXPECT_EQ(session->state().library.LibraryRoot, empty.root());
+    EXPECT_TRUE(session->listEntries().isEmpty());
+    EXPECT_EQ(session->totalText(), QStringLiteral("0 Listed"));
+    GameTable written;
+    ASSERT_TRUE(LoadStringGrid(written, empty.root() + QStringLiteral("DataCache.txt")).ok());
+    EXPECT_EQ(written.rowCount(), 1);
+    EXPECT_EQ(written.fieldNames(), session->state().library.lbGridRead);
+}
+
+TEST_F(LibraryRefreshTest, ARefreshRunsOnceAndWaitsForOrYieldsToTheOtherCommands)
+{
+    auto session = start();
+    for (int i = 0; i < 150; ++i)
+        addGame(QStringLiteral("Puzzle"), QStringLiteral("Extra%1").arg(i), QStringLiteral("Extra %1").arg(i),
+                "1990", "DOS");
+
+    ASSERT_TRUE(session->refreshAll(false));
+    EXPECT_TRUE(session->isScanRunning());
+    EXPECT_FALSE(session->refreshAll(false)) << "a second refresh does not start while one runs";
+    // The table on show stays whole until the new one is in.
+    EXPECT_EQ(session->table().rowCount(), 5);
+    // A save of the entry helper reads the library again: it waits for the refresh first.
+    session->scanAgain();
+    EXPECT_FALSE(session->isScanRunning());
+    EXPECT_EQ(session->table().rowCount(), 155);
+    EXPECT_EQ(runningSignals, QList<bool>({true, false}));
+
+    // Closing in the middle of a refresh stops the worker; the cache is the last whole one.
+    const QByteArray cached = [&] {
+        QFile file(cacheFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    ASSERT_TRUE(session->refreshAll(true));
+    session.reset();
+    QFile file(cacheFile());
+    if (file.open(QIODevice::ReadOnly)) {
+        EXPECT_EQ(file.readAll(), cached) << "a finished scan writes what it read before";
+    }
+}
+
+} // namespace
