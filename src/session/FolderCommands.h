@@ -1,0 +1,61 @@
+#pragma once
+
+#include "library/GameFolderGuard.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class LibrarySession;
+
+// A game folder that could not be moved, and why.
+struct FolderMoveFailure
+{
+    QString gameName;
+    QString reason;
+};
+
+struct MoveAllReport
+{
+    QString destination;
+    int moved = 0;
+    std::vector<FolderMoveFailure> failures;
+    // The destination as a whole was unusable; nothing was tried.
+    QString refusal;
+};
+
+// The game to delete, as the delete window shows it.
+struct DeleteTarget
+{
+    QString gameName;
+    GameFolderTarget folder;
+};
+
+// The folder commands of the list's context menu: move the folders of every listed game, open
+// the selected game's folder, and send it to the trash. The windows ask the user; everything
+// decided here runs without them. Nothing here changes the game table: the user refreshes it.
+class FolderCommands
+{
+  public:
+    explicit FolderCommands(LibrarySession &session);
+
+    // Every list entry from first to last: its game's folder (the last row of its name) moves into
+    // destination under its own name. A folder that cannot or must not move is recorded and the
+    // next entry goes on. An empty destination is a cancelled folder browser: nothing moves.
+    MoveAllReport moveAllInto(const QString &destination) const;
+    // One text for every failure of a Move All; empty when there is nothing to tell.
+    static QString moveAllMessage(const MoveAllReport &report);
+
+    // Shows the selected game's folder in the file manager; the text for the user when it cannot.
+    QString openSelectedFolder() const;
+
+    // The selected game and its folder, checked; a refusal when nothing is selected.
+    DeleteTarget deleteTarget() const;
+    // Checks the target's cells again (the disk may have changed while the window waited) and
+    // sends the folder to the trash. The text for the user when that did not happen.
+    QString moveToTrash(const DeleteTarget &target) const;
+
+  private:
+    LibrarySession &m_session;
+};
