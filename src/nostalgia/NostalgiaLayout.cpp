@@ -1,0 +1,77 @@
+#include "nostalgia/NostalgiaLayout.h"
+
+namespace NostalgiaLayout {
+
+QRect list(int windowWidth, int clientHeight, int listWidth)
+{
+    // Taller than the client area, so that the list's last line never shows a half-empty gap.
+    return QRect(windowWidth - listWidth - 4, 4, listWidth, clientHeight + 6);
+}
+
+QVector<int> platformLefts(int firstLeft, const QVector<int> &widths)
+{
+    QVector<int> lefts;
+    lefts.reserve(widths.size());
+    int left = firstLeft;
+    for (int i = 0; i < widths.size(); ++i) {
+        if (i > 0)
+            left += widths.at(i - 1) + PlatformGap;
+        lefts.append(left);
+    }
+    return lefts;
+}
+
+QVector<int> extraTops(int firstTop, int labelHeight, int count)
+{
+    QVector<int> tops;
+    tops.reserve(count);
+    for (int i = 0; i < count; ++i)
+        tops.append(firstTop + i * (labelHeight + 1));
+    return tops;
+}
+
+QRect disk(const QRect &computer)
+{
+    const int side = computer.height() / 3;
+    return QRect(computer.x() + computer.width() - side, computer.y() + computer.height() - side, side, side);
+}
+
+QRect diskLabel(const QRect &disk, int labelHeight)
+{
+    const int width = disk.width() - disk.width() / 4;
+    const int top = disk.y() + disk.height() / 2;
+    const int left = disk.x() + disk.width() / 2 - width / 2 - 8;
+    return QRect(left, top, width, labelHeight);
+}
+
+QPoint bigScreenAt(const QRect &computer, QSize bigScreen)
+{
+    const int top = computer.y() + computer.height() / 2 - bigScreen.height() / 2;
+    const int left = computer.x() + computer.width() / 2 - bigScreen.width() / 2;
+    return QPoint(qMax(0, left), qMax(0, top));
+}
+
+QPoint openedBigScreenAt(const QRect &computer)
+{
+    return bigScreenAt(computer, QSize(BigScreenWidth, BigScreenHeight));
+}
+
+QPoint closeMarkAt(const QRect &picture, int markWidth)
+{
+    return QPoint(picture.x() + picture.width() - markWidth, picture.y());
+}
+
+QVector<int> lineTops(int firstTop, const QVector<int> &heights)
+{
+    QVector<int> tops;
+    tops.reserve(heights.size());
+    int top = firstTop;
+    for (int i = 0; i < heights.size(); ++i) {
+        if (i > 0)
+            top += heights.at(i - 1) + 1;
+        tops.append(top);
+    }
+    return tops;
+}
+
+} // namespace NostalgiaLayout

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class LibrarySession;
+class QFont;
+class QLabel;
+class QWidget;
+struct DetailsContent;
+
+// The labels of the Nostalgia view that act like the details panel's: the row of the game's
+// platforms at the bottom left (each with a shadow twin) and the extras.
+class NostalgiaLabels : public QObject
+{
+    Q_OBJECT
+public:
+    NostalgiaLabels(LibrarySession &session, QWidget &panel);
+
+    // The platform row of the game the details show; hidden for a game without other platforms.
+    void showPlatforms(const DetailsContent &details);
+    // The platform the skin is chosen for: the one of the game picked in the list.
+    const QString &mainPlatform() const { return m_platformTexts[0]; }
+    void showExtras(const DetailsContent &details);
+
+    // The row on the given top, each label 20 pixels after the one before it.
+    void placePlatforms(int left, int top);
+    // The extras one under another from the skin's place, in the skin's font.
+    void placeExtras(int left, int top, const QFont &font);
+
+    std::array<QLabel *, 7> lblNostalgiaExtra{};
+    std::array<QLabel *, 11> lblNostalgiaPlatform{};
+    std::array<QLabel *, 11> lblNostalgiaPlatformShadow{};
+
+signals:
+    void platformLaunchRequested(const QString &platform);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int platformNumber(const QObject *label) const;
+
+    LibrarySession &m_session;
+    std::array<QString, 11> m_platformTexts;
+};
