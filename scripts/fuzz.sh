@@ -12,7 +12,7 @@ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=
   -DPALLOX_FUZZ=ON -DPALLOX_BUILD_TESTS=OFF -DPALLOX_BUILD_BENCH=OFF >/dev/null
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(IniFuzz GridFuzz CommandLineFuzz AppearanceTextFuzz PngThumbnailFuzz LaunchBoxFuzz DOSBoxConfFuzz)
+  targets=(IniFuzz GridFuzz CommandLineFuzz AppearanceTextFuzz PngThumbnailFuzz LaunchBoxFuzz DOSBoxConfFuzz SkinsFuzz)
 fi
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}"
 
@@ -26,6 +26,7 @@ seed() {
     DOSBoxConfFuzz) find tests/data/dosboxconf -type f -exec cp {} "$corpus"/ \; ;;
     LaunchBoxFuzz) find tests/data/export -name '*.xml' -exec cp {} "$corpus"/ \; ;;
     PngThumbnailFuzz) find data -name '*.png' -size -64k -exec cp {} "$corpus"/ \; ;;
+    SkinsFuzz) for f in data/Skins/*.ini; do printf '\x80DOS\x001987\x00' | cat - "$f" > "$corpus/$(basename "$f")"; done ;;
     *) printf 'seed' > "$corpus/seed" ;;
   esac
 }

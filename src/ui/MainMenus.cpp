@@ -22,12 +22,6 @@ QAction *addItem(QMenu *menu, const char *objectName, const QString &caption)
     return action;
 }
 
-// Items whose commands are not there yet are shown disabled rather than doing nothing.
-void addDisabledItem(QMenu *menu, const char *objectName, const QString &caption)
-{
-    addItem(menu, objectName, caption)->setEnabled(false);
-}
-
 } // namespace
 
 MainMenus::MainMenus(QMainWindow &window) : QObject(&window)
@@ -46,11 +40,14 @@ void MainMenus::buildFileAndEditMenus(QMainWindow &window)
     QMenu *file = addMenu(window, "mnuFile", QStringLiteral("&File"));
     m_nostalgiaMode = addItem(file, "mnuNostalgiaMode", QStringLiteral("&Nostalgia Mode"));
     m_nostalgiaMode->setCheckable(true);
-    m_nostalgiaMode->setEnabled(false);
-    addDisabledItem(file, "ReloadData1", QStringLiteral("&Reload Data"));
+    connect(m_nostalgiaMode, &QAction::triggered, this, &MainMenus::nostalgiaToggled);
+    QAction *reload = addItem(file, "ReloadData1", QStringLiteral("&Reload Data"));
+    connect(reload, &QAction::triggered, this, &MainMenus::reloadDataChosen);
+    m_tableCommands << reload;
     connect(addItem(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this, &MainMenus::exitChosen);
 
     QMenu *edit = addMenu(window, "mnuEdit", QStringLiteral("&Edit"));
+    m_editMenu = edit;
     connect(addItem(edit, "mnuFind", QStringLiteral("&Find")), &QAction::triggered, this, &MainMenus::findChosen);
     edit->addSeparator();
     connect(addItem(edit, "mnuExportLaunchBox", QStringLiteral("Export to LaunchBox")), &QAction::triggered, this,
@@ -60,6 +57,7 @@ void MainMenus::buildFileAndEditMenus(QMainWindow &window)
 void MainMenus::buildSortAndCategoryMenus(QMainWindow &window)
 {
     QMenu *sortBy = addMenu(window, "mnuSortBy", QStringLiteral("&Sort By"));
+    m_sortMenu = sortBy;
     for (const MainSortMenuItem &item : mainSortMenuItems()) {
         if (item.separatorBefore)
             sortBy->addSeparator();
@@ -70,6 +68,7 @@ void MainMenus::buildSortAndCategoryMenus(QMainWindow &window)
     }
 
     QMenu *category = addMenu(window, "mnuCategory", QStringLiteral("&Category"));
+    m_categoryMenu = category;
     connect(addItem(category, "mnuShowAll", QStringLiteral("S&how All")), &QAction::triggered, this,
             &MainMenus::showAllChosen);
     for (const CategoryMenuInfo &info : ::categoryMenus()) {
@@ -115,13 +114,19 @@ void MainMenus::buildContextMenu(QMainWindow &window)
     m_contextMenu->addSeparator();
     connect(addItem(m_contextMenu, "mnuEditCurrent", QStringLiteral("Edit &Current")), &QAction::triggered, this,
             &MainMenus::editCurrentChosen);
-    addDisabledItem(m_contextMenu, "mnuOpenFolder", QStringLiteral("&OpenFolder"));
-    addDisabledItem(m_contextMenu, "mnuDeleteCurrent", QStringLiteral("&Delete Folder"));
+    connect(addItem(m_contextMenu, "mnuOpenFolder", QStringLiteral("&OpenFolder")), &QAction::triggered, this,
+            &MainMenus::openFolderChosen);
+    connect(addItem(m_contextMenu, "mnuDeleteCurrent", QStringLiteral("&Delete Folder")), &QAction::triggered, this,
+            &MainMenus::deleteCurrentChosen);
     m_contextMenu->addSeparator();
-    addDisabledItem(m_contextMenu, "RefreshAll1", QStringLiteral("&Refresh All"));
-    addDisabledItem(m_contextMenu, "RefreshThisGame1", QStringLiteral("Refresh This Game"));
+    QAction *refreshAll = addItem(m_contextMenu, "Refresh1", QStringLiteral("&Refresh All"));
+    connect(refreshAll, &QAction::triggered, this, &MainMenus::refreshAllChosen);
+    QAction *refreshThisGame = addItem(m_contextMenu, "RefreshThisGame1", QStringLiteral("Refresh This Game"));
+    connect(refreshThisGame, &QAction::triggered, this, &MainMenus::refreshThisGameChosen);
+    m_tableCommands << refreshAll << refreshThisGame;
     m_contextMenu->addSeparator();
-    addDisabledItem(m_contextMenu, "MoveAll1", QStringLiteral("&Move All"));
+    connect(addItem(m_contextMenu, "MoveAll1", QStringLiteral("&Move All")), &QAction::triggered, this,
+            &MainMenus::moveAllChosen);
     addViewItem(m_contextMenu, ViewCommand::ViewMax, "mnuViewMax", QStringLiteral("View Ma&x"))->setCheckable(true);
     QAction *attract = addItem(m_contextMenu, "mnuAttract", QStringLiteral("A&ttract"));
     attract->setCheckable(true);
@@ -130,7 +135,20 @@ void MainMenus::buildContextMenu(QMainWindow &window)
 
 void MainMenus::popupContextMenu(const QPoint &globalPosition)
 {
-    m_contextMenu->popup(globalPosition);
+    // Every command of this menu reads the table or changes the view of it.
+    if (!m_scanRunning)
+        m_contextMenu->popup(globalPosition);
+}
+
+void MainMenus::setScanRunning(bool running)
+{
+    m_scanRunning = running;
+    if (running)
+        m_contextMenu->hide();
+    for (QAction *action : std::as_const(m_tableCommands))
+        action->setEnabled(!running);
+    for (QMenu *menu : {m_editMenu, m_sortMenu, m_categoryMenu})
+        menu->menuAction()->setEnabled(!running);
 }
 
 bool MainMenus::isChecked(ViewCommand command) const
@@ -146,5 +164,6 @@ void MainMenus::setChecked(ViewCommand command, bool checked)
 void MainMenus::showNostalgiaMode(bool on)
 {
     m_viewMenu->setEnabled(!on);
+    m_viewMenu->menuAction()->setEnabled(!on);
     m_nostalgiaMode->setChecked(on);
 }

@@ -2,6 +2,7 @@
 
 #include "browse/CategoryMenus.h"
 
+#include <QList>
 #include <QObject>
 
 #include <array>
@@ -31,6 +32,8 @@ public:
     void setChecked(ViewCommand command, bool checked);
     // While the themed view is on, its menu item is ticked and the View menu is disabled.
     void showNostalgiaMode(bool on);
+    // While the library is read again, the menus whose commands read the table are disabled.
+    void setScanRunning(bool running);
 
 signals:
     void sortFieldChosen(const QString &field);
@@ -40,8 +43,18 @@ signals:
     // "Show &All Games" of the context menu.
     void showAllGamesChosen();
     void exitChosen();
+    // "&Nostalgia Mode" of the File menu, ticked (true) or unticked.
+    void nostalgiaToggled(bool on);
     // "Edit &Current" of the context menu: the selected game in the entry helper.
     void editCurrentChosen();
+    // "&OpenFolder", "&Delete Folder" and "&Move All" of the context menu.
+    void openFolderChosen();
+    void deleteCurrentChosen();
+    void moveAllChosen();
+    // "&Refresh All" and "Refresh This Game" of the context menu, "&Reload Data" of the File menu.
+    void refreshAllChosen();
+    void refreshThisGameChosen();
+    void reloadDataChosen();
     // "Export to LaunchBox" of the Edit menu.
     void exportChosen();
     void viewChosen(ViewCommand command);
@@ -59,6 +72,11 @@ private:
 
     QMenu *m_viewMenu = nullptr;
     QMenu *m_contextMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QMenu *m_sortMenu = nullptr;
+    QMenu *m_categoryMenu = nullptr;
+    QList<QAction *> m_tableCommands;
+    bool m_scanRunning = false;
     QAction *m_nostalgiaMode = nullptr;
     std::array<QAction *, static_cast<size_t>(ViewCommand::Count)> m_viewItems{};
     std::array<QMenu *, CategoryMenuCount> m_categoryMenus{};

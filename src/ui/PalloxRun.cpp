@@ -1,8 +1,10 @@
 #include "ui/PalloxRun.h"
 
 #include "platform/Dialogs.h"
+#include "session/LibrarySession.h"
 #include "ui/PalloxApplication.h"
 #include "ui/QtPlatform.h"
+#include "ui/RefreshController.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmAddWizard.h"
 #include "ui/TfrmDeleteFolder.h"
@@ -74,10 +76,18 @@ bool PalloxRun::run(const QString &exeFolder)
     m_addWizard = std::make_unique<TfrmAddWizard>(m_mainWindow->session(), *m_mainWindow);
     QObject::connect(m_mainWindow.get(), &TfrmMain::entryHelperRequested, m_addWizard.get(),
                      &TfrmAddWizard::showFromMain);
+    // Its lists come from the table and its saves read the library again: it waits for a refresh.
+    QObject::connect(&m_mainWindow->session(), &LibrarySession::scanRunning, m_addWizard.get(),
+                     &QWidget::setDisabled);
     m_about = std::make_unique<TfrmAbout>(m_platform.shell, m_mainWindow.get());
     QObject::connect(m_mainWindow.get(), &TfrmMain::aboutRequested, m_about.get(),
                      [this] { m_about->showOver(*m_mainWindow); });
-    m_deleteFolder = std::make_unique<TfrmDeleteFolder>(m_mainWindow.get());
+    m_deleteFolder = std::make_unique<TfrmDeleteFolder>(m_mainWindow->session(), m_platform.dialogs, m_mainWindow.get());
+    QObject::connect(m_mainWindow.get(), &TfrmMain::deleteFolderRequested, m_deleteFolder.get(),
+                     [this] { m_deleteFolder->mnuDeleteCurrentClick(*m_mainWindow); });
+    // A deleted folder stays listed until the library is read again.
+    QObject::connect(m_deleteFolder.get(), &TfrmDeleteFolder::refreshAllRequested, &m_mainWindow->refreshController(),
+                     &RefreshController::refreshAll);
     splash.reset();
 
     m_mainWindow->show();

@@ -12,12 +12,15 @@
 #include "ui/DetailsPanel.h"
 #include "ui/ExportController.h"
 #include "ui/FilterController.h"
+#include "ui/FolderController.h"
 #include "ui/FindPanel.h"
 #include "ui/ImageSheetTab.h"
 #include "ui/MainListPane.h"
 #include "ui/MainMenus.h"
 #include "ui/MainTabView.h"
+#include "ui/NostalgiaView.h"
 #include "ui/PictureViewer.h"
+#include "ui/RefreshController.h"
 #include "ui/SplashScanObserver.h"
 #include "ui/TfrmSplashScreen.h"
 #include "ui/WidgetColors.h"
@@ -70,9 +73,7 @@ void TfrmMain::buildAreas()
             [this](int row) { m_session->launchRow(row, m_config->launchOptions(false)); });
     connect(imageSheet, &ImageSheetTab::pictureUnreadable, m_session.get(), &LibrarySession::reportOnce);
 
-    pnlNostalgia = new QWidget(this);
-    pnlNostalgia->setObjectName(QStringLiteral("pnlNostalgia"));
-    pnlNostalgia->hide();
+    pnlNostalgia = new NostalgiaView(*m_session, *this);
 
     m_filters = std::make_unique<FilterController>(*m_session, *pnlFind);
     m_categoryMenus = std::make_unique<CategoryMenuController>(*m_filters, m_menus->categoryMenus());
@@ -133,8 +134,40 @@ void TfrmMain::wireAreas()
         return details.fitNameBanner();
     });
 
+    connect(m_menus, &MainMenus::nostalgiaToggled, this, [this](bool on) {
+        m_menus->showNostalgiaMode(on);
+        pnlNostalgia->switchMode(on);
+        if (!on)
+            m_list->focusList();
+    });
+    connect(pnlNostalgia, &NostalgiaView::launchRequested, this, &TfrmMain::launchGame);
+    connect(pnlNostalgia, &NostalgiaView::platformLaunchRequested, this,
+            [this](const QString &platform) { m_session->launchPlatform(platform, m_config->launchOptions(false)); });
+    connect(pnlNostalgia, &NostalgiaView::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
+    m_filters->watchHover(pnlNostalgia->platformLabels());
+
     auto *exporter = new ExportController(*session, *tabMain, *details.lblName);
     connect(m_menus, &MainMenus::exportChosen, exporter, &ExportController::mnuExportClick);
+
+    m_refresh = new RefreshController(*session, m_platform.dialogs, m_details->gamesGauge(),
+                                      m_details->categoriesGauge(), *details.lblPlatform, this);
+    connect(m_menus, &MainMenus::refreshAllChosen, m_refresh, &RefreshController::refreshAll);
+    connect(m_menus, &MainMenus::reloadDataChosen, m_refresh, &RefreshController::reloadData);
+    connect(m_menus, &MainMenus::refreshThisGameChosen, m_refresh, &RefreshController::refreshThisGame);
+    // While a refresh reads the library, nothing that reads the table takes input; the window
+    // still paints, the gauges move, and it can be closed.
+    connect(session, &LibrarySession::scanRunning, this, [this](bool running) {
+        m_menus->setScanRunning(running);
+        PageControl1->setEnabled(!running);
+        pnlNostalgia->setEnabled(!running);
+        if (!running)
+            m_list->focusList();
+    });
+
+    auto *folders = new FolderController(*session, m_platform.dialogs, this);
+    connect(m_menus, &MainMenus::moveAllChosen, folders, &FolderController::MoveAll1Click);
+    connect(m_menus, &MainMenus::openFolderChosen, folders, &FolderController::mnuOpenFolderClick);
+    connect(m_menus, &MainMenus::deleteCurrentChosen, this, &TfrmMain::deleteFolderRequested);
 }
 
 void TfrmMain::FormCreate(TfrmSplashScreen *splash)
@@ -183,6 +216,7 @@ void TfrmMain::FormCreate(TfrmSplashScreen *splash)
     m_view->placeAtStartUp(m_list->fontPointSize());
     session.select(session.firstListIndex());
     m_list->focusList();
+    pnlNostalgia->LoadNostalgia();
 }
 
 void TfrmMain::applyAppearance()

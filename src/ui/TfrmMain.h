@@ -13,7 +13,9 @@ class LibrarySession;
 class MainListPane;
 class MainMenus;
 class MainTabView;
+class NostalgiaView;
 class QTabWidget;
+class RefreshController;
 class ScanObserver;
 class TfrmSplashScreen;
 struct Platform;
@@ -30,6 +32,8 @@ public:
     ~TfrmMain() override;
 
     LibrarySession &session() { return *m_session; }
+    // Refresh All, Reload Data and Refresh This Game; a folder delete ends with refreshAll().
+    RefreshController &refreshController() { return *m_refresh; }
 
     // Asked before the window closes; false keeps the program running.
     bool FormCloseQuery();
@@ -39,6 +43,8 @@ signals:
     void entryHelperRequested(bool editCurrent);
     // "&About" of the Help menu.
     void aboutRequested();
+    // "&Delete Folder" of the list's menu: the delete window asks about the selected game.
+    void deleteFolderRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -55,7 +61,7 @@ private:
     std::unique_ptr<LibrarySession> m_session;
     QTabWidget *PageControl1 = nullptr;
     QWidget *tabMain = nullptr;
-    QWidget *pnlNostalgia = nullptr;
+    NostalgiaView *pnlNostalgia = nullptr;
     MainMenus *m_menus = nullptr;
     MainListPane *m_list = nullptr;
     DetailsPane *m_details = nullptr;
@@ -64,5 +70,6 @@ private:
     ConfigTab *m_config = nullptr;
     std::unique_ptr<FilterController> m_filters;
     std::unique_ptr<CategoryMenuController> m_categoryMenus;
+    RefreshController *m_refresh = nullptr;
     ScanObserver *m_startupScan = nullptr;
 };
