@@ -28,6 +28,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -137,6 +138,7 @@ void TfrmMain::wireAreas()
     connect(m_menus, &MainMenus::nostalgiaToggled, this, [this](bool on) {
         m_menus->showNostalgiaMode(on);
         pnlNostalgia->switchMode(on);
+        enableInputs();
         if (!on)
             m_list->focusList();
     });
@@ -154,13 +156,14 @@ void TfrmMain::wireAreas()
     connect(m_menus, &MainMenus::refreshAllChosen, m_refresh, &RefreshController::refreshAll);
     connect(m_menus, &MainMenus::reloadDataChosen, m_refresh, &RefreshController::reloadData);
     connect(m_menus, &MainMenus::refreshThisGameChosen, m_refresh, &RefreshController::refreshThisGame);
-    // While a refresh reads the library, nothing that reads the table takes input; the window
-    // still paints, the gauges move, and it can be closed.
     connect(session, &LibrarySession::scanRunning, this, [this](bool running) {
-        m_menus->setScanRunning(running);
-        PageControl1->setEnabled(!running);
-        pnlNostalgia->setEnabled(!running);
-        if (!running)
+        m_scanning = running;
+        enableInputs();
+        if (running)
+            return;
+        if (m_session->state().NostalgiaMode)
+            pnlNostalgia->lbNostalgiaMain->setFocus();
+        else
             m_list->focusList();
     });
 
@@ -168,6 +171,17 @@ void TfrmMain::wireAreas()
     connect(m_menus, &MainMenus::moveAllChosen, folders, &FolderController::MoveAll1Click);
     connect(m_menus, &MainMenus::openFolderChosen, folders, &FolderController::mnuOpenFolderClick);
     connect(m_menus, &MainMenus::deleteCurrentChosen, this, &TfrmMain::deleteFolderRequested);
+}
+
+void TfrmMain::enableInputs()
+{
+    // While a refresh reads the library, nothing that reads the table takes input; the window
+    // still paints, the gauges move, and it can be closed. While the Nostalgia view covers the
+    // window, the controls behind it take neither the focus nor keys.
+    const bool nostalgia = m_session->state().NostalgiaMode;
+    m_menus->setScanRunning(m_scanning);
+    PageControl1->setEnabled(!m_scanning && !nostalgia);
+    pnlNostalgia->setEnabled(!m_scanning);
 }
 
 void TfrmMain::FormCreate(TfrmSplashScreen *splash)
@@ -217,6 +231,7 @@ void TfrmMain::FormCreate(TfrmSplashScreen *splash)
     session.select(session.firstListIndex());
     m_list->focusList();
     pnlNostalgia->LoadNostalgia();
+    enableInputs();
 }
 
 void TfrmMain::applyAppearance()

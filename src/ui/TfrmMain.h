@@ -52,6 +52,7 @@ protected:
 private:
     void buildAreas();
     void wireAreas();
+    void enableInputs();
     void FormCreate(TfrmSplashScreen *splash);
     void applyAppearance();
     void centreOnScreen();
@@ -71,5 +72,6 @@ private:
     std::unique_ptr<FilterController> m_filters;
     std::unique_ptr<CategoryMenuController> m_categoryMenus;
     RefreshController *m_refresh = nullptr;
+    bool m_scanning = false;
     ScanObserver *m_startupScan = nullptr;
 };

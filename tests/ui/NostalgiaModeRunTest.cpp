@@ -63,6 +63,8 @@ TEST_F(NostalgiaModeRun, TheMenuSwitchesTheModeAndARestartKeepsIt)
         auto *list = child<QListWidget>(frm, "lbNostalgiaMain");
         EXPECT_EQ(list->count(), 2);
         EXPECT_EQ(frm.focusWidget(), list);
+        // The tabs behind the view take neither Tab nor keys while it covers them.
+        EXPECT_FALSE(child<QWidget>(frm, "PageControl1")->isEnabled());
         QTest::keyClick(list, Qt::Key_Down);
         EXPECT_EQ(child<QLabel>(frm, "lblName")->text(), QStringLiteral("Gamma Tiles"));
         EXPECT_EQ(child<QLabel>(frm, "lblNostalgiaName")->text(), QStringLiteral("C:\\>Name: Gamma Tiles"));
@@ -73,6 +75,7 @@ TEST_F(NostalgiaModeRun, TheMenuSwitchesTheModeAndARestartKeepsIt)
         EXPECT_TRUE(view->menuAction()->isEnabled());
         EXPECT_FALSE(panel->isVisible());
         EXPECT_EQ(frm.focusWidget(), child<QListWidget>(frm, "lbMain"));
+        EXPECT_TRUE(child<QWidget>(frm, "PageControl1")->isEnabled());
 
         mode->trigger();
         EXPECT_EQ(savedMode(), QStringLiteral("1"));
@@ -84,6 +87,7 @@ TEST_F(NostalgiaModeRun, TheMenuSwitchesTheModeAndARestartKeepsIt)
     EXPECT_TRUE(child<QWidget>(frm, "pnlNostalgia")->isVisible());
     EXPECT_TRUE(child<QAction>(frm, "mnuNostalgiaMode")->isChecked());
     EXPECT_FALSE(child<QMenu>(frm, "mnuView")->menuAction()->isEnabled());
+    EXPECT_FALSE(child<QWidget>(frm, "PageControl1")->isEnabled());
     EXPECT_EQ(child<QListWidget>(frm, "lbNostalgiaMain")->currentRow(), 1);
     EXPECT_EQ(child<QLabel>(frm, "lblNostalgiaName")->text(), QStringLiteral("C:\\>Name: Gamma Tiles"));
     EXPECT_TRUE(fake.dialogs.messages.isEmpty())
