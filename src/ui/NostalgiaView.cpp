@@ -56,8 +56,9 @@ NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
             showList();
     });
     connect(&m_session, &LibrarySession::selectionChanged, this, &NostalgiaView::followSelection);
-    if (QWidget *client = m_window.centralWidget())
-        client->installEventFilter(this);
+    m_client = m_window.centralWidget();
+    if (m_client)
+        m_client->installEventFilter(this);
 }
 
 NostalgiaView::~NostalgiaView() = default;
@@ -399,7 +400,9 @@ void NostalgiaView::timerNostalgiaTimer()
 bool NostalgiaView::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (watched == m_window.centralWidget()) {
+    // Compared with the pointer kept at construction: the main window's children still send
+    // events while it is being destroyed, when it can no longer be asked for them.
+    if (watched == m_client) {
         if ((type == QEvent::Resize || type == QEvent::Move) && m_session.state().NostalgiaMode) {
             // A resized window reads the keys of its new width bucket.
             placeOverClientArea();

@@ -91,6 +91,7 @@ private:
 
     LibrarySession &m_session;
     QMainWindow &m_window;
+    QWidget *m_client = nullptr;
     std::unique_ptr<IniFile> m_skinsFile;
     NostalgiaSkinValues m_skin;
     SkinPictureCache m_pictures;
