@@ -214,11 +214,13 @@ void AppearancePanel::Button1Click()
     emit appearanceChanged(false);
 }
 
-void AppearancePanel::writeFont(const SettingsKeys::Text &name, const SettingsKeys::Integer &size,
-                                const SettingsKeys::Text &color, const SettingsKeys::Text &style,
-                                const FontChoice &choice)
+void AppearancePanel::takeFont(QLabel *label, const FontChoice &choice, const SettingsKeys::Text &name,
+                               const SettingsKeys::Integer &size, const SettingsKeys::Text &color,
+                               const SettingsKeys::Text &style)
 {
     const QFont &font = choice.font;
+    label->setFont(font);
+    WidgetColors::setTextColor(label, choice.color);
     m_settings.write(name, font.family());
     m_settings.write(size, font.pointSize() > 0 ? font.pointSize() : m_settings.read(size));
     m_settings.write(color, ColorToString(fromQColor(choice.color)));
@@ -230,11 +232,8 @@ void AppearancePanel::lblMainListFontClick()
     FontChoice choice;
     if (!askFont(&choice))
         return;
-    QFont &font = choice.font;
-    lblMainListFont->setFont(font);
-    WidgetColors::setTextColor(lblMainListFont, choice.color);
     using namespace SettingsKeys;
-    writeFont(lbMainListFontName, lbMainListFontSize, lbMainListFontColor, lbMainListFontStyle, choice);
+    takeFont(lblMainListFont, choice, lbMainListFontName, lbMainListFontSize, lbMainListFontColor, lbMainListFontStyle);
     emit appearanceChanged(true);
 }
 
@@ -243,13 +242,11 @@ void AppearancePanel::lblNameFontClick()
     FontChoice choice;
     if (!askFont(&choice))
         return;
-    QFont &font = choice.font;
+    // The banner takes the size that fits its width, and that size is what is stored.
     if (m_nameBannerFit)
-        font.setPointSize(m_nameBannerFit(font));
-    lblNameFont->setFont(font);
-    WidgetColors::setTextColor(lblNameFont, choice.color);
+        choice.font.setPointSize(m_nameBannerFit(choice.font));
     using namespace SettingsKeys;
-    writeFont(NameFontName, NameFontSize, NameFontColor, NameFontStyle, choice);
+    takeFont(lblNameFont, choice, NameFontName, NameFontSize, NameFontColor, NameFontStyle);
     emit appearanceChanged(false);
 }
 
@@ -258,10 +255,7 @@ void AppearancePanel::lblNoteColorClick()
     FontChoice choice;
     if (!askFont(&choice))
         return;
-    QFont &font = choice.font;
-    lblNoteColor->setFont(font);
-    WidgetColors::setTextColor(lblNoteColor, choice.color);
     using namespace SettingsKeys;
-    writeFont(NoteFontName, NoteFontSize, NoteFontColor, NoteFontStyle, choice);
+    takeFont(lblNoteColor, choice, NoteFontName, NoteFontSize, NoteFontColor, NoteFontStyle);
     emit appearanceChanged(false);
 }

@@ -60,8 +60,9 @@ private:
     // The shared dialogs open with what was chosen in them last, not with the item's value.
     bool askColor(QColor *chosen);
     bool askFont(FontChoice *chosen);
-    void writeFont(const SettingsKeys::Text &name, const SettingsKeys::Integer &size,
-                   const SettingsKeys::Text &color, const SettingsKeys::Text &style, const FontChoice &choice);
+    // Shows the chosen font and colour on the label and stores the four keys, in that order.
+    void takeFont(QLabel *label, const FontChoice &choice, const SettingsKeys::Text &name,
+                  const SettingsKeys::Integer &size, const SettingsKeys::Text &color, const SettingsKeys::Text &style);
 
     SettingsFile &m_settings;
     Dialogs &m_dialogs;

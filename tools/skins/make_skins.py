@@ -713,14 +713,14 @@ def poster(c, b, colours, kind):
     c.outline_rect(b, darker(colours[1], 0.5), width=2)
 
 
-def background(spec):
+def background(look):
     c = Canvas(BG_W, BG_H, (0, 0, 0, 255))
-    wallpaper(c, spec["wall"], rgb(spec["base"]), rgb(spec["accent"]))
-    if spec.get("window"):
-        window_frame(c, (1000, 44, 1210, 190), rgb("8fc3ef"), rgb("d8ecf8"), rgb(spec["window"]))
-    if spec.get("poster"):
-        poster(c, (996, 36, 1216, 190), [rgb(spec["poster"][0]), rgb(spec["poster"][1])], spec["poster"][2])
-    desk(c, rgb(spec["desk"]), rgb(spec["desk_front"]))
+    wallpaper(c, look["wall"], rgb(look["base"]), rgb(look["accent"]))
+    if look.get("window"):
+        window_frame(c, (1000, 44, 1210, 190), rgb("8fc3ef"), rgb("d8ecf8"), rgb(look["window"]))
+    if look.get("poster"):
+        poster(c, (996, 36, 1216, 190), [rgb(look["poster"][0]), rgb(look["poster"][1])], look["poster"][2])
+    desk(c, rgb(look["desk"]), rgb(look["desk_front"]))
     return c.image().convert("RGB")
 
 
@@ -728,11 +728,11 @@ def background(spec):
 # Manual, open box, disk and the big-screen frame
 
 
-def manual(spec, glow=False):
+def manual(look, glow=False):
     W, H = 300, 400
     c = Canvas(W, H)
-    cover = rgb(spec["cover"])
-    ink = rgb(spec["ink"])
+    cover = rgb(look["cover"])
+    ink = rgb(look["ink"])
     m = 24
     if glow:
         # a warm halo so the manual reads as "clickable" under the mouse
@@ -751,25 +751,25 @@ def manual(spec, glow=False):
     for i in range(4):
         c.line([(W - m + 1 - i * 2, m + 14), (W - m + 1 - i * 2, H - m)], rgb("c8c2b0"), 0.8)
     c.rect((m, m, W - m - 6, H - m - 4), [lighter(cover, 0.12), cover, darker(cover, 0.15)], radius=4)
-    if spec.get("spine"):
+    if look.get("spine"):
         c.rect((m, m, m + 26, H - m - 4), [darker(cover, 0.25), darker(cover, 0.1)], radius=4, vertical=False)
         for y in range(m + 22, H - m - 20, 28):
             c.ellipse((m + 7, y, m + 19, y + 12), [rgb("d0d0d0"), rgb("707070")])
-    tx = (m + W - m - 6) / 2 + (10 if spec.get("spine") else 0)
+    tx = (m + W - m - 6) / 2 + (10 if look.get("spine") else 0)
     c.rect((m + 46, m + 60, W - m - 30, m + 64), ink)
     text_w = W - 2 * m - 60
-    c.text((tx, m + 110), spec["title"][0], 30, ink, font=spec.get("font", SANS_BOLD), max_width=text_w)
-    if len(spec["title"]) > 1:
-        c.text((tx, m + 150), spec["title"][1], 20, ink, font=SANS, max_width=text_w)
+    c.text((tx, m + 110), look["title"][0], 30, ink, font=look.get("font", SANS_BOLD), max_width=text_w)
+    if len(look["title"]) > 1:
+        c.text((tx, m + 150), look["title"][1], 20, ink, font=SANS, max_width=text_w)
     c.rect((m + 46, m + 180, W - m - 30, m + 184), ink)
-    if spec.get("emblem") == "stripes":
+    if look.get("emblem") == "stripes":
         for i, col in enumerate(["e23b3b", "f08a24", "f3c623", "3bb54a", "2b7bd6"]):
             c.rect((m + 46, m + 230 + i * 14, W - m - 30, m + 240 + i * 14), rgb(col))
-    elif spec.get("emblem") == "grid":
+    elif look.get("emblem") == "grid":
         for i in range(6):
             c.line([(m + 60 + i * 36, m + 220), (m + 60 + i * 36, m + 310)], ink, 1.5)
             c.line([(m + 60, m + 220 + i * 18), (m + 240, m + 220 + i * 18)], ink, 1.5)
-    elif spec.get("emblem") == "disk":
+    elif look.get("emblem") == "disk":
         c.rect((tx - 48, m + 222, tx + 48, m + 318), [darker(cover, 0.5), darker(cover, 0.65)], radius=4)
         c.rect((tx - 30, m + 222, tx + 30, m + 256), rgb("c0c0c0"))
         c.rect((tx - 36, m + 272, tx + 36, m + 314), rgb("f0f0f0"))
@@ -778,12 +778,12 @@ def manual(spec, glow=False):
     return c.image()
 
 
-def open_box(spec):
+def open_box(look):
     """An empty game box lying open: the lid leans back, the tray shows its cardboard inside."""
     W, H = 480, 360
     c = Canvas(W, H)
-    outer = rgb(spec["outer"])
-    inner = rgb(spec["inner"])
+    outer = rgb(look["outer"])
+    inner = rgb(look["inner"])
     c.shadow((40, 170, 470, 350), opacity=150, blur=10, radius=8)
     # the lid, standing behind the tray and leaning away
     lid = [(70, 20), (410, 20), (440, 190), (40, 190)]
@@ -798,8 +798,8 @@ def open_box(spec):
     c.poly([(460, 300), (440, 190), (420, 205), (436, 300)], [darker(inner, 0.35), darker(inner, 0.15)], vertical=False)
     c.rect((20, 296, 460, 340), [outer, darker(outer, 0.3)], radius=3)
     c.line([(20, 296), (460, 296)], lighter(outer, 0.35), 1.5)
-    if spec.get("band"):
-        c.rect((20, 308, 460, 322), rgb(spec["band"]), alpha=220)
+    if look.get("band"):
+        c.rect((20, 308, 460, 322), rgb(look["band"]), alpha=220)
     # a cardboard insert divider, as the trays of the time had
     c.poly([(150, 205), (330, 205), (344, 296), (136, 296)], [darker(inner, 0.05), darker(inner, 0.2)], alpha=200)
     c.line([(150, 205), (136, 296)], darker(inner, 0.4), 1)
@@ -807,11 +807,11 @@ def open_box(spec):
     return c.image()
 
 
-def disk_525(spec):
+def disk_525(look):
     """A 5.25-inch floppy half in its paper sleeve; the sleeve is where the game's name goes."""
     S = 300
     c = Canvas(S, S)
-    jacket = rgb(spec.get("jacket", "1c1c1e"))
+    jacket = rgb(look.get("jacket", "1c1c1e"))
     c.shadow((20, 22, 290, 292), opacity=150, blur=7, radius=4)
     c.rect((14, 10, 286, 282), [lighter(jacket, 0.12), jacket], radius=5)
     c.ellipse((104, 30, 196, 122), [rgb("5a4a3a"), rgb("2c241c")])
@@ -819,33 +819,33 @@ def disk_525(spec):
     c.ellipse((130, 56, 170, 96), [rgb("0a0a0a"), rgb("222222")])
     c.rect((38, 30, 52, 44), rgb("0a0a0a"))  # write-protect notch
     # paper sleeve: a light envelope over the lower part, with a thumb cut at its top edge
-    sleeve = rgb(spec.get("sleeve", "f3efe2"))
+    sleeve = rgb(look.get("sleeve", "f3efe2"))
     c.shadow((10, 132, 290, 298), opacity=110, blur=5)
     c.poly([(8, 128), (112, 128), (124, 140), (176, 140), (188, 128), (292, 128), (292, 296), (8, 296)],
            [sleeve, darker(sleeve, 0.1)])
     c.line([(8, 128), (112, 128), (124, 140), (176, 140), (188, 128), (292, 128)], darker(sleeve, 0.3), 1.2)
-    if spec.get("lines"):
+    if look.get("lines"):
         for i in range(4):
-            c.rect((36, 176 + i * 24, 264, 177 + i * 24), rgb(spec["lines"]), alpha=120)
-    c.rect((8, 282, 292, 296), rgb(spec.get("stripe", "3a6fb0")), alpha=200)
+            c.rect((36, 176 + i * 24, 264, 177 + i * 24), rgb(look["lines"]), alpha=120)
+    c.rect((8, 282, 292, 296), rgb(look.get("stripe", "3a6fb0")), alpha=200)
     return c.image()
 
 
-def disk_35(spec):
+def disk_35(look):
     """A 3.5-inch disk; its label takes the lower half, where the game's name goes."""
     S = 300
     c = Canvas(S, S)
-    shell = rgb(spec.get("shell", "2a2d33"))
+    shell = rgb(look.get("shell", "2a2d33"))
     c.shadow((22, 22, 292, 292), opacity=150, blur=7, radius=8)
     c.poly([(12, 10), (270, 10), (288, 28), (288, 286), (12, 286)], [lighter(shell, 0.15), shell, darker(shell, 0.1)])
     c.rect((78, 10, 222, 104), [rgb("d8dbe0"), rgb("9aa0a8")], radius=2)
     c.rect((150, 24, 186, 92), rgb("2a2a2a"), radius=2)
     c.outline_rect((78, 10, 222, 104), rgb("6a7078"))
     # the label is wide: the name is written from an eighth of the width, less a few pixels
-    label = rgb(spec.get("label", "f4f2ea"))
+    label = rgb(look.get("label", "f4f2ea"))
     c.rect((16, 126, 280, 286), [label, darker(label, 0.08)], radius=4)
-    c.rect((16, 126, 280, 142), rgb(spec.get("label_band", "c83c3c")), radius=4)
-    c.rect((16, 134, 280, 142), rgb(spec.get("label_band", "c83c3c")))
+    c.rect((16, 126, 280, 142), rgb(look.get("label_band", "c83c3c")), radius=4)
+    c.rect((16, 134, 280, 142), rgb(look.get("label_band", "c83c3c")))
     for i in range(4):
         c.rect((30, 180 + i * 24, 266, 181 + i * 24), rgb("b9c6d8"), alpha=140)
     return c.image()
