@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStorageInfo>
 
 #include <cerrno>
@@ -211,6 +212,13 @@ QString QtFileOps::moveToTrash(const QString &folder)
     if (info.isRoot())
         return QStringLiteral("The folder \"%1\" cannot be deleted.").arg(native(folder));
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // When the folder that holds the home trash does not exist yet, Qt gives up on that trash
+    // and files the folder into "files" and "info" folders of the working directory instead.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!dataHome.isEmpty())
+        QDir().mkpath(dataHome);
+#endif
     QFile file(path);
     if (file.moveToTrash())
         return QString();

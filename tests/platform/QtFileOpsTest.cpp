@@ -195,4 +195,28 @@ TEST_F(QtFileOpsTest, DeletesIntoTheTrash)
     EXPECT_FALSE(missingReason.isEmpty());
 }
 
+// A data folder that does not exist yet is made, rather than the trash landing in the
+// working directory.
+TEST_F(QtFileOpsTest, MakesTheHomeTrashWhereNoneWasYet)
+{
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    const QString dataHome = m_root.filePath(u("fresh/share"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(m_root.path());
+
+    const QString game = makeGame(m_root.path(), u("New Quest"));
+    const QString reason = m_ops.moveToTrash(game);
+
+    QDir::setCurrent(workingFolder);
+    if (oldData.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", oldData);
+
+    EXPECT_EQ(reason, QString());
+    EXPECT_TRUE(QFileInfo::exists(dataHome + u("/Trash/files/New Quest/GAME.EXE")));
+    EXPECT_FALSE(QFileInfo::exists(m_root.filePath(u("files"))));
+}
+
 } // namespace
