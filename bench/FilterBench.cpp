@@ -31,6 +31,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
+
 #include <chrono>
 #include <memory>
 
@@ -199,17 +201,6 @@ void BM_ShowAllFromCache(benchmark::State &state)
     state.counters["games"] = grid.rowCount() - 1;
 }
 
-QApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "pallox_bench";
-    static char *argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // The menus as the window holds them, wired to a real filter controller over a session whose
 // settings file lies in a temporary folder.
 struct MenuRig
@@ -241,7 +232,7 @@ struct MenuRig
 // on demand and the menu measured for display.
 void openLargestGroup(benchmark::State &state, const GameTable &grid)
 {
-    application();
+    BenchApplication::shared();
     MenuRig rig;
     qsizetype items = 0;
     for (auto _ : state) {
@@ -288,7 +279,7 @@ void BM_OpenDeveloperMenuOneGroup(benchmark::State &state)
 // value list of 5,000 developers, filter, list build into a list widget, category menus.
 void BM_DeveloperClickThroughController(benchmark::State &state)
 {
-    application();
+    BenchApplication::shared();
     MenuRig rig;
     QListWidget *list = new QListWidget(&rig.window);
     QObject::connect(&rig.session, &LibrarySession::listChanged, list, [&] {

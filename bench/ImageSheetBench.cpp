@@ -25,6 +25,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
+
 #include <memory>
 
 #include <sys/resource.h>
@@ -37,19 +39,6 @@ namespace {
 
 constexpr int kSheetGames = 2000;
 constexpr int kDistinctPictures = 8;
-
-// The other window benchmarks keep an application of their own for the whole run; this one
-// lends itself one only when none is there, and ends it again before they make theirs.
-std::unique_ptr<QApplication> applicationIfNone()
-{
-    static int argc = 1;
-    static char name[] = "pallox_bench";
-    static char *argv[] = {name, nullptr};
-    if (QCoreApplication::instance())
-        return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
-}
 
 // A box front with gradients, shapes and some noise, so that it compresses as a real one does.
 QImage boxFront(int seed)
@@ -135,7 +124,7 @@ long residentKiB()
 
 void BM_ImageSheetOf2000FullSizeFronts(benchmark::State &state)
 {
-    const std::unique_ptr<QApplication> application = applicationIfNone();
+    const std::unique_ptr<QApplication> application = BenchApplication::ifNone();
     const bool withPng = state.range(0) != 0;
     static SheetLibrary mixed(true);
     static SheetLibrary jpegOnly(false);

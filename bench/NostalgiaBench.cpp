@@ -14,21 +14,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
+
 #include <memory>
 
 namespace {
-
-QApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "pallox_bench";
-    static char *argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *app;
-}
 
 // The sample data as it ships beside the program: settings, games and skins.
 struct SampleFolder
@@ -53,7 +43,7 @@ struct SampleFolder
 
 void selectAcross(benchmark::State &state, bool nostalgia)
 {
-    application();
+    BenchApplication::shared();
     static SampleFolder sample;
     IniFile(sample.root + QStringLiteral("PALLOX.ini"))
         .writeBool(QStringLiteral("Main"), QStringLiteral("NostalgiaMode"), nostalgia);

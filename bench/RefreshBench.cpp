@@ -18,6 +18,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -25,19 +27,6 @@
 namespace {
 
 constexpr unsigned kSeed = 1987;
-
-// The window benchmarks keep an application of their own for the whole run; this one lends
-// itself one only when none is there.
-std::unique_ptr<QApplication> applicationIfNone()
-{
-    static int argc = 1;
-    static char name[] = "pallox_bench";
-    static char *argv[] = {name, nullptr};
-    if (QCoreApplication::instance())
-        return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
-}
 
 struct GeneratedLibrary
 {
@@ -61,7 +50,7 @@ struct GeneratedLibrary
 
 void refresh(benchmark::State &state, bool deleteCache)
 {
-    const std::unique_ptr<QApplication> application = applicationIfNone();
+    const std::unique_ptr<QApplication> application = BenchApplication::ifNone();
     const int games = static_cast<int>(state.range(0));
     const GeneratedLibrary library(games);
     if (library.root.isEmpty()) {

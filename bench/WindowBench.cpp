@@ -20,6 +20,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
+
 #include <memory>
 
 #ifndef PALLOX_SAMPLE_GAMES
@@ -29,18 +31,6 @@
 namespace {
 
 constexpr int kGames = 50000;
-
-QApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "pallox_bench";
-    static char *argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *app;
-}
 
 void copyTree(const QString &from, const QString &to)
 {
@@ -105,7 +95,7 @@ struct RealPlatform
 
 void BM_StartFromCacheToFirstGame(benchmark::State &state)
 {
-    application();
+    BenchApplication::shared();
     LargeLibrary &lib = library();
     RealPlatform real;
     for (auto _ : state) {
@@ -121,7 +111,7 @@ BENCHMARK(BM_StartFromCacheToFirstGame)->Unit(benchmark::kMillisecond)->Iteratio
 // The window as the user sees it: shown at a common size, laid out once.
 std::unique_ptr<TfrmMain> shownWindow(RealPlatform &real)
 {
-    application();
+    BenchApplication::shared();
     auto frm = std::make_unique<TfrmMain>(real.platform, library().root, nullptr);
     frm->resize(1280, 900);
     frm->show();

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+// The one application object of a benchmark run, shared by every benchmark file: Qt allows only
+// one at a time, and the benchmarks of one run share a process.
+namespace BenchApplication {
+
+inline int &argc()
+{
+    static int count = 1;
+    return count;
+}
+
+inline char **argv()
+{
+    static char name[] = "pallox_bench";
+    static char *arguments[] = {name, nullptr};
+    return arguments;
+}
+
+// Kept for the rest of the run.
+inline QApplication &shared()
+{
+    static std::unique_ptr<QApplication> application = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QApplication>(argc(), argv());
+    }();
+    return *application;
+}
+
+// For a benchmark that lends itself an application only when none is there, and ends it again
+// before the others make theirs; null when one exists already.
+inline std::unique_ptr<QApplication> ifNone()
+{
+    if (QCoreApplication::instance())
+        return nullptr;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc(), argv());
+}
+
+} // namespace BenchApplication
