@@ -21,12 +21,13 @@ inline char **argv()
     return arguments;
 }
 
-// Kept for the rest of the run.
+// Kept for the rest of the run and never destroyed: at exit, Qt's own globals may be gone before
+// a static application would be, and its destructor then crashes the finished run.
 inline QApplication &shared()
 {
-    static std::unique_ptr<QApplication> application = [] {
+    static QApplication *application = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QApplication>(argc(), argv());
+        return new QApplication(argc(), argv());
     }();
     return *application;
 }

@@ -3,6 +3,7 @@
 // image folder per game, and the atomic save. Pictures are left aside: copying them costs what
 // the file system charges for copying files.
 
+#include "BenchSize.h"
 #include "LibraryGenerator.h"
 #include "ProcessMemory.h"
 
@@ -27,7 +28,7 @@
 
 namespace {
 
-constexpr int kGames = 10000;
+const int kGames = BenchSize::games(10000);
 constexpr qint64 kDataFileBytes = 50LL * 1024 * 1024;
 
 class QuietObserver : public ScanObserver

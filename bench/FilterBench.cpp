@@ -2,6 +2,7 @@
 // value list of the find panel and the eight category menus after it; the text search; the
 // restore of every game from the data cache; and opening the largest category menu.
 
+#include "BenchSize.h"
 #include "LibraryGenerator.h"
 #include "browse/CategoryMenus.h"
 #include "browse/FieldFilter.h"
@@ -38,8 +39,9 @@
 
 namespace {
 
-constexpr int kGames = 50000;
-constexpr int kDevelopers = 5000;
+const int kGames = BenchSize::games(50000);
+// A developer for every ten games, as in the collections this was tuned on.
+const int kDevelopers = kGames / 10 > 10 ? kGames / 10 : 10;
 
 QString developerName(int i)
 {
@@ -48,8 +50,8 @@ QString developerName(int i)
     return initials.at(i % initials.size()) + QStringLiteral("orion Works %1").arg(i);
 }
 
-// 50,000 games in scan order with 5,000 developers, 800 publishers, a dozen genres and about
-// seventy cells a row, half of them filled.
+// 50,000 games (or the chosen size) in scan order with a developer for every ten, 800
+// publishers, a dozen genres and about seventy cells a row, half of them filled.
 const GameTable &collection()
 {
     static const GameTable table = [] {
@@ -276,7 +278,7 @@ void BM_OpenDeveloperMenuOneGroup(benchmark::State &state)
 }
 
 // The whole path of a fact-label click through the controller and the real widgets: field box,
-// value list of 5,000 developers, filter, list build into a list widget, category menus.
+// value list of the developers, filter, list build into a list widget, category menus.
 void BM_DeveloperClickThroughController(benchmark::State &state)
 {
     BenchApplication::shared();

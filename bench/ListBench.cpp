@@ -1,6 +1,7 @@
 // What a change of the sort order costs on a large collection (sorting the working table and
 // building the folded list from it), and what one selection in the list costs.
 
+#include "BenchSize.h"
 #include "LibraryGenerator.h"
 #include "browse/MainList.h"
 #include "browse/NameIndex.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-constexpr int kGames = 50000;
+const int kGames = BenchSize::games(50000);
 
 // A collection in scan order: about a fifth of the games are further platforms of a name met
 // before, the rest have names of their own made of a few common words.

@@ -3,6 +3,7 @@
 // a 5 ms timer on the window's thread measures the longest stretch in which the window could
 // not have painted or moved its gauges.
 
+#include "BenchSize.h"
 #include "LibraryGenerator.h"
 
 #include "session/LibrarySession.h"
@@ -109,5 +110,5 @@ void BM_ReloadData(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_RefreshAll)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReloadData)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RefreshAll)->Arg(BenchSize::games(10000))->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReloadData)->Arg(BenchSize::games(10000))->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -2,6 +2,7 @@
 // reading every game ini file, nothing more), and what loading the data cache of a very large
 // library costs in time and memory.
 
+#include "BenchSize.h"
 #include "LibraryGenerator.h"
 #include "ProcessMemory.h"
 
@@ -166,12 +167,25 @@ void BM_LoadDataCache(benchmark::State &state)
     state.counters["load_peak_MiB"] = static_cast<double>(peak - residentBefore) / 1024.0;
 }
 
-} // namespace
-
 // Each size's plain read and full scan are registered next to each other so that the report
 // shows them side by side.
-BENCHMARK(BM_ReadIniFilesOnly)->Arg(1000)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadGridScan)->Arg(1000)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadIniFilesOnly)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadGridScan)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadDataCache)->Arg(50000)->Iterations(3)->Unit(benchmark::kMillisecond);
+[[maybe_unused]] const bool registered = [] {
+    for (int games : BenchSize::sizes({1000, 10000})) {
+        const int iterations = games <= 1000 ? 5 : 3;
+        benchmark::RegisterBenchmark("BM_ReadIniFilesOnly", BM_ReadIniFilesOnly)
+            ->Arg(games)
+            ->Iterations(iterations)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_LoadGridScan", BM_LoadGridScan)
+            ->Arg(games)
+            ->Iterations(iterations)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("BM_LoadDataCache", BM_LoadDataCache)
+        ->Arg(BenchSize::games(50000))
+        ->Iterations(3)
+        ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+} // namespace

@@ -2,6 +2,7 @@
 // cache to the first game shown, one selection with its pictures read from disk, and one layout
 // pass.
 
+#include "BenchSize.h"
 #include "app/IniFile.h"
 #include "library/GameTable.h"
 #include "library/GridTextFile.h"
@@ -30,7 +31,7 @@
 
 namespace {
 
-constexpr int kGames = 50000;
+const int kGames = BenchSize::games(50000);
 
 void copyTree(const QString &from, const QString &to)
 {
@@ -43,8 +44,9 @@ void copyTree(const QString &from, const QString &to)
     }
 }
 
-// A library root holding the sample games' folders and a data cache of 50,000 rows that take
-// their pictures and notes from those folders, so that every selection really reads pictures.
+// A library root holding the sample games' folders and a data cache of 50,000 rows (or the
+// chosen size) that take their pictures and notes from those folders, so that every selection
+// really reads pictures.
 struct LargeLibrary
 {
     QTemporaryDir dir;
