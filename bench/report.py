@@ -195,7 +195,7 @@ def machine_description():
                     break
     except OSError:
         pass
-    return "%s, %d cores, load average %.2f at the start" % (model, os.cpu_count() or 1, os.getloadavg()[0])
+    return "%s, %d cores" % (model, os.cpu_count() or 1)
 
 
 def commit_of(folder):
@@ -258,6 +258,7 @@ def main():
     sizes = [int(s) for s in args.sizes.split(",") if s]
     started = time.time()
     header_machine = machine_description()
+    load_at_start = os.getloadavg()[0]
     results = {}      # (operation key, size) -> result
     order = []        # operation keys in the order first met
     fixed_done = set()
@@ -294,12 +295,14 @@ def main():
         "Written by `scripts/bench-report.sh` on %s, commit %s, in %.0f minutes." % (
             datetime.date.today().isoformat(), commit_of(os.path.dirname(os.path.abspath(__file__))),
             (time.time() - started) / 60),
-        "Machine: %s." % header_machine,
+        "Machine: %s; load average %.2f at the start, 15-minute load average %.2f at the end"
+        " (other work on the machine shows in every number)." % (header_machine, load_at_start, os.getloadavg()[2]),
         "",
         "Every benchmark ran %d times in a process of its own on a generated collection of the given"
         " size (`PALLOX_BENCH_GAMES`); the time is the median of those runs, wall-clock. Peak memory is"
-        " the largest resident size of that process, collection, window and Qt included." % args.repetitions,
-        " The first start (`pallox_first_scan`) is the median of %d rounds of the whole program." % args.first_scan_runs,
+        " the largest resident size of that process, collection, window and Qt included. The first"
+        " start (`pallox_first_scan`) is the median of %d rounds of the whole program." % (
+            args.repetitions, args.first_scan_runs),
         "",
         "## Targets",
         "",
