@@ -243,23 +243,30 @@ public:
     IniFolderReader &operator=(const IniFolderReader &) = delete;
 
     const QStringList &files() const { return m_files; }
+    QString path(const QString &file) const { return m_path + LibraryPaths::separator() + file; }
 
-    bool read(const QString &file, QByteArray &buffer) const
+    // False for a file that is no game record; `failure` then says why the system would not let
+    // us read it, and stays empty when the file was read but is too large or binary.
+    bool read(const QString &file, QByteArray &buffer, QString *failure) const
     {
         buffer.resize(MaxGameIniSize + 1);
 #if defined(Q_OS_UNIX)
         if (m_dir) {
             const int fd = openat(dirfd(m_dir), QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-            if (fd < 0)
+            if (fd < 0) {
+                *failure = qt_error_string(errno);
                 return false;
+            }
             qint64 size = 0;
             while (size < buffer.size()) {
                 const ssize_t got = ::read(fd, buffer.data() + size, static_cast<size_t>(buffer.size() - size));
                 if (got < 0 && errno == EINTR)
                     continue;
                 if (got <= 0) {
-                    if (got < 0)
+                    if (got < 0) {
+                        *failure = qt_error_string(errno);
                         size = -1;
+                    }
                     break;
                 }
                 size += got;
@@ -268,10 +275,15 @@ public:
             return isGameRecord(buffer, size);
         }
 #endif
-        QFile in(m_path + LibraryPaths::separator() + file);
-        if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        QFile in(path(file));
+        if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+            *failure = in.errorString();
             return false;
-        return isGameRecord(buffer, in.read(buffer.data(), buffer.size()));
+        }
+        const qint64 size = in.read(buffer.data(), buffer.size());
+        if (size < 0)
+            *failure = in.errorString();
+        return isGameRecord(buffer, size);
     }
 
     FolderDates dates() const
@@ -301,15 +313,19 @@ private:
 };
 
 void scanGameFolder(int categoryFd, GameFolder &folder, const RowPlan &plan, QByteArray &bytes, GameTable &grid,
-                    ScanObserver &observer)
+                    QStringList &unreadable, ScanObserver &observer)
 {
     const IniFolderReader reader(categoryFd, folder);
     const QString main = QStringLiteral("Main");
     const QString nameKey = QStringLiteral("Name");
     std::vector<QString> values(static_cast<size_t>(plan.keys.size()));
     for (const QString &file : reader.files()) {
-        if (!reader.read(file, bytes))
+        QString failure;
+        if (!reader.read(file, bytes, &failure)) {
+            if (!failure.isEmpty())
+                unreadable.append(QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(reader.path(file)), failure));
             continue;
+        }
         const IniFile ini = IniFile::fromBytes(bytes);
         if (ini.readString(main, nameKey, QString()).isEmpty())
             continue;
@@ -372,6 +388,7 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
 
     const QString gamesFolder = LibraryPaths::gamesFolder(state.LibraryRoot);
     QByteArray buffer; // one for every ini file of the scan
+    QStringList unreadable;
     for (int q = 0; q < categoryCount && !observer.cancelled(); ++q) {
         const QString &category = state.lbDirList[q];
         observer.categoryStarted(q, categoryCount, category);
@@ -391,7 +408,7 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
             folder.category = &category;
             folder.name = &state.lbSubDirList[s];
             folder.path = LibraryPaths::join(categoryFolder, *folder.name);
-            scanGameFolder(categoryFd, folder, plan, buffer, grid, observer);
+            scanGameFolder(categoryFd, folder, plan, buffer, grid, unreadable, observer);
         }
 #if defined(Q_OS_UNIX)
         if (categoryFd >= 0)
@@ -403,6 +420,16 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
     if (observer.cancelled())
         return false;
 
+    // A game whose file the system would not let us read (its permissions, a disk error) is a
+    // game of the user's that is missing from the list; say so, once for the whole scan.
+    if (!unreadable.isEmpty()) {
+        constexpr qsizetype shown = 10;
+        QString text = QStringLiteral("These game ini files could not be read, so their games are not listed:\n")
+                       + QStringList(unreadable.mid(0, shown)).join(QLatin1Char('\n'));
+        if (unreadable.size() > shown)
+            text += QStringLiteral("\n... and %1 more.").arg(unreadable.size() - shown);
+        observer.message(text);
+    }
     if (grid.rowCount() < 2)
         observer.message(QStringLiteral("No Data Found - Please check folders"));
 

@@ -19,6 +19,7 @@
 
 #if defined(Q_OS_UNIX)
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -130,6 +131,32 @@ TEST_F(LibraryScan, PseudoColumnsOverwriteWhatTheFileSays)
     EXPECT_EQ(cell("FolderDateModified", 1),
               QFileInfo(folder).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
+
+#if defined(Q_OS_UNIX)
+TEST_F(LibraryScan, GameIniFilesThatCannotBeReadAreNamedOnceForTheWholeScan)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads a file of any mode";
+    m_library.addGame(QStringLiteral("Adventure"), QStringLiteral("Good"), QStringLiteral("Good Game"));
+    QStringList locked;
+    for (int i = 0; i < 12; ++i) {
+        const QString folder = QStringLiteral("Locked%1").arg(i, 2, 10, QLatin1Char('0'));
+        locked << m_library.addGame(QStringLiteral("Adventure"), folder, QStringLiteral("Locked Game"));
+        ASSERT_EQ(::chmod(QFile::encodeName(locked.back()).constData(), 0), 0);
+    }
+    scan();
+
+    EXPECT_EQ(column("Name"), QStringList{QStringLiteral("Good Game")});
+    ASSERT_EQ(m_observer.messages.size(), 1) << m_observer.messages.join(u'\n').toStdString();
+    const QStringList lines = m_observer.messages.front().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines.front(), QStringLiteral("These game ini files could not be read, so their games are not listed:"));
+    EXPECT_EQ(lines.at(1), QStringLiteral("\"%1\": Permission denied").arg(locked.front()));
+    EXPECT_EQ(lines.back(), QStringLiteral("... and 2 more."));
+    for (const QString &file : locked)
+        ::chmod(QFile::encodeName(file).constData(), 0600);
+}
+#endif
 
 TEST_F(LibraryScan, FilesAndFoldersThatAreNoGamesArePassedOver)
 {
