@@ -219,6 +219,19 @@ DOSBoxConfFile::LoadResult DOSBoxConfFile::load(const QString &fileName)
         return result;
 
     const IniFile ini = IniFile::fromBytes(bytes);
+    const Lines layout = splitLines(bytes);
+    // Any other file read as one would fill the editor with empty values, and a Save would then
+    // write DOSBox's sections into it. Empty files start a new configuration, as missing ones do.
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    const QStringList sections = DOSBoxConfKeys::sections();
+    if (layout.marker < 0 && !std::all_of(bytes.cbegin(), bytes.cend(), isBlank)
+        && std::none_of(sections.cbegin(), sections.cend(),
+                        [&](const QString &section) { return ini.sectionExists(section); })) {
+        result.error = QStringLiteral("\"%1\" is not a DOSBox configuration file: it has none of DOSBox's sections, "
+                                      "such as [sdl], [dosbox] or [autoexec]. Nothing was loaded.")
+                           .arg(shown(fileName));
+        return result;
+    }
     QHash<QString, QString> &values = result.conf.values;
     for (const ConfKey *key : DOSBoxConfKeys::loadOrder()) {
         switch (key->kind) {
@@ -249,7 +262,6 @@ DOSBoxConfFile::LoadResult DOSBoxConfFile::load(const QString &fileName)
         }
     }
 
-    const Lines layout = splitLines(bytes);
     if (layout.marker >= 0) {
         for (size_t i = size_t(layout.marker) + 1; i < layout.lines.size(); ++i)
             result.conf.autoexec.append(decodeLine(bytes, layout.lines[i], layout.encoding));

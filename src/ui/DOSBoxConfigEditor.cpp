@@ -328,6 +328,9 @@ void DOSBoxConfigEditor::btnLoadConfClick()
     lblLoadedConfFile->setText(chosen);
     const DOSBoxConfFile::LoadResult loaded = DOSBoxConfFile::load(chosen);
     if (!loaded.error.isEmpty()) {
+        // The controls still show the file before; Save must go there, not into a file whose
+        // values were never shown.
+        lblLoadedConfFile->setText(current);
         m_dialogs.message(loaded.error);
         return;
     }

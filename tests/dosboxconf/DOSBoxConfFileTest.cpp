@@ -146,4 +146,34 @@ TEST(DOSBoxConfFile, FilesThatCannotBeReadOrWrittenAreReportedAndLeftAlone)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.conf")});
 }
 
+TEST(DOSBoxConfFile, FilesThatAreNoConfigurationAreRefusedAndKeptAsTheyAre)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString garbage = dir.filePath(QStringLiteral("garbage.conf"));
+    QByteArray noise;
+    for (int i = 0; i < 64 * 1024; ++i)
+        noise.append(char((i * 7919 + i / 251) % 256));
+    // Ini-like lines that are not DOSBox's do not make it one either.
+    noise += "\r\n[network]\r\nmemsize=16\r\n";
+    ASSERT_TRUE(writeFile(garbage, noise));
+    const DOSBoxConfFile::LoadResult loaded = DOSBoxConfFile::load(garbage);
+    EXPECT_EQ(loaded.error, QStringLiteral("\"%1\" is not a DOSBox configuration file: it has none of DOSBox's "
+                                           "sections, such as [sdl], [dosbox] or [autoexec]. Nothing was loaded.")
+                                .arg(QDir::toNativeSeparators(garbage)));
+    EXPECT_TRUE(loaded.conf.values.isEmpty());
+    EXPECT_EQ(readFile(garbage), noise);
+
+    // Blank files start a new configuration as missing ones do; one section of DOSBox's, in any
+    // letter case, or an autoexec part alone, is a configuration.
+    for (const QByteArray &content : {QByteArray(), QByteArray(" \r\n\t\r\n"), QByteArray("[autoexec]\r\nmount c .\r\n"),
+                                      QByteArray("# mine\n[SDL]\nfullscreen=true\n")}) {
+        const QString conf = dir.filePath(QStringLiteral("mine.conf"));
+        ASSERT_TRUE(writeFile(conf, content));
+        const DOSBoxConfFile::LoadResult mine = DOSBoxConfFile::load(conf);
+        EXPECT_TRUE(mine.error.isEmpty()) << content.toStdString() << mine.error.toStdString();
+        EXPECT_FALSE(mine.conf.values.isEmpty());
+    }
+}
+
 } // namespace

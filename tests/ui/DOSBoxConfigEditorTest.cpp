@@ -213,6 +213,27 @@ TEST_F(DOSBoxConfigEditorTest, LoadReplacesEverythingAndSaveWritesThisFilesLines
     EXPECT_TRUE(saved.endsWith("[autoexec]\r\nmount c ~/dos\r\nc:\r\n"));
 }
 
+TEST_F(DOSBoxConfigEditorTest, AFileThatIsNoConfigurationLeavesTheEditorOnTheFileBefore)
+{
+    const QString first = load("dosbox-default");
+    const QString cycles = control<QComboBox>("cbCycles")->currentText();
+    const QString garbage = dir.filePath(u("garbage.conf"));
+    const QByteArray noise(300 * 1024, '\x9c');
+    ASSERT_TRUE(writeFile(garbage, noise));
+    fake.dialogs.openFileName = garbage;
+    editor->btnLoadConf->click();
+
+    ASSERT_EQ(fake.dialogs.messages.size(), 1);
+    EXPECT_TRUE(fake.dialogs.messages.front().contains(u("is not a DOSBox configuration file")));
+    EXPECT_EQ(editor->lblLoadedConfFile->text(), first);
+    EXPECT_EQ(control<QComboBox>("cbCycles")->currentText(), cycles);
+    EXPECT_EQ(editor->lbAutoExec->count(), 4);
+    // Save goes to the file whose values are shown, and the refused one keeps its bytes.
+    editor->btnSaveConf->click();
+    EXPECT_EQ(fake.dialogs.messages.size(), 1);
+    EXPECT_EQ(readFile(garbage), noise);
+}
+
 // The program as users start it: Config tab, DOSBox, "Config", and the editor on the panel.
 TEST(DOSBoxConfigEditorRun, ReachedFromTheConfigTabLoadsAndSaves)
 {
