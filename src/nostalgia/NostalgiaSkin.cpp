@@ -3,6 +3,9 @@
 #include "app/IniFile.h"
 #include "library/LibraryPaths.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 const QString SkinsSuffix = QStringLiteral("skins.ini");
@@ -104,6 +107,21 @@ QString picturePath(const QString &skinsFolder, const QString &name)
     if (name.trimmed().isEmpty())
         return QString();
     return LibraryPaths::resolve(LibraryPaths::join(skinsFolder, LibraryPaths::normalise(name)));
+}
+
+QString problemOf(const IniFile &file)
+{
+    const QFileInfo info(file.fileName());
+    if (!info.exists() || info.size() == 0)
+        return QString();
+    for (const char *section : {"Main", "Computer", "Background", "Manual", "BigScreen", "OpenBox", "Disk",
+                                "Screen", "Title", "Front", "Back", "List", "Extras"}) {
+        if (file.sectionExists(QLatin1String(section)))
+            return QString();
+    }
+    return QStringLiteral("Nostalgia mode cannot use the skins file \"%1\": it has none of the sections a skin "
+                          "is made of, such as [Computer] or [Background].")
+        .arg(QDir::toNativeSeparators(file.fileName()));
 }
 
 } // namespace NostalgiaSkin

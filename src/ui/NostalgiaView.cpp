@@ -271,6 +271,9 @@ void NostalgiaView::lbNostalgiaMainClick()
 
     m_labels->showPlatforms(details);
     LoadNostalgiaFile(m_labels->mainPlatform(), details.factText(QStringLiteral("lblYear")));
+    // Every key has a default, so such a file would give an empty desk without a word.
+    if (const QString problem = NostalgiaSkin::problemOf(*m_skinsFile); !problem.isEmpty())
+        m_session.reportOnce(m_skinsFile->fileName(), problem);
     // The layout reads the new file's values, which name the pictures.
     LoadNostalgiaImages();
     loadScenePictures();
