@@ -24,6 +24,9 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Escape hides it, as it does every dialog: without a window manager's close button (a bare
+    // X server, some kiosk desktops) nothing else would.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void lblHomePageClick();

@@ -251,6 +251,8 @@ void TfrmMain::centreOnScreen()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
+        // A size from a hand-edited settings file may be far larger than any screen.
+        resize(size().boundedTo(screen->availableGeometry().size()));
         move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
     }
 }

@@ -146,16 +146,16 @@ TEST_F(PalloxRunTest, DetailsFollowTheEntryADragEndsOn)
 
 TEST_F(PalloxRunTest, WindowSizeStaysTheSameOverRestarts)
 {
-    lib.setMainKey(QStringLiteral("Width"), QStringLiteral("900"));
-    lib.setMainKey(QStringLiteral("Height"), QStringLiteral("700"));
+    lib.setMainKey(QStringLiteral("Width"), QStringLiteral("790"));
+    lib.setMainKey(QStringLiteral("Height"), QStringLiteral("590"));
     lib.writeSettings();
     for (int restart = 0; restart < 3; ++restart) {
         auto run = start();
         ASSERT_NE(run, nullptr);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(1));
     }
-    EXPECT_EQ(savedInteger("Width"), 900);
-    EXPECT_EQ(savedInteger("Height"), 700);
+    EXPECT_EQ(savedInteger("Width"), 790);
+    EXPECT_EQ(savedInteger("Height"), 590);
 }
 
 TEST_F(PalloxRunTest, BrowsingWritesTheSelectionOnceTheUserPausesOrCloses)
