@@ -1,5 +1,7 @@
 #include "ui/QtDialogs.h"
 
+#include "ui/MessageLog.h"
+
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -30,6 +32,7 @@ void showAsWritten(QMessageBox &box)
 
 bool askOkCancel(QWidget *owner, QMessageBox::Icon icon, const QString &text)
 {
+    logShownMessage("question", text);
     QMessageBox box(icon, boxTitle(), text, QMessageBox::Ok | QMessageBox::Cancel, owner);
     showAsWritten(box);
     box.setDefaultButton(QMessageBox::Ok);
@@ -63,6 +66,7 @@ void QtDialogs::setOwner(QWidget *owner)
 
 void QtDialogs::message(const QString &text)
 {
+    logShownMessage("message", text);
     QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, m_owner);
     showAsWritten(box);
     box.exec();

@@ -1,0 +1,892 @@
+#!/usr/bin/env python3
+"""Starts the real pallox on libraries damaged in every way its readers of outside data can be
+damaged, and shows for each case that the program starts, stays responsive, tells the user what
+it has to, and changes none of the damaged files.
+
+Each case gets a folder of its own with a copy of the program, PALLOX.ini, Skins/ and a small
+library holding the damage. The program runs under an Xvfb of its own and is driven like a user
+drives it, by keyboard and mouse through xdotool: every message box it shows is answered, Help >
+About is opened by keys to see that the window still reacts, the feature that reads the damaged
+input is used where start-up does not read it, and the program is left through File > Exit. Every
+box the program shows is also written to its standard error as "pallox: message: ..." (see
+src/ui/MessageLog.h); the script compares those texts with what each case must say. A sanitizer
+report on standard error fails the case, so the test means most in the sanitizer build.
+
+When run as root (as CI does), the program runs as the unprivileged user "nobody", since root
+reads a file of mode 000 anyway and that case would test nothing.
+
+Usage: bad_input.py --pallox BUILD/pallox --data SOURCE/data [--keep FOLDER] [--only NAME ...]
+Prints one line per case and exits non-zero when any case fails; a failed case's folder, with the
+program's standard error in stderr.txt, is kept for a look.
+"""
+
+import argparse
+import hashlib
+import os
+import pwd
+import random
+import select
+import shutil
+import signal
+import stat
+import subprocess
+import sys
+import tempfile
+import time
+
+MESSAGE_PREFIX = "pallox: message: "
+QUESTION_PREFIX = "pallox: question: "
+SANITIZER_MARKERS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:",
+                     "SUMMARY: UndefinedBehaviorSanitizer", "SUMMARY: AddressSanitizer",
+                     "ERROR: ThreadSanitizer")
+SKIP = 77  # ctest's SKIP_RETURN_CODE
+
+CACHE_REREAD = "\n\nThe library will be read again and the data cache rewritten."
+
+
+class CaseFailed(Exception):
+    pass
+
+
+class Prefix(str):
+    """An expected message of which only the beginning is the program's own text."""
+
+
+try:
+    import ctypes
+    LIBC = ctypes.CDLL(None)
+except (ImportError, OSError):
+    LIBC = None
+
+
+def die_with_us():
+    """Run in a child before it starts: it is killed when this script dies, even by SIGKILL (a
+    ctest timeout), so that no X server or program of ours outlives us. The C library is looked
+    up beforehand: the child may already be a user who cannot read Python's own files."""
+    if LIBC is not None and hasattr(LIBC, "prctl"):
+        LIBC.prctl(1, signal.SIGKILL, 0, 0, 0)  # PR_SET_PDEATHSIG
+
+
+def unescape(text):
+    out, i = [], 0
+    while i < len(text):
+        c = text[i]
+        if c == "\\" and i + 1 < len(text):
+            nxt = text[i + 1]
+            out.append({"n": "\n", "r": "\r", "\\": "\\"}.get(nxt, "\\" + nxt))
+            i += 2
+        else:
+            out.append(c)
+            i += 1
+    return "".join(out)
+
+
+# --- the display ------------------------------------------------------------------------------
+
+class Display:
+    """An Xvfb of our own; it picks a free display number itself (-displayfd). Without -noreset
+    it would reset when one case's program leaves, and refuse the next one for a moment."""
+
+    def __init__(self):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x900x24", "-nolisten", "tcp",
+             "-ac", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True, preexec_fn=die_with_us)
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 30
+        while not number.endswith(b"\n") and time.monotonic() < deadline:
+            ready, _, _ = select.select([read_end], [], [], 1)
+            if ready:
+                chunk = os.read(read_end, 64)
+                if not chunk:
+                    break
+                number += chunk
+        os.close(read_end)
+        if not number.strip():
+            self.stop()
+            raise RuntimeError("Xvfb did not start")
+        self.name = ":" + number.strip().decode()
+        # The number comes when the server listens; wait until it also answers.
+        env = dict(os.environ, DISPLAY=self.name)
+        while subprocess.run(["xdotool", "getdisplaygeometry"], env=env, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL).returncode != 0:
+            if time.monotonic() > deadline or self.process.poll() is not None:
+                self.stop()
+                raise RuntimeError("Xvfb does not answer on " + self.name)
+            time.sleep(0.1)
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+
+class X:
+    """xdotool and xprop on our display."""
+
+    def __init__(self, display):
+        self.env = dict(os.environ, DISPLAY=display)
+
+    def run(self, *args, check=False):
+        result = subprocess.run(list(args), env=self.env, stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, text=True, timeout=30)
+        if check and result.returncode != 0:
+            raise CaseFailed("%s failed" % " ".join(args))
+        return result.stdout
+
+    def windows(self):
+        """Visible top-level windows as (id, title, type)."""
+        found = []
+        for line in self.run("xdotool", "search", "--onlyvisible", "--name", "").split():
+            title = self.run("xdotool", "getwindowname", line).strip()
+            kind = self.run("xprop", "-id", line, "_NET_WM_WINDOW_TYPE")
+            kind = ("menu" if "MENU" in kind else "dialog" if "DIALOG" in kind
+                    else "splash" if "SPLASH" in kind else "normal")
+            found.append((line, title, kind))
+        return found
+
+    def geometry(self, window):
+        values = {}
+        for line in self.run("xdotool", "getwindowgeometry", "--shell", window).splitlines():
+            key, _, value = line.partition("=")
+            values[key] = int(value) if value.isdigit() else value
+        return values
+
+    def focus(self, window):
+        self.run("xdotool", "windowfocus", "--sync", window)
+
+    def keys(self, window, *keys):
+        self.focus(window)
+        for key in keys:
+            self.run("xdotool", "key", "--clearmodifiers", key)
+            time.sleep(0.15)
+
+    def type(self, window, text):
+        self.focus(window)
+        self.run("xdotool", "type", "--delay", "4", text)
+
+    def click(self, window, x, y):
+        self.run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
+
+
+# --- files ------------------------------------------------------------------------------------
+
+def fingerprint(path):
+    """Type, mode and content (or link target, or listing) of one file, as root or owner sees it."""
+    info = os.lstat(path)
+    mode = stat.S_IMODE(info.st_mode)
+    if stat.S_ISLNK(info.st_mode):
+        return ("link", mode, os.readlink(path))
+    if stat.S_ISFIFO(info.st_mode):
+        return ("fifo", mode)
+    if stat.S_ISDIR(info.st_mode):
+        return ("dir", mode, tuple(sorted(os.listdir(path))))
+    if not stat.S_ISREG(info.st_mode):
+        return ("other", mode)
+    if mode & stat.S_IRUSR == 0 and os.geteuid() != 0:
+        os.chmod(path, mode | stat.S_IRUSR)
+        try:
+            return fingerprint_regular(path, info, mode)
+        finally:
+            os.chmod(path, mode)
+    return fingerprint_regular(path, info, mode)
+
+
+def fingerprint_regular(path, info, mode):
+    digest = hashlib.sha256()
+    with open(path, "rb") as f:
+        for block in iter(lambda: f.read(1 << 20), b""):
+            digest.update(block)
+    return ("file", mode, info.st_size, digest.hexdigest())
+
+
+def describe(mark):
+    if mark is None:
+        return "missing"
+    if mark[0] == "file":
+        return "file of mode %o, %d bytes, sha256 %s" % (mark[1], mark[2], mark[3][:12])
+    return "%s of mode %o" % (mark[0], mark[1])
+
+
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data if isinstance(data, bytes) else data.encode("utf-8"))
+
+
+def ini_text(values):
+    return "[Main]\r\n" + "".join("%s=%s\r\n" % kv for kv in values.items())
+
+
+def add_game(root, category, folder, name, ini_name=None, **fields):
+    """A game folder with its ini file; returns the ini file's path."""
+    values = {"Name": name, "Year": "1990", "Developer": "Pallox Test", "Platform": "DOS",
+              "Emulator": "DOSBox", "Executable": "game.exe"}
+    values.update(fields)
+    path = game_ini_path(root, category, folder, ini_name or folder + ".ini")
+    write(path, ini_text(values))
+    return path
+
+
+def game_ini_path(root, category, folder, ini_name):
+    return os.path.join(root, "Games", category, folder, "Pallox", "IniFile", ini_name)
+
+
+def read_cache(path):
+    """The data cache as {column name: [cells of rows 1..]}; raises CaseFailed when it is not a
+    sound grid text file."""
+    try:
+        with open(path, "rb") as f:
+            data = f.read()
+    except OSError as error:
+        raise CaseFailed("the data cache cannot be read afterwards: %s" % error)
+    lines = data.split(b"\r\n")
+    if not data.endswith(b"\r\n") or len(lines) < 3:
+        raise CaseFailed("the rewritten data cache is not a grid text file")
+    lines.pop()
+    try:
+        columns, rows = int(lines[0]), int(lines[1])
+    except ValueError:
+        raise CaseFailed("the rewritten data cache has no counts")
+    if columns < 1 or rows < 1 or len(lines) != 2 + columns * rows:
+        raise CaseFailed("the rewritten data cache holds %d lines for %d columns and %d rows"
+                         % (len(lines), columns, rows))
+    table = {}
+    for c in range(columns):
+        cells = [cell.decode("utf-8", "replace") for cell in lines[2 + c * rows:2 + (c + 1) * rows]]
+        table[cells[0]] = cells[1:]
+    return table
+
+
+def png_bytes():
+    """A valid 2x2 PNG, the base the damaged pictures are cut from."""
+    import struct
+    import zlib
+
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    raw = b"".join(b"\x00" + b"\xff\x00\x00" * 2 for _ in range(2))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 2, 2, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b""))
+
+
+# --- one case ---------------------------------------------------------------------------------
+
+class Case:
+    """A case folder: program, settings, skins and library; `damaged` lists the files that must
+    come out of the run as they went in."""
+
+    def __init__(self, name, folder, options):
+        self.name = name
+        self.folder = folder
+        self.options = options
+        self.damaged = []
+        self.keep_lines = []  # (file, line) pairs that must still be in the file afterwards
+        self.expected_messages = []  # exact texts, in any order
+        self.action = None  # what the user does with the damaged input: (run, timeout)
+        self.check = None  # what must hold while the program still runs
+        self.run = None
+        shutil.copy2(options.pallox, os.path.join(folder, "pallox"))
+        shutil.copy2(os.path.join(options.data, "PALLOX.ini"), self.settings)
+        shutil.copytree(os.path.join(options.data, "Skins"), os.path.join(folder, "Skins"))
+
+    @property
+    def settings(self):
+        return os.path.join(self.folder, "PALLOX.ini")
+
+    @property
+    def cache(self):
+        return os.path.join(self.folder, "DataCache.txt")
+
+    def path(self, *parts):
+        return os.path.join(self.folder, *parts)
+
+    def set_settings(self, **values):
+        """Sets keys of [Main] in PALLOX.ini, as a user editing it by hand would."""
+        with open(self.settings, "rb") as f:
+            text = f.read().decode("utf-8")
+        lines = text.replace("\r\n", "\n").split("\n")
+        start = lines.index("[Main]") + 1
+        for key, value in values.items():
+            lines = [l for l in lines if not l.startswith(key + "=")]
+            lines.insert(start, "%s=%s" % (key, value))
+        write(self.settings, "\r\n".join(lines))
+
+
+class Run:
+    """The program of one case, started as the user it should run as."""
+
+    def __init__(self, case, x, user):
+        self.case = case
+        self.x = x
+        self.stderr_path = case.path("stderr.txt")
+        self.stderr = open(self.stderr_path, "wb")
+        env = {k: v for k, v in os.environ.items() if k not in ("QT_QPA_PLATFORM", "SESSION_MANAGER")}
+        home = case.path("home")
+        runtime = case.path("runtime")
+        for folder in (home, runtime):
+            os.makedirs(folder, exist_ok=True)
+            os.chmod(folder, 0o700)
+            if user:
+                os.chown(folder, user.pw_uid, user.pw_gid)
+        env.update(DISPLAY=x.env["DISPLAY"], HOME=home, XDG_RUNTIME_DIR=runtime,
+                   QT_QPA_PLATFORM="xcb", QT_LOGGING_RULES="default.info=true", LC_ALL="C.UTF-8")
+        extra = {}
+        if user:
+            extra = dict(user=user.pw_uid, group=user.pw_gid, extra_groups=[])
+        self.process = subprocess.Popen([case.path("pallox")], cwd=case.folder, env=env,
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=self.stderr, start_new_session=True,
+                                        preexec_fn=die_with_us, **extra)
+        self.main = None
+        self.answered = 0
+
+    def log(self):
+        with open(self.stderr_path, "rb") as f:
+            return f.read().decode("utf-8", "replace")
+
+    def messages(self):
+        shown = []
+        for line in self.log().splitlines():
+            for prefix in (MESSAGE_PREFIX, QUESTION_PREFIX):
+                if line.startswith(prefix):
+                    shown.append(unescape(line[len(prefix):]))
+        return shown
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def answer_boxes(self):
+        """Presses Enter in every message box on the screen (OK, the default button of each);
+        returns whether there was one."""
+        any_box = False
+        for window, title, kind in self.x.windows():
+            if title == "PALLOX" and kind == "dialog":
+                self.x.keys(window, "Return")
+                self.answered += 1
+                any_box = True
+        return any_box
+
+    def settle(self, timeout, quiet=0.8):
+        """Answers boxes until none has shown for `quiet` seconds and every logged message has
+        been seen in a box."""
+        deadline = time.monotonic() + timeout
+        last_box = time.monotonic()
+        while time.monotonic() < deadline:
+            if not self.alive():
+                raise CaseFailed("the program ended (exit code %s)" % self.process.returncode)
+            if self.answer_boxes():
+                last_box = time.monotonic()
+            elif time.monotonic() - last_box >= quiet and self.answered >= len(self.messages()):
+                return
+            time.sleep(0.1)
+        raise CaseFailed("a message box did not go away within %d s" % timeout)
+
+    def wait_for_main_window(self, timeout):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if not self.alive():
+                raise CaseFailed("the program ended during start-up (exit code %s)"
+                                 % self.process.returncode)
+            self.answer_boxes()
+            for window, title, kind in self.x.windows():
+                if title == "PALLOX" and kind == "normal":
+                    self.main = window
+                    self.settle(timeout)
+                    return
+            time.sleep(0.1)
+        raise CaseFailed("no main window within %d s" % timeout)
+
+    def wait_for_window(self, title_start, timeout, gone=False):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if not self.alive():
+                raise CaseFailed("the program ended (exit code %s)" % self.process.returncode)
+            found = [w for w, t, _ in self.x.windows() if t.startswith(title_start)]
+            if found and not gone:
+                return found[0]
+            if gone and not found:
+                return None
+            time.sleep(0.1)
+        return False
+
+    def menu(self, opener, *keys, timeout=10):
+        """Opens a menu of the menu bar by its Alt key and, once it shows, presses the keys. The
+        menu is the window that comes up: Qt does not always name its kind on a menu it shows
+        again."""
+        before = {window for window, _, _ in self.x.windows()}
+        self.x.keys(self.main, opener)
+        deadline = time.monotonic() + timeout
+        while not any(window not in before for window, _, _ in self.x.windows()):
+            if time.monotonic() > deadline:
+                raise CaseFailed("the menu of %s did not open within %d s" % (opener, timeout))
+            if self.answer_boxes():  # a box that came up late took the key
+                self.x.keys(self.main, opener)
+            time.sleep(0.05)
+        self.x.keys(self.main, *keys)
+
+    def prove_responsive(self, timeout):
+        """Help > About by keys: the About window must open within the time, and close again."""
+        start = time.monotonic()
+        self.menu("alt+h", "a", timeout=timeout)
+        about = self.wait_for_window("About PALLOX", timeout)
+        if not about:
+            raise CaseFailed("Help > About did not open within %d s: the window does not react"
+                             % timeout)
+        self.x.keys(about, "Escape")
+        if self.wait_for_window("About PALLOX", timeout, gone=True) is False:
+            raise CaseFailed("the About window did not close on Escape")
+        return time.monotonic() - start
+
+    def choose_file(self, title_start, path, timeout):
+        """Types a path into the file dialog the program opened and presses Enter."""
+        dialog = self.wait_for_window(title_start, timeout)
+        if not dialog:
+            raise CaseFailed('no "%s" dialog appeared' % title_start)
+        self.x.focus(dialog)
+        self.x.keys(dialog, "ctrl+a")
+        self.x.type(dialog, path)
+        self.x.keys(dialog, "Return")
+        if self.wait_for_window(title_start, timeout, gone=True) is False:
+            raise CaseFailed('the "%s" dialog did not take the path %s' % (title_start, path))
+
+    def quit(self, timeout):
+        self.menu("alt+f", "x", timeout=timeout)
+        deadline = time.monotonic() + timeout
+        while self.alive() and time.monotonic() < deadline:
+            self.answer_boxes()  # "Close PALLOX?" when that option is on
+            time.sleep(0.1)
+        if self.alive():
+            raise CaseFailed("File > Exit did not end the program within %d s" % timeout)
+        if self.process.returncode != 0:
+            raise CaseFailed("the program ended with exit code %d" % self.process.returncode)
+
+    def stop(self):
+        if self.stderr.closed:
+            return
+        if self.alive():
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait()
+        self.stderr.close()
+
+
+# --- the cases --------------------------------------------------------------------------------
+
+def one_game_library(case, **fields):
+    """One good game, so that the list is never empty and its row proves the rescan."""
+    case.damaged.append(add_game(case.folder, "Action", "GoodGame", "Good Game", **fields))
+
+
+def expect_cache_rewritten(case, names):
+    def check():
+        table = read_cache(case.cache)
+        found = sorted(table.get("Name", []))
+        if found != sorted(names):
+            raise CaseFailed("the rewritten data cache lists %s, not %s" % (found, sorted(names)))
+    return check
+
+
+def damaged_cache(reason):
+    return lambda case: 'The data cache "%s" is damaged: %s%s' % (case.cache, reason, CACHE_REREAD)
+
+
+def case_cache(case, content, reason):
+    one_game_library(case)
+    write(case.cache, content)
+    case.expected_messages.append(damaged_cache(reason)(case))
+    case.check = expect_cache_rewritten(case, ["Good Game"])
+
+
+def cache_huge_counts(case):
+    # 2^31 columns: one more than a count can be.
+    case_cache(case, b"2147483648\r\n3\r\nName\r\n", "the first line holds no column count.")
+
+
+def cache_negative_count(case):
+    case_cache(case, b"40\r\n-5\r\nNumber\r\n", "the second line holds no row count.")
+
+
+def cache_promises_millions(case):
+    case_cache(case, b"2\r\n5000000\r\nNumber\r\n1\r\nName\r\nA game\r\n",
+               "it promises 2 columns and 5000000 rows, but holds only 4 of their 10000000 cells.")
+
+
+def cache_binary(case):
+    rng = random.Random(7)
+    case_cache(case, bytes(rng.randrange(256) for _ in range(64 * 1024)),
+               "the first line holds no column count.")
+
+
+def cache_unreadable(case):
+    """A cache the user may not read: reported, and the library read instead. The file's mode
+    forbids writing too, and a mode is the user's to change: the new cache is not forced over
+    it, and that is said as well."""
+    one_game_library(case)
+    write(case.cache, b"1\r\n2\r\nName\r\nStale Game\r\n")
+    os.chmod(case.cache, 0)
+    case.damaged.append(case.cache)
+    case.expected_messages += [
+        'Could not open the data cache "%s": Permission denied%s' % (case.cache, CACHE_REREAD),
+        Prefix('Could not create the data cache "%s": ' % case.cache)]
+
+
+def game_inis_damaged(case):
+    """Game ini files damaged in every way, and the data cache a named pipe: the program must
+    read neither pipe, list the games whose files hold text, and leave every file as it was."""
+    one_game_library(case)
+    rng = random.Random(11)
+
+    def raw(folder, data):
+        path = game_ini_path(case.folder, "Action", folder, folder + ".ini")
+        write(path, data)
+        case.damaged.append(path)
+        return path
+
+    raw("RandomBytes", bytes(rng.randrange(256) for _ in range(4096)))
+    raw("NulBytes", b"[Main]\r\nName=Nul\x00Game\r\nYear=1991\r\n")
+    # Not UTF-8: read as Windows-1252, as libraries written on Windows are.
+    raw("Latin1", b"[Main]\r\nName=Schlo\xdf Latin\r\nYear=1992\r\nPlatform=DOS\r\n")
+    raw("HugeLine", b"[Main]\r\nName=Huge Line\r\nNotes=" + b"x" * (10 * 1024 * 1024) + b"\r\n")
+    raw("LongYear", ini_text({"Name": "Long Year", "Year": "1" * 40, "Platform": "DOS"}))
+    raw("HugeName", ini_text({"Name": "N" * 100000, "Year": "1993"}))
+    locked = raw("Locked", ini_text({"Name": "Locked Game"}))
+    os.chmod(locked, 0)
+    fifo = game_ini_path(case.folder, "Action", "Fifo", "Fifo.ini")
+    os.makedirs(os.path.dirname(fifo))
+    os.mkfifo(fifo, 0o644)
+    folder_ini = game_ini_path(case.folder, "Action", "FolderIni", "FolderIni.ini")
+    os.makedirs(folder_ini)
+    dangling = game_ini_path(case.folder, "Action", "Dangling", "Dangling.ini")
+    os.makedirs(os.path.dirname(dangling))
+    os.symlink("nowhere/at/all.ini", dangling)
+    case.damaged += [fifo, folder_ini, dangling]
+    os.mkfifo(case.cache, 0o644)
+    case.expected_messages.append('Could not open the data cache "%s": it is not a regular file.%s'
+                                  % (case.cache, CACHE_REREAD))
+    case.expected_messages.append(locked_message(locked))
+    games = ["Good Game", "Schlo\u00df Latin", "Long Year", "N" * 100000]
+    case.check = expect_cache_rewritten(case, games)
+
+
+def locked_message(path):
+    return ('These game ini files could not be read, so their games are not listed:\n"%s": '
+            "Permission denied" % path)
+
+
+def settings_huge_values(case):
+    """PALLOX.ini edited by hand into absurd values: the window must still fit a screen."""
+    one_game_library(case, Year="9" * 40)
+    case.set_settings(Width="999999999", Height="-7", lbMainListFontSize="100000",
+                      NameFontSize="-2147483648", NoteFontSize="99999999999999999999",
+                      BGColor="$zz", lbMainBGColor="clNoSuchColour", NameFontColor="$FFFFFFFFFFFF",
+                      DetailsTextColor="", NameFontStyle="BoldItalicUnderlineStrikeOut" * 100,
+                      lbMainListFontName="X" * 5000, LastSelectedGame="-99999999",
+                      AboutListSeparator="77777777777", RememberLastSelected="1")
+    # The window's size and the selection are the program's to store; every other line stays.
+    with open(case.settings, "rb") as f:
+        case.keep_lines = [(case.settings, line) for line in f.read().split(b"\r\n")
+                           if line.split(b"=")[0] not in (b"LastSelectedGame", b"Width", b"Height")]
+
+    def check():
+        geometry = case.run.x.geometry(case.run.main)
+        if not (0 < geometry["WIDTH"] <= 1280 and 0 < geometry["HEIGHT"] <= 900):
+            raise CaseFailed("the main window is %sx%s" % (geometry["WIDTH"], geometry["HEIGHT"]))
+    case.check = check
+
+
+def settings_unreadable(case):
+    """PALLOX.ini that the user cannot read: the program must not overwrite it with a new one."""
+    one_game_library(case)
+    os.chmod(case.settings, 0)
+    case.damaged.append(case.settings)
+    # It cannot read its settings, so it knows no category folders; and it must not replace the
+    # file with one of its own when it stores the selection.
+    case.expected_messages += [
+        'Cannot save "%s": it cannot be read (Permission denied).' % case.settings,
+        "No Data Found - Please check folders"]
+
+
+def settings_fifo(case):
+    """PALLOX.ini a named pipe: reading it would wait for a writer that never comes."""
+    one_game_library(case)
+    os.remove(case.settings)
+    os.mkfifo(case.settings, 0o644)
+    case.damaged.append(case.settings)
+    case.expected_messages += [
+        'Cannot save "%s": it is not a regular file.' % case.settings,
+        "No Data Found - Please check folders"]
+
+
+def dosbox_conf_garbage(case):
+    """A megabyte of garbage loaded into the DOSBox configuration file editor."""
+    one_game_library(case)
+    conf = case.path("Games", "Action", "GoodGame", "dosbox.conf")
+    rng = random.Random(5)
+    write(conf, bytes(rng.randrange(256) for _ in range(1024 * 1024)))
+    case.damaged.append(conf)
+    case.expected_messages.append(
+        '"%s" is not a DOSBox configuration file: it has none of DOSBox\'s sections, such as [sdl], '
+        '[dosbox] or [autoexec]. Nothing was loaded.' % conf)
+    case.expected_messages.append("Can not Save.  Configure File field is blank.")
+
+    def action(run, timeout):
+        # Places in the window of its default size, 800 x 600; a slow build gets a second try
+        # with more time between the steps.
+        for pause in (0.5, 2):
+            run.x.keys(run.main, "ctrl+Tab")  # the Config tab
+            time.sleep(pause)
+            run.x.click(run.main, 231, 399)  # its DOSBox "Config" button
+            time.sleep(pause)
+            run.x.click(run.main, 662, 160)  # the editor's "Load"
+            if run.wait_for_window("Open", 5 * pause):
+                break
+            run.x.keys(run.main, "ctrl+shift+Tab")
+        run.choose_file("Open", conf, timeout)
+        run.settle(timeout)
+        # Save right after: it must not write DOSBox's sections into the refused file.
+        run.x.click(run.main, 748, 160)  # the editor's "Save"
+    case.action = action
+
+
+def export_not_launchbox(case):
+    """Export to LaunchBox pointed at an XML file that is not LaunchBox's."""
+    one_game_library(case)
+    xml = case.path("Library.xml")
+    write(xml, '<?xml version="1.0"?>\r\n<html><body>Not LaunchBox</body></html>\r\n')
+    garbage = case.path("Garbage.xml")
+    write(garbage, b"\x00\x01<LaunchBox>\xff\xfe")
+    case.damaged += [xml, garbage]
+    case.expected_messages.append('"%s" is not a LaunchBox data file: its top-level element is '
+                                  '"html", not "LaunchBox". Nothing was exported.' % xml)
+    case.expected_messages.append(None)
+
+    def action(run, timeout):
+        for target in (xml, garbage):
+            run.menu("alt+e", "Up", "Return", timeout=timeout)
+            run.choose_file("Export to LaunchBox", target, timeout)
+            run.settle(timeout)
+    case.action = action
+
+
+def pictures_damaged(case):
+    """Box fronts that are no pictures, shown in the details and on the image sheet."""
+    png = png_bytes()
+    names = {"Truncated": png[:len(png) // 2], "Garbage": bytes(range(256)) * 64,
+             "BadCrc": png[:-5] + b"\x00\x00\x00\x00\x00",
+             "Jpeg": b"\xff\xd8\xff\xe0\x00\x10JFIF\x00" + b"\xff" * 2000,
+             "Huge": png[:16] + b"\x7f\xff\xff\xff\x7f\xff\xff\xff" + png[24:]}
+    for folder, data in names.items():
+        add_game(case.folder, "Action", folder, folder + " Game", Front01="front.png",
+                 Title01="fifo.png", Screen01="dir.png", Media01="link.png")
+        meta = case.path("Games", "Action", folder, "Pallox")
+        front = os.path.join(meta, "Front", "front.png")
+        write(front, data)
+        fifo = os.path.join(meta, "Title", "fifo.png")
+        os.makedirs(os.path.dirname(fifo))
+        os.mkfifo(fifo, 0o644)
+        as_folder = os.path.join(meta, "Screen", "dir.png")
+        os.makedirs(as_folder)
+        link = os.path.join(meta, "Media", "link.png")
+        os.makedirs(os.path.dirname(link))
+        os.symlink("../../../nowhere.png", link)
+        case.damaged += [front, fifo, as_folder, link]
+        # The details at start-up and the image sheet each report a picture they cannot show;
+        # the reason is the image reader's own text.
+        case.expected_messages.append(Prefix('Could not show the picture "%s": ' % front))
+
+    def action(run, timeout):
+        run.x.keys(run.main, "ctrl+Tab", "ctrl+Tab")  # the Image Sheet tab
+        time.sleep(0.5)
+        run.x.click(run.main, 50, 64)  # its "Load"
+        # The sheet decodes on worker threads; its reports are what shows it read the pictures.
+        deadline = time.monotonic() + timeout
+        while len(run.messages()) < len(names) and time.monotonic() < deadline:
+            run.answer_boxes()
+            time.sleep(0.1)
+    case.action = action
+    case.check = expect_cache_rewritten(case, [n + " Game" for n in names])
+
+
+def nostalgia_skins_garbage(case):
+    """Nostalgia mode with a skins file of garbage, for a DOS game of a 40-digit year."""
+    add_game(case.folder, "Action", "GoodGame", "Good Game", Year="1" * 40, Platform="DOS")
+    rng = random.Random(3)
+    for name in ("skins.ini", "DOS8086skins.ini"):
+        path = case.path("Skins", name)
+        write(path, bytes(rng.randrange(256) for _ in range(256 * 1024)))
+        case.damaged.append(path)
+    # A year no number can hold counts from its leading digits, 1111: the earliest DOS era.
+    case.expected_messages.append(
+        "Nostalgia mode cannot use the skins file \"%s\": it has none of the sections a skin is made "
+        "of, such as [Computer] or [Background]." % case.path("Skins", "DOS8086skins.ini"))
+
+    def action(run, timeout):
+        run.menu("alt+f", "n", timeout=timeout)
+        time.sleep(1)
+    case.action = action
+
+
+CASES = [
+    ("cache-huge-counts", cache_huge_counts),
+    ("cache-negative-count", cache_negative_count),
+    ("cache-promises-millions", cache_promises_millions),
+    ("cache-binary", cache_binary),
+    ("cache-unreadable", cache_unreadable),
+    ("game-inis-damaged", game_inis_damaged),
+    ("settings-huge-values", settings_huge_values),
+    ("settings-unreadable", settings_unreadable),
+    ("settings-fifo", settings_fifo),
+    ("dosbox-conf-garbage", dosbox_conf_garbage),
+    ("export-not-launchbox", export_not_launchbox),
+    ("pictures-damaged", pictures_damaged),
+    ("nostalgia-skins-garbage", nostalgia_skins_garbage),
+]
+
+
+def check_messages(case, shown):
+    expected = list(case.expected_messages)
+    unmatched = []
+    for text in shown:
+        match = next((e for e in expected if e is not None and (
+            text.startswith(e) if isinstance(e, Prefix) else text == e)), None)
+        if match is not None:
+            expected.remove(match)
+        elif None in expected:
+            expected.remove(None)
+        else:
+            unmatched.append(text)
+    if unmatched:
+        raise CaseFailed("unexpected message: %r" % unmatched[0][:300])
+    if expected:
+        missing = [e for e in expected if e is not None]
+        raise CaseFailed("not told: %r" % (missing[0][:300] if missing else "any message"))
+
+
+def run_case(name, build, options, x, user, base):
+    folder = tempfile.mkdtemp(prefix=name + "-", dir=base)
+    case = Case(name, folder, options)
+    build(case)
+    before = {path: fingerprint(path) for path in case.damaged}
+    lines_before = list(case.keep_lines)
+    if user:
+        for root, dirs, files in os.walk(folder):
+            for entry in [root] + [os.path.join(root, n) for n in dirs + files]:
+                os.lchown(entry, user.pw_uid, user.pw_gid)
+    run = Run(case, x, user)
+    case.run = run
+    timeout = options.timeout
+    started = time.monotonic()
+    try:
+        run.wait_for_main_window(timeout)
+        startup = time.monotonic() - started
+        reaction = run.prove_responsive(min(timeout, 10))
+        if case.action:
+            case.action(run, timeout)
+            run.settle(timeout)
+            reaction = max(reaction, run.prove_responsive(min(timeout, 10)))
+        if case.check:
+            case.check()
+        run.quit(timeout)
+        log = run.log()
+        for marker in SANITIZER_MARKERS:
+            if marker in log:
+                raise CaseFailed("sanitizer report on standard error (%s)" % marker)
+        check_messages(case, run.messages())
+        for path, mark in before.items():
+            after = fingerprint(path) if os.path.lexists(path) else None
+            if after != mark:
+                raise CaseFailed("%s changed: %s before, %s after"
+                                 % (os.path.relpath(path, folder), describe(mark), describe(after)))
+        for path, line in lines_before:
+            with open(path, "rb") as f:
+                if line not in f.read().split(b"\r\n"):
+                    raise CaseFailed("%s lost its line %r" % (os.path.relpath(path, folder), line[:60]))
+        summary = "started in %.1f s, About in %.1f s, %d message(s)" % (
+            startup, reaction, len(run.messages()))
+        run.stop()
+        shutil.rmtree(folder, onerror=force_remove)
+        return True, summary
+    except CaseFailed as failure:
+        return False, "%s (kept %s)" % (failure, folder)
+    finally:
+        run.stop()
+
+
+def force_remove(function, path, _):
+    os.chmod(os.path.dirname(path), 0o700)
+    os.chmod(path, 0o700) if not os.path.islink(path) else None
+    function(path)
+
+
+def readable_sanitizer_files(base):
+    """The program's user may not see into the source tree (a checkout under /root): files the
+    sanitizer options name are copied where it can read them."""
+    for variable in ("LSAN_OPTIONS", "ASAN_OPTIONS", "UBSAN_OPTIONS"):
+        options = os.environ.get(variable)
+        if not options:
+            continue
+        parts = []
+        for part in options.split(":"):
+            key, _, value = part.partition("=")
+            if key == "suppressions" and os.path.isfile(value):
+                copy = os.path.join(base, "%s.supp" % variable.split("_")[0].lower())
+                shutil.copyfile(value, copy)
+                os.chmod(copy, 0o644)
+                part = "suppressions=" + copy
+            parts.append(part)
+        os.environ[variable] = ":".join(parts)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--pallox", required=True, help="the built pallox program")
+    parser.add_argument("--data", required=True, help="the data folder: PALLOX.ini and Skins")
+    parser.add_argument("--keep", help="folder for the case folders (default: a temporary one)")
+    parser.add_argument("--only", nargs="*", help="run only these cases")
+    parser.add_argument("--timeout", type=float, default=60, help="seconds for each wait")
+    options = parser.parse_args()
+    options.pallox = os.path.abspath(options.pallox)
+    options.data = os.path.abspath(options.data)
+
+    for tool in ("Xvfb", "xdotool", "xprop"):
+        if not shutil.which(tool):
+            print("SKIPPED: %s is not installed (scripts/packages.sh test installs it)" % tool)
+            return SKIP
+
+    user = None
+    if os.geteuid() == 0:
+        # Root reads a file of mode 000 anyway; the program runs as a user who cannot.
+        user = pwd.getpwnam("nobody")
+    base = options.keep or tempfile.mkdtemp(prefix="pallox-bad-input-")
+    os.makedirs(base, exist_ok=True)
+    if user:
+        os.chmod(base, 0o755)
+
+    if user:
+        readable_sanitizer_files(base)
+    display = Display()
+    failures = 0
+    try:
+        x = X(display.name)
+        for name, build in CASES:
+            if options.only and name not in options.only:
+                continue
+            ok, detail = run_case(name, build, options, x, user, base)
+            print("%s %s: %s" % ("PASS" if ok else "FAIL", name, detail), flush=True)
+            failures += 0 if ok else 1
+    finally:
+        display.stop()
+    if not failures and not options.keep:
+        shutil.rmtree(base, ignore_errors=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
