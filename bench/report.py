@@ -140,6 +140,9 @@ def list_benchmarks(bench, env):
 
 
 def run_benchmark(bench, name, env, repetitions):
+    # What the previous benchmark wrote is flushed first, so that its write-back does not slow
+    # this one's saves.
+    os.sync()
     command = [bench, "--benchmark_filter=^" + re.escape(name) + "$", "--benchmark_format=json",
                "--benchmark_repetitions=%d" % repetitions, "--benchmark_report_aggregates_only=true"]
     out, err, code, peak = measure(command, env)
@@ -161,6 +164,7 @@ def run_benchmark(bench, name, env, repetitions):
 
 
 def run_first_scan(first_scan, games, runs, env):
+    os.sync()
     command = [first_scan, "--games", str(games), "--runs", str(runs)]
     out, err, code, peak = measure(command, env)
     match = re.search(r"First scan: ([\d.]+) ms; plain reading: ([\d.]+) ms; ratio ([\d.]+)", out)
