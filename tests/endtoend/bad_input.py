@@ -851,7 +851,11 @@ def main():
     parser.add_argument("--keep", help="folder for the case folders (default: a temporary one)")
     parser.add_argument("--only", nargs="*", help="run only these cases")
     parser.add_argument("--timeout", type=float, default=60, help="seconds for each wait")
+    parser.add_argument("--list", action="store_true", help="print the names of the cases and stop")
     options = parser.parse_args()
+    if options.list:
+        print(";".join(name for name, _ in CASES))
+        return 0
     options.pallox = os.path.abspath(options.pallox)
     options.data = os.path.abspath(options.data)
 
