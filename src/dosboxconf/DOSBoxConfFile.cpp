@@ -116,6 +116,48 @@ bool readExisting(const QString &fileName, QByteArray *bytes, bool *exists, QStr
     return true;
 }
 
+bool hasKey(const IniFile &ini, const QString &section, const QString &name)
+{
+    const QString none = QStringLiteral("\n"); // no value holds a line end
+    return ini.readString(section, name, none) != none;
+}
+
+// The name the file holds the key under: ours first, then DOSBox 0.74's; empty for neither.
+QString nameInFile(const IniFile &ini, const ConfKey &key)
+{
+    if (hasKey(ini, key.section, key.key))
+        return key.key;
+    if (!key.alias.isEmpty() && hasKey(ini, key.section, key.alias))
+        return key.alias;
+    return QString();
+}
+
+bool uses074Names(const IniFile &ini)
+{
+    const std::vector<const ConfKey *> keys = DOSBoxConfKeys::keysWithAlias();
+    return std::any_of(keys.cbegin(), keys.cend(),
+                       [&](const ConfKey *key) { return hasKey(ini, key->section, key->alias); });
+}
+
+// The name Save writes the key under, empty for none. A line the file has keeps its name, so
+// that the DOSBox the file was made for still reads it; a missing key follows the names the
+// file already uses, and never gets a line that DOSBox 0.74 would not read into a 0.74 file.
+QString nameToWrite(const IniFile &ini, bool names074, const ConfKey &key, const DOSBoxConf &conf)
+{
+    QString name = nameInFile(ini, key);
+    if (name.isEmpty() && names074)
+        name = !key.lineIn074 ? QString() : key.alias.isEmpty() ? key.key : key.alias;
+    else if (name.isEmpty())
+        name = key.key;
+    else if (name == key.alias && !key.lineIn074)
+        name.clear(); // the first list of the pair writes the line they share
+    if (key.kind == ConfKind::Priority && name == key.key && !conf.loadedPriority.isEmpty() &&
+        conf.loadedPriority == QStringList{conf.values.value(key.control),
+                                           conf.values.value(DOSBoxConfKeys::priorityNonFocused())})
+        name.clear();
+    return name;
+}
+
 // The keys follow the ini rules on the part before the marker, in memory, so that the user's
 // file is replaced once and the autoexec part stays out of the rules' reach. A first comment
 // line carries the file's line end and, where only the autoexec part betrays it, its
@@ -128,9 +170,12 @@ QByteArray writeKeys(const QByteArray &head, const Lines &layout, const DOSBoxCo
         hint += '\xFF';
     hint += layout.lineEnd;
 
-    std::vector<IniFile::Edit> edits;
+    const IniFile present = IniFile::fromBytes(head);
+    const bool names074 = uses074Names(present);
+    std::vector<IniFile::Edit> edits; // an empty name is passed over
     for (const ConfKey &key : DOSBoxConfKeys::all())
-        edits.push_back({key.section, key.key, DOSBoxConfFile::valueToWrite(key, conf.values)});
+        edits.push_back({key.section, nameToWrite(present, names074, key, conf),
+                         DOSBoxConfFile::valueToWrite(key, conf.values)});
     const QByteArray written = IniFile::withValues(head.left(mark) + hint + head.mid(mark), edits);
     return written.left(mark) + written.mid(mark + hint.size());
 }
@@ -233,31 +278,36 @@ DOSBoxConfFile::LoadResult DOSBoxConfFile::load(const QString &fileName)
         return result;
     }
     QHash<QString, QString> &values = result.conf.values;
+    result.conf.uses074Names = uses074Names(ini);
     for (const ConfKey *key : DOSBoxConfKeys::loadOrder()) {
+        const QString name = nameInFile(ini, *key);
+        const QString value =
+            name.isEmpty() ? key->loadDefault : ini.readString(key->section, name, key->loadDefault);
         switch (key->kind) {
         case ConfKind::Switch:
             values.insert(key->control,
-                          ini.readString(key->section, key->key, QString()) == QLatin1String("true")
-                              ? QStringLiteral("true")
-                              : QStringLiteral("false"));
+                          value == QLatin1String("true") ? QStringLiteral("true") : QStringLiteral("false"));
             break;
         case ConfKind::Sensitivity:
             values.insert(key->control,
                           QString::number(clampSensitivity(ini.readInteger(key->section, key->key, 100))));
             break;
         case ConfKind::Priority: {
-            // DOSBox takes a file that gives one piece or none, with its own defaults for the
-            // rest; so do we, and the later keys and the autoexec lines still come from this file.
-            const QStringList pieces =
-                Split(ini.readString(key->section, key->key, key->loadDefault), QLatin1Char(','));
-            values.insert(key->control, pieces.value(0, kFocusedDefault).trimmed());
-            values.insert(DOSBoxConfKeys::priorityNonFocused(),
-                          pieces.value(1, kNonFocusedDefault).trimmed());
+            // A value of one piece or none still loads, the missing piece at DOSBox's default, and
+            // the later keys and the autoexec lines still come from this file. DOSBox itself
+            // drops a value of one piece whole, so Save leaves such a line alone (loadedPriority).
+            const QStringList pieces = Split(value, QLatin1Char(','));
+            const QStringList pair{pieces.value(0, kFocusedDefault).trimmed(),
+                                   pieces.value(1, kNonFocusedDefault).trimmed()};
+            values.insert(key->control, pair.at(0));
+            values.insert(DOSBoxConfKeys::priorityNonFocused(), pair.at(1));
+            if (!name.isEmpty())
+                result.conf.loadedPriority = pair;
             break;
         }
         case ConfKind::Text:
         case ConfKind::Digits:
-            values.insert(key->control, ini.readString(key->section, key->key, key->loadDefault));
+            values.insert(key->control, value);
             break;
         }
     }

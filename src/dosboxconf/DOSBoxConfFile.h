@@ -20,13 +20,15 @@ class DOSBoxConfFile
         QString error; // set when the file exists but cannot be read; conf is then empty
     };
 
-    // Every key of the table with its load default where the file lacks it, and the autoexec
-    // list. A file that does not exist loads as an empty one.
+    // Every key of the table, by our name or else DOSBox 0.74's, with its load default where the
+    // file lacks both, and the autoexec list. A file that does not exist loads as an empty one.
     static LoadResult load(const QString &fileName);
 
-    // Writes every key of the table in the table's order and, when the file has an autoexec
-    // marker, the autoexec list after it; the file is replaced once, atomically. Sections the
-    // file lacks go in front of the marker. Returns the error text, empty on success.
+    // Writes every key of the table in the table's order, each under the name the file already
+    // holds it by, and, when the file has an autoexec marker, the autoexec list after it; the
+    // file is replaced once, atomically. The priority line stays as it is while the lists show
+    // what Load found in it. Sections the file lacks go in front of the marker. Returns the
+    // error text, empty on success.
     static QString save(const QString &fileName, const DOSBoxConf &conf);
 
     // The value Save writes for a key, from the values of the controls.

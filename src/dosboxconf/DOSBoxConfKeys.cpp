@@ -29,14 +29,23 @@ ConfKey key(const char *section, const char *name, const char *control, ConfKind
             const char *loadDefault, const char *caption, const char *tab, QStringList choices = {},
             const char *startValue = "")
 {
-    return ConfKey{s(section), s(name), s(control),         kind,         s(loadDefault),
-                   s(caption), s(tab),  std::move(choices), s(startValue)};
+    return ConfKey{s(section),         s(name),       s(control), kind, s(loadDefault), s(caption), s(tab),
+                   std::move(choices), s(startValue), QString(),  true};
 }
 
 ConfKey option(const char *section, const char *name, const char *control, const char *caption,
                const char *tab)
 {
     return key(section, name, control, ConfKind::Switch, "", caption, tab, {}, "false");
+}
+
+// A key that DOSBox 0.74 names `alias`; without a line of its own there when it shares that
+// name with the key before it or has none.
+ConfKey in074(ConfKey k, const char *alias, bool lineOfItsOwn = true)
+{
+    k.alias = s(alias);
+    k.lineIn074 = lineOfItsOwn;
+    return k;
 }
 
 std::vector<ConfKey> buildKeys()
@@ -62,8 +71,9 @@ std::vector<ConfKey> buildKeys()
             resolutions, "original"),
         key("sdl", "output", "cbOutput", K::Text, "", "Output:", "SDL",
             list({"surface", "overlay", "opengl", "openglnb", "ddraw"}), "surface"),
-        key("sdl", "hwscale", "cbHWScale", K::Text, "", "HWScale", "SDL", list({"1.00", "2.00", "3.00"}),
-            "1.00"),
+        in074(key("sdl", "hwscale", "cbHWScale", K::Text, "", "HWScale", "SDL",
+                  list({"1.00", "2.00", "3.00"}), "1.00"),
+              "", false),
         key("sdl", "sensitivity", "scrollMouseSensitivity", K::Sensitivity, "100",
             "Mouse Sensitivity:", "SDL", {}, "100"),
         key("sdl", "priority", "cbPriorityFocused", K::Priority, "", "Priority:", "SDL", priorities,
@@ -87,8 +97,9 @@ std::vector<ConfKey> buildKeys()
             "normal2x"),
         key("cpu", "core", "cbCore", K::Text, "", "Core", "CPU",
             list({"normal", "simple", "dynamic", "auto"}), "auto"),
-        key("cpu", "type", "cbType", K::Text, "", "CPU Type", "CPU",
-            list({"auto", "386", "386_slow", "486_slow", "pentium_slow", "386_prefetch"}), "auto"),
+        in074(key("cpu", "type", "cbType", K::Text, "", "CPU Type", "CPU",
+                  list({"auto", "386", "386_slow", "486_slow", "pentium_slow", "386_prefetch"}), "auto"),
+              "cputype"),
         key("cpu", "cycles", "cbCycles", K::Text, "", "Cycles", "CPU", cycles, "auto"),
         key("cpu", "cycleup", "eCyclesUp", K::Digits, "500", "Up", "CPU", {}, "500"),
         key("cpu", "cycledown", "eCyclesDown", K::Digits, "20", "Down", "CPU", {}, "20"),
@@ -99,13 +110,15 @@ std::vector<ConfKey> buildKeys()
         key("mixer", "prebuffer", "ePrebuffer", K::Digits, "10", "Prebuffer", "Sound", {}, "10"),
         key("midi", "mpu401", "cbmpu401", K::Text, "intelligent", "mpu401", "Sound/midi",
             list({"none", "uart", "intelligent"}), "intelligent"),
-        key("midi", "device", "cbMidiDevice", K::Text, "default", "Device", "Sound/midi",
-            list({"default", "alsa", "oss", "win32", "coreaudio", "none"}), "default"),
-        key("midi", "config", "eMidiConfig", K::Text, "", "Config", "Sound/midi"),
+        in074(key("midi", "device", "cbMidiDevice", K::Text, "default", "Device", "Sound/midi",
+                  list({"default", "alsa", "oss", "win32", "coreaudio", "none"}), "default"),
+              "mididevice"),
+        in074(key("midi", "config", "eMidiConfig", K::Text, "", "Config", "Sound/midi"), "midiconfig"),
         key("sblaster", "sbtype", "cbSBType", K::Text, "sb16", "type", "Sound/sblaster",
             list({"none", "sb1", "sb2", "sbpro1", "sbpro2", "sb16"}), "sb16"),
         key("sblaster", "sbbase", "cbSBBase", K::Text, "220", "address", "Sound/sblaster", ports, "220"),
-        option("sblaster", "mixer", "checkMixer", "SB Mixer Modify DB Mixer", "Sound/sblaster"),
+        in074(option("sblaster", "mixer", "checkMixer", "SB Mixer Modify DB Mixer", "Sound/sblaster"),
+              "sbmixer"),
         key("sblaster", "irq", "cbSBirq", K::Text, "7", "irq", "Sound/sblaster", irqs, "7"),
         key("sblaster", "dma", "cbSBdma", K::Text, "1", "dma", "Sound/sblaster", dmas, "1"),
         key("sblaster", "hdma", "cbSBhdma", K::Text, "5", "hdma", "Sound/sblaster", list({"5", "6", "7"}),
@@ -117,10 +130,10 @@ std::vector<ConfKey> buildKeys()
         option("gus", "gus", "checkGus", "Enable Gus", "Sound/gus"),
         key("gus", "gusrate", "cbGusRate", K::Text, "22050", "Sample Rate", "Sound/gus", rates, "22050"),
         key("gus", "gusbase", "cbGusBase", K::Text, "240", "Address", "Sound/gus", ports, "240"),
-        key("gus", "irq1", "cbGusirq1", K::Text, "5", "IRQ", "Sound/gus", irqs, "5"),
-        key("gus", "irq2", "cbGusirq2", K::Text, "5", "IRQ", "Sound/gus", irqs, "5"),
-        key("gus", "dma1", "cbGusdma1", K::Text, "1", "DMA", "Sound/gus", dmas, "1"),
-        key("gus", "dma2", "cbGusdma2", K::Text, "1", "DMA", "Sound/gus", dmas, "1"),
+        in074(key("gus", "irq1", "cbGusirq1", K::Text, "5", "IRQ", "Sound/gus", irqs, "5"), "gusirq"),
+        in074(key("gus", "irq2", "cbGusirq2", K::Text, "5", "IRQ", "Sound/gus", irqs, "5"), "gusirq", false),
+        in074(key("gus", "dma1", "cbGusdma1", K::Text, "1", "DMA", "Sound/gus", dmas, "1"), "gusdma"),
+        in074(key("gus", "dma2", "cbGusdma2", K::Text, "1", "DMA", "Sound/gus", dmas, "1"), "gusdma", false),
         key("gus", "ultradir", "eUltraDir", K::Text, "C:\\ULTRASND", "Ultra Dir", "Sound/gus", {},
             "C:\\ULTRASND"),
         option("speaker", "pcspeaker", "checkPCSpeaker", "Enable PC Speaker", "Sound/speaker"),
@@ -200,6 +213,16 @@ QStringList sections()
     for (const ConfKey &k : all()) {
         if (!result.contains(k.section))
             result.append(k.section);
+    }
+    return result;
+}
+
+std::vector<const ConfKey *> keysWithAlias()
+{
+    std::vector<const ConfKey *> result;
+    for (const ConfKey &k : all()) {
+        if (!k.alias.isEmpty() && k.lineIn074)
+            result.push_back(&k);
     }
     return result;
 }

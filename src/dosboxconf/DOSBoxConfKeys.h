@@ -28,6 +28,12 @@ struct ConfKey
     QString tab;         // "SDL", "DOSBox", ..., "Sound/midi" for the tabs inside "Sound"
     QStringList choices; // list boxes only
     QString startValue;  // the control's value when the program starts
+    // DOSBox 0.74 (the version Debian ships) names some keys otherwise and ignores ours: its
+    // name is read where the file lacks ours, and written where the file already has it.
+    QString alias;
+    // Whether a 0.74 file has a line of its own for the key. DOSBox 0.74 has no hwscale, and one
+    // gusirq and one gusdma for both lists of each pair, written from the first list.
+    bool lineIn074 = true;
 };
 
 namespace DOSBoxConfKeys {
@@ -48,5 +54,8 @@ const QStringList &tabs();
 const QStringList &soundTabs();
 // The sections of all(), each once, in the order they first appear.
 QStringList sections();
+// The keys with a 0.74 name of their own (not those sharing it); a file holding any of these
+// names is a 0.74 file.
+std::vector<const ConfKey *> keysWithAlias();
 
 } // namespace DOSBoxConfKeys

@@ -1,10 +1,10 @@
 #include "ui/DOSBoxConfigEditor.h"
+#include "ui/DOSBoxConfigEditorParts.h"
 
 #include "dosboxconf/DOSBoxConfFile.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
 #include "platform/Dialogs.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -17,41 +17,11 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-template <class T> T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QPushButton *button(const char *name, const char *caption, QWidget *parent)
-{
-    return named(new QPushButton(QString::fromLatin1(caption), parent), QString::fromLatin1(name));
-}
-
-QLabel *label(const char *caption, QWidget *parent)
-{
-    return new QLabel(QString::fromLatin1(caption), parent);
-}
-
-QWidget *row(QWidget *parent, std::initializer_list<QWidget *> widgets)
-{
-    auto *holder = new QWidget(parent);
-    auto *layout = new QHBoxLayout(holder);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget *widget : widgets) {
-        widget->setParent(holder);
-        layout->addWidget(widget);
-    }
-    layout->addStretch(1);
-    return holder;
-}
-
-} // namespace
+using namespace DOSBoxEditorParts;
 
 DOSBoxConfigEditor::DOSBoxConfigEditor(Dialogs &dialogs, QWidget *parent)
     : QWidget(parent), m_dialogs(dialogs)
@@ -84,18 +54,7 @@ DOSBoxConfigEditor::DOSBoxConfigEditor(Dialogs &dialogs, QWidget *parent)
             PageControl2->addTab(buildPage(tab), tab);
     }
 
-    // The panel around us draws light text on its dark colour; the pages are the desktop's own
-    // light ones and need the desktop's text colours back.
-    QPalette pageColours = PageControl2->palette();
-    const QPalette desktop = QApplication::palette(PageControl2);
-    for (const QPalette::ColorRole role :
-         {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button,
-          QPalette::ButtonText, QPalette::PlaceholderText}) {
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            pageColours.setColor(group, role, desktop.color(group, role));
-    }
-    PageControl2->setPalette(pageColours);
-    lblLoadedConfFile->setPalette(pageColours);
+    useDesktopColours(PageControl2, lblLoadedConfFile);
 
     layout->addWidget(heading);
     layout->addLayout(fileRow);
@@ -265,6 +224,16 @@ void DOSBoxConfigEditor::showStartUpValues()
     lblLoadedConfFile->clear();
     eAutoExecLine->clear();
     lbAutoExec->clear();
+    m_loadedPriority.clear();
+    enableFor074Names(false);
+}
+
+void DOSBoxConfigEditor::enableFor074Names(bool names074)
+{
+    for (const ConfKey &key : DOSBoxConfKeys::all()) {
+        if (!key.lineIn074)
+            m_controls.value(key.control)->setEnabled(!names074);
+    }
 }
 
 void DOSBoxConfigEditor::setValue(const QString &control, const QString &value)
@@ -299,6 +268,7 @@ DOSBoxConf DOSBoxConfigEditor::values() const
     DOSBoxConf conf;
     for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it)
         conf.values.insert(it.key(), valueOf(it.key()));
+    conf.loadedPriority = m_loadedPriority;
     conf.autoexec.reserve(lbAutoExec->count());
     for (int i = 0; i < lbAutoExec->count(); ++i)
         conf.autoexec.append(lbAutoExec->item(i)->text());
@@ -313,6 +283,8 @@ void DOSBoxConfigEditor::showValues(const DOSBoxConf &conf)
             setValue(DOSBoxConfKeys::priorityNonFocused(),
                      conf.values.value(DOSBoxConfKeys::priorityNonFocused()));
     }
+    m_loadedPriority = conf.loadedPriority;
+    enableFor074Names(conf.uses074Names);
     lbAutoExec->clear();
     lbAutoExec->addItems(conf.autoexec);
 }
@@ -382,8 +354,14 @@ void DOSBoxConfigEditor::btnAutoExecAddLineClick()
 
 void DOSBoxConfigEditor::btnAutoExecRemoveLineClick()
 {
-    if (QListWidgetItem *item = selectedLine())
-        delete lbAutoExec->takeItem(lbAutoExec->row(item));
+    QListWidgetItem *item = selectedLine();
+    if (!item)
+        return;
+    // The list would make the next line the selected one, and the line editor would follow it:
+    // a second click would then remove a line the user never chose.
+    const QSignalBlocker quiet(lbAutoExec);
+    delete lbAutoExec->takeItem(lbAutoExec->row(item));
+    lbAutoExec->selectionModel()->clear();
 }
 
 void DOSBoxConfigEditor::eCyclesDownChange()

@@ -22,6 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -69,6 +71,28 @@ class DOSBoxConfigEditorTest : public ::testing::Test
     }
 
     template <class T> T *control(const char *name) { return child<T>(*editor, name); }
+
+    // A file of this text, loaded through "Load".
+    QString loadText(const char *text)
+    {
+        const QString target = dir.filePath(QStringLiteral("typed.conf"));
+        writeFile(target, QByteArray(text));
+        fake.dialogs.openFileName = target;
+        editor->btnLoadConf->click();
+        return target;
+    }
+
+    // Sets a control as the user would: ticks a box, types into a list or a field.
+    void change(const char *name, const char *value)
+    {
+        QWidget *widget = control<QWidget>(name);
+        if (auto *box = qobject_cast<QCheckBox *>(widget))
+            box->setChecked(qstrcmp(value, "true") == 0);
+        else if (auto *list = qobject_cast<QComboBox *>(widget))
+            list->setCurrentText(u(value));
+        else
+            child<QLineEdit>(*editor, name)->setText(u(value));
+    }
 
     void clickLine(int row)
     {
@@ -174,6 +198,124 @@ TEST_F(DOSBoxConfigEditorTest, AutoexecLinesAreEditedThroughTheSelection)
     clickLine(0);
     editor->btnAutoExecRemoveLine->click();
     EXPECT_EQ(entries(*list), (QStringList{u("mount c ~/games"), QString(), QString(), u("###")}));
+}
+
+TEST_F(DOSBoxConfigEditorTest, RemovingALineLeavesNoLineSelectedForASecondClick)
+{
+    load("dosbox-default");
+    QListWidget *list = editor->lbAutoExec;
+    clickLine(0);
+    editor->btnAutoExecRemoveLine->click();
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_EQ(editor->eAutoExecLine->text(), u("# Lines in this section will be run at startup."));
+    editor->btnAutoExecRemoveLine->click();
+    EXPECT_EQ(entries(*list), (QStringList{u("# You can put your MOUNT lines here."), QString(), QString()}));
+    clickLine(1);
+    editor->btnAutoExecRemoveLine->click();
+    EXPECT_EQ(list->count(), 2);
+}
+
+// DOSBox reads a priority of one piece as if the line were not there; the pair shown for it must
+// not replace the line unless the user changes one of the lists.
+TEST_F(DOSBoxConfigEditorTest, APriorityLineIsKeptUntilAListIsChanged)
+{
+    const struct
+    {
+        const char *file;
+        const char *list;
+        const char *value;
+        const char *saved;
+    } rows[] = {
+        {"[sdl]\npriority=lowest\n", nullptr, nullptr, "priority=lowest\n"},
+        {"[sdl]\npriority=,lowest\n", nullptr, nullptr, "priority=,lowest\n"},
+        {"[sdl]\npriority=lowest\n", "cbPriorityNonFocused", "pause", "priority=lowest,pause\n"},
+        {"[sdl]\npriority=lowest\n", "cbPriorityFocused", "higher", "priority=higher,normal\n"},
+    };
+    for (const auto &row : rows) {
+        const QString conf = loadText(row.file);
+        if (row.list)
+            change(row.list, row.value);
+        editor->btnSaveConf->click();
+        EXPECT_TRUE(readFile(conf).contains(row.saved)) << row.file << readFile(conf).left(200).toStdString();
+    }
+    EXPECT_TRUE(fake.dialogs.messages.isEmpty());
+}
+
+// DOSBox 0.74 names nine keys otherwise and ignores ours. Each row is a file, what Load shows
+// from it, what the user changes, the lines of those keys under either name that Save leaves,
+// in file order, and whether the controls of keys a 0.74 file has no line for are off. The rows
+// run on one editor in turn, so a file of our names after a 0.74 one turns them on again.
+TEST_F(DOSBoxConfigEditorTest, KeysAreReadAndWrittenUnderTheNamesTheFileUses)
+{
+    using Values = std::vector<std::pair<const char *, const char *>>;
+    const struct
+    {
+        const char *file;
+        Values shown;
+        Values edits;
+        const char *saved;
+        bool controlsOff;
+    } rows[] = {
+        // The controls that are off are changed all the same: a 0.74 file gets nothing of theirs.
+        {"[sdl]\n[cpu]\ncputype=486_slow\n[midi]\nmididevice=alsa\nmidiconfig=128:0\n"
+         "[sblaster]\nsbmixer=true\n[gus]\ngusirq=7\ngusdma=3\n",
+         {{"cbType", "486_slow"}, {"cbMidiDevice", "alsa"}, {"eMidiConfig", "128:0"}, {"checkMixer", "true"},
+          {"cbGusirq1", "7"}, {"cbGusirq2", "7"}, {"cbGusdma1", "3"}, {"cbGusdma2", "3"}, {"cbHWScale", ""}},
+         {{"cbType", "386"}, {"cbMidiDevice", "oss"}, {"checkMixer", "false"}, {"cbGusirq1", "10"},
+          {"cbGusirq2", "3"}, {"cbGusdma1", "0"}, {"cbGusdma2", "1"}, {"cbHWScale", "2.00"}},
+         "cpu/cputype=386 midi/mididevice=oss midi/midiconfig=128:0 sblaster/sbmixer=false gus/gusirq=10 "
+         "gus/gusdma=0",
+         true},
+        {"[sdl]\nhwscale=2.00\n[cpu]\ntype=386_slow\n[midi]\ndevice=oss\nconfig=x\n[sblaster]\nmixer=true\n"
+         "[gus]\nirq1=3\nirq2=10\ndma1=0\ndma2=3\n",
+         {{"cbHWScale", "2.00"}, {"cbType", "386_slow"}, {"cbMidiDevice", "oss"}, {"eMidiConfig", "x"},
+          {"checkMixer", "true"}, {"cbGusirq1", "3"}, {"cbGusirq2", "10"}, {"cbGusdma1", "0"},
+          {"cbGusdma2", "3"}},
+         {{"cbHWScale", "3.00"}, {"cbGusirq2", "11"}},
+         "sdl/hwscale=3.00 cpu/type=386_slow midi/device=oss midi/config=x sblaster/mixer=true gus/irq1=3 "
+         "gus/irq2=11 gus/dma1=0 gus/dma2=3",
+         false},
+        // One 0.74 name is enough: the keys the file lacks come under 0.74's names or not at all.
+        {"[cpu]\ncputype=auto\n[midi]\n[sblaster]\n[gus]\n",
+         {{"cbType", "auto"}, {"cbMidiDevice", "default"}, {"checkMixer", "false"}, {"cbGusirq2", "5"}},
+         {},
+         "cpu/cputype=auto midi/mididevice=default midi/midiconfig= sblaster/sbmixer=false gus/gusirq=5 "
+         "gus/gusdma=1",
+         true},
+        {"[cpu]\ncycles=max\n",
+         {{"cbType", ""}, {"cbMidiDevice", "default"}, {"cbGusirq2", "5"}},
+         {},
+         "cpu/type= sdl/hwscale= midi/device=default midi/config= sblaster/mixer=false gus/irq1=5 gus/irq2=5 "
+         "gus/dma1=1 gus/dma2=1",
+         false},
+    };
+    const QStringList names =
+        QString::fromLatin1("type cputype device mididevice config midiconfig mixer sbmixer irq1 irq2 gusirq "
+                            "dma1 dma2 gusdma hwscale")
+            .split(QLatin1Char(' '));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.file);
+        const QString conf = loadText(row.file);
+        for (const auto &[name, value] : row.shown)
+            EXPECT_EQ(editor->values().values.value(QLatin1String(name)), u(value)) << name;
+        for (const char *name : {"cbHWScale", "cbGusirq2", "cbGusdma2"})
+            EXPECT_EQ(control<QWidget>(name)->isEnabled(), !row.controlsOff) << name;
+        for (const auto &[name, value] : row.edits)
+            change(name, value);
+        editor->btnSaveConf->click();
+
+        QStringList saved;
+        QString section;
+        for (const QString &line : QString::fromUtf8(readFile(conf)).split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1Char('[')))
+                section = line.mid(1, line.size() - 2);
+            else if (names.contains(line.section(QLatin1Char('='), 0, 0)))
+                saved.append(section + QLatin1Char('/') + line);
+        }
+        EXPECT_EQ(saved.join(QLatin1Char(' ')), u(row.saved));
+    }
+    EXPECT_TRUE(fake.dialogs.messages.isEmpty());
 }
 
 TEST_F(DOSBoxConfigEditorTest, LoadReplacesEverythingAndSaveWritesThisFilesLines)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Small pieces the DOSBox configuration editor builds its pages from.
+namespace DOSBoxEditorParts {
+
+template <class T> T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QPushButton *button(const char *name, const char *caption, QWidget *parent);
+QLabel *label(const char *caption, QWidget *parent);
+// The widgets side by side, left-aligned, in a holder of their own.
+QWidget *row(QWidget *parent, std::initializer_list<QWidget *> widgets);
+// The panel around the editor draws light text on its dark colour; the pages are the desktop's
+// own light ones and need the desktop's text colours back, for enabled and disabled controls.
+void useDesktopColours(QWidget *pages, QWidget *field);
+
+} // namespace DOSBoxEditorParts
