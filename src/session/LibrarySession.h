@@ -92,7 +92,8 @@ public:
     // Waits for a running refresh and takes its tables in at once.
     void finishScan();
     // Refresh This Game: the selected entry's row on the platform the details show (the
-    // platform label's text) read again from its game ini file, then shown again.
+    // platform label's text) read again from its game ini file, then shown again. A game
+    // renamed in its file keeps its place in the list under the new name.
     void refreshThisGame(const QString &platformShown);
 
     // The user highlighted a list entry (-1: none). Finds its row and fills the details.
@@ -140,6 +141,9 @@ private:
     class Observer;
     void sortByMainSortField();
     void adoptScan();
+    // After Refresh This Game: the selected entry made to lead to the row just read again, whose
+    // name, rating or sort value may be new. True when the entries changed.
+    bool followRefreshedRow(int row, const QString &oldName);
 
     const Platform &m_platform;
     MainState m_state;
