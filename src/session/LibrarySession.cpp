@@ -227,12 +227,19 @@ bool LibrarySession::refreshAll(bool deleteCache)
     return true;
 }
 
+void LibrarySession::refreshAllWhenIdle()
+{
+    if (isScanRunning())
+        m_refreshAfterScan = true;
+    else
+        refreshAll(false);
+}
+
 void LibrarySession::finishScan()
 {
-    if (!isScanRunning())
-        return;
-    m_backgroundScan->wait();
-    adoptScan();
+    // Taking a scan in may start the one that waited for it; that one is waited for too.
+    while (isScanRunning())
+        adoptScan();
 }
 
 void LibrarySession::adoptScan()
@@ -259,6 +266,11 @@ void LibrarySession::adoptScan()
         setSortField(m_state.MainSortField);
     }
     emit scanRunning(false);
+    // The library changed while it was being read, perhaps after the scan had passed that folder.
+    if (m_refreshAfterScan) {
+        m_refreshAfterScan = false;
+        refreshAll(false);
+    }
 }
 
 void LibrarySession::refreshThisGame(const QString &platformShown)
