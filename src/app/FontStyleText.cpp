@@ -19,9 +19,14 @@ constexpr int I = int(Flag::Italic);
 constexpr int U = int(Flag::Underline);
 constexpr int S = int(Flag::StrikeOut);
 
-// Settings files written by earlier versions hold these texts, so they stay exactly as they
-// are, odd word orders included. The set of all four had no text before; it gets one that
-// follows the pattern of the others, so that a font with every style survives a restart.
+// The texts a font style is stored as under the ...FontStyle keys of the settings file: the
+// names of the styles run together, one text per set. These fifteen are the only forms read,
+// in any letter case (the settings file is edited by hand too, and "bolditalic" is plainly
+// meant as bold italic); anything else, other word orders and blanks between the words
+// included, is the regular style rather than a guess. Their spellings are part of the file's
+// format, so they stay as they are even where they look odd: "BoldStrike" without "Out", and
+// strike-out before underline in "BoldStrikeUnderLine" alone. The set of all four follows the
+// pattern of the others, so that a font with every style survives a restart.
 constexpr std::array<StyleText, 15> styleTexts{{
     {B, "Bold"},
     {I, "Italic"},

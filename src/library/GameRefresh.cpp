@@ -58,12 +58,16 @@ QString refreshRow(GameTable &table, int row, const QString &libraryRoot)
 
     const IniFile ini = IniFile::fromBytes(bytes);
     const QString main = QStringLiteral("Main");
+    // The platforms the list build recorded are those of other records of the same name; a
+    // record that has a new name no longer shares them.
+    const QString name = QStringLiteral("Name");
+    const bool keepsName = ini.readString(main, name, QString()) == table.cell(table.column(name), row);
     for (int column = 0; column < table.columnCount(); ++column) {
         const QString &field = table.cell(column, 0);
         if (isScanColumn(field))
             continue;
         QString value = ini.readString(main, field, QString());
-        if (value.isEmpty() && isOtherPlatformColumn(field))
+        if (value.isEmpty() && keepsName && isOtherPlatformColumn(field))
             continue;
         table.setCell(column, row, value);
     }

@@ -227,12 +227,19 @@ bool LibrarySession::refreshAll(bool deleteCache)
     return true;
 }
 
+void LibrarySession::refreshAllWhenIdle()
+{
+    if (isScanRunning())
+        m_refreshAfterScan = true;
+    else
+        refreshAll(false);
+}
+
 void LibrarySession::finishScan()
 {
-    if (!isScanRunning())
-        return;
-    m_backgroundScan->wait();
-    adoptScan();
+    // Taking a scan in may start the one that waited for it; that one is waited for too.
+    while (isScanRunning())
+        adoptScan();
 }
 
 void LibrarySession::adoptScan()
@@ -259,6 +266,11 @@ void LibrarySession::adoptScan()
         setSortField(m_state.MainSortField);
     }
     emit scanRunning(false);
+    // The library changed while it was being read, perhaps after the scan had passed that folder.
+    if (m_refreshAfterScan) {
+        m_refreshAfterScan = false;
+        refreshAll(false);
+    }
 }
 
 void LibrarySession::refreshThisGame(const QString &platformShown)
@@ -280,9 +292,37 @@ void LibrarySession::refreshThisGame(const QString &platformShown)
         emit message(error);
         return;
     }
-    // The file may name the game differently now; the entry must find what the table holds.
-    m_names = NameIndex(table);
+    if (followRefreshedRow(row, name))
+        emit listChanged();
     select(m_selectedIndex);
+}
+
+bool LibrarySession::followRefreshedRow(int row, const QString &oldName)
+{
+    const GameTable &table = m_state.library.GridMain;
+    const QString newName = table.cell(m_names.nameColumn(), row);
+    // The row stays where it is: the table is not sorted again, so neither is the list.
+    const QString entry = mainListEntry(table.cell(1, row), table.cell(m_ratingColumn, row),
+                                        table.cell(m_state.MainSortColumn, row), m_state.ListShowsSortValue,
+                                        m_state.ListShowsRating);
+    const qsizetype at = m_selectedIndex;
+    if (newName == oldName) {
+        // Only the entry of the record it shows carries that record's rating and sort value.
+        if (m_names.rowOf(newName) != row || m_entries.at(at) == entry)
+            return false;
+        m_entries[at] = entry;
+        return true;
+    }
+    m_names = NameIndex(table);
+    if (m_names.rowOf(oldName) != 0) {
+        // The game's other platforms still bear the old name and keep the entry; the renamed
+        // record gets one of its own next to it.
+        m_entries.insert(at + 1, entry);
+        ++m_selectedIndex;
+    } else {
+        m_entries[at] = entry;
+    }
+    return true;
 }
 
 void LibrarySession::select(int listIndex)

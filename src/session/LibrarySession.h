@@ -87,12 +87,16 @@ public:
     // tables when it ends, followed by the main sort and a new list. Filters are gone then.
     // False, and nothing started, while a scan runs.
     bool refreshAll(bool deleteCache);
+    // Refresh All now, or as soon as the running one has ended and its tables are in: for a
+    // change of the library made while it is being read, such as a deleted game folder.
+    void refreshAllWhenIdle();
     // True from refreshAll() until the new tables are in.
     bool isScanRunning() const { return m_state.library.ReloadInProgress; }
-    // Waits for a running refresh and takes its tables in at once.
+    // Waits for a running refresh, and for one waiting to follow it, and takes the tables in.
     void finishScan();
     // Refresh This Game: the selected entry's row on the platform the details show (the
-    // platform label's text) read again from its game ini file, then shown again.
+    // platform label's text) read again from its game ini file, then shown again. A game
+    // renamed in its file keeps its place in the list under the new name.
     void refreshThisGame(const QString &platformShown);
 
     // The user highlighted a list entry (-1: none). Finds its row and fills the details.
@@ -140,6 +144,9 @@ private:
     class Observer;
     void sortByMainSortField();
     void adoptScan();
+    // After Refresh This Game: the selected entry made to lead to the row just read again, whose
+    // name, rating or sort value may be new. True when the entries changed.
+    bool followRefreshedRow(int row, const QString &oldName);
 
     const Platform &m_platform;
     MainState m_state;
@@ -151,6 +158,7 @@ private:
     NameIndex m_names;
     int m_ratingColumn = 0;
     int m_selectedIndex = -1;
+    bool m_refreshAfterScan = false;
     DetailsContent m_details;
     QStringList m_noteLines;
     QSet<QString> m_reported;

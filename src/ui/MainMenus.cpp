@@ -38,7 +38,7 @@ MainMenus::MainMenus(QMainWindow &window) : QObject(&window)
 void MainMenus::buildFileAndEditMenus(QMainWindow &window)
 {
     QMenu *file = addMenu(window, "mnuFile", QStringLiteral("&File"));
-    m_nostalgiaMode = addItem(file, "mnuNostalgiaMode", QStringLiteral("&Nostalgia Mode"));
+    m_nostalgiaMode = addItem(file, "mnuNostalgia", QStringLiteral("&Nostalgia Mode"));
     m_nostalgiaMode->setCheckable(true);
     connect(m_nostalgiaMode, &QAction::triggered, this, &MainMenus::nostalgiaToggled);
     QAction *reload = addItem(file, "ReloadData1", QStringLiteral("&Reload Data"));
@@ -50,7 +50,7 @@ void MainMenus::buildFileAndEditMenus(QMainWindow &window)
     m_editMenu = edit;
     connect(addItem(edit, "mnuFind", QStringLiteral("&Find")), &QAction::triggered, this, &MainMenus::findChosen);
     edit->addSeparator();
-    connect(addItem(edit, "mnuExportLaunchBox", QStringLiteral("Export to LaunchBox")), &QAction::triggered, this,
+    connect(addItem(edit, "mnuExport", QStringLiteral("Export to LaunchBox")), &QAction::triggered, this,
             &MainMenus::exportChosen);
 }
 

@@ -37,22 +37,19 @@ RefreshController::RefreshController(LibrarySession &session, Dialogs &dialogs, 
 
 void RefreshController::refreshAll()
 {
-    confirmAndScan(false);
+    // The menus hold this command while a scan runs; a folder delete does not wait for them,
+    // and the scan under way may already have read the deleted folder, so it reads once more.
+    if (m_dialogs.confirmWarning(QStringLiteral("Are you sure?")))
+        m_session.refreshAllWhenIdle();
 }
 
 void RefreshController::reloadData()
 {
-    confirmAndScan(true);
-}
-
-void RefreshController::confirmAndScan(bool deleteCache)
-{
     // A second command while one runs would only read the same library again.
     if (m_session.isScanRunning())
         return;
-    if (!m_dialogs.confirmWarning(QStringLiteral("Are you sure?")))
-        return;
-    m_session.refreshAll(deleteCache);
+    if (m_dialogs.confirmWarning(QStringLiteral("Are you sure?")))
+        m_session.refreshAll(true);
 }
 
 void RefreshController::refreshThisGame()

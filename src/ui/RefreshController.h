@@ -21,13 +21,13 @@ public:
 
 public slots:
     // Asks "Are you sure?" and reads the whole library again; also what a folder delete ends with.
+    // While a scan runs, the new one follows it.
     void refreshAll();
-    // The same after deleting the data cache.
+    // The same after deleting the data cache; nothing while a scan runs.
     void reloadData();
     void refreshThisGame();
 
 private:
-    void confirmAndScan(bool deleteCache);
     void showGauges(bool shown);
 
     LibrarySession &m_session;

@@ -58,7 +58,7 @@ TEST_F(ExportWindowTest, TheEditMenuExportsTheListedGamesWithTheGaugeOverTheName
     auto run = PalloxRun::start(lib.root(), platform);
     ASSERT_NE(run, nullptr);
     TfrmMain &window = run->mainWindow();
-    auto *item = window.findChild<QAction *>(QStringLiteral("mnuExportLaunchBox"));
+    auto *item = window.findChild<QAction *>(QStringLiteral("mnuExport"));
     auto *gauge = window.findChild<QProgressBar *>(QStringLiteral("pbExporting"));
     auto *name = window.findChild<QLabel *>(QStringLiteral("lblName"));
     ASSERT_NE(item, nullptr);

@@ -171,6 +171,31 @@ TEST_F(LibraryRefreshTest, RefreshThisGameReadsTheRecordOfThePlatformShownAndKee
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST_F(LibraryRefreshTest, RefreshThisGameFollowsARecordRenamedInItsFile)
+{
+    auto session = start();
+    session->select(2); // Comet, folded from its Amiga and DOS records
+    const QString shown = session->details().factText(QStringLiteral("lblPlatform"));
+    const int shownRow = session->state().SelectedRow;
+    const QString category =
+        shown == QStringLiteral("Amiga") ? QStringLiteral("Action") : QStringLiteral("Puzzle");
+    lib.addGame(category, QStringLiteral("Comet"), QStringLiteral("Comet Returns"),
+                {{QStringLiteral("Platform"), shown}});
+    session->refreshThisGame(shown);
+    EXPECT_EQ(session->listEntries(), QStringList({QStringLiteral("Aztec Tiles"), QStringLiteral("Blaster"),
+                                                   QStringLiteral("Comet"), QStringLiteral("Comet Returns")}))
+        << "the other platform keeps the old name's entry";
+    EXPECT_EQ(session->selectedIndex(), 3);
+    EXPECT_EQ(session->state().SelectedRow, shownRow);
+    EXPECT_EQ(session->details().name, QStringLiteral("Comet Returns"));
+    EXPECT_TRUE(session->details().factText(QStringLiteral("lblOtherPlatform1")).isEmpty())
+        << "the platforms of another name's records are not its own";
+    session->select(2);
+    EXPECT_EQ(session->details().name, QStringLiteral("Comet"));
+    EXPECT_NE(session->details().factText(QStringLiteral("lblPlatform")), shown);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(LibraryRefreshTest, RefreshThisGameWithoutASelectionOrAFileSaysSoAndChangesNothing)
 {
     auto session = start();
@@ -179,12 +204,15 @@ TEST_F(LibraryRefreshTest, RefreshThisGameWithoutASelectionOrAFileSaysSoAndChang
     session->refreshThisGame(QStringLiteral("DOS"));
     EXPECT_EQ(messages, QStringList{QStringLiteral("List index out of bounds (-1)")});
 
-    // A renamed game: the entry finds its row under the new name only.
+    // A renamed game: its entry takes the new name and still finds the row.
     session->select(1);
+    const int blasterRow = session->state().SelectedRow;
     lib.addGame(QStringLiteral("Action"), QStringLiteral("Blaster"), QStringLiteral("Blaster Deluxe"),
                 {{QStringLiteral("Platform"), QStringLiteral("DOS")}});
     session->refreshThisGame(QStringLiteral("DOS"));
-    EXPECT_EQ(session->state().SelectedRow, 0);
+    EXPECT_EQ(session->state().SelectedRow, blasterRow);
+    EXPECT_EQ(session->listEntries().at(1), QStringLiteral("Blaster Deluxe"));
+    EXPECT_EQ(session->details().name, QStringLiteral("Blaster Deluxe"));
 
     // A deleted file leaves the row as it was instead of blanking it.
     session = start();

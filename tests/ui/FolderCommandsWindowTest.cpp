@@ -109,6 +109,25 @@ TEST_F(FolderCommandsWindowTest, DeleteWindowAsksThenSendsTheFolderToTheTrashAnd
         << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
 }
 
+TEST_F(FolderCommandsWindowTest, AFolderDeletedWhileTheLibraryIsReadIsGoneAfterTheRefreshThatFollows)
+{
+    TfrmDeleteFolder &window = run->deleteFolder();
+    select("Delta Blocks");
+    trigger("mnuDeleteCurrent");
+    ASSERT_TRUE(window.isVisible());
+    // The window does not hold the main window back: the library is being read when Yes comes.
+    trigger("ReloadData1");
+    LibrarySession &session = run->mainWindow().session();
+    ASSERT_TRUE(session.isScanRunning());
+    QTest::mouseClick(child<QPushButton>(window, "btnYes"), Qt::LeftButton);
+    EXPECT_EQ(fake.dialogs.questions, QStringList({q("Are you sure?"), q("Are you sure?")}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !session.isScanRunning(); }, 20000));
+    EXPECT_TRUE(list->findItems(q("Delta Blocks"), Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_TRUE(fake.dialogs.messages.isEmpty())
+        << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(FolderCommandsWindowTest, ALongPathFitsTheScreenAndARefusedFolderKeepsTheWindowShut)
 {
     TfrmDeleteFolder &window = run->deleteFolder();

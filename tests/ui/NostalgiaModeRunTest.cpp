@@ -48,7 +48,7 @@ TEST_F(NostalgiaModeRun, TheMenuSwitchesTheModeAndARestartKeepsIt)
         auto run = PalloxRun::start(lib.root(), platform);
         ASSERT_NE(run, nullptr);
         TfrmMain &frm = run->mainWindow();
-        auto *mode = child<QAction>(frm, "mnuNostalgiaMode");
+        auto *mode = child<QAction>(frm, "mnuNostalgia");
         auto *view = child<QMenu>(frm, "mnuView");
         QWidget *panel = child<QWidget>(frm, "pnlNostalgia");
         EXPECT_FALSE(panel->isVisible());
@@ -85,7 +85,7 @@ TEST_F(NostalgiaModeRun, TheMenuSwitchesTheModeAndARestartKeepsIt)
     ASSERT_NE(run, nullptr);
     TfrmMain &frm = run->mainWindow();
     EXPECT_TRUE(child<QWidget>(frm, "pnlNostalgia")->isVisible());
-    EXPECT_TRUE(child<QAction>(frm, "mnuNostalgiaMode")->isChecked());
+    EXPECT_TRUE(child<QAction>(frm, "mnuNostalgia")->isChecked());
     EXPECT_FALSE(child<QMenu>(frm, "mnuView")->menuAction()->isEnabled());
     EXPECT_FALSE(child<QWidget>(frm, "PageControl1")->isEnabled());
     EXPECT_EQ(child<QListWidget>(frm, "lbNostalgiaMain")->currentRow(), 1);

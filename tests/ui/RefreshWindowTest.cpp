@@ -144,7 +144,9 @@ TEST_F(RefreshWindowTest, ReloadDataKeepsTheSortAndRefreshThisGameReadsOneFile)
                 {{QStringLiteral("Year"), QStringLiteral("1996")}, {QStringLiteral("Platform"), QStringLiteral("DOS")}});
     action("RefreshThisGame1")->trigger();
     EXPECT_EQ(shown("lblYear"), QStringLiteral("1996"));
-    EXPECT_EQ(list->item(2)->text(), QStringLiteral("1993 -- Gamma Tiles")) << "the list is not rebuilt";
+    EXPECT_EQ(list->item(2)->text(), QStringLiteral("1996 -- Gamma Tiles"))
+        << "the entry says what its row holds, in its old place: the list is not sorted again";
+    EXPECT_EQ(list->currentRow(), 2);
     EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
 }
 
