@@ -199,7 +199,6 @@ TEST_F(QtShellStart, OpensDocumentsWithTheExecuteBitAndBareWebAddressesWithTheDe
         {manual, QUrl::fromLocalFile(manual).toString()},
         {pdf, QUrl::fromLocalFile(pdf).toString()},
         {u("www.example.com/quest"), u("http://www.example.com/quest")},
-        {u("https://example.com/"), u("https://example.com/")},
         {elf, QString()},
     };
     for (const auto &c : cases) {
