@@ -164,7 +164,8 @@ QSize thumbnailSize(const QSize &natural, const QSize &box)
     return natural.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
-QImage decodeThumbnail(const QString &path, const QSize &box, QString *error)
+QImage decodeThumbnail(const QString &path, const QSize &box, QString *error,
+                       PngThumbnail::UnpackBudget *budget)
 {
     if (!LibraryPaths::isRegularFile(path) || box.isEmpty())
         return {};
@@ -173,7 +174,7 @@ QImage decodeThumbnail(const QString &path, const QSize &box, QString *error)
         if (file.open(QIODevice::ReadOnly) && file.peek(8).startsWith("\x89PNG")) {
             const QByteArray data = file.readAll();
             const QSize shown = thumbnailSize(PngThumbnail::pictureSize(data), box);
-            QImage image = PngThumbnail::decode(data, shown);
+            QImage image = PngThumbnail::decode(data, shown, budget);
             if (!image.isNull())
                 return image;
         }

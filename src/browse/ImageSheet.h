@@ -7,6 +7,9 @@
 #include <QVector>
 
 class GameTable;
+namespace PngThumbnail {
+class UnpackBudget;
+}
 
 // The picture sheet below the windows: which picture each game shows, where its thumbnail goes,
 // and decoding a picture straight to thumbnail size.
@@ -73,8 +76,10 @@ class Placement
 // The picture decoded at the size it is shown in a box: scaled down proportionally when it is
 // larger, its natural size otherwise. Large pictures are never decoded whole where the format
 // can decode at a smaller scale. Null when the file cannot be read; `error` then says why
-// unless the file is simply missing.
-QImage decodeThumbnail(const QString &path, const QSize &box, QString *error = nullptr);
+// unless the file is simply missing. The workers of one sheet share one `budget` of memory for
+// unpacking.
+QImage decodeThumbnail(const QString &path, const QSize &box, QString *error = nullptr,
+                       PngThumbnail::UnpackBudget *budget = nullptr);
 // The size a picture of natural size `natural` is shown at in `box`.
 QSize thumbnailSize(const QSize &natural, const QSize &box);
 

@@ -7,15 +7,18 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace PngThumbnail {
 
 namespace {
 
-// Above this the unpacked picture would need more memory per worker than a sheet may take;
-// Qt's reader refuses such pictures as well.
-constexpr std::size_t MaxUnpackedBytes = 256u * 1024u * 1024u;
+// Above this the unpacked picture would need more memory than a sheet may take; Qt's reader
+// refuses such pictures as well.
+constexpr std::size_t MaxUnpackedBytes = UnpackBudget::DefaultBytes;
 constexpr int MaxSide = 32767;
 
 const unsigned char Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
@@ -304,6 +307,100 @@ libdeflate_decompressor *decompressor()
 
 } // namespace
 
+UnpackBudget::UnpackBudget(std::size_t bytes) : m_limit(bytes) {}
+
+UnpackBudget::Buffer::Buffer(Buffer &&other) noexcept
+    : m_budget(std::exchange(other.m_budget, nullptr)), m_block(std::move(other.m_block))
+{
+}
+
+UnpackBudget::Buffer &UnpackBudget::Buffer::operator=(Buffer &&other) noexcept
+{
+    if (this != &other) {
+        release();
+        m_budget = std::exchange(other.m_budget, nullptr);
+        m_block = std::move(other.m_block);
+    }
+    return *this;
+}
+
+UnpackBudget::Buffer::~Buffer()
+{
+    release();
+}
+
+void UnpackBudget::Buffer::release()
+{
+    if (m_budget && m_block.memory)
+        m_budget->giveBack(std::move(m_block));
+    m_budget = nullptr;
+    m_block = Block{};
+}
+
+UnpackBudget::Buffer UnpackBudget::take(std::size_t bytes)
+{
+    Buffer buffer;
+    if (bytes > m_limit)
+        return buffer;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        // The smallest kept buffer that is large enough: a sheet's pictures are mostly of one size.
+        auto best = m_idle.end();
+        for (auto it = m_idle.begin(); it != m_idle.end(); ++it) {
+            if (it->size >= bytes && (best == m_idle.end() || it->size < best->size))
+                best = it;
+        }
+        if (best != m_idle.end()) {
+            buffer.m_block = std::move(*best);
+            m_idle.erase(best);
+            break;
+        }
+        // Kept buffers too small for this picture make room for it.
+        while (m_allocated + bytes > m_limit && !m_idle.empty()) {
+            m_allocated -= m_idle.back().size;
+            m_idle.pop_back();
+        }
+        if (m_allocated + bytes <= m_limit) {
+            // Not zeroed: the picture overwrites every byte of it.
+            buffer.m_block.memory.reset(new (std::nothrow) unsigned char[bytes]);
+            buffer.m_block.size = bytes;
+            if (!buffer.m_block.memory)
+                return Buffer{};
+            m_allocated += bytes;
+            break;
+        }
+        // Every byte of the budget is taken; each taker gives back when its picture is done, and
+        // none of them waits here while it holds one.
+        m_givenBack.wait(lock);
+    }
+    buffer.m_budget = this;
+    return buffer;
+}
+
+void UnpackBudget::giveBack(Block block)
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_idle.push_back(std::move(block));
+    }
+    m_givenBack.notify_all();
+}
+
+void UnpackBudget::trim()
+{
+    std::vector<Block> freed;
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    for (const Block &block : m_idle)
+        m_allocated -= block.size;
+    freed.swap(m_idle);
+}
+
+std::size_t UnpackBudget::allocated() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_allocated;
+}
+
 QSize pictureSize(const QByteArray &data)
 {
     if (!hasSignature(data))
@@ -318,7 +415,7 @@ QSize pictureSize(const QByteArray &data)
     return QSize(int(width), int(height));
 }
 
-QImage decode(const QByteArray &data, const QSize &size)
+QImage decode(const QByteArray &data, const QSize &size, UnpackBudget *budget)
 {
     if (!hasSignature(data) || size.isEmpty())
         return {};
@@ -332,12 +429,14 @@ QImage decode(const QByteArray &data, const QSize &size)
     const std::size_t unpacked = (rowBytes + 1) * std::size_t(h.height);
     if (unpacked > MaxUnpackedBytes)
         return {};
-    // Kept per worker: a sheet decodes hundreds of pictures of one size in a row.
-    thread_local std::vector<unsigned char> raw;
-    if (raw.size() < unpacked)
-        raw.resize(unpacked);
     libdeflate_decompressor *inflater = decompressor();
     if (!inflater)
+        return {};
+    std::optional<UnpackBudget> own;
+    if (!budget)
+        budget = &own.emplace(unpacked);
+    const UnpackBudget::Buffer raw = budget->take(unpacked);
+    if (raw.isNull())
         return {};
     std::size_t produced = 0;
     if (libdeflate_zlib_decompress(inflater, chunks.compressed.data(), chunks.compressed.size(), raw.data(), unpacked,

@@ -48,7 +48,7 @@ void ThumbnailLoader::start(const QVector<Job> &jobs)
                 if (*current != generation)
                     return;
                 Decoded one{first + i, {}, {}};
-                one.image = ImageSheet::decodeThumbnail(batch[i].path, batch[i].box, &one.error);
+                one.image = ImageSheet::decodeThumbnail(batch[i].path, batch[i].box, &one.error, &m_budget);
                 decoded.append(std::move(one));
             }
             // One hand-over per batch: the sheet then adds its thumbnails and repaints once, not
@@ -69,6 +69,9 @@ void ThumbnailLoader::deliver(quint64 generation, const QVector<Decoded> &decode
         emit thumbnailReady(one.job, one.image, one.error);
     }
     // A receiver may have started a new build meanwhile; that one finishes on its own.
-    if (generation == *m_generation && m_remaining == 0)
+    if (generation == *m_generation && m_remaining == 0) {
+        // A sheet on show holds no unpacking memory.
+        m_budget.trim();
         emit finished();
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browse/PngThumbnail.h"
+
 #include <QImage>
 #include <QObject>
 #include <QSize>
@@ -12,7 +14,8 @@
 
 // Decodes a list of pictures at thumbnail size on worker threads and hands each image back on
 // the thread that owns the loader, so that a sheet of thousands fills while the window stays
-// responsive. Only small images ever cross back; a whole picture lives only inside a worker.
+// responsive. Only small images ever cross back; a whole picture lives only inside a worker,
+// and all workers together unpack within one budget of memory.
 class ThumbnailLoader : public QObject
 {
     Q_OBJECT
@@ -31,6 +34,9 @@ class ThumbnailLoader : public QObject
     void start(const QVector<Job> &jobs);
     void cancel();
     bool isRunning() const { return m_remaining > 0; }
+    // The memory the workers unpack pictures in; what is kept for reuse is freed when a build
+    // has delivered its last picture.
+    PngThumbnail::UnpackBudget &budget() { return m_budget; }
 
   signals:
     // The job's image, null when the file could not be decoded (`error` says why).
@@ -47,6 +53,7 @@ class ThumbnailLoader : public QObject
     };
     void deliver(quint64 generation, const QVector<Decoded> &decoded);
 
+    PngThumbnail::UnpackBudget m_budget;
     QThreadPool m_pool;
     std::shared_ptr<std::atomic<quint64>> m_generation = std::make_shared<std::atomic<quint64>>(0);
     int m_remaining = 0;

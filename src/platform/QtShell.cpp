@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -20,6 +21,40 @@ bool looksLikeUrl(const QString &text)
     static const QRegularExpression scheme(
         QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
     return scheme.match(text).hasMatch();
+}
+
+// A web address as people write it, without its scheme.
+bool looksLikeWebHost(const QString &text)
+{
+    return text.size() > 4 && text.startsWith(QLatin1String("www."), Qt::CaseInsensitive);
+}
+
+// Files on NTFS, exFAT, FAT and SMB mounts usually carry the execute bit whatever they hold, so
+// the bit alone would start a manual as a program; what the system can run says it is one.
+bool isProgram(const QFileInfo &info)
+{
+    if (!info.isFile() || !info.isExecutable())
+        return false;
+#if defined(Q_OS_WIN)
+    // There the file's extension made it executable.
+    return true;
+#else
+    QFile file(info.absoluteFilePath());
+    // A program its owner made execute-only still runs.
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray start = file.read(4);
+    if (start.startsWith("\x7f" "ELF") || start.startsWith("#!"))
+        return true;
+#if defined(Q_OS_MACOS)
+    for (const char *machO : {"\xfe\xed\xfa\xce", "\xfe\xed\xfa\xcf", "\xce\xfa\xed\xfe",
+                              "\xcf\xfa\xed\xfe", "\xca\xfe\xba\xbe"}) {
+        if (start == QByteArray(machO, 4))
+            return true;
+    }
+#endif
+    return false;
+#endif
 }
 
 } // namespace
@@ -43,8 +78,7 @@ void QtShell::execute(const QString &verb, const QString &program, const QString
     }
 
     if (looksLikeUrl(target)) {
-        if (!QDesktopServices::openUrl(QUrl(target)))
-            reportFailure(target, QStringLiteral("no program is set up to open it"));
+        openWithDesktop(target, QUrl(target));
         return;
     }
 
@@ -70,11 +104,14 @@ void QtShell::execute(const QString &verb, const QString &program, const QString
 
     const QFileInfo info(resolved);
     if (!info.exists()) {
-        reportFailure(target, QStringLiteral("no such file or folder"));
+        if (looksLikeWebHost(target) && parameters.trimmed().isEmpty())
+            openWithDesktop(target, QUrl::fromUserInput(target));
+        else
+            reportFailure(target, QStringLiteral("no such file or folder"));
         return;
     }
 
-    if (info.isFile() && info.isExecutable()) {
+    if (isProgram(info)) {
         QProcess process;
         process.setProgram(info.absoluteFilePath());
         process.setArguments(splitCommandLine(parameters));
@@ -95,7 +132,12 @@ void QtShell::execute(const QString &verb, const QString &program, const QString
         return;
     }
 
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())))
+    openWithDesktop(target, QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+void QtShell::openWithDesktop(const QString &target, const QUrl &url) const
+{
+    if (!QDesktopServices::openUrl(url))
         reportFailure(target, QStringLiteral("no program is set up to open it"));
 }
 

@@ -6,8 +6,11 @@
 
 #include <functional>
 
+class QUrl;
+
 // Starts programs without a command interpreter and hands everything else (documents,
-// folders, web addresses) to the desktop's default handler.
+// folders, web addresses) to the desktop's default handler. A program is a file with the
+// execute bit that the system can run: an ELF binary or a script beginning with "#!".
 class QtShell : public Shell
 {
 public:
@@ -20,6 +23,7 @@ public:
                  const QString &workingFolder) override;
 
 private:
+    void openWithDesktop(const QString &target, const QUrl &url) const;
     void reportFailure(const QString &program, const QString &reason) const;
 
     FailureReporter m_reportFailure;

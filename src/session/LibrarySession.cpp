@@ -363,8 +363,10 @@ void LibrarySession::launchRow(int row, const LaunchOptions &options)
 {
     if (row < 1 || row >= m_state.library.GridMain.rowCount())
         return;
-    m_state.SelectedRow = row;
-    launchSelected(options);
+    // The current row stays the one the details show: PLAY and the folder commands that follow
+    // must act on the game the user sees there, not on the thumbnail's.
+    Launcher(m_platform.shell)
+        .LaunchGame(m_state.library.GridMain, row, m_state.library.LibraryRoot, m_state.emulators, options);
 }
 
 void LibrarySession::launchSelected(const LaunchOptions &options)

@@ -105,8 +105,8 @@ public:
     void selectAgain() { select(m_selectedIndex); }
     // Starts the selected game, or its set-up program.
     void launchSelected(const LaunchOptions &options);
-    // Makes a row of the working table the current one and starts it, leaving the highlighted
-    // entry and the details as they are (a click on the image sheet).
+    // Starts a row of the working table (a click on the image sheet) without making it the
+    // current one: the highlighted entry, the details and the row they show stay as they are.
     void launchRow(int row, const LaunchOptions &options);
     // A file of the library that is there but cannot be read: the user hears of it once a run.
     void reportOnce(const QString &path, const QString &text);

@@ -23,6 +23,17 @@ namespace {
 constexpr int DefaultSize = 150;
 constexpr int WheelStep = 4;
 constexpr int FramePen = 3;
+// As many files as one message box names.
+constexpr int NamedFiles = 10;
+
+// '"path": reason', as the library scan names the files it could not read. The decoder's
+// sentence names the file in quotes before the reason.
+QString unreadableLine(const QString &path, const QString &error)
+{
+    const QString quoted = QLatin1Char('"') + path + QLatin1Char('"');
+    const qsizetype at = error.indexOf(quoted + QLatin1String(": "));
+    return at < 0 ? quoted + QLatin1String(": ") + error : error.mid(at);
+}
 
 } // namespace
 
@@ -147,6 +158,7 @@ void ImageSheetTab::btnLoadImagesClick()
     m_done = QVector<bool>(m_placed.size(), false);
     m_progressCursor = 0;
     m_shown = 0;
+    m_unreadable.clear();
     m_thumbnails.reserve(m_placed.size());
     m_loader->start(jobs);
 }
@@ -154,10 +166,11 @@ void ImageSheetTab::btnLoadImagesClick()
 void ImageSheetTab::thumbnailReady(int job, const QImage &image, const QString &error)
 {
     const Placed &placed = m_placed[job];
-    if (image.isNull()) {
-        if (!error.isEmpty())
-            emit pictureUnreadable(placed.picture.path, error);
-    } else {
+    // A file gone since the listing is skipped as a missing one is; one that is there but cannot
+    // be decoded keeps its game's place, so the sheet shows no unexplained gap.
+    if (!image.isNull() || !error.isEmpty()) {
+        if (image.isNull())
+            m_unreadable.insert(job, unreadableLine(placed.picture.path, error));
         auto *thumbnail = new SheetThumbnail(placed.picture.row, placed.picture.name, m_sheet);
         thumbnail->setGeometry(placed.rect);
         thumbnail->setImage(image);
@@ -181,6 +194,22 @@ void ImageSheetTab::loadFinished()
 {
     pbImages->setValue(pbImages->maximum());
     pbImages->hide();
+    // One message for the whole build, once the sheet is complete, rather than a box per picture
+    // while the rest arrive.
+    if (!m_unreadable.isEmpty()) {
+        QStringList paths;
+        for (const int job : m_unreadable.keys())
+            paths.append(m_placed[job].picture.path);
+        const QStringList lines = m_unreadable.values();
+        QString text =
+            QStringLiteral("These pictures could not be shown, so the sheet shows the names of their games "
+                           "instead:\n") +
+            QStringList(lines.mid(0, NamedFiles)).join(QLatin1Char('\n'));
+        if (lines.size() > NamedFiles)
+            text += QStringLiteral("\n... and %1 more.").arg(lines.size() - NamedFiles);
+        m_unreadable.clear();
+        emit pictureUnreadable(paths.join(QLatin1Char('\n')), text);
+    }
     emit sheetLoaded();
 }
 

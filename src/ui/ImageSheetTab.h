@@ -2,6 +2,7 @@
 
 #include "browse/ImageSheet.h"
 
+#include <QMap>
 #include <QRect>
 #include <QVector>
 #include <QWidget>
@@ -35,7 +36,9 @@ class ImageSheetTab : public QWidget
   signals:
     // The game of `row` of the working table is to start, as the thumbnail click asks.
     void launchRequested(int row);
-    void pictureUnreadable(const QString &path, const QString &text);
+    // Once a build, at its end: the pictures that could not be shown, named in one text.
+    // `paths` (one a line) tells one such list from another, so the same one is told once.
+    void pictureUnreadable(const QString &paths, const QString &text);
     // The sheet of the last "Load" is complete.
     void sheetLoaded();
 
@@ -72,5 +75,7 @@ class ImageSheetTab : public QWidget
     int m_progressCursor = 0;
     int m_shown = 0;
     QVector<SheetThumbnail *> m_thumbnails;
+    // Why the pictures of the build that have a placeholder could not be shown, by job.
+    QMap<int, QString> m_unreadable;
     bool m_sheetWheel = false;
 };

@@ -20,8 +20,16 @@ void SheetThumbnail::setImage(const QImage &image)
 
 void SheetThumbnail::paintEvent(QPaintEvent *)
 {
-    if (m_image.isNull())
+    if (m_image.isNull()) {
+        // Grey on the black sheet: plainly not a picture, and plainly there.
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(40, 40, 40));
+        painter.setPen(QColor(110, 110, 110));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QColor(200, 200, 200));
+        painter.drawText(rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, m_name);
         return;
+    }
     // The image was decoded no larger than this control; a larger one from elsewhere still fits.
     const bool fits = m_image.width() <= width() && m_image.height() <= height();
     const QSize shown = fits ? m_image.size() : m_image.size().scaled(size(), Qt::KeepAspectRatio);

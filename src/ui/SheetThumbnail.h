@@ -4,8 +4,9 @@
 #include <QWidget>
 
 // One picture of the image sheet: drawn centred at the size it was decoded at, with a hand
-// cursor and its game's name as hint. It tells the sheet when the pointer comes and goes and
-// when it is clicked.
+// cursor and its game's name as hint. Without a picture (its file could not be decoded) it is a
+// framed tile that names the game, so that the game can still be found and started. It tells the
+// sheet when the pointer comes and goes and when it is clicked.
 class SheetThumbnail : public QWidget
 {
     Q_OBJECT
@@ -16,6 +17,7 @@ class SheetThumbnail : public QWidget
     const QString &name() const { return m_name; }
     void setImage(const QImage &image);
     const QImage &image() const { return m_image; }
+    bool isPlaceholder() const { return m_image.isNull(); }
 
   signals:
     void entered(SheetThumbnail *thumbnail);

@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <future>
+#include <optional>
 
 namespace {
 
@@ -128,4 +131,33 @@ TEST(PngThumbnail, TheSheetStillExplainsAPictureNeitherReaderTakes)
     ASSERT_TRUE(writeFile(path, bytes));
     const QImage shown = ImageSheet::decodeThumbnail(path, QSize(138, 138), &error);
     EXPECT_EQ(shown.size(), QSize(98, 138));
+}
+
+TEST(PngThumbnail, TheWorkersOfASheetUnpackWithinOneBudget)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("front.png"));
+    const QByteArray bytes = png(picture(QImage::Format_RGB32));
+    ASSERT_TRUE(writeFile(path, bytes));
+    const QSize size(100, 140);
+    const QImage expected = PngThumbnail::decode(bytes, size);
+    ASSERT_EQ(expected.size(), size);
+    const std::size_t picture = (400 * 3 + 1) * 560;
+    PngThumbnail::UnpackBudget budget(picture + picture / 2);
+
+    // With the budget taken, a worker waits for room rather than unpacking beside it.
+    std::optional<PngThumbnail::UnpackBudget::Buffer> held(budget.take(picture));
+    auto waiting = std::async(std::launch::async, [&] { return PngThumbnail::decode(bytes, size, &budget); });
+    EXPECT_EQ(waiting.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout);
+    held.reset();
+    EXPECT_EQ(waiting.get(), expected);
+    EXPECT_EQ(budget.allocated(), picture) << "the buffer given back is used again";
+    budget.trim();
+    EXPECT_EQ(budget.allocated(), 0u);
+
+    // A picture larger than the whole budget goes to Qt's reader instead.
+    PngThumbnail::UnpackBudget small(picture / 2);
+    EXPECT_TRUE(PngThumbnail::decode(bytes, size, &small).isNull());
+    EXPECT_EQ(ImageSheet::decodeThumbnail(path, QSize(138, 138), nullptr, &small).size(), QSize(98, 138));
+    EXPECT_EQ(small.allocated(), 0u);
 }

@@ -42,6 +42,8 @@ SANITIZER_MARKERS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime
 SKIP = 77  # ctest's SKIP_RETURN_CODE
 
 CACHE_REREAD = "\n\nThe library will be read again and the data cache rewritten."
+SHEET_UNREADABLE = ("These pictures could not be shown, so the sheet shows the names of their games "
+                    "instead:\n")
 
 
 class CaseFailed(Exception):
@@ -682,6 +684,7 @@ def pictures_damaged(case):
              "BadCrc": png[:-5] + b"\x00\x00\x00\x00\x00",
              "Jpeg": b"\xff\xd8\xff\xe0\x00\x10JFIF\x00" + b"\xff" * 2000,
              "Huge": png[:16] + b"\x7f\xff\xff\xff\x7f\xff\xff\xff" + png[24:]}
+    fronts = []
     for folder, data in names.items():
         add_game(case.folder, "Action", folder, folder + " Game", Front01="front.png",
                  Title01="fifo.png", Screen01="dir.png", Media01="link.png")
@@ -697,21 +700,37 @@ def pictures_damaged(case):
         os.makedirs(os.path.dirname(link))
         os.symlink("../../../nowhere.png", link)
         case.damaged += [front, fifo, as_folder, link]
-        # The details at start-up and the image sheet each report a picture they cannot show;
-        # the reason is the image reader's own text.
-        case.expected_messages.append(Prefix('Could not show the picture "%s": ' % front))
+        fronts.append(front)
+    # The details at start-up report the front of the game they show; the reason is the image
+    # reader's own text.
+    case.expected_messages.append(Prefix('Could not show the picture "%s/Games/Action/' % case.folder))
+    # The image sheet names every front it could not show in one message, once it is complete.
+    case.expected_messages.append(Prefix(SHEET_UNREADABLE))
+
+    def sheet_message(run):
+        return next((m for m in run.messages() if m.startswith(SHEET_UNREADABLE)), None)
 
     def action(run, timeout):
         run.x.keys(run.main, "ctrl+Tab", "ctrl+Tab")  # the Image Sheet tab
         time.sleep(0.5)
         run.x.click(run.main, 50, 64)  # its "Load"
-        # The sheet decodes on worker threads; its reports are what shows it read the pictures.
+        # The sheet decodes on worker threads; its report is what shows it read the pictures.
         deadline = time.monotonic() + timeout
-        while len(run.messages()) < len(names) and time.monotonic() < deadline:
+        while sheet_message(run) is None and time.monotonic() < deadline:
             run.answer_boxes()
             time.sleep(0.1)
     case.action = action
-    case.check = expect_cache_rewritten(case, [n + " Game" for n in names])
+    cache_check = expect_cache_rewritten(case, [n + " Game" for n in names])
+
+    def check():
+        cache_check()
+        told = sheet_message(case.run)
+        # In the sheet's order, the games' names; each with the image reader's reason.
+        lines = told.split("\n")[1:] if told else []
+        if len(lines) != len(fronts) or any(not line.startswith('"%s": ' % front)
+                                            for line, front in zip(lines, sorted(fronts))):
+            raise CaseFailed("the image sheet did not name each damaged front once: %r" % told)
+    case.check = check
 
 
 def nostalgia_skins_garbage(case):

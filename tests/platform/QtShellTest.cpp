@@ -1,15 +1,19 @@
 #include "platform/QtShell.h"
 #include "support/Files.h"
+#include "support/QtPrinters.h"
 #include "support/RecordingProgram.h"
 #include "support/Utf8.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QThread>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -151,4 +155,62 @@ TEST_F(QtShellStart, ReportsWhatCannotBeStartedWithoutWaiting)
     EXPECT_FALSE(QFileInfo::exists(m_output)) << "a failed start must not run anything";
 }
 
+// Stands in for the desktop's handlers and records what they were given.
+class DesktopHandlers : public QObject
+{
+    Q_OBJECT
+public:
+    DesktopHandlers()
+    {
+        for (const char *scheme : {"file", "http", "https"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+    }
+    ~DesktopHandlers() override
+    {
+        for (const char *scheme : {"file", "http", "https"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+    QStringList opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url.toString()); }
+};
+
+TEST_F(QtShellStart, OpensDocumentsWithTheExecuteBitAndBareWebAddressesWithTheDesktop)
+{
+    const QString elf = m_root.filePath(u("emulator"));
+    const QString system = QStandardPaths::findExecutable(u("true"));
+    ASSERT_FALSE(system.isEmpty());
+    ASSERT_TRUE(QFile::copy(system, elf));
+    const auto executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    // As a Windows-formatted disk shows them.
+    const auto withExecuteBit = [&](const char *name, const QByteArray &content) {
+        const QString path = m_root.filePath(QLatin1String(name));
+        EXPECT_TRUE(writeFile(path, content) && QFile::setPermissions(path, executable));
+        return path;
+    };
+    const QString manual = withExecuteBit("manual.txt", "Press F1 for help.\r\n");
+    const QString pdf = withExecuteBit("Manual.pdf", "%PDF-1.4\n");
+    const struct
+    {
+        QString target;
+        QString opened; // empty: started as a program
+    } cases[] = {
+        {manual, QUrl::fromLocalFile(manual).toString()},
+        {pdf, QUrl::fromLocalFile(pdf).toString()},
+        {u("www.example.com/quest"), u("http://www.example.com/quest")},
+        {elf, QString()},
+    };
+    for (const auto &c : cases) {
+        DesktopHandlers desktop;
+        m_failures.clear();
+        makeShell().execute(QString(), u("\"") + c.target + u("\""), QString(), QString());
+        EXPECT_TRUE(m_failures.isEmpty()) << m_failures.join(u("\n")).toStdString();
+        EXPECT_EQ(desktop.opened, c.opened.isEmpty() ? QStringList() : QStringList{c.opened})
+            << c.target.toStdString();
+    }
+}
+
 } // namespace
+
+#include "QtShellTest.moc"

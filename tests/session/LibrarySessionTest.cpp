@@ -153,4 +153,26 @@ TEST_F(LibrarySessionTest, SelectionFollowsItsEntryThroughRebuildsAndLaunchesTha
         << fake.shell.calls.front().parameters.toStdString();
 }
 
+TEST_F(LibrarySessionTest, AThumbnailStartsItsGameWhilePlayStillStartsTheGameOnShow)
+{
+    auto session = start();
+    session->select(1);
+    ASSERT_EQ(session->details().name, QStringLiteral("Blaster"));
+    const int blasterRow = session->state().SelectedRow;
+    const GameTable &table = session->table();
+    const int name = table.column(QStringLiteral("Name"));
+    int aztecRow = 0;
+    for (int row = 1; row < table.rowCount(); ++row)
+        aztecRow = table.cell(name, row) == QStringLiteral("Aztec Tiles") ? row : aztecRow;
+    ASSERT_GT(aztecRow, 0);
+
+    session->launchRow(aztecRow, LaunchOptions{});
+    EXPECT_EQ(session->state().SelectedRow, blasterRow) << "the details still show Blaster";
+    session->launchSelected(LaunchOptions{});
+    ASSERT_EQ(fake.shell.calls.size(), 2u);
+    EXPECT_TRUE(fake.shell.calls[0].parameters.contains(QStringLiteral("dos-aztec.exe")));
+    EXPECT_TRUE(fake.shell.calls[1].parameters.contains(QStringLiteral("dos-blaster.exe")))
+        << fake.shell.calls[1].parameters.toStdString();
+}
+
 } // namespace

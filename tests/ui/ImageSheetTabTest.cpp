@@ -1,5 +1,6 @@
 #include "ui/ImageSheetTab.h"
 #include "session/LibrarySession.h"
+#include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
@@ -169,6 +170,58 @@ TEST_F(ImageSheetTabTest, ClickStartsTheThumbnailsGameWhileTheListKeepsItsSelect
     QTest::mouseClick(shown[QStringLiteral("Apex")], Qt::LeftButton);
     EXPECT_EQ(fake.shell.calls.size(), 2u);
     EXPECT_EQ(fake.dialogs.messages.size(), 1);
+}
+
+TEST_F(ImageSheetTabTest, AfterAThumbnailClickPlayAndOpenFolderActOnTheGameTheDetailsShow)
+{
+    list->setCurrentRow(2);
+    ASSERT_EQ(child<QLabel>(run->mainWindow(), "lblName")->text(), QStringLiteral("Comet"));
+    auto shown = load();
+    QTest::mouseClick(shown[QStringLiteral("Blaze")], Qt::LeftButton);
+
+    child<QTabWidget>(run->mainWindow(), "PageControl1")->setCurrentIndex(0);
+    QTest::mouseClick(child<QPushButton>(run->mainWindow(), "btnPlay"), Qt::LeftButton);
+    child<QAction>(run->mainWindow(), "mnuOpenFolder")->trigger();
+    ASSERT_EQ(fake.shell.calls.size(), 3u);
+    EXPECT_TRUE(fake.shell.calls[0].parameters.contains(QStringLiteral("BLAZE.EXE")));
+    EXPECT_TRUE(fake.shell.calls[1].parameters.contains(QStringLiteral("COMET.EXE")))
+        << fake.shell.calls[1].parameters.toStdString();
+    EXPECT_TRUE(fake.shell.calls[2].program.endsWith(QStringLiteral("Comet\"")))
+        << fake.shell.calls[2].program.toStdString();
+}
+
+TEST_F(ImageSheetTabTest, DamagedPicturesKeepTheirPlaceAndAreToldInOneMessageAtTheEnd)
+{
+    for (int i = 0; i < 11; ++i) {
+        const QByteArray name = "Bad" + QByteArray::number(i + 10);
+        addGame(name.constData(), "DOS", "front.png", "");
+        ASSERT_TRUE(writeFile(lib.path(QStringLiteral("Games/Action/%1/Pallox/Front/front.png")
+                                           .arg(QLatin1String(name))),
+                              QByteArray("\x89PNG not really")));
+    }
+    run->mainWindow().session().scanAgain();
+    ASSERT_TRUE(fake.dialogs.messages.isEmpty());
+
+    auto shown = load();
+    EXPECT_EQ(total(), QStringLiteral("13"));
+    ASSERT_TRUE(shown[QStringLiteral("Bad10")]->isPlaceholder());
+    EXPECT_FALSE(shown[QStringLiteral("Apex")]->isPlaceholder());
+    // Sorted by name, the first damaged front sits between Apex and Blaze.
+    EXPECT_EQ(shown[QStringLiteral("Bad10")]->geometry(), QRect(132, 12, 108, 138));
+    ASSERT_EQ(fake.dialogs.messages.size(), 1) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
+    const QStringList lines = fake.dialogs.messages.front().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines.front(), QStringLiteral("These pictures could not be shown, so the sheet shows the names "
+                                            "of their games instead:"));
+    EXPECT_TRUE(lines[1].startsWith(QLatin1Char('"') + lib.path(QStringLiteral("Games/Action/Bad10/"))))
+        << lines[1].toStdString();
+    EXPECT_EQ(lines.back(), QStringLiteral("... and 1 more."));
+
+    // The same pictures again are not told again; their tiles still start their games.
+    QTest::mouseClick(load()[QStringLiteral("Bad10")], Qt::LeftButton);
+    EXPECT_EQ(fake.dialogs.messages.size(), 1);
+    ASSERT_EQ(fake.shell.calls.size(), 1u);
+    EXPECT_TRUE(fake.shell.calls[0].parameters.contains(QStringLiteral("BAD10.EXE")));
 }
 
 TEST_F(ImageSheetTabTest, ArcadeHintLowersFrontsAndAnEmptyTableGivesAnEmptySheet)
