@@ -5,9 +5,11 @@
 #include <memory>
 #include <vector>
 
-// A LaunchBox data file in memory. What the file held stays as it was, element for element and
-// with its own whitespace; appended elements are indented the way LaunchBox indents its own.
-// Every text goes through the XML library, which escapes it.
+// A LaunchBox data file and the elements to add to it. The file is checked by the XML library,
+// but never rewritten: its bytes stay as they were, and the new elements go in front of the
+// closing </LaunchBox> tag, written the way the file writes its own (indentation, line ends,
+// empty elements) and in the file's own encoding, so that the change to the file is exactly
+// the added elements.
 class LaunchBoxDocument
 {
   public:
@@ -23,15 +25,16 @@ class LaunchBoxDocument
     LaunchBoxDocument &operator=(const LaunchBoxDocument &) = delete;
 
     // Empty on success, otherwise the sentence for the user: the file cannot be read, is no
-    // XML (with the XML library's own words and the place), or its top-level element is not
-    // LaunchBox. The document is then unusable.
+    // XML (with the XML library's own words and the place), its top-level element is not
+    // LaunchBox, or it is in an encoding new elements cannot be written in. The document is
+    // then unusable.
     QString load(const QString &path);
 
     // Appends an element holding one child element per entry, in order, to LaunchBox.
     void append(const char *name, const std::vector<Child> &children);
 
-    // Declared as UTF-8 and written atomically: a failure leaves the file as it was. Empty on
-    // success, otherwise the sentence for the user.
+    // Written atomically: a failure leaves the file as it was. Empty on success, otherwise the
+    // sentence for the user.
     QString save(const QString &path) const;
 
   private:

@@ -33,8 +33,14 @@ QString below(const QString &folder, const char *subfolder, const QString &name)
 } // namespace
 
 LaunchBoxExport::LaunchBoxExport(const GameTable &table, const QString &libraryRoot, Clock &clock,
-                                 Random &random, FileOps &fileOps)
-    : m_table(table), m_libraryRoot(libraryRoot), m_clock(clock), m_random(random), m_fileOps(fileOps)
+                                 Random & /*random*/, FileOps &fileOps)
+    : LaunchBoxExport(table, libraryRoot, clock, fileOps)
+{
+}
+
+LaunchBoxExport::LaunchBoxExport(const GameTable &table, const QString &libraryRoot, Clock &clock,
+                                 FileOps &fileOps)
+    : m_table(table), m_libraryRoot(libraryRoot), m_clock(clock), m_fileOps(fileOps)
 {
     // A missing column leaves its part out rather than borrowing column 0, as every other path
     // of a row does.
@@ -98,7 +104,7 @@ QString LaunchBoxExport::run(const QString &dataFile, const Progress &progress)
 void LaunchBoxExport::exportGame(LaunchBoxDocument &document, int row)
 {
     const Columns &c = m_columns;
-    const QString id = LaunchBoxText::gameId(m_random);
+    const QString id = LaunchBoxText::gameId();
     const QString when = LaunchBoxText::timestamp(m_clock.now());
     const QString gameFolder = LibraryPaths::gameFolder(m_libraryRoot, m_table, row);
     const QString metadataFolder = LibraryPaths::metadataFolder(m_libraryRoot, m_table, row);

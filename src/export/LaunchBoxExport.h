@@ -25,6 +25,10 @@ class LaunchBoxExport
         std::function<void(int number)> gameStarted;
     };
 
+    LaunchBoxExport(const GameTable &table, const QString &libraryRoot, Clock &clock, FileOps &fileOps);
+    // For callers that hand over the platform's seams as they come. The generator is not used:
+    // the IDs come from the system's own source of GUIDs, which a generator seeded from the
+    // clock would make predictable.
     LaunchBoxExport(const GameTable &table, const QString &libraryRoot, Clock &clock, Random &random,
                     FileOps &fileOps);
 
@@ -50,7 +54,6 @@ class LaunchBoxExport
     const GameTable &m_table;
     QString m_libraryRoot;
     Clock &m_clock;
-    Random &m_random;
     FileOps &m_fileOps;
     Columns m_columns{};
     QString m_imagesFolder; // empty when the data file's folder has no Images folder

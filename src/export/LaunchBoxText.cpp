@@ -2,7 +2,6 @@
 
 #include "app/TextCodec.h"
 #include "library/LibraryPaths.h"
-#include "platform/Random.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,15 +12,9 @@
 
 namespace LaunchBoxText {
 
-QString gameId(Random &random)
+QString gameId()
 {
-    QByteArray bytes(16, '\0');
-    for (char &byte : bytes)
-        byte = static_cast<char>(random.below(256));
-    // A version-4 GUID, so that LaunchBox and anyone else reading the file sees a random one.
-    bytes[6] = static_cast<char>((bytes[6] & 0x0F) | 0x40);
-    bytes[8] = static_cast<char>((bytes[8] & 0x3F) | 0x80);
-    return QUuid::fromRfc4122(bytes).toString(QUuid::WithBraces).toUpper();
+    return QUuid::createUuid().toString(QUuid::WithBraces).toUpper();
 }
 
 QString imageFolderName(const QString &name, const QString &id)

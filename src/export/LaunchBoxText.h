@@ -6,13 +6,13 @@
 
 #include <optional>
 
-class Random;
-
 // The texts an export writes for one game, apart from the document they go into.
 namespace LaunchBoxText {
 
-// A new GUID in LaunchBox's form: braces, upper-case hexadecimal digits, 8-4-4-4-12.
-QString gameId(Random &random);
+// A new GUID in LaunchBox's form: braces, upper-case hexadecimal digits, 8-4-4-4-12. It comes
+// from the system's source of randomness, so that no ID can be foretold from the clock or from
+// another export's IDs.
+QString gameId();
 
 // The folder below Images that takes a game's pictures. The characters Windows refuses in a
 // folder name that LaunchBox itself replaces become "_", and so do both path separators, so

@@ -34,7 +34,7 @@ void ExportController::mnuExportClick()
     m_page.window()->repaint();
 
     LaunchBoxExport exporter(m_session.table(), m_session.state().library.LibraryRoot, platform.clock,
-                             platform.random, platform.fileOps);
+                             platform.fileOps);
     LaunchBoxExport::Progress progress;
     progress.started = [this](int games) {
         pbExporting->setGeometry(QRect(m_nameLabel.mapTo(&m_page, QPoint(0, 0)), m_nameLabel.size()));

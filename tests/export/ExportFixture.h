@@ -4,13 +4,13 @@
 #include "library/GameTable.h"
 #include "support/FakeClock.h"
 #include "support/FakeFileOps.h"
-#include "support/FakeRandom.h"
 #include "support/Files.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -18,8 +18,8 @@
 #include <gtest/gtest.h>
 
 // A library folder and a LaunchBox folder side by side in a temporary folder, a table built row
-// by row, and the seams an export needs: a clock that stands still at a known moment, scripted
-// GUIDs, and copies that really happen and are recorded.
+// by row, and the seams an export needs: a clock that stands still at a known moment, and copies
+// that really happen and are recorded.
 class ExportFixture : public ::testing::Test
 {
   protected:
@@ -73,22 +73,49 @@ class ExportFixture : public ::testing::Test
         table.appendRow(std::move(cells));
     }
 
-    // The next games get the GUIDs whose sixteen bytes are each `fill` (before the version bits).
-    void scriptIds(std::initializer_list<int> fills)
+    // The GUIDs in LaunchBox's form (braces, upper case, version 4) that `after` holds and `before`
+    // does not, each once, in the order they first appear.
+    static QStringList newIds(const QByteArray &before, const QByteArray &after)
     {
-        for (const int fill : fills)
-            random.numbers.insert(random.numbers.end(), 16, fill);
+        static const QRegularExpression guid(
+            QStringLiteral("\\{[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}\\}"));
+        const QString old = QString::fromUtf8(before);
+        QStringList ids;
+        for (const QRegularExpressionMatch &match : guid.globalMatch(QString::fromLatin1(after))) {
+            if (!ids.contains(match.captured()) && !old.contains(match.captured()))
+                ids << match.captured();
+        }
+        return ids;
+    }
+    // Each of `ids` replaced by "@ID1@", "@ID2@" and so on, as the expected files write them.
+    static QByteArray withIdsNamed(QByteArray bytes, const QStringList &ids)
+    {
+        for (int n = 0; n < ids.size(); ++n)
+            bytes.replace(ids.at(n).toLatin1(), QByteArray("@ID" + QByteArray::number(n + 1) + '@'));
+        return bytes;
+    }
+
+    // The text the reference XML reader reads at `xpath`; call after EXPECT_XMLLINT_ACCEPTS.
+    static QString xmllintText(const QString &path, const QString &xpath)
+    {
+        QProcess lint;
+        lint.start(QStandardPaths::findExecutable(QStringLiteral("xmllint")),
+                   {QStringLiteral("--xpath"), QStringLiteral("string(%1)").arg(xpath), path});
+        lint.waitForFinished(60000);
+        QString text = QString::fromUtf8(lint.readAllStandardOutput());
+        if (text.endsWith(u'\n'))
+            text.chop(1);
+        return text;
     }
 
     QString runExport(const QString &file)
     {
-        return LaunchBoxExport(table, libraryRoot(), clock, random, fileOps).run(file);
+        return LaunchBoxExport(table, libraryRoot(), clock, fileOps).run(file);
     }
     QString runExport() { return runExport(dataFile()); }
 
     GameTable table;
     FakeClock clock;
-    FakeRandom random;
     FakeFileOps fileOps;
 
   private:

@@ -91,11 +91,12 @@ TEST_F(ExportWindowTest, TheEditMenuExportsTheListedGamesWithTheGaugeOverTheName
     const QByteArray written = readFile(dataFile());
     EXPECT_EQ(written.count("<Game>"), 1);
     EXPECT_TRUE(written.contains("<Title>Alpha Quest</Title>"));
-    EXPECT_TRUE(written.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>"));
+    EXPECT_TRUE(written.startsWith("<?xml version=\"1.0\" standalone=\"yes\"?>\n<LaunchBox>\n  <Game>"));
     EXPECT_EQ(readFile(launchBox.filePath(QStringLiteral("LaunchBox (PALLOX Backup).xml"))), before);
-    EXPECT_EQ(readFile(launchBox.filePath(
-                  QStringLiteral("Images/Alpha Quest.{00000000-0000-4000-8000-000000000000}/Front.jpg"))),
-              frontBytes);
+    const qsizetype id = written.indexOf("<ID>") + 4;
+    const QString imageFolder =
+        QStringLiteral("Images/Alpha Quest.") + QString::fromLatin1(written.mid(id, 38));
+    EXPECT_EQ(readFile(launchBox.filePath(imageFolder + QStringLiteral("/Front.jpg"))), frontBytes);
     EXPECT_EQ(gaugeMaximum, 1);
     EXPECT_EQ(gaugePlace, QRect(name->mapTo(&window, QPoint(0, 0)), name->size()));
     EXPECT_FALSE(gauge->isVisible());

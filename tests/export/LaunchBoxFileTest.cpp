@@ -19,7 +19,9 @@ QByteArray withCrLf(QByteArray bytes)
 struct FileCase
 {
     const char *folder;
-    bool crLf; // the same file with CR LF line ends, which the appended elements then use too
+    bool crLf;            // the same file with CR LF line ends, which the appended elements then use too
+    int games, extras;    // what the file held before
+    bool rootWasEmptyTag; // "<LaunchBox/>" has to become a start and an end tag
 };
 
 void PrintTo(const FileCase &c, std::ostream *out)
@@ -64,7 +66,6 @@ class ExportedFileTest : public ExportFixture, public ::testing::WithParamInterf
         ASSERT_TRUE(writeFile(metadataFolder(QStringLiteral("Adventure"), QStringLiteral("Alpha")) +
                                   QStringLiteral("About/alpha.txt"),
                               "Line one\r\nline two\r\n\r\nNext\r\n"));
-        scriptIds({0x11, 0x22});
     }
 
     QByteArray expected() const
@@ -72,7 +73,7 @@ class ExportedFileTest : public ExportFixture, public ::testing::WithParamInterf
         QByteArray bytes = fixture(QLatin1String(GetParam().folder) + QStringLiteral("/expected.xml"));
         if (GetParam().crLf)
             bytes = withCrLf(bytes);
-        return bytes.replace("@ROOT@", libraryRoot().toUtf8()).replace("@CRLF@", "\r\n");
+        return bytes.replace("@ROOT@", libraryRoot().toUtf8());
     }
 };
 
@@ -88,7 +89,16 @@ TEST_P(ExportedFileTest, GamesAndTheirExtrasFollowTheFilesOwnContent)
     ASSERT_EQ(runExport(), QString());
 
     const QByteArray written = readFile(dataFile());
-    EXPECT_EQ(written, expected()) << written.toStdString();
+    const QStringList ids = newIds(input, written);
+    ASSERT_EQ(ids.size(), 2) << written.toStdString();
+    EXPECT_EQ(withIdsNamed(written, ids), expected()) << written.toStdString();
+    if (!GetParam().rootWasEmptyTag) {
+        // Every byte the file held is still there: one piece in front of the new elements, one after.
+        qsizetype head = 0;
+        while (head < input.size() && written.at(head) == input.at(head))
+            ++head;
+        EXPECT_TRUE(written.endsWith(input.mid(head))) << "changed from byte " << head;
+    }
     EXPECT_XMLLINT_ACCEPTS(dataFile());
 }
 
@@ -121,14 +131,17 @@ TEST_P(ExportedFileTest, ADotNetProgramReadsTheGamesIntoTypedFields)
     const QString output = QString::fromUtf8(reader.readAllStandardOutput());
     ASSERT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
     const QString root = libraryRoot();
-    const QString alpha = QStringLiteral("{11111111-1111-4111-9111-111111111111}");
-    const QString beta = QStringLiteral("{22222222-2222-4222-A222-222222222222}");
-    const int existing = QLatin1String(GetParam().folder) == QLatin1String("launchbox-file") ? 1 : 0;
-    EXPECT_TRUE(output.startsWith(QStringLiteral("tables %1 4\n").arg(2 + existing))) << output.toStdString();
-    // Whatever the offset, the same moment in universal time.
+    const QStringList ids = newIds(input, readFile(dataFile()));
+    ASSERT_EQ(ids.size(), 2);
+    const QString alpha = ids.at(0);
+    const QString beta = ids.at(1);
+    EXPECT_TRUE(output.startsWith(
+        QStringLiteral("tables %1 %2\n").arg(2 + GetParam().games).arg(4 + GetParam().extras)))
+        << output.toStdString();
+    // Whatever the offset, the same moment in universal time; the notes with their CR.
     const QStringList lines{QStringLiteral("game ") + alpha +
                                 QStringLiteral(" Alpha & Omega <Quest> | 2024-03-09T15:05:03.042 | 0 False "
-                                               "False | Line oneline two\\n\\nNext"),
+                                               "False | Line oneline two\\r\\n\\r\\nNext"),
                             QStringLiteral("game ") + beta +
                                 QStringLiteral(" Beta | 2024-03-09T15:05:03.042 | 0 False False | no notes"),
                             QStringLiteral("extra ") + alpha + QStringLiteral(" Map | ") + root +
@@ -145,9 +158,10 @@ TEST_P(ExportedFileTest, ADotNetProgramReadsTheGamesIntoTypedFields)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExportedFileTest,
-                         ::testing::Values(FileCase{"launchbox-file", false},
-                                           FileCase{"launchbox-file", true},
-                                           FileCase{"bare-element", false}));
+                         ::testing::Values(FileCase{"launchbox-file", false, 1, 0, false},
+                                           FileCase{"launchbox-file", true, 1, 0, false},
+                                           FileCase{"launchbox-style", false, 2, 1, false},
+                                           FileCase{"bare-element", false, 0, 0, true}));
 
 class ExportTest : public ExportFixture
 {
@@ -199,12 +213,15 @@ TEST_F(ExportTest, AFileThatIsNoLaunchBoxDataFileIsRefusedBeforeAnythingIsMade)
 {
     ASSERT_TRUE(QDir().mkpath(exportFolder() + QStringLiteral("Images")));
     addOneGame();
-    scriptIds({0x33});
+    const QString wide = QStringLiteral("\uFEFF<?xml version=\"1.0\" encoding=\"utf-16\"?>\r\n<LaunchBox/>");
     const struct
     {
         QByteArray content;
         const char *saying;
     } refused[] = {
+        // Encodings new elements cannot be written in, which reading as UTF-8 would spoil.
+        {QByteArray(reinterpret_cast<const char *>(wide.utf16()), wide.size() * 2), "is written in UTF-16;"},
+        {"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<LaunchBox/>", "the encoding \"Shift_JIS\";"},
         {"<?xml version=\"1.0\"?>\n<Playlists>\n</Playlists>\n",
          "its top-level element is \"Playlists\", not \"LaunchBox\""},
         {"<launchbox></launchbox>", "its top-level element is \"launchbox\""},
@@ -229,6 +246,103 @@ TEST_F(ExportTest, AFileThatIsNoLaunchBoxDataFileIsRefusedBeforeAnythingIsMade)
         << runExport().toStdString();
     EXPECT_TRUE(
         runExport(exportFolder() + QStringLiteral("none.xml")).contains(QLatin1String("does not exist")));
+}
+
+// Every form the top-level element can take, and markup that only looks like its end.
+TEST_F(ExportTest, TheNewElementsGoBeforeTheEndOfTheLaunchBoxElementInTheFilesStyle)
+{
+    addOneGame();
+    const struct
+    {
+        QByteArray input, head, emptyElement, tail;
+    } files[] = {
+        {"<LaunchBox></LaunchBox>", "<LaunchBox>\n  <Game>\n    <ID>", "<Developer />",
+         "\n    <RootFolder>@ROOT@Games/Action/Gamma</RootFolder>\n  </Game>\n</LaunchBox>"},
+        {"<?xml version=\"1.0\"?>\r\n<LaunchBox Kind=\"a/>\" />\r\n<!-- </LaunchBox> -->\r\n",
+         "<?xml version=\"1.0\"?>\r\n<LaunchBox Kind=\"a/>\">\r\n  <Game>\r\n    <ID>", "<Developer />",
+         "</RootFolder>\r\n  </Game>\r\n</LaunchBox>\r\n<!-- </LaunchBox> -->\r\n"},
+        {"<!DOCTYPE LaunchBox [<!ENTITY e "
+         "\"</LaunchBox>\">]>\n\t<LaunchBox>\n\t\t<Game><Notes/></Game>\n\t</LaunchBox>",
+         "\t<LaunchBox>\n\t\t<Game><Notes/></Game>\n\t\t<Game>\n\t\t\t<ID>", "<Developer/>",
+         "</RootFolder>\n\t\t</Game>\n\t</LaunchBox>"},
+        {"<LaunchBox><Game><![CDATA[</LaunchBox>]]><Notes></Notes></Game><?pi </LaunchBox>?></LaunchBox>",
+         "<?pi </LaunchBox>?>\n  <Game>\n    <ID>", "<Developer></Developer>", "</Game>\n</LaunchBox>"},
+    };
+    for (const auto &file : files) {
+        ASSERT_TRUE(writeFile(dataFile(), file.input));
+        ASSERT_EQ(runExport(), QString());
+        const QByteArray written = readFile(dataFile());
+        EXPECT_TRUE(written.contains(file.head)) << written.toStdString();
+        EXPECT_TRUE(written.contains(file.emptyElement)) << written.toStdString();
+        EXPECT_TRUE(written.endsWith(QByteArray(file.tail).replace("@ROOT@", libraryRoot().toUtf8())))
+            << written.toStdString();
+        EXPECT_XMLLINT_ACCEPTS(dataFile());
+    }
+}
+
+// New texts in the encoding the file declares, with references for what it cannot hold; the
+// file's own texts in that encoding stay as they are.
+TEST_F(ExportTest, NewTextsAreWrittenInTheFilesOwnEncoding)
+{
+    const QString name = QStringLiteral("Café – “Ω” & \U0001F600");
+    addOneGame(name);
+    const struct
+    {
+        QByteArray declaration, own, title;
+    } files[] = {
+        {"<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n", "Fran\xE7ois \x80",
+         "Caf\xE9 \x96 \x93&#x3A9;\x94 &amp; &#x1F600;"},
+        {"<?xml version='1.0' encoding='ISO-8859-1'?>\r\n", "Fran\xE7ois &#x20AC;",
+         "Caf\xE9 &#x2013; &#x201C;&#x3A9;&#x201D; &amp; &#x1F600;"},
+        {"<?xml version=\"1.0\" encoding=\"US-ASCII\"?>\r\n", "Fran&#xE7;ois &#x20AC;",
+         "Caf&#xE9; &#x2013; &#x201C;&#x3A9;&#x201D; &amp; &#x1F600;"},
+        {"\xEF\xBB\xBF", "Fran\xC3\xA7ois \xE2\x82\xAC", name.toUtf8().replace("&", "&amp;")},
+    };
+    for (const auto &file : files) {
+        const QByteArray input = file.declaration + "<LaunchBox>\r\n  <Game>\r\n    <Title>" + file.own +
+                                 "</Title>\r\n  </Game>\r\n";
+        ASSERT_TRUE(writeFile(dataFile(), input + "</LaunchBox>\r\n"));
+        ASSERT_EQ(runExport(), QString());
+        const QByteArray written = readFile(dataFile());
+        EXPECT_TRUE(written.startsWith(input)) << written.toStdString();
+        EXPECT_TRUE(written.contains(QByteArray("<Title>" + file.title + "</Title>")))
+            << written.toStdString();
+        EXPECT_XMLLINT_ACCEPTS(dataFile());
+        EXPECT_EQ(xmllintText(dataFile(), QStringLiteral("//Game[1]/Title")), QStringLiteral("François €"));
+        EXPECT_EQ(xmllintText(dataFile(), QStringLiteral("//Game[2]/Title")), name);
+    }
+}
+
+// A CR that a reader is to see has to be a reference: a raw one reads as a line feed.
+TEST_F(ExportTest, CarriageReturnsInNotesSurviveOldAndNew)
+{
+    ASSERT_TRUE(
+        writeFile(dataFile(),
+                  "<LaunchBox>\n  <Game>\n    <Notes>First&#xD;\nSecond</Notes>\n  </Game>\n</LaunchBox>\n"));
+    addGame({{QStringLiteral("Name"), QStringLiteral("Gamma")},
+             {QStringLiteral("About"), QStringLiteral("gamma.txt")},
+             {QStringLiteral("Folder"), QStringLiteral("Action")},
+             {QStringLiteral("Subfolder"), QStringLiteral("Gamma")}});
+    ASSERT_TRUE(writeFile(metadataFolder(QStringLiteral("Action"), QStringLiteral("Gamma")) +
+                              QStringLiteral("About/gamma.txt"),
+                          "One\r\n\r\nTwo\r\n"));
+    ASSERT_EQ(runExport(), QString());
+    EXPECT_XMLLINT_ACCEPTS(dataFile());
+    EXPECT_EQ(xmllintText(dataFile(), QStringLiteral("//Game[1]/Notes")), QStringLiteral("First\r\nSecond"));
+    EXPECT_EQ(xmllintText(dataFile(), QStringLiteral("//Game[2]/Notes")), QStringLiteral("One\r\n\r\nTwo"));
+}
+
+// IDs that the clock or another export could foretell would let two exports clash.
+TEST_F(ExportTest, EveryGameGetsAGuidOfItsOwnInEveryExport)
+{
+    ASSERT_TRUE(writeFile(dataFile(), "<LaunchBox />"));
+    addOneGame();
+    addOneGame(QStringLiteral("Delta"));
+    ASSERT_EQ(runExport(), QString());
+    ASSERT_EQ(runExport(), QString()); // at the same moment
+    const QByteArray written = readFile(dataFile());
+    EXPECT_EQ(written.count("<ID>"), 4);
+    EXPECT_EQ(newIds("<LaunchBox />", written).size(), 4) << written.toStdString();
 }
 
 TEST_F(ExportTest, ControlCharactersOfAGameRecordDoNotSpoilTheFile)

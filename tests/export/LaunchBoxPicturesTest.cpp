@@ -7,8 +7,6 @@
 
 namespace {
 
-const QString kId = QStringLiteral("{44444444-4444-4444-8444-444444444444}");
-
 // Pictures of one game, copied into LaunchBox's Images folder under the names it looks for.
 class LaunchBoxPicturesTest : public ExportFixture
 {
@@ -17,8 +15,9 @@ class LaunchBoxPicturesTest : public ExportFixture
     {
         ExportFixture::SetUp();
         ASSERT_TRUE(writeFile(dataFile(), "<LaunchBox />"));
-        scriptIds({0x44});
     }
+    // The ID the export gave the one game.
+    QString id() const { return newIds(QByteArray(), readFile(dataFile())).value(0); }
 
     void addPicturedGame(const QString &name, const QHash<QString, QString> &pictures)
     {
@@ -61,7 +60,7 @@ TEST_F(LaunchBoxPicturesTest, PicturesTakeLaunchBoxsNamesWhateverTheirFormat)
                      {QStringLiteral("Media01"), QStringLiteral("disk.jpg")}});
     ASSERT_EQ(runExport(), QString());
 
-    const QString folder = QStringLiteral("Space_ Quest.") + kId + QLatin1Char('/');
+    const QString folder = QStringLiteral("Space_ Quest.") + id() + QLatin1Char('/');
     EXPECT_EQ(filesBelow(images()),
               (QStringList{folder.chopped(1), folder + QStringLiteral("Back.jpg"),
                            folder + QStringLiteral("Front.jpg"), folder + QStringLiteral("Screenshots"),
@@ -72,17 +71,32 @@ TEST_F(LaunchBoxPicturesTest, PicturesTakeLaunchBoxsNamesWhateverTheirFormat)
     EXPECT_EQ(readFile(images() + folder + QStringLiteral("Screenshots/xmedia.jpg")), QByteArray("disk"));
 }
 
+// Each export makes image folders of new names, so a picture is there already only when another
+// program put it there while the export ran.
+class FileOpsPuttingACoverFirst : public FakeFileOps
+{
+  public:
+    QString copyFileNoOverwrite(const QString &source, const QString &destination) override
+    {
+        if (destination.endsWith(QLatin1String("/Front.jpg")))
+            writeFile(destination, "the user's own cover");
+        return FakeFileOps::copyFileNoOverwrite(source, destination);
+    }
+};
+
 TEST_F(LaunchBoxPicturesTest, AnExistingPictureIsNeverReplaced)
 {
-    const QString folder = images() + QStringLiteral("Game.") + kId + QLatin1Char('/');
-    ASSERT_TRUE(writeFile(folder + QStringLiteral("Front.jpg"), "the user's own cover"));
+    ASSERT_TRUE(QDir().mkpath(images()));
     ASSERT_TRUE(writeFile(meta() + QStringLiteral("Front/cover.png"), pngBytes(4, 3)));
     ASSERT_TRUE(writeFile(meta() + QStringLiteral("Back/back.png"), "back"));
     // An empty name and a missing file are passed over without a word.
     addPicturedGame(QStringLiteral("Game"), {{QStringLiteral("Front01"), QStringLiteral("cover.png")},
                                              {QStringLiteral("Back01"), QStringLiteral("back.png")},
                                              {QStringLiteral("Screen01"), QStringLiteral("gone.png")}});
-    ASSERT_EQ(runExport(), QString());
+    FileOpsPuttingACoverFirst copies;
+    copies.applyToDisk = true;
+    ASSERT_EQ(LaunchBoxExport(table, libraryRoot(), clock, copies).run(dataFile()), QString());
+    const QString folder = images() + QStringLiteral("Game.") + id() + QLatin1Char('/');
     EXPECT_EQ(readFile(folder + QStringLiteral("Front.jpg")), QByteArray("the user's own cover"));
     EXPECT_EQ(readFile(folder + QStringLiteral("Back.jpg")), QByteArray("back"));
     EXPECT_EQ(filesBelow(folder), (QStringList{QStringLiteral("Back.jpg"), QStringLiteral("Front.jpg"),
@@ -110,7 +124,7 @@ TEST_F(LaunchBoxPicturesTest, NamesFromTheLibraryCannotPlacePicturesOutsideTheir
                      {QStringLiteral("Screen01"), QStringLiteral("..\\escape.png")},
                      {QStringLiteral("Title01"), QStringLiteral("..")}});
     ASSERT_EQ(runExport(), QString());
-    const QString folder = QStringLiteral(".._.._.._Outside.") + kId + QLatin1Char('/');
+    const QString folder = QStringLiteral(".._.._.._Outside.") + id() + QLatin1Char('/');
     EXPECT_EQ(filesBelow(images()), (QStringList{folder.chopped(1), folder + QStringLiteral("Front.jpg"),
                                                  folder + QStringLiteral("Screenshots"),
                                                  folder + QStringLiteral("Screenshots/escape.png")}));
