@@ -17,10 +17,10 @@
 #include "platform/QtRandom.h"
 #include "platform/QtShell.h"
 #include "session/LibrarySession.h"
-#include "ui/CategoryMenuController.h"
-#include "ui/FilterController.h"
-#include "ui/FindPanel.h"
-#include "ui/QtDialogs.h"
+#include "ui/main/CategoryMenuController.h"
+#include "ui/main/FilterController.h"
+#include "ui/main/FindPanel.h"
+#include "ui/common/QtDialogs.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,9 +4,9 @@
 
 #include "app/IniFile.h"
 #include "platform/Platform.h"
-#include "ui/ImageSheetTab.h"
-#include "ui/QtPlatform.h"
-#include "ui/TfrmMain.h"
+#include "ui/sheet/ImageSheetTab.h"
+#include "ui/startup/QtPlatform.h"
+#include "ui/main/TfrmMain.h"
 
 #include <QApplication>
 #include <QDir>

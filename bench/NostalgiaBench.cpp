@@ -2,8 +2,8 @@
 // library with the shipped skins: what the themed view adds to every step through the list.
 
 #include "app/IniFile.h"
-#include "ui/QtPlatform.h"
-#include "ui/TfrmMain.h"
+#include "ui/startup/QtPlatform.h"
+#include "ui/main/TfrmMain.h"
 
 #include <QApplication>
 #include <QDir>

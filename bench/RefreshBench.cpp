@@ -7,7 +7,7 @@
 #include "LibraryGenerator.h"
 
 #include "session/LibrarySession.h"
-#include "ui/QtPlatform.h"
+#include "ui/startup/QtPlatform.h"
 
 #include <QApplication>
 #include <QDir>

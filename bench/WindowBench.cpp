@@ -8,9 +8,9 @@
 #include "library/GridTextFile.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
-#include "ui/MainTabView.h"
-#include "ui/QtPlatform.h"
-#include "ui/TfrmMain.h"
+#include "ui/main/MainTabView.h"
+#include "ui/startup/QtPlatform.h"
+#include "ui/main/TfrmMain.h"
 
 #include <QApplication>
 #include <QDir>

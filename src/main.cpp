@@ -1,5 +1,5 @@
-#include "ui/PalloxApplication.h"
-#include "ui/PalloxRun.h"
+#include "ui/startup/PalloxApplication.h"
+#include "ui/startup/PalloxRun.h"
 
 int main(int argc, char **argv)
 {

@@ -2,8 +2,8 @@
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
-#include "ui/PalloxRun.h"
-#include "ui/TfrmMain.h"
+#include "ui/startup/PalloxRun.h"
+#include "ui/main/TfrmMain.h"
 
 #include <QAction>
 #include <QDir>

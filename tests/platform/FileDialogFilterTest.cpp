@@ -1,4 +1,4 @@
-#include "ui/QtDialogs.h"
+#include "ui/common/QtDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
-#include "ui/PalloxRun.h"
-#include "ui/TfrmAddWizard.h"
-#include "ui/TfrmMain.h"
+#include "ui/startup/PalloxRun.h"
+#include "ui/wizard/TfrmAddWizard.h"
+#include "ui/main/TfrmMain.h"
 
 #include <QAction>
 #include <QComboBox>

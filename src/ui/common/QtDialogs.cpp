@@ -1,0 +1,194 @@
+#include "ui/common/QtDialogs.h"
+
+#include "ui/common/MessageLog.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString &boxTitle()
+{
+    static const QString title = QStringLiteral("PALLOX");
+    return title;
+}
+
+// Messages quote game names, file names and values from the library. Left to guess, the box
+// would take a name holding "<a href=...>" for markup and show a link.
+void showAsWritten(QMessageBox &box)
+{
+    box.setTextFormat(Qt::PlainText);
+}
+
+bool askOkCancel(QWidget *owner, QMessageBox::Icon icon, const QString &text)
+{
+    logShownMessage("question", text);
+    QMessageBox box(icon, boxTitle(), text, QMessageBox::Ok | QMessageBox::Cancel, owner);
+    showAsWritten(box);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+// The patterns of one "Description (*.a *.b)" filter, lower-cased.
+QStringList patternsOf(const QString &filter)
+{
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = filter.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close < open)
+        return {};
+    return filter.mid(open + 1, close - open - 1)
+        .toLower()
+        .split(QRegularExpression(QStringLiteral("[\\s;]+")), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+QtDialogs::QtDialogs(QWidget *owner)
+    : m_owner(owner)
+{
+}
+
+void QtDialogs::setOwner(QWidget *owner)
+{
+    m_owner = owner;
+}
+
+void QtDialogs::message(const QString &text)
+{
+    logShownMessage("message", text);
+    QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, m_owner);
+    showAsWritten(box);
+    box.exec();
+}
+
+bool QtDialogs::confirm(const QString &text)
+{
+    return askOkCancel(m_owner, QMessageBox::Question, text);
+}
+
+bool QtDialogs::confirmWarning(const QString &text)
+{
+    return askOkCancel(m_owner, QMessageBox::Warning, text);
+}
+
+QString QtDialogs::browseFolder(const QString &title)
+{
+    return QFileDialog::getExistingDirectory(m_owner, title, QString(),
+                                             QFileDialog::ShowDirsOnly);
+}
+
+QString QtDialogs::openFile(const QString &title, const QString &filter,
+                            const QString &initialFolder)
+{
+    return QFileDialog::getOpenFileName(m_owner, title, initialFolder, fileDialogFilter(filter));
+}
+
+QString QtDialogs::saveFile(const QString &title, const QString &filter,
+                            const QString &initialFolder)
+{
+    // The typed name is taken as it is: no extension is added and an existing file is
+    // confirmed by the dialog itself.
+    return QFileDialog::getSaveFileName(m_owner, title, initialFolder, fileDialogFilter(filter));
+}
+
+std::optional<QColor> QtDialogs::chooseColor(const QColor &initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, m_owner);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice &initial)
+{
+    // Qt's font dialog has no text colour; the stored fonts have one, so a colour button sits
+    // below the font choice and tints the sample.
+    QDialog dialog(m_owner);
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    auto *fonts = new QFontDialog(initial.font, &dialog);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts->setWindowFlags(Qt::Widget);
+    auto *colorButton = new QPushButton(QStringLiteral("&Color..."), &dialog);
+    colorButton->setObjectName(QStringLiteral("btnFontColor"));
+    auto *swatch = new QLabel(&dialog);
+    swatch->setFixedSize(48, 20);
+    swatch->setFrameShape(QFrame::Box);
+    QColor color = initial.color.isValid() ? initial.color : QColor(Qt::black);
+    auto showColor = [&] {
+        swatch->setStyleSheet(QStringLiteral("background-color: %1").arg(color.name()));
+        // Only the sample takes the colour; the lists of faces and sizes stay readable.
+        if (auto *sample = fonts->findChild<QLineEdit *>(QStringLiteral("qt_fontDialog_sampleEdit"))) {
+            QPalette palette = sample->palette();
+            palette.setColor(QPalette::Text, color);
+            sample->setPalette(palette);
+        }
+    };
+    showColor();
+    QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
+        const QColor picked = QColorDialog::getColor(color, &dialog);
+        if (picked.isValid()) {
+            color = picked;
+            showColor();
+        }
+    });
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *colorRow = new QHBoxLayout;
+    colorRow->addWidget(colorButton);
+    colorRow->addWidget(swatch);
+    colorRow->addStretch();
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colorRow);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontChoice{fonts->currentFont(), color};
+}
+
+QString QtDialogs::fileDialogFilter(const QString &filter)
+{
+    QStringList filters;
+    if (filter.contains(QLatin1Char('|'))) {
+        const QStringList parts = filter.split(QLatin1Char('|'));
+        for (qsizetype i = 0; i < parts.size(); i += 2) {
+            const QString description = parts.at(i).trimmed();
+            const QString patterns = i + 1 < parts.size() ? parts.at(i + 1).trimmed() : QString();
+            if (description.contains(QLatin1Char('(')) || patterns.isEmpty())
+                filters.append(description);
+            else
+                filters.append(description + QStringLiteral(" (")
+                               + QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' '))
+                               + QLatin1Char(')'));
+        }
+    } else {
+        filters = filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    }
+
+#ifndef Q_OS_WIN
+    bool hasAll = false;
+    bool programsOnly = !filters.isEmpty();
+    for (const QString &one : std::as_const(filters)) {
+        const QStringList patterns = patternsOf(one);
+        if (patterns.contains(QStringLiteral("*")))
+            hasAll = true;
+        if (patterns != QStringList{QStringLiteral("*.exe")})
+            programsOnly = false;
+    }
+    if (programsOnly && !hasAll)
+        filters.append(QStringLiteral("All files (*)"));
+#endif
+    return filters.join(QStringLiteral(";;"));
+}

@@ -1,0 +1,39 @@
+#include "ui/common/WidgetColors.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+namespace WidgetColors {
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    if (!color.isValid())
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget *widget, const QColor &color)
+{
+    if (!color.isValid())
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    widget->update();
+}
+
+void setContentColors(QWidget *widget, const QColor &text, const QColor &base)
+{
+    QPalette palette = widget->palette();
+    if (text.isValid())
+        palette.setColor(QPalette::Text, text);
+    if (base.isValid())
+        palette.setColor(QPalette::Base, base);
+    widget->setPalette(palette);
+}
+
+} // namespace WidgetColors

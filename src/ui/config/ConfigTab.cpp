@@ -1,0 +1,74 @@
+#include "ui/config/ConfigTab.h"
+
+#include "platform/Platform.h"
+#include "session/LibrarySession.h"
+#include "ui/config/AppearancePanel.h"
+#include "ui/config/DOSBoxConfigEditor.h"
+#include "ui/config/EmulatorSettingsPanel.h"
+#include "ui/config/GlobalDOSBoxPanel.h"
+#include "ui/config/MascotGame.h"
+#include "ui/config/SettingsPanel.h"
+
+#include <QPushButton>
+#include <QTabWidget>
+
+ConfigTab::ConfigTab(LibrarySession &session, QTabWidget &pages) : QObject(&pages)
+{
+    setObjectName(QStringLiteral("ConfigTab"));
+    MainState &state = session.state();
+    pnlSettings = new SettingsPanel(state, session.settings(), session.platform(), &pages);
+    pages.addTab(pnlSettings, QStringLiteral("Config"));
+    m_emulators = new EmulatorSettingsPanel(state.emulators, session.settings(), session.platform(), pnlSettings);
+    pnlSettings->addArea(m_emulators);
+    gradDOSBox = new GlobalDOSBoxPanel(state.emulators, session.settings(), pnlSettings);
+    gradDOSBox->hide();
+    m_confEditor = new DOSBoxConfigEditor(session.platform().dialogs, gradDOSBox);
+    gradDOSBox->addEditor(m_confEditor);
+    connect(m_emulators, &EmulatorSettingsPanel::configDOSBoxRequested, this, [this] {
+        gradDOSBox->setGeometry(pnlSettings->rect());
+        gradDOSBox->raise();
+        gradDOSBox->show();
+    });
+    connect(pnlSettings, &SettingsPanel::showDatesChanged, this, &ConfigTab::showDatesChanged);
+
+    auto *entryHelper = new QPushButton(QStringLiteral("Entry Helper"), pnlSettings);
+    entryHelper->setObjectName(QStringLiteral("btnAddGameWizard"));
+    entryHelper->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    entryHelper->setMinimumWidth(entryHelper->sizeHint().width() + 24);
+    pnlSettings->addArea(entryHelper);
+    connect(entryHelper, &QPushButton::clicked, this, &ConfigTab::entryHelperRequested);
+
+    m_appearance = new AppearancePanel(session.settings(), session.platform().dialogs, pnlSettings);
+    pnlSettings->addArea(m_appearance);
+    connect(m_appearance, &AppearancePanel::appearanceChanged, this, &ConfigTab::appearanceChanged);
+    m_mascot = new MascotGame(*pnlSettings);
+    connect(m_emulators, &EmulatorSettingsPanel::emuListTextChanged, m_mascot, &MascotGame::emuListTextChanged);
+}
+
+void ConfigTab::showOptions()
+{
+    pnlSettings->showOptions();
+}
+
+void ConfigTab::loadAtStartUp()
+{
+    gradDOSBox->load();
+    m_confEditor->showStartUpValues();
+    pnlSettings->showLibraryRoot();
+    m_emulators->loadAtStartup();
+}
+
+void ConfigTab::applyAppearance(const Appearance &appearance)
+{
+    m_appearance->applyAppearance(appearance);
+}
+
+void ConfigTab::setNameBannerFit(std::function<int(const QFont &)> fit)
+{
+    m_appearance->setNameBannerFit(std::move(fit));
+}
+
+LaunchOptions ConfigTab::launchOptions(bool setup) const
+{
+    return gradDOSBox->launchOptions(setup);
+}

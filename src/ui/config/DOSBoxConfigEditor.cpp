@@ -1,0 +1,375 @@
+#include "ui/config/DOSBoxConfigEditor.h"
+#include "ui/config/DOSBoxConfigEditorParts.h"
+
+#include "dosboxconf/DOSBoxConfFile.h"
+#include "dosboxconf/DOSBoxConfKeys.h"
+#include "platform/Dialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFont>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace DOSBoxEditorParts;
+
+DOSBoxConfigEditor::DOSBoxConfigEditor(Dialogs &dialogs, QWidget *parent)
+    : QWidget(parent), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("Panel9"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto *heading = label("Configuration File Editor", this);
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+
+    lblLoadedConfFile = named(new QLineEdit(this), QStringLiteral("lblLoadedConfFile"));
+    lblLoadedConfFile->setPlaceholderText(QStringLiteral("Configuration file"));
+    btnLoadConf = button("btnLoadConf", "Load", this);
+    btnSaveConf = button("btnSaveConf", "Save", this);
+    auto *fileRow = new QHBoxLayout;
+    fileRow->addWidget(lblLoadedConfFile, 1);
+    fileRow->addWidget(btnLoadConf);
+    fileRow->addWidget(btnSaveConf);
+
+    PageControl2 = named(new QTabWidget(this), QStringLiteral("PageControl2"));
+    for (const QString &tab : DOSBoxConfKeys::tabs()) {
+        if (tab == QLatin1String("Sound"))
+            PageControl2->addTab(buildSoundPage(), tab);
+        else if (tab == QLatin1String("AutoExec"))
+            PageControl2->addTab(buildAutoExecPage(), tab);
+        else
+            PageControl2->addTab(buildPage(tab), tab);
+    }
+
+    useDesktopColours(PageControl2, lblLoadedConfFile);
+
+    layout->addWidget(heading);
+    layout->addLayout(fileRow);
+    layout->addWidget(PageControl2, 1);
+
+    connect(btnLoadConf, &QPushButton::clicked, this, &DOSBoxConfigEditor::btnLoadConfClick);
+    connect(btnSaveConf, &QPushButton::clicked, this, &DOSBoxConfigEditor::btnSaveConfClick);
+    connect(btnMapper, &QPushButton::clicked, this, &DOSBoxConfigEditor::btnMapperClick);
+    connect(lbAutoExec, &QListWidget::itemClicked, this, &DOSBoxConfigEditor::lbAutoExecClick);
+    // The arrow keys move the selection too, and the line editor follows it as it does a click.
+    connect(lbAutoExec, &QListWidget::currentItemChanged, this,
+            [this](QListWidgetItem *item) { lbAutoExecClick(item); });
+    connect(btnConfirmLine, &QPushButton::clicked, this, &DOSBoxConfigEditor::btnConfirmLineClick);
+    connect(btnAutoExecAddLine, &QPushButton::clicked, this, &DOSBoxConfigEditor::btnAutoExecAddLineClick);
+    connect(btnAutoExecRemoveLine, &QPushButton::clicked, this,
+            &DOSBoxConfigEditor::btnAutoExecRemoveLineClick);
+    connect(eCyclesDown, &QLineEdit::textChanged, this, &DOSBoxConfigEditor::eCyclesDownChange);
+    connect(scrollMouseSensitivity, &QScrollBar::valueChanged, this,
+            &DOSBoxConfigEditor::scrollMouseSensitivityChange);
+
+    showStartUpValues();
+}
+
+QWidget *DOSBoxConfigEditor::buildPage(const QString &tab)
+{
+    auto *page = new QWidget;
+    auto *columns = new QHBoxLayout(page);
+    auto *switches = new QVBoxLayout;
+    auto *fields = new QFormLayout;
+    fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    for (const ConfKey &key : DOSBoxConfKeys::all()) {
+        if (key.tab == tab)
+            addControl(key, page, switches, fields);
+    }
+    switches->addStretch(1);
+    columns->addLayout(switches);
+    columns->addLayout(fields, 1);
+    return page;
+}
+
+QWidget *DOSBoxConfigEditor::buildSoundPage()
+{
+    // The mixer's own keys keep to the top; the four devices take the room below.
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    QWidget *mixer = buildPage(QStringLiteral("Sound"));
+    mixer->layout()->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(mixer);
+    PageControl3 = named(new QTabWidget(page), QStringLiteral("PageControl3"));
+    for (const QString &tab : DOSBoxConfKeys::soundTabs())
+        PageControl3->addTab(buildPage(QStringLiteral("Sound/") + tab), tab);
+    layout->addWidget(PageControl3, 1);
+    return page;
+}
+
+void DOSBoxConfigEditor::addControl(const ConfKey &key, QWidget *page, QVBoxLayout *switches,
+                                    QFormLayout *fields)
+{
+    switch (key.kind) {
+    case ConfKind::Switch: {
+        auto *box = named(new QCheckBox(key.caption, page), key.control);
+        switches->addWidget(box);
+        m_controls.insert(key.control, box);
+        return;
+    }
+    case ConfKind::Sensitivity:
+        scrollMouseSensitivity = named(new QScrollBar(Qt::Horizontal, page), key.control);
+        scrollMouseSensitivity->setRange(1, 100);
+        scrollMouseSensitivity->setMinimumWidth(160);
+        lblMouseSensitivity = named(new QLabel(page), QStringLiteral("lblMouseSensitivity"));
+        lblMouseSensitivity->setMinimumWidth(
+            lblMouseSensitivity->fontMetrics().horizontalAdvance(QStringLiteral("1000")));
+        fields->addRow(key.caption, row(page, {scrollMouseSensitivity, lblMouseSensitivity}));
+        m_controls.insert(key.control, scrollMouseSensitivity);
+        return;
+    case ConfKind::Priority: {
+        auto *focused = named(new QComboBox(page), key.control);
+        auto *nonFocused = named(new QComboBox(page), DOSBoxConfKeys::priorityNonFocused());
+        for (QComboBox *box : {focused, nonFocused}) {
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            m_controls.insert(box->objectName(), box);
+        }
+        fields->addRow(key.caption,
+                       row(page, {label("Focused", page), focused, label("Non Focused", page), nonFocused}));
+        return;
+    }
+    case ConfKind::Text:
+    case ConfKind::Digits:
+        break;
+    }
+
+    QWidget *control = nullptr;
+    if (!key.choices.isEmpty()) {
+        auto *box = new QComboBox(page);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setMinimumContentsLength(10);
+        control = box;
+    } else {
+        auto *edit = new QLineEdit(page);
+        edit->setMinimumWidth(key.kind == ConfKind::Digits ? 60 : 220);
+        if (key.kind == ConfKind::Digits) {
+            // Typing and pasting take digits only; a value that Load puts in is shown as it is.
+            edit->setValidator(
+                new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            edit->setMaximumWidth(100);
+        }
+        control = edit;
+    }
+    named(control, key.control);
+    m_controls.insert(key.control, control);
+
+    if (key.control == QLatin1String("eMapper")) {
+        eMapper = static_cast<QLineEdit *>(control);
+        btnMapper = button("btnMapper", "Mapper", page);
+        fields->addRow(btnMapper, eMapper);
+    } else if (key.control == QLatin1String("eCyclesDown")) {
+        eCyclesDown = static_cast<QLineEdit *>(control);
+        lblPercent = named(label("%", page), QStringLiteral("lblPercent"));
+        fields->addRow(key.caption, row(page, {eCyclesDown, lblPercent}));
+    } else {
+        fields->addRow(key.caption, control);
+    }
+}
+
+QWidget *DOSBoxConfigEditor::buildAutoExecPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    lbAutoExec = named(new QListWidget(page), QStringLiteral("lbAutoExec"));
+    eAutoExecLine = named(new QLineEdit(page), QStringLiteral("eAutoExecLine"));
+    btnConfirmLine = button("btnConfirmLine", "Confirm Line Edit", page);
+    btnAutoExecAddLine = button("btnAutoExecAddLine", "Add Line", page);
+    btnAutoExecRemoveLine = button("btnAutoExecRemoveLine", "Remove Selected Line", page);
+    auto *listLabel = label("Lines of Autoexec Section:", page);
+    listLabel->setBuddy(lbAutoExec);
+    auto *lineLabel = label("Select line above, then edit here:", page);
+    lineLabel->setBuddy(eAutoExecLine);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnConfirmLine);
+    buttons->addWidget(btnAutoExecAddLine);
+    buttons->addWidget(btnAutoExecRemoveLine);
+    buttons->addStretch(1);
+    layout->addWidget(listLabel);
+    layout->addWidget(lbAutoExec, 1);
+    layout->addWidget(lineLabel);
+    layout->addWidget(eAutoExecLine);
+    layout->addLayout(buttons);
+    return page;
+}
+
+void DOSBoxConfigEditor::showStartUpValues()
+{
+    for (const ConfKey &key : DOSBoxConfKeys::all()) {
+        const QStringList controls = key.kind == ConfKind::Priority
+                                         ? QStringList{key.control, DOSBoxConfKeys::priorityNonFocused()}
+                                         : QStringList{key.control};
+        for (const QString &control : controls) {
+            if (auto *box = qobject_cast<QComboBox *>(m_controls.value(control))) {
+                box->clear();
+                box->addItems(key.choices);
+            }
+            setValue(control, key.startValue);
+        }
+    }
+    lblLoadedConfFile->clear();
+    eAutoExecLine->clear();
+    lbAutoExec->clear();
+    m_loadedPriority.clear();
+    enableFor074Names(false);
+}
+
+void DOSBoxConfigEditor::enableFor074Names(bool names074)
+{
+    for (const ConfKey &key : DOSBoxConfKeys::all()) {
+        if (!key.lineIn074)
+            m_controls.value(key.control)->setEnabled(!names074);
+    }
+}
+
+void DOSBoxConfigEditor::setValue(const QString &control, const QString &value)
+{
+    QWidget *widget = m_controls.value(control);
+    if (auto *box = qobject_cast<QCheckBox *>(widget))
+        box->setChecked(value == QLatin1String("true"));
+    else if (auto *box = qobject_cast<QComboBox *>(widget))
+        box->setCurrentText(value);
+    else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        edit->setText(value);
+    else if (auto *scroll = qobject_cast<QScrollBar *>(widget))
+        scroll->setValue(DOSBoxConfFile::clampSensitivity(value.toInt()));
+}
+
+QString DOSBoxConfigEditor::valueOf(const QString &control) const
+{
+    QWidget *widget = m_controls.value(control);
+    if (auto *box = qobject_cast<QCheckBox *>(widget))
+        return box->isChecked() ? QStringLiteral("true") : QStringLiteral("false");
+    if (auto *box = qobject_cast<QComboBox *>(widget))
+        return box->currentText();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    if (auto *scroll = qobject_cast<QScrollBar *>(widget))
+        return QString::number(scroll->value());
+    return QString();
+}
+
+DOSBoxConf DOSBoxConfigEditor::values() const
+{
+    DOSBoxConf conf;
+    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it)
+        conf.values.insert(it.key(), valueOf(it.key()));
+    conf.loadedPriority = m_loadedPriority;
+    conf.autoexec.reserve(lbAutoExec->count());
+    for (int i = 0; i < lbAutoExec->count(); ++i)
+        conf.autoexec.append(lbAutoExec->item(i)->text());
+    return conf;
+}
+
+void DOSBoxConfigEditor::showValues(const DOSBoxConf &conf)
+{
+    for (const ConfKey *key : DOSBoxConfKeys::loadOrder()) {
+        setValue(key->control, conf.values.value(key->control));
+        if (key->kind == ConfKind::Priority)
+            setValue(DOSBoxConfKeys::priorityNonFocused(),
+                     conf.values.value(DOSBoxConfKeys::priorityNonFocused()));
+    }
+    m_loadedPriority = conf.loadedPriority;
+    enableFor074Names(conf.uses074Names);
+    lbAutoExec->clear();
+    lbAutoExec->addItems(conf.autoexec);
+}
+
+void DOSBoxConfigEditor::btnLoadConfClick()
+{
+    const QString current = lblLoadedConfFile->text();
+    const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
+    const QString chosen =
+        m_dialogs.openFile(QString(), QStringLiteral("Conf Files (*.conf)|*.CONF"), folder);
+    if (chosen.isEmpty())
+        return;
+    lblLoadedConfFile->setText(chosen);
+    const DOSBoxConfFile::LoadResult loaded = DOSBoxConfFile::load(chosen);
+    if (!loaded.error.isEmpty()) {
+        // The controls still show the file before; Save must go there, not into a file whose
+        // values were never shown.
+        lblLoadedConfFile->setText(current);
+        m_dialogs.message(loaded.error);
+        return;
+    }
+    showValues(loaded.conf);
+}
+
+void DOSBoxConfigEditor::btnSaveConfClick()
+{
+    const QString fileName = lblLoadedConfFile->text();
+    if (fileName.trimmed().isEmpty()) {
+        m_dialogs.message(QStringLiteral("Can not Save.  Configure File field is blank."));
+        return;
+    }
+    const QString error = DOSBoxConfFile::save(fileName, values());
+    if (!error.isEmpty())
+        m_dialogs.message(error);
+}
+
+void DOSBoxConfigEditor::btnMapperClick()
+{
+    const QString chosen =
+        m_dialogs.openFile(QString(), QStringLiteral("Text Files (*.txt)|*.TXT"), QString());
+    if (!chosen.isEmpty())
+        eMapper->setText(QFileInfo(chosen).absoluteFilePath());
+}
+
+QListWidgetItem *DOSBoxConfigEditor::selectedLine() const
+{
+    QListWidgetItem *item = lbAutoExec->currentItem();
+    return item && item->isSelected() ? item : nullptr;
+}
+
+void DOSBoxConfigEditor::lbAutoExecClick(QListWidgetItem *item)
+{
+    if (item)
+        eAutoExecLine->setText(item->text());
+}
+
+void DOSBoxConfigEditor::btnConfirmLineClick()
+{
+    if (QListWidgetItem *item = selectedLine())
+        item->setText(eAutoExecLine->text());
+}
+
+void DOSBoxConfigEditor::btnAutoExecAddLineClick()
+{
+    lbAutoExec->addItem(QStringLiteral("###"));
+}
+
+void DOSBoxConfigEditor::btnAutoExecRemoveLineClick()
+{
+    QListWidgetItem *item = selectedLine();
+    if (!item)
+        return;
+    // The list would make the next line the selected one, and the line editor would follow it:
+    // a second click would then remove a line the user never chose.
+    const QSignalBlocker quiet(lbAutoExec);
+    delete lbAutoExec->takeItem(lbAutoExec->row(item));
+    lbAutoExec->selectionModel()->clear();
+}
+
+void DOSBoxConfigEditor::eCyclesDownChange()
+{
+    lblPercent->setVisible(DOSBoxConfFile::percentShown(eCyclesDown->text(), !lblPercent->isHidden()));
+}
+
+void DOSBoxConfigEditor::scrollMouseSensitivityChange(int position)
+{
+    lblMouseSensitivity->setText(QString::number(position));
+}

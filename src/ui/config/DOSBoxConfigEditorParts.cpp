@@ -1,0 +1,48 @@
+#include "ui/config/DOSBoxConfigEditorParts.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace DOSBoxEditorParts {
+
+QPushButton *button(const char *name, const char *caption, QWidget *parent)
+{
+    return named(new QPushButton(QString::fromLatin1(caption), parent), QString::fromLatin1(name));
+}
+
+QLabel *label(const char *caption, QWidget *parent)
+{
+    return new QLabel(QString::fromLatin1(caption), parent);
+}
+
+QWidget *row(QWidget *parent, std::initializer_list<QWidget *> widgets)
+{
+    auto *holder = new QWidget(parent);
+    auto *layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *widget : widgets) {
+        widget->setParent(holder);
+        layout->addWidget(widget);
+    }
+    layout->addStretch(1);
+    return holder;
+}
+
+void useDesktopColours(QWidget *pages, QWidget *field)
+{
+    QPalette pageColours = pages->palette();
+    const QPalette desktop = QApplication::palette(pages);
+    for (const QPalette::ColorRole role :
+         {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button,
+          QPalette::ButtonText, QPalette::PlaceholderText}) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            pageColours.setColor(group, role, desktop.color(group, role));
+    }
+    pages->setPalette(pageColours);
+    field->setPalette(pageColours);
+}
+
+} // namespace DOSBoxEditorParts

@@ -1,0 +1,374 @@
+#include "ui/config/EmulatorSettingsPanel.h"
+
+#include "app/SettingsFile.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "platform/Shell.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFont>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit *namedEdit(const QString &name, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QPushButton *namedButton(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+EmulatorSettingsPanel::EmulatorSettingsPanel(EmulatorRegistry &registry, SettingsFile &settings,
+                                             const Platform &platform, QWidget *parent)
+    : QWidget(parent), m_registry(registry), m_settings(settings), m_platform(platform)
+{
+    setObjectName(QStringLiteral("pnlEmulators"));
+    auto *layout = new QVBoxLayout(this);
+
+    lblEmuHeading = namedLabel(QStringLiteral("lblEmuHeading"), QStringLiteral("Emulator and Game Runner EXE Paths:"),
+                               this);
+    QFont headingFont = lblEmuHeading->font();
+    headingFont.setBold(true);
+    lblEmuHeading->setFont(headingFont);
+
+    // The group buttons sit on a bar of their own so that the pressed one can drop by two pixels.
+    m_groupBar = new QWidget(this);
+    btnEmusPC = addGroupButton(QStringLiteral("btnEmusPC"), QStringLiteral("PC"));
+    btnEmusNintendo = addGroupButton(QStringLiteral("btnEmusNintendo"), QStringLiteral("Nintendo"));
+    btnEmusAtari = addGroupButton(QStringLiteral("btnEmusAtari"), QStringLiteral("Atari"));
+    btnEmusSega = addGroupButton(QStringLiteral("btnEmusSega"), QStringLiteral("SEGA"));
+    btnEmusArcade = addGroupButton(QStringLiteral("btnEmusArcade"), QStringLiteral("Arcade"));
+    btnEmusApple = addGroupButton(QStringLiteral("btnEmusApple"), QStringLiteral("Apple"));
+    btnEmusSony = addGroupButton(QStringLiteral("btnEmusSony"), QStringLiteral("Sony"));
+    btnEmusOther = addGroupButton(QStringLiteral("btnEmusOther"), QStringLiteral("Other"));
+    int barWidth = 0;
+    int barHeight = 0;
+    for (QPushButton *button : m_groupButtons) {
+        const QSize size = button->sizeHint();
+        button->resize(size);
+        barWidth += size.width();
+        barHeight = std::max(barHeight, size.height());
+    }
+    m_groupBar->setFixedSize(barWidth, barHeight + 2);
+    MoveButtonDown(btnEmusPC);
+
+    cbEmuList = new QComboBox(this);
+    cbEmuList->setObjectName(QStringLiteral("cbEmuList"));
+    cbEmuList->setEditable(true);
+    cbEmuList->setInsertPolicy(QComboBox::NoInsert);
+    cbEmuList->setMinimumWidth(250);
+
+    auto *details = new QGridLayout;
+    lblEmuName = namedLabel(QStringLiteral("lblEmuName"), QString(), this);
+    lblEmuNick = namedLabel(QStringLiteral("lblEmuNick"), QString(), this);
+    lblEmuPath = namedLabel(QStringLiteral("lblEmuPath"), QString(), this);
+    lblParams = namedLabel(QStringLiteral("lblParams"), QStringLiteral("Emulator Params:"), this);
+    lblEmuParams = namedLabel(QStringLiteral("lblEmuParams"), QString(), this);
+    for (QLabel *value : {lblEmuName, lblEmuNick, lblEmuPath, lblEmuParams})
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    details->addWidget(new QLabel(QStringLiteral("System Name:"), this), 0, 0);
+    details->addWidget(lblEmuName, 0, 1);
+    details->addWidget(new QLabel(QStringLiteral("System Nick:"), this), 1, 0);
+    details->addWidget(lblEmuNick, 1, 1);
+    details->addWidget(new QLabel(QStringLiteral("Emulator Path:"), this), 2, 0);
+    details->addWidget(lblEmuPath, 2, 1);
+    details->addWidget(lblParams, 3, 0);
+    details->addWidget(lblEmuParams, 3, 1);
+    details->setColumnStretch(1, 1);
+
+    btnAddEmu = namedButton(QStringLiteral("btnAddEmu"), QStringLiteral("Add"), this);
+    btnEditEmu = namedButton(QStringLiteral("btnEditEmu"), QStringLiteral("Edit"), this);
+    btnConfigEmu = namedButton(QStringLiteral("btnConfigEmu"), QStringLiteral("Config"), this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnAddEmu);
+    buttons->addWidget(btnEditEmu);
+    buttons->addWidget(btnConfigEmu);
+    buttons->addStretch(1);
+
+    layout->addWidget(lblEmuHeading);
+    layout->addWidget(m_groupBar);
+    layout->addWidget(cbEmuList, 0, Qt::AlignLeft);
+    layout->addLayout(details);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+
+    // The edit panel floats over the group buttons, outside the layout.
+    auto *editFrame = new QFrame(this);
+    editFrame->setFrameShape(QFrame::Panel);
+    editFrame->setFrameShadow(QFrame::Raised);
+    editFrame->setAutoFillBackground(true);
+    pnlEditEmu = editFrame;
+    pnlEditEmu->setObjectName(QStringLiteral("pnlEditEmu"));
+    lblEditEmuTab = namedLabel(QStringLiteral("lblEditEmuTab"), QString(), pnlEditEmu);
+    eEditEmuName = namedEdit(QStringLiteral("eEditEmuName"), pnlEditEmu);
+    eEditEmuNick = namedEdit(QStringLiteral("eEditEmuNick"), pnlEditEmu);
+    eEditEmuPath = namedEdit(QStringLiteral("eEditEmuPath"), pnlEditEmu);
+    eEditEmuPath->setMinimumWidth(250);
+    btnEditEmuPath = namedButton(QStringLiteral("btnEditEmuPath"), QStringLiteral("Browse"), pnlEditEmu);
+    lblEditParams = namedLabel(QStringLiteral("lblEditParams"), QStringLiteral("Emulator Params:"), pnlEditEmu);
+    eEditEmuParams = namedEdit(QStringLiteral("eEditEmuParams"), pnlEditEmu);
+    btnEditEmuSave = namedButton(QStringLiteral("btnEditEmuSave"), QStringLiteral("Save"), pnlEditEmu);
+    btnEditEmuCancel = namedButton(QStringLiteral("btnEditEmuCancel"), QStringLiteral("Cancel"), pnlEditEmu);
+    auto *edit = new QGridLayout(pnlEditEmu);
+    edit->addWidget(lblEditEmuTab, 0, 0, 1, 3);
+    edit->addWidget(new QLabel(QStringLiteral("System Name:"), pnlEditEmu), 1, 0);
+    edit->addWidget(eEditEmuName, 1, 1, 1, 2);
+    edit->addWidget(new QLabel(QStringLiteral("System Nick:"), pnlEditEmu), 2, 0);
+    edit->addWidget(eEditEmuNick, 2, 1, 1, 2);
+    edit->addWidget(new QLabel(QStringLiteral("Emulator Path:"), pnlEditEmu), 3, 0);
+    edit->addWidget(eEditEmuPath, 3, 1);
+    edit->addWidget(btnEditEmuPath, 3, 2);
+    edit->addWidget(lblEditParams, 4, 0);
+    edit->addWidget(eEditEmuParams, 4, 1, 1, 2);
+    auto *editButtons = new QHBoxLayout;
+    editButtons->addStretch(1);
+    editButtons->addWidget(btnEditEmuSave);
+    editButtons->addWidget(btnEditEmuCancel);
+    edit->addLayout(editButtons, 5, 0, 1, 3);
+    pnlEditEmu->hide();
+
+    setParamsShown(false);
+
+    // Filling the list is not a choice of the user's; only choosing and typing run the handler.
+    connect(cbEmuList, &QComboBox::currentTextChanged, this, &EmulatorSettingsPanel::cbEmuListChange);
+    connect(btnAddEmu, &QPushButton::clicked, this, &EmulatorSettingsPanel::btnAddEmuClick);
+    connect(btnEditEmu, &QPushButton::clicked, this, &EmulatorSettingsPanel::btnEditEmuClick);
+    connect(btnConfigEmu, &QPushButton::clicked, this, &EmulatorSettingsPanel::btnConfigEmuClick);
+    connect(btnEditEmuPath, &QPushButton::clicked, this, &EmulatorSettingsPanel::btnEditEmuPathClick);
+    connect(btnEditEmuSave, &QPushButton::clicked, this, &EmulatorSettingsPanel::btnEditEmuSaveClick);
+    connect(btnEditEmuCancel, &QPushButton::clicked, this, &EmulatorSettingsPanel::btnEditEmuCancelClick);
+}
+
+QPushButton *EmulatorSettingsPanel::addGroupButton(const QString &name, const QString &group)
+{
+    QPushButton *button = namedButton(name, group, m_groupBar);
+    button->setCheckable(true);
+    m_groupButtons.push_back(button);
+    connect(button, &QPushButton::clicked, this, [this, group] { groupButtonClick(group); });
+    return button;
+}
+
+void EmulatorSettingsPanel::loadAtStartup()
+{
+    m_registry.loadBuiltIns(m_settings.ini());
+    m_group = QStringLiteral("PC");
+    MoveButtonDown(btnEmusPC);
+    {
+        const QSignalBlocker blocker(cbEmuList);
+        cbEmuList->clear();
+        LoadBuiltInEmus();
+        LoadCustomEmus();
+        cbEmuList->setCurrentIndex(0);
+    }
+    showDetails(m_registry.detailsForSelection(m_registry.builtIn(EmulatorRegistry::DOSBox).Name));
+    setParamsShown(false);
+}
+
+void EmulatorSettingsPanel::LoadBuiltInEmus()
+{
+    QStringList names;
+    for (int i = 0; i < EmulatorRegistry::BuiltInCount; ++i) {
+        const BuiltInEmulator &e = m_registry.builtIn(i);
+        if (e.Tab == m_group && !names.contains(e.Name))
+            names.append(e.Name);
+    }
+    cbEmuList->addItems(names);
+}
+
+void EmulatorSettingsPanel::LoadCustomEmus()
+{
+    m_registry.loadCustomSlots(m_settings.ini());
+    for (int slot = 1; slot <= EmulatorRegistry::CustomSlotCount; ++slot) {
+        const CustomEmulator &e = m_registry.customSlot(slot);
+        if (e.Tab == m_group)
+            cbEmuList->addItem(e.Name);
+    }
+}
+
+void EmulatorSettingsPanel::LoadEmuDetails()
+{
+    showDetails(m_registry.detailsAfterListing(cbEmuList->currentText(), m_settings.ini()));
+    setParamsShown(!lblEmuParams->text().isEmpty());
+}
+
+void EmulatorSettingsPanel::MoveButtonDown(QPushButton *button)
+{
+    int x = 0;
+    for (QPushButton *b : m_groupButtons) {
+        b->move(x, b == button ? 2 : 0);
+        b->setChecked(b == button);
+        x += b->width();
+    }
+    m_pressed = button;
+}
+
+void EmulatorSettingsPanel::groupButtonClick(const QString &group)
+{
+    m_group = group;
+    for (QPushButton *b : m_groupButtons) {
+        if (b->text() == group)
+            MoveButtonDown(b);
+    }
+    {
+        const QSignalBlocker blocker(cbEmuList);
+        cbEmuList->clear();
+        LoadBuiltInEmus();
+        LoadCustomEmus();
+        cbEmuList->setCurrentIndex(cbEmuList->count() > 0 ? 0 : -1);
+        if (cbEmuList->count() == 0)
+            cbEmuList->setEditText(QString());
+    }
+    LoadEmuDetails();
+}
+
+void EmulatorSettingsPanel::cbEmuListChange(const QString &text)
+{
+    setParamsShown(false);
+    const EmulatorDetails details = m_registry.detailsForSelection(text);
+    // A text that names nothing keeps the details the panel showed.
+    if (details.kind != EmulatorDetails::Kind::None) {
+        showDetails(details);
+        setParamsShown(details.kind == EmulatorDetails::Kind::Custom);
+    }
+    emit emuListTextChanged(text);
+}
+
+void EmulatorSettingsPanel::showDetails(const EmulatorDetails &details)
+{
+    m_shown = details;
+    lblEmuName->setText(details.Name);
+    lblEmuNick->setText(details.Nick);
+    lblEmuPath->setText(details.Path);
+    lblEmuParams->setText(details.Params);
+}
+
+void EmulatorSettingsPanel::setParamsShown(bool shown)
+{
+    lblParams->setVisible(shown);
+    lblEmuParams->setVisible(shown);
+}
+
+void EmulatorSettingsPanel::showEditPanel(const EmulatorEditForm &form)
+{
+    m_form = form;
+    eEditEmuName->setText(form.Name);
+    eEditEmuNick->setText(form.Nick);
+    eEditEmuPath->setText(form.Path);
+    eEditEmuParams->setText(form.Params);
+    lblEditEmuTab->setText(form.Group);
+    eEditEmuName->setReadOnly(!form.nameEditable);
+    eEditEmuNick->setReadOnly(!form.nameEditable);
+    eEditEmuParams->setVisible(form.paramsVisible);
+    lblEditParams->setVisible(form.paramsVisible);
+
+    pnlEditEmu->adjustSize();
+    pnlEditEmu->move(btnEmusPC->mapTo(this, QPoint(0, 0)));
+    pnlEditEmu->raise();
+    pnlEditEmu->show();
+}
+
+void EmulatorSettingsPanel::btnAddEmuClick()
+{
+    // The slots in memory are those of the last group change: a Save since then, or another
+    // program editing PALLOX.ini, may have taken the slot they call free, and offering it again
+    // would overwrite that emulator.
+    m_registry.loadCustomSlots(m_settings.ini());
+    const EmulatorEditForm form = m_registry.beginAdd(m_group);
+    if (form.target == EmulatorEditForm::Target::Nothing) {
+        m_platform.dialogs.message(
+            QStringLiteral("All %1 custom emulator slots are in use. Remove one from PALLOX.ini to add another.")
+                .arg(EmulatorRegistry::CustomSlotCount));
+        return;
+    }
+    showEditPanel(form);
+}
+
+void EmulatorSettingsPanel::btnEditEmuClick()
+{
+    // An empty group shows no emulator, and there is nobody's keys to edit.
+    const EmulatorEditForm form = m_registry.beginEdit(m_shown, m_group);
+    if (form.target == EmulatorEditForm::Target::Nothing) {
+        m_form = form;
+        pnlEditEmu->hide();
+        return;
+    }
+    showEditPanel(form);
+}
+
+void EmulatorSettingsPanel::btnConfigEmuClick()
+{
+    if (cbEmuList->currentText() == m_registry.builtIn(EmulatorRegistry::DOSBox).Name) {
+        emit configDOSBoxRequested();
+        return;
+    }
+    const QString program = m_registry.programPath(lblEmuPath->text());
+    m_platform.shell.execute(QString(), QLatin1Char('"') + program + QLatin1Char('"'), QString(), QString());
+}
+
+void EmulatorSettingsPanel::btnEditEmuPathClick()
+{
+    const QString current = m_registry.programPath(eEditEmuPath->text());
+    const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
+    const QString chosen =
+        m_platform.dialogs.openFile(QString(), QStringLiteral("Exe Files (*.exe)|*.EXE"), folder);
+    if (!chosen.isEmpty())
+        eEditEmuPath->setText(chosen);
+}
+
+void EmulatorSettingsPanel::btnEditEmuSaveClick()
+{
+    EmulatorEditForm form = m_form;
+    form.Name = eEditEmuName->text();
+    form.Nick = eEditEmuNick->text();
+    form.Path = eEditEmuPath->text();
+    form.Params = eEditEmuParams->text();
+    form.Group = lblEditEmuTab->text();
+    if (form.target == EmulatorEditForm::Target::Nothing) {
+        closeEditPanel();
+        return;
+    }
+    if (!EmulatorRegistry::save(m_settings.ini(), form)) {
+        m_platform.dialogs.message(QStringLiteral("Could not save the emulator: ")
+                                   + m_settings.ini().lastError());
+        return;
+    }
+    m_platform.dialogs.message(QStringLiteral("Please close and restart PALLOX to see changes"));
+    closeEditPanel();
+}
+
+void EmulatorSettingsPanel::btnEditEmuCancelClick()
+{
+    closeEditPanel();
+}
+
+void EmulatorSettingsPanel::closeEditPanel()
+{
+    // A closed panel has nothing left to save: only Add or Edit open it with a target again.
+    m_form = EmulatorEditForm();
+    pnlEditEmu->hide();
+}

@@ -1,0 +1,115 @@
+#include "ui/config/GlobalDOSBoxPanel.h"
+
+#include "app/SettingsFile.h"
+#include "launch/EmulatorRegistry.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+GlobalDOSBoxPanel::GlobalDOSBoxPanel(EmulatorRegistry &registry, SettingsFile &settings, QWidget *parent)
+    : QWidget(parent), m_registry(registry), m_settings(settings)
+{
+    setObjectName(QStringLiteral("gradDOSBox"));
+    // It lies over the settings panel and must hide it completely.
+    setAutoFillBackground(true);
+    // A panel of its own colour, so that it reads as a page laid over the settings.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(0x1e, 0x2c, 0x2c));
+    colours.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
+    setPalette(colours);
+    m_layout = new QVBoxLayout(this);
+
+    lblGlobalDOSBox = new QLabel(QStringLiteral("Global DOSBox Settings"), this);
+    lblGlobalDOSBox->setObjectName(QStringLiteral("lblGlobalDOSBox"));
+    QFont headingFont = lblGlobalDOSBox->font();
+    headingFont.setBold(true);
+    lblGlobalDOSBox->setFont(headingFont);
+
+    checkDBExit = new QCheckBox(QStringLiteral("Exit on Exit"), this);
+    checkDBExit->setObjectName(QStringLiteral("checkDBExit"));
+
+    lblDOSBoxCMD = new QLabel(QStringLiteral("Optional DOSBox Command Line:"), this);
+    lblDOSBoxCMD->setObjectName(QStringLiteral("lblDOSBoxCMD"));
+    eDOSBoxCMD = new QLineEdit(this);
+    eDOSBoxCMD->setObjectName(QStringLiteral("eDOSBoxCMD"));
+    lblDOSBoxCMD->setBuddy(eDOSBoxCMD);
+
+    // The folder choice comes from the settings file and goes back unchanged; the user does
+    // not get to change it here.
+    pnlConfFolders = new QWidget(this);
+    pnlConfFolders->setObjectName(QStringLiteral("pnlConfFolders"));
+    auto *foldersLayout = new QVBoxLayout(pnlConfFolders);
+    foldersLayout->addWidget(new QLabel(QStringLiteral("For DOSBox Configuration Files"), pnlConfFolders));
+    radioUseOneFolder = new QRadioButton(QStringLiteral("Use Single Conf Folder"), pnlConfFolders);
+    radioUseOneFolder->setObjectName(QStringLiteral("radioUseOneFolder"));
+    radioUseManyFolder = new QRadioButton(QStringLiteral("Use Separate Game Folders"), pnlConfFolders);
+    radioUseManyFolder->setObjectName(QStringLiteral("radioUseManyFolder"));
+    radioUseManyFolder->setChecked(true);
+    foldersLayout->addWidget(radioUseOneFolder);
+    foldersLayout->addWidget(radioUseManyFolder);
+    pnlConfFolders->hide();
+
+    btnDBConfigOkay = new QPushButton(QStringLiteral("Okay"), this);
+    btnDBConfigOkay->setObjectName(QStringLiteral("btnDBConfigOkay"));
+
+    auto *commandRow = new QHBoxLayout;
+    commandRow->addWidget(lblDOSBoxCMD);
+    commandRow->addWidget(eDOSBoxCMD, 1);
+    auto *okayRow = new QHBoxLayout;
+    okayRow->addWidget(checkDBExit);
+    okayRow->addStretch(1);
+    okayRow->addWidget(btnDBConfigOkay);
+
+    m_layout->addWidget(lblGlobalDOSBox);
+    m_layout->addLayout(okayRow);
+    m_layout->addLayout(commandRow);
+    m_layout->addWidget(pnlConfFolders);
+    // The options keep to the top; the configuration file editor takes the room below them.
+    m_layout->addStretch(1);
+
+    connect(btnDBConfigOkay, &QPushButton::clicked, this, &GlobalDOSBoxPanel::btnDBConfigOkayClick);
+}
+
+void GlobalDOSBoxPanel::load()
+{
+    m_registry.setDOSBoxExit(m_settings.read(SettingsKeys::DOSBoxExit));
+    checkDBExit->setChecked(m_registry.dosBoxExit());
+    eDOSBoxCMD->setText(m_settings.read(SettingsKeys::CMDLine));
+    m_registry.setUseSingleConfFolder(m_settings.read(SettingsKeys::UseSingleConfFolder));
+    if (m_registry.useSingleConfFolder())
+        radioUseOneFolder->setChecked(true);
+    else
+        radioUseManyFolder->setChecked(true);
+}
+
+void GlobalDOSBoxPanel::addEditor(QWidget *editor)
+{
+    m_layout->setStretch(m_layout->count() - 1, 0);
+    m_layout->insertWidget(m_layout->count() - 1, editor, 1);
+}
+
+LaunchOptions GlobalDOSBoxPanel::launchOptions(bool setup) const
+{
+    LaunchOptions options;
+    options.DOSBoxExit = m_registry.dosBoxExit();
+    options.CMDLine = eDOSBoxCMD->text();
+    options.UseSingleConfFolder = radioUseOneFolder->isChecked();
+    options.setup = setup;
+    return options;
+}
+
+void GlobalDOSBoxPanel::btnDBConfigOkayClick()
+{
+    m_registry.setDOSBoxExit(checkDBExit->isChecked());
+    m_registry.setUseSingleConfFolder(radioUseOneFolder->isChecked());
+    m_settings.write(SettingsKeys::DOSBoxExit, m_registry.dosBoxExit());
+    m_settings.write(SettingsKeys::UseSingleConfFolder, m_registry.useSingleConfFolder());
+    m_settings.write(SettingsKeys::CMDLine, eDOSBoxCMD->text());
+    hide();
+}

@@ -1,0 +1,141 @@
+#include "ui/main/DetailsPane.h"
+
+#include "app/SettingsFile.h"
+#include "browse/DetailsContent.h"
+#include "session/LibrarySession.h"
+#include "ui/common/Appearance.h"
+#include "ui/main/DetailsPanel.h"
+#include "ui/main/ReloadGauge.h"
+#include "ui/common/WidgetColors.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+DetailsPane::DetailsPane(LibrarySession &session, QWidget &page) : QObject(&page), m_session(session)
+{
+    setObjectName(QStringLiteral("DetailsPane"));
+    memoAbout = new QPlainTextEdit(&page);
+    memoAbout->setObjectName(QStringLiteral("memoAbout"));
+    memoAbout->setReadOnly(true);
+    memoAbout->setFocusPolicy(Qt::ClickFocus);
+    m_details = new DetailsPanel(&page);
+    lblGameCreatedDate = new QLabel(m_details);
+    lblGameCreatedDate->setObjectName(QStringLiteral("lblGameCreatedDate"));
+    lblGameModifiedDate = new QLabel(m_details);
+    lblGameModifiedDate->setObjectName(QStringLiteral("lblGameModifiedDate"));
+    pbReloading = new ReloadGauge(ReloadGauge::Kind::Pie, m_details);
+    pbReloading->setObjectName(QStringLiteral("pbReloading"));
+    pbReloading->hide();
+    pbReloading2 = new ReloadGauge(ReloadGauge::Kind::VerticalBar, m_details);
+    pbReloading2->setObjectName(QStringLiteral("pbReloading2"));
+    pbReloading2->hide();
+    connect(&m_session, &LibrarySession::selectionChanged, this, &DetailsPane::fill);
+}
+
+void DetailsPane::applyAppearance(const Appearance &appearance)
+{
+    using namespace SettingsKeys;
+    const QFont nameFont = appearance.font(NameFontName, NameFontSize, NameFontStyle);
+    m_details->lblName->setFont(nameFont);
+    m_details->lblNameShadow->setFont(nameFont);
+    appearance.colorLabel(m_details->lblName, NameFontColor);
+    appearance.colorLabel(m_details->lblNameShadow, NameShadowColor);
+
+    memoAbout->setFont(appearance.font(NoteFontName, NoteFontSize, NoteFontStyle));
+    WidgetColors::setContentColors(memoAbout, appearance.color(NoteFontColor, memoAbout, QPalette::Text),
+                                   appearance.color(NoteBGColor, memoAbout, QPalette::Base));
+    appearance.colorLabel(lblGameCreatedDate, DetailsTextColor);
+    appearance.colorLabel(lblGameModifiedDate, DetailsTextColor);
+    LoadDetailColors(appearance);
+}
+
+void DetailsPane::LoadDetailColors(const Appearance &appearance)
+{
+    using namespace SettingsKeys;
+    m_details->applyColors(appearance.color(DetailsColor, m_details, QPalette::WindowText),
+                           appearance.color(DetailsTextColor, m_details, QPalette::WindowText),
+                           appearance.color(DetailsBGColor, m_details, QPalette::Window));
+}
+
+void DetailsPane::showDates(bool shown)
+{
+    lblGameCreatedDate->setVisible(shown);
+    lblGameModifiedDate->setVisible(shown);
+}
+
+void DetailsPane::showSimple(bool simple)
+{
+    m_details->panelNoDetails->setVisible(simple);
+    m_details->setVisible(!simple);
+    if (simple)
+        m_details->panelNoDetails->raise();
+}
+
+void DetailsPane::fill()
+{
+    memoAbout->clear();
+    if (m_session.selectedIndex() < 0)
+        return;
+    const DetailsContent &content = m_session.details();
+    m_details->fill(content);
+    lblGameCreatedDate->setText(content.createdText);
+    lblGameCreatedDate->adjustSize();
+    lblGameModifiedDate->setText(content.modifiedText);
+    lblGameModifiedDate->adjustSize();
+    memoAbout->setPlainText(m_session.noteLines().join(QLatin1Char('\n')));
+    applyNoteScrollBarRule();
+    emit filled();
+}
+
+void DetailsPane::applyNoteScrollBarRule()
+{
+    // Wrapped lines count as displayed, measured at the width the text has without a scroll bar.
+    // The memo itself lays out only what is on screen, so it cannot be asked.
+    const int margin = 2 * (memoAbout->frameWidth() + qRound(memoAbout->document()->documentMargin()));
+    const qreal width = qMax(1, memoAbout->width() - margin);
+    int displayed = 0;
+    if (!memoAbout->document()->isEmpty()) {
+        for (QTextBlock block = memoAbout->document()->begin(); block.isValid(); block = block.next()) {
+            QTextLayout layout(block.text(), memoAbout->font());
+            QTextOption option;
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            int lines = 0;
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(width);
+                ++lines;
+            }
+            layout.endLayout();
+            displayed += qMax(1, lines);
+        }
+    }
+    memoAbout->setVerticalScrollBarPolicy(DetailsContent::noteNeedsScrollBar(displayed) ? Qt::ScrollBarAlwaysOn
+                                                                                         : Qt::ScrollBarAlwaysOff);
+}
+
+void DetailsPane::describe(MainLayout::Input &input) const
+{
+    m_details->describe(input);
+}
+
+void DetailsPane::place(const MainLayout::Result &result)
+{
+    m_details->applyLayout(result);
+    if (memoAbout->geometry() != result.memo) {
+        memoAbout->setGeometry(result.memo);
+        applyNoteScrollBarRule();
+    }
+    lblGameCreatedDate->move(result.createdDate);
+    lblGameModifiedDate->move(MainLayout::modifiedDateLeft(lblGameCreatedDate->geometry()), result.createdDate.y());
+    lblGameCreatedDate->raise();
+    lblGameModifiedDate->raise();
+
+    const QRect name(m_details->lblName->mapTo(m_details, QPoint(0, 0)), m_details->lblName->size());
+    const int gaugeTop = MainLayout::bottomEdge(name) + 2;
+    pbReloading2->move(MainLayout::reloadGaugeLeft(name), gaugeTop);
+    pbReloading->move(MainLayout::rightEdge(pbReloading2->geometry()), gaugeTop);
+}

@@ -1,0 +1,59 @@
+#include "ui/main/ExportController.h"
+
+#include "app/WaitCursor.h"
+#include "export/LaunchBoxExport.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "session/LibrarySession.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+
+#include <memory>
+
+ExportController::ExportController(LibrarySession &session, QWidget &page, QLabel &nameLabel)
+    : QObject(&page), m_session(session), m_page(page), m_nameLabel(nameLabel)
+{
+    pbExporting = new QProgressBar(&page);
+    pbExporting->setObjectName(QStringLiteral("pbExporting"));
+    pbExporting->setTextVisible(false);
+    pbExporting->hide();
+}
+
+void ExportController::mnuExportClick()
+{
+    const Platform &platform = m_session.platform();
+    const QString dataFile = platform.dialogs.openFile(QStringLiteral("Export to LaunchBox"),
+                                                       QStringLiteral("xml File (*.xml)|*.XML"), QString());
+    if (dataFile.isEmpty())
+        return;
+    // The window stays blocked until the file is saved; without this it would go on showing the
+    // closed dialog over itself while a large file is read.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_page.window()->repaint();
+
+    LaunchBoxExport exporter(m_session.table(), m_session.state().library.LibraryRoot, platform.clock,
+                             platform.fileOps);
+    LaunchBoxExport::Progress progress;
+    progress.started = [this](int games) {
+        pbExporting->setGeometry(QRect(m_nameLabel.mapTo(&m_page, QPoint(0, 0)), m_nameLabel.size()));
+        pbExporting->setRange(0, games);
+        pbExporting->setValue(0);
+        pbExporting->raise();
+        pbExporting->show();
+    };
+    // The window is blocked while the export runs; the gauge repaints itself as it moves.
+    progress.gameStarted = [this](int number) { pbExporting->setValue(number); };
+
+    QString failure;
+    {
+        const WaitCursor wait;
+        // Also when the export ends in an exception, which the top-level handler shows.
+        const std::unique_ptr<QProgressBar, void (*)(QProgressBar *)> hideGauge(
+            pbExporting, [](QProgressBar *gauge) { gauge->hide(); });
+        failure = exporter.run(dataFile, progress);
+    }
+    if (!failure.isEmpty())
+        platform.dialogs.message(failure);
+}

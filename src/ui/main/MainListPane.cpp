@@ -1,0 +1,129 @@
+#include "ui/main/MainListPane.h"
+
+#include "app/SettingsFile.h"
+#include "session/LibrarySession.h"
+#include "ui/common/Appearance.h"
+#include "ui/common/WidgetColors.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+MainListPane::MainListPane(LibrarySession &session, QWidget &page) : QObject(&page), m_session(session)
+{
+    setObjectName(QStringLiteral("MainListPane"));
+    lbMain = new QListWidget(&page);
+    lbMain->setObjectName(QStringLiteral("lbMain"));
+    lbMain->setUniformItemSizes(true);
+    lbMain->setContextMenuPolicy(Qt::CustomContextMenu);
+    lblTotal = new QLabel(QStringLiteral("0 Listed"), &page);
+    lblTotal->setObjectName(QStringLiteral("lblTotal"));
+    btnPlay = new QPushButton(QStringLiteral("PLAY"), &page);
+    btnPlay->setObjectName(QStringLiteral("btnPlay"));
+    btnPlay->setFocusPolicy(Qt::NoFocus);
+
+    connect(&m_session, &LibrarySession::listChanged, this, &MainListPane::showList);
+    connect(&m_session, &LibrarySession::selectionChanged, this, &MainListPane::showSelection);
+    // Every change of the highlighted entry fills the details, whether by key, click or a drag
+    // across the list, so that the two never disagree. A press on the entry already highlighted
+    // changes nothing and fills them again, which shows its game once more.
+    connect(lbMain, &QListWidget::itemSelectionChanged, this, &MainListPane::highlightChanged);
+    connect(lbMain, &QListWidget::itemPressed, this, [this] {
+        if (highlightedIndex() == m_highlightBeforePress)
+            highlightChanged();
+    });
+    lbMain->viewport()->installEventFilter(this);
+    lbMain->installEventFilter(this);
+    connect(lbMain, &QListWidget::itemDoubleClicked, this, &MainListPane::playRequested);
+    connect(btnPlay, &QPushButton::clicked, this, &MainListPane::playRequested);
+    connect(lbMain, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { emit contextMenuRequested(lbMain->mapToGlobal(at)); });
+}
+
+void MainListPane::applyAppearance(const Appearance &appearance)
+{
+    using namespace SettingsKeys;
+    lbMain->setFont(appearance.font(lbMainListFontName, lbMainListFontSize, lbMainListFontStyle));
+    WidgetColors::setContentColors(lbMain, appearance.color(lbMainListFontColor, lbMain, QPalette::Text),
+                                   appearance.color(lbMainBGColor, lbMain, QPalette::Base));
+    appearance.colorLabel(lblTotal, DetailsTextColor);
+}
+
+int MainListPane::fontPointSize() const
+{
+    return lbMain->font().pointSize();
+}
+
+void MainListPane::setFontPointSize(int points)
+{
+    QFont font = lbMain->font();
+    font.setPointSize(qMax(1, points));
+    lbMain->setFont(font);
+}
+
+void MainListPane::place(const QRect &list, int totalTop)
+{
+    lbMain->setGeometry(list);
+    lblTotal->move(list.left(), totalTop);
+    btnPlay->setGeometry(list.right() + 1 - 80, totalTop - 2, 80, TotalHeight + 4);
+}
+
+void MainListPane::focusList()
+{
+    lbMain->setFocus();
+}
+
+void MainListPane::showList()
+{
+    {
+        const QSignalBlocker blocker(lbMain);
+        lbMain->clear();
+        lbMain->addItems(m_session.listEntries());
+        if (m_session.selectedIndex() >= 0)
+            lbMain->setCurrentRow(m_session.selectedIndex());
+    }
+    lblTotal->setText(m_session.totalText());
+    lblTotal->adjustSize();
+}
+
+void MainListPane::showSelection()
+{
+    // Start-up and rebuilds select in the session; the highlight follows without selecting again.
+    const int index = m_session.selectedIndex();
+    if (index == highlightedIndex())
+        return;
+    const QSignalBlocker blocker(lbMain);
+    if (index < 0)
+        lbMain->clearSelection();
+    else
+        lbMain->setCurrentRow(index);
+}
+
+int MainListPane::highlightedIndex() const
+{
+    // The highlight, not the keyboard focus row: while a key or a press moves both, the
+    // selection is the one that has already moved when we are told.
+    const QModelIndexList selected = lbMain->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.front().row();
+}
+
+void MainListPane::highlightChanged()
+{
+    m_session.select(highlightedIndex());
+}
+
+bool MainListPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lbMain->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_highlightBeforePress = highlightedIndex();
+    if (watched == lbMain && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit playRequested();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

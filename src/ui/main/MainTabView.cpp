@@ -1,0 +1,173 @@
+#include "ui/main/MainTabView.h"
+
+#include "app/SettingsFile.h"
+#include "session/LibrarySession.h"
+#include "ui/main/DetailsPane.h"
+#include "ui/main/FindPanel.h"
+#include "ui/main/MainListPane.h"
+
+#include <QEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTabWidget>
+
+namespace {
+// Where the list column stands before the first layout pass sizes it.
+constexpr int ListLeft = 8;
+constexpr int ListTop = 8;
+constexpr int DesignListWidth = 260;
+constexpr int ColumnGap = 8;
+} // namespace
+
+MainTabView::MainTabView(LibrarySession &session, const Parts &parts) : QObject(&parts.page), m_session(session), m_parts(parts)
+{
+    setObjectName(QStringLiteral("MainTabView"));
+    m_parts.page.installEventFilter(this);
+    connect(&m_parts.find, &FindPanel::opened, this, [this](int shift) { moveListForFind(shift); });
+    connect(&m_parts.find, &FindPanel::closed, this, [this](int shift) { moveListForFind(-shift); });
+    connect(&m_parts.details, &DetailsPane::filled, this, [this] { MainFormResize(false); });
+}
+
+void MainTabView::placeAtStartUp(int listFontPointSize)
+{
+    m_view.listFontPointSize = listFontPointSize;
+    placeMainTab();
+    MainFormResize(false);
+    m_laidOut = true;
+}
+
+void MainTabView::placeMainTab()
+{
+    // Details take the page's full height beside the list, as designed, before the first pass.
+    const QSize page = m_parts.page.size();
+    const int findShift = m_parts.find.isOpen() ? m_parts.find.listShift() : 0;
+    m_view.list = QRect(ListLeft, ListTop + findShift, DesignListWidth, page.height() / 2);
+    m_view.memoWidth = DesignListWidth;
+    m_view.listNotesOffset = m_session.state().AboutListSeparator;
+    const int detailsLeft = ListLeft + DesignListWidth + ColumnGap;
+    m_view.panelDetails = QRect(detailsLeft, 0, qMax(0, page.width() - detailsLeft) + 5, page.height());
+    m_view.panelNoDetails = m_view.panelDetails;
+}
+
+void MainTabView::moveListForFind(int shift)
+{
+    m_view.list.translate(0, shift);
+    MainFormResize(false);
+}
+
+void MainTabView::MainFormResize(bool ResizeExtrasBox)
+{
+    QMainWindow &window = m_parts.window;
+    // The details panel follows the page's right and bottom edges; the list keeps its width.
+    const QSize page = m_parts.page.size();
+    m_view.panelDetails.setWidth(qMax(0, page.width() - m_view.panelDetails.left()));
+    m_view.panelDetails.setHeight(page.height());
+    m_view.panelNoDetails.setSize(m_view.panelDetails.size());
+
+    MainLayout::Input in;
+    in.windowSize = window.frameGeometry().size();
+    in.clientHeight = window.height() - (window.menuBar()->isVisible() ? window.menuBar()->height() : 0);
+    in.view = m_view;
+    in.totalTop = page.height() - MainListPane::TotalHeight - 4;
+    in.findShown = m_parts.find.isOpen();
+    in.findHeight = m_parts.find.height();
+    in.resizeExtrasBox = ResizeExtrasBox;
+    m_parts.details.describe(in);
+    const MainLayout::Result r = MainLayout::layout(in);
+    if (r.resizeWindow) {
+        window.resize(r.windowSize - (window.frameGeometry().size() - window.size()));
+        return;
+    }
+    m_parts.details.place(r);
+    m_parts.list.place(r.list, in.totalTop);
+    m_parts.find.place(r.list);
+    if (m_laidOut) {
+        // The size start-up gives back to resize(): the window manager's frame is not ours to
+        // store, and counting it in would grow the window by the frame at every start.
+        // A drag of the window's edge runs many passes; the size is written once it rests.
+        SettingsFile &settings = m_session.settings();
+        settings.writeWhenIdle(SettingsKeys::Width, window.width());
+        settings.writeWhenIdle(SettingsKeys::Height, window.height());
+    }
+}
+
+bool MainTabView::eventFilter(QObject *watched, QEvent *event)
+{
+    // Pages get their real size only once the window is shown; the design places of the list and
+    // the details are taken from the first real size.
+    if (watched == &m_parts.page && event->type() == QEvent::Resize && m_laidOut) {
+        if (!m_placed) {
+            placeMainTab();
+            m_placed = true;
+        }
+        MainFormResize(true);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MainTabView::setTabBarHeight(bool low)
+{
+    // The tab bar collapses to a sliver rather than vanishing, so the pages keep their place.
+    m_parts.pages.setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; }").arg(MainLayout::tabBarHeight(low)));
+}
+
+void MainTabView::command(ViewCommand command)
+{
+    MainMenus &menus = m_parts.menus;
+    MainState &state = m_session.state();
+    switch (command) {
+    case ViewCommand::WidenList:
+        MainLayout::widenList(m_view);
+        MainFormResize(false);
+        break;
+    case ViewCommand::NarrowList:
+        MainLayout::narrowList(m_view);
+        MainFormResize(false);
+        break;
+    case ViewCommand::LengthenList:
+    case ViewCommand::ShortenList:
+        if (command == ViewCommand::LengthenList)
+            MainLayout::lengthenList(m_view);
+        else
+            MainLayout::shortenList(m_view);
+        MainFormResize(false);
+        state.AboutListSeparator = m_view.listNotesOffset;
+        m_session.settings().write(SettingsKeys::AboutListSeparator, state.AboutListSeparator);
+        break;
+    case ViewCommand::HideTabs:
+        setTabBarHeight(menus.isChecked(ViewCommand::HideTabs));
+        MainFormResize(true);
+        break;
+    case ViewCommand::ViewSimple:
+        m_parts.details.showSimple(menus.isChecked(ViewCommand::ViewSimple));
+        break;
+    case ViewCommand::ShowRating:
+        m_session.setListShowsRating(menus.isChecked(ViewCommand::ShowRating));
+        break;
+    case ViewCommand::LargerInfoView:
+        menus.setChecked(ViewCommand::LargerInfoView, MainLayout::toggleLargerInfoView(m_view));
+        MainFormResize(true);
+        break;
+    case ViewCommand::ViewMax:
+        mnuViewMaxClick();
+        break;
+    case ViewCommand::Count:
+        break;
+    }
+}
+
+void MainTabView::mnuViewMaxClick()
+{
+    QMainWindow &window = m_parts.window;
+    MainLayout::toggleViewMax(m_view);
+    m_parts.menus.setChecked(ViewCommand::ViewMax, m_view.viewMax);
+    m_parts.list.setFontPointSize(m_view.listFontPointSize);
+    window.menuBar()->setVisible(!m_view.viewMax);
+    setTabBarHeight(m_view.viewMax || m_parts.menus.isChecked(ViewCommand::HideTabs));
+    window.setWindowFlag(Qt::FramelessWindowHint, m_view.viewMax);
+    if (m_view.viewMax)
+        window.showMaximized();
+    else
+        window.showNormal();
+    MainFormResize(true);
+}

@@ -1,0 +1,281 @@
+#include "ui/main/TfrmMain.h"
+
+#include "app/SettingsFile.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "session/LibrarySession.h"
+#include "ui/common/Appearance.h"
+#include "ui/main/AttractMode.h"
+#include "ui/main/CategoryMenuController.h"
+#include "ui/config/ConfigTab.h"
+#include "ui/main/DetailsPane.h"
+#include "ui/main/DetailsPanel.h"
+#include "ui/main/ExportController.h"
+#include "ui/main/FilterController.h"
+#include "ui/main/FolderController.h"
+#include "ui/main/FindPanel.h"
+#include "ui/sheet/ImageSheetTab.h"
+#include "ui/main/MainListPane.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/MainTabView.h"
+#include "ui/nostalgia/NostalgiaView.h"
+#include "ui/main/PictureViewer.h"
+#include "ui/main/RefreshController.h"
+#include "ui/startup/SplashScanObserver.h"
+#include "ui/startup/TfrmSplashScreen.h"
+#include "ui/common/WidgetColors.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QTabWidget>
+
+TfrmMain::TfrmMain(const Platform &platform, const QString &exeFolder, TfrmSplashScreen *splash, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_session(std::make_unique<LibrarySession>(platform, exeFolder))
+{
+    setObjectName(QStringLiteral("TfrmMain"));
+    setWindowTitle(QStringLiteral("PALLOX"));
+    connect(m_session.get(), &LibrarySession::message, this, [this](const QString &text) {
+        // During the start-up scan the splash shows the box, so that it paints whole under it.
+        if (m_startupScan)
+            m_startupScan->message(text);
+        else
+            m_platform.dialogs.message(text);
+    });
+    buildAreas();
+    wireAreas();
+    FormCreate(splash);
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::buildAreas()
+{
+    m_menus = new MainMenus(*this);
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    setCentralWidget(PageControl1);
+
+    // The Main tab is placed by hand: its geometry follows the layout arithmetic, not a Qt layout.
+    tabMain = new QWidget(PageControl1);
+    tabMain->setObjectName(QStringLiteral("tabMain"));
+    tabMain->setContextMenuPolicy(Qt::CustomContextMenu);
+    PageControl1->addTab(tabMain, QStringLiteral("Main"));
+    m_list = new MainListPane(*m_session, *tabMain);
+    m_details = new DetailsPane(*m_session, *tabMain);
+    pnlFind = new FindPanel(tabMain);
+    m_view = new MainTabView(*m_session, {*this, *PageControl1, *tabMain, *m_list, *m_details, *pnlFind, *m_menus});
+
+    m_config = new ConfigTab(*m_session, *PageControl1);
+    auto *imageSheet = new ImageSheetTab(*m_session, *PageControl1);
+    connect(imageSheet, &ImageSheetTab::launchRequested, this,
+            [this](int row) { m_session->launchRow(row, m_config->launchOptions(false)); });
+    connect(imageSheet, &ImageSheetTab::pictureUnreadable, m_session.get(), &LibrarySession::reportOnce);
+
+    pnlNostalgia = new NostalgiaView(*m_session, *this);
+
+    m_filters = std::make_unique<FilterController>(*m_session, *pnlFind);
+    m_categoryMenus = std::make_unique<CategoryMenuController>(*m_filters, m_menus->categoryMenus());
+}
+
+void TfrmMain::wireAreas()
+{
+    LibrarySession *session = m_session.get();
+    connect(session, &LibrarySession::listChanged, this, [this] { m_categoryMenus->rebuild(m_session->table()); });
+
+    connect(m_menus, &MainMenus::sortFieldChosen, session, &LibrarySession::setSortField);
+    connect(m_menus, &MainMenus::findChosen, pnlFind, &FindPanel::Find1Click);
+    connect(m_menus, &MainMenus::showAllChosen, m_filters.get(), &FilterController::mnuAllClick);
+    connect(m_menus, &MainMenus::showAllGamesChosen, m_filters.get(), &FilterController::ShowAll1Click);
+    connect(m_menus, &MainMenus::exitChosen, this, &QWidget::close);
+    connect(m_menus, &MainMenus::viewChosen, m_view, &MainTabView::command);
+    connect(tabMain, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_menus->popupContextMenu(tabMain->mapToGlobal(at)); });
+    connect(m_list, &MainListPane::contextMenuRequested, m_menus, &MainMenus::popupContextMenu);
+
+    DetailsPanel &details = m_details->panel();
+    connect(m_list, &MainListPane::playRequested, this, [this] { launchGame(false); });
+    connect(&details, &DetailsPanel::setupClicked, this, [this] { launchGame(true); });
+    connect(&details, &DetailsPanel::platformClicked, this, [this, &details](int index, const QString &platform) {
+        if (m_session->showPlatform(platform))
+            details.markShownPlatform(index);
+    });
+    connect(&details, &DetailsPanel::platformDoubleClicked, this, [this](int, const QString &platform) {
+        m_session->launchPlatform(platform, m_config->launchOptions(false));
+    });
+    connect(&details, &DetailsPanel::manualClicked, session, &LibrarySession::openManual);
+    connect(&details, &DetailsPanel::extraClicked, session,
+            [session](int, const QString &, const QString &link) { session->openExtra(link); });
+    auto *viewer = new PictureViewer(*tabMain);
+    viewer->watch({details.imgFront01, details.imgBack01, details.imgTitle01, details.imgScreen01,
+                   details.imgMedia01, details.imgAdv});
+    connect(m_menus, &MainMenus::attractToggled, new AttractMode(*session, *this), &AttractMode::setRunning);
+    connect(&details, &DetailsPanel::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
+    connect(&details, &DetailsPanel::pictureUnreadable, session, &LibrarySession::reportOnce);
+    QList<QLabel *> hover = details.linkLabels();
+    hover += QList<QLabel *>(details.lblExtraLink.begin(), details.lblExtraLink.end());
+    m_filters->watchHover(hover);
+
+    connect(m_config, &ConfigTab::showDatesChanged, m_details, &DetailsPane::showDates);
+    connect(m_config, &ConfigTab::entryHelperRequested, this, [this] { emit entryHelperRequested(false); });
+    connect(m_menus, &MainMenus::editCurrentChosen, this, [this] { emit entryHelperRequested(true); });
+    connect(m_menus, &MainMenus::aboutChosen, this, &TfrmMain::aboutRequested);
+    connect(m_config, &ConfigTab::appearanceChanged, this, [this](bool listFontChosen) {
+        // View Max enlarges the list's font; only a newly chosen list font may undo that.
+        const int listPoints = m_list->fontPointSize();
+        applyAppearance();
+        if (!listFontChosen)
+            m_list->setFontPointSize(listPoints);
+        m_details->panel().fitNameBanner();
+    });
+    m_config->setNameBannerFit([&details](const QFont &font) {
+        details.lblName->setFont(font);
+        return details.fitNameBanner();
+    });
+
+    connect(m_menus, &MainMenus::nostalgiaToggled, this, [this](bool on) {
+        m_menus->showNostalgiaMode(on);
+        pnlNostalgia->switchMode(on);
+        enableInputs();
+        if (!on)
+            m_list->focusList();
+    });
+    connect(pnlNostalgia, &NostalgiaView::launchRequested, this, &TfrmMain::launchGame);
+    connect(pnlNostalgia, &NostalgiaView::platformLaunchRequested, this,
+            [this](const QString &platform) { m_session->launchPlatform(platform, m_config->launchOptions(false)); });
+    connect(pnlNostalgia, &NostalgiaView::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
+    m_filters->watchHover(pnlNostalgia->platformLabels());
+
+    auto *exporter = new ExportController(*session, *tabMain, *details.lblName);
+    connect(m_menus, &MainMenus::exportChosen, exporter, &ExportController::mnuExportClick);
+
+    m_refresh = new RefreshController(*session, m_platform.dialogs, m_details->gamesGauge(),
+                                      m_details->categoriesGauge(), *details.lblPlatform, this);
+    connect(m_menus, &MainMenus::refreshAllChosen, m_refresh, &RefreshController::refreshAll);
+    connect(m_menus, &MainMenus::reloadDataChosen, m_refresh, &RefreshController::reloadData);
+    connect(m_menus, &MainMenus::refreshThisGameChosen, m_refresh, &RefreshController::refreshThisGame);
+    connect(session, &LibrarySession::scanRunning, this, [this](bool running) {
+        m_scanning = running;
+        enableInputs();
+        if (running)
+            return;
+        if (m_session->state().NostalgiaMode)
+            pnlNostalgia->lbNostalgiaMain->setFocus();
+        else
+            m_list->focusList();
+    });
+
+    auto *folders = new FolderController(*session, m_platform.dialogs, this);
+    connect(m_menus, &MainMenus::moveAllChosen, folders, &FolderController::MoveAll1Click);
+    connect(m_menus, &MainMenus::openFolderChosen, folders, &FolderController::mnuOpenFolderClick);
+    connect(m_menus, &MainMenus::deleteCurrentChosen, this, &TfrmMain::deleteFolderRequested);
+}
+
+void TfrmMain::enableInputs()
+{
+    // While a refresh reads the library, nothing that reads the table takes input; the window
+    // still paints, the gauges move, and it can be closed. While the Nostalgia view covers the
+    // window, the controls behind it take neither the focus nor keys.
+    const bool nostalgia = m_session->state().NostalgiaMode;
+    m_menus->setScanRunning(m_scanning);
+    PageControl1->setEnabled(!m_scanning && !nostalgia);
+    pnlNostalgia->setEnabled(!m_scanning);
+}
+
+void TfrmMain::FormCreate(TfrmSplashScreen *splash)
+{
+    LibrarySession &session = *m_session;
+    const MainState &state = session.state();
+    PageControl1->setCurrentIndex(0);
+    session.openSettings();
+
+    resize(session.settings().read(SettingsKeys::Width), session.settings().read(SettingsKeys::Height));
+    applyAppearance();
+    m_menus->showNostalgiaMode(state.NostalgiaMode);
+    pnlNostalgia->setVisible(state.NostalgiaMode);
+    centreOnScreen();
+    m_config->showOptions();
+    m_details->showDates(state.ShowDates);
+
+    {
+        SplashScanObserver observer(state.library, splash, m_platform.dialogs);
+        const QMetaObject::Connection connections[] = {
+            connect(&session, &LibrarySession::scanCategoriesStarted, this, [&observer](int count) { observer.categoriesStarted(count); }),
+            connect(&session, &LibrarySession::scanCategoryStarted, this,
+                    [&observer](int index, int count, const QString &name) { observer.categoryStarted(index, count, name); }),
+            connect(&session, &LibrarySession::scanGamesStarted, this, [&observer](int count) { observer.gamesStarted(count); }),
+            connect(&session, &LibrarySession::scanGameStarted, this, [&observer](int index) { observer.gameStarted(index); }),
+            connect(&session, &LibrarySession::scanFinished, this, [&observer] { observer.scanFinished(); }),
+        };
+        m_startupScan = &observer;
+        session.loadTable();
+        m_startupScan = nullptr;
+        for (const QMetaObject::Connection &connection : connections)
+            disconnect(connection);
+    }
+
+    if (splash) {
+        splash->lblLoading->setText(QStringLiteral("Checking for"));
+        splash->lblLoading2->setText(QStringLiteral("multiple platforms"));
+        splash->repaintNow();
+    }
+    session.rebuildList();
+    if (splash)
+        splash->hide();
+    session.loadEmulators();
+    m_config->loadAtStartUp();
+    m_filters->fillFieldList();
+    m_view->placeAtStartUp(m_list->fontPointSize());
+    session.select(session.firstListIndex());
+    m_list->focusList();
+    pnlNostalgia->LoadNostalgia();
+    enableInputs();
+}
+
+void TfrmMain::applyAppearance()
+{
+    const Appearance appearance(m_session->settings());
+    const QColor background = appearance.color(SettingsKeys::BGColor, this, QPalette::Window);
+    WidgetColors::setBackground(this, background);
+    // The tab page shows the window's own background around the list and the details.
+    WidgetColors::setBackground(tabMain, appearance.color(SettingsKeys::BGColor, tabMain, QPalette::Window));
+    appearance.colorLabel(pnlFind, SettingsKeys::DetailsTextColor);
+    m_list->applyAppearance(appearance);
+    m_config->applyAppearance(appearance);
+    m_details->applyAppearance(appearance);
+}
+
+void TfrmMain::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        // A size from a hand-edited settings file may be far larger than any screen.
+        resize(size().boundedTo(screen->availableGeometry().size()));
+        move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
+    }
+}
+
+void TfrmMain::launchGame(bool setup)
+{
+    m_session->launchSelected(m_config->launchOptions(setup));
+}
+
+bool TfrmMain::FormCloseQuery()
+{
+    if (!m_session->state().ConfirmClose)
+        return true;
+    return m_platform.dialogs.confirm(QStringLiteral("Close PALLOX?"));
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    // The selection and the size wait for a pause before they are written; closing is one.
+    m_session->settings().flush();
+    event->accept();
+}

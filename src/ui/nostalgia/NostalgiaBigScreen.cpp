@@ -1,0 +1,206 @@
+#include "ui/nostalgia/NostalgiaBigScreen.h"
+
+#include "browse/DetailsContent.h"
+#include "nostalgia/NostalgiaLayout.h"
+#include "ui/nostalgia/NostalgiaPicture.h"
+#include "ui/common/WidgetColors.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+struct FactLine
+{
+    const char *objectName;
+    const char *prefix;
+    const char *detailsLabel;
+    const char *field; // empty: the line filters nothing
+};
+
+// The screen area of a monitor drawn in an 800 x 600 frame starts about here; the text begins
+// a little inside it, as a real prompt does.
+constexpr int TextLeft = 110;
+constexpr int StartingTop = 90;
+
+const std::array<FactLine, NostalgiaBigScreen::LineCount> &factLines()
+{
+    static const std::array<FactLine, NostalgiaBigScreen::LineCount> lines{{
+        {"lblNostalgiaName", "C:\\>Name: ", "lblName", ""},
+        {"lblNostalgiaYear", "C:\\>Year: ", "lblYear", "Year"},
+        {"lblNostalgiaDeveloper", "C:\\>Developer: ", "lblDeveloper", "Developer"},
+        {"lblNostalgiaPublisher", "C:\\>Publisher: ", "lblPublisher", "Publisher"},
+        {"lblNostalgiaGenre", "C:\\>Genre: ", "lblGenre", "Genre"},
+        {"lblNostalgiaSubgenre", "C:\\>Subgenre: ", "lblSubGenre", "SubGenre"},
+        {"lblNostalgiaSubgenre2", "C:\\>Subgenre: ", "lblSubGenre2", "SubGenre2"},
+        {"lblNostalgiaDesigner", "C:\\>Designer: ", "lblDesigner", "Designer"},
+        {"lblNostalgiaDesigner2", "C:\\>Designer: ", "lblDesigner2", "Designer2"},
+        {"lblNostalgiaSeries", "C:\\>Series: ", "lblSeries", "Series"},
+        // Both series lines filter the one Series field, as the details panel's labels do.
+        {"lblNostalgiaSeries2", "C:\\>Series: ", "lblSeries2", "Series"},
+    }};
+    return lines;
+}
+
+void autoSize(QLabel *label)
+{
+    label->resize(label->sizeHint());
+}
+
+} // namespace
+
+NostalgiaBigScreen::NostalgiaBigScreen(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pnlBigScreen"));
+    resize(NostalgiaLayout::BigScreenWidth, NostalgiaLayout::BigScreenHeight);
+    hide();
+
+    imgNostalgiaBigScreen = new NostalgiaPicture(QStringLiteral("imgNostalgiaBigScreen"),
+                                                 NostalgiaPicture::Drawing::Stretched, this);
+    imgNostalgiaBigScreen->setGeometry(rect());
+    // Without the skin's monitor the text still needs a screen to stand on.
+    imgNostalgiaBigScreen->setFallbackColor(Qt::black);
+    connect(imgNostalgiaBigScreen, &NostalgiaPicture::clicked, this, &QWidget::hide);
+
+    lblCursor1 = addText("lblCursor1", QStringLiteral("Starting MS-DOS..."));
+    for (size_t i = 0; i < lines.size(); ++i) {
+        lines[i] = addText(factLines()[i].objectName, QString::fromLatin1(factLines()[i].prefix));
+        if (*factLines()[i].field)
+            lines[i]->setCursor(Qt::PointingHandCursor);
+    }
+    lblNostalgiaPrompt = addText("lblNostalgiaPrompt", QStringLiteral("C:\\>"));
+    lblNostalgiaCursor = addText("lblNostalgiaCursor", QStringLiteral("_"));
+
+    lblCloseBigScreen = new QLabel(QStringLiteral("X"), this);
+    lblCloseBigScreen->setObjectName(QStringLiteral("lblCloseBigScreen"));
+    QFont closeFont = lblCloseBigScreen->font();
+    closeFont.setBold(true);
+    closeFont.setPixelSize(20);
+    lblCloseBigScreen->setFont(closeFont);
+    lblCloseBigScreen->setCursor(Qt::PointingHandCursor);
+    WidgetColors::setTextColor(lblCloseBigScreen, Qt::black);
+    autoSize(lblCloseBigScreen);
+    lblCloseBigScreen->installEventFilter(this);
+
+    timerCursor = new QTimer(this);
+    timerCursor->setObjectName(QStringLiteral("timerCursor"));
+    timerCursor->setInterval(500);
+    connect(timerCursor, &QTimer::timeout, this, &NostalgiaBigScreen::timerCursorTimer);
+
+    lblCursor1->move(TextLeft, StartingTop);
+    stackLines();
+    placeCloseMark();
+}
+
+QLabel *NostalgiaBigScreen::addText(const char *objectName, const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(objectName));
+    WidgetColors::setTextColor(label, QColor(0xC0, 0xC0, 0xC0));
+    label->installEventFilter(this);
+    autoSize(label);
+    return label;
+}
+
+void NostalgiaBigScreen::setDosFont(const QFont &font)
+{
+    for (QLabel *label : findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (label != lblCloseBigScreen) {
+            label->setFont(font);
+            autoSize(label);
+        }
+    }
+    stackLines();
+}
+
+void NostalgiaBigScreen::setPicture(const QImage &picture)
+{
+    imgNostalgiaBigScreen->setImage(picture);
+}
+
+void NostalgiaBigScreen::showFacts(const DetailsContent &details)
+{
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const FactLine &line = factLines()[i];
+        m_values[i] = i == 0 ? details.name : details.factText(QLatin1String(line.detailsLabel));
+        // An empty fact keeps its prefix: the prompt was typed, the answer is blank.
+        lines[i]->setText(QString::fromLatin1(line.prefix) + m_values[i]);
+        autoSize(lines[i]);
+    }
+    stackLines();
+}
+
+void NostalgiaBigScreen::stackLines()
+{
+    // The name line keeps its place two lines under "Starting MS-DOS...".
+    const int firstTop = lblCursor1->y() + 2 * lblCursor1->height();
+    QVector<int> heights;
+    for (QLabel *line : lines)
+        heights.append(line->height());
+    const QVector<int> tops = NostalgiaLayout::lineTops(firstTop, heights);
+    for (size_t i = 0; i < lines.size(); ++i)
+        lines[i]->move(TextLeft, tops.at(int(i)));
+    QLabel *last = lines.back();
+    lblNostalgiaPrompt->move(TextLeft, last->y() + 2 * last->height());
+    lblNostalgiaCursor->move(lblNostalgiaPrompt->x() + lblNostalgiaPrompt->width(), lblNostalgiaPrompt->y());
+}
+
+void NostalgiaBigScreen::centreOn(const QRect &computer)
+{
+    move(NostalgiaLayout::bigScreenAt(computer, size()));
+}
+
+void NostalgiaBigScreen::openOn(const QRect &computer)
+{
+    resize(NostalgiaLayout::BigScreenWidth, NostalgiaLayout::BigScreenHeight);
+    move(NostalgiaLayout::openedBigScreenAt(computer));
+    imgNostalgiaBigScreen->setGeometry(rect());
+    show();
+    raise();
+    placeCloseMark();
+}
+
+void NostalgiaBigScreen::placeCloseMark()
+{
+    lblCloseBigScreen->move(
+        NostalgiaLayout::closeMarkAt(imgNostalgiaBigScreen->geometry(), lblCloseBigScreen->width()));
+    lblCloseBigScreen->raise();
+}
+
+void NostalgiaBigScreen::timerCursorTimer()
+{
+    lblNostalgiaCursor->setVisible(lblNostalgiaCursor->isHidden());
+}
+
+bool NostalgiaBigScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (!label)
+        return QWidget::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (label == lblCloseBigScreen) {
+        if (type == QEvent::Enter || type == QEvent::Leave)
+            WidgetColors::setTextColor(label, type == QEvent::Enter ? Qt::white : Qt::black);
+        else if (type == QEvent::MouseButtonRelease)
+            hide();
+        return QWidget::eventFilter(watched, event);
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const char *field = factLines()[i].field;
+        if (label != lines[i] || !*field)
+            continue;
+        if (type == QEvent::Enter || type == QEvent::Leave) {
+            WidgetColors::setTextColor(label,
+                                       type == QEvent::Enter ? QColor(Qt::white) : QColor(0xC0, 0xC0, 0xC0));
+        } else if (type == QEvent::MouseButtonRelease) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            // A blank fact has no label in the details to click either.
+            if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()) &&
+                !m_values[i].isEmpty())
+                emit fieldClicked(QLatin1String(field), m_values[i]);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,428 @@
+#include "ui/nostalgia/NostalgiaView.h"
+
+#include "app/IniFile.h"
+#include "app/SettingsFile.h"
+#include "browse/DetailsContent.h"
+#include "nostalgia/NostalgiaLayout.h"
+#include "session/LibrarySession.h"
+#include "ui/nostalgia/NostalgiaBigScreen.h"
+#include "ui/nostalgia/NostalgiaFonts.h"
+#include "ui/nostalgia/NostalgiaLabels.h"
+#include "ui/nostalgia/NostalgiaPicture.h"
+#include "ui/common/PictureLabel.h"
+#include "ui/common/WidgetColors.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+
+// The platform row's place: bottom left, kept there when the window grows.
+constexpr int PlatformRowLeft = 10;
+constexpr int PlatformRowBottomGap = 34;
+
+} // namespace
+
+NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
+    : QWidget(&window), m_session(session), m_window(window)
+{
+    setObjectName(QStringLiteral("pnlNostalgia"));
+    setAutoFillBackground(true);
+    WidgetColors::setBackground(this, Qt::black);
+    hide();
+
+    buildPictures();
+    buildDiskLabel();
+    m_labels = new NostalgiaLabels(session, *this);
+    connect(m_labels, &NostalgiaLabels::platformLaunchRequested, this,
+            &NostalgiaView::platformLaunchRequested);
+    buildList();
+    pnlBigScreen = new NostalgiaBigScreen(this);
+    connect(pnlBigScreen, &NostalgiaBigScreen::fieldClicked, this, &NostalgiaView::fieldClicked);
+
+    timerNostalgia = new QTimer(this);
+    timerNostalgia->setObjectName(QStringLiteral("timerNostalgia"));
+    timerNostalgia->setInterval(3000);
+    connect(timerNostalgia, &QTimer::timeout, this, &NostalgiaView::timerNostalgiaTimer);
+
+    connect(&m_session, &LibrarySession::listChanged, this, [this] {
+        m_listStale = true;
+        if (m_session.state().NostalgiaMode)
+            showList();
+    });
+    connect(&m_session, &LibrarySession::selectionChanged, this, &NostalgiaView::followSelection);
+    m_client = m_window.centralWidget();
+    if (m_client)
+        m_client->installEventFilter(this);
+}
+
+NostalgiaView::~NostalgiaView() = default;
+
+void NostalgiaView::buildPictures()
+{
+    using Drawing = NostalgiaPicture::Drawing;
+    // Made back to front: each one is drawn over those made before it.
+    imgNostalgiaBG = new NostalgiaPicture(QStringLiteral("imgNostalgiaBG"), Drawing::Stretched, this);
+    imgNostalgiaComp = new NostalgiaPicture(QStringLiteral("imgNostalgiaComp"), Drawing::Fitted, this);
+    imgNostalgiaScreen = new NostalgiaPicture(QStringLiteral("imgNostalgiaScreen"), Drawing::Stretched, this);
+    imgNostalgiaTitle = new NostalgiaPicture(QStringLiteral("imgNostalgiaTitle"), Drawing::Stretched, this);
+    imgNostalgiaOpenBox = new NostalgiaPicture(QStringLiteral("imgNostalgiaOpenBox"), Drawing::Fitted, this);
+    imgNostalgiaBack = new NostalgiaPicture(QStringLiteral("imgNostalgiaBack"), Drawing::Fitted, this);
+    imgNostalgiaFront = new NostalgiaPicture(QStringLiteral("imgNostalgiaFront"), Drawing::Fitted, this);
+    imgNostalgiaManual = new NostalgiaPicture(QStringLiteral("imgNostalgiaManual"), Drawing::Fitted, this);
+    imgNostalgiaDisk = new NostalgiaPicture(QStringLiteral("imgNostalgiaDisk"), Drawing::Fitted, this);
+    for (NostalgiaPicture *picture :
+         {imgNostalgiaComp, imgNostalgiaFront, imgNostalgiaBack, imgNostalgiaManual})
+        picture->setCursor(Qt::PointingHandCursor);
+    imgNostalgiaFront->setToolTip(QStringLiteral("flip the box"));
+    imgNostalgiaBack->setToolTip(QStringLiteral("flip the box"));
+    imgNostalgiaManual->installEventFilter(this);
+
+    connect(imgNostalgiaFront, &NostalgiaPicture::clicked, this, [this] {
+        m_backShowing = true;
+        showBoxSide();
+    });
+    connect(imgNostalgiaBack, &NostalgiaPicture::clicked, this, [this] {
+        m_backShowing = false;
+        showBoxSide();
+    });
+    connect(imgNostalgiaComp, &NostalgiaPicture::clicked, this,
+            [this] { pnlBigScreen->openOn(imgNostalgiaComp->geometry()); });
+    const auto setup = [this] {
+        if (m_session.selectedIndex() >= 0 &&
+            !m_session.details().factText(QStringLiteral("lblSetup")).isEmpty())
+            emit launchRequested(true);
+    };
+    connect(imgNostalgiaScreen, &NostalgiaPicture::clicked, this, setup);
+    connect(imgNostalgiaTitle, &NostalgiaPicture::clicked, this, setup);
+    connect(imgNostalgiaManual, &NostalgiaPicture::clicked, this, [this] {
+        if (m_session.selectedIndex() >= 0)
+            m_session.openManual(m_session.details().factText(QStringLiteral("lblManual")));
+    });
+}
+
+void NostalgiaView::buildDiskLabel()
+{
+    lblDiskLabel = new QLabel(this);
+    lblDiskLabel->setObjectName(QStringLiteral("lblDiskLabel"));
+    lblDiskLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblDiskLabel->setWordWrap(true);
+    lblDiskLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    WidgetColors::setTextColor(lblDiskLabel, Qt::black);
+}
+
+void NostalgiaView::buildList()
+{
+    lbNostalgiaMain = new QListWidget(this);
+    lbNostalgiaMain->setObjectName(QStringLiteral("lbNostalgiaMain"));
+    lbNostalgiaMain->setUniformItemSizes(true);
+    lbNostalgiaMain->setFrameShape(QFrame::NoFrame);
+    WidgetColors::setContentColors(lbNostalgiaMain, Qt::white, Qt::black);
+    lbNostalgiaMain->installEventFilter(this);
+    connect(lbNostalgiaMain, &QListWidget::currentRowChanged, this, &NostalgiaView::lbNostalgiaMainChange);
+    connect(lbNostalgiaMain, &QListWidget::itemDoubleClicked, this, [this] { emit launchRequested(false); });
+}
+
+QList<QLabel *> NostalgiaView::platformLabels() const
+{
+    return QList<QLabel *>(m_labels->lblNostalgiaPlatform.begin(), m_labels->lblNostalgiaPlatform.end());
+}
+
+void NostalgiaView::switchMode(bool on)
+{
+    m_session.state().NostalgiaMode = on;
+    m_session.settings().write(SettingsKeys::NostalgiaMode, on);
+    setVisible(on);
+    if (on) {
+        LoadNostalgia();
+    } else {
+        // Nothing to animate behind the ordinary view.
+        timerNostalgia->stop();
+        pnlBigScreen->timerCursor->stop();
+        lower();
+    }
+}
+
+void NostalgiaView::LoadNostalgiaFile(const QString &System, const QString &YearString)
+{
+    const QString file = NostalgiaSkin::chooseFile(m_session.state().SkinsFolder, System, YearString);
+    if (!m_skinsFile || m_skinsFile->fileName() != file)
+        m_skinsFile = std::make_unique<IniFile>(file);
+}
+
+void NostalgiaView::placeOverClientArea()
+{
+    if (const QWidget *client = m_window.centralWidget())
+        setGeometry(client->geometry());
+}
+
+void NostalgiaView::LoadNostalgia()
+{
+    m_prepared = true;
+    NostalgiaFonts::loadSkinFonts(m_session.state().SkinsFolder);
+    LoadNostalgiaFile(QString(), QString());
+    // Behind the ordinary view there is nothing to draw, and decoding the scene would only slow
+    // the start; switching the mode on prepares the view again.
+    if (!m_session.state().NostalgiaMode)
+        return;
+    placeOverClientArea();
+    imgNostalgiaBG->move(0, 0);
+    raise();
+    showList();
+    LoadNostalgiaImages();
+    loadScenePictures();
+    timerNostalgia->setInterval(qMax(1, m_skin.TransitionDelay) * 1000);
+    {
+        const QSignalBlocker blocker(lbNostalgiaMain);
+        lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
+    }
+    lbNostalgiaMainClick();
+    loadScreenPictures();
+    lbNostalgiaMain->setFocus();
+    pnlBigScreen->timerCursor->start();
+    pnlBigScreen->placeCloseMark();
+}
+
+void NostalgiaView::showList()
+{
+    if (!m_listStale)
+        return;
+    m_listStale = false;
+    const QSignalBlocker blocker(lbNostalgiaMain);
+    lbNostalgiaMain->clear();
+    lbNostalgiaMain->addItems(m_session.listEntries());
+    lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
+}
+
+void NostalgiaView::followSelection()
+{
+    // Hidden, the view waits for LoadNostalgia, which catches up when the mode is switched on.
+    if (!m_session.state().NostalgiaMode || !m_prepared)
+        return;
+    showList();
+    if (lbNostalgiaMain->currentRow() != m_session.selectedIndex()) {
+        const QSignalBlocker blocker(lbNostalgiaMain);
+        lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
+    }
+    lbNostalgiaMainClick();
+}
+
+void NostalgiaView::lbNostalgiaMainChange()
+{
+    // The session selects and the details follow; its signal brings the update here.
+    const int index = lbNostalgiaMain->currentRow();
+    if (index != m_session.selectedIndex())
+        m_session.select(index);
+    else
+        lbNostalgiaMainClick();
+}
+
+QImage NostalgiaView::skinPicture(const QString &name)
+{
+    const QString path = NostalgiaSkin::picturePath(m_session.state().SkinsFolder, name);
+    QString error;
+    const QImage image = m_pictures.load(path, &error);
+    // The view goes on with what it has: a missing picture leaves its place empty, once said.
+    if (!error.isEmpty())
+        m_session.reportOnce(path, error);
+    return image;
+}
+
+QImage NostalgiaView::gamePicture(const DetailsContent &details, int slot)
+{
+    const QString &path = details.picturePaths[size_t(slot)];
+    if (path.isEmpty())
+        return {};
+    QString error;
+    const QImage image = PictureLabel::load(path, &error);
+    if (!error.isEmpty())
+        m_session.reportOnce(path, error);
+    return image;
+}
+
+void NostalgiaView::loadScenePictures()
+{
+    imgNostalgiaComp->setImage(skinPicture(m_skin.computerImage));
+    imgNostalgiaBG->setImage(skinPicture(m_skin.backgroundImage));
+    showManualPicture(imgNostalgiaManual->underMouse());
+}
+
+void NostalgiaView::loadScreenPictures()
+{
+    pnlBigScreen->setPicture(skinPicture(m_skin.bigScreenImage));
+    imgNostalgiaOpenBox->setImage(skinPicture(m_skin.openBoxImage));
+}
+
+void NostalgiaView::showManualPicture(bool highlighted)
+{
+    imgNostalgiaManual->setImage(skinPicture(highlighted ? m_skin.manualHighlight : m_skin.manualImage));
+}
+
+void NostalgiaView::lbNostalgiaMainClick()
+{
+    static const DetailsContent nothing;
+    const bool selected = m_session.selectedIndex() >= 0;
+    const DetailsContent &details = selected ? m_session.details() : nothing;
+
+    m_labels->showPlatforms(details);
+    LoadNostalgiaFile(m_labels->mainPlatform(), details.factText(QStringLiteral("lblYear")));
+    // Every key has a default, so such a file would give an empty desk without a word.
+    if (const QString problem = NostalgiaSkin::problemOf(*m_skinsFile); !problem.isEmpty())
+        m_session.reportOnce(m_skinsFile->fileName(), problem);
+    // The layout reads the new file's values, which name the pictures.
+    LoadNostalgiaImages();
+    loadScenePictures();
+    timerNostalgia->setInterval(qMax(1, m_skin.TransitionDelay) * 1000);
+    loadScreenPictures();
+    timerNostalgia->stop();
+
+    lblDiskLabel->setText(details.name);
+
+    const QImage front = gamePicture(details, DetailsContent::Front);
+    const QImage back = gamePicture(details, DetailsContent::Back);
+    const QImage screen = gamePicture(details, DetailsContent::Screen);
+    const QImage title = gamePicture(details, DetailsContent::Title);
+    const QImage media = gamePicture(details, DetailsContent::Media);
+    // A side the game lacks stays empty rather than keeping another game's picture.
+    imgNostalgiaFront->setImage(front);
+    imgNostalgiaBack->setImage(back);
+    m_hasFront = !front.isNull();
+    m_hasBack = !back.isNull();
+    m_backShowing = false;
+    showBoxSide();
+
+    m_hasScreen = !screen.isNull();
+    imgNostalgiaScreen->setImage(screen);
+    imgNostalgiaScreen->setVisible(m_hasScreen);
+
+    if (!media.isNull()) {
+        imgNostalgiaDisk->setImage(media);
+        lblDiskLabel->hide();
+    } else {
+        imgNostalgiaDisk->setImage(skinPicture(m_skin.diskImage));
+        lblDiskLabel->setVisible(selected);
+    }
+    imgNostalgiaDisk->show();
+
+    m_hasTitle = !title.isNull();
+    imgNostalgiaTitle->setImage(title);
+    // In front of the screen by the order the pictures were made in; raising it would put it over
+    // the big screen too.
+    imgNostalgiaTitle->setVisible(m_hasTitle);
+
+    imgNostalgiaManual->setVisible(details.factVisible(QStringLiteral("lblManual2")));
+
+    m_labels->showExtras(details);
+
+    pnlBigScreen->showFacts(details);
+    pnlBigScreen->placeCloseMark();
+    timerNostalgia->start();
+}
+
+void NostalgiaView::showBoxSide()
+{
+    imgNostalgiaFront->setVisible(!m_backShowing && m_hasFront);
+    imgNostalgiaBack->setVisible(m_backShowing && m_hasBack);
+}
+
+void NostalgiaView::flipBox()
+{
+    m_backShowing = !m_backShowing;
+    showBoxSide();
+}
+
+void NostalgiaView::applyFonts()
+{
+    QFont list = lbNostalgiaMain->font();
+    list.setFamily(NostalgiaFonts::familyOrDos(m_skin.listFont));
+    list.setPointSize(qMax(1, m_skin.listFontSize));
+    lbNostalgiaMain->setFont(list);
+
+    QFont disk = lblDiskLabel->font();
+    disk.setPointSize(qMax(1, m_skin.diskFontSize));
+    lblDiskLabel->setFont(disk);
+    pnlBigScreen->setDosFont(NostalgiaFonts::dosFont());
+}
+
+void NostalgiaView::LoadNostalgiaImages()
+{
+    if (!m_skinsFile)
+        LoadNostalgiaFile(QString(), QString());
+    m_skin =
+        NostalgiaSkinValues::read(*m_skinsFile, NostalgiaSkin::widthBucket(m_window.frameGeometry().width()));
+    imgNostalgiaBG->setGeometry(rect());
+    imgNostalgiaOpenBox->setGeometry(m_skin.openBox);
+    imgNostalgiaComp->setGeometry(m_skin.computer);
+    imgNostalgiaScreen->setGeometry(m_skin.screen);
+    imgNostalgiaTitle->setGeometry(m_skin.title);
+    imgNostalgiaManual->setGeometry(m_skin.manual);
+    imgNostalgiaFront->setGeometry(m_skin.front);
+    imgNostalgiaBack->setGeometry(m_skin.back);
+
+    applyFonts();
+    lbNostalgiaMain->setGeometry(NostalgiaLayout::list(width(), height(), m_skin.listWidth));
+    QFont extras = m_labels->lblNostalgiaExtra[0]->font();
+    extras.setFamily(m_skin.extrasFont);
+    extras.setPointSize(qMax(1, m_skin.extrasFontSize));
+    m_labels->placeExtras(m_skin.extrasLeft, m_skin.extrasTop, extras);
+    m_labels->placePlatforms(PlatformRowLeft, height() - PlatformRowBottomGap);
+
+    const QRect disk = NostalgiaLayout::disk(imgNostalgiaComp->geometry());
+    imgNostalgiaDisk->setGeometry(disk);
+    const int labelWidth = disk.width() - disk.width() / 4;
+    lblDiskLabel->setGeometry(
+        NostalgiaLayout::diskLabel(disk, qMax(1, lblDiskLabel->heightForWidth(labelWidth))));
+
+    pnlBigScreen->centreOn(imgNostalgiaComp->geometry());
+    pnlBigScreen->raise();
+    pnlBigScreen->placeCloseMark();
+}
+
+void NostalgiaView::timerNostalgiaTimer()
+{
+    if (m_hasTitle) {
+        if (!imgNostalgiaScreen->isHidden()) {
+            imgNostalgiaScreen->hide();
+            imgNostalgiaTitle->show();
+        } else if (m_hasScreen) {
+            imgNostalgiaScreen->show();
+            imgNostalgiaTitle->hide();
+        }
+    } else {
+        imgNostalgiaScreen->setVisible(m_hasScreen);
+        timerNostalgia->stop();
+    }
+    update();
+}
+
+bool NostalgiaView::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    // Compared with the pointer kept at construction: the main window's children still send
+    // events while it is being destroyed, when it can no longer be asked for them.
+    if (watched == m_client) {
+        if ((type == QEvent::Resize || type == QEvent::Move) && m_session.state().NostalgiaMode) {
+            // A resized window reads the keys of its new width bucket.
+            placeOverClientArea();
+            LoadNostalgiaImages();
+        }
+    } else if (watched == lbNostalgiaMain && type == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit launchRequested(false);
+            return true;
+        }
+        if (key == Qt::Key_Space) {
+            flipBox();
+            return true;
+        }
+    } else if (watched == imgNostalgiaManual && (type == QEvent::Enter || type == QEvent::Leave)) {
+        showManualPicture(type == QEvent::Enter);
+    }
+    return QWidget::eventFilter(watched, event);
+}

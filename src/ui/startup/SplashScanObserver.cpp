@@ -1,0 +1,66 @@
+#include "ui/startup/SplashScanObserver.h"
+
+#include "library/LibraryState.h"
+#include "platform/Dialogs.h"
+#include "ui/startup/TfrmSplashScreen.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+SplashScanObserver::SplashScanObserver(const LibraryState &state, TfrmSplashScreen *splash, Dialogs &dialogs)
+    : m_state(state), m_splash(splash), m_dialogs(dialogs)
+{
+}
+
+void SplashScanObserver::categoriesStarted(int count)
+{
+    if (!m_splash || !m_state.StartupLoading)
+        return;
+    m_splash->pbLoading->setRange(0, qMax(0, count - 1));
+    m_splash->pbLoading->setValue(0);
+    m_splash->pbLoading->show();
+    m_splash->holdProgressPaints(true);
+}
+
+void SplashScanObserver::categoryStarted(int index, int count, const QString &name)
+{
+    if (!m_splash || !m_state.StartupLoading)
+        return;
+    m_splash->lblLoading->setText(QStringLiteral("Loading Folder %1 of %2").arg(index + 1).arg(count));
+    m_splash->lblLoading2->setText(name);
+    m_splash->repaintAtFrameRate();
+}
+
+void SplashScanObserver::gamesStarted(int count)
+{
+    if (!m_splash || !m_state.StartupLoading)
+        return;
+    m_splash->pbLoading->setRange(0, qMax(0, count - 1));
+}
+
+void SplashScanObserver::gameStarted(int index)
+{
+    if (!m_splash || !m_state.StartupLoading)
+        return;
+    m_splash->pbLoading->setValue(index);
+    m_splash->repaintAtFrameRate();
+}
+
+void SplashScanObserver::scanFinished()
+{
+    if (!m_splash)
+        return;
+    m_splash->holdProgressPaints(false);
+    m_splash->hide();
+}
+
+void SplashScanObserver::message(const QString &text)
+{
+    // The box runs an event loop of its own; the splash under it must paint whole, gauge included.
+    const bool held = m_splash && m_splash->progressPaintsHeld();
+    if (held)
+        m_splash->holdProgressPaints(false);
+    m_dialogs.message(text);
+    if (held)
+        m_splash->holdProgressPaints(true);
+}

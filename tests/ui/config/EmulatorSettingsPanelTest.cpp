@@ -1,0 +1,422 @@
+#include "app/SettingsFile.h"
+#include "launch/EmulatorRegistry.h"
+#include "support/Files.h"
+#include "support/TestPlatform.h"
+#include "support/Utf8.h"
+#include "ui/config/EmulatorSettingsPanel.h"
+#include "ui/config/GlobalDOSBoxPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class EmulatorSettingsPanelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_settingsPath = m_dir.filePath(u("PALLOX.ini"));
+    }
+
+    void writeSettings(const QByteArray &content)
+    {
+        ASSERT_TRUE(writeFile(m_settingsPath, content));
+    }
+
+    QByteArray fileBytes() const
+    {
+        return readFile(m_settingsPath);
+    }
+
+    // Builds the panel as start-up does: section DOSBox, built-ins, then the "PC" group.
+    void build()
+    {
+        m_settings = std::make_unique<SettingsFile>(m_settingsPath);
+        m_panel = std::make_unique<EmulatorSettingsPanel>(m_registry, *m_settings, m_platformRefs, nullptr);
+        m_dosBox = std::make_unique<GlobalDOSBoxPanel>(m_registry, *m_settings, nullptr);
+        m_dosBox->load();
+        m_panel->loadAtStartup();
+        m_panel->show();
+    }
+
+    QString read(const char *key) const
+    {
+        return m_settings->ini().readString(u("Main"), u(key), u("<missing>"));
+    }
+
+    QStringList listed() const
+    {
+        QStringList names;
+        for (int i = 0; i < m_panel->cbEmuList->count(); ++i)
+            names.append(m_panel->cbEmuList->itemText(i));
+        return names;
+    }
+
+    QStringList details() const
+    {
+        return {m_panel->lblEmuName->text(), m_panel->lblEmuNick->text(), m_panel->lblEmuPath->text(),
+                m_panel->lblEmuParams->text()};
+    }
+
+    QTemporaryDir m_dir;
+    QString m_settingsPath;
+    TestPlatform m_platform;
+    Platform m_platformRefs = m_platform.platform();
+    EmulatorRegistry m_registry;
+    std::unique_ptr<SettingsFile> m_settings;
+    std::unique_ptr<EmulatorSettingsPanel> m_panel;
+    std::unique_ptr<GlobalDOSBoxPanel> m_dosBox;
+};
+
+TEST_F(EmulatorSettingsPanelTest, DefaultsWithoutAnyKey)
+{
+    build();
+    const char *expected[][3] = {
+        {"DOSBox", "DOSBox", "PC"},
+        {"ScummVM", "ScummVM", "PC"},
+        {"Windows Frotz", "WinFrotz", "PC"},
+        {"Magnetic", "Magnetic", "PC"},
+        {"Nintendo Entertainment System", "NES", "Nintendo"},
+        {"Super Nintendo", "SNES", "Nintendo"},
+        {"MAME", "MAME", "Arcade"},
+        {"MESS", "MESS", "Arcade"},
+        {"Atari 2600", "2600", "Atari"},
+        {"Atari 5200", "5200", "Atari"},
+        {"Sega Master System", "SMS", "SEGA"},
+        {"Nintendo 64", "N64", "Nintendo"},
+        {"Gameboy Advance", "GBA", "Nintendo"},
+        {"Macintosh", "MAC", "Apple"},
+        {"Apple II", "Apple2", "Apple"},
+    };
+    for (int i = 0; i < EmulatorRegistry::BuiltInCount; ++i) {
+        SCOPED_TRACE(i);
+        const BuiltInEmulator &e = m_registry.builtIn(i);
+        EXPECT_EQ((QStringList{e.Name, e.Nick, e.Tab}),
+                  (QStringList{u(expected[i][0]), u(expected[i][1]), u(expected[i][2])}));
+        EXPECT_TRUE(e.Path.isEmpty());
+    }
+    EXPECT_EQ(listed(), (QStringList{u("DOSBox"), u("ScummVM"), u("Windows Frotz"), u("Magnetic")}));
+    EXPECT_EQ(details(), (QStringList{u("DOSBox"), u("DOSBox"), QString(), QString()}));
+    EXPECT_FALSE(m_panel->lblParams->isVisible());
+    EXPECT_FALSE(m_panel->pnlEditEmu->isVisible());
+    EXPECT_EQ(m_panel->currentGroup(), u("PC"));
+}
+
+// Keys are formed from the stem, spaces and all; the MESS nick has its "z"; keys named after
+// the display name are not read.
+TEST_F(EmulatorSettingsPanelTest, KeyStems)
+{
+    writeSettings("[Main]\r\n"
+                  "MESSzNick=X\r\nMESSNick=Y\r\n"
+                  "Windows FrotzPath=C:\\Frotz\\frotz.exe\r\n"
+                  "Atari 5200Path=wrong\r\nA5200Path=right5200\r\n"
+                  "Sega Master SystemPath=wrong\r\nSMSPath=rightSMS\r\n"
+                  "Nintendo 64Path=wrong\r\nN64Path=rightN64\r\n"
+                  "Gameboy AdvancePath=wrong\r\nGBAPath=rightGBA\r\n"
+                  "Apple IIPath=wrong\r\nApple2Path=rightApple\r\n"
+                  "Atari 2600Name=VCS\r\n"
+                  "MacintoshNick=Mac Plus\r\n");
+    build();
+    struct Expect { int builtIn; const char *name; const char *nick; const char *path; };
+    const Expect expectations[] = {
+        {EmulatorRegistry::MESS, "MESS", "X", ""},
+        {EmulatorRegistry::WindowsFrotz, "Windows Frotz", "WinFrotz", "C:\\Frotz\\frotz.exe"},
+        {EmulatorRegistry::Atari5200, "Atari 5200", "5200", "right5200"},
+        {EmulatorRegistry::SMS, "Sega Master System", "SMS", "rightSMS"},
+        {EmulatorRegistry::N64, "Nintendo 64", "N64", "rightN64"},
+        {EmulatorRegistry::GBA, "Gameboy Advance", "GBA", "rightGBA"},
+        {EmulatorRegistry::Apple2, "Apple II", "Apple2", "rightApple"},
+        {EmulatorRegistry::Atari2600, "VCS", "2600", ""},
+        {EmulatorRegistry::Macintosh, "Macintosh", "Mac Plus", ""},
+    };
+    for (const Expect &e : expectations) {
+        SCOPED_TRACE(e.name);
+        const BuiltInEmulator &b = m_registry.builtIn(e.builtIn);
+        EXPECT_EQ(b.Name, u(e.name));
+        EXPECT_EQ(b.Nick, u(e.nick));
+        EXPECT_EQ(b.Path, u(e.path));
+    }
+    // The launch value stays fixed whatever the nick says.
+    EXPECT_STREQ(EmulatorRegistry::definitions()[EmulatorRegistry::Macintosh].launchValue, "Mac");
+}
+
+TEST_F(EmulatorSettingsPanelTest, GroupsListBuiltInsThenCustomsAndPressTheirButton)
+{
+    writeSettings("[Main]\r\n"
+                  "CustomEmuName1=Vice\r\nCustomEmuTab1=Other\r\nCustomEmuNick1=C64\r\nCustomEmuPath1=/emu/x64\r\n"
+                  "CustomEmuParams1=-autostart\r\n"
+                  "CustomEmuName2=Lower\r\nCustomEmuTab2=pc\r\n"
+                  "CustomEmuName3=MAME\r\nCustomEmuTab3=Arcade\r\nCustomEmuNick3=M2\r\n"
+                  "CustomEmuName4=DOSBox-X\r\nCustomEmuTab4=PC\r\n"
+                  "CustomEmuName5=Vice\r\nCustomEmuTab5=Other\r\nCustomEmuNick5=C64b\r\nCustomEmuParams5=-warp\r\n"
+                  "MAMEPath=/usr/games/mame\r\n");
+    build();
+    EXPECT_EQ(listed(), (QStringList{u("DOSBox"), u("ScummVM"), u("Windows Frotz"), u("Magnetic"), u("DOSBox-X")}));
+
+    struct Group { QPushButton *button; QStringList names; QStringList shown; bool params; };
+    const Group groups[] = {
+        {m_panel->btnEmusNintendo,
+         {u("Nintendo Entertainment System"), u("Super Nintendo"), u("Nintendo 64"), u("Gameboy Advance")},
+         {u("Nintendo Entertainment System"), u("NES"), QString(), QString()}, false},
+        {m_panel->btnEmusAtari, {u("Atari 2600"), u("Atari 5200")}, {u("Atari 2600"), u("2600"), QString(), QString()}, false},
+        {m_panel->btnEmusSega, {u("Sega Master System")}, {u("Sega Master System"), u("SMS"), QString(), QString()}, false},
+        // A custom emulator named like a built-in is listed too, but the built-in is shown.
+        {m_panel->btnEmusArcade, {u("MAME"), u("MESS"), u("MAME")},
+         {u("MAME"), u("MAME"), u("/usr/games/mame"), QString()}, false},
+        {m_panel->btnEmusApple, {u("Macintosh"), u("Apple II")}, {u("Macintosh"), u("MAC"), QString(), QString()}, false},
+        {m_panel->btnEmusSony, {}, {QString(), QString(), QString(), QString()}, false},
+        // Two customs of one name: the last slot's details.
+        {m_panel->btnEmusOther, {u("Vice"), u("Vice")}, {u("Vice"), u("C64b"), QString(), u("-warp")}, true},
+        {m_panel->btnEmusPC, {u("DOSBox"), u("ScummVM"), u("Windows Frotz"), u("Magnetic"), u("DOSBox-X")},
+         {u("DOSBox"), u("DOSBox"), QString(), QString()}, false},
+    };
+    for (const Group &g : groups) {
+        SCOPED_TRACE(g.button->text().toStdString());
+        g.button->click();
+        EXPECT_EQ(m_panel->currentGroup(), g.button->text());
+        EXPECT_EQ(listed(), g.names);
+        EXPECT_EQ(details(), g.shown);
+        EXPECT_EQ(m_panel->lblParams->isVisible(), g.params);
+        for (QPushButton *other : m_panel->groupButtons()) {
+            EXPECT_EQ(other->y(), other == g.button ? 2 : 0) << other->text().toStdString();
+            EXPECT_EQ(other->isChecked(), other == g.button);
+        }
+    }
+}
+
+TEST_F(EmulatorSettingsPanelTest, ChoosingAndTypingInTheList)
+{
+    writeSettings("[Main]\r\nDOSBoxPath=/usr/bin/dosbox\r\nScummVMPath=/usr/games/scummvm\r\n"
+                  "CustomEmuName1=Mine\r\nCustomEmuTab1=PC\r\nCustomEmuNick1=M\r\nCustomEmuPath1=/m\r\n"
+                  "CustomEmuParams1=-p\r\n");
+    build();
+    m_panel->cbEmuList->setCurrentIndex(4);
+    EXPECT_EQ(details(), (QStringList{u("Mine"), u("M"), u("/m"), u("-p")}));
+    EXPECT_TRUE(m_panel->lblParams->isVisible());
+
+    m_panel->cbEmuList->setCurrentIndex(1);
+    EXPECT_EQ(details(), (QStringList{u("ScummVM"), u("ScummVM"), u("/usr/games/scummvm"), QString()}));
+    EXPECT_FALSE(m_panel->lblParams->isVisible());
+
+    // A typed text that names nothing keeps what was shown.
+    m_panel->cbEmuList->setCurrentIndex(4);
+    QString typed;
+    QObject::connect(m_panel.get(), &EmulatorSettingsPanel::emuListTextChanged,
+                     [&typed](const QString &text) { typed = text; });
+    m_panel->cbEmuList->setEditText(u("Nothing like it"));
+    EXPECT_EQ(details(), (QStringList{u("Mine"), u("M"), u("/m"), u("-p")}));
+    EXPECT_FALSE(m_panel->lblParams->isVisible());
+    EXPECT_EQ(typed, u("Nothing like it"));
+}
+
+TEST_F(EmulatorSettingsPanelTest, AddSavesANewCustomEmulatorThatTheNextGroupChangeLists)
+{
+    writeSettings("[Main]\r\nCustomEmuName1=One\r\nCustomEmuTab1=PC\r\nCustomEmuName2=Two\r\nCustomEmuTab2=PC\r\n");
+    build();
+    m_panel->btnEmusSony->click();
+    m_panel->btnAddEmu->click();
+    ASSERT_TRUE(m_panel->pnlEditEmu->isVisible());
+    EXPECT_EQ(m_panel->eEditEmuName->text(), u("CustomEmu3"));
+    EXPECT_EQ(m_panel->lblEditEmuTab->text(), u("Sony"));
+    EXPECT_FALSE(m_panel->eEditEmuName->isReadOnly());
+    EXPECT_TRUE(m_panel->eEditEmuParams->isVisible());
+    EXPECT_EQ(m_panel->pnlEditEmu->pos(), m_panel->btnEmusPC->mapTo(m_panel.get(), QPoint(0, 0)));
+
+    m_panel->eEditEmuName->setText(u("ePSXe"));
+    m_panel->eEditEmuNick->setText(u("PSX"));
+    m_panel->eEditEmuPath->setText(u("/emu/epsxe"));
+    m_panel->eEditEmuParams->setText(u("-nogui"));
+    m_panel->btnEditEmuSave->click();
+    EXPECT_EQ(m_platform.dialogs.messages, QStringList{u("Please close and restart PALLOX to see changes")});
+    EXPECT_FALSE(m_panel->pnlEditEmu->isVisible());
+    EXPECT_EQ((QStringList{read("CustomEmuName3"), read("CustomEmuNick3"), read("CustomEmuPath3"),
+                           read("CustomEmuTab3"), read("CustomEmuParams3")}),
+              (QStringList{u("ePSXe"), u("PSX"), u("/emu/epsxe"), u("Sony"), u("-nogui")}));
+    // Nothing changed in memory until a group is shown again.
+    EXPECT_TRUE(m_registry.customSlot(3).Name.isEmpty());
+    m_panel->btnEmusSony->click();
+    EXPECT_EQ(listed(), QStringList{u("ePSXe")});
+    EXPECT_EQ(m_registry.customSlot(3).Nick, u("PSX"));
+
+    // A slot emptied in the file is offered again after the slots were re-read.
+    ASSERT_TRUE(m_settings->ini().writeString(u("Main"), u("CustomEmuName2"), QString()));
+    m_panel->btnEmusPC->click();
+    m_panel->btnAddEmu->click();
+    EXPECT_EQ(m_panel->eEditEmuName->text(), u("CustomEmu2"));
+    EXPECT_EQ(m_panel->lblEditEmuTab->text(), u("PC"));
+
+    // Cancel writes nothing.
+    const QByteArray before = fileBytes();
+    m_panel->btnEditEmuCancel->click();
+    EXPECT_FALSE(m_panel->pnlEditEmu->isVisible());
+    EXPECT_EQ(fileBytes(), before);
+}
+
+// Add offers the first slot free in the file as it is now: one taken by our own Save a moment
+// ago, or by another program while we run, is not offered again.
+TEST_F(EmulatorSettingsPanelTest, AddNeverOffersASlotTheFileAlreadyUses)
+{
+    build();
+    m_panel->btnEmusOther->click();
+    const auto add = [this](const char *name) {
+        m_panel->btnAddEmu->click();
+        const QString offered = m_panel->eEditEmuName->text();
+        m_panel->eEditEmuName->setText(u(name));
+        m_panel->btnEditEmuSave->click();
+        return offered;
+    };
+    EXPECT_EQ(add("A"), u("CustomEmu1"));
+    EXPECT_EQ(add("B"), u("CustomEmu2"));
+    EXPECT_EQ((QStringList{read("CustomEmuName1"), read("CustomEmuName2")}), (QStringList{u("A"), u("B")}));
+
+    m_panel->btnEmusOther->click();
+    IniFile otherProgram(m_settingsPath);
+    ASSERT_TRUE(otherProgram.writeString(u("Main"), u("CustomEmuName3"), u("Theirs")));
+    EXPECT_EQ(add("C"), u("CustomEmu4"));
+    EXPECT_EQ((QStringList{read("CustomEmuName3"), read("CustomEmuName4")}), (QStringList{u("Theirs"), u("C")}));
+}
+
+TEST_F(EmulatorSettingsPanelTest, AddWithEverySlotTakenSaysSoAndWritesNothing)
+{
+    QByteArray content = "[Main]\r\n";
+    for (int slot = 1; slot <= EmulatorRegistry::CustomSlotCount; ++slot)
+        content += "CustomEmuName" + QByteArray::number(slot) + "=E" + QByteArray::number(slot) + "\r\n";
+    writeSettings(content);
+    build();
+    m_panel->btnAddEmu->click();
+    EXPECT_FALSE(m_panel->pnlEditEmu->isVisible());
+    ASSERT_EQ(m_platform.dialogs.messages.size(), 1);
+    EXPECT_TRUE(m_platform.dialogs.messages[0].contains(u("99")));
+    m_panel->btnEditEmuSave->click();
+    EXPECT_EQ(fileBytes(), content);
+    EXPECT_EQ(read("CustomEmuName100"), u("<missing>"));
+}
+
+TEST_F(EmulatorSettingsPanelTest, EditWritesOnlyTheShownEmulatorsKeys)
+{
+    writeSettings("[Main]\r\nMESSPath=/old/mess\r\n"
+                  "CustomEmuName7=Vice\r\nCustomEmuTab7=Other\r\nCustomEmuNick7=C64\r\nCustomEmuPath7=/x64\r\n");
+    build();
+
+    // A built-in: name and nick stay as they are, parameters are not offered.
+    m_panel->btnEmusArcade->click();
+    m_panel->cbEmuList->setCurrentIndex(1);
+    m_panel->btnEditEmu->click();
+    ASSERT_TRUE(m_panel->pnlEditEmu->isVisible());
+    EXPECT_TRUE(m_panel->eEditEmuName->isReadOnly());
+    EXPECT_TRUE(m_panel->eEditEmuNick->isReadOnly());
+    EXPECT_FALSE(m_panel->eEditEmuParams->isVisible());
+    EXPECT_FALSE(m_panel->lblEditParams->isVisible());
+    EXPECT_EQ(m_panel->eEditEmuPath->text(), u("/old/mess"));
+    m_panel->eEditEmuPath->setText(u("/new/mess"));
+    m_panel->btnEditEmuSave->click();
+    EXPECT_EQ((QStringList{read("MESSName"), read("MESSzNick"), read("MESSPath"), read("MESSNick")}),
+              (QStringList{u("MESS"), u("MESS"), u("/new/mess"), u("<missing>")}));
+    // Built-ins keep their start-up values until the next start.
+    EXPECT_EQ(m_registry.builtIn(EmulatorRegistry::MESS).Path, u("/old/mess"));
+
+    // A custom one: its own slot.
+    m_panel->btnEmusOther->click();
+    m_panel->btnEditEmu->click();
+    EXPECT_FALSE(m_panel->eEditEmuName->isReadOnly());
+    EXPECT_TRUE(m_panel->eEditEmuParams->isVisible());
+    m_panel->eEditEmuNick->setText(u("C=64"));
+    m_panel->eEditEmuParams->setText(u("-warp"));
+    m_panel->btnEditEmuSave->click();
+    EXPECT_EQ((QStringList{read("CustomEmuName7"), read("CustomEmuNick7"), read("CustomEmuPath7"),
+                           read("CustomEmuTab7"), read("CustomEmuParams7")}),
+              (QStringList{u("Vice"), u("C=64"), u("/x64"), u("Other"), u("-warp")}));
+    EXPECT_EQ(read("CustomEmuName1"), u("<missing>"));
+
+    // An empty group shows no emulator: Edit opens nothing and Save writes nothing.
+    m_panel->btnEmusSony->click();
+    const QByteArray before = fileBytes();
+    m_platform.dialogs.messages.clear();
+    m_panel->btnEditEmu->click();
+    EXPECT_FALSE(m_panel->pnlEditEmu->isVisible());
+    m_panel->btnEditEmuSave->click();
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_TRUE(m_platform.dialogs.messages.isEmpty());
+}
+
+TEST_F(EmulatorSettingsPanelTest, BrowseFillsThePathAndCancelKeepsIt)
+{
+    build();
+    m_panel->btnEditEmu->click();
+    m_panel->eEditEmuPath->setText(u("/kept"));
+    m_platform.dialogs.openFileName.clear();
+    m_panel->btnEditEmuPath->click();
+    EXPECT_EQ(m_panel->eEditEmuPath->text(), u("/kept"));
+    m_platform.dialogs.openFileName = u("/usr/bin/dosbox");
+    m_panel->btnEditEmuPath->click();
+    EXPECT_EQ(m_panel->eEditEmuPath->text(), u("/usr/bin/dosbox"));
+    EXPECT_EQ(m_platform.dialogs.fileFilters.last(), u("Exe Files (*.exe)|*.EXE"));
+}
+
+TEST_F(EmulatorSettingsPanelTest, ConfigOpensDOSBoxOptionsOrStartsTheEmulator)
+{
+    writeSettings("[Main]\r\nScummVMPath=/usr/games/scummvm\r\n"
+                  "CustomEmuName1=Mine\r\nCustomEmuTab1=PC\r\nCustomEmuPath1=emu\\mine\r\n");
+    build();
+    int config = 0;
+    QObject::connect(m_panel.get(), &EmulatorSettingsPanel::configDOSBoxRequested, [&config] { ++config; });
+    m_panel->btnConfigEmu->click();
+    EXPECT_EQ(config, 1);
+    EXPECT_TRUE(m_platform.shell.calls.empty());
+
+    m_panel->cbEmuList->setCurrentIndex(1);
+    m_panel->btnConfigEmu->click();
+    EXPECT_EQ(config, 1);
+    ASSERT_EQ(m_platform.shell.calls.size(), 1u);
+    const FakeShell::Call &call = m_platform.shell.calls[0];
+    EXPECT_EQ(call.program, u("\"/usr/games/scummvm\""));
+    EXPECT_TRUE(call.parameters.isEmpty());
+    EXPECT_TRUE(call.workingFolder.isEmpty());
+    EXPECT_TRUE(call.verb.isEmpty());
+
+    // A relative path counts from the folder of PALLOX.ini, wherever we were started from.
+    m_panel->cbEmuList->setCurrentIndex(4);
+    m_panel->btnConfigEmu->click();
+    ASSERT_EQ(m_platform.shell.calls.size(), 2u);
+    EXPECT_EQ(m_platform.shell.calls[1].program, u("\"") + m_dir.path() + u("/emu/mine\""));
+}
+
+TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
+{
+    writeSettings("[DOSBox]\r\nDOSBoxExit=1\r\nCMDLine=-noconsole\r\nUseSingleConfFolder=1\r\n");
+    build();
+    EXPECT_TRUE(m_dosBox->checkDBExit->isChecked());
+    EXPECT_EQ(m_dosBox->eDOSBoxCMD->text(), u("-noconsole"));
+    EXPECT_TRUE(m_dosBox->radioUseOneFolder->isChecked());
+    EXPECT_TRUE(m_dosBox->pnlConfFolders->isHidden());
+    EXPECT_TRUE(m_registry.dosBoxExit());
+
+    // The launch uses the confirmed exit option but the command line as it is typed now.
+    m_dosBox->checkDBExit->setChecked(false);
+    m_dosBox->eDOSBoxCMD->setText(u("-fullscreen"));
+    LaunchOptions options = m_dosBox->launchOptions(true);
+    EXPECT_TRUE(options.DOSBoxExit);
+    EXPECT_EQ(options.CMDLine, u("-fullscreen"));
+    EXPECT_TRUE(options.UseSingleConfFolder);
+    EXPECT_TRUE(options.setup);
+
+    m_dosBox->show();
+    m_dosBox->btnDBConfigOkay->click();
+    EXPECT_FALSE(m_dosBox->isVisible());
+    EXPECT_FALSE(m_registry.dosBoxExit());
+    EXPECT_FALSE(m_dosBox->launchOptions(false).DOSBoxExit);
+    EXPECT_EQ(fileBytes(), QByteArray("[DOSBox]\r\nDOSBoxExit=0\r\nCMDLine=-fullscreen\r\nUseSingleConfFolder=1\r\n"));
+}
+
+} // namespace

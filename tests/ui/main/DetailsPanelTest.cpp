@@ -1,0 +1,274 @@
+#include "app/MainLayout.h"
+#include "browse/DetailsContent.h"
+#include "library/GameTable.h"
+#include "ui/main/DetailsPanel.h"
+#include "ui/common/PictureLabel.h"
+#include "support/Files.h"
+#include "support/PipeGuard.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// One game with real pictures: a good front, back and advert, a title that is no picture, an
+// empty screen file and a media file that is not there.
+class DetailsPanelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_meta = m_dir.path() + QStringLiteral("/Games/Action/Doom/Pallox");
+        writePicture(QStringLiteral("Front/front.png"), QSize(40, 60));
+        writePicture(QStringLiteral("Back/back.png"), QSize(40, 60));
+        writePicture(QStringLiteral("Advert/ad.png"), QSize(30, 20));
+        writeBytes(QStringLiteral("Title/title.png"), "this is not a picture");
+        writeBytes(QStringLiteral("Screen/screen.png"), QByteArray());
+
+        const QStringList fields{QStringLiteral("Number"),   QStringLiteral("Name"),    QStringLiteral("Folder"),
+                                 QStringLiteral("Year"),     QStringLiteral("Series2"), QStringLiteral("Platform"),
+                                 QStringLiteral("OtherPlatform1"), QStringLiteral("OtherPlatform2"),
+                                 QStringLiteral("Front01"),  QStringLiteral("Back01"),  QStringLiteral("Title01"),
+                                 QStringLiteral("Screen01"), QStringLiteral("Media01"), QStringLiteral("Adv01"),
+                                 QStringLiteral("Setup"),    QStringLiteral("Extra1"),  QStringLiteral("ExtraLink1")};
+        const QStringList values{QStringLiteral("1"),        QStringLiteral("Doom"),    QStringLiteral("Action\\Doom"),
+                                 QStringLiteral("1993"),     QStringLiteral("Doom"),    QStringLiteral("DOS"),
+                                 QStringLiteral("Jaguar"),   QStringLiteral("32X"),
+                                 QStringLiteral("front.png"), QStringLiteral("back.png"), QStringLiteral("title.png"),
+                                 QStringLiteral("screen.png"), QStringLiteral("media.png"), QStringLiteral("ad.png"),
+                                 QString(),                  QStringLiteral("Map"),     QStringLiteral("map.png")};
+        m_table.setSize(int(fields.size()), 2);
+        for (int c = 0; c < fields.size(); ++c) {
+            m_table.setCell(c, 0, fields[c]);
+            m_table.setCell(c, 1, values[c]);
+        }
+        m_parent.resize(1000, 700);
+        m_panel = new DetailsPanel(&m_parent);
+    }
+
+    void writePicture(const QString &relative, const QSize &size)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkRed);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(m_meta + u'/' + relative).path()));
+        ASSERT_TRUE(image.save(m_meta + u'/' + relative, "PNG"));
+    }
+
+    void writeBytes(const QString &relative, const QByteArray &bytes)
+    {
+        ASSERT_TRUE(writeFile(m_meta + u'/' + relative, bytes));
+    }
+
+    void fillAndLayOut(bool forced = false)
+    {
+        m_panel->fill(DetailsContent::forRow(m_table, 1, m_dir.path(), forced));
+        layOut();
+    }
+
+    void layOut(int windowHeight = 700)
+    {
+        MainLayout::Input in;
+        in.windowSize = QSize(1000, windowHeight);
+        in.clientHeight = windowHeight - 50;
+        in.view.panelDetails = QRect(300, 0, 690, windowHeight - 70);
+        in.view.panelNoDetails = in.view.panelDetails;
+        in.resizeExtrasBox = true;
+        m_panel->describe(in);
+        const MainLayout::Result r = MainLayout::layout(in);
+        ASSERT_FALSE(r.resizeWindow);
+        m_panel->applyLayout(r);
+    }
+
+    void setCell(const char *field, const QString &value)
+    {
+        m_table.setCell(m_table.column(QLatin1String(field)), 1, value);
+    }
+
+    static void click(QLabel *label)
+    {
+        const QPointF inside(1, 1);
+        QMouseEvent press(QEvent::MouseButtonPress, inside, label->mapToGlobal(inside), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &press);
+        QApplication::sendEvent(label, &release);
+    }
+
+    QTemporaryDir m_dir;
+    QString m_meta;
+    GameTable m_table;
+    QWidget m_parent;
+    DetailsPanel *m_panel = nullptr;
+};
+
+} // namespace
+
+TEST_F(DetailsPanelTest, PicturesThatCannotBeReadStayHiddenWithoutAMessage)
+{
+    fillAndLayOut();
+    EXPECT_FALSE(m_panel->imgFront01->isHidden());
+    EXPECT_FALSE(m_panel->imgFront02->isHidden());
+    EXPECT_FALSE(m_panel->imgBack01->isHidden());
+    EXPECT_FALSE(m_panel->imgBack02->isHidden());
+    EXPECT_FALSE(m_panel->imgAdv->isHidden());
+    for (PictureLabel *broken : {m_panel->imgTitle01, m_panel->imgTitle02, m_panel->imgScreen01,
+                                 m_panel->imgScreen02, m_panel->imgMedia01})
+        EXPECT_TRUE(broken->isHidden()) << broken->objectName().toStdString();
+    EXPECT_EQ(m_panel->imgFront01->image().size(), QSize(40, 60));
+    for (QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<QMessageBox *>(window), nullptr);
+
+    // The advert shares the media row, and a shown back keeps the front at its own width.
+    EXPECT_EQ(m_panel->imgAdv->x(), m_panel->imgMedia01->x() + m_panel->imgMedia01->width());
+    EXPECT_EQ(m_panel->imgAdv->width(), m_panel->shapeScreen->width() / 2);
+    EXPECT_EQ(m_panel->imgFront01->width(), m_panel->imgBack01->width());
+
+    // The next game has no back and no pictures folder for the rest: the front spans both places.
+    setCell("Back01", QString());
+    setCell("Adv01", QString());
+    fillAndLayOut();
+    EXPECT_TRUE(m_panel->imgBack01->isHidden());
+    EXPECT_TRUE(m_panel->imgBack02->isHidden());
+    EXPECT_TRUE(m_panel->imgAdv->isHidden());
+    EXPECT_EQ(m_panel->imgFront01->width(), 2 * m_panel->imgBack01->width());
+    EXPECT_EQ(m_panel->imgMedia01->width(), m_panel->shapeScreen->width());
+}
+
+#if defined(Q_OS_UNIX)
+TEST_F(DetailsPanelTest, NotesAndPicturesThatArePipesReadAsMissing)
+{
+    // Opening a pipe for reading waits for a writer, which would freeze the window on selection.
+    const QString note = m_meta + QStringLiteral("/About/doom.txt");
+    const QString picture = m_meta + QStringLiteral("/Media/media.png");
+    ASSERT_TRUE(QDir().mkpath(m_meta + QStringLiteral("/About")));
+    ASSERT_TRUE(QDir().mkpath(m_meta + QStringLiteral("/Media")));
+    for (const QString &pipe : {note, picture})
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    QStringList lines{QStringLiteral("unread")};
+    EXPECT_TRUE(returnsWithoutAWriter(note, [&] { lines = DetailsContent::readNoteLines(note); }));
+    EXPECT_TRUE(lines.isEmpty());
+    QImage image(1, 1, QImage::Format_RGB32);
+    EXPECT_TRUE(returnsWithoutAWriter(picture, [&] { image = PictureLabel::load(picture); }));
+    EXPECT_TRUE(image.isNull());
+}
+#endif
+
+TEST_F(DetailsPanelTest, LabelsFollowTheContent)
+{
+    setCell("Series2", QStringLiteral("Doom: The Complete Saga of Hell"));
+    fillAndLayOut();
+    EXPECT_EQ(m_panel->lblYear->text(), QStringLiteral("1993"));
+    EXPECT_FALSE(m_panel->lblYear->isHidden());
+    EXPECT_TRUE(m_panel->lblSetup->isHidden());
+    EXPECT_TRUE(m_panel->lblManual2->isHidden());
+    EXPECT_TRUE(m_panel->lblExtraLink[0]->isHidden());
+    EXPECT_EQ(m_panel->lblExtras->text(), QStringLiteral("Extras"));
+    EXPECT_FALSE(m_panel->lblComma[0]->isHidden());
+    EXPECT_FALSE(m_panel->lblComma[1]->isHidden());
+    EXPECT_TRUE(m_panel->lblComma[2]->isHidden());
+    EXPECT_TRUE(m_panel->lblPlatform->font().underline());
+    EXPECT_FALSE(m_panel->lblOtherPlatform[0]->font().underline());
+    EXPECT_TRUE(m_panel->lblOtherPlatform[0]->font().bold());
+
+    // Platform row chained after the platform, separators in the gaps.
+    const QRect platform = m_panel->lblPlatform->geometry();
+    EXPECT_EQ(m_panel->lblComma[0]->x(), platform.x() + platform.width());
+    EXPECT_EQ(m_panel->lblOtherPlatform[0]->x(), platform.x() + platform.width() + 6);
+    EXPECT_EQ(m_panel->lblOtherPlatform[0]->y(), platform.y());
+    // The extras column clears the widest fact beside it, here the long second series.
+    const QRect series2 = m_panel->lblSeries2->geometry();
+    EXPECT_EQ(m_panel->lblExtra[0]->x(), series2.x() + series2.width() + 20);
+    EXPECT_EQ(m_panel->lblExtras->y(), 30);
+    EXPECT_EQ(m_panel->lblExtra[6]->y(), 170);
+
+    // A platform switch keeps the listed game's platforms.
+    setCell("Platform", QStringLiteral("Jaguar"));
+    setCell("OtherPlatform1", QStringLiteral("DOS"));
+    setCell("Extra1", QString());
+    fillAndLayOut(true);
+    EXPECT_EQ(m_panel->lblPlatform->text(), QStringLiteral("DOS"));
+    EXPECT_EQ(m_panel->lblOtherPlatform[0]->text(), QStringLiteral("Jaguar"));
+    EXPECT_EQ(m_panel->lblExtras->text(), QStringLiteral("No Extras"));
+}
+
+TEST_F(DetailsPanelTest, ClicksReportTheirFacts)
+{
+    fillAndLayOut();
+    QStringList fields;
+    QStringList platforms;
+    QStringList extras;
+    QObject::connect(m_panel, &DetailsPanel::fieldClicked, m_panel, [&](const QString &field, const QString &value) {
+        fields << field + u'=' + value;
+    });
+    QObject::connect(m_panel, &DetailsPanel::platformClicked, m_panel, [&](int index, const QString &platform) {
+        platforms << QString::number(index) + u'=' + platform;
+    });
+    QObject::connect(m_panel, &DetailsPanel::extraClicked, m_panel,
+                     [&](int number, const QString &title, const QString &link) {
+                         extras << QString::number(number) + u'=' + title + u'=' + link;
+                     });
+    click(m_panel->lblSeries2);
+    click(m_panel->lblOtherPlatform[1]);
+    click(m_panel->lblExtra[0]);
+    // The second series filters over both series columns, by the name of the first.
+    EXPECT_EQ(fields, QStringList{QStringLiteral("Series=Doom")});
+    EXPECT_EQ(platforms, QStringList{QStringLiteral("2=32X")});
+    EXPECT_EQ(extras, QStringList{QStringLiteral("1=Map=map.png")});
+}
+
+TEST_F(DetailsPanelTest, NameBannerFit)
+{
+    fillAndLayOut();
+    m_panel->Gradient4->setGeometry(0, 0, 690, 200);
+    EXPECT_EQ(m_panel->fitNameBanner(), 38);
+    EXPECT_EQ(m_panel->lblName->font().pointSize(), 38);
+    EXPECT_EQ(m_panel->lblNameShadow->font().pointSize(), 38);
+    EXPECT_EQ(m_panel->lblNameShadow->pos(), m_panel->lblName->pos() + QPoint(4, 4));
+
+    m_panel->lblName->setText(QStringLiteral("The Secret of Monkey Island: Special Edition"));
+    m_panel->Gradient4->setGeometry(0, 0, 300, 40);
+    const int size = m_panel->fitNameBanner();
+    EXPECT_LE(size, 38);
+    EXPECT_LT(m_panel->lblName->width(), 300);
+    EXPECT_LT(m_panel->lblName->height(), 40);
+    EXPECT_GE(m_panel->lblName->x(), 0);
+
+    // A banner too small for any size ends at the lower bound.
+    m_panel->Gradient4->setGeometry(0, 0, 8, 4);
+    EXPECT_EQ(m_panel->fitNameBanner(), MainLayout::NameMinimumSize);
+    m_panel->Gradient4->setGeometry(0, 0, 300, 2);
+    m_panel->fitNameBanner();
+    EXPECT_TRUE(m_panel->Gradient4->isHidden());
+}
+
+TEST_F(DetailsPanelTest, FactsScrollBarFollowsTheBoxHeight)
+{
+    fillAndLayOut(); // a 630-high panel: facts box lower than the fact rows
+    ASSERT_LT(m_panel->panelStats->height(), m_panel->lblSetup->y() + m_panel->lblSetup->height());
+    EXPECT_FALSE(m_panel->sbDetails->isHidden());
+    EXPECT_EQ(m_panel->sbDetails->maximum(), m_panel->panelStats->height());
+    m_panel->sbDetails->setValue(30);
+    EXPECT_EQ(m_panel->panelScrollStats->y(), -30);
+    EXPECT_EQ(m_panel->panelScrollStats->height(), m_panel->panelStats->height() + 30);
+
+    layOut(1400); // the capped 250-pixel box holds every row
+    EXPECT_TRUE(m_panel->sbDetails->isHidden());
+    EXPECT_EQ(m_panel->sbDetails->value(), 0);
+    EXPECT_EQ(m_panel->panelScrollStats->geometry(), QRect(QPoint(0, 0), m_panel->panelStats->size()));
+}

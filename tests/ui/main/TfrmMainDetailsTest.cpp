@@ -1,0 +1,222 @@
+#include "app/IniFile.h"
+#include "app/SettingsFile.h"
+#include "session/LibrarySession.h"
+#include "support/Files.h"
+#include "support/LibraryBuilder.h"
+#include "support/TestPlatform.h"
+#include "support/WindowFinder.h"
+#include "ui/main/DetailsPanel.h"
+#include "ui/common/PictureLabel.h"
+#include "ui/main/TfrmMain.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QByteArray noteOf(int lines)
+{
+    QByteArray text;
+    for (int i = 1; i <= lines; ++i)
+        text += "Line " + QByteArray::number(i) + "\r\n";
+    return text;
+}
+
+// Two games that between them show every rule of the panel: one with all pictures, an advert and
+// no extras, one with a front alone, two extras and a longer note.
+class TfrmMainDetails : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        lib.setSubfolders({QStringLiteral("Arcade")});
+        lib.addGame(QStringLiteral("Arcade"), QStringLiteral("Alpha"), QStringLiteral("Alpha Raid"),
+                    {{QStringLiteral("Year"), QStringLiteral("1989")},
+                     {QStringLiteral("Platform"), QStringLiteral("Amiga")},
+                     {QStringLiteral("Developer"), QStringLiteral("Northwind")},
+                     {QStringLiteral("Front01"), QStringLiteral("front.png")},
+                     {QStringLiteral("Back01"), QStringLiteral("back.png")},
+                     {QStringLiteral("Media01"), QStringLiteral("disk.png")},
+                     {QStringLiteral("Adv01"), QStringLiteral("ad.png")},
+                     {QStringLiteral("About"), QStringLiteral("alpha.txt")}});
+        lib.writeFile(QStringLiteral("Games/Arcade/Alpha/Pallox/Front/front.png"), pngBytes(120, 160));
+        lib.writeFile(QStringLiteral("Games/Arcade/Alpha/Pallox/Back/back.png"), pngBytes(120, 160));
+        lib.writeFile(QStringLiteral("Games/Arcade/Alpha/Pallox/Media/disk.png"), pngBytes(80, 80));
+        lib.writeFile(QStringLiteral("Games/Arcade/Alpha/Pallox/Advert/ad.png"), pngBytes(90, 120));
+        lib.writeFile(QStringLiteral("Games/Arcade/Alpha/Pallox/About/alpha.txt"), noteOf(11));
+
+        lib.addGame(QStringLiteral("Arcade"), QStringLiteral("Beta"), QStringLiteral("Beta Storm"),
+                    {{QStringLiteral("Publisher"), QStringLiteral("Skyline")},
+                     {QStringLiteral("Front01"), QStringLiteral("FRONT.PNG")},
+                     {QStringLiteral("Extra1"), QStringLiteral("Map")},
+                     {QStringLiteral("ExtraLink1"), QStringLiteral("map.png")},
+                     {QStringLiteral("Extra2"), QStringLiteral("Poster")},
+                     {QStringLiteral("About"), QStringLiteral("beta.txt")}});
+        // Stored in another letter case than the record names it, as copies from Windows are.
+        lib.writeFile(QStringLiteral("Games/Arcade/Beta/Pallox/Front/front.png"), pngBytes(120, 160));
+        lib.writeFile(QStringLiteral("Games/Arcade/Beta/Pallox/About/beta.txt"), noteOf(12));
+        fake.random.numbers = {0};
+    }
+
+    std::unique_ptr<TfrmMain> start()
+    {
+        lib.writeSettings();
+        auto frm = std::make_unique<TfrmMain>(platform, lib.root(), nullptr);
+        frm->resize(1000, 700);
+        frm->show();
+        QCoreApplication::processEvents();
+        return frm;
+    }
+
+    static QListWidget *list(TfrmMain &frm) { return child<QListWidget>(frm, "lbMain"); }
+    static DetailsPanel &panel(TfrmMain &frm) { return *child<DetailsPanel>(frm, "panelDetails"); }
+    static QPlainTextEdit *notes(TfrmMain &frm) { return child<QPlainTextEdit>(frm, "memoAbout"); }
+
+    void select(TfrmMain &frm, const QString &name)
+    {
+        const auto found = list(frm)->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        list(frm)->setCurrentItem(found.front());
+        QCoreApplication::processEvents();
+    }
+
+    LibraryBuilder lib;
+    TestPlatform fake;
+    Platform platform = fake.platform();
+};
+
+TEST_F(TfrmMainDetails, GameWithEveryPictureAndAnAdvert)
+{
+    auto frm = start();
+    select(*frm, QStringLiteral("Alpha Raid"));
+    DetailsPanel &details = panel(*frm);
+
+    EXPECT_EQ(details.lblName->text(), QStringLiteral("Alpha Raid"));
+    EXPECT_TRUE(details.lblYear->isVisible());
+    EXPECT_EQ(details.lblDeveloper->text(), QStringLiteral("Northwind"));
+    EXPECT_FALSE(details.lblPublisher->isVisible());
+    EXPECT_EQ(details.lblExtras->text(), QStringLiteral("No Extras"));
+    for (QLabel *extra : details.lblExtra)
+        EXPECT_FALSE(extra->isVisible());
+
+    ASSERT_TRUE(details.imgBack01->isVisible());
+    EXPECT_EQ(details.imgFront01->width(), details.imgBack01->width());
+    ASSERT_TRUE(details.imgAdv->isVisible());
+    EXPECT_EQ(details.imgAdv->y(), details.imgMedia01->y());
+    EXPECT_EQ(details.imgAdv->height(), details.imgMedia01->height());
+    EXPECT_EQ(details.imgAdv->x(), details.imgMedia01->x() + details.imgMedia01->width());
+
+    EXPECT_EQ(notes(*frm)->toPlainText().count(QLatin1Char('\n')), 10);
+    EXPECT_EQ(notes(*frm)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+TEST_F(TfrmMainDetails, GameWithAFrontAloneAndExtras)
+{
+    auto frm = start();
+    select(*frm, QStringLiteral("Alpha Raid"));
+    DetailsPanel &details = panel(*frm);
+    const int frontWithBack = details.imgFront01->width();
+    select(*frm, QStringLiteral("Beta Storm"));
+
+    ASSERT_TRUE(details.imgFront01->isVisible());
+    EXPECT_FALSE(details.imgBack01->isVisible());
+    EXPECT_EQ(details.imgFront01->width(), 2 * frontWithBack);
+    EXPECT_FALSE(details.imgAdv->isVisible());
+    EXPECT_EQ(details.lblExtras->text(), QStringLiteral("Extras"));
+    EXPECT_TRUE(details.lblExtra[0]->isVisible());
+    EXPECT_TRUE(details.lblExtra[1]->isVisible());
+    EXPECT_FALSE(details.lblExtra[2]->isVisible());
+    EXPECT_FALSE(details.lblExtraLink[0]->isVisible());
+    EXPECT_FALSE(details.lblYear->isVisible());
+    EXPECT_EQ(notes(*frm)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+TEST_F(TfrmMainDetails, SelectionIsWrittenEvenWhenItDoesNotChange)
+{
+    auto frm = start();
+    select(*frm, QStringLiteral("Beta Storm"));
+    // The selection is saved once the user stops browsing; flushing stands for that pause, here
+    // so that the first selection's write cannot be mistaken for the click's.
+    frm->session().settings().flush();
+    IniFile settings(lib.settingsFile());
+    ASSERT_TRUE(settings.writeInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), 7));
+    // A click on the entry that is highlighted already.
+    QListWidget *games = list(*frm);
+    ASSERT_EQ(games->currentRow(), 1);
+    QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, games->visualItemRect(games->item(1)).center());
+    frm->session().settings().flush();
+    EXPECT_EQ(settings.readInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), -1), 1);
+}
+
+TEST_F(TfrmMainDetails, MetadataFolderIsTheSameWithAndWithoutATrailingSeparator)
+{
+    QString root = lib.root();
+    root.chop(1);
+    lib.setMainKey(QStringLiteral("VADPath"), root);
+    auto withoutSeparator = start();
+    select(*withoutSeparator, QStringLiteral("Beta Storm"));
+
+    lib.setMainKey(QStringLiteral("VADPath"), lib.root());
+    auto withSeparator = start();
+    select(*withSeparator, QStringLiteral("Beta Storm"));
+
+    const QString folder = withSeparator->session().details().metadataFolder;
+    EXPECT_EQ(withoutSeparator->session().details().metadataFolder, folder);
+    EXPECT_EQ(folder, lib.path(QStringLiteral("Games/Arcade/Beta/Pallox")));
+}
+
+TEST_F(TfrmMainDetails, SortOrderShowsSortValuesAndKeepsTheSelectedIndex)
+{
+    auto frm = start();
+    select(*frm, QStringLiteral("Beta Storm"));
+    child<QAction>(*frm, "mnuYear")->trigger();
+
+    // An empty year sorts first, so the index now holds the other game.
+    QListWidget *games = list(*frm);
+    ASSERT_EQ(games->count(), 2);
+    EXPECT_EQ(games->item(0)->text(), QStringLiteral(" -- Beta Storm"));
+    EXPECT_EQ(games->item(1)->text(), QStringLiteral("1989 -- Alpha Raid"));
+    EXPECT_EQ(games->currentRow(), 1);
+    EXPECT_EQ(panel(*frm).lblName->text(), QStringLiteral("Alpha Raid"));
+    EXPECT_EQ(child<QLabel>(*frm, "lblTotal")->text(), QStringLiteral("2 Listed"));
+
+    child<QAction>(*frm, "ShowRating1")->trigger();
+    EXPECT_EQ(games->item(1)->text(), QStringLiteral("|1989 -- Alpha Raid"));
+    EXPECT_EQ(frm->session().state().SelectedGameName, QStringLiteral("Alpha Raid"));
+}
+
+TEST_F(TfrmMainDetails, LengthenListPersistsAndSurvivesARestart)
+{
+    auto frm = start();
+    const int memoTop = notes(*frm)->y();
+    child<QAction>(*frm, "ExpandListHeight1")->trigger();
+    EXPECT_EQ(notes(*frm)->y(), memoTop + 10);
+    EXPECT_EQ(IniFile(lib.settingsFile()).readInteger(QStringLiteral("Main"), QStringLiteral("AboutListSeparator"), 0), 10);
+    frm.reset();
+
+    auto again = std::make_unique<TfrmMain>(platform, lib.root(), nullptr);
+    again->resize(1000, 700);
+    again->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(notes(*again)->y(), memoTop + 10);
+}
+
+TEST_F(TfrmMainDetails, ListHasTheKeyboardFocusAtStart)
+{
+    auto frm = start();
+    frm->activateWindow();
+    EXPECT_EQ(frm->focusWidget(), list(*frm));
+}
+
+} // namespace
