@@ -14,7 +14,6 @@
 #include "library/LibraryState.h"
 #include "platform/QtClock.h"
 #include "platform/QtFileOps.h"
-#include "platform/QtRandom.h"
 
 #include <QDir>
 #include <QFile>
@@ -176,7 +175,6 @@ void BM_ExportToLaunchBox(benchmark::State &state)
     const QString dataFile = s->exportFolder + QStringLiteral("LaunchBox.xml");
     const QString images = s->exportFolder + QStringLiteral("Images");
     QtClock clock;
-    QtRandom random;
     QtFileOps fileOps;
 
     const qint64 residentBefore = ProcessMemory::statusKilobytes("VmRSS:");
@@ -196,7 +194,7 @@ void BM_ExportToLaunchBox(benchmark::State &state)
         state.ResumeTiming();
 
         const QString failure =
-            LaunchBoxExport(s->library.GridMain, s->libraryRoot, clock, random, fileOps).run(dataFile);
+            LaunchBoxExport(s->library.GridMain, s->libraryRoot, clock, fileOps).run(dataFile);
         if (!failure.isEmpty()) {
             state.SkipWithError(failure.toStdString().c_str());
             break;

@@ -33,12 +33,6 @@ QString below(const QString &folder, const char *subfolder, const QString &name)
 } // namespace
 
 LaunchBoxExport::LaunchBoxExport(const GameTable &table, const QString &libraryRoot, Clock &clock,
-                                 Random & /*random*/, FileOps &fileOps)
-    : LaunchBoxExport(table, libraryRoot, clock, fileOps)
-{
-}
-
-LaunchBoxExport::LaunchBoxExport(const GameTable &table, const QString &libraryRoot, Clock &clock,
                                  FileOps &fileOps)
     : m_table(table), m_libraryRoot(libraryRoot), m_clock(clock), m_fileOps(fileOps)
 {

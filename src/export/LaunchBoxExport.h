@@ -9,7 +9,6 @@ class Clock;
 class FileOps;
 class GameTable;
 class LaunchBoxDocument;
-class Random;
 
 // Adds the games of a table to a LaunchBox data file: one Game element per game row with its
 // AdditionalApplication elements after it, and the pictures copied into LaunchBox's Images
@@ -26,11 +25,6 @@ class LaunchBoxExport
     };
 
     LaunchBoxExport(const GameTable &table, const QString &libraryRoot, Clock &clock, FileOps &fileOps);
-    // For callers that hand over the platform's seams as they come. The generator is not used:
-    // the IDs come from the system's own source of GUIDs, which a generator seeded from the
-    // clock would make predictable.
-    LaunchBoxExport(const GameTable &table, const QString &libraryRoot, Clock &clock, Random &random,
-                    FileOps &fileOps);
 
     // The whole export into the chosen file: read it (a file that is no LaunchBox data file is
     // refused before anything is created or copied), back it up once, add every game row in
