@@ -2,6 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer build's options, built in: CTest's environment for discovered tests cannot carry
+// more than one variable. Options given in the environment still come on top of these.
+extern "C" const char *__asan_default_options()
+{
+    return "halt_on_error=1:detect_stack_use_after_return=1:strict_init_order=1";
+}
+
+extern "C" const char *__ubsan_default_options()
+{
+    return "halt_on_error=1:print_stacktrace=1";
+}
+
+extern "C" const char *__lsan_default_options()
+{
+    return "print_suppressions=0";
+}
+
+// Caches that the font and desktop libraries under Qt keep until the process ends are theirs,
+// not ours (the same list as lsan.supp, which the end-to-end runs of the program use).
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\nleak:libdbus-1.so\n";
+}
+#endif
+
 int main(int argc, char **argv)
 {
     // Window tests need a QApplication; module tests do not mind one.
