@@ -27,7 +27,6 @@ public:
     void appendRow(std::vector<QString> cells);
     // Keeps row 0 and the rows for which keep(row) holds, in their order.
     template <typename Predicate> void keepRows(Predicate keep);
-    void swapRows(int a, int b);
 
     // Exact comparison with row 0; the later of two equal names wins; none gives column 0.
     int column(const QString &fieldName) const;
