@@ -9,14 +9,6 @@
 
 namespace {
 
-// A table without the column has nothing to show there, rather than the number column the
-// general lookup would fall back to.
-QString cellOf(const GameTable &table, const QString &field, int row)
-{
-    const int column = table.findColumn(field);
-    return column < 0 ? QString() : table.cell(column, row);
-}
-
 struct PictureField
 {
     const char *field;
@@ -27,12 +19,6 @@ constexpr PictureField PictureFields[DetailsContent::PictureSlotCount] = {
     {"Front01", "Front"}, {"Back01", "Back"},   {"Title01", "Title"},
     {"Screen01", "Screen"}, {"Media01", "Media"}, {"Adv01", "Advert"},
 };
-
-// A file below the metadata folder named by library data, which may use "\" and any letter case.
-QString fileBelow(const QString &metadataFolder, const QString &subfolder, const QString &name)
-{
-    return LibraryPaths::resolve(LibraryPaths::join(LibraryPaths::join(metadataFolder, subfolder), name));
-}
 
 } // namespace
 
@@ -62,7 +48,7 @@ DetailsContent DetailsContent::forRow(const GameTable &table, int row, const QSt
 {
     DetailsContent c;
     c.row = row;
-    const auto cell = [&](const QString &field) { return cellOf(table, field, row); };
+    const auto cell = [&](const QString &field) { return table.cell(field, row); };
     const auto shown = [&](const QString &label, const QString &field) {
         const QString text = cell(field);
         c.facts.append(FactText{label, text, !text.isEmpty()});
@@ -110,12 +96,12 @@ DetailsContent DetailsContent::forRow(const GameTable &table, int row, const QSt
 
     const QString about = cell(QStringLiteral("About"));
     if (!about.isEmpty())
-        c.notePath = fileBelow(c.metadataFolder, QStringLiteral("About"), about);
+        c.notePath = LibraryPaths::fileBelow(c.metadataFolder, QStringLiteral("About"), about);
     for (int slot = 0; slot < PictureSlotCount; ++slot) {
         const QString value = cell(QLatin1String(PictureFields[slot].field));
         if (!value.isEmpty())
             c.picturePaths[size_t(slot)] =
-                fileBelow(c.metadataFolder, QLatin1String(PictureFields[slot].subfolder), value);
+                LibraryPaths::fileBelow(c.metadataFolder, QLatin1String(PictureFields[slot].subfolder), value);
     }
     return c;
 }

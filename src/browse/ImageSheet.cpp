@@ -28,18 +28,6 @@ constexpr NamedKind Kinds[] = {
     {"Screens", "Screen01", "Screen", "Title01", "Title"},
 };
 
-// A picture column the table lacks names no picture, rather than the number column a general
-// look-up would fall back to.
-QString cellOf(const GameTable &table, int column, int row)
-{
-    return column < 0 ? QString() : table.cell(column, row);
-}
-
-QString fileBelow(const QString &metadataFolder, const QString &subfolder, const QString &name)
-{
-    return LibraryPaths::resolve(LibraryPaths::join(LibraryPaths::join(metadataFolder, subfolder), name));
-}
-
 // How much lower than a square the pictures of a gallery are: arcade flyers, the publisher's
 // wide boxes, SNES boxes and 2600 title screens.
 int heightDivisor(const QString &galleryHint, const PictureKind &kind)
@@ -61,16 +49,16 @@ SheetPicture pictureAt(const GameTable &table, int row, const QString &libraryRo
 {
     SheetPicture picture;
     picture.row = row;
-    picture.name = cellOf(table, nameColumn, row);
+    picture.name = table.cell(nameColumn, row);
     picture.identity = rowIdentity(table, row);
-    const QString main = cellOf(table, mainColumn, row);
-    const QString fallback = cellOf(table, fallbackColumn, row);
+    const QString main = table.cell(mainColumn, row);
+    const QString fallback = table.cell(fallbackColumn, row);
     if (main.isEmpty() && fallback.isEmpty())
         return picture;
     const QString folder = LibraryPaths::metadataFolder(libraryRoot, table, row);
     picture.fallback = main.isEmpty();
-    picture.path = picture.fallback ? fileBelow(folder, kind.fallbackSubfolder, fallback)
-                                    : fileBelow(folder, kind.mainSubfolder, main);
+    picture.path = picture.fallback ? LibraryPaths::fileBelow(folder, kind.fallbackSubfolder, fallback)
+                                    : LibraryPaths::fileBelow(folder, kind.mainSubfolder, main);
     return picture;
 }
 
@@ -95,12 +83,6 @@ PictureKind kindFor(const QString &name)
                        QLatin1String(chosen->fallbackField), QLatin1String(chosen->fallbackSubfolder)};
 }
 
-SheetPicture pictureFor(const GameTable &table, int row, const QString &libraryRoot, const PictureKind &kind)
-{
-    return pictureAt(table, row, libraryRoot, kind, table.findColumn(QStringLiteral("Name")),
-                     table.findColumn(kind.mainField), table.findColumn(kind.fallbackField));
-}
-
 QVector<SheetPicture> picturesOf(const GameTable &table, const QString &libraryRoot, const PictureKind &kind)
 {
     const int nameColumn = table.findColumn(QStringLiteral("Name"));
@@ -121,7 +103,7 @@ QString rowIdentity(const GameTable &table, int row)
 {
     QString identity;
     for (const char *field : {"Folder", "Subfolder", "IniFile", "Name"})
-        identity += cellOf(table, table.findColumn(QLatin1String(field)), row) + QChar(0);
+        identity += table.cell(QLatin1String(field), row) + QChar(0);
     return identity;
 }
 

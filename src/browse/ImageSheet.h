@@ -41,10 +41,8 @@ struct SheetPicture
     QString identity;
 };
 
-// The picture file a row shows: the main field's file, or the fallback field's when the main
-// field is empty; empty when both are empty. The path is resolved as it exists on disk.
-SheetPicture pictureFor(const GameTable &table, int row, const QString &libraryRoot, const PictureKind &kind);
-// Every row whose picture file exists, in table order.
+// Every row whose picture file exists, in table order. A row shows the main field's file, or the
+// fallback field's when the main field is empty; the path is resolved as it exists on disk.
 QVector<SheetPicture> picturesOf(const GameTable &table, const QString &libraryRoot, const PictureKind &kind);
 
 // What tells a game from the others: its folders, ini file and name.

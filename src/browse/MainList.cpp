@@ -108,16 +108,6 @@ QString gameNameOfEntry(const QString &entry, bool listShowsSortValue, bool list
     return entry;
 }
 
-int rowOfGame(const GameTable &grid, const QString &name)
-{
-    const int nameColumn = grid.column(QStringLiteral("Name"));
-    for (int r = grid.rowCount() - 1; r > 0; --r) {
-        if (grid.cell(nameColumn, r) == name)
-            return r;
-    }
-    return 0;
-}
-
 QString listedTotalText(const GameTable &grid)
 {
     return QString::number(qMax(0, grid.rowCount() - 1)) + QStringLiteral(" Listed");
@@ -220,15 +210,6 @@ const std::vector<MainSortMenuItem> &mainSortMenuItems()
          QStringLiteral("FolderDateModified"), false},
     };
     return items;
-}
-
-QString mainSortFieldOfMenu(const QString &objectName)
-{
-    for (const auto &item : mainSortMenuItems()) {
-        if (item.objectName == objectName)
-            return item.field;
-    }
-    return QString();
 }
 
 void applyMainSortField(GameTable &grid, const QString &field, int &mainSortColumn, bool &listShowsSortValue)

@@ -38,10 +38,6 @@ QString mainListEntry(const QString &name, const QString &rating, const QString 
 // without the expected separator is taken whole.
 QString gameNameOfEntry(const QString &entry, bool listShowsSortValue, bool listShowsRating);
 
-// The highest row whose Name cell equals name exactly, 0 when none. A pass over the table; the
-// list keeps a NameIndex for the same question asked per selection.
-int rowOfGame(const GameTable &grid, const QString &name);
-
 // "<rows - 1> Listed": table rows, so folded games count once per platform.
 QString listedTotalText(const GameTable &grid);
 
@@ -70,8 +66,6 @@ struct MainSortMenuItem
 
 // The items of the "&Sort By" menu in menu order.
 const std::vector<MainSortMenuItem> &mainSortMenuItems();
-// The field a sort menu item sorts by; empty for an unknown item.
-QString mainSortFieldOfMenu(const QString &objectName);
 
 // Sorts grid by every column named field, in column order, so the last such column decides the
 // final order and becomes mainSortColumn. A field that no column bears sorts nothing and keeps

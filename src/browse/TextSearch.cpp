@@ -47,11 +47,6 @@ private:
 
 } // namespace
 
-bool cellContains(const QString &cell, const QString &text)
-{
-    return UpperCaseSearch(text).foundIn(cell);
-}
-
 int applyTextSearch(GameTable &grid, const QString &text)
 {
     const UpperCaseSearch search(text);

@@ -2,8 +2,8 @@
 
 #include "app/TextCodec.h"
 #include "export/XmlLayout.h"
+#include "platform/NativePath.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -156,11 +156,6 @@ void appendText(QByteArray &out, const QString &text, Encoding encoding, const Q
     }
 }
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 // "line 3, column 14" for a byte offset into the file.
 QString placeOf(const QByteArray &bytes, qsizetype offset)
 {
@@ -243,13 +238,13 @@ QString LaunchBoxDocument::load(const QString &path)
 {
     // A pipe or a device chosen by mistake would never end.
     if (!QFileInfo(path).isFile())
-        return QStringLiteral("The file \"%1\" does not exist.").arg(native(path));
+        return QStringLiteral("The file \"%1\" does not exist.").arg(nativePath(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Could not open \"%1\": %2").arg(native(path), file.errorString());
+        return QStringLiteral("Could not open \"%1\": %2").arg(nativePath(path), file.errorString());
     d->bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Could not read \"%1\": %2").arg(native(path), file.errorString());
+        return QStringLiteral("Could not read \"%1\": %2").arg(nativePath(path), file.errorString());
     file.close();
 
     // Only checked: the document is not kept, since the file is never written from it.
@@ -259,7 +254,7 @@ QString LaunchBoxDocument::load(const QString &path)
                              pugi::parse_minimal | pugi::parse_declaration, pugi::encoding_auto);
     if (!result) {
         return QStringLiteral("\"%1\" is not an XML file: %2 (%3).")
-            .arg(native(path), QString::fromUtf8(result.description()),
+            .arg(nativePath(path), QString::fromUtf8(result.description()),
                  placeOf(d->bytes, qsizetype(result.offset)));
     }
 
@@ -270,7 +265,7 @@ QString LaunchBoxDocument::load(const QString &path)
     if (topLevelElements != 1 || std::strcmp(root.name(), kRoot) != 0) {
         return QStringLiteral("\"%1\" is not a LaunchBox data file: its top-level element is \"%2\", not "
                               "\"LaunchBox\". Nothing was exported.")
-            .arg(native(path), topLevelElements == 1 ? QString::fromUtf8(root.name())
+            .arg(nativePath(path), topLevelElements == 1 ? QString::fromUtf8(root.name())
                                                      : QStringLiteral("more than one element"));
     }
 
@@ -278,7 +273,7 @@ QString LaunchBoxDocument::load(const QString &path)
     if (const char *wide = wideEncoding(d->bytes)) {
         return QStringLiteral("\"%1\" is written in %2; the export adds games only to files in %3. "
                               "Nothing was exported.")
-            .arg(native(path), QLatin1String(wide), writable);
+            .arg(nativePath(path), QLatin1String(wide), writable);
     }
     const pugi::xml_node declaration = document.first_child();
     const QByteArray declared = declaration.type() == pugi::node_declaration
@@ -291,14 +286,14 @@ QString LaunchBoxDocument::load(const QString &path)
         return QStringLiteral(
                    "\"%1\" is declared in the encoding \"%2\"; the export adds games only to files "
                    "in %3. Nothing was exported.")
-            .arg(native(path), QString::fromLatin1(declared), writable);
+            .arg(nativePath(path), QString::fromLatin1(declared), writable);
     }
     d->encoding = *encoding;
 
     const std::optional<XmlLayout> layout = XmlLayout::scan(d->bytes);
     if (!layout)
         return QStringLiteral("\"%1\" is not an XML file: the end of its LaunchBox element cannot be found.")
-            .arg(native(path));
+            .arg(nativePath(path));
     d->followLayout(*layout);
     return QString();
 }
@@ -337,7 +332,7 @@ QString LaunchBoxDocument::save(const QString &path) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Could not save \"%1\": %2").arg(native(path), file.errorString());
+        return QStringLiteral("Could not save \"%1\": %2").arg(nativePath(path), file.errorString());
     const QByteArray &bytes = d->bytes;
     const QByteArray &added = d->added;
     bool written = true;
@@ -366,6 +361,6 @@ QString LaunchBoxDocument::save(const QString &path) const
         write(bytes.constData() + d->resumeAt, bytes.size() - d->resumeAt);
     }
     if (!written || !file.commit())
-        return QStringLiteral("Could not save \"%1\": %2").arg(native(path), file.errorString());
+        return QStringLiteral("Could not save \"%1\": %2").arg(nativePath(path), file.errorString());
     return QString();
 }

@@ -6,16 +6,12 @@
 #include "library/LibraryPaths.h"
 #include "platform/Clock.h"
 #include "platform/FileOps.h"
+#include "platform/NativePath.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
-
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 // Taken also when it is a link that points nowhere: the name is not free.
 bool nameTaken(const QString &path)
@@ -77,7 +73,7 @@ QString LaunchBoxExport::run(const QString &dataFile, const Progress &progress)
     if (!nameTaken(backup)) {
         if (const QString failed = m_fileOps.copyFileNoOverwrite(dataFile, backup); !failed.isEmpty())
             return QStringLiteral("Could not back up \"%1\", so nothing was exported. %2")
-                .arg(native(dataFile), failed);
+                .arg(nativePath(dataFile), failed);
     }
 
     const QString exportFolder = QFileInfo(dataFile).absolutePath();

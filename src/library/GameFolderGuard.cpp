@@ -2,22 +2,11 @@
 
 #include "library/GameTable.h"
 #include "library/LibraryPaths.h"
+#include "platform/NativePath.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
-
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-QString cellOf(const GameTable &table, const QString &fieldName, int row)
-{
-    const int column = table.findColumn(fieldName);
-    return column < 0 || row < 1 || row >= table.rowCount() ? QString() : table.cell(column, row);
-}
 
 // Each cell must be the name of one folder. With no separator in it, "." and ".." are the only
 // names that lead anywhere but down; a name such as "Wait..." is an ordinary folder.
@@ -48,8 +37,10 @@ GameFolderGuard::GameFolderGuard(const QString &libraryRoot)
 
 GameFolderTarget GameFolderGuard::checkRow(const GameTable &table, int row) const
 {
-    return check(cellOf(table, QStringLiteral("Folder"), row),
-                 cellOf(table, QStringLiteral("Subfolder"), row));
+    // Row 0 holds the field names: its "folder" is no game's and is refused as an empty one.
+    if (row < 1)
+        return check(QString(), QString());
+    return check(table.cell(QStringLiteral("Folder"), row), table.cell(QStringLiteral("Subfolder"), row));
 }
 
 GameFolderTarget GameFolderGuard::check(const QString &folder, const QString &subfolder) const
@@ -73,7 +64,7 @@ GameFolderTarget GameFolderGuard::check(const QString &folder, const QString &su
 
     const QFileInfo game(target.path);
     if (!game.exists() && !game.isSymLink()) {
-        target.refusal = QStringLiteral("its folder \"%1\" does not exist").arg(native(target.path));
+        target.refusal = QStringLiteral("its folder \"%1\" does not exist").arg(nativePath(target.path));
         return target;
     }
     const QString canonicalGame = game.canonicalFilePath();
@@ -81,16 +72,16 @@ GameFolderTarget GameFolderGuard::check(const QString &folder, const QString &su
     const QString canonicalGames = QFileInfo(m_gamesFolder).canonicalFilePath();
     if (canonicalGame.isEmpty() || canonicalCategory.isEmpty() || canonicalGames.isEmpty()) {
         target.refusal =
-            QStringLiteral("its folder \"%1\" is a link that leads nowhere").arg(native(target.path));
+            QStringLiteral("its folder \"%1\" is a link that leads nowhere").arg(nativePath(target.path));
         return target;
     }
     if (!game.isDir()) {
-        target.refusal = QStringLiteral("\"%1\" is not a folder").arg(native(target.path));
+        target.refusal = QStringLiteral("\"%1\" is not a folder").arg(nativePath(target.path));
         return target;
     }
     if (canonicalGame == canonicalCategory) {
         target.refusal = QStringLiteral("its folder \"%1\" is the category folder \"%2\" itself")
-                             .arg(native(target.path), native(categoryPath));
+                             .arg(nativePath(target.path), nativePath(categoryPath));
         return target;
     }
     // A category folder may itself be a link to another drive; what counts is that the game
@@ -98,12 +89,12 @@ GameFolderTarget GameFolderGuard::check(const QString &folder, const QString &su
     if (!isInsideOrEqual(canonicalGame, canonicalCategory)) {
         target.refusal =
             QStringLiteral("its folder \"%1\" leads to \"%2\", outside the category folder \"%3\"")
-                .arg(native(target.path), native(canonicalGame), native(categoryPath));
+                .arg(nativePath(target.path), nativePath(canonicalGame), nativePath(categoryPath));
         return target;
     }
     if (isInsideOrEqual(canonicalGames, canonicalGame)) {
         target.refusal =
-            QStringLiteral("its folder \"%1\" holds the library's games folder").arg(native(target.path));
+            QStringLiteral("its folder \"%1\" holds the library's games folder").arg(nativePath(target.path));
         return target;
     }
     return target;

@@ -65,13 +65,6 @@ void GameTable::appendRow(std::vector<QString> cells)
     m_rows.push_back(std::move(cells));
 }
 
-void GameTable::swapRows(int a, int b)
-{
-    std::swap(m_rows[static_cast<size_t>(a)], m_rows[static_cast<size_t>(b)]);
-    if (a == 0 || b == 0)
-        invalidateIndex();
-}
-
 void GameTable::buildIndex() const
 {
     m_columnIndex.clear();

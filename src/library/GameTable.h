@@ -19,7 +19,11 @@ public:
     void setColumnCount(int columns);
     void setSize(int columns, int rows);
 
+    // Empty outside the table, and for a negative column such as findColumn() gives a missing field.
     const QString &cell(int column, int row) const;
+    // The cell of the named field: empty when the table has no such field or no such row, rather
+    // than the column 0 that column() falls back to. Row 0 gives the field name itself.
+    const QString &cell(const QString &fieldName, int row) const { return cell(findColumn(fieldName), row); }
     void setCell(int column, int row, const QString &text);
 
     const std::vector<QString> &row(int row) const { return m_rows[static_cast<size_t>(row)]; }
@@ -27,7 +31,6 @@ public:
     void appendRow(std::vector<QString> cells);
     // Keeps row 0 and the rows for which keep(row) holds, in their order.
     template <typename Predicate> void keepRows(Predicate keep);
-    void swapRows(int a, int b);
 
     // Exact comparison with row 0; the later of two equal names wins; none gives column 0.
     int column(const QString &fieldName) const;

@@ -20,14 +20,6 @@ bool isSeparator(QChar c)
     return c == u'/' || c == u'\\';
 }
 
-// A cell by field name; a table without that column has no such part of the path, rather than
-// borrowing column 0 as the general lookup would.
-QString cellOf(const GameTable &table, const QString &fieldName, int row)
-{
-    const int column = table.findColumn(fieldName);
-    return column < 0 ? QString() : table.cell(column, row);
-}
-
 // Among the entries of a folder, the one whose name equals the wanted one without regard to
 // letter case and comes first in a listing sorted that way (ties go to the exact comparison).
 QString findWithoutCase(const QString &folder, const QString &wanted)
@@ -103,15 +95,15 @@ QString gamesFolder(const QString &libraryRoot)
 
 QString gameFolder(const QString &libraryRoot, const GameTable &table, int row)
 {
-    return normalise(gamesFolder(libraryRoot) + cellOf(table, QStringLiteral("Folder"), row) + separatorChar()
-                     + cellOf(table, QStringLiteral("Subfolder"), row));
+    return normalise(gamesFolder(libraryRoot) + table.cell(QStringLiteral("Folder"), row) + separatorChar()
+                     + table.cell(QStringLiteral("Subfolder"), row));
 }
 
 QString metadataFolder(const QString &libraryRoot, const GameTable &table, int row)
 {
     const QChar sep = separatorChar();
-    QString path = gamesFolder(libraryRoot) + cellOf(table, QStringLiteral("Folder"), row);
-    const QString subfolder = cellOf(table, QStringLiteral("Subfolder"), row);
+    QString path = gamesFolder(libraryRoot) + table.cell(QStringLiteral("Folder"), row);
+    const QString subfolder = table.cell(QStringLiteral("Subfolder"), row);
     if (!subfolder.isEmpty())
         path += sep + subfolder;
     path += sep + QStringLiteral("Pallox");
@@ -122,12 +114,17 @@ QString gameIniFile(const QString &libraryRoot, const GameTable &table, int row)
 {
     const QChar sep = separatorChar();
     return normalise(metadataFolder(libraryRoot, table, row) + sep + QStringLiteral("IniFile") + sep
-                     + cellOf(table, QStringLiteral("IniFile"), row));
+                     + table.cell(QStringLiteral("IniFile"), row));
 }
 
 QString dataCacheFile(const QString &libraryRoot)
 {
     return withTrailingSeparator(libraryRoot) + QStringLiteral("DataCache.txt");
+}
+
+QString fileBelow(const QString &folder, const QString &subfolder, const QString &name)
+{
+    return resolve(join(join(folder, subfolder), name));
 }
 
 QString resolve(const QString &path)

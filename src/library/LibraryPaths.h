@@ -24,6 +24,10 @@ QString metadataFolder(const QString &libraryRoot, const GameTable &table, int r
 QString gameIniFile(const QString &libraryRoot, const GameTable &table, int row);
 QString dataCacheFile(const QString &libraryRoot);
 
+// A file below a folder, in its subfolder, named by library data that may use "\" and any letter
+// case: the joined path resolved as it exists on disk.
+QString fileBelow(const QString &folder, const QString &subfolder, const QString &name);
+
 // The path as it exists on disk: component by component without regard to letter case when it
 // does not exist as written (first match in listing order wins); unchanged when that fails too.
 QString resolve(const QString &path);

@@ -1,5 +1,7 @@
 #include "platform/QtFileOps.h"
 
+#include "platform/NativePath.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -18,11 +20,6 @@
 #endif
 
 namespace {
-
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 // Without a trailing separator, so that fileName() gives the folder's own name.
 QString cleanFolderPath(const QString &path)
@@ -90,7 +87,7 @@ RenameOutcome renameNoReplace(const QString &source, const QString &target, QStr
     // The file system cannot rename without replacing; fall through to the checked rename.
 #endif
     if (nameTaken(target)) {
-        *reason = QStringLiteral("\"%1\" already exists").arg(native(target));
+        *reason = QStringLiteral("\"%1\" already exists").arg(nativePath(target));
         return RenameOutcome::Failed;
     }
     if (QDir().rename(source, target))
@@ -115,12 +112,12 @@ bool copyContents(const QString &root, const QString &source, const QString &tar
         if (entry.isSymLink()) {
             if (!QFile::link(linkTextForCopy(entry, root), to)) {
                 *reason = QStringLiteral("could not copy the link \"%1\"")
-                              .arg(native(entry.absoluteFilePath()));
+                              .arg(nativePath(entry.absoluteFilePath()));
                 return false;
             }
         } else if (entry.isDir()) {
             if (!QDir().mkdir(to)) {
-                *reason = QStringLiteral("could not create \"%1\"").arg(native(to));
+                *reason = QStringLiteral("could not create \"%1\"").arg(nativePath(to));
                 return false;
             }
             if (!copyContents(root, entry.absoluteFilePath(), to, reason))
@@ -129,7 +126,7 @@ bool copyContents(const QString &root, const QString &source, const QString &tar
             QFile file(entry.absoluteFilePath());
             if (!file.copy(to)) {
                 *reason = QStringLiteral("could not copy \"%1\": %2")
-                              .arg(native(entry.absoluteFilePath()), file.errorString());
+                              .arg(nativePath(entry.absoluteFilePath()), file.errorString());
                 return false;
             }
             QFile copy(to);
@@ -138,7 +135,7 @@ bool copyContents(const QString &root, const QString &source, const QString &tar
         } else {
             // Pipes and devices have no content to copy; reading one could hang.
             *reason = QStringLiteral("\"%1\" is not a plain file or folder")
-                          .arg(native(entry.absoluteFilePath()));
+                          .arg(nativePath(entry.absoluteFilePath()));
             return false;
         }
     }
@@ -156,24 +153,24 @@ QString QtFileOps::moveFolderInto(const QString &folder, const QString &destinat
     const QString destination = cleanFolderPath(destinationFolder);
     const QFileInfo sourceInfo(source);
     if (!sourceInfo.isDir() || sourceInfo.fileName().isEmpty() || sourceInfo.isRoot())
-        return QStringLiteral("The folder \"%1\" does not exist.").arg(native(folder));
+        return QStringLiteral("The folder \"%1\" does not exist.").arg(nativePath(folder));
     if (!QFileInfo(destination).isDir())
         return QStringLiteral("The destination folder \"%1\" does not exist.")
-            .arg(native(destinationFolder));
+            .arg(nativePath(destinationFolder));
     if (isInside(destination, source))
-        return QStringLiteral("The folder \"%1\" cannot be moved into itself.").arg(native(folder));
+        return QStringLiteral("The folder \"%1\" cannot be moved into itself.").arg(nativePath(folder));
 
     const QString target = destination + QLatin1Char('/') + sourceInfo.fileName();
     if (nameTaken(target))
         return QStringLiteral("Could not move \"%1\": \"%2\" already exists.")
-            .arg(native(source), native(target));
+            .arg(nativePath(source), nativePath(target));
 
     QString reason;
     switch (renameNoReplace(source, target, &reason)) {
     case RenameOutcome::Done:
         return QString();
     case RenameOutcome::Failed:
-        return QStringLiteral("Could not move \"%1\": %2").arg(native(source), reason);
+        return QStringLiteral("Could not move \"%1\": %2").arg(nativePath(source), reason);
     case RenameOutcome::OtherFileSystem:
         break;
     }
@@ -181,23 +178,23 @@ QString QtFileOps::moveFolderInto(const QString &folder, const QString &destinat
     if (sourceInfo.isSymLink()) {
         // Across file systems a link is recreated rather than the folder it points to copied.
         if (!QFile::link(linkTextForCopy(sourceInfo, QString()), target) || !QFile::remove(source))
-            return QStringLiteral("Could not move the link \"%1\".").arg(native(source));
+            return QStringLiteral("Could not move the link \"%1\".").arg(nativePath(source));
         return QString();
     }
 
     // mkdir refuses a folder that appeared meanwhile, and then nothing of it is touched.
     if (!QDir().mkdir(target))
         return QStringLiteral("Could not move \"%1\": could not create \"%2\".")
-            .arg(native(source), native(target));
+            .arg(nativePath(source), nativePath(target));
     if (!copyContents(source, source, target, &reason)) {
         // Only the copy is ours to remove; the original stays as it was.
         QDir(target).removeRecursively();
-        return QStringLiteral("Could not move \"%1\": %2").arg(native(source), reason);
+        return QStringLiteral("Could not move \"%1\": %2").arg(nativePath(source), reason);
     }
     if (!QDir(source).removeRecursively())
         return QStringLiteral("\"%1\" was copied to \"%2\", but the original could not be "
                               "removed completely.")
-            .arg(native(source), native(target));
+            .arg(nativePath(source), nativePath(target));
     return QString();
 }
 
@@ -208,9 +205,9 @@ QString QtFileOps::moveToTrash(const QString &folder)
     const QString path = cleanFolderPath(folder);
     const QFileInfo info(path);
     if (!nameTaken(path))
-        return QStringLiteral("The folder \"%1\" does not exist.").arg(native(folder));
+        return QStringLiteral("The folder \"%1\" does not exist.").arg(nativePath(folder));
     if (info.isRoot())
-        return QStringLiteral("The folder \"%1\" cannot be deleted.").arg(native(folder));
+        return QStringLiteral("The folder \"%1\" cannot be deleted.").arg(nativePath(folder));
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     // When the folder that holds the home trash does not exist yet, Qt gives up on that trash
@@ -227,25 +224,25 @@ QString QtFileOps::moveToTrash(const QString &folder)
     // (no permission, a trash on another drive) leaves the folder where it is.
     if (file.errorString() != qt_error_string(ENOSYS))
         return QStringLiteral("Could not move \"%1\" to the trash: %2")
-            .arg(native(folder), file.errorString());
+            .arg(nativePath(folder), file.errorString());
     if (info.isSymLink() || !info.isDir())
         return QFile::remove(path)
             ? QString()
-            : QStringLiteral("Could not delete \"%1\".").arg(native(folder));
+            : QStringLiteral("Could not delete \"%1\".").arg(nativePath(folder));
     if (!QDir(path).removeRecursively())
-        return QStringLiteral("Could not delete \"%1\" completely.").arg(native(folder));
+        return QStringLiteral("Could not delete \"%1\" completely.").arg(nativePath(folder));
     return QString();
 }
 
 QString QtFileOps::copyFileNoOverwrite(const QString &source, const QString &destination)
 {
     if (!QFileInfo(source).isFile())
-        return QStringLiteral("The file \"%1\" does not exist.").arg(native(source));
+        return QStringLiteral("The file \"%1\" does not exist.").arg(nativePath(source));
     if (nameTaken(destination))
-        return QStringLiteral("\"%1\" already exists.").arg(native(destination));
+        return QStringLiteral("\"%1\" already exists.").arg(nativePath(destination));
     QFile file(source);
     if (!file.copy(destination))
         return QStringLiteral("Could not copy \"%1\" to \"%2\": %3")
-            .arg(native(source), native(destination), file.errorString());
+            .arg(nativePath(source), nativePath(destination), file.errorString());
     return QString();
 }

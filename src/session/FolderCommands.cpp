@@ -4,11 +4,11 @@
 #include "browse/NameIndex.h"
 #include "library/LibraryPaths.h"
 #include "platform/FileOps.h"
+#include "platform/NativePath.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "session/LibrarySession.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -16,11 +16,6 @@ namespace {
 // A box taller than the screen hides its own OK button, so past this many the rest are named
 // without their reasons.
 constexpr int FailuresWithReasons = 15;
-
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 } // namespace
 
@@ -34,7 +29,7 @@ MoveAllReport FolderCommands::moveAllInto(const QString &destination) const
         return report;
     if (!QFileInfo(destination).isDir()) {
         report.refusal =
-            QStringLiteral("The folder \"%1\" does not exist; nothing was moved.").arg(native(destination));
+            QStringLiteral("The folder \"%1\" does not exist; nothing was moved.").arg(nativePath(destination));
         return report;
     }
 
@@ -69,10 +64,10 @@ QString FolderCommands::moveAllMessage(const MoveAllReport &report)
         return QString();
     const int failed = static_cast<int>(report.failures.size());
     QString text =
-        failed == 1 ? QStringLiteral("1 game folder was not moved to \"%1\":").arg(native(report.destination))
+        failed == 1 ? QStringLiteral("1 game folder was not moved to \"%1\":").arg(nativePath(report.destination))
                     : QStringLiteral("%1 game folders were not moved to \"%2\":")
                           .arg(failed)
-                          .arg(native(report.destination));
+                          .arg(nativePath(report.destination));
     text += QLatin1Char('\n');
     QStringList rest;
     for (int i = 0; i < failed; ++i) {
@@ -97,9 +92,9 @@ QString FolderCommands::openSelectedFolder() const
         LibraryPaths::gameFolder(state.library.LibraryRoot, state.library.GridMain, state.SelectedRow));
     if (!QFileInfo(folder).isDir())
         return QStringLiteral("The folder \"%1\" of \"%2\" does not exist.")
-            .arg(native(folder), state.SelectedGameName);
+            .arg(nativePath(folder), state.SelectedGameName);
     // The quotes keep a folder name with blanks whole, as a shell would need it.
-    m_session.platform().shell.execute(QString(), QLatin1Char('"') + native(folder) + QLatin1Char('"'),
+    m_session.platform().shell.execute(QString(), QLatin1Char('"') + nativePath(folder) + QLatin1Char('"'),
                                        QString(), QString());
     return QString();
 }
@@ -124,7 +119,7 @@ QString FolderCommands::moveToTrash(const DeleteTarget &target) const
                                         .check(target.folder.folder, target.folder.subfolder);
     QString reason = folder.refusal;
     if (reason.isEmpty() && folder.path != target.folder.path)
-        reason = QStringLiteral("its folder is now \"%1\", not the one shown").arg(native(folder.path));
+        reason = QStringLiteral("its folder is now \"%1\", not the one shown").arg(nativePath(folder.path));
     if (!reason.isEmpty())
         return QStringLiteral("\"%1\" was not deleted: %2.").arg(target.gameName, reason);
     const QString failure = m_session.platform().fileOps.moveToTrash(folder.path);

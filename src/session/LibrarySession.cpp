@@ -1,7 +1,6 @@
 #include "session/LibrarySession.h"
 
 #include "app/SettingsFile.h"
-#include "app/WaitCursor.h"
 #include "browse/DetailsLinks.h"
 #include "browse/MainList.h"
 #include "browse/PlatformSwitch.h"
@@ -19,6 +18,7 @@
 #include "session/BackgroundScan.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 // Hands the scan's progress on as the session's signals.
 class LibrarySession::Observer : public ScanObserver
@@ -114,7 +114,9 @@ int LibrarySession::firstListIndex()
 
 void LibrarySession::sortByMainSortField()
 {
-    const WaitCursor wait;
+    emit sorting(true);
+    // The end is reported also when the sort ends in an exception, so no window keeps waiting.
+    const auto sorted = qScopeGuard([this] { emit sorting(false); });
     applyMainSortField(m_state.library.GridMain, m_state.MainSortField, m_state.MainSortColumn,
                        m_state.ListShowsSortValue);
 }

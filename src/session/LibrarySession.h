@@ -139,6 +139,9 @@ signals:
     void scanRunning(bool running);
     // Something the user has to be told.
     void message(const QString &text);
+    // A sort of the whole table started (true) or ended (false); on a large library it takes
+    // long enough for the windows to show that they wait.
+    void sorting(bool running);
 
 private:
     class Observer;

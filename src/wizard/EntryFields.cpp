@@ -62,21 +62,6 @@ const EntryFieldInfo &entryFieldInfo(EntryField field)
     return entryFields()[static_cast<size_t>(field)];
 }
 
-QString entryKey(EntryField field)
-{
-    return QLatin1String(entryFieldInfo(field).key);
-}
-
-EntryField extraField(int n)
-{
-    return static_cast<EntryField>(static_cast<int>(EntryField::Extra1) + 2 * (n - 1));
-}
-
-EntryField extraLinkField(int n)
-{
-    return static_cast<EntryField>(static_cast<int>(EntryField::ExtraLink1) + 2 * (n - 1));
-}
-
 QString storableValue(const QString &text)
 {
     QString result;

@@ -29,11 +29,6 @@ struct EntryFieldInfo
 // Every field, in save order.
 const std::array<EntryFieldInfo, EntryFieldCount> &entryFields();
 const EntryFieldInfo &entryFieldInfo(EntryField field);
-QString entryKey(EntryField field);
-
-// The n-th extra (1 to 7) and its link.
-EntryField extraField(int n);
-EntryField extraLinkField(int n);
 
 // The texts of one game as the entry helper holds them.
 struct GameEntry

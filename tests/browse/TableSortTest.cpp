@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 // Code unit by code unit, the shorter text first when it begins the longer one, written out by
@@ -36,7 +38,7 @@ void referenceQuickSort(GameTable &grid, int column, int left, int right)
                 --j;
             if (i <= j) {
                 if (i != j)
-                    grid.swapRows(i, j);
+                    std::swap(grid.row(i), grid.row(j));
                 ++i;
                 --j;
             }

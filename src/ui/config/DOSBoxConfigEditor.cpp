@@ -4,6 +4,7 @@
 #include "dosboxconf/DOSBoxConfFile.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
 #include "platform/Dialogs.h"
+#include "ui/common/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,7 @@
 #include "ui/config/DOSBoxConfigEditorParts.h"
 
+#include "ui/common/Controls.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,7 +12,7 @@ namespace DOSBoxEditorParts {
 
 QPushButton *button(const char *name, const char *caption, QWidget *parent)
 {
-    return named(new QPushButton(QString::fromLatin1(caption), parent), QString::fromLatin1(name));
+    return named(new QPushButton(QString::fromLatin1(caption), parent), name);
 }
 
 QLabel *label(const char *caption, QWidget *parent)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <initializer_list>
 
 class QLabel;
@@ -10,12 +8,6 @@ class QWidget;
 
 // Small pieces the DOSBox configuration editor builds its pages from.
 namespace DOSBoxEditorParts {
-
-template <class T> T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QPushButton *button(const char *name, const char *caption, QWidget *parent);
 QLabel *label(const char *caption, QWidget *parent);

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "ui/common/Controls.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -18,31 +19,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-namespace {
-
-QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QLineEdit *namedEdit(const QString &name, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
-QPushButton *namedButton(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
-
 EmulatorSettingsPanel::EmulatorSettingsPanel(EmulatorRegistry &registry, SettingsFile &settings,
                                              const Platform &platform, QWidget *parent)
     : QWidget(parent), m_registry(registry), m_settings(settings), m_platform(platform)
@@ -50,8 +26,8 @@ EmulatorSettingsPanel::EmulatorSettingsPanel(EmulatorRegistry &registry, Setting
     setObjectName(QStringLiteral("pnlEmulators"));
     auto *layout = new QVBoxLayout(this);
 
-    lblEmuHeading = namedLabel(QStringLiteral("lblEmuHeading"), QStringLiteral("Emulator and Game Runner EXE Paths:"),
-                               this);
+    lblEmuHeading = named(new QLabel(QStringLiteral("Emulator and Game Runner EXE Paths:"), this),
+                          QStringLiteral("lblEmuHeading"));
     QFont headingFont = lblEmuHeading->font();
     headingFont.setBold(true);
     lblEmuHeading->setFont(headingFont);
@@ -84,11 +60,11 @@ EmulatorSettingsPanel::EmulatorSettingsPanel(EmulatorRegistry &registry, Setting
     cbEmuList->setMinimumWidth(250);
 
     auto *details = new QGridLayout;
-    lblEmuName = namedLabel(QStringLiteral("lblEmuName"), QString(), this);
-    lblEmuNick = namedLabel(QStringLiteral("lblEmuNick"), QString(), this);
-    lblEmuPath = namedLabel(QStringLiteral("lblEmuPath"), QString(), this);
-    lblParams = namedLabel(QStringLiteral("lblParams"), QStringLiteral("Emulator Params:"), this);
-    lblEmuParams = namedLabel(QStringLiteral("lblEmuParams"), QString(), this);
+    lblEmuName = named(new QLabel(QString(), this), QStringLiteral("lblEmuName"));
+    lblEmuNick = named(new QLabel(QString(), this), QStringLiteral("lblEmuNick"));
+    lblEmuPath = named(new QLabel(QString(), this), QStringLiteral("lblEmuPath"));
+    lblParams = named(new QLabel(QStringLiteral("Emulator Params:"), this), QStringLiteral("lblParams"));
+    lblEmuParams = named(new QLabel(QString(), this), QStringLiteral("lblEmuParams"));
     for (QLabel *value : {lblEmuName, lblEmuNick, lblEmuPath, lblEmuParams})
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     details->addWidget(new QLabel(QStringLiteral("System Name:"), this), 0, 0);
@@ -101,9 +77,9 @@ EmulatorSettingsPanel::EmulatorSettingsPanel(EmulatorRegistry &registry, Setting
     details->addWidget(lblEmuParams, 3, 1);
     details->setColumnStretch(1, 1);
 
-    btnAddEmu = namedButton(QStringLiteral("btnAddEmu"), QStringLiteral("Add"), this);
-    btnEditEmu = namedButton(QStringLiteral("btnEditEmu"), QStringLiteral("Edit"), this);
-    btnConfigEmu = namedButton(QStringLiteral("btnConfigEmu"), QStringLiteral("Config"), this);
+    btnAddEmu = named(new QPushButton(QStringLiteral("Add"), this), QStringLiteral("btnAddEmu"));
+    btnEditEmu = named(new QPushButton(QStringLiteral("Edit"), this), QStringLiteral("btnEditEmu"));
+    btnConfigEmu = named(new QPushButton(QStringLiteral("Config"), this), QStringLiteral("btnConfigEmu"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnAddEmu);
     buttons->addWidget(btnEditEmu);
@@ -124,16 +100,16 @@ EmulatorSettingsPanel::EmulatorSettingsPanel(EmulatorRegistry &registry, Setting
     editFrame->setAutoFillBackground(true);
     pnlEditEmu = editFrame;
     pnlEditEmu->setObjectName(QStringLiteral("pnlEditEmu"));
-    lblEditEmuTab = namedLabel(QStringLiteral("lblEditEmuTab"), QString(), pnlEditEmu);
-    eEditEmuName = namedEdit(QStringLiteral("eEditEmuName"), pnlEditEmu);
-    eEditEmuNick = namedEdit(QStringLiteral("eEditEmuNick"), pnlEditEmu);
-    eEditEmuPath = namedEdit(QStringLiteral("eEditEmuPath"), pnlEditEmu);
+    lblEditEmuTab = named(new QLabel(QString(), pnlEditEmu), QStringLiteral("lblEditEmuTab"));
+    eEditEmuName = named(new QLineEdit(pnlEditEmu), QStringLiteral("eEditEmuName"));
+    eEditEmuNick = named(new QLineEdit(pnlEditEmu), QStringLiteral("eEditEmuNick"));
+    eEditEmuPath = named(new QLineEdit(pnlEditEmu), QStringLiteral("eEditEmuPath"));
     eEditEmuPath->setMinimumWidth(250);
-    btnEditEmuPath = namedButton(QStringLiteral("btnEditEmuPath"), QStringLiteral("Browse"), pnlEditEmu);
-    lblEditParams = namedLabel(QStringLiteral("lblEditParams"), QStringLiteral("Emulator Params:"), pnlEditEmu);
-    eEditEmuParams = namedEdit(QStringLiteral("eEditEmuParams"), pnlEditEmu);
-    btnEditEmuSave = namedButton(QStringLiteral("btnEditEmuSave"), QStringLiteral("Save"), pnlEditEmu);
-    btnEditEmuCancel = namedButton(QStringLiteral("btnEditEmuCancel"), QStringLiteral("Cancel"), pnlEditEmu);
+    btnEditEmuPath = named(new QPushButton(QStringLiteral("Browse"), pnlEditEmu), QStringLiteral("btnEditEmuPath"));
+    lblEditParams = named(new QLabel(QStringLiteral("Emulator Params:"), pnlEditEmu), QStringLiteral("lblEditParams"));
+    eEditEmuParams = named(new QLineEdit(pnlEditEmu), QStringLiteral("eEditEmuParams"));
+    btnEditEmuSave = named(new QPushButton(QStringLiteral("Save"), pnlEditEmu), QStringLiteral("btnEditEmuSave"));
+    btnEditEmuCancel = named(new QPushButton(QStringLiteral("Cancel"), pnlEditEmu), QStringLiteral("btnEditEmuCancel"));
     auto *edit = new QGridLayout(pnlEditEmu);
     edit->addWidget(lblEditEmuTab, 0, 0, 1, 3);
     edit->addWidget(new QLabel(QStringLiteral("System Name:"), pnlEditEmu), 1, 0);
@@ -166,7 +142,7 @@ EmulatorSettingsPanel::EmulatorSettingsPanel(EmulatorRegistry &registry, Setting
 
 QPushButton *EmulatorSettingsPanel::addGroupButton(const QString &name, const QString &group)
 {
-    QPushButton *button = namedButton(name, group, m_groupBar);
+    QPushButton *button = named(new QPushButton(group, m_groupBar), name);
     button->setCheckable(true);
     m_groupButtons.push_back(button);
     connect(button, &QPushButton::clicked, this, [this, group] { groupButtonClick(group); });

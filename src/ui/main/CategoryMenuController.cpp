@@ -38,27 +38,6 @@ void CategoryMenuController::rebuild(const GameTable &grid)
         state.stale = true;
 }
 
-void CategoryMenuController::ensureFilled(QMenu *menu)
-{
-    for (int i = 0; i < CategoryMenuCount; ++i) {
-        if (m_menus[static_cast<size_t>(i)] == menu) {
-            fillMenu(i);
-            return;
-        }
-        for (GroupMenu &group : m_states[static_cast<size_t>(i)].groups) {
-            if (group.menu == menu) {
-                fillMenu(i);
-                // The refill above may have replaced the groups; look the group up again.
-                for (GroupMenu &fresh : m_states[static_cast<size_t>(i)].groups) {
-                    if (fresh.menu == menu)
-                        fillGroup(i, fresh);
-                }
-                return;
-            }
-        }
-    }
-}
-
 void CategoryMenuController::fillMenu(int index)
 {
     MenuState &state = m_states[static_cast<size_t>(index)];

@@ -25,8 +25,6 @@ public:
 
     // Called by every list build.
     void rebuild(const GameTable &grid);
-    // Makes the items of a menu (or of one of its letter groups) now rather than when it opens.
-    void ensureFilled(QMenu *menu);
 
     const CategoryValues &values(CategoryMenu menu) const { return m_values[static_cast<size_t>(menu)]; }
     QMenu *menu(CategoryMenu menu) const { return m_menus[static_cast<size_t>(menu)]; }

@@ -1,10 +1,10 @@
 #include "ui/main/ExportController.h"
 
-#include "app/WaitCursor.h"
 #include "export/LaunchBoxExport.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "ui/common/WaitCursor.h"
 
 #include <QCoreApplication>
 #include <QLabel>

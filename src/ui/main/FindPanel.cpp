@@ -1,5 +1,7 @@
 #include "ui/main/FindPanel.h"
 
+#include "ui/common/Controls.h"
+
 #include <QComboBox>
 #include <QCompleter>
 #include <QGridLayout>
@@ -12,8 +14,7 @@ namespace {
 
 QComboBox *makeBox(const char *name, QWidget *parent)
 {
-    auto *box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
+    auto *box = named(new QComboBox(parent), name);
     box->setEditable(true);
     // Typed texts filter; they never become list items, which stay the table's own values.
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -25,8 +26,7 @@ QComboBox *makeBox(const char *name, QWidget *parent)
 
 QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
+    auto *button = named(new QPushButton(caption, parent), name);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }

@@ -1,8 +1,8 @@
 #include "ui/main/FolderController.h"
 
-#include "app/WaitCursor.h"
 #include "platform/Dialogs.h"
 #include "session/FolderCommands.h"
+#include "ui/common/WaitCursor.h"
 
 FolderController::FolderController(LibrarySession &session, Dialogs &dialogs, QObject *parent)
     : QObject(parent), m_session(session), m_dialogs(dialogs)

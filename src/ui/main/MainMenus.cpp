@@ -1,6 +1,7 @@
 #include "ui/main/MainMenus.h"
 
 #include "browse/MainList.h"
+#include "ui/common/Controls.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -10,16 +11,12 @@ namespace {
 
 QMenu *addMenu(QMainWindow &window, const char *objectName, const QString &caption)
 {
-    QMenu *menu = window.menuBar()->addMenu(caption);
-    menu->setObjectName(QLatin1String(objectName));
-    return menu;
+    return named(window.menuBar()->addMenu(caption), objectName);
 }
 
 QAction *addItem(QMenu *menu, const char *objectName, const QString &caption)
 {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(objectName));
-    return action;
+    return named(menu->addAction(caption), objectName);
 }
 
 } // namespace

@@ -44,6 +44,12 @@ TfrmMain::TfrmMain(const Platform &platform, const QString &exeFolder, TfrmSplas
         else
             m_platform.dialogs.message(text);
     });
+    connect(m_session.get(), &LibrarySession::sorting, this, [this](bool running) {
+        if (running)
+            m_waitCursor.emplace();
+        else
+            m_waitCursor.reset();
+    });
     buildAreas();
     wireAreas();
     FormCreate(splash);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ui/common/WaitCursor.h"
+
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class CategoryMenuController;
 class ConfigTab;
@@ -74,4 +77,5 @@ private:
     RefreshController *m_refresh = nullptr;
     bool m_scanning = false;
     ScanObserver *m_startupScan = nullptr;
+    std::optional<WaitCursor> m_waitCursor;
 };

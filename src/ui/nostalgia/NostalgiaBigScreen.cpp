@@ -2,8 +2,9 @@
 
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaLayout.h"
-#include "ui/nostalgia/NostalgiaPicture.h"
+#include "ui/common/Controls.h"
 #include "ui/common/WidgetColors.h"
+#include "ui/nostalgia/NostalgiaPicture.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -42,11 +43,6 @@ const std::array<FactLine, NostalgiaBigScreen::LineCount> &factLines()
         {"lblNostalgiaSeries2", "C:\\>Series: ", "lblSeries2", "Series"},
     }};
     return lines;
-}
-
-void autoSize(QLabel *label)
-{
-    label->resize(label->sizeHint());
 }
 
 } // namespace
@@ -96,8 +92,7 @@ NostalgiaBigScreen::NostalgiaBigScreen(QWidget *parent) : QWidget(parent)
 
 QLabel *NostalgiaBigScreen::addText(const char *objectName, const QString &text)
 {
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(objectName));
+    auto *label = named(new QLabel(text, this), objectName);
     WidgetColors::setTextColor(label, QColor(0xC0, 0xC0, 0xC0));
     label->installEventFilter(this);
     autoSize(label);

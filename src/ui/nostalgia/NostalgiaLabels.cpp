@@ -3,6 +3,7 @@
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaLayout.h"
 #include "session/LibrarySession.h"
+#include "ui/common/Controls.h"
 #include "ui/common/WidgetColors.h"
 
 #include <QCoreApplication>
@@ -20,11 +21,6 @@ const QColor Green(0x00, 0x80, 0x00);
 QString numbered(const char *stem, size_t index)
 {
     return QLatin1String(stem) + QString::number(index + 1);
-}
-
-void autoSize(QLabel *label)
-{
-    label->resize(label->sizeHint());
 }
 
 } // namespace

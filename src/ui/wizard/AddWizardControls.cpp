@@ -1,5 +1,7 @@
 #include "ui/wizard/AddWizardControls.h"
 
+#include "ui/common/Controls.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,8 +16,7 @@ namespace {
 
 QPushButton *makeButton(QWidget &parent, const char *name, const QString &caption)
 {
-    auto *button = new QPushButton(caption, &parent);
-    button->setObjectName(QLatin1String(name));
+    auto *button = named(new QPushButton(caption, &parent), name);
     button->setAutoDefault(false);
     return button;
 }
@@ -144,8 +145,7 @@ QLabel *AddWizardControls::addLabel(QGridLayout *grid, int row, int column, cons
 
 QLineEdit *AddWizardControls::addLine(QGridLayout *grid, int row, int column, const char *name, const QString &caption)
 {
-    auto *edit = new QLineEdit(&m_window);
-    edit->setObjectName(QLatin1String(name));
+    auto *edit = named(new QLineEdit(&m_window), name);
     addLabel(grid, row, column, caption, edit);
     grid->addWidget(edit, row, column + 1);
     remember(edit);
@@ -154,8 +154,7 @@ QLineEdit *AddWizardControls::addLine(QGridLayout *grid, int row, int column, co
 
 QComboBox *AddWizardControls::addList(QGridLayout *grid, int row, int column, const char *name, const QString &caption)
 {
-    auto *list = new QComboBox(&m_window);
-    list->setObjectName(QLatin1String(name));
+    auto *list = named(new QComboBox(&m_window), name);
     list->setEditable(true);
     // Enter takes the typed text as the field's value; it does not add it to the list.
     list->setInsertPolicy(QComboBox::NoInsert);

@@ -1,11 +1,11 @@
 #include "ui/wizard/TfrmAddWizard.h"
 
 #include "app/SettingsFile.h"
-#include "app/WaitCursor.h"
 #include "library/LibraryPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "ui/common/WaitCursor.h"
 #include "ui/wizard/AddWizardControls.h"
 #include "wizard/EntryLoader.h"
 #include "wizard/EntryValueLists.h"

@@ -105,7 +105,8 @@ protected:
     // Opens the menu's items as a user would see them, letter groups as their captions.
     QStringList captions(QMenu *target)
     {
-        categories->ensureFilled(target);
+        // What opening the menu does: its items are made as it is about to show.
+        emit target->aboutToShow();
         QStringList result;
         for (QAction *action : target->actions())
             result << action->text();
@@ -115,7 +116,7 @@ protected:
     void choose(CategoryMenu which, const QString &value)
     {
         QMenu *target = menu(which);
-        categories->ensureFilled(target);
+        emit target->aboutToShow();
         for (QAction *action : target->actions()) {
             if (action->data().toString() == value) {
                 action->trigger();
