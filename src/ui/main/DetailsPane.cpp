@@ -95,7 +95,8 @@ void DetailsPane::applyNoteScrollBarRule()
     // The memo itself lays out only what is on screen, so it cannot be asked.
     const int margin = 2 * (memoAbout->frameWidth() + qRound(memoAbout->document()->documentMargin()));
     const qreal width = qMax(1, memoAbout->width() - margin);
-    const int displayed = NoteLayout::displayedLineCount(memoAbout->toPlainText().split(u'\n'), memoAbout->font(), width);
+    const QStringList lines = memoAbout->toPlainText().split(u'\n');
+    const int displayed = NoteLayout::displayedLineCount(lines, memoAbout->font(), width);
     memoAbout->setVerticalScrollBarPolicy(DetailsContent::noteNeedsScrollBar(displayed) ? Qt::ScrollBarAlwaysOn
                                                                                          : Qt::ScrollBarAlwaysOff);
 }
