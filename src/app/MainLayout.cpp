@@ -1,5 +1,9 @@
 #include "app/MainLayout.h"
 
+#include <QFont>
+#include <QFontMetrics>
+#include <QString>
+
 #include <algorithm>
 
 namespace MainLayout {
@@ -165,6 +169,24 @@ int extrasColumnLeft(const QVector<QRect> &factLabels)
     return widest + 20;
 }
 
+int factRowTop(int row)
+{
+    return 10 + 20 * row;
+}
+
+QPoint factCaptionAt(int index)
+{
+    constexpr int rows[FactCaptionCount - 1] = {0, 1, 2, 3, 4, 6, 8, 10, 11};
+    if (index < 0 || index >= FactCaptionCount - 1)
+        return QPoint(130, factRowTop(0));
+    return QPoint(5, factRowTop(rows[index]));
+}
+
+QPoint factValueAt(int row)
+{
+    return QPoint(85, factRowTop(row));
+}
+
 int extraTop(int index)
 {
     return ExtrasHeadingTop + ExtraRowStep * (index + 1);
@@ -220,6 +242,25 @@ int fitNameFontSize(const std::function<QSize(int pointSize)> &measure, const QS
 QPoint centredIn(const QSize &outer, const QSize &inner)
 {
     return QPoint(outer.width() / 2 - inner.width() / 2, outer.height() / 2 - inner.height() / 2);
+}
+
+NameBanner fitNameBanner(const QFont &font, const QString &name, const QSize &banner)
+{
+    NameBanner fit;
+    fit.shown = banner.height() >= 3;
+    if (!fit.shown)
+        return fit;
+    const auto measure = [&](int pointSize) {
+        QFont trial = font;
+        trial.setPointSize(pointSize);
+        const QFontMetrics metrics(trial);
+        return QSize(metrics.horizontalAdvance(name), metrics.height());
+    };
+    fit.pointSize = fitNameFontSize(measure, banner);
+    const QSize size = measure(fit.pointSize);
+    fit.name = QRect(centredIn(banner, size), size);
+    fit.shadow = fit.name.translated(NameShadowOffset, NameShadowOffset);
+    return fit;
 }
 
 bool noteNeedsScrollBar(int displayedLineCount)

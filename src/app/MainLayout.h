@@ -8,6 +8,9 @@
 #include <array>
 #include <functional>
 
+class QFont;
+class QString;
+
 // The main window's geometry as pure arithmetic: sizes and the view settings in, rectangles out.
 // Rectangles of the details area are relative to panelDetails (or panelNoDetails for the simple
 // view); the list column's rectangles are relative to the Main tab. A right or bottom edge here
@@ -106,6 +109,16 @@ int frontWidth(bool backShown, int frontWidth, int backWidth);
 // With an advert the media row is shared: media on the left half, advert on the right.
 void shareMediaRow(const QRect &shapeScreen, QRect &media, QRect &advert);
 
+// The fact rows keep their places inside the facts box: one row every 20 pixels, captions at the
+// left edge and values in a column of their own. Year and Platforms share the first row.
+int factRowTop(int row); // row 0 is Year and Platforms
+QPoint factValueAt(int row);
+constexpr QPoint PlatformValueAt(200, 10);
+// The captions stand at the first row of their facts, in the order Year, Publisher, Developer,
+// Genre, SubGenres, Series, Designers, Manual, Setup; the tenth, Platforms, in the first row.
+constexpr int FactCaptionCount = 10;
+QPoint factCaptionAt(int index);
+
 // The extras column starts 20 pixels right of the widest of the facts that can sit beside it.
 int extrasColumnLeft(const QVector<QRect> &factLabels);
 constexpr int ExtrasHeadingTop = 30;
@@ -143,6 +156,17 @@ int fitNameFontSize(const std::function<QSize(int pointSize)> &measure, const QS
                      int minimum = NameMinimumSize);
 QPoint centredIn(const QSize &outer, const QSize &inner);
 constexpr int NameShadowOffset = 4;
+
+// The name drawn in `font` at the fitted size, centred in the banner, its shadow 4 pixels right
+// and down. A banner lower than 3 pixels shows no name.
+struct NameBanner
+{
+    bool shown = false;
+    int pointSize = 0;
+    QRect name;
+    QRect shadow;
+};
+NameBanner fitNameBanner(const QFont &font, const QString &name, const QSize &banner);
 
 // The wrapped line count at which the notes get a vertical scroll bar.
 bool noteNeedsScrollBar(int displayedLineCount);

@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+static_assert(DetailsContent::ExtraCount == MainLayout::ExtraCount, "one extra label per extra");
+
 namespace {
 
 struct PictureField
@@ -22,76 +24,45 @@ constexpr PictureField PictureFields[DetailsContent::PictureSlotCount] = {
 
 } // namespace
 
-const FactText *DetailsContent::fact(const QString &label) const
-{
-    for (const FactText &f : facts) {
-        if (f.label == label)
-            return &f;
-    }
-    return nullptr;
-}
-
-QString DetailsContent::factText(const QString &label) const
-{
-    const FactText *f = fact(label);
-    return f ? f->text : QString();
-}
-
-bool DetailsContent::factVisible(const QString &label) const
-{
-    const FactText *f = fact(label);
-    return f && f->visible;
-}
-
 DetailsContent DetailsContent::forRow(const GameTable &table, int row, const QString &libraryRoot,
                                       bool forcedRowPending)
 {
     DetailsContent c;
     c.row = row;
     const auto cell = [&](const QString &field) { return table.cell(field, row); };
-    const auto shown = [&](const QString &label, const QString &field) {
-        const QString text = cell(field);
-        c.facts.append(FactText{label, text, !text.isEmpty()});
-    };
-    const auto holder = [&](const QString &label, const QString &field) {
-        c.facts.append(FactText{label, cell(field), false});
-    };
 
     c.name = cell(QStringLiteral("Name"));
     c.metadataFolder = LibraryPaths::metadataFolder(libraryRoot, table, row);
     c.createdText = QStringLiteral("Created: ") + cell(QStringLiteral("FolderDateCreated"));
     c.modifiedText = QStringLiteral("Modified: ") + cell(QStringLiteral("FolderDateModified"));
 
-    shown(QStringLiteral("lblYear"), QStringLiteral("Year"));
-    shown(QStringLiteral("lblPublisher"), QStringLiteral("Publisher"));
-    shown(QStringLiteral("lblDeveloper"), QStringLiteral("Developer"));
-    shown(QStringLiteral("lblGenre"), QStringLiteral("Genre"));
-    shown(QStringLiteral("lblSubGenre"), QStringLiteral("SubGenre"));
-    shown(QStringLiteral("lblSubGenre2"), QStringLiteral("SubGenre2"));
-    holder(QStringLiteral("lblManual"), QStringLiteral("Manual"));
+    c.year = cell(QStringLiteral("Year"));
+    c.publisher = cell(QStringLiteral("Publisher"));
+    c.developer = cell(QStringLiteral("Developer"));
+    c.genre = cell(QStringLiteral("Genre"));
+    c.subGenre = cell(QStringLiteral("SubGenre"));
+    c.subGenre2 = cell(QStringLiteral("SubGenre2"));
+    c.series = cell(QStringLiteral("Series"));
+    c.series2 = cell(QStringLiteral("Series2"));
+    c.designer = cell(QStringLiteral("Designer"));
+    c.designer2 = cell(QStringLiteral("Designer2"));
+    c.setup = cell(QStringLiteral("Setup"));
+    c.manual = cell(QStringLiteral("Manual"));
+
     c.platformsUpdated = !forcedRowPending;
-    if (c.platformsUpdated)
-        shown(QStringLiteral("lblPlatform"), QStringLiteral("Platform"));
-    shown(QStringLiteral("lblDesigner"), QStringLiteral("Designer"));
-    shown(QStringLiteral("lblDesigner2"), QStringLiteral("Designer2"));
-    shown(QStringLiteral("lblSeries"), QStringLiteral("Series"));
-    shown(QStringLiteral("lblSeries2"), QStringLiteral("Series2"));
-    shown(QStringLiteral("lblSetup"), QStringLiteral("Setup"));
-    bool anyExtra = false;
-    for (int i = 1; i <= MainLayout::ExtraCount; ++i) {
-        const QString n = QString::number(i);
-        shown(QStringLiteral("lblExtra") + n, QStringLiteral("Extra") + n);
-        anyExtra = anyExtra || c.facts.back().visible;
-        holder(QStringLiteral("lblExtraLink") + n, QStringLiteral("ExtraLink") + n);
-    }
     if (c.platformsUpdated) {
-        for (int i = 1; i <= 10; ++i) {
-            const QString n = QString::number(i);
-            shown(QStringLiteral("lblOtherPlatform") + n, QStringLiteral("OtherPlatform") + n);
-        }
+        c.platform = cell(QStringLiteral("Platform"));
+        for (int i = 0; i < OtherPlatformCount; ++i)
+            c.otherPlatforms[size_t(i)] = cell(QStringLiteral("OtherPlatform") + QString::number(i + 1));
     }
-    c.facts.append(FactText{QStringLiteral("lblManual2"), QStringLiteral("Available"),
-                            !cell(QStringLiteral("Manual")).isEmpty()});
+    bool anyExtra = false;
+    for (int i = 0; i < ExtraCount; ++i) {
+        const QString n = QString::number(i + 1);
+        Extra &extra = c.extras[size_t(i)];
+        extra.title = cell(QStringLiteral("Extra") + n);
+        extra.link = cell(QStringLiteral("ExtraLink") + n);
+        anyExtra = anyExtra || !extra.title.isEmpty();
+    }
     c.extrasHeading = anyExtra ? QStringLiteral("Extras") : QStringLiteral("No Extras");
 
     const QString about = cell(QStringLiteral("About"));
@@ -104,6 +75,28 @@ DetailsContent DetailsContent::forRow(const GameTable &table, int row, const QSt
                 LibraryPaths::fileBelow(c.metadataFolder, QLatin1String(PictureFields[slot].subfolder), value);
     }
     return c;
+}
+
+QString DetailsContent::filterFieldOf(const QString DetailsContent::*fact)
+{
+    struct FilterField
+    {
+        const QString DetailsContent::*fact;
+        const char *field;
+    };
+    // Both series filter over the two series columns, by the name of the first.
+    static const FilterField filterFields[] = {
+        {&DetailsContent::year, "Year"},           {&DetailsContent::publisher, "Publisher"},
+        {&DetailsContent::developer, "Developer"}, {&DetailsContent::genre, "Genre"},
+        {&DetailsContent::subGenre, "SubGenre"},   {&DetailsContent::subGenre2, "SubGenre2"},
+        {&DetailsContent::series, "Series"},       {&DetailsContent::series2, "Series"},
+        {&DetailsContent::designer, "Designer"},   {&DetailsContent::designer2, "Designer2"},
+    };
+    for (const FilterField &f : filterFields) {
+        if (f.fact == fact)
+            return QLatin1String(f.field);
+    }
+    return {};
 }
 
 QStringList DetailsContent::readNoteLines(const QString &path, QString *error)

@@ -2,24 +2,24 @@
 
 #include <QString>
 #include <QStringList>
-#include <QVector>
 
 #include <array>
 
 class GameTable;
 
-// One text of the details panel, named by the label that shows it.
-struct FactText
-{
-    QString label;
-    QString text;
-    bool visible = false;
-};
-
-// Everything the details panel shows for one row, worked out without any window.
+// Everything the details panel shows for one row, worked out without any window. A fact whose
+// text is empty is not shown.
 struct DetailsContent
 {
     enum PictureSlot { Front, Back, Title, Screen, Media, Advert, PictureSlotCount };
+    static constexpr int OtherPlatformCount = 10;
+    static constexpr int ExtraCount = 7;
+
+    struct Extra
+    {
+        QString title;
+        QString link; // opened by a click on the title, never shown
+    };
 
     int row = 0;
     QString name;
@@ -27,20 +27,37 @@ struct DetailsContent
     QString createdText;
     QString modifiedText;
 
-    // In the order the panel sets them. Holders (the manual file, the extra links) are never
-    // visible. The platform labels are missing during a platform switch: they keep the texts of
-    // the game picked in the list, so the user can go back and forth between its platforms.
-    QVector<FactText> facts;
+    QString year;
+    QString publisher;
+    QString developer;
+    QString genre;
+    QString subGenre;
+    QString subGenre2;
+    QString series;
+    QString series2;
+    QString designer;
+    QString designer2;
+    QString setup;
+    QString manual; // the manual's file, opened by a click on "Available"; never shown
+
+    // The platform row is left empty during a platform switch: it keeps the texts of the game
+    // picked in the list, so the user can go back and forth between its platforms.
     bool platformsUpdated = true;
+    QString platform;
+    std::array<QString, OtherPlatformCount> otherPlatforms;
+
+    std::array<Extra, ExtraCount> extras;
     QString extrasHeading;
 
     QString notePath; // empty when the row names no note
     // Empty for a slot whose field is empty.
     std::array<QString, PictureSlotCount> picturePaths;
 
-    const FactText *fact(const QString &label) const;
-    QString factText(const QString &label) const;
-    bool factVisible(const QString &label) const;
+    bool hasManual() const { return !manual.isEmpty(); }
+
+    // The field a click on one of the facts above filters the list by; empty for one that
+    // filters nothing (the name, the setup program).
+    static QString filterFieldOf(const QString DetailsContent::*fact);
 
     static DetailsContent forRow(const GameTable &table, int row, const QString &libraryRoot,
                                  bool forcedRowPending);

@@ -1,5 +1,8 @@
 #include "app/MainLayout.h"
 
+#include <QFont>
+#include <QFontMetrics>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -252,4 +255,31 @@ TEST(MainLayout, NameFitStartsBelowFortyAndStopsAtTheMinimum)
     EXPECT_EQ(centredIn(QSize(101, 50), QSize(40, 21)), QPoint(30, 15));
     EXPECT_EQ(reloadGaugeLeft(QRect(100, 10, 81, 20)), 100);
     EXPECT_EQ(modifiedDateLeft(QRect(5, 0, 100, 16)), 110);
+}
+
+TEST(MainLayout, NameBannerCentresTheNameWithItsShadowBelowRight)
+{
+    const QFont font;
+    const QSize banner(690, 120);
+    const NameBanner fit = fitNameBanner(font, QStringLiteral("Loom"), banner);
+    ASSERT_TRUE(fit.shown);
+    EXPECT_EQ(fit.pointSize, 38);
+    QFont fitted = font;
+    fitted.setPointSize(38);
+    const QFontMetrics metrics(fitted);
+    EXPECT_EQ(fit.name.size(), QSize(metrics.horizontalAdvance(QStringLiteral("Loom")), metrics.height()));
+    EXPECT_EQ(fit.name.topLeft(), centredIn(banner, fit.name.size()));
+    EXPECT_EQ(fit.shadow, fit.name.translated(4, 4));
+    EXPECT_FALSE(fitNameBanner(font, QStringLiteral("Loom"), QSize(690, 2)).shown);
+}
+
+TEST(MainLayout, FactCaptionsStandAtTheFirstRowOfTheirFacts)
+{
+    // Year, Publisher, Developer, Genre, SubGenres, Series, Designers, Manual, Setup, Platforms.
+    const QPoint expected[FactCaptionCount] = {{5, 10},  {5, 30},  {5, 50},  {5, 70},  {5, 90},
+                                               {5, 130}, {5, 170}, {5, 210}, {5, 230}, {130, 10}};
+    for (int i = 0; i < FactCaptionCount; ++i)
+        EXPECT_EQ(factCaptionAt(i), expected[i]) << i;
+    EXPECT_EQ(factValueAt(7), QPoint(85, 150));
+    EXPECT_EQ(PlatformValueAt, QPoint(200, factRowTop(0)));
 }

@@ -61,38 +61,44 @@ Cells gameCells()
 
 } // namespace
 
+using Fact = const QString DetailsContent::*;
+
 TEST(DetailsContent, EmptyFieldsHideTheirLabels)
 {
-    const DetailsContent c = DetailsContent::forRow(tableWith(gameCells()), 1, QStringLiteral("/lib/"), false);
+    Cells cells = gameCells();
+    cells.emplace_back(QStringLiteral("Series2"), QStringLiteral("Fate"));
+    cells.emplace_back(QStringLiteral("Designer2"), QStringLiteral("Mark Ferrari"));
+    const DetailsContent c = DetailsContent::forRow(tableWith(cells), 1, QStringLiteral("/lib/"), false);
     EXPECT_EQ(c.name, QStringLiteral("Loom"));
     EXPECT_EQ(c.createdText, QStringLiteral("Created: 2020-01-02 03:04"));
     EXPECT_EQ(c.modifiedText, QStringLiteral("Modified: 2021-05-06 07:08"));
 
-    for (const char *shown : {"lblYear", "lblPublisher", "lblGenre", "lblSubGenre2", "lblPlatform", "lblDesigner",
-                              "lblManual2", "lblExtra2", "lblOtherPlatform1", "lblOtherPlatform2"})
-        EXPECT_TRUE(c.factVisible(QLatin1String(shown))) << shown;
-    for (const char *hidden : {"lblDeveloper", "lblSubGenre", "lblSeries", "lblSeries2", "lblDesigner2",
-                               "lblSetup", "lblExtra1", "lblExtra7", "lblOtherPlatform3"})
-        EXPECT_FALSE(c.factVisible(QLatin1String(hidden))) << hidden;
-    // Holders keep their texts and are never shown.
-    EXPECT_EQ(c.factText(QStringLiteral("lblManual")), QStringLiteral("manual.pdf"));
-    EXPECT_FALSE(c.factVisible(QStringLiteral("lblManual")));
-    EXPECT_EQ(c.factText(QStringLiteral("lblExtraLink2")), QStringLiteral("drama.mp3"));
-    EXPECT_FALSE(c.factVisible(QStringLiteral("lblExtraLink2")));
-    EXPECT_EQ(c.factText(QStringLiteral("lblManual2")), QStringLiteral("Available"));
-    EXPECT_EQ(c.extrasHeading, QStringLiteral("Extras"));
-
+    // Each fact from its own field; the table's second Series2 column wins, an empty field
+    // gives an empty (hidden) fact.
+    const std::vector<std::pair<Fact, const char *>> facts{
+        {&DetailsContent::year, "1990"},         {&DetailsContent::publisher, "Lucasfilm"},
+        {&DetailsContent::developer, ""},        {&DetailsContent::genre, "Adventure"},
+        {&DetailsContent::subGenre, ""},         {&DetailsContent::subGenre2, "Fantasy"},
+        {&DetailsContent::series, ""},           {&DetailsContent::series2, "Fate"},
+        {&DetailsContent::designer, "Brian Moriarty"}, {&DetailsContent::designer2, "Mark Ferrari"},
+        {&DetailsContent::setup, ""},            {&DetailsContent::platform, "DOS"},
+    };
+    for (size_t i = 0; i < facts.size(); ++i)
+        EXPECT_EQ(c.*facts[i].first, QLatin1String(facts[i].second)) << i;
+    EXPECT_EQ(c.otherPlatforms[0], QStringLiteral("Amiga"));
+    EXPECT_EQ(c.otherPlatforms[1], QStringLiteral("FM Towns"));
+    EXPECT_EQ(c.otherPlatforms[2], QString());
     // A column the table lacks shows nothing, not the number column.
-    EXPECT_EQ(c.factText(QStringLiteral("lblOtherPlatform10")), QString());
-    EXPECT_FALSE(c.factVisible(QStringLiteral("lblOtherPlatform10")));
+    EXPECT_EQ(c.otherPlatforms[9], QString());
 
-    QStringList order;
-    for (const FactText &f : c.facts)
-        order.append(f.label);
-    const int platform = int(order.indexOf(QStringLiteral("lblPlatform")));
-    EXPECT_LT(order.indexOf(QStringLiteral("lblManual")), platform);
-    EXPECT_LT(platform, order.indexOf(QStringLiteral("lblDesigner")));
-    EXPECT_LT(order.indexOf(QStringLiteral("lblExtraLink7")), order.indexOf(QStringLiteral("lblOtherPlatform1")));
+    EXPECT_EQ(c.extras[0].title, QString());
+    EXPECT_EQ(c.extras[1].title, QStringLiteral("Audio drama"));
+    EXPECT_EQ(c.extras[6].title, QString());
+    EXPECT_EQ(c.extrasHeading, QStringLiteral("Extras"));
+    // The links are there for the clicks that open them.
+    EXPECT_EQ(c.manual, QStringLiteral("manual.pdf"));
+    EXPECT_TRUE(c.hasManual());
+    EXPECT_EQ(c.extras[1].link, QStringLiteral("drama.mp3"));
 }
 
 TEST(DetailsContent, NoExtrasAndNoManual)
@@ -104,21 +110,38 @@ TEST(DetailsContent, NoExtrasAndNoManual)
     }
     const DetailsContent c = DetailsContent::forRow(tableWith(cells), 1, QStringLiteral("/lib"), false);
     EXPECT_EQ(c.extrasHeading, QStringLiteral("No Extras"));
-    for (int i = 1; i <= 7; ++i)
-        EXPECT_FALSE(c.factVisible(QStringLiteral("lblExtra%1").arg(i)));
-    EXPECT_FALSE(c.factVisible(QStringLiteral("lblManual2")));
+    for (const DetailsContent::Extra &extra : c.extras)
+        EXPECT_TRUE(extra.title.isEmpty());
+    EXPECT_FALSE(c.hasManual());
 }
 
 TEST(DetailsContent, PlatformSwitchLeavesThePlatformRowAlone)
 {
     const DetailsContent c = DetailsContent::forRow(tableWith(gameCells()), 1, QStringLiteral("/lib"), true);
     EXPECT_FALSE(c.platformsUpdated);
-    EXPECT_EQ(c.fact(QStringLiteral("lblPlatform")), nullptr);
-    for (int i = 1; i <= 10; ++i)
-        EXPECT_EQ(c.fact(QStringLiteral("lblOtherPlatform%1").arg(i)), nullptr);
-    EXPECT_EQ(c.factText(QStringLiteral("lblYear")), QStringLiteral("1990"));
-    EXPECT_TRUE(c.factVisible(QStringLiteral("lblDesigner")));
+    EXPECT_TRUE(c.platform.isEmpty());
+    for (const QString &other : c.otherPlatforms)
+        EXPECT_TRUE(other.isEmpty());
+    EXPECT_EQ(c.year, QStringLiteral("1990"));
+    EXPECT_EQ(c.designer, QStringLiteral("Brian Moriarty"));
     EXPECT_EQ(c.extrasHeading, QStringLiteral("Extras"));
+    // The links follow the record on show.
+    EXPECT_EQ(c.manual, QStringLiteral("manual.pdf"));
+    EXPECT_EQ(c.extras[1].link, QStringLiteral("drama.mp3"));
+}
+
+TEST(DetailsContent, FactsFilterByTheirField)
+{
+    const std::vector<std::pair<Fact, const char *>> fields{
+        {&DetailsContent::year, "Year"},           {&DetailsContent::publisher, "Publisher"},
+        {&DetailsContent::developer, "Developer"}, {&DetailsContent::genre, "Genre"},
+        {&DetailsContent::subGenre, "SubGenre"},   {&DetailsContent::subGenre2, "SubGenre2"},
+        {&DetailsContent::series, "Series"},       {&DetailsContent::series2, "Series"},
+        {&DetailsContent::designer, "Designer"},   {&DetailsContent::designer2, "Designer2"},
+        {&DetailsContent::setup, ""},              {&DetailsContent::name, ""},
+    };
+    for (size_t i = 0; i < fields.size(); ++i)
+        EXPECT_EQ(DetailsContent::filterFieldOf(fields[i].first), QLatin1String(fields[i].second)) << i;
 }
 
 TEST(DetailsContent, MetadataFolderIgnoresTheRootsTrailingSeparator)

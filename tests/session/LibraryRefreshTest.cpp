@@ -91,7 +91,7 @@ TEST_F(LibraryRefreshTest, RefreshAllReadsNewFoldersKeepsTheSortAndTheIndexAndDr
 
     addGame(QStringLiteral("Puzzle"), QStringLiteral("Zebra"), QStringLiteral("Zebra Run"), "1990", "DOS");
     // Refresh This Game reads one file again; a new folder waits for a full refresh.
-    session->refreshThisGame(session->details().factText(QStringLiteral("lblPlatform")));
+    session->refreshThisGame(session->details().platform);
     EXPECT_FALSE(session->listEntries().contains(QStringLiteral("1990 -- Zebra Run")));
 
     EXPECT_TRUE(refreshAndWait(*session));
@@ -124,24 +124,24 @@ TEST_F(LibraryRefreshTest, RefreshThisGameShowsTheEditedFileUntilShowAllAndAgain
     EXPECT_EQ(cell(*session, row, "Year"), QStringLiteral("1995"));
     EXPECT_EQ(cell(*session, row, "Developer"), QStringLiteral("Nova"));
     EXPECT_EQ(cell(*session, row, "Folder"), QStringLiteral("Action")) << "what the scan knows stays";
-    EXPECT_EQ(session->details().factText(QStringLiteral("lblYear")), QStringLiteral("1995"));
+    EXPECT_EQ(session->details().year, QStringLiteral("1995"));
     EXPECT_TRUE(session->state().library.GridComplete == completeBefore);
     EXPECT_TRUE(cache() == completeBefore);
 
     session->restoreAll(); // Show All reads the cache: the old values are back
     session->select(1);
-    EXPECT_EQ(session->details().factText(QStringLiteral("lblYear")), QStringLiteral("1991"));
+    EXPECT_EQ(session->details().year, QStringLiteral("1991"));
 
     EXPECT_TRUE(refreshAndWait(*session));
     session->select(1);
-    EXPECT_EQ(session->details().factText(QStringLiteral("lblYear")), QStringLiteral("1995"));
+    EXPECT_EQ(session->details().year, QStringLiteral("1995"));
 }
 
 TEST_F(LibraryRefreshTest, RefreshThisGameReadsTheRecordOfThePlatformShownAndKeepsItsOtherPlatforms)
 {
     auto session = start();
     session->select(2); // Comet: rows on Amiga and DOS; the entry shows the later one
-    const QString shown = session->details().factText(QStringLiteral("lblPlatform"));
+    const QString shown = session->details().platform;
     const int shownRow = session->state().SelectedRow;
     const int otherRow = shownRow == 4 ? 3 : 4;
     const QString other = cell(*session, otherRow, "Platform");
@@ -162,7 +162,7 @@ TEST_F(LibraryRefreshTest, RefreshThisGameReadsTheRecordOfThePlatformShownAndKee
 
     session->refreshThisGame(shown);
     EXPECT_EQ(cell(*session, shownRow, "Year"), QStringLiteral("2002"));
-    EXPECT_EQ(session->details().factText(QStringLiteral("lblYear")), QStringLiteral("2002"));
+    EXPECT_EQ(session->details().year, QStringLiteral("2002"));
     EXPECT_EQ(cell(*session, shownRow, "OtherPlatform1"), other)
         << "the platform the list recorded is no ini value to lose";
 
@@ -175,7 +175,7 @@ TEST_F(LibraryRefreshTest, RefreshThisGameFollowsARecordRenamedInItsFile)
 {
     auto session = start();
     session->select(2); // Comet, folded from its Amiga and DOS records
-    const QString shown = session->details().factText(QStringLiteral("lblPlatform"));
+    const QString shown = session->details().platform;
     const int shownRow = session->state().SelectedRow;
     const QString category =
         shown == QStringLiteral("Amiga") ? QStringLiteral("Action") : QStringLiteral("Puzzle");
@@ -188,11 +188,11 @@ TEST_F(LibraryRefreshTest, RefreshThisGameFollowsARecordRenamedInItsFile)
     EXPECT_EQ(session->selectedIndex(), 3);
     EXPECT_EQ(session->state().SelectedRow, shownRow);
     EXPECT_EQ(session->details().name, QStringLiteral("Comet Returns"));
-    EXPECT_TRUE(session->details().factText(QStringLiteral("lblOtherPlatform1")).isEmpty())
+    EXPECT_TRUE(session->details().otherPlatforms[0].isEmpty())
         << "the platforms of another name's records are not its own";
     session->select(2);
     EXPECT_EQ(session->details().name, QStringLiteral("Comet"));
-    EXPECT_NE(session->details().factText(QStringLiteral("lblPlatform")), shown);
+    EXPECT_NE(session->details().platform, shown);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
 }
 

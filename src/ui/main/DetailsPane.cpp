@@ -2,6 +2,7 @@
 
 #include "app/SettingsFile.h"
 #include "browse/DetailsContent.h"
+#include "browse/NoteLayout.h"
 #include "session/LibrarySession.h"
 #include "ui/common/Appearance.h"
 #include "ui/main/DetailsPanel.h"
@@ -10,9 +11,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextLayout>
 
 DetailsPane::DetailsPane(LibrarySession &session, QWidget &page) : QObject(&page), m_session(session)
 {
@@ -96,23 +95,8 @@ void DetailsPane::applyNoteScrollBarRule()
     // The memo itself lays out only what is on screen, so it cannot be asked.
     const int margin = 2 * (memoAbout->frameWidth() + qRound(memoAbout->document()->documentMargin()));
     const qreal width = qMax(1, memoAbout->width() - margin);
-    int displayed = 0;
-    if (!memoAbout->document()->isEmpty()) {
-        for (QTextBlock block = memoAbout->document()->begin(); block.isValid(); block = block.next()) {
-            QTextLayout layout(block.text(), memoAbout->font());
-            QTextOption option;
-            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-            layout.setTextOption(option);
-            layout.beginLayout();
-            int lines = 0;
-            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-                line.setLineWidth(width);
-                ++lines;
-            }
-            layout.endLayout();
-            displayed += qMax(1, lines);
-        }
-    }
+    const QStringList lines = memoAbout->toPlainText().split(u'\n');
+    const int displayed = NoteLayout::displayedLineCount(lines, memoAbout->font(), width);
     memoAbout->setVerticalScrollBarPolicy(DetailsContent::noteNeedsScrollBar(displayed) ? Qt::ScrollBarAlwaysOn
                                                                                          : Qt::ScrollBarAlwaysOff);
 }

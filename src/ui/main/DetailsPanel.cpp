@@ -1,6 +1,5 @@
 #include "ui/main/DetailsPanel.h"
 
-#include "browse/DetailsContent.h"
 #include "ui/common/PictureLabel.h"
 #include "ui/common/WidgetColors.h"
 
@@ -12,21 +11,9 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace {
-
-// Where the fact rows stand inside the facts box: one row every 20 pixels, captions at the left
-// edge and values in a column of their own. Year and Platforms share the first row.
-constexpr int FirstRowTop = 10;
-constexpr int RowStep = 20;
-constexpr int CaptionLeft = 5;
-constexpr int ValueLeft = 85;
-constexpr int PlatformCaptionLeft = 130;
-constexpr int PlatformLeft = 200;
-
-int rowTop(int row)
-{
-    return FirstRowTop + RowStep * row;
-}
 
 // Labels size themselves to their text, as the arrangement of the fact rows measures them.
 void autoSize(QLabel *label)
@@ -35,13 +22,12 @@ void autoSize(QLabel *label)
     label->resize(metrics.horizontalAdvance(label->text()), metrics.height());
 }
 
-void setPlatformFont(QLabel *label, bool underlined)
+// A fact with no text is not shown.
+void showText(QLabel *label, const QString &text)
 {
-    QFont font = label->font();
-    font.setBold(true);
-    font.setUnderline(underlined);
-    label->setFont(font);
+    label->setText(text);
     autoSize(label);
+    label->setVisible(!text.isEmpty());
 }
 
 } // namespace
@@ -103,26 +89,26 @@ void DetailsPanel::buildPictures()
         picture->hide();
 }
 
-QLabel *DetailsPanel::addFact(const char *name, int left, int top)
+QLabel *DetailsPanel::addFact(const char *name, const QPoint &at, const QString DetailsContent::*text)
 {
     auto *label = new QLabel(panelScrollStats);
     label->setObjectName(QLatin1String(name));
-    label->move(left, top);
+    label->move(at);
     autoSize(label);
     label->hide();
     label->installEventFilter(this);
-    m_factLabels.insert(label->objectName(), label);
+    if (text)
+        m_facts.push_back(Fact{label, text, DetailsContent::filterFieldOf(text)});
     return label;
 }
 
-QLabel *DetailsPanel::addCaption(int number, const QString &text, int left, int top)
+void DetailsPanel::addCaption(int number, const QString &text, const QPoint &at)
 {
     auto *label = new QLabel(text, panelScrollStats);
     label->setObjectName(QStringLiteral("lblDetail%1").arg(number, 2, 10, QLatin1Char('0')));
-    label->move(left, top);
+    label->move(at);
     autoSize(label);
     lblDetail[size_t(number - 1)] = label;
-    return label;
 }
 
 void DetailsPanel::buildFacts()
@@ -134,41 +120,34 @@ void DetailsPanel::buildFacts()
     panelScrollStats->setObjectName(QStringLiteral("panelScrollStats"));
     panelScrollStats->setGeometry(0, 0, 420, 200);
 
-    addCaption(1, QStringLiteral("Year:"), CaptionLeft, rowTop(0));
-    addCaption(10, QStringLiteral("Platforms:"), PlatformCaptionLeft, rowTop(0));
-    addCaption(2, QStringLiteral("Publisher:"), CaptionLeft, rowTop(1));
-    addCaption(3, QStringLiteral("Developer:"), CaptionLeft, rowTop(2));
-    addCaption(4, QStringLiteral("Genre:"), CaptionLeft, rowTop(3));
-    addCaption(5, QStringLiteral("SubGenres:"), CaptionLeft, rowTop(4));
-    addCaption(6, QStringLiteral("Series:"), CaptionLeft, rowTop(6));
-    addCaption(7, QStringLiteral("Designers:"), CaptionLeft, rowTop(8));
-    addCaption(8, QStringLiteral("Manual:"), CaptionLeft, rowTop(10));
-    addCaption(9, QStringLiteral("Setup:"), CaptionLeft, rowTop(11));
+    const char *const captions[MainLayout::FactCaptionCount] = {
+        "Year:", "Publisher:", "Developer:", "Genre:", "SubGenres:", "Series:", "Designers:", "Manual:", "Setup:",
+        "Platforms:"};
+    for (int i = 0; i < MainLayout::FactCaptionCount; ++i)
+        addCaption(i + 1, QLatin1String(captions[i]), MainLayout::factCaptionAt(i));
 
-    lblYear = addFact("lblYear", ValueLeft, rowTop(0));
-    lblPlatform = addFact("lblPlatform", PlatformLeft, rowTop(0));
-    lblPublisher = addFact("lblPublisher", ValueLeft, rowTop(1));
-    lblDeveloper = addFact("lblDeveloper", ValueLeft, rowTop(2));
-    lblGenre = addFact("lblGenre", ValueLeft, rowTop(3));
-    lblSubGenre = addFact("lblSubGenre", ValueLeft, rowTop(4));
-    lblSubGenre2 = addFact("lblSubGenre2", ValueLeft, rowTop(5));
-    lblSeries = addFact("lblSeries", ValueLeft, rowTop(6));
-    lblSeries2 = addFact("lblSeries2", ValueLeft, rowTop(7));
-    lblDesigner = addFact("lblDesigner", ValueLeft, rowTop(8));
-    lblDesigner2 = addFact("lblDesigner2", ValueLeft, rowTop(9));
-    lblManual = addFact("lblManual", ValueLeft, rowTop(10));
-    lblManual2 = addFact("lblManual2", ValueLeft, rowTop(10));
+    lblYear = addFact("lblYear", MainLayout::factValueAt(0), &DetailsContent::year);
+    lblPlatform = addFact("lblPlatform", MainLayout::PlatformValueAt);
+    lblPublisher = addFact("lblPublisher", MainLayout::factValueAt(1), &DetailsContent::publisher);
+    lblDeveloper = addFact("lblDeveloper", MainLayout::factValueAt(2), &DetailsContent::developer);
+    lblGenre = addFact("lblGenre", MainLayout::factValueAt(3), &DetailsContent::genre);
+    lblSubGenre = addFact("lblSubGenre", MainLayout::factValueAt(4), &DetailsContent::subGenre);
+    lblSubGenre2 = addFact("lblSubGenre2", MainLayout::factValueAt(5), &DetailsContent::subGenre2);
+    lblSeries = addFact("lblSeries", MainLayout::factValueAt(6), &DetailsContent::series);
+    lblSeries2 = addFact("lblSeries2", MainLayout::factValueAt(7), &DetailsContent::series2);
+    lblDesigner = addFact("lblDesigner", MainLayout::factValueAt(8), &DetailsContent::designer);
+    lblDesigner2 = addFact("lblDesigner2", MainLayout::factValueAt(9), &DetailsContent::designer2);
+    lblManual2 = addFact("lblManual2", MainLayout::factValueAt(10));
     lblManual2->setText(QStringLiteral("Available"));
     autoSize(lblManual2);
-    lblSetup = addFact("lblSetup", ValueLeft, rowTop(11));
+    lblSetup = addFact("lblSetup", MainLayout::factValueAt(11), &DetailsContent::setup);
 
     lblExtras = new QLabel(QStringLiteral("Extras"), panelScrollStats);
     lblExtras->setObjectName(QStringLiteral("lblExtras"));
     autoSize(lblExtras);
     for (int i = 0; i < MainLayout::ExtraCount; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
-        lblExtra[size_t(i)] = addFact(QByteArray("lblExtra" + n).constData(), 0, MainLayout::extraTop(i));
-        lblExtraLink[size_t(i)] = addFact(QByteArray("lblExtraLink" + n).constData(), 0, MainLayout::extraTop(i));
+        lblExtra[size_t(i)] = addFact(QByteArray("lblExtra" + n).constData(), QPoint(0, MainLayout::extraTop(i)));
     }
     for (size_t i = 0; i < lblOtherPlatform.size(); ++i) {
         const QByteArray n = QByteArray::number(int(i) + 1);
@@ -179,17 +158,9 @@ void DetailsPanel::buildFacts()
             comma->hide();
             lblComma[i] = comma;
         }
-        lblOtherPlatform[i] = addFact(QByteArray("lblOtherPlatform" + n).constData(), 0, rowTop(0));
+        lblOtherPlatform[i] = addFact(QByteArray("lblOtherPlatform" + n).constData(), MainLayout::PlatformValueAt);
     }
     markShownPlatform(0);
-
-    m_filterFields = {
-        {lblYear, QStringLiteral("Year")},           {lblPublisher, QStringLiteral("Publisher")},
-        {lblDeveloper, QStringLiteral("Developer")}, {lblGenre, QStringLiteral("Genre")},
-        {lblSubGenre, QStringLiteral("SubGenre")},   {lblSubGenre2, QStringLiteral("SubGenre2")},
-        {lblSeries, QStringLiteral("Series")},       {lblSeries2, QStringLiteral("Series")},
-        {lblDesigner, QStringLiteral("Designer")},   {lblDesigner2, QStringLiteral("Designer2")},
-    };
 
     sbDetails = new QScrollBar(Qt::Vertical, panelStats);
     sbDetails->setObjectName(QStringLiteral("sbDetails"));
@@ -200,17 +171,18 @@ void DetailsPanel::buildFacts()
 
 void DetailsPanel::fill(const DetailsContent &content)
 {
+    m_content = content;
     lblName->setText(content.name);
     lblNameShadow->setText(content.name);
-    for (const FactText &fact : content.facts) {
-        QLabel *label = m_factLabels.value(fact.label);
-        if (!label)
-            continue;
-        label->setText(fact.text);
-        autoSize(label);
-        label->setVisible(fact.visible);
-    }
+    for (const Fact &fact : m_facts)
+        showText(fact.label, content.*fact.text);
+    lblManual2->setVisible(content.hasManual());
+    for (size_t i = 0; i < lblExtra.size(); ++i)
+        showText(lblExtra[i], content.extras[i].title);
     if (content.platformsUpdated) {
+        showText(lblPlatform, content.platform);
+        for (size_t i = 0; i < lblOtherPlatform.size(); ++i)
+            showText(lblOtherPlatform[i], content.otherPlatforms[i]);
         markShownPlatform(0);
         for (size_t i = 0; i < lblComma.size(); ++i)
             lblComma[i]->setVisible(!lblOtherPlatform[i]->isHidden());
@@ -223,38 +195,22 @@ void DetailsPanel::fill(const DetailsContent &content)
 
 void DetailsPanel::showPictures(const DetailsContent &content)
 {
-    struct Slot
-    {
-        DetailsContent::PictureSlot slot;
-        PictureLabel *main;
-        PictureLabel *simple;
-    };
-    const Slot pictureSlots[] = {
-        {DetailsContent::Front, imgFront01, imgFront02},   {DetailsContent::Back, imgBack01, imgBack02},
-        {DetailsContent::Title, imgTitle01, imgTitle02},   {DetailsContent::Screen, imgScreen01, imgScreen02},
-        {DetailsContent::Media, imgMedia01, nullptr},      {DetailsContent::Advert, imgAdv, nullptr},
-    };
-    for (const Slot &s : pictureSlots) {
-        for (PictureLabel *picture : {s.main, s.simple}) {
-            if (picture) {
-                picture->hide();
-                picture->clear();
-            }
-        }
-        const QString &path = content.picturePaths[size_t(s.slot)];
-        if (path.isEmpty())
-            continue;
+    // The main picture of each slot and its twin in the simple view, which has no media or advert.
+    const std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> views{{
+        {imgFront01, imgFront02}, {imgBack01, imgBack02}, {imgTitle01, imgTitle02},
+        {imgScreen01, imgScreen02}, {imgMedia01, nullptr}, {imgAdv, nullptr},
+    }};
+    for (size_t slot = 0; slot < views.size(); ++slot) {
+        const QString &path = content.picturePaths[slot];
         // One decode serves both views; the images share their pixels.
         QString error;
-        const QImage image = PictureLabel::load(path, &error);
+        const QImage image = path.isEmpty() ? QImage() : PictureLabel::load(path, &error);
         if (!error.isEmpty())
             emit pictureUnreadable(path, error);
-        if (image.isNull())
-            continue;
-        for (PictureLabel *picture : {s.main, s.simple}) {
+        for (PictureLabel *picture : views[slot]) {
             if (picture) {
                 picture->setImage(image);
-                picture->show();
+                picture->setVisible(!image.isNull());
             }
         }
     }
@@ -350,44 +306,23 @@ void DetailsPanel::sbDetailsChange(int position)
 
 int DetailsPanel::fitNameBanner()
 {
-    if (Gradient4->height() < 3) {
-        Gradient4->hide();
+    const MainLayout::NameBanner fit = MainLayout::fitNameBanner(lblName->font(), lblName->text(), Gradient4->size());
+    Gradient4->setVisible(fit.shown);
+    if (!fit.shown)
         return lblName->font().pointSize();
+    for (QLabel *label : {lblName, lblNameShadow}) {
+        QFont font = label->font();
+        font.setPointSize(fit.pointSize);
+        label->setFont(font);
     }
-    Gradient4->show();
-    QFont font = lblName->font();
-    const QString text = lblName->text();
-    const int size = MainLayout::fitNameFontSize(
-        [&](int pointSize) {
-            QFont trial = font;
-            trial.setPointSize(pointSize);
-            const QFontMetrics metrics(trial);
-            return QSize(metrics.horizontalAdvance(text), metrics.height());
-        },
-        Gradient4->size());
-    font.setPointSize(size);
-    lblName->setFont(font);
-    autoSize(lblName);
-    lblName->move(MainLayout::centredIn(Gradient4->size(), lblName->size()));
-
-    QFont shadowFont = lblNameShadow->font();
-    shadowFont.setPointSize(size);
-    lblNameShadow->setFont(shadowFont);
-    autoSize(lblNameShadow);
-    lblNameShadow->move(lblName->pos() + QPoint(MainLayout::NameShadowOffset, MainLayout::NameShadowOffset));
-    return size;
+    lblName->setGeometry(fit.name);
+    lblNameShadow->setGeometry(fit.shadow);
+    return fit.pointSize;
 }
 
 void DetailsPanel::applyColors(const QColor &detailsColor, const QColor &textColor, const QColor &backgroundColor)
 {
-    for (QLabel *label : {lblYear, lblPlatform, lblPublisher, lblDeveloper, lblGenre, lblSubGenre, lblSubGenre2,
-                          lblSeries, lblSeries2, lblDesigner, lblDesigner2, lblManual2, lblSetup})
-        setTextColor(label, detailsColor);
-    for (QLabel *label : lblExtra)
-        setTextColor(label, detailsColor);
-    for (QLabel *label : lblExtraLink)
-        setTextColor(label, detailsColor);
-    for (QLabel *label : lblOtherPlatform)
+    for (QLabel *label : linkLabels())
         setTextColor(label, detailsColor);
     for (QLabel *label : lblComma)
         setTextColor(label, detailsColor);
@@ -400,15 +335,21 @@ void DetailsPanel::applyColors(const QColor &detailsColor, const QColor &textCol
 
 void DetailsPanel::markShownPlatform(int index)
 {
-    setPlatformFont(lblPlatform, index == 0);
-    for (size_t i = 0; i < lblOtherPlatform.size(); ++i)
-        setPlatformFont(lblOtherPlatform[i], int(i) + 1 == index);
+    for (int i = 0; i <= int(lblOtherPlatform.size()); ++i) {
+        QLabel *label = i == 0 ? lblPlatform : lblOtherPlatform[size_t(i - 1)];
+        QFont font = label->font();
+        font.setBold(true);
+        font.setUnderline(i == index);
+        label->setFont(font);
+        autoSize(label);
+    }
 }
 
 QList<QLabel *> DetailsPanel::linkLabels() const
 {
-    QList<QLabel *> labels{lblYear, lblPlatform, lblPublisher, lblDeveloper, lblGenre, lblSubGenre, lblSubGenre2,
-                           lblSeries, lblSeries2, lblDesigner, lblDesigner2, lblManual2, lblSetup};
+    QList<QLabel *> labels{lblPlatform, lblManual2};
+    for (const Fact &fact : m_facts)
+        labels.append(fact.label);
     labels.append(QList<QLabel *>(lblExtra.begin(), lblExtra.end()));
     labels.append(QList<QLabel *>(lblOtherPlatform.begin(), lblOtherPlatform.end()));
     return labels;
@@ -418,21 +359,16 @@ int DetailsPanel::platformIndex(const QObject *label) const
 {
     if (label == lblPlatform)
         return 0;
-    for (size_t i = 0; i < lblOtherPlatform.size(); ++i) {
-        if (label == lblOtherPlatform[i])
-            return int(i) + 1;
-    }
-    return -1;
+    const auto other = std::find(lblOtherPlatform.begin(), lblOtherPlatform.end(), label);
+    return other == lblOtherPlatform.end() ? -1 : int(other - lblOtherPlatform.begin()) + 1;
 }
 
 bool DetailsPanel::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
-        return QWidget::eventFilter(watched, event);
     auto *label = qobject_cast<QLabel *>(watched);
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (!label || mouse->button() != Qt::LeftButton)
+    if ((type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) || !label ||
+        static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return QWidget::eventFilter(watched, event);
     const int platform = platformIndex(label);
     if (type == QEvent::MouseButtonDblClick) {
@@ -441,23 +377,20 @@ bool DetailsPanel::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     }
     // A press that is dragged off the label and let go elsewhere is no click.
-    if (!label->rect().contains(mouse->position().toPoint()))
+    if (!label->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
         return QWidget::eventFilter(watched, event);
 
-    const QString field = m_filterFields.value(label);
-    if (!field.isEmpty()) {
-        emit fieldClicked(field, label->text());
-    } else if (platform >= 0) {
+    const auto fact = std::find_if(m_facts.begin(), m_facts.end(), [&](const Fact &f) { return f.label == label; });
+    const auto extra = size_t(std::find(lblExtra.begin(), lblExtra.end(), label) - lblExtra.begin());
+    if (fact != m_facts.end() && !fact->filterField.isEmpty())
+        emit fieldClicked(fact->filterField, label->text());
+    else if (platform >= 0)
         emit platformClicked(platform, label->text());
-    } else if (label == lblSetup) {
+    else if (label == lblSetup)
         emit setupClicked(label->text());
-    } else if (label == lblManual2) {
-        emit manualClicked(lblManual->text());
-    } else {
-        for (size_t i = 0; i < lblExtra.size(); ++i) {
-            if (label == lblExtra[i])
-                emit extraClicked(int(i) + 1, label->text(), lblExtraLink[i]->text());
-        }
-    }
+    else if (label == lblManual2)
+        emit manualClicked(m_content.manual);
+    else if (extra < lblExtra.size())
+        emit extraClicked(int(extra) + 1, label->text(), m_content.extras[extra].link);
     return QWidget::eventFilter(watched, event);
 }

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "app/MainLayout.h"
+#include "browse/DetailsContent.h"
 
-#include <QHash>
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QFrame;
 class QLabel;
 class QScrollBar;
 class PictureLabel;
-struct DetailsContent;
 
 // The details view right of the list (this widget, panelDetails) and its simple twin
 // panelNoDetails, a sibling made in the same parent. Everything inside is placed by hand from
@@ -63,13 +63,11 @@ public:
     QLabel *lblSeries2 = nullptr;
     QLabel *lblDesigner = nullptr;
     QLabel *lblDesigner2 = nullptr;
-    QLabel *lblManual = nullptr;
     QLabel *lblManual2 = nullptr;
     QLabel *lblSetup = nullptr;
     QLabel *lblExtras = nullptr;
     // Object names lblExtra1 … lblExtra7 and so on; index 0 is number 1.
     std::array<QLabel *, 7> lblExtra{};
-    std::array<QLabel *, 7> lblExtraLink{};
     std::array<QLabel *, 10> lblOtherPlatform{};
     std::array<QLabel *, 9> lblComma{};
     // Captions lblDetail01 … lblDetail10: Year, Publisher, Developer, Genre, SubGenres, Series,
@@ -106,12 +104,20 @@ private:
     void buildBanner();
     void buildPictures();
     void buildFacts();
-    QLabel *addFact(const char *name, int left, int top);
-    QLabel *addCaption(int number, const QString &text, int left, int top);
+    // A fact label; one that shows a single text of the content names it.
+    QLabel *addFact(const char *name, const QPoint &at, const QString DetailsContent::*text = nullptr);
+    void addCaption(int number, const QString &text, const QPoint &at);
     void showPictures(const DetailsContent &content);
     void applyPictureRules();
     int platformIndex(const QObject *label) const;
 
-    QHash<QString, QLabel *> m_factLabels;
-    QHash<const QObject *, QString> m_filterFields;
+    struct Fact
+    {
+        QLabel *label;
+        const QString DetailsContent::*text;
+        QString filterField;
+    };
+    std::vector<Fact> m_facts;
+    // What the labels show, and the manual and extra links that clicks on them open.
+    DetailsContent m_content;
 };

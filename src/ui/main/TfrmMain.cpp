@@ -121,7 +121,6 @@ void TfrmMain::wireAreas()
     connect(&details, &DetailsPanel::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
     connect(&details, &DetailsPanel::pictureUnreadable, session, &LibrarySession::reportOnce);
     QList<QLabel *> hover = details.linkLabels();
-    hover += QList<QLabel *>(details.lblExtraLink.begin(), details.lblExtraLink.end());
     m_filters->watchHover(hover);
 
     connect(m_config, &ConfigTab::showDatesChanged, m_details, &DetailsPane::showDates);

@@ -17,8 +17,7 @@ struct FactLine
 {
     const char *objectName;
     const char *prefix;
-    const char *detailsLabel;
-    const char *field; // empty: the line filters nothing
+    const QString DetailsContent::*text;
 };
 
 // The screen area of a monitor drawn in an 800 x 600 frame starts about here; the text begins
@@ -29,18 +28,17 @@ constexpr int StartingTop = 90;
 const std::array<FactLine, NostalgiaBigScreen::LineCount> &factLines()
 {
     static const std::array<FactLine, NostalgiaBigScreen::LineCount> lines{{
-        {"lblNostalgiaName", "C:\\>Name: ", "lblName", ""},
-        {"lblNostalgiaYear", "C:\\>Year: ", "lblYear", "Year"},
-        {"lblNostalgiaDeveloper", "C:\\>Developer: ", "lblDeveloper", "Developer"},
-        {"lblNostalgiaPublisher", "C:\\>Publisher: ", "lblPublisher", "Publisher"},
-        {"lblNostalgiaGenre", "C:\\>Genre: ", "lblGenre", "Genre"},
-        {"lblNostalgiaSubgenre", "C:\\>Subgenre: ", "lblSubGenre", "SubGenre"},
-        {"lblNostalgiaSubgenre2", "C:\\>Subgenre: ", "lblSubGenre2", "SubGenre2"},
-        {"lblNostalgiaDesigner", "C:\\>Designer: ", "lblDesigner", "Designer"},
-        {"lblNostalgiaDesigner2", "C:\\>Designer: ", "lblDesigner2", "Designer2"},
-        {"lblNostalgiaSeries", "C:\\>Series: ", "lblSeries", "Series"},
-        // Both series lines filter the one Series field, as the details panel's labels do.
-        {"lblNostalgiaSeries2", "C:\\>Series: ", "lblSeries2", "Series"},
+        {"lblNostalgiaName", "C:\\>Name: ", &DetailsContent::name},
+        {"lblNostalgiaYear", "C:\\>Year: ", &DetailsContent::year},
+        {"lblNostalgiaDeveloper", "C:\\>Developer: ", &DetailsContent::developer},
+        {"lblNostalgiaPublisher", "C:\\>Publisher: ", &DetailsContent::publisher},
+        {"lblNostalgiaGenre", "C:\\>Genre: ", &DetailsContent::genre},
+        {"lblNostalgiaSubgenre", "C:\\>Subgenre: ", &DetailsContent::subGenre},
+        {"lblNostalgiaSubgenre2", "C:\\>Subgenre: ", &DetailsContent::subGenre2},
+        {"lblNostalgiaDesigner", "C:\\>Designer: ", &DetailsContent::designer},
+        {"lblNostalgiaDesigner2", "C:\\>Designer: ", &DetailsContent::designer2},
+        {"lblNostalgiaSeries", "C:\\>Series: ", &DetailsContent::series},
+        {"lblNostalgiaSeries2", "C:\\>Series: ", &DetailsContent::series2},
     }};
     return lines;
 }
@@ -63,7 +61,7 @@ NostalgiaBigScreen::NostalgiaBigScreen(QWidget *parent) : QWidget(parent)
     lblCursor1 = addText("lblCursor1", QStringLiteral("Starting MS-DOS..."));
     for (size_t i = 0; i < lines.size(); ++i) {
         lines[i] = addText(factLines()[i].objectName, QString::fromLatin1(factLines()[i].prefix));
-        if (*factLines()[i].field)
+        if (!DetailsContent::filterFieldOf(factLines()[i].text).isEmpty())
             lines[i]->setCursor(Qt::PointingHandCursor);
     }
     lblNostalgiaPrompt = addText("lblNostalgiaPrompt", QStringLiteral("C:\\>"));
@@ -119,7 +117,7 @@ void NostalgiaBigScreen::showFacts(const DetailsContent &details)
 {
     for (size_t i = 0; i < lines.size(); ++i) {
         const FactLine &line = factLines()[i];
-        m_values[i] = i == 0 ? details.name : details.factText(QLatin1String(line.detailsLabel));
+        m_values[i] = details.*line.text;
         // An empty fact keeps its prefix: the prompt was typed, the answer is blank.
         lines[i]->setText(QString::fromLatin1(line.prefix) + m_values[i]);
         autoSize(lines[i]);
@@ -183,8 +181,10 @@ bool NostalgiaBigScreen::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     }
     for (size_t i = 0; i < lines.size(); ++i) {
-        const char *field = factLines()[i].field;
-        if (label != lines[i] || !*field)
+        if (label != lines[i])
+            continue;
+        const QString field = DetailsContent::filterFieldOf(factLines()[i].text);
+        if (field.isEmpty())
             continue;
         if (type == QEvent::Enter || type == QEvent::Leave) {
             WidgetColors::setTextColor(label,
@@ -194,7 +194,7 @@ bool NostalgiaBigScreen::eventFilter(QObject *watched, QEvent *event)
             // A blank fact has no label in the details to click either.
             if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()) &&
                 !m_values[i].isEmpty())
-                emit fieldClicked(QLatin1String(field), m_values[i]);
+                emit fieldClicked(field, m_values[i]);
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -65,9 +65,9 @@ void NostalgiaLabels::showPlatforms(const DetailsContent &details)
     // While the user switches between a game's platforms the row keeps the game picked in the
     // list, so that the way back stays on show.
     if (details.platformsUpdated) {
-        m_platformTexts[0] = details.factText(QStringLiteral("lblPlatform"));
+        m_platformTexts[0] = details.platform;
         for (size_t i = 1; i < m_platformTexts.size(); ++i)
-            m_platformTexts[i] = details.factText(numbered("lblOtherPlatform", i - 1));
+            m_platformTexts[i] = details.otherPlatforms[i - 1];
     }
     bool anyOther = false;
     for (size_t i = 0; i < lblNostalgiaPlatform.size(); ++i) {
@@ -90,7 +90,7 @@ void NostalgiaLabels::showExtras(const DetailsContent &details)
 {
     for (size_t i = 0; i < lblNostalgiaExtra.size(); ++i) {
         QLabel *label = lblNostalgiaExtra[i];
-        label->setText(details.factText(numbered("lblExtra", i)));
+        label->setText(details.extras[i].title);
         autoSize(label);
         label->setVisible(!label->text().isEmpty());
     }
@@ -163,7 +163,7 @@ bool NostalgiaLabels::eventFilter(QObject *watched, QEvent *event)
         if (type == QEvent::Enter || type == QEvent::Leave)
             WidgetColors::setTextColor(label, type == QEvent::Enter ? Blue : Navy);
         else if (type == QEvent::MouseButtonRelease && m_session.selectedIndex() >= 0)
-            m_session.openExtra(m_session.details().factText(numbered("lblExtraLink", i)));
+            m_session.openExtra(m_session.details().extras[i].link);
     }
     return QObject::eventFilter(watched, event);
 }

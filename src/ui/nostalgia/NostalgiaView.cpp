@@ -95,14 +95,14 @@ void NostalgiaView::buildPictures()
             [this] { pnlBigScreen->openOn(imgNostalgiaComp->geometry()); });
     const auto setup = [this] {
         if (m_session.selectedIndex() >= 0 &&
-            !m_session.details().factText(QStringLiteral("lblSetup")).isEmpty())
+            !m_session.details().setup.isEmpty())
             emit launchRequested(true);
     };
     connect(imgNostalgiaScreen, &NostalgiaPicture::clicked, this, setup);
     connect(imgNostalgiaTitle, &NostalgiaPicture::clicked, this, setup);
     connect(imgNostalgiaManual, &NostalgiaPicture::clicked, this, [this] {
         if (m_session.selectedIndex() >= 0)
-            m_session.openManual(m_session.details().factText(QStringLiteral("lblManual")));
+            m_session.openManual(m_session.details().manual);
     });
 }
 
@@ -270,7 +270,7 @@ void NostalgiaView::lbNostalgiaMainClick()
     const DetailsContent &details = selected ? m_session.details() : nothing;
 
     m_labels->showPlatforms(details);
-    LoadNostalgiaFile(m_labels->mainPlatform(), details.factText(QStringLiteral("lblYear")));
+    LoadNostalgiaFile(m_labels->mainPlatform(), details.year);
     // Every key has a default, so such a file would give an empty desk without a word.
     if (const QString problem = NostalgiaSkin::problemOf(*m_skinsFile); !problem.isEmpty())
         m_session.reportOnce(m_skinsFile->fileName(), problem);
@@ -315,7 +315,7 @@ void NostalgiaView::lbNostalgiaMainClick()
     // the big screen too.
     imgNostalgiaTitle->setVisible(m_hasTitle);
 
-    imgNostalgiaManual->setVisible(details.factVisible(QStringLiteral("lblManual2")));
+    imgNostalgiaManual->setVisible(details.hasManual());
 
     m_labels->showExtras(details);
 

@@ -137,7 +137,9 @@ TEST_F(TfrmMainDetails, GameWithAFrontAloneAndExtras)
     EXPECT_TRUE(details.lblExtra[0]->isVisible());
     EXPECT_TRUE(details.lblExtra[1]->isVisible());
     EXPECT_FALSE(details.lblExtra[2]->isVisible());
-    EXPECT_FALSE(details.lblExtraLink[0]->isVisible());
+    for (const QLabel *label : details.findChildren<QLabel *>())
+        EXPECT_FALSE(label->isVisible() && label->text() == QLatin1String("map.png"))
+            << qPrintable(label->objectName());
     EXPECT_FALSE(details.lblYear->isVisible());
     EXPECT_EQ(notes(*frm)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
