@@ -50,6 +50,18 @@ bool SettingsFile::write(const Boolean &key, bool value)
     return report(m_ini.writeBool(QLatin1String(key.section), QLatin1String(key.key), value));
 }
 
+bool SettingsFile::writeValues(const std::vector<IniFile::Edit> &values)
+{
+    for (const IniFile::Edit &value : values) {
+        const QByteArray section = value.section.toLatin1();
+        const QByteArray key = value.key.toLatin1();
+        dropPending(section.constData(), key.constData());
+        if (!report(m_ini.writeString(value.section, value.key, value.value)))
+            return false;
+    }
+    return true;
+}
+
 void SettingsFile::writeWhenIdle(const Integer &key, int value)
 {
     const int pending = pendingIndex(key.section, key.key);

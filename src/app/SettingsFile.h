@@ -92,6 +92,9 @@ public:
     bool write(const SettingsKeys::Text &key, const QString &value);
     bool write(const SettingsKeys::Integer &key, int value);
     bool write(const SettingsKeys::Boolean &key, bool value);
+    // Keys the program forms itself (an emulator's, a slot's), written one after the other as
+    // direct writes. Stops at the first that fails; false then.
+    bool writeValues(const std::vector<IniFile::Edit> &values);
 
     // Keeps the value pending and writes it, with every other pending value, once no further
     // call came for the idle delay. Needs the event loop of the calling thread to run.

@@ -127,6 +127,21 @@ void EmulatorRegistry::loadCustomSlots(const IniFile &settings)
     }
 }
 
+QStringList EmulatorRegistry::groupListing(const QString &group) const
+{
+    QStringList names;
+    for (const BuiltInEmulator &e : m_builtIns) {
+        // A built-in renamed like another of its group is one emulator to the list.
+        if (e.Tab == group && !names.contains(e.Name))
+            names.append(e.Name);
+    }
+    for (const CustomEmulator &e : m_custom) {
+        if (e.Tab == group)
+            names.append(e.Name);
+    }
+    return names;
+}
+
 EmulatorDetails EmulatorRegistry::detailsAfterListing(const QString &listText, const IniFile &settings) const
 {
     EmulatorDetails shown;
@@ -215,27 +230,27 @@ EmulatorEditForm EmulatorRegistry::beginEdit(const EmulatorDetails &shown, const
     return form;
 }
 
-bool EmulatorRegistry::save(IniFile &settings, const EmulatorEditForm &form)
+std::vector<IniFile::Edit> EmulatorRegistry::keysToSave(const EmulatorEditForm &form)
 {
     const QString s = section();
     switch (form.target) {
     case EmulatorEditForm::Target::Nothing:
-        return false;
+        break;
     case EmulatorEditForm::Target::BuiltIn:
         if (form.index < 0 || form.index >= BuiltInCount)
-            return false;
-        return settings.writeString(s, nameKey(form.index), form.Name)
-            && settings.writeString(s, nickKey(form.index), form.Nick)
-            && settings.writeString(s, pathKey(form.index), form.Path);
+            break;
+        return {{s, nameKey(form.index), form.Name},
+                {s, nickKey(form.index), form.Nick},
+                {s, pathKey(form.index), form.Path}};
     case EmulatorEditForm::Target::NewCustom:
     case EmulatorEditForm::Target::Custom:
         if (form.index < 1 || form.index > CustomSlotCount)
-            return false;
-        return settings.writeString(s, customKey("CustomEmuName", form.index), form.Name)
-            && settings.writeString(s, customKey("CustomEmuNick", form.index), form.Nick)
-            && settings.writeString(s, customKey("CustomEmuPath", form.index), form.Path)
-            && settings.writeString(s, customKey("CustomEmuTab", form.index), form.Group)
-            && settings.writeString(s, customKey("CustomEmuParams", form.index), form.Params);
+            break;
+        return {{s, customKey("CustomEmuName", form.index), form.Name},
+                {s, customKey("CustomEmuNick", form.index), form.Nick},
+                {s, customKey("CustomEmuPath", form.index), form.Path},
+                {s, customKey("CustomEmuTab", form.index), form.Group},
+                {s, customKey("CustomEmuParams", form.index), form.Params}};
     }
-    return false;
+    return {};
 }

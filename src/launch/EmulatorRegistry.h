@@ -1,12 +1,12 @@
 #pragma once
 
+#include "app/IniFile.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <vector>
-
-class IniFile;
 
 // The fixed facts of one built-in emulator. Settings keys are always formed from the key stem,
 // never from the (user-changeable) Name; the launch value is what a game's Emulator field must
@@ -103,6 +103,10 @@ public:
     // Slot numbers start at 1.
     const CustomEmulator &customSlot(int slot) const { return m_custom[size_t(slot - 1)]; }
 
+    // The names a group lists: its built-in emulators in table order, each name once, then the
+    // custom slots of the group in slot order, repeats and all.
+    QStringList groupListing(const QString &group) const;
+
     // What the panel shows after a group was listed: `listText` is the first entry; built-in
     // paths are read now from `settings`.
     EmulatorDetails detailsAfterListing(const QString &listText, const IniFile &settings) const;
@@ -117,8 +121,9 @@ public:
     EmulatorEditForm beginAdd(const QString &group) const;
     // Edit: a form for what the panel shows; target Nothing when it shows no emulator.
     EmulatorEditForm beginEdit(const EmulatorDetails &shown, const QString &group) const;
-    // Writes the form's keys; a form without a target writes nothing and returns false.
-    static bool save(IniFile &settings, const EmulatorEditForm &form);
+    // The keys Save writes for the form, in the order they are written; none for a form without
+    // a target.
+    static std::vector<IniFile::Edit> keysToSave(const EmulatorEditForm &form);
 
     // The global DOSBox options as the launcher uses them (not as the check box shows them).
     bool dosBoxExit() const { return m_dosBoxExit; }

@@ -73,6 +73,12 @@ std::vector<StartRequest> LaunchCommand::LaunchGame(const GameTable &table, int 
     return LaunchCommand(table, libraryRoot, registry, options).run(row);
 }
 
+StartRequest LaunchCommand::ConfigureEmulator(const EmulatorRegistry &registry, const QString &path)
+{
+    return StartRequest{QString(), QLatin1Char('"') + registry.programPath(path) + QLatin1Char('"'), QString(),
+                        QString()};
+}
+
 LaunchCommand::LaunchCommand(const GameTable &table, const QString &libraryRoot, const EmulatorRegistry &registry,
                              const LaunchOptions &options)
     : m_table(table), m_root(libraryRoot), m_registry(registry), m_options(options)

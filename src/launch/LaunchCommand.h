@@ -43,6 +43,9 @@ class LaunchCommand
 public:
     static std::vector<StartRequest> LaunchGame(const GameTable &table, int row, const QString &libraryRoot,
                                                 const EmulatorRegistry &registry, const LaunchOptions &options);
+    // An emulator started on its own, without a game, for the user to set it up in its own
+    // window: Config on the settings panel, for any emulator but DOSBox, whose options are ours.
+    static StartRequest ConfigureEmulator(const EmulatorRegistry &registry, const QString &path);
 
 private:
     LaunchCommand(const GameTable &table, const QString &libraryRoot, const EmulatorRegistry &registry,

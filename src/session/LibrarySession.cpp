@@ -99,6 +99,37 @@ void LibrarySession::loadEmulators()
     emulators.setUseSingleConfFolder(m_settings->read(SettingsKeys::UseSingleConfFolder));
 }
 
+QStringList LibrarySession::listEmulatorGroup(const QString &group)
+{
+    m_state.emulators.loadCustomSlots(m_settings->ini());
+    return m_state.emulators.groupListing(group);
+}
+
+EmulatorDetails LibrarySession::emulatorDetailsAfterListing(const QString &listText) const
+{
+    return m_state.emulators.detailsAfterListing(listText, m_settings->ini());
+}
+
+EmulatorEditForm LibrarySession::beginAddEmulator(const QString &group)
+{
+    // The slots in memory are those of the last group change: a Save since then, or another
+    // program editing PALLOX.ini, may have taken the slot they call free, and offering it again
+    // would overwrite that emulator.
+    m_state.emulators.loadCustomSlots(m_settings->ini());
+    return m_state.emulators.beginAdd(group);
+}
+
+bool LibrarySession::saveEmulator(const EmulatorEditForm &form)
+{
+    const std::vector<IniFile::Edit> keys = EmulatorRegistry::keysToSave(form);
+    return !keys.empty() && m_settings->writeValues(keys);
+}
+
+void LibrarySession::configureEmulator(const QString &path)
+{
+    Launcher(m_platform.shell).start({LaunchCommand::ConfigureEmulator(m_state.emulators, path)});
+}
+
 int LibrarySession::firstListIndex()
 {
     const int count = static_cast<int>(m_entries.size());

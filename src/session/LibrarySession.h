@@ -38,6 +38,20 @@ public:
     // The entry start-up selects: the remembered one or a random one; -1 for an empty list.
     int firstListIndex();
 
+    // The emulators of the settings panel. A group is listed with the custom slots read afresh
+    // from the settings file, and the launcher uses those from then on.
+    QStringList listEmulatorGroup(const QString &group);
+    // What the panel shows for the first entry of a group just listed, with a built-in
+    // emulator's path as the settings file holds it now.
+    EmulatorDetails emulatorDetailsAfterListing(const QString &listText) const;
+    // Add: a form for the lowest slot the settings file leaves free, read afresh.
+    EmulatorEditForm beginAddEmulator(const QString &group);
+    // Save: the form's keys to the settings file. False when nothing was to be written or a
+    // write failed, which is told as every failed write of the settings file is.
+    bool saveEmulator(const EmulatorEditForm &form);
+    // Config for an emulator that is not DOSBox: the emulator at that path starts on its own.
+    void configureEmulator(const QString &path);
+
     MainState &state() { return m_state; }
     const MainState &state() const { return m_state; }
     SettingsFile &settings() { return *m_settings; }

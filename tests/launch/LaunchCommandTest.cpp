@@ -355,6 +355,10 @@ TEST(LaunchCommandEdges, RelativeEmulatorPathsCountFromTheSettingsFolder)
         ASSERT_EQ(requests.size(), 1u);
         EXPECT_EQ(requests[0], edge.expected);
     }
+
+    // Config starts the emulator alone, quoted, from the same place a game would.
+    EXPECT_EQ(LaunchCommand::ConfigureEmulator(registry, u("emu\\myemu")),
+              (StartRequest{QString(), u("\"") + home + u("/emu/myemu\""), QString(), QString()}));
 }
 
 // A library whose table has a DBConf column uses it instead of DBConf/ScummID.

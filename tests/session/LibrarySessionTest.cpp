@@ -1,8 +1,10 @@
+#include "app/SettingsFile.h"
 #include "library/GridTextFile.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -173,6 +175,29 @@ TEST_F(LibrarySessionTest, AThumbnailStartsItsGameWhilePlayStillStartsTheGameOnS
     EXPECT_TRUE(fake.shell.calls[0].parameters.contains(QStringLiteral("dos-aztec.exe")));
     EXPECT_TRUE(fake.shell.calls[1].parameters.contains(QStringLiteral("dos-blaster.exe")))
         << fake.shell.calls[1].parameters.toStdString();
+}
+
+// Save goes through the settings file: what it wrote is listed at the next group change, and a
+// file that cannot be written is told as any failed write of it is.
+TEST_F(LibrarySessionTest, ASavedEmulatorIsListedAndAFailedSaveIsTold)
+{
+    auto session = start();
+    EmulatorEditForm form = session->beginAddEmulator(QStringLiteral("Other"));
+    ASSERT_EQ(form.index, 1);
+    form.Nick = QStringLiteral("C64");
+    ASSERT_TRUE(session->saveEmulator(form));
+    EXPECT_EQ(session->listEmulatorGroup(QStringLiteral("Other")), QStringList{QStringLiteral("CustomEmu1")});
+    EXPECT_EQ(session->state().emulators.customSlot(1).Nick, QStringLiteral("C64"));
+    EXPECT_EQ(session->beginAddEmulator(QStringLiteral("Other")).index, 2);
+    EXPECT_FALSE(session->saveEmulator(EmulatorEditForm{}));
+
+    const qsizetype told = messages.size();
+    const QString settings = session->settings().fileName();
+    ASSERT_TRUE(QFile::remove(settings));
+    ASSERT_TRUE(QDir().mkpath(settings));
+    EXPECT_FALSE(session->saveEmulator(form));
+    ASSERT_EQ(messages.size(), told + 1);
+    EXPECT_TRUE(messages.last().contains(QStringLiteral("PALLOX.ini"))) << messages.last().toStdString();
 }
 
 } // namespace

@@ -18,7 +18,7 @@ ConfigTab::ConfigTab(LibrarySession &session, QTabWidget &pages) : QObject(&page
     MainState &state = session.state();
     pnlSettings = new SettingsPanel(state, session.settings(), session.platform(), &pages);
     pages.addTab(pnlSettings, QStringLiteral("Config"));
-    m_emulators = new EmulatorSettingsPanel(state.emulators, session.settings(), session.platform(), pnlSettings);
+    m_emulators = new EmulatorSettingsPanel(session, pnlSettings);
     pnlSettings->addArea(m_emulators);
     gradDOSBox = new GlobalDOSBoxPanel(state.emulators, session.settings(), pnlSettings);
     gradDOSBox->hide();

@@ -1,9 +1,8 @@
 #include "ui/config/EmulatorSettingsPanel.h"
 
-#include "app/SettingsFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
-#include "platform/Shell.h"
+#include "session/LibrarySession.h"
 #include "ui/common/Controls.h"
 
 #include <QComboBox>
@@ -19,9 +18,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-EmulatorSettingsPanel::EmulatorSettingsPanel(EmulatorRegistry &registry, SettingsFile &settings,
-                                             const Platform &platform, QWidget *parent)
-    : QWidget(parent), m_registry(registry), m_settings(settings), m_platform(platform)
+EmulatorSettingsPanel::EmulatorSettingsPanel(LibrarySession &session, QWidget *parent)
+    : QWidget(parent), m_session(session), m_platform(session.platform())
 {
     setObjectName(QStringLiteral("pnlEmulators"));
     auto *layout = new QVBoxLayout(this);
@@ -149,46 +147,33 @@ QPushButton *EmulatorSettingsPanel::addGroupButton(const QString &name, const QS
     return button;
 }
 
+const EmulatorRegistry &EmulatorSettingsPanel::registry() const
+{
+    return std::as_const(m_session).state().emulators;
+}
+
 void EmulatorSettingsPanel::loadAtStartup()
 {
-    m_registry.loadBuiltIns(m_settings.ini());
     m_group = QStringLiteral("PC");
     MoveButtonDown(btnEmusPC);
-    {
-        const QSignalBlocker blocker(cbEmuList);
-        cbEmuList->clear();
-        LoadBuiltInEmus();
-        LoadCustomEmus();
-        cbEmuList->setCurrentIndex(0);
-    }
-    showDetails(m_registry.detailsForSelection(m_registry.builtIn(EmulatorRegistry::DOSBox).Name));
+    listGroup();
+    showDetails(registry().detailsForSelection(registry().builtIn(EmulatorRegistry::DOSBox).Name));
     setParamsShown(false);
 }
 
-void EmulatorSettingsPanel::LoadBuiltInEmus()
+void EmulatorSettingsPanel::listGroup()
 {
-    QStringList names;
-    for (int i = 0; i < EmulatorRegistry::BuiltInCount; ++i) {
-        const BuiltInEmulator &e = m_registry.builtIn(i);
-        if (e.Tab == m_group && !names.contains(e.Name))
-            names.append(e.Name);
-    }
-    cbEmuList->addItems(names);
-}
-
-void EmulatorSettingsPanel::LoadCustomEmus()
-{
-    m_registry.loadCustomSlots(m_settings.ini());
-    for (int slot = 1; slot <= EmulatorRegistry::CustomSlotCount; ++slot) {
-        const CustomEmulator &e = m_registry.customSlot(slot);
-        if (e.Tab == m_group)
-            cbEmuList->addItem(e.Name);
-    }
+    const QSignalBlocker blocker(cbEmuList);
+    cbEmuList->clear();
+    cbEmuList->addItems(m_session.listEmulatorGroup(m_group));
+    cbEmuList->setCurrentIndex(cbEmuList->count() > 0 ? 0 : -1);
+    if (cbEmuList->count() == 0)
+        cbEmuList->setEditText(QString());
 }
 
 void EmulatorSettingsPanel::LoadEmuDetails()
 {
-    showDetails(m_registry.detailsAfterListing(cbEmuList->currentText(), m_settings.ini()));
+    showDetails(m_session.emulatorDetailsAfterListing(cbEmuList->currentText()));
     setParamsShown(!lblEmuParams->text().isEmpty());
 }
 
@@ -210,22 +195,14 @@ void EmulatorSettingsPanel::groupButtonClick(const QString &group)
         if (b->text() == group)
             MoveButtonDown(b);
     }
-    {
-        const QSignalBlocker blocker(cbEmuList);
-        cbEmuList->clear();
-        LoadBuiltInEmus();
-        LoadCustomEmus();
-        cbEmuList->setCurrentIndex(cbEmuList->count() > 0 ? 0 : -1);
-        if (cbEmuList->count() == 0)
-            cbEmuList->setEditText(QString());
-    }
+    listGroup();
     LoadEmuDetails();
 }
 
 void EmulatorSettingsPanel::cbEmuListChange(const QString &text)
 {
     setParamsShown(false);
-    const EmulatorDetails details = m_registry.detailsForSelection(text);
+    const EmulatorDetails details = registry().detailsForSelection(text);
     // A text that names nothing keeps the details the panel showed.
     if (details.kind != EmulatorDetails::Kind::None) {
         showDetails(details);
@@ -270,11 +247,7 @@ void EmulatorSettingsPanel::showEditPanel(const EmulatorEditForm &form)
 
 void EmulatorSettingsPanel::btnAddEmuClick()
 {
-    // The slots in memory are those of the last group change: a Save since then, or another
-    // program editing PALLOX.ini, may have taken the slot they call free, and offering it again
-    // would overwrite that emulator.
-    m_registry.loadCustomSlots(m_settings.ini());
-    const EmulatorEditForm form = m_registry.beginAdd(m_group);
+    const EmulatorEditForm form = m_session.beginAddEmulator(m_group);
     if (form.target == EmulatorEditForm::Target::Nothing) {
         m_platform.dialogs.message(
             QStringLiteral("All %1 custom emulator slots are in use. Remove one from PALLOX.ini to add another.")
@@ -287,7 +260,7 @@ void EmulatorSettingsPanel::btnAddEmuClick()
 void EmulatorSettingsPanel::btnEditEmuClick()
 {
     // An empty group shows no emulator, and there is nobody's keys to edit.
-    const EmulatorEditForm form = m_registry.beginEdit(m_shown, m_group);
+    const EmulatorEditForm form = registry().beginEdit(m_shown, m_group);
     if (form.target == EmulatorEditForm::Target::Nothing) {
         m_form = form;
         pnlEditEmu->hide();
@@ -298,17 +271,16 @@ void EmulatorSettingsPanel::btnEditEmuClick()
 
 void EmulatorSettingsPanel::btnConfigEmuClick()
 {
-    if (cbEmuList->currentText() == m_registry.builtIn(EmulatorRegistry::DOSBox).Name) {
+    if (cbEmuList->currentText() == registry().builtIn(EmulatorRegistry::DOSBox).Name) {
         emit configDOSBoxRequested();
         return;
     }
-    const QString program = m_registry.programPath(lblEmuPath->text());
-    m_platform.shell.execute(QString(), QLatin1Char('"') + program + QLatin1Char('"'), QString(), QString());
+    m_session.configureEmulator(lblEmuPath->text());
 }
 
 void EmulatorSettingsPanel::btnEditEmuPathClick()
 {
-    const QString current = m_registry.programPath(eEditEmuPath->text());
+    const QString current = registry().programPath(eEditEmuPath->text());
     const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
     const QString chosen =
         m_platform.dialogs.openFile(QString(), QStringLiteral("Exe Files (*.exe)|*.EXE"), folder);
@@ -328,11 +300,10 @@ void EmulatorSettingsPanel::btnEditEmuSaveClick()
         closeEditPanel();
         return;
     }
-    if (!EmulatorRegistry::save(m_settings.ini(), form)) {
-        m_platform.dialogs.message(QStringLiteral("Could not save the emulator: ")
-                                   + m_settings.ini().lastError());
+    // A write that failed has been told, as every one of the settings file; the panel stays open
+    // with what the user typed.
+    if (!m_session.saveEmulator(form))
         return;
-    }
     m_platform.dialogs.message(QStringLiteral("Please close and restart PALLOX to see changes"));
     closeEditPanel();
 }

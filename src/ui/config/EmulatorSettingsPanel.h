@@ -10,18 +10,17 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class LibrarySession;
 class QPushButton;
-class SettingsFile;
 struct Platform;
 
 // The emulator part of the "Config" tab: the emulators of one group, the details of the chosen
-// one, and the edit panel that writes an emulator's keys to the settings file.
+// one, and the edit panel whose Save has the session write an emulator's keys.
 class EmulatorSettingsPanel : public QWidget
 {
     Q_OBJECT
 public:
-    EmulatorSettingsPanel(EmulatorRegistry &registry, SettingsFile &settings, const Platform &platform,
-                          QWidget *parent);
+    EmulatorSettingsPanel(LibrarySession &session, QWidget *parent);
 
     QLabel *lblEmuHeading = nullptr;
     QPushButton *btnEmusPC = nullptr;
@@ -53,13 +52,11 @@ public:
     QPushButton *btnEditEmuSave = nullptr;
     QPushButton *btnEditEmuCancel = nullptr;
 
-    // Start-up: reads the built-in emulators and shows the "PC" group with DOSBox's details.
+    // Start-up, once the session has read the emulators: the "PC" group with DOSBox's details.
     void loadAtStartup();
     QString currentGroup() const { return m_group; }
     const std::vector<QPushButton *> &groupButtons() const { return m_groupButtons; }
 
-    void LoadBuiltInEmus();
-    void LoadCustomEmus();
     void LoadEmuDetails();
     void MoveButtonDown(QPushButton *button);
 
@@ -71,6 +68,8 @@ signals:
 
 private:
     QPushButton *addGroupButton(const QString &name, const QString &group);
+    // The current group's built-in and custom emulators into the list, the first one chosen.
+    void listGroup();
     void groupButtonClick(const QString &group);
     void cbEmuListChange(const QString &text);
     void showDetails(const EmulatorDetails &details);
@@ -83,9 +82,9 @@ private:
     void btnEditEmuSaveClick();
     void btnEditEmuCancelClick();
     void closeEditPanel();
+    const EmulatorRegistry &registry() const;
 
-    EmulatorRegistry &m_registry;
-    SettingsFile &m_settings;
+    LibrarySession &m_session;
     const Platform &m_platform;
     QWidget *m_groupBar = nullptr;
     std::vector<QPushButton *> m_groupButtons;

@@ -1,6 +1,5 @@
 #include "ui/nostalgia/NostalgiaView.h"
 
-#include "app/IniFile.h"
 #include "app/SettingsFile.h"
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaLayout.h"
@@ -29,7 +28,7 @@ constexpr int PlatformRowBottomGap = 34;
 } // namespace
 
 NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
-    : QWidget(&window), m_session(session), m_window(window)
+    : QWidget(&window), m_session(session), m_window(window), m_scene(session.state().SkinsFolder)
 {
     setObjectName(QStringLiteral("pnlNostalgia"));
     setAutoFillBackground(true);
@@ -84,12 +83,12 @@ void NostalgiaView::buildPictures()
     imgNostalgiaManual->installEventFilter(this);
 
     connect(imgNostalgiaFront, &NostalgiaPicture::clicked, this, [this] {
-        m_backShowing = true;
-        showBoxSide();
+        m_scene.showBack(true);
+        showScene();
     });
     connect(imgNostalgiaBack, &NostalgiaPicture::clicked, this, [this] {
-        m_backShowing = false;
-        showBoxSide();
+        m_scene.showBack(false);
+        showScene();
     });
     connect(imgNostalgiaComp, &NostalgiaPicture::clicked, this,
             [this] { pnlBigScreen->openOn(imgNostalgiaComp->geometry()); });
@@ -148,13 +147,6 @@ void NostalgiaView::switchMode(bool on)
     }
 }
 
-void NostalgiaView::LoadNostalgiaFile(const QString &System, const QString &YearString)
-{
-    const QString file = NostalgiaSkin::chooseFile(m_session.state().SkinsFolder, System, YearString);
-    if (!m_skinsFile || m_skinsFile->fileName() != file)
-        m_skinsFile = std::make_unique<IniFile>(file);
-}
-
 void NostalgiaView::placeOverClientArea()
 {
     if (const QWidget *client = m_window.centralWidget())
@@ -165,7 +157,7 @@ void NostalgiaView::LoadNostalgia()
 {
     m_prepared = true;
     NostalgiaFonts::loadSkinFonts(m_session.state().SkinsFolder);
-    LoadNostalgiaFile(QString(), QString());
+    m_scene.LoadNostalgiaFile(QString(), QString());
     // Behind the ordinary view there is nothing to draw, and decoding the scene would only slow
     // the start; switching the mode on prepares the view again.
     if (!m_session.state().NostalgiaMode)
@@ -176,7 +168,7 @@ void NostalgiaView::LoadNostalgia()
     showList();
     LoadNostalgiaImages();
     loadScenePictures();
-    timerNostalgia->setInterval(qMax(1, m_skin.TransitionDelay) * 1000);
+    timerNostalgia->setInterval(m_scene.transitionInterval());
     {
         const QSignalBlocker blocker(lbNostalgiaMain);
         lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
@@ -224,7 +216,7 @@ void NostalgiaView::lbNostalgiaMainChange()
 
 QImage NostalgiaView::skinPicture(const QString &name)
 {
-    const QString path = NostalgiaSkin::picturePath(m_session.state().SkinsFolder, name);
+    const QString path = NostalgiaSkin::picturePath(m_scene.skinsFolder(), name);
     QString error;
     const QImage image = m_pictures.load(path, &error);
     // The view goes on with what it has: a missing picture leaves its place empty, once said.
@@ -247,20 +239,20 @@ QImage NostalgiaView::gamePicture(const DetailsContent &details, int slot)
 
 void NostalgiaView::loadScenePictures()
 {
-    imgNostalgiaComp->setImage(skinPicture(m_skin.computerImage));
-    imgNostalgiaBG->setImage(skinPicture(m_skin.backgroundImage));
+    imgNostalgiaComp->setImage(skinPicture(m_scene.skin().computerImage));
+    imgNostalgiaBG->setImage(skinPicture(m_scene.skin().backgroundImage));
     showManualPicture(imgNostalgiaManual->underMouse());
 }
 
 void NostalgiaView::loadScreenPictures()
 {
-    pnlBigScreen->setPicture(skinPicture(m_skin.bigScreenImage));
-    imgNostalgiaOpenBox->setImage(skinPicture(m_skin.openBoxImage));
+    pnlBigScreen->setPicture(skinPicture(m_scene.skin().bigScreenImage));
+    imgNostalgiaOpenBox->setImage(skinPicture(m_scene.skin().openBoxImage));
 }
 
 void NostalgiaView::showManualPicture(bool highlighted)
 {
-    imgNostalgiaManual->setImage(skinPicture(highlighted ? m_skin.manualHighlight : m_skin.manualImage));
+    imgNostalgiaManual->setImage(skinPicture(m_scene.manualPicture(highlighted)));
 }
 
 void NostalgiaView::lbNostalgiaMainClick()
@@ -270,52 +262,33 @@ void NostalgiaView::lbNostalgiaMainClick()
     const DetailsContent &details = selected ? m_session.details() : nothing;
 
     m_labels->showPlatforms(details);
-    LoadNostalgiaFile(m_labels->mainPlatform(), details.year);
-    // Every key has a default, so such a file would give an empty desk without a word.
-    if (const QString problem = NostalgiaSkin::problemOf(*m_skinsFile); !problem.isEmpty())
-        m_session.reportOnce(m_skinsFile->fileName(), problem);
+    const QString year = details.year;
+    if (const QString problem = m_scene.LoadNostalgiaFile(m_labels->mainPlatform(), year); !problem.isEmpty())
+        m_session.reportOnce(m_scene.skinsFileName(), problem);
     // The layout reads the new file's values, which name the pictures.
     LoadNostalgiaImages();
     loadScenePictures();
-    timerNostalgia->setInterval(qMax(1, m_skin.TransitionDelay) * 1000);
+    timerNostalgia->setInterval(m_scene.transitionInterval());
     loadScreenPictures();
     timerNostalgia->stop();
 
     lblDiskLabel->setText(details.name);
 
-    const QImage front = gamePicture(details, DetailsContent::Front);
-    const QImage back = gamePicture(details, DetailsContent::Back);
-    const QImage screen = gamePicture(details, DetailsContent::Screen);
-    const QImage title = gamePicture(details, DetailsContent::Title);
-    const QImage media = gamePicture(details, DetailsContent::Media);
     // A side the game lacks stays empty rather than keeping another game's picture.
-    imgNostalgiaFront->setImage(front);
-    imgNostalgiaBack->setImage(back);
-    m_hasFront = !front.isNull();
-    m_hasBack = !back.isNull();
-    m_backShowing = false;
-    showBoxSide();
+    imgNostalgiaFront->setImage(gamePicture(details, DetailsContent::Front));
+    imgNostalgiaBack->setImage(gamePicture(details, DetailsContent::Back));
+    imgNostalgiaScreen->setImage(gamePicture(details, DetailsContent::Screen));
+    imgNostalgiaTitle->setImage(gamePicture(details, DetailsContent::Title));
+    const QImage media = gamePicture(details, DetailsContent::Media);
+    m_scene.showGame({selected, imgNostalgiaFront->hasImage(), imgNostalgiaBack->hasImage(),
+                      imgNostalgiaScreen->hasImage(), imgNostalgiaTitle->hasImage(), !media.isNull(),
+                      details.hasManual()});
+    showScene();
 
-    m_hasScreen = !screen.isNull();
-    imgNostalgiaScreen->setImage(screen);
-    imgNostalgiaScreen->setVisible(m_hasScreen);
-
-    if (!media.isNull()) {
-        imgNostalgiaDisk->setImage(media);
-        lblDiskLabel->hide();
-    } else {
-        imgNostalgiaDisk->setImage(skinPicture(m_skin.diskImage));
-        lblDiskLabel->setVisible(selected);
-    }
+    imgNostalgiaDisk->setImage(m_scene.diskShowsSkin() ? skinPicture(m_scene.skin().diskImage) : media);
+    lblDiskLabel->setVisible(m_scene.diskLabelShown());
     imgNostalgiaDisk->show();
-
-    m_hasTitle = !title.isNull();
-    imgNostalgiaTitle->setImage(title);
-    // In front of the screen by the order the pictures were made in; raising it would put it over
-    // the big screen too.
-    imgNostalgiaTitle->setVisible(m_hasTitle);
-
-    imgNostalgiaManual->setVisible(details.hasManual());
+    imgNostalgiaManual->setVisible(m_scene.manualShown());
 
     m_labels->showExtras(details);
 
@@ -324,52 +297,54 @@ void NostalgiaView::lbNostalgiaMainClick()
     timerNostalgia->start();
 }
 
-void NostalgiaView::showBoxSide()
+void NostalgiaView::showScene()
 {
-    imgNostalgiaFront->setVisible(!m_backShowing && m_hasFront);
-    imgNostalgiaBack->setVisible(m_backShowing && m_hasBack);
+    imgNostalgiaFront->setVisible(m_scene.frontShown());
+    imgNostalgiaBack->setVisible(m_scene.backShown());
+    // The title lies in front of the screen by the order the pictures were made in; raising it
+    // would put it over the big screen too.
+    imgNostalgiaScreen->setVisible(m_scene.screenShown());
+    imgNostalgiaTitle->setVisible(m_scene.titleShown());
 }
 
 void NostalgiaView::flipBox()
 {
-    m_backShowing = !m_backShowing;
-    showBoxSide();
+    m_scene.flipBox();
+    showScene();
 }
 
 void NostalgiaView::applyFonts()
 {
     QFont list = lbNostalgiaMain->font();
-    list.setFamily(NostalgiaFonts::familyOrDos(m_skin.listFont));
-    list.setPointSize(qMax(1, m_skin.listFontSize));
+    const NostalgiaSkinValues &skin = m_scene.skin();
+    list.setFamily(NostalgiaFonts::familyOrDos(skin.listFont));
+    list.setPointSize(qMax(1, skin.listFontSize));
     lbNostalgiaMain->setFont(list);
 
     QFont disk = lblDiskLabel->font();
-    disk.setPointSize(qMax(1, m_skin.diskFontSize));
+    disk.setPointSize(qMax(1, skin.diskFontSize));
     lblDiskLabel->setFont(disk);
     pnlBigScreen->setDosFont(NostalgiaFonts::dosFont());
 }
 
 void NostalgiaView::LoadNostalgiaImages()
 {
-    if (!m_skinsFile)
-        LoadNostalgiaFile(QString(), QString());
-    m_skin =
-        NostalgiaSkinValues::read(*m_skinsFile, NostalgiaSkin::widthBucket(m_window.frameGeometry().width()));
+    const NostalgiaSkinValues &skin = m_scene.readSkin(m_window.frameGeometry().width());
     imgNostalgiaBG->setGeometry(rect());
-    imgNostalgiaOpenBox->setGeometry(m_skin.openBox);
-    imgNostalgiaComp->setGeometry(m_skin.computer);
-    imgNostalgiaScreen->setGeometry(m_skin.screen);
-    imgNostalgiaTitle->setGeometry(m_skin.title);
-    imgNostalgiaManual->setGeometry(m_skin.manual);
-    imgNostalgiaFront->setGeometry(m_skin.front);
-    imgNostalgiaBack->setGeometry(m_skin.back);
+    imgNostalgiaOpenBox->setGeometry(skin.openBox);
+    imgNostalgiaComp->setGeometry(skin.computer);
+    imgNostalgiaScreen->setGeometry(skin.screen);
+    imgNostalgiaTitle->setGeometry(skin.title);
+    imgNostalgiaManual->setGeometry(skin.manual);
+    imgNostalgiaFront->setGeometry(skin.front);
+    imgNostalgiaBack->setGeometry(skin.back);
 
     applyFonts();
-    lbNostalgiaMain->setGeometry(NostalgiaLayout::list(width(), height(), m_skin.listWidth));
+    lbNostalgiaMain->setGeometry(NostalgiaLayout::list(width(), height(), skin.listWidth));
     QFont extras = m_labels->lblNostalgiaExtra[0]->font();
-    extras.setFamily(m_skin.extrasFont);
-    extras.setPointSize(qMax(1, m_skin.extrasFontSize));
-    m_labels->placeExtras(m_skin.extrasLeft, m_skin.extrasTop, extras);
+    extras.setFamily(skin.extrasFont);
+    extras.setPointSize(qMax(1, skin.extrasFontSize));
+    m_labels->placeExtras(skin.extrasLeft, skin.extrasTop, extras);
     m_labels->placePlatforms(PlatformRowLeft, height() - PlatformRowBottomGap);
 
     const QRect disk = NostalgiaLayout::disk(imgNostalgiaComp->geometry());
@@ -385,18 +360,9 @@ void NostalgiaView::LoadNostalgiaImages()
 
 void NostalgiaView::timerNostalgiaTimer()
 {
-    if (m_hasTitle) {
-        if (!imgNostalgiaScreen->isHidden()) {
-            imgNostalgiaScreen->hide();
-            imgNostalgiaTitle->show();
-        } else if (m_hasScreen) {
-            imgNostalgiaScreen->show();
-            imgNostalgiaTitle->hide();
-        }
-    } else {
-        imgNostalgiaScreen->setVisible(m_hasScreen);
+    if (!m_scene.tick())
         timerNostalgia->stop();
-    }
+    showScene();
     update();
 }
 

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "nostalgia/NostalgiaSkin.h"
+#include "nostalgia/NostalgiaScene.h"
 #include "nostalgia/SkinPictureCache.h"
 
 #include <QWidget>
 
-#include <functional>
-#include <memory>
-
-class IniFile;
 class LibrarySession;
 class NostalgiaBigScreen;
 class NostalgiaLabels;
@@ -32,8 +28,6 @@ public:
 
     // Mode switch from the File menu: writes the choice at once, shows or hides the view.
     void switchMode(bool on);
-    // Makes the skins file for this platform and year the current one.
-    void LoadNostalgiaFile(const QString &System, const QString &YearString);
     // Prepares the view from skins.ini and shows the selected game in it.
     void LoadNostalgia();
     // The selection update: the game the session has selected, in its own skin.
@@ -44,7 +38,7 @@ public:
     // Front to back or back to front.
     void flipBox();
 
-    const NostalgiaSkinValues &skin() const { return m_skin; }
+    const NostalgiaSkinValues &skin() const { return m_scene.skin(); }
     // The platform labels, for the hover colours the details panel's platform labels have too.
     QList<QLabel *> platformLabels() const;
     NostalgiaLabels &labels() const { return *m_labels; }
@@ -86,21 +80,16 @@ private:
     void loadScenePictures();
     void loadScreenPictures();
     void showManualPicture(bool highlighted);
-    void showBoxSide();
+    // Which pictures are up, as the scene says.
+    void showScene();
     void applyFonts();
 
     LibrarySession &m_session;
     QMainWindow &m_window;
     QWidget *m_client = nullptr;
-    std::unique_ptr<IniFile> m_skinsFile;
-    NostalgiaSkinValues m_skin;
+    NostalgiaScene m_scene;
     SkinPictureCache m_pictures;
     NostalgiaLabels *m_labels = nullptr;
-    bool m_hasFront = false;
-    bool m_hasBack = false;
-    bool m_hasScreen = false;
-    bool m_hasTitle = false;
-    bool m_backShowing = false;
     bool m_listStale = true;
     bool m_prepared = false;
 };

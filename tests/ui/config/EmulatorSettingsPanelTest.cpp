@@ -1,5 +1,6 @@
 #include "app/SettingsFile.h"
 #include "launch/EmulatorRegistry.h"
+#include "session/LibrarySession.h"
 #include "support/Files.h"
 #include "support/TestPlatform.h"
 #include "support/Utf8.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -39,12 +41,14 @@ protected:
         return readFile(m_settingsPath);
     }
 
-    // Builds the panel as start-up does: section DOSBox, built-ins, then the "PC" group.
+    // Builds the panel as start-up does: the session reads the emulators, then the panels show
+    // section DOSBox and the "PC" group.
     void build()
     {
-        m_settings = std::make_unique<SettingsFile>(m_settingsPath);
-        m_panel = std::make_unique<EmulatorSettingsPanel>(m_registry, *m_settings, m_platformRefs, nullptr);
-        m_dosBox = std::make_unique<GlobalDOSBoxPanel>(m_registry, *m_settings, nullptr);
+        m_session = std::make_unique<LibrarySession>(m_platformRefs, m_dir.path());
+        m_session->loadEmulators();
+        m_panel = std::make_unique<EmulatorSettingsPanel>(*m_session, nullptr);
+        m_dosBox = std::make_unique<GlobalDOSBoxPanel>(m_session->state().emulators, m_session->settings(), nullptr);
         m_dosBox->load();
         m_panel->loadAtStartup();
         m_panel->show();
@@ -52,7 +56,7 @@ protected:
 
     QString read(const char *key) const
     {
-        return m_settings->ini().readString(u("Main"), u(key), u("<missing>"));
+        return m_session->settings().ini().readString(u("Main"), u(key), u("<missing>"));
     }
 
     QStringList listed() const
@@ -69,12 +73,13 @@ protected:
                 m_panel->lblEmuParams->text()};
     }
 
+    const EmulatorRegistry &registry() const { return std::as_const(*m_session).state().emulators; }
+
     QTemporaryDir m_dir;
     QString m_settingsPath;
     TestPlatform m_platform;
     Platform m_platformRefs = m_platform.platform();
-    EmulatorRegistry m_registry;
-    std::unique_ptr<SettingsFile> m_settings;
+    std::unique_ptr<LibrarySession> m_session;
     std::unique_ptr<EmulatorSettingsPanel> m_panel;
     std::unique_ptr<GlobalDOSBoxPanel> m_dosBox;
 };
@@ -101,7 +106,7 @@ TEST_F(EmulatorSettingsPanelTest, DefaultsWithoutAnyKey)
     };
     for (int i = 0; i < EmulatorRegistry::BuiltInCount; ++i) {
         SCOPED_TRACE(i);
-        const BuiltInEmulator &e = m_registry.builtIn(i);
+        const BuiltInEmulator &e = registry().builtIn(i);
         EXPECT_EQ((QStringList{e.Name, e.Nick, e.Tab}),
                   (QStringList{u(expected[i][0]), u(expected[i][1]), u(expected[i][2])}));
         EXPECT_TRUE(e.Path.isEmpty());
@@ -142,7 +147,7 @@ TEST_F(EmulatorSettingsPanelTest, KeyStems)
     };
     for (const Expect &e : expectations) {
         SCOPED_TRACE(e.name);
-        const BuiltInEmulator &b = m_registry.builtIn(e.builtIn);
+        const BuiltInEmulator &b = registry().builtIn(e.builtIn);
         EXPECT_EQ(b.Name, u(e.name));
         EXPECT_EQ(b.Nick, u(e.nick));
         EXPECT_EQ(b.Path, u(e.path));
@@ -244,13 +249,13 @@ TEST_F(EmulatorSettingsPanelTest, AddSavesANewCustomEmulatorThatTheNextGroupChan
                            read("CustomEmuTab3"), read("CustomEmuParams3")}),
               (QStringList{u("ePSXe"), u("PSX"), u("/emu/epsxe"), u("Sony"), u("-nogui")}));
     // Nothing changed in memory until a group is shown again.
-    EXPECT_TRUE(m_registry.customSlot(3).Name.isEmpty());
+    EXPECT_TRUE(registry().customSlot(3).Name.isEmpty());
     m_panel->btnEmusSony->click();
     EXPECT_EQ(listed(), QStringList{u("ePSXe")});
-    EXPECT_EQ(m_registry.customSlot(3).Nick, u("PSX"));
+    EXPECT_EQ(registry().customSlot(3).Nick, u("PSX"));
 
     // A slot emptied in the file is offered again after the slots were re-read.
-    ASSERT_TRUE(m_settings->ini().writeString(u("Main"), u("CustomEmuName2"), QString()));
+    ASSERT_TRUE(m_session->settings().ini().writeString(u("Main"), u("CustomEmuName2"), QString()));
     m_panel->btnEmusPC->click();
     m_panel->btnAddEmu->click();
     EXPECT_EQ(m_panel->eEditEmuName->text(), u("CustomEmu2"));
@@ -324,7 +329,7 @@ TEST_F(EmulatorSettingsPanelTest, EditWritesOnlyTheShownEmulatorsKeys)
     EXPECT_EQ((QStringList{read("MESSName"), read("MESSzNick"), read("MESSPath"), read("MESSNick")}),
               (QStringList{u("MESS"), u("MESS"), u("/new/mess"), u("<missing>")}));
     // Built-ins keep their start-up values until the next start.
-    EXPECT_EQ(m_registry.builtIn(EmulatorRegistry::MESS).Path, u("/old/mess"));
+    EXPECT_EQ(registry().builtIn(EmulatorRegistry::MESS).Path, u("/old/mess"));
 
     // A custom one: its own slot.
     m_panel->btnEmusOther->click();
@@ -400,7 +405,7 @@ TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
     EXPECT_EQ(m_dosBox->eDOSBoxCMD->text(), u("-noconsole"));
     EXPECT_TRUE(m_dosBox->radioUseOneFolder->isChecked());
     EXPECT_TRUE(m_dosBox->pnlConfFolders->isHidden());
-    EXPECT_TRUE(m_registry.dosBoxExit());
+    EXPECT_TRUE(registry().dosBoxExit());
 
     // The launch uses the confirmed exit option but the command line as it is typed now.
     m_dosBox->checkDBExit->setChecked(false);
@@ -414,7 +419,7 @@ TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
     m_dosBox->show();
     m_dosBox->btnDBConfigOkay->click();
     EXPECT_FALSE(m_dosBox->isVisible());
-    EXPECT_FALSE(m_registry.dosBoxExit());
+    EXPECT_FALSE(registry().dosBoxExit());
     EXPECT_FALSE(m_dosBox->launchOptions(false).DOSBoxExit);
     EXPECT_EQ(fileBytes(), QByteArray("[DOSBox]\r\nDOSBoxExit=0\r\nCMDLine=-fullscreen\r\nUseSingleConfFolder=1\r\n"));
 }
