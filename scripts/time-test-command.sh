@@ -20,20 +20,23 @@ done
 
 bash scripts/packages.sh test
 work="$(mktemp -d "${TMPDIR:-/tmp}/pallox-test-timing.XXXXXX")"
-trap 'rm -rf "$work"' EXIT
+failed=""
+trap '[ -n "$failed" ] || rm -rf "$work"' EXIT
 commit="$(git rev-parse --short HEAD)"
 
 # Runs the test command in CLONE with an empty cache of its own; prints the seconds it took.
 timed_run() {
   local clone="$1" log="$2" start end
   start="$(date +%s.%N)"
-  if ! (cd "$clone" && CCACHE_DIR="$clone.ccache" bash scripts/test.sh > "$log" 2>&1); then
-    echo "The test command failed; its output is in $log" >&2
-    trap - EXIT
-    exit 1
-  fi
+  (cd "$clone" && CCACHE_DIR="$clone.ccache" bash scripts/test.sh > "$log" 2>&1) || return 1
   end="$(date +%s.%N)"
   echo "$start $end" | awk '{ printf "%.0f", $2 - $1 }'
+}
+
+fail() {
+  failed=1
+  echo "The test command failed; its output is in $1" >&2
+  exit 1
 }
 
 minutes() { awk -v s="$1" 'BEGIN { printf "%d min %02d s", s / 60, s % 60 }'; }
@@ -43,14 +46,14 @@ fresh=()
 for run in $(seq 1 "$runs"); do
   rm -rf "$work/clone" "$work/clone.ccache"
   git clone -q "$repo" "$work/clone"
-  seconds="$(timed_run "$work/clone" "$work/run$run.log")"
+  seconds="$(timed_run "$work/clone" "$work/run$run.log")" || fail "$work/run$run.log"
   fresh+=("$seconds")
   echo "Fresh clone, run $run: $(minutes "$seconds")"
 done
 
 # A one-line change: a comment added to a source file of the core, which every program links.
 echo "// a one-line change" >> "$work/clone/src/library/LibraryScanner.cpp"
-again="$(timed_run "$work/clone" "$work/again.log")"
+again="$(timed_run "$work/clone" "$work/again.log")" || fail "$work/again.log"
 echo "After a one-line change: $(minutes "$again")"
 
 tests_normal="$(grep -Eo 'out of [0-9]+' "$work/again.log" | head -1 | grep -Eo '[0-9]+')"
