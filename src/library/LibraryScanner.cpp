@@ -178,14 +178,16 @@ void addRows(const QString &category, const QString &game, GameFolderSlot &folde
 
 // Keeps the reader threads busy ahead of the walk: category listings one category ahead, and
 // game folders up to the window's width, in walk order, so that the walk finds each one it
-// comes to read already (or at least under way).
+// comes to read already (or at least under way). The window is wider than the reads in flight:
+// one slow answer then holds up only the walk, not the reads behind it.
 class ReadAhead
 {
 public:
     ReadAhead(const QStringList &categories, const QString &gamesFolder, const GameFolderReader &reader,
-              const RowPlan &plan, int window)
+              const RowPlan &plan, int inFlight)
         : m_categories(categories), m_gamesFolder(gamesFolder), m_reader(reader), m_plan(plan),
-          m_window(window), m_listings(static_cast<size_t>(categories.size())), m_pool(window)
+          m_window(inFlight * ScanFoldersAheadPerRead), m_listings(static_cast<size_t>(categories.size())),
+          m_pool(inFlight)
     {
     }
 

@@ -46,7 +46,9 @@ struct ScanReading
     int inFlight = 0;                          // 0 for the usual number
     const GameFolderReader *reader = nullptr; // null for the file system; tests bring their own
 };
-inline constexpr int DefaultScanReadsInFlight = 32;
+inline constexpr int DefaultScanReadsInFlight = 64;
+// Game folders read, or being read, ahead of the walk, per read in flight.
+inline constexpr int ScanFoldersAheadPerRead = 4;
 
 // Game ini files larger than this are not game records and are passed over by the scan.
 inline constexpr qint64 MaxGameIniSize = 1024 * 1024;

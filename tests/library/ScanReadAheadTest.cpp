@@ -199,26 +199,26 @@ TEST_F(ScanReadAhead, ReadsFinishedInAnyOrderGiveTheTableCacheAndMessagesOfOneRe
     EXPECT_TRUE(unreadable[4].endsWith(QStringLiteral("/Alpha/G21/Pallox/IniFile/game.ini\": Permission denied")));
 }
 
-TEST_F(ScanReadAhead, ReadsRunAheadOfTheWalkButNeverMoreThanTheWindow)
+TEST_F(ScanReadAhead, ReadsRunAheadOfTheWalkButNeverMoreAtOnceThanAsked)
 {
     struct Case
     {
-        int window;
+        int inFlight;
         int delayMs;
     };
-    for (const Case c : {Case{1, 2}, Case{4, 10}, Case{6, 10}}) {
-        SCOPED_TRACE(c.window);
+    for (const Case c : {Case{1, 2}, Case{3, 10}, Case{5, 10}}) {
+        SCOPED_TRACE(c.inFlight);
         SteeredReader reader;
         for (const QString &game : m_walk)
             reader.delayMs[game] = c.delayMs;
-        const Scanned scanned = scan({c.window, &reader});
+        const Scanned scanned = scan({c.inFlight, &reader});
         ASSERT_TRUE(scanned.completed);
         // Each folder once; reader threads may begin them in any order.
         QStringList started = reader.started();
         started.sort();
         EXPECT_EQ(started.join(u' ').toStdString(), m_walk.join(u' ').toStdString());
-        EXPECT_LE(reader.maxUnderWay(), c.window);
-        if (c.window > 1) {
+        EXPECT_LE(reader.maxUnderWay(), c.inFlight);
+        if (c.inFlight > 1) {
             EXPECT_GE(reader.maxUnderWay(), 2);
         }
     }
@@ -229,8 +229,8 @@ TEST_F(ScanReadAhead, ACancelledScanStopsReadingAndWritesNoCache)
     SteeredReader reader;
     for (const QString &game : m_walk)
         reader.delayMs[game] = 5;
-    const int window = 4;
-    const Scanned scanned = scan({window, &reader}, 3);
+    const int inFlight = 4;
+    const Scanned scanned = scan({inFlight, &reader}, 3);
 
     EXPECT_FALSE(scanned.completed);
     EXPECT_TRUE(scanned.cache.isEmpty());
@@ -239,7 +239,7 @@ TEST_F(ScanReadAhead, ACancelledScanStopsReadingAndWritesNoCache)
     // ahead of the folder it stopped at.
     EXPECT_EQ(reader.underWay(), 0);
     const qsizetype started = reader.started().size();
-    EXPECT_LE(started, 4 + window);
+    EXPECT_LE(started, 4 + inFlight * ScanFoldersAheadPerRead);
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     EXPECT_EQ(reader.started().size(), started);
 }
