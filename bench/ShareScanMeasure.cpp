@@ -13,6 +13,7 @@
 #include "library/LibraryState.h"
 #include "session/LibrarySession.h"
 #include "ui/QtPlatform.h"
+#include "ui/TfrmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -21,12 +22,14 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
 #include <dirent.h>
+#include <sys/resource.h>
 #include <fcntl.h>
 #include <strings.h>
 #include <unistd.h>
@@ -58,6 +61,15 @@ void printSeries(const QString &name, const std::vector<double> &values, const c
         std::printf(" %8.1f", value);
     std::printf("   median %8.1f %s\n", median(values), unit);
     std::fflush(stdout);
+}
+
+// Processor time of this process, every thread, in milliseconds.
+double processorMs()
+{
+    rusage usage = {};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval &t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 // The game folders of the library in walk order, as full paths.
@@ -229,14 +241,56 @@ bool timeRefresh(LibrarySession &session, bool deleteCache, RefreshTimes &times)
 
 QByteArray settingsPointingAt(const QByteArray &settings, const QString &root)
 {
+    const QByteArray rootLine = "VADPath=" + QFile::encodeName(root) + "\r\n";
     QByteArray out;
-    for (const QByteArray &line : settings.split('\n')) {
-        if (line.startsWith("VADPath="))
-            out += "VADPath=" + QFile::encodeName(root) + "\r\n";
-        else if (!line.isEmpty())
-            out += line + '\n';
+    bool placed = false;
+    for (QByteArray line : settings.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.startsWith("VADPath=")) {
+            if (!placed)
+                out += rootLine;
+            placed = true;
+            continue;
+        }
+        out += line + "\r\n";
+        if (!placed && line.trimmed().compare("[Main]", Qt::CaseInsensitive) == 0) {
+            out += rootLine;
+            placed = true;
+        }
     }
     return out;
+}
+
+// One selection after another in the main window on a library on the share, each after the
+// share's client has forgotten what it learnt: how long the window's thread is held by each.
+std::vector<double> timeSelections(const QString &sampleShare, const QString &sampleSource)
+{
+    QFile settingsFile(sampleSource + QStringLiteral("PALLOX.ini"));
+    if (!settingsFile.open(QIODevice::ReadOnly))
+        return {};
+    QTemporaryDir exeFolder(QDir::tempPath() + QStringLiteral("/pallox-share-sample-XXXXXX"));
+    QFile out(exeFolder.path() + QStringLiteral("/PALLOX.ini"));
+    if (!out.open(QIODevice::WriteOnly) || out.write(settingsPointingAt(settingsFile.readAll(), sampleShare)) < 0)
+        return {};
+    out.close();
+    QtPlatform seams;
+    const Platform platform = seams.platform();
+    TfrmMain window(platform, exeFolder.path(), nullptr);
+    window.resize(1280, 900);
+    window.show();
+    QCoreApplication::processEvents();
+    QListWidget *list = window.findChild<QListWidget *>(QStringLiteral("lbMain"));
+    std::vector<double> selections;
+    for (int i = 0; list && i < list->count(); ++i) {
+        QThread::msleep(1100);
+        QCoreApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        list->setCurrentRow(i);
+        selections.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+    return selections;
 }
 
 } // namespace
@@ -267,10 +321,14 @@ int main(int argc, char **argv)
     const QCommandLineOption generateOption(
         QStringLiteral("generate"), QStringLiteral("Only generate a library of this many games in --source."),
         QStringLiteral("games"));
+    const QCommandLineOption sampleOption(
+        QStringLiteral("sample"),
+        QStringLiteral("A library with pictures below --share and --source, for timing selections."),
+        QStringLiteral("folder"));
     const QCommandLineOption noRefreshOption(QStringLiteral("no-refresh"),
                                              QStringLiteral("Leave out Refresh All and Reload Data."));
     parser.addOptions({shareOption, sourceOption, runsOption, inFlightOption, serialOption, palloxOption,
-                       generateOption, noRefreshOption});
+                       generateOption, sampleOption, noRefreshOption});
     parser.process(app);
     if (parser.isSet(generateOption)) {
         const int games = parser.value(generateOption).toInt();
@@ -326,21 +384,29 @@ int main(int argc, char **argv)
 
     std::vector<std::vector<double>> reads(windows.size());
     std::vector<std::vector<double>> scans(windows.size());
+    std::vector<std::vector<double>> readsCpu(windows.size());
+    std::vector<std::vector<double>> scansCpu(windows.size());
     int files = 0;
     int rows = 0;
     for (int round = 0; round < runs; ++round) {
         for (size_t w = 0; w < windows.size(); ++w) {
             // A share's client keeps names for a second; each measurement starts without them.
             QThread::msleep(1100);
+            double cpu = processorMs();
             reads[w].push_back(referenceRead(share, categories, windows[w], 0, &files));
+            readsCpu[w].push_back(processorMs() - cpu);
             QThread::msleep(1100);
+            cpu = processorMs();
             scans[w].push_back(timedScan(share, settings, windows[w], &rows));
+            scansCpu[w].push_back(processorMs() - cpu);
         }
     }
     std::printf("\n%d game ini files read, %d rows scanned\n", files, rows);
     for (size_t w = 0; w < windows.size(); ++w) {
         printSeries(QStringLiteral("Reading, %1 in flight").arg(windows[w]), reads[w]);
+        printSeries(QStringLiteral("  processor time"), readsCpu[w]);
         printSeries(QStringLiteral("Scan until the cache is written, %1 in flight").arg(windows[w]), scans[w]);
+        printSeries(QStringLiteral("  processor time"), scansCpu[w]);
         std::printf("%-52s %.2f\n", "  ratio of the medians", median(scans[w]) / median(reads[w]));
     }
 
@@ -355,6 +421,15 @@ int main(int argc, char **argv)
             starts.push_back(timeFirstStart(exeFolder.path(), settingsBytes, source + QStringLiteral("DataCache.txt")));
         }
         printSeries(QStringLiteral("pallox started until its cache is written"), starts);
+    }
+
+    if (parser.isSet(sampleOption)) {
+        const QString sample = parser.value(sampleOption) + QLatin1Char('/');
+        const std::vector<double> selections = timeSelections(share + sample, source + sample);
+        std::printf("\n");
+        printSeries(QStringLiteral("One selection, pictures read from the share"), selections);
+        if (!selections.empty())
+            std::printf("%-52s %.1f ms\n", "  the longest", *std::max_element(selections.begin(), selections.end()));
     }
 
     if (!parser.isSet(noRefreshOption)) {

@@ -58,6 +58,9 @@ trap cleanup EXIT
 mkdir -p "$work/source" "$work/share"
 echo "Generating a library of $games games ..."
 "$build/bench/pallox_share_scan" --source "$work/source" --generate "$games"
+# The sample library, whose games have pictures, for timing selections on the share.
+mkdir -p "$work/source/sample"
+cp -r data/Games data/PALLOX.ini "$work/source/sample/"
 "$build/tools/slowshare/pallox_slowshare" --delay-ms="$delay_ms" --stats="$work/operations.txt" \
   "$work/source" "$work/share"
 mounted=1
@@ -65,7 +68,7 @@ mounted=1
 echo "Share: ${delay_ms} ms for every look-up, listing, open, read and write; $(nproc) cores;" \
   "load average $(cut -d' ' -f1-3 /proc/loadavg)"
 "$build/bench/pallox_share_scan" --share "$work/share" --source "$work/source" \
-  --pallox "$build/pallox" "${passed[@]}"
+  --pallox "$build/pallox" --sample sample "${passed[@]}"
 echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 fusermount3 -u "$work/share"

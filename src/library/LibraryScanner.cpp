@@ -95,7 +95,8 @@ struct ParsedFile
 {
     QString name;
     QString failure;                 // why it could not be read, if the system said so
-    std::vector<QString> values;     // one per distinct key; empty unless the file is a game
+    std::vector<QString> values;     // one per distinct key, when the file is a game
+    bool game = false;
 };
 
 // One game folder, read and parsed on a reader thread; the walk makes rows of it in its turn.
@@ -135,6 +136,7 @@ void readGameFolder(const GameFolderReader &reader, const RowPlan &plan, const C
         parsed.values.resize(static_cast<size_t>(plan.keys.size()));
         for (qsizetype k = 0; k < plan.keys.size(); ++k)
             parsed.values[static_cast<size_t>(k)] = ini.readString(main, plan.keys[k], QString());
+        parsed.game = true;
         anyGame = true;
     }
     // Only a folder that holds a game is dated, and so only such a folder can fail to be.
@@ -142,18 +144,18 @@ void readGameFolder(const GameFolderReader &reader, const RowPlan &plan, const C
         slot.dates = reader.dates(request);
 }
 
-void addRows(const QString &category, const QString &game, GameFolderSlot &folder, const RowPlan &plan,
+void addRows(const QString &category, const QString &game, const GameFolderSlot &folder, const RowPlan &plan,
              GameTable &grid, QStringList &unreadable, ScanObserver &observer)
 {
     bool dated = false;
-    for (ParsedFile &file : folder.files) {
+    for (const ParsedFile &file : folder.files) {
         if (!file.failure.isEmpty()) {
             unreadable.append(QStringLiteral("\"%1\": %2")
                                   .arg(QDir::toNativeSeparators(folder.iniFolder + LibraryPaths::separator() + file.name),
                                        file.failure));
             continue;
         }
-        if (file.values.empty())
+        if (!file.game)
             continue;
         if (!dated) {
             dated = true;
@@ -191,8 +193,9 @@ public:
     {
     }
 
-    // The listing of category q; null when the scan was cancelled while waiting for it.
-    std::shared_ptr<CategoryFolder> category(int q, const std::function<bool()> &cancelled)
+    // The listing of category q; null when the scan was cancelled while waiting for it. Reader
+    // threads use it at the same time, so it is only read from here on.
+    std::shared_ptr<const CategoryFolder> category(int q, const std::function<bool()> &cancelled)
     {
         request(q);
         request(q + 1);
@@ -328,7 +331,7 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
         for (int q = 0; q < categoryCount && !observer.cancelled(); ++q) {
             const QString &category = categories[q];
             observer.categoryStarted(q, categoryCount, category);
-            const std::shared_ptr<CategoryFolder> folder = ahead.category(q, cancelled);
+            const std::shared_ptr<const CategoryFolder> folder = ahead.category(q, cancelled);
             if (!folder)
                 break;
             state.lbSubDirList = folder->games;

@@ -12,7 +12,9 @@
 // Threads that run jobs ahead of the one thread that waits for their results, in the order the
 // jobs were given, at most `maxThreads` at once. On a share every read waits for a round trip;
 // with many of them under way at once, the share's throughput bounds a scan instead of its
-// latency. Threads are started only as jobs find none idle, so a small library costs few.
+// latency. A local disk answers before the waiting thread needs the next result, and there more
+// threads would only cost more switching: so the pool starts with two and doubles them each
+// time the waiting thread has to wait for a result longer than a local read takes.
 //
 // Destroying the pool drops the jobs not yet begun and waits for those under way.
 class ReadAheadPool
@@ -39,6 +41,8 @@ public:
 
 private:
     void work();
+    // With the lock held.
+    void grow(int threads);
 
     std::mutex m_mutex;
     std::condition_variable m_jobsWaiting;
@@ -47,6 +51,7 @@ private:
     std::vector<std::thread> m_threads;
     const Slot *m_awaited = nullptr;
     int m_maxThreads;
+    int m_wanted;
     int m_idle = 0;
     bool m_stopping = false;
 };
