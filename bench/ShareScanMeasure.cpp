@@ -327,8 +327,10 @@ int main(int argc, char **argv)
         QStringLiteral("folder"));
     const QCommandLineOption noRefreshOption(QStringLiteral("no-refresh"),
                                              QStringLiteral("Leave out Refresh All and Reload Data."));
+    const QCommandLineOption noScanOption(QStringLiteral("no-scan"),
+                                          QStringLiteral("Leave out the scans and the reading they are set against."));
     parser.addOptions({shareOption, sourceOption, runsOption, inFlightOption, serialOption, palloxOption,
-                       generateOption, sampleOption, noRefreshOption});
+                       generateOption, sampleOption, noRefreshOption, noScanOption});
     parser.process(app);
     if (parser.isSet(generateOption)) {
         const int games = parser.value(generateOption).toInt();
@@ -346,8 +348,10 @@ int main(int argc, char **argv)
     const QString source = QDir(parser.value(sourceOption)).absolutePath() + QLatin1Char('/');
     const int runs = std::max(1, parser.value(runsOption).toInt());
     std::vector<int> windows;
-    for (const QString &text : parser.value(inFlightOption).split(QLatin1Char(','), Qt::SkipEmptyParts))
-        windows.push_back(std::max(1, text.toInt()));
+    if (!parser.isSet(noScanOption)) {
+        for (const QString &text : parser.value(inFlightOption).split(QLatin1Char(','), Qt::SkipEmptyParts))
+            windows.push_back(std::max(1, text.toInt()));
+    }
 
     QFile settingsFile(source + QStringLiteral("PALLOX.ini"));
     if (!settingsFile.open(QIODevice::ReadOnly)) {
@@ -401,7 +405,8 @@ int main(int argc, char **argv)
             scansCpu[w].push_back(processorMs() - cpu);
         }
     }
-    std::printf("\n%d game ini files read, %d rows scanned\n", files, rows);
+    if (!windows.empty())
+        std::printf("\n%d game ini files read, %d rows scanned\n", files, rows);
     for (size_t w = 0; w < windows.size(); ++w) {
         printSeries(QStringLiteral("Reading, %1 in flight").arg(windows[w]), reads[w]);
         printSeries(QStringLiteral("  processor time"), readsCpu[w]);

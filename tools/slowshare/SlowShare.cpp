@@ -407,6 +407,7 @@ int main(int argc, char **argv)
                 fuse_loop_config *loop = fuse_loop_cfg_create();
                 fuse_loop_cfg_set_idle_threads(loop, options.max_idle_threads);
                 fuse_loop_cfg_set_max_threads(loop, options.max_threads);
+                fuse_loop_cfg_set_clone_fd(loop, static_cast<unsigned>(options.clone_fd));
                 status = fuse_loop_mt(share, loop) == 0 ? 0 : 1;
                 fuse_loop_cfg_destroy(loop);
             }
