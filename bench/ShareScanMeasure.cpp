@@ -68,7 +68,9 @@ double processorMs()
 {
     rusage usage = {};
     getrusage(RUSAGE_SELF, &usage);
-    const auto ms = [](const timeval &t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
+    const auto ms = [](const timeval &t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
@@ -89,7 +91,8 @@ std::vector<QByteArray> gameFolders(const QString &root, const QStringList &cate
 // Reads every ".ini" file of one game folder's metadata folder; returns the files read.
 int readGameFolder(const QByteArray &folder, std::vector<char> &buffer)
 {
-    const int dirFd = ::open(QByteArray(folder + "/Pallox/IniFile").constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd =
+        ::open(QByteArray(folder + "/Pallox/IniFile").constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
         return 0;
     DIR *dir = fdopendir(dirFd);
@@ -120,7 +123,8 @@ int readGameFolder(const QByteArray &folder, std::vector<char> &buffer)
 // The floor: list the category folders, then list and read every game folder's ini files,
 // `inFlight` game folders at once, nothing parsed and nothing written. `limit` reads only the
 // first game folders of the walk. Milliseconds, and the files read.
-double referenceRead(const QString &root, const QStringList &categories, int inFlight, size_t limit, int *filesRead)
+double referenceRead(const QString &root, const QStringList &categories, int inFlight, size_t limit,
+                     int *filesRead)
 {
     QElapsedTimer clock;
     clock.start();
@@ -271,7 +275,8 @@ std::vector<double> timeSelections(const QString &sampleShare, const QString &sa
         return {};
     QTemporaryDir exeFolder(QDir::tempPath() + QStringLiteral("/pallox-share-sample-XXXXXX"));
     QFile out(exeFolder.path() + QStringLiteral("/PALLOX.ini"));
-    if (!out.open(QIODevice::WriteOnly) || out.write(settingsPointingAt(settingsFile.readAll(), sampleShare)) < 0)
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(settingsPointingAt(settingsFile.readAll(), sampleShare)) < 0)
         return {};
     out.close();
     QtPlatform seams;
@@ -302,10 +307,11 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Times the scan of a library on a share."));
     parser.addHelpOption();
-    const QCommandLineOption shareOption(QStringLiteral("share"), QStringLiteral("The library root on the share."),
-                                         QStringLiteral("folder"));
+    const QCommandLineOption shareOption(
+        QStringLiteral("share"), QStringLiteral("The library root on the share."), QStringLiteral("folder"));
     const QCommandLineOption sourceOption(QStringLiteral("source"),
-                                          QStringLiteral("The same folder beneath the share."), QStringLiteral("folder"));
+                                          QStringLiteral("The same folder beneath the share."),
+                                          QStringLiteral("folder"));
     const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Measured rounds."),
                                         QStringLiteral("count"), QStringLiteral("3"));
     const QCommandLineOption inFlightOption(
@@ -315,9 +321,9 @@ int main(int argc, char **argv)
         QStringLiteral("serial-games"),
         QStringLiteral("Game folders read one after another for the serial reference (0: none)."),
         QStringLiteral("count"), QStringLiteral("500"));
-    const QCommandLineOption palloxOption(QStringLiteral("pallox"),
-                                          QStringLiteral("The pallox executable for the first start (none: skipped)."),
-                                          QStringLiteral("path"));
+    const QCommandLineOption palloxOption(
+        QStringLiteral("pallox"),
+        QStringLiteral("The pallox executable for the first start (none: skipped)."), QStringLiteral("path"));
     const QCommandLineOption generateOption(
         QStringLiteral("generate"), QStringLiteral("Only generate a library of this many games in --source."),
         QStringLiteral("games"));
@@ -327,8 +333,9 @@ int main(int argc, char **argv)
         QStringLiteral("folder"));
     const QCommandLineOption noRefreshOption(QStringLiteral("no-refresh"),
                                              QStringLiteral("Leave out Refresh All and Reload Data."));
-    const QCommandLineOption noScanOption(QStringLiteral("no-scan"),
-                                          QStringLiteral("Leave out the scans and the reading they are set against."));
+    const QCommandLineOption noScanOption(
+        QStringLiteral("no-scan"),
+        QStringLiteral("Leave out the scans and the reading they are set against."));
     parser.addOptions({shareOption, sourceOption, runsOption, inFlightOption, serialOption, palloxOption,
                        generateOption, sampleOption, noRefreshOption, noScanOption});
     parser.process(app);
@@ -410,7 +417,8 @@ int main(int argc, char **argv)
     for (size_t w = 0; w < windows.size(); ++w) {
         printSeries(QStringLiteral("Reading, %1 in flight").arg(windows[w]), reads[w]);
         printSeries(QStringLiteral("  processor time"), readsCpu[w]);
-        printSeries(QStringLiteral("Scan until the cache is written, %1 in flight").arg(windows[w]), scans[w]);
+        printSeries(QStringLiteral("Scan until the cache is written, %1 in flight").arg(windows[w]),
+                    scans[w]);
         printSeries(QStringLiteral("  processor time"), scansCpu[w]);
         std::printf("%-52s %.2f\n", "  ratio of the medians", median(scans[w]) / median(reads[w]));
     }
@@ -423,7 +431,8 @@ int main(int argc, char **argv)
         std::vector<double> starts;
         for (int round = 0; round < runs; ++round) {
             QThread::msleep(1100);
-            starts.push_back(timeFirstStart(exeFolder.path(), settingsBytes, source + QStringLiteral("DataCache.txt")));
+            starts.push_back(
+                timeFirstStart(exeFolder.path(), settingsBytes, source + QStringLiteral("DataCache.txt")));
         }
         printSeries(QStringLiteral("pallox started until its cache is written"), starts);
     }
@@ -434,7 +443,8 @@ int main(int argc, char **argv)
         std::printf("\n");
         printSeries(QStringLiteral("One selection, pictures read from the share"), selections);
         if (!selections.empty())
-            std::printf("%-52s %.1f ms\n", "  the longest", *std::max_element(selections.begin(), selections.end()));
+            std::printf("%-52s %.1f ms\n", "  the longest",
+                        *std::max_element(selections.begin(), selections.end()));
     }
 
     if (!parser.isSet(noRefreshOption)) {

@@ -71,12 +71,14 @@ bool listFolder(const QString &folder, EntryKind kind, QStringList &names)
 #else
     if (!QFileInfo(folder).isDir())
         return false;
-    const QDir::Filters filters = kind == EntryKind::Folder ? QDir::Dirs | QDir::NoDotAndDotDot : QDir::Files | QDir::Hidden;
+    const QDir::Filters filters =
+        kind == EntryKind::Folder ? QDir::Dirs | QDir::NoDotAndDotDot : QDir::Files | QDir::Hidden;
     QDirIterator it(folder, filters);
     while (it.hasNext()) {
         it.next();
         QString name = it.fileName();
-        if (kind == EntryKind::Folder ? !name.startsWith(u'.') : name.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive))
+        if (kind == EntryKind::Folder ? !name.startsWith(u'.')
+                                      : name.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive))
             names.append(std::move(name));
     }
     return true;
@@ -144,7 +146,8 @@ QByteArray &readBuffer()
 #if defined(Q_OS_UNIX)
 void readAt(int directoryFd, IniFileContents &file)
 {
-    const int fd = openat(directoryFd, QFile::encodeName(file.name).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd =
+        openat(directoryFd, QFile::encodeName(file.name).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         file.failure = qt_error_string(errno);
         return;

@@ -150,9 +150,10 @@ void addRows(const QString &category, const QString &game, const GameFolderSlot 
     bool dated = false;
     for (const ParsedFile &file : folder.files) {
         if (!file.failure.isEmpty()) {
-            unreadable.append(QStringLiteral("\"%1\": %2")
-                                  .arg(QDir::toNativeSeparators(folder.iniFolder + LibraryPaths::separator() + file.name),
-                                       file.failure));
+            unreadable.append(
+                QStringLiteral("\"%1\": %2")
+                    .arg(QDir::toNativeSeparators(folder.iniFolder + LibraryPaths::separator() + file.name),
+                         file.failure));
             continue;
         }
         if (!file.game)
@@ -238,7 +239,8 @@ private:
                 folder->path = LibraryPaths::resolve(LibraryPaths::join(gamesFolder, category));
                 GetSubDirectories(folder->path, folder->games);
 #if defined(Q_OS_UNIX)
-                folder->fd = ::open(QFile::encodeName(folder->path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+                folder->fd =
+                    ::open(QFile::encodeName(folder->path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 #endif
             });
         }
@@ -246,7 +248,8 @@ private:
 
     void fill()
     {
-        while (static_cast<int>(m_ahead.size()) < m_window && m_category < static_cast<int>(m_listings.size())) {
+        while (static_cast<int>(m_ahead.size()) < m_window &&
+               m_category < static_cast<int>(m_listings.size())) {
             request(m_category);
             request(m_category + 1);
             const std::shared_ptr<CategorySlot> &listing = m_listings[static_cast<size_t>(m_category)];
@@ -357,8 +360,9 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
     // game of the user's that is missing from the list; say so, once for the whole scan.
     if (!unreadable.isEmpty()) {
         constexpr qsizetype shown = 10;
-        QString text = QStringLiteral("These game ini files could not be read, so their games are not listed:\n")
-                       + QStringList(unreadable.mid(0, shown)).join(QLatin1Char('\n'));
+        QString text =
+            QStringLiteral("These game ini files could not be read, so their games are not listed:\n") +
+            QStringList(unreadable.mid(0, shown)).join(QLatin1Char('\n'));
         if (unreadable.size() > shown)
             text += QStringLiteral("\n... and %1 more.").arg(unreadable.size() - shown);
         observer.message(text);

@@ -133,7 +133,8 @@ protected:
                               {{QStringLiteral("Year"), QString::number(1980 + i)}});
             if (i % 7 == 3) // a second platform in the same folder
                 m_library.addGame(category, game, QStringLiteral("Game %1").arg(i),
-                                  {{QStringLiteral("Platform"), QStringLiteral("Amiga")}}, QStringLiteral("amiga.ini"));
+                                  {{QStringLiteral("Platform"), QStringLiteral("Amiga")}},
+                                  QStringLiteral("amiga.ini"));
             if (i % 5 == 1) // a file that is no game
                 m_library.addGameIni(category, game, QStringLiteral("b-noname.ini"),
                                      {{QStringLiteral("Year"), QStringLiteral("1999")}});
@@ -193,10 +194,14 @@ TEST_F(ScanReadAhead, ReadsFinishedInAnyOrderGiveTheTableCacheAndMessagesOfOneRe
     EXPECT_TRUE(messages[1].contains(QStringLiteral("/Alpha/G19\""))) << messages[1].toStdString();
     const QStringList unreadable = messages[2].split(u'\n');
     ASSERT_EQ(unreadable.size(), 5) << messages[2].toStdString();
-    EXPECT_TRUE(unreadable[1].endsWith(QStringLiteral("/Zeta/G03/Pallox/IniFile/amiga.ini\": Permission denied")));
-    EXPECT_TRUE(unreadable[2].endsWith(QStringLiteral("/Zeta/G03/Pallox/IniFile/game.ini\": Permission denied")));
-    EXPECT_TRUE(unreadable[3].endsWith(QStringLiteral("/Alpha/G21/Pallox/IniFile/b-noname.ini\": Permission denied")));
-    EXPECT_TRUE(unreadable[4].endsWith(QStringLiteral("/Alpha/G21/Pallox/IniFile/game.ini\": Permission denied")));
+    EXPECT_TRUE(
+        unreadable[1].endsWith(QStringLiteral("/Zeta/G03/Pallox/IniFile/amiga.ini\": Permission denied")));
+    EXPECT_TRUE(
+        unreadable[2].endsWith(QStringLiteral("/Zeta/G03/Pallox/IniFile/game.ini\": Permission denied")));
+    EXPECT_TRUE(unreadable[3].endsWith(
+        QStringLiteral("/Alpha/G21/Pallox/IniFile/b-noname.ini\": Permission denied")));
+    EXPECT_TRUE(
+        unreadable[4].endsWith(QStringLiteral("/Alpha/G21/Pallox/IniFile/game.ini\": Permission denied")));
 }
 
 TEST_F(ScanReadAhead, ReadsRunAheadOfTheWalkButNeverMoreAtOnceThanAsked)

@@ -340,7 +340,8 @@ ssize_t writeReply(int fd, struct iovec *parts, int count, void *)
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--delay-ms=N] [--stats=FILE] SOURCE MOUNTPOINT [FUSE options]\n", program);
+    std::fprintf(stderr, "usage: %s [--delay-ms=N] [--stats=FILE] SOURCE MOUNTPOINT [FUSE options]\n",
+                 program);
     return 2;
 }
 
