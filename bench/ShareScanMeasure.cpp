@@ -393,10 +393,30 @@ int main(int argc, char **argv)
         std::fflush(stdout);
     }
 
+    // Every round measures everything once, so that the load of other work on the machine falls
+    // on each alike.
+    const bool firstStarts = parser.isSet(palloxOption);
+    if (firstStarts &&
+        !QFile::copy(parser.value(palloxOption), exeFolder.path() + QStringLiteral("/pallox"))) {
+        std::fprintf(stderr, "could not copy %s\n", qPrintable(parser.value(palloxOption)));
+        return 1;
+    }
+    const bool refreshes = !parser.isSet(noRefreshOption);
+    QtPlatform desktop;
+    LibrarySession session(desktop.platform(), exeFolder.path());
+    if (refreshes) {
+        session.openSettings();
+        session.loadTable();
+        session.setSortField(QStringLiteral("Year"));
+    }
+
     std::vector<std::vector<double>> reads(windows.size());
     std::vector<std::vector<double>> scans(windows.size());
     std::vector<std::vector<double>> readsCpu(windows.size());
     std::vector<std::vector<double>> scansCpu(windows.size());
+    std::vector<double> starts;
+    RefreshTimes refresh;
+    RefreshTimes reload;
     int files = 0;
     int rows = 0;
     for (int round = 0; round < runs; ++round) {
@@ -411,7 +431,21 @@ int main(int argc, char **argv)
             scans[w].push_back(timedScan(share, settings, windows[w], &rows));
             scansCpu[w].push_back(processorMs() - cpu);
         }
+        if (firstStarts) {
+            QThread::msleep(1100);
+            starts.push_back(
+                timeFirstStart(exeFolder.path(), settingsBytes, source + QStringLiteral("DataCache.txt")));
+        }
+        if (refreshes) {
+            QThread::msleep(1100);
+            if (!timeRefresh(session, false, refresh))
+                return 1;
+            QThread::msleep(1100);
+            if (!timeRefresh(session, true, reload))
+                return 1;
+        }
     }
+
     if (!windows.empty())
         std::printf("\n%d game ini files read, %d rows scanned\n", files, rows);
     for (size_t w = 0; w < windows.size(); ++w) {
@@ -422,19 +456,14 @@ int main(int argc, char **argv)
         printSeries(QStringLiteral("  processor time"), scansCpu[w]);
         std::printf("%-52s %.2f\n", "  ratio of the medians", median(scans[w]) / median(reads[w]));
     }
-
-    if (parser.isSet(palloxOption)) {
-        if (!QFile::copy(parser.value(palloxOption), exeFolder.path() + QStringLiteral("/pallox"))) {
-            std::fprintf(stderr, "could not copy %s\n", qPrintable(parser.value(palloxOption)));
-            return 1;
-        }
-        std::vector<double> starts;
-        for (int round = 0; round < runs; ++round) {
-            QThread::msleep(1100);
-            starts.push_back(
-                timeFirstStart(exeFolder.path(), settingsBytes, source + QStringLiteral("DataCache.txt")));
-        }
+    if (firstStarts)
         printSeries(QStringLiteral("pallox started until its cache is written"), starts);
+    if (refreshes) {
+        std::printf("%d rows after the refreshes\n", session.table().rowCount() - 1);
+        printSeries(QStringLiteral("Refresh All"), refresh.ms);
+        printSeries(QStringLiteral("  longest stand-still of the window"), refresh.longestStallMs);
+        printSeries(QStringLiteral("Reload Data"), reload.ms);
+        printSeries(QStringLiteral("  longest stand-still of the window"), reload.longestStallMs);
     }
 
     if (parser.isSet(sampleOption)) {
@@ -445,29 +474,6 @@ int main(int argc, char **argv)
         if (!selections.empty())
             std::printf("%-52s %.1f ms\n", "  the longest",
                         *std::max_element(selections.begin(), selections.end()));
-    }
-
-    if (!parser.isSet(noRefreshOption)) {
-        QtPlatform desktop;
-        LibrarySession session(desktop.platform(), exeFolder.path());
-        session.openSettings();
-        session.loadTable();
-        session.setSortField(QStringLiteral("Year"));
-        RefreshTimes refresh;
-        RefreshTimes reload;
-        for (int round = 0; round < runs; ++round) {
-            QThread::msleep(1100);
-            if (!timeRefresh(session, false, refresh))
-                return 1;
-            QThread::msleep(1100);
-            if (!timeRefresh(session, true, reload))
-                return 1;
-        }
-        std::printf("\n%d rows after the refreshes\n", session.table().rowCount() - 1);
-        printSeries(QStringLiteral("Refresh All"), refresh.ms);
-        printSeries(QStringLiteral("  longest stand-still of the window"), refresh.longestStallMs);
-        printSeries(QStringLiteral("Reload Data"), reload.ms);
-        printSeries(QStringLiteral("  longest stand-still of the window"), reload.longestStallMs);
     }
     return 0;
 }
