@@ -325,18 +325,21 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
     const GameFolderReader fileSystem;
     const std::function<bool()> cancelled = [&observer] { return observer.cancelled(); };
     QStringList unreadable;
+    bool stopped = false;
     {
         // The categories are copied: a reader thread must not see the state change under it.
         const QStringList categories = state.lbDirList;
         ReadAhead ahead(categories, LibraryPaths::gamesFolder(state.LibraryRoot),
                         reading.reader ? *reading.reader : fileSystem, plan,
                         reading.inFlight > 0 ? reading.inFlight : DefaultScanReadsInFlight);
-        for (int q = 0; q < categoryCount && !observer.cancelled(); ++q) {
+        for (int q = 0; q < categoryCount && !stopped && !observer.cancelled(); ++q) {
             const QString &category = categories[q];
             observer.categoryStarted(q, categoryCount, category);
             const std::shared_ptr<const CategoryFolder> folder = ahead.category(q, cancelled);
-            if (!folder)
+            if (!folder) {
+                stopped = true;
                 break;
+            }
             state.lbSubDirList = folder->games;
 
             const int gameCount = static_cast<int>(folder->games.size());
@@ -344,8 +347,10 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
             for (int s = 0; s < gameCount && !observer.cancelled(); ++s) {
                 observer.gameStarted(s);
                 const std::shared_ptr<GameFolderSlot> read = ahead.next(cancelled);
-                if (!read)
+                if (!read) {
+                    stopped = true;
                     break;
+                }
                 addRows(category, folder->games[s], *read, plan, grid, unreadable, observer);
             }
         }
@@ -353,7 +358,7 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
     }
 
     // Half a library must never become the cache the next start trusts.
-    if (observer.cancelled())
+    if (stopped || observer.cancelled())
         return false;
 
     // A game whose file the system would not let us read (its permissions, a disk error) is a
