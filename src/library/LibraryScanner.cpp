@@ -2,33 +2,26 @@
 
 #include "app/IniFile.h"
 #include "app/SettingsFile.h"
+#include "library/GameFolderReader.h"
 #include "library/GridTextFile.h"
 #include "library/LibraryPaths.h"
 #include "library/LibraryState.h"
+#include "library/ReadAheadPool.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 
-#include <cstring>
+#include <deque>
+#include <memory>
 #include <vector>
 
 #if defined(Q_OS_UNIX)
-#include <dirent.h>
 #include <fcntl.h>
-#include <strings.h>
-#include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
 #endif
 
 namespace {
-
-const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 // Where a column's text comes from: the game's ini file, or what the scan knows of the file.
 enum class Source { Key, Folder, Subfolder, IniFile, DateCreated, DateModified };
@@ -73,280 +66,111 @@ struct RowPlan
     }
 };
 
-// What is known of the game folder being scanned; its dates are looked up with its first game.
-struct GameFolder
+// A category folder as the walk found it. Its reads hold it until the last of them is done, and
+// the folder is closed with it.
+struct CategoryFolder
 {
-    const QString *category = nullptr;
-    const QString *name = nullptr;
     QString path;
-    FolderDates dates;
-    bool datesKnown = false;
-};
+    QStringList games;
+    int fd = -1;
 
-enum class EntryKind { Folder, IniFile };
-
-bool isIniName(const char *name, size_t length)
-{
-    return length >= 4 && strncasecmp(name + length - 4, ".ini", 4) == 0;
-}
-
-// Appends the names of a folder's entries of one kind, unsorted: visible folders, or files
-// whose names end in ".ini". Returns false when the folder cannot be listed. A scan lists every
-// game folder of the library, so this stays as close to the system as it can.
-#if defined(Q_OS_UNIX)
-void readEntries(DIR *dir, EntryKind kind, QStringList &names)
-{
-    const int fd = dirfd(dir);
-    while (const dirent *entry = readdir(dir)) {
-        const char *name = entry->d_name;
-        const size_t length = std::strlen(name);
-        if (name[0] == '.' && (kind == EntryKind::Folder || length == 1 || (length == 2 && name[1] == '.')))
-            continue;
-        if (kind == EntryKind::IniFile && !isIniName(name, length))
-            continue;
-        unsigned char type = entry->d_type;
-        if (type == DT_LNK || type == DT_UNKNOWN) {
-            struct stat info;
-            if (fstatat(fd, name, &info, 0) != 0)
-                continue;
-            type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
-        }
-        if (type == (kind == EntryKind::Folder ? DT_DIR : DT_REG))
-            names.append(QFile::decodeName(QByteArray::fromRawData(name, static_cast<qsizetype>(length))));
-    }
-}
-#endif
-
-bool listFolder(const QString &folder, EntryKind kind, QStringList &names)
-{
-#if defined(Q_OS_UNIX)
-    DIR *dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return false;
-    readEntries(dir, kind, names);
-    closedir(dir);
-    return true;
-#else
-    if (!QFileInfo(folder).isDir())
-        return false;
-    const QDir::Filters filters = kind == EntryKind::Folder ? QDir::Dirs | QDir::NoDotAndDotDot : QDir::Files | QDir::Hidden;
-    QDirIterator it(folder, filters);
-    while (it.hasNext()) {
-        it.next();
-        QString name = it.fileName();
-        if (kind == EntryKind::Folder ? !name.startsWith(u'.') : name.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive))
-            names.append(std::move(name));
-    }
-    return true;
-#endif
-}
-
-#if defined(Q_OS_LINUX)
-bool folderTimesAt(int directoryFd, const QByteArray &path, qint64 *created, qint64 *modified)
-{
-    struct statx info;
-    if (statx(directoryFd, path.constData(), 0, STATX_BTIME | STATX_CTIME | STATX_MTIME, &info) != 0)
-        return false;
-    // Not every file system records a birth time; the last status change is the nearest we have.
-    *created = (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : info.stx_ctime.tv_sec;
-    *modified = info.stx_mtime.tv_sec;
-    return true;
-}
-
-bool folderTimes(const QString &folderPath, qint64 *created, qint64 *modified)
-{
-    return folderTimesAt(AT_FDCWD, QFile::encodeName(folderPath), created, modified);
-}
-#else
-bool folderTimes(const QString &folderPath, qint64 *created, qint64 *modified)
-{
-    const QFileInfo info(folderPath);
-    if (!info.exists())
-        return false;
-    QDateTime birth = info.birthTime();
-    if (!birth.isValid())
-        birth = info.metadataChangeTime();
-    *created = birth.toSecsSinceEpoch();
-    *modified = info.lastModified().toSecsSinceEpoch();
-    return true;
-}
-#endif
-
-FolderDates formatDates(qint64 created, qint64 modified)
-{
-    FolderDates dates;
-    dates.created = QDateTime::fromSecsSinceEpoch(created, Qt::UTC).toString(kDateFormat);
-    dates.modified = QDateTime::fromSecsSinceEpoch(modified).toString(kDateFormat);
-    dates.ok = true;
-    return dates;
-}
-
-// Keeps what a game ini file may be: files too large to be a game record, and binary files, are
-// not game records and give nothing.
-bool isGameRecord(QByteArray &buffer, qint64 size)
-{
-    if (size < 0 || size > MaxGameIniSize)
-        return false;
-    buffer.truncate(size);
-    return !buffer.contains('\0');
-}
-
-// The ini files of one game folder, each read once into a buffer that serves the whole scan.
-// Where the system allows it, the files are opened relative to their folder, and the game
-// folder is dated relative to its category folder: a scan touches every game folder, and
-// walking the full path again for every file is most of what it would otherwise cost.
-class IniFolderReader
-{
-public:
-    IniFolderReader(int categoryFd, const GameFolder &folder) : m_folder(folder)
-    {
-        const QString sep = LibraryPaths::separator();
-        m_path = folder.path + sep + QStringLiteral("Pallox") + sep + QStringLiteral("IniFile");
-#if defined(Q_OS_UNIX)
-        if (categoryFd >= 0) {
-            m_categoryFd = categoryFd;
-            m_nameInCategory = QFile::encodeName(*folder.name);
-            const int fd = openat(categoryFd, QByteArray(m_nameInCategory + "/Pallox/IniFile").constData(),
-                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (fd >= 0) {
-                m_dir = fdopendir(fd);
-                if (!m_dir) {
-                    ::close(fd);
-                } else {
-                    readEntries(m_dir, EntryKind::IniFile, m_files);
-                    m_listed = true;
-                }
-            }
-        }
-#endif
-        if (!m_listed)
-            m_listed = listFolder(m_path, EntryKind::IniFile, m_files);
-        if (!m_listed) {
-            // Libraries made on Windows may spell the metadata folders in any case.
-            const QString resolved = LibraryPaths::resolve(m_path);
-            if (resolved != m_path && listFolder(resolved, EntryKind::IniFile, m_files)) {
-                m_path = resolved;
-                m_listed = true;
-            }
-        }
-        LibraryPaths::sortAsListing(m_files);
-    }
-
-    ~IniFolderReader()
+    CategoryFolder() = default;
+    CategoryFolder(const CategoryFolder &) = delete;
+    CategoryFolder &operator=(const CategoryFolder &) = delete;
+    ~CategoryFolder()
     {
 #if defined(Q_OS_UNIX)
-        if (m_dir)
-            closedir(m_dir);
-#endif
-    }
-    IniFolderReader(const IniFolderReader &) = delete;
-    IniFolderReader &operator=(const IniFolderReader &) = delete;
-
-    const QStringList &files() const { return m_files; }
-    QString path(const QString &file) const { return m_path + LibraryPaths::separator() + file; }
-
-    // False for a file that is no game record; `failure` then says why the system would not let
-    // us read it, and stays empty when the file was read but is too large or binary.
-    bool read(const QString &file, QByteArray &buffer, QString *failure) const
-    {
-        buffer.resize(MaxGameIniSize + 1);
-#if defined(Q_OS_UNIX)
-        if (m_dir) {
-            const int fd = openat(dirfd(m_dir), QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-            if (fd < 0) {
-                *failure = qt_error_string(errno);
-                return false;
-            }
-            qint64 size = 0;
-            while (size < buffer.size()) {
-                const ssize_t got = ::read(fd, buffer.data() + size, static_cast<size_t>(buffer.size() - size));
-                if (got < 0 && errno == EINTR)
-                    continue;
-                if (got <= 0) {
-                    if (got < 0) {
-                        *failure = qt_error_string(errno);
-                        size = -1;
-                    }
-                    break;
-                }
-                size += got;
-            }
+        if (fd >= 0)
             ::close(fd);
-            return isGameRecord(buffer, size);
-        }
 #endif
-        QFile in(path(file));
-        if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-            *failure = in.errorString();
-            return false;
-        }
-        const qint64 size = in.read(buffer.data(), buffer.size());
-        if (size < 0)
-            *failure = in.errorString();
-        return isGameRecord(buffer, size);
     }
-
-    FolderDates dates() const
-    {
-#if defined(Q_OS_LINUX)
-        if (m_categoryFd >= 0) {
-            qint64 created = 0;
-            qint64 modified = 0;
-            if (!folderTimesAt(m_categoryFd, m_nameInCategory, &created, &modified))
-                return FolderDates();
-            return formatDates(created, modified);
-        }
-#endif
-        return DirectoryDateTimeInfo(m_folder.path);
-    }
-
-private:
-    const GameFolder &m_folder;
-    QString m_path;
-    QStringList m_files;
-    bool m_listed = false;
-#if defined(Q_OS_UNIX)
-    int m_categoryFd = -1;
-    QByteArray m_nameInCategory;
-    DIR *m_dir = nullptr;
-#endif
 };
 
-void scanGameFolder(int categoryFd, GameFolder &folder, const RowPlan &plan, QByteArray &bytes, GameTable &grid,
-                    QStringList &unreadable, ScanObserver &observer)
+struct CategorySlot : ReadAheadPool::Slot
 {
-    const IniFolderReader reader(categoryFd, folder);
+    std::shared_ptr<CategoryFolder> folder = std::make_shared<CategoryFolder>();
+};
+
+struct ParsedFile
+{
+    QString name;
+    QString failure;                 // why it could not be read, if the system said so
+    std::vector<QString> values;     // one per distinct key, when the file is a game
+    bool game = false;
+};
+
+// One game folder, read and parsed on a reader thread; the walk makes rows of it in its turn.
+struct GameFolderSlot : ReadAheadPool::Slot
+{
+    QString path;
+    QString iniFolder;
+    std::vector<ParsedFile> files;
+    FolderDates dates;
+};
+
+void readGameFolder(const GameFolderReader &reader, const RowPlan &plan, const CategoryFolder &category,
+                    qsizetype index, GameFolderSlot &slot)
+{
+    GameFolderRequest request;
+    request.categoryFd = category.fd;
+    request.name = category.games[index];
+    request.path = LibraryPaths::join(category.path, request.name);
+    GameFolderFiles read = reader.read(request);
+    slot.path = request.path;
+    slot.iniFolder = std::move(read.iniFolder);
+    slot.files.resize(read.files.size());
     const QString main = QStringLiteral("Main");
     const QString nameKey = QStringLiteral("Name");
-    std::vector<QString> values(static_cast<size_t>(plan.keys.size()));
-    for (const QString &file : reader.files()) {
-        QString failure;
-        if (!reader.read(file, bytes, &failure)) {
-            if (!failure.isEmpty())
-                unreadable.append(QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(reader.path(file)), failure));
+    bool anyGame = false;
+    for (size_t f = 0; f < read.files.size(); ++f) {
+        IniFileContents &file = read.files[f];
+        ParsedFile &parsed = slot.files[f];
+        parsed.name = std::move(file.name);
+        parsed.failure = std::move(file.failure);
+        if (!file.record)
             continue;
-        }
-        const IniFile ini = IniFile::fromBytes(bytes);
+        const IniFile ini = IniFile::fromBytes(file.bytes);
+        file.bytes.clear();
         if (ini.readString(main, nameKey, QString()).isEmpty())
             continue;
+        parsed.values.resize(static_cast<size_t>(plan.keys.size()));
+        for (qsizetype k = 0; k < plan.keys.size(); ++k)
+            parsed.values[static_cast<size_t>(k)] = ini.readString(main, plan.keys[k], QString());
+        parsed.game = true;
+        anyGame = true;
+    }
+    // Only a folder that holds a game is dated, and so only such a folder can fail to be.
+    if (anyGame)
+        slot.dates = reader.dates(request);
+}
 
-        if (!folder.datesKnown) {
-            folder.dates = reader.dates();
-            folder.datesKnown = true;
+void addRows(const QString &category, const QString &game, const GameFolderSlot &folder, const RowPlan &plan,
+             GameTable &grid, QStringList &unreadable, ScanObserver &observer)
+{
+    bool dated = false;
+    for (const ParsedFile &file : folder.files) {
+        if (!file.failure.isEmpty()) {
+            unreadable.append(
+                QStringLiteral("\"%1\": %2")
+                    .arg(QDir::toNativeSeparators(folder.iniFolder + LibraryPaths::separator() + file.name),
+                         file.failure));
+            continue;
+        }
+        if (!file.game)
+            continue;
+        if (!dated) {
+            dated = true;
             if (!folder.dates.ok)
                 observer.message(folderInfoError(folder.path));
         }
-        for (qsizetype k = 0; k < plan.keys.size(); ++k)
-            values[static_cast<size_t>(k)] = ini.readString(main, plan.keys[k], QString());
-
         std::vector<QString> row(plan.columns.size());
         for (size_t c = 0; c < plan.columns.size(); ++c) {
             const ColumnPlan &column = plan.columns[c];
             switch (column.source) {
-            case Source::Key: row[c] = values[static_cast<size_t>(column.key)]; break;
-            case Source::Folder: row[c] = *folder.category; break;
-            case Source::Subfolder: row[c] = *folder.name; break;
-            case Source::IniFile: row[c] = file; break;
+            case Source::Key: row[c] = file.values[static_cast<size_t>(column.key)]; break;
+            case Source::Folder: row[c] = category; break;
+            case Source::Subfolder: row[c] = game; break;
+            case Source::IniFile: row[c] = file.name; break;
             case Source::DateCreated: row[c] = folder.dates.created; break;
             case Source::DateModified: row[c] = folder.dates.modified; break;
             }
@@ -354,6 +178,117 @@ void scanGameFolder(int categoryFd, GameFolder &folder, const RowPlan &plan, QBy
         grid.appendRow(std::move(row));
     }
 }
+
+// Keeps the reader threads busy ahead of the walk: category listings one category ahead, and
+// game folders up to the window's width, in walk order, so that the walk finds each one it
+// comes to read already (or at least under way). The window is wider than the reads in flight:
+// one slow answer then holds up only the walk, not the reads behind it.
+class ReadAhead
+{
+public:
+    ReadAhead(const QStringList &categories, const QString &gamesFolder, const GameFolderReader &reader,
+              const RowPlan &plan, int inFlight)
+        : m_categories(categories), m_gamesFolder(gamesFolder), m_reader(reader), m_plan(plan),
+          m_window(inFlight * ScanFoldersAheadPerRead), m_listings(static_cast<size_t>(categories.size())),
+          m_pool(inFlight)
+    {
+    }
+
+    // The listing of category q; null when the scan was cancelled while waiting for it. Reader
+    // threads use it at the same time, so it is only read from here on.
+    std::shared_ptr<const CategoryFolder> category(int q, const std::function<bool()> &cancelled)
+    {
+        request(q);
+        request(q + 1);
+        const std::shared_ptr<CategorySlot> slot = m_listings[static_cast<size_t>(q)];
+        if (!m_pool.wait(*slot, cancelled))
+            return nullptr;
+        m_walked = q + 1;
+        fill();
+        // The walk and the reads of the category keep what they need of it.
+        if (m_category > q)
+            m_listings[static_cast<size_t>(q)].reset();
+        return slot->folder;
+    }
+
+    // The next game folder of the walk, read; null when the scan was cancelled while waiting.
+    std::shared_ptr<GameFolderSlot> next(const std::function<bool()> &cancelled)
+    {
+        fill();
+        if (m_ahead.empty())
+            return nullptr;
+        const std::shared_ptr<GameFolderSlot> slot = m_ahead.front();
+        if (!m_pool.wait(*slot, cancelled))
+            return nullptr;
+        m_ahead.pop_front();
+        fill();
+        return slot;
+    }
+
+private:
+    // Asks for the listings of every category up to q that was not asked for yet.
+    void request(int q)
+    {
+        while (m_listed <= q && m_listed < static_cast<int>(m_listings.size())) {
+            auto slot = std::make_shared<CategorySlot>();
+            m_listings[static_cast<size_t>(m_listed)] = slot;
+            CategoryFolder *folder = slot->folder.get();
+            const QString category = m_categories[m_listed++];
+            const QString gamesFolder = m_gamesFolder;
+            m_pool.submit(std::move(slot), [folder, category, gamesFolder] {
+                folder->path = LibraryPaths::resolve(LibraryPaths::join(gamesFolder, category));
+                GetSubDirectories(folder->path, folder->games);
+#if defined(Q_OS_UNIX)
+                folder->fd =
+                    ::open(QFile::encodeName(folder->path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+#endif
+            });
+        }
+    }
+
+    void fill()
+    {
+        while (static_cast<int>(m_ahead.size()) < m_window &&
+               m_category < static_cast<int>(m_listings.size())) {
+            request(m_category);
+            request(m_category + 1);
+            const std::shared_ptr<CategorySlot> &listing = m_listings[static_cast<size_t>(m_category)];
+            if (!m_pool.isDone(*listing))
+                return; // taken up again once the listing is in
+            if (m_game >= listing->folder->games.size()) {
+                if (m_walked > m_category)
+                    m_listings[static_cast<size_t>(m_category)].reset();
+                ++m_category;
+                m_game = 0;
+                continue;
+            }
+            auto slot = std::make_shared<GameFolderSlot>();
+            m_ahead.push_back(slot);
+            std::shared_ptr<const CategoryFolder> folder = listing->folder;
+            const qsizetype index = m_game++;
+            const GameFolderReader &reader = m_reader;
+            const RowPlan &plan = m_plan;
+            GameFolderSlot *target = slot.get();
+            m_pool.submit(std::move(slot), [&reader, &plan, folder, index, target] {
+                readGameFolder(reader, plan, *folder, index, *target);
+            });
+        }
+    }
+
+    const QStringList &m_categories;
+    const QString m_gamesFolder;
+    const GameFolderReader &m_reader;
+    const RowPlan &m_plan;
+    const int m_window;
+    std::vector<std::shared_ptr<CategorySlot>> m_listings;
+    std::deque<std::shared_ptr<GameFolderSlot>> m_ahead;
+    int m_listed = 0;    // categories whose listing was asked for
+    int m_walked = 0;    // categories the walk has come to
+    int m_category = 0;  // where the next game folder to read ahead is
+    qsizetype m_game = 0;
+    // Last, so that it is destroyed first: its threads use everything above.
+    ReadAheadPool m_pool;
+};
 
 void scan(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
 {
@@ -367,7 +302,8 @@ void restore(LibraryState &state)
 
 } // namespace
 
-bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fields, ScanObserver &observer)
+bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fields, ScanObserver &observer,
+                 const ScanReading &reading)
 {
     // A settings file that could not be written holds no root; the one in memory still stands.
     if (!root.isEmpty())
@@ -386,46 +322,52 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
     if (state.StartupLoading || state.ReloadInProgress)
         observer.categoriesStarted(categoryCount);
 
-    const QString gamesFolder = LibraryPaths::gamesFolder(state.LibraryRoot);
-    QByteArray buffer; // one for every ini file of the scan
+    const GameFolderReader fileSystem;
+    const std::function<bool()> cancelled = [&observer] { return observer.cancelled(); };
     QStringList unreadable;
-    for (int q = 0; q < categoryCount && !observer.cancelled(); ++q) {
-        const QString &category = state.lbDirList[q];
-        observer.categoryStarted(q, categoryCount, category);
-        state.lbSubDirList.clear();
-        const QString categoryFolder = LibraryPaths::resolve(LibraryPaths::join(gamesFolder, category));
-        GetSubDirectories(categoryFolder, state.lbSubDirList);
-        int categoryFd = -1;
-#if defined(Q_OS_UNIX)
-        categoryFd = ::open(QFile::encodeName(categoryFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-#endif
+    bool stopped = false;
+    {
+        // The categories are copied: a reader thread must not see the state change under it.
+        const QStringList categories = state.lbDirList;
+        ReadAhead ahead(categories, LibraryPaths::gamesFolder(state.LibraryRoot),
+                        reading.reader ? *reading.reader : fileSystem, plan,
+                        reading.inFlight > 0 ? reading.inFlight : DefaultScanReadsInFlight);
+        for (int q = 0; q < categoryCount && !stopped && !observer.cancelled(); ++q) {
+            const QString &category = categories[q];
+            observer.categoryStarted(q, categoryCount, category);
+            const std::shared_ptr<const CategoryFolder> folder = ahead.category(q, cancelled);
+            if (!folder) {
+                stopped = true;
+                break;
+            }
+            state.lbSubDirList = folder->games;
 
-        const int gameCount = static_cast<int>(state.lbSubDirList.size());
-        observer.gamesStarted(gameCount);
-        for (int s = 0; s < gameCount && !observer.cancelled(); ++s) {
-            observer.gameStarted(s);
-            GameFolder folder;
-            folder.category = &category;
-            folder.name = &state.lbSubDirList[s];
-            folder.path = LibraryPaths::join(categoryFolder, *folder.name);
-            scanGameFolder(categoryFd, folder, plan, buffer, grid, unreadable, observer);
+            const int gameCount = static_cast<int>(folder->games.size());
+            observer.gamesStarted(gameCount);
+            for (int s = 0; s < gameCount && !observer.cancelled(); ++s) {
+                observer.gameStarted(s);
+                const std::shared_ptr<GameFolderSlot> read = ahead.next(cancelled);
+                if (!read) {
+                    stopped = true;
+                    break;
+                }
+                addRows(category, folder->games[s], *read, plan, grid, unreadable, observer);
+            }
         }
-#if defined(Q_OS_UNIX)
-        if (categoryFd >= 0)
-            ::close(categoryFd);
-#endif
+        // Leaving this block drops what was read ahead and waits for the reads under way.
     }
 
     // Half a library must never become the cache the next start trusts.
-    if (observer.cancelled())
+    if (stopped || observer.cancelled())
         return false;
 
     // A game whose file the system would not let us read (its permissions, a disk error) is a
     // game of the user's that is missing from the list; say so, once for the whole scan.
     if (!unreadable.isEmpty()) {
         constexpr qsizetype shown = 10;
-        QString text = QStringLiteral("These game ini files could not be read, so their games are not listed:\n")
-                       + QStringList(unreadable.mid(0, shown)).join(QLatin1Char('\n'));
+        QString text =
+            QStringLiteral("These game ini files could not be read, so their games are not listed:\n") +
+            QStringList(unreadable.mid(0, shown)).join(QLatin1Char('\n'));
         if (unreadable.size() > shown)
             text += QStringLiteral("\n... and %1 more.").arg(unreadable.size() - shown);
         observer.message(text);
@@ -443,23 +385,6 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
     observer.scanFinished();
     state.StartupLoading = false;
     return true;
-}
-
-void GetSubDirectories(const QString &folder, QStringList &list)
-{
-    QStringList names;
-    listFolder(folder, EntryKind::Folder, names);
-    LibraryPaths::sortAsListing(names);
-    list.append(names);
-}
-
-FolderDates DirectoryDateTimeInfo(const QString &folderPath)
-{
-    qint64 created = 0;
-    qint64 modified = 0;
-    if (folderPath.isEmpty() || !folderTimes(folderPath, &created, &modified))
-        return FolderDates();
-    return formatDates(created, modified);
 }
 
 QString folderInfoError(const QString &folderPath)

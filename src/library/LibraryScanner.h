@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class GameFolderReader;
 class SettingsFile;
 struct LibraryState;
 
@@ -36,6 +37,19 @@ void GetSubDirectories(const QString &folder, QStringList &list);
 FolderDates DirectoryDateTimeInfo(const QString &folderPath);
 QString folderInfoError(const QString &folderPath);
 
+// How a scan reads the library. It walks the folders in their order and takes each game folder in
+// that order, but the folders' listings and files are read ahead of it, `inFlight` game folders
+// at once: on a share every read waits for a round trip, and one after another they would make
+// the share's latency, not its throughput, the time a scan takes.
+struct ScanReading
+{
+    int inFlight = 0;                          // 0 for the usual number
+    const GameFolderReader *reader = nullptr; // null for the file system; tests bring their own
+};
+inline constexpr int DefaultScanReadsInFlight = 64;
+// Game folders read, or being read, ahead of the walk, per read in flight.
+inline constexpr int ScanFoldersAheadPerRead = 4;
+
 // Game ini files larger than this are not game records and are passed over by the scan.
 inline constexpr qint64 MaxGameIniSize = 1024 * 1024;
 
@@ -44,7 +58,8 @@ void LoadGrid(LibraryState &state, SettingsFile &settings, ScanObserver &observe
 // The scan itself, with what it needs of the settings file read beforehand, so that it can run
 // away from the thread that owns that file: the library root (empty keeps the state's own) and
 // the field list. False when the observer cancelled it.
-bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fields, ScanObserver &observer);
+bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fields, ScanObserver &observer,
+                 const ScanReading &reading = ScanReading());
 
 // The columns every scan appends after the settings file's field list.
 QStringList appendedColumns();
