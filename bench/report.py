@@ -248,7 +248,7 @@ def describe_target(kind, other, limit):
     return "≤ %.0f × `%s`" % (limit, other)
 
 
-TEST_COMMAND_HEADING = "## The test command"
+OWN_HEADINGS = ("## Targets", "## Every benchmark")
 
 
 def main():
@@ -333,14 +333,16 @@ def main():
                 format_ms(result["ms"]) if "ms" in result else "—",
                 "%.0f MiB" % result["peak_mib"] if result.get("peak_mib") else "—",
                 "; ".join(notes)))
-    # The test command's timings are measured by a script of their own; they stay.
+    # Sections measured by scripts of their own (a library on a share, the test command) stay:
+    # everything from the first heading that is not one of this report's own.
     kept = ""
     if os.path.exists(args.out):
         with open(args.out) as old:
             previous = old.read()
-        start = previous.find(TEST_COMMAND_HEADING)
-        if start >= 0:
-            kept = "\n" + previous[start:]
+        for match in re.finditer(r"^## .*$", previous, re.M):
+            if match.group(0) not in OWN_HEADINGS:
+                kept = "\n" + previous[match.start():]
+                break
     with open(args.out, "w") as report:
         report.write("\n".join(lines) + "\n" + kept)
     print("Wrote %s" % args.out)
