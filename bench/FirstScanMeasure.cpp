@@ -7,6 +7,7 @@
 // The runs alternate (read, large library, one-game library) so that the load of other work on
 // the machine falls on all three alike, and the medians are compared.
 
+#include "FirstStart.h"
 #include "LibraryGenerator.h"
 
 #include <QCommandLineParser>
@@ -84,41 +85,8 @@ bool install(Library &library, const QString &exeFolder, const QString &pallox)
 // another name and renamed, so a cache that exists is complete.
 double timeFirstStart(const Library &library)
 {
-    const QString cache = library.root + QStringLiteral("/DataCache.txt");
-    QFile::remove(cache);
-    // The program writes its settings as it starts; every run starts from the same ones.
-    QFile settings(library.exeFolder + QStringLiteral("/PALLOX.ini"));
-    if (!settings.open(QIODevice::WriteOnly | QIODevice::Truncate) || settings.write(library.settings) < 0)
-        return -1;
-    settings.close();
-
-    QProcess pallox;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    pallox.setProcessEnvironment(environment);
-    pallox.setWorkingDirectory(library.exeFolder);
-    pallox.setStandardOutputFile(QProcess::nullDevice());
-    pallox.setStandardErrorFile(QProcess::nullDevice());
-
-    QElapsedTimer clock;
-    clock.start();
-    pallox.start(library.exeFolder + QStringLiteral("/pallox"), {});
-    if (!pallox.waitForStarted())
-        return -1;
-    double elapsed = -1;
-    for (;;) {
-        if (QFile::exists(cache)) {
-            elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            break;
-        }
-        if (pallox.state() == QProcess::NotRunning || clock.elapsed() > kGiveUpMs)
-            break;
-        QThread::usleep(500);
-    }
-    // What follows the cache (the list, a message box on a tiny library) is not part of the scan.
-    pallox.kill();
-    pallox.waitForFinished();
-    return elapsed;
+    return millisecondsUntilFileExists(library.exeFolder, library.settings,
+                                       library.root + QStringLiteral("/DataCache.txt"), kGiveUpMs);
 }
 
 // The floor: the file system's cost of finding and reading every game ini file, in other

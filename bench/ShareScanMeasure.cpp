@@ -6,14 +6,15 @@
 // The rounds alternate between what is compared, so that the load of other work on the machine
 // falls on all alike, and the medians are reported.
 
+#include "FirstStart.h"
 #include "LibraryGenerator.h"
 
 #include "app/SettingsFile.h"
 #include "library/LibraryScanner.h"
 #include "library/LibraryState.h"
 #include "session/LibrarySession.h"
-#include "ui/QtPlatform.h"
-#include "ui/TfrmMain.h"
+#include "ui/startup/QtPlatform.h"
+#include "ui/main/TfrmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -172,36 +173,7 @@ double timedScan(const QString &root, SettingsFile &settings, int inFlight, int 
 // file" from what it learnt a moment ago.
 double timeFirstStart(const QString &exeFolder, const QByteArray &settings, const QString &sourceCache)
 {
-    QFile::remove(sourceCache);
-    QFile file(exeFolder + QStringLiteral("/PALLOX.ini"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(settings) < 0)
-        return -1;
-    file.close();
-    QProcess pallox;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    pallox.setProcessEnvironment(environment);
-    pallox.setWorkingDirectory(exeFolder);
-    pallox.setStandardOutputFile(QProcess::nullDevice());
-    pallox.setStandardErrorFile(QProcess::nullDevice());
-    QElapsedTimer clock;
-    clock.start();
-    pallox.start(exeFolder + QStringLiteral("/pallox"), {});
-    if (!pallox.waitForStarted())
-        return -1;
-    double elapsed = -1;
-    for (;;) {
-        if (QFile::exists(sourceCache)) {
-            elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            break;
-        }
-        if (pallox.state() == QProcess::NotRunning || clock.elapsed() > kGiveUpMs)
-            break;
-        QThread::usleep(500);
-    }
-    pallox.kill();
-    pallox.waitForFinished();
-    return elapsed;
+    return millisecondsUntilFileExists(exeFolder, settings, sourceCache, kGiveUpMs);
 }
 
 struct RefreshTimes
