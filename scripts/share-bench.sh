@@ -46,16 +46,7 @@ else
 fi
 cmake --build "$build" -j"$(nproc)" --target pallox pallox_slowshare pallox_share_scan
 
-work="$(mktemp -d "${TMPDIR:-/tmp}/pallox-share-XXXXXX")"
-mounted=""
-cleanup() {
-  if [ -n "$mounted" ]; then
-    fusermount3 -u "$work/share" 2>/dev/null || umount "$work/share" 2>/dev/null || umount -l "$work/share"
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/source" "$work/share"
+source tools/slowshare/work-folder.sh pallox-share
 echo "Generating a library of $games games ..."
 "$build/bench/pallox_share_scan" --source "$work/source" --generate "$games"
 # The sample library, whose games have pictures, for timing selections on the share.

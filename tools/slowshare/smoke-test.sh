@@ -14,16 +14,8 @@ if [ ! -c /dev/fuse ]; then
   exit 77
 fi
 
-work="$(mktemp -d "${TMPDIR:-/tmp}/pallox-slowshare-XXXXXX")"
-mounted=""
-cleanup() {
-  if [ -n "$mounted" ]; then
-    fusermount3 -u "$work/share" 2>/dev/null || umount "$work/share" 2>/dev/null || umount -l "$work/share"
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/source/folder" "$work/share"
+source "$(dirname "$0")/work-folder.sh" pallox-slowshare
+mkdir -p "$work/source/folder"
 printf 'Name=Loom\r\n' > "$work/source/game.ini"
 for i in 1 2 3 4 5 6 7 8; do printf 'file %s\n' "$i" > "$work/source/folder/f$i"; done
 
