@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #if defined(__SANITIZE_ADDRESS__)
-// The sanitizer build's options, built in: CTest's environment for discovered tests cannot carry
-// more than one variable. Options given in the environment still come on top of these.
+// The sanitizer build's options, built in, so that a test program started by hand checks as
+// strictly as under ctest. Options given in the environment still come on top of these.
 extern "C" const char *__asan_default_options()
 {
     return "halt_on_error=1:detect_stack_use_after_return=1:strict_init_order=1";

@@ -1,4 +1,5 @@
 #include "app/SettingsFile.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,13 +17,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 bool waitForIdleWrites(const SettingsFile &settings)
 {
@@ -114,7 +108,7 @@ TEST(SettingsFile, IdleWritesOfABurstReplaceTheFileOnce)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("PALLOX.ini"));
-    writeFile(path, "[Main]\r\nWidth=1024\r\nLastSelectedGame=0\r\n");
+    ASSERT_TRUE(writeFile(path, "[Main]\r\nWidth=1024\r\nLastSelectedGame=0\r\n"));
     SettingsFile settings(path);
     settings.setIdleDelay(50ms);
 
@@ -171,14 +165,14 @@ TEST(SettingsFile, DeferredWritesGoThroughTheFileAsItIsThen)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("PALLOX.ini"));
-    writeFile(path, "[Main]\r\nBGColor=$00484800\r\n");
+    ASSERT_TRUE(writeFile(path, "[Main]\r\nBGColor=$00484800\r\n"));
     SettingsFile settings(path);
     settings.setIdleDelay(20ms);
     int errors = 0;
     settings.setErrorHandler([&errors](const QString &) { ++errors; });
 
     settings.writeWhenIdle(SettingsKeys::LastSelectedGame, 12);
-    writeFile(path, "[Main]\r\nBGColor=$000000FF\r\n");
+    ASSERT_TRUE(writeFile(path, "[Main]\r\nBGColor=$000000FF\r\n"));
     ASSERT_TRUE(waitForIdleWrites(settings));
     EXPECT_EQ(SettingsFile(path).read(SettingsKeys::BGColor), QStringLiteral("$000000FF"));
     EXPECT_EQ(SettingsFile(path).read(SettingsKeys::LastSelectedGame), 12);

@@ -10,10 +10,15 @@
 
 namespace {
 
-const QStringList kFields{QStringLiteral("Number"),   QStringLiteral("Name"),     QStringLiteral("Developer"),
-                          QStringLiteral("Publisher"), QStringLiteral("Platform"), QStringLiteral("OtherPlatform1"),
-                          QStringLiteral("Genre"),     QStringLiteral("SubGenre"), QStringLiteral("SubGenre2"),
-                          QStringLiteral("Emulator")};
+// A table with every column a category menu draws from.
+GameTable categoryTable(const std::vector<QStringList> &rows)
+{
+    const QStringList fields{QStringLiteral("Number"),   QStringLiteral("Name"),     QStringLiteral("Developer"),
+                             QStringLiteral("Publisher"), QStringLiteral("Platform"), QStringLiteral("OtherPlatform1"),
+                             QStringLiteral("Genre"),     QStringLiteral("SubGenre"), QStringLiteral("SubGenre2"),
+                             QStringLiteral("Emulator")};
+    return tableOf(fields, rows);
+}
 
 const CategoryValues &of(const std::array<CategoryValues, CategoryMenuCount> &menus, CategoryMenu menu)
 {
@@ -50,8 +55,8 @@ TEST(ValueLists, FieldListLeavesOutFilesAndProgramsAndIsSorted)
 
 TEST(CategoryValues, EachMenuCollectsItsSourceColumns)
 {
-    const GameTable grid = tableOf(
-        kFields, {{QStringLiteral("1"), QStringLiteral("A"), QStringLiteral("Sierra"), QStringLiteral("Activision"),
+    const GameTable grid = categoryTable(
+        {{QStringLiteral("1"), QStringLiteral("A"), QStringLiteral("Sierra"), QStringLiteral("Activision"),
                    QStringLiteral("PC"), QStringLiteral("Amiga"), QStringLiteral("Adventure"), QStringLiteral("Puzzle"),
                    QString(), QStringLiteral("DOSBox")},
                   {QStringLiteral("2"), QStringLiteral("B"), QStringLiteral("activision"), QStringLiteral("SIERRA"),
@@ -74,7 +79,7 @@ TEST(CategoryValues, EachMenuCollectsItsSourceColumns)
 
 TEST(CategoryValues, AnEmptyTableGivesEmptyMenus)
 {
-    for (const CategoryValues &menu : collectCategoryValues(tableOf(kFields, {})))
+    for (const CategoryValues &menu : collectCategoryValues(categoryTable({})))
         EXPECT_TRUE(menu.values.isEmpty());
 }
 

@@ -13,16 +13,8 @@ namespace {
 
 using Row = std::map<QString, QString>;
 
-const QStringList kFields{
-    QStringLiteral("Number"),         QStringLiteral("Name"),           QStringLiteral("Year"),
-    QStringLiteral("Developer"),      QStringLiteral("Publisher"),      QStringLiteral("Genre"),
-    QStringLiteral("SubGenre"),       QStringLiteral("SubGenre2"),      QStringLiteral("Designer"),
-    QStringLiteral("Designer2"),      QStringLiteral("Series"),         QStringLiteral("Series2"),
-    QStringLiteral("Platform"),       QStringLiteral("About"),          QStringLiteral("OtherPlatform1"),
-    QStringLiteral("OtherPlatform2"), QStringLiteral("OtherPlatform3"), QStringLiteral("OtherPlatform10")};
-
 // Games given by the fields they fill, numbered from 1.
-GameTable tableOfGames(const std::vector<Row> &rows, const QStringList &fields = kFields)
+GameTable tableOfGames(const std::vector<Row> &rows, const QStringList &fields)
 {
     GameTable grid = tableOf(fields);
     int number = 1;
@@ -34,6 +26,20 @@ GameTable tableOfGames(const std::vector<Row> &rows, const QStringList &fields =
         grid.appendRow(std::move(cells));
     }
     return grid;
+}
+
+// The same, with every field the filter rules compare.
+GameTable tableOfGames(const std::vector<Row> &rows)
+{
+    return tableOfGames(rows, {QStringLiteral("Number"),         QStringLiteral("Name"),
+                               QStringLiteral("Year"),           QStringLiteral("Developer"),
+                               QStringLiteral("Publisher"),      QStringLiteral("Genre"),
+                               QStringLiteral("SubGenre"),       QStringLiteral("SubGenre2"),
+                               QStringLiteral("Designer"),       QStringLiteral("Designer2"),
+                               QStringLiteral("Series"),         QStringLiteral("Series2"),
+                               QStringLiteral("Platform"),       QStringLiteral("About"),
+                               QStringLiteral("OtherPlatform1"), QStringLiteral("OtherPlatform2"),
+                               QStringLiteral("OtherPlatform3"), QStringLiteral("OtherPlatform10")});
 }
 
 QStringList names(const GameTable &grid)

@@ -9,14 +9,6 @@
 
 namespace {
 
-// Test texts as UTF-8 literals.
-QStringList strings(std::initializer_list<const char *> texts)
-{
-    QStringList list;
-    for (const char *text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
 
 class EntryLoaderTest : public ::testing::Test
 {

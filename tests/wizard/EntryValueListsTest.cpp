@@ -1,20 +1,13 @@
 #include "app/IniFile.h"
 #include "launch/EmulatorRegistry.h"
 #include "support/TableHelpers.h"
+#include "support/Utf8.h"
 #include "wizard/EntryValueLists.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Test texts as UTF-8 literals.
-QStringList strings(std::initializer_list<const char *> texts)
-{
-    QStringList list;
-    for (const char *text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
 
 const QStringList kFields{QStringLiteral("Number"),   QStringLiteral("Name"),      QStringLiteral("Genre"),
                           QStringLiteral("SubGenre"), QStringLiteral("SubGenre2"), QStringLiteral("Emulator"),

@@ -1,4 +1,5 @@
 #include "session/LibrarySession.h"
+#include "support/Clicks.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
@@ -27,10 +28,6 @@
 
 namespace {
 
-void click(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
 
 // One game stored for DOS, Amiga and C64, and one for DOS alone whose record names a platform the
 // library has no record for, with a manual, extras of every kind and a small front picture.

@@ -1,5 +1,6 @@
 #include "platform/CommandLine.h"
 #include "session/LibrarySession.h"
+#include "support/Clicks.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
@@ -20,16 +21,6 @@
 
 namespace {
 
-void click(QWidget *widget)
-{
-    const QPointF inside(2, 2);
-    QMouseEvent press(QEvent::MouseButtonPress, inside, widget->mapToGlobal(inside), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside, widget->mapToGlobal(inside), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-}
 
 // The values a category menu offers, with its letter groups opened.
 QStringList menuValues(QMenu *menu)

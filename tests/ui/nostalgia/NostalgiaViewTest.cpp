@@ -2,6 +2,7 @@
 #include "app/IniFile.h"
 #include "platform/CommandLine.h"
 #include "session/LibrarySession.h"
+#include "support/Clicks.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
@@ -25,16 +26,6 @@
 
 namespace {
 
-void click(QWidget *widget)
-{
-    const QPointF at = QPointF(widget->rect().center());
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-}
 
 void press(QWidget *widget, Qt::Key key)
 {
