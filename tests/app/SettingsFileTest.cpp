@@ -110,7 +110,8 @@ TEST(SettingsFile, IdleWritesOfABurstReplaceTheFileOnce)
     const QString path = dir.filePath(QStringLiteral("PALLOX.ini"));
     ASSERT_TRUE(writeFile(path, "[Main]\r\nWidth=1024\r\nLastSelectedGame=0\r\n"));
     SettingsFile settings(path);
-    settings.setIdleDelay(50ms);
+    // Far longer than the keys' pauses, even on a machine busy enough to stretch them.
+    settings.setIdleDelay(500ms);
 
     QFile before(path);
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
