@@ -77,8 +77,7 @@ void TfrmMain::buildAreas()
 
     m_config = new ConfigTab(*m_session, *PageControl1);
     auto *imageSheet = new ImageSheetTab(*m_session, *PageControl1);
-    connect(imageSheet, &ImageSheetTab::launchRequested, this,
-            [this](int row) { m_session->launchRow(row); });
+    connect(imageSheet, &ImageSheetTab::launchRequested, m_session.get(), &LibrarySession::launchRow);
     connect(imageSheet, &ImageSheetTab::pictureUnreadable, m_session.get(), &LibrarySession::reportOnce);
 
     pnlNostalgia = new NostalgiaView(*m_session, *this);
@@ -149,8 +148,7 @@ void TfrmMain::wireAreas()
             m_list->focusList();
     });
     connect(pnlNostalgia, &NostalgiaView::launchRequested, this, &TfrmMain::launchGame);
-    connect(pnlNostalgia, &NostalgiaView::platformLaunchRequested, this,
-            [this](const QString &platform) { m_session->launchPlatform(platform); });
+    connect(pnlNostalgia, &NostalgiaView::platformLaunchRequested, session, &LibrarySession::launchPlatform);
     connect(pnlNostalgia, &NostalgiaView::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
     m_filters->watchHover(pnlNostalgia->platformLabels());
 
