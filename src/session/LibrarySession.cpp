@@ -15,6 +15,7 @@
 #include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
+#include "session/AppearanceSettings.h"
 #include "session/BackgroundScan.h"
 
 #include <QFile>
@@ -47,6 +48,7 @@ LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolde
     m_state.SkinsFolder = m_state.ExeFolder + QStringLiteral("Skins");
     m_settings = std::make_unique<SettingsFile>(m_state.ExeFolder + QStringLiteral("PALLOX.ini"));
     m_settings->setErrorHandler([this](const QString &error) { emit message(error); });
+    m_appearance = std::make_unique<AppearanceSettings>(*m_settings);
 
     m_backgroundScan = std::make_unique<BackgroundScan>();
     BackgroundScan *scan = m_backgroundScan.get();
@@ -97,6 +99,83 @@ void LibrarySession::loadEmulators()
     emulators.loadCustomSlots(m_settings->ini());
     emulators.setDOSBoxExit(m_settings->read(SettingsKeys::DOSBoxExit));
     emulators.setUseSingleConfFolder(m_settings->read(SettingsKeys::UseSingleConfFolder));
+    m_dosBoxCommandLine = m_settings->read(SettingsKeys::CMDLine);
+}
+
+void LibrarySession::setLibraryRoot(const QString &folder)
+{
+    m_state.library.LibraryRoot = LibraryPaths::withTrailingSeparator(folder);
+    emit libraryRootChanged(m_state.library.LibraryRoot);
+    m_settings->write(SettingsKeys::VADPath, m_state.library.LibraryRoot);
+}
+
+void LibrarySession::setConfirmClose(bool on)
+{
+    m_state.ConfirmClose = on;
+    m_settings->write(SettingsKeys::ConfirmClose, on);
+}
+
+void LibrarySession::setRememberLastSelected(bool on)
+{
+    m_state.RememberLastSelected = on;
+    m_settings->write(SettingsKeys::RememberLastSelected, on);
+}
+
+void LibrarySession::setShowDates(bool shown)
+{
+    m_state.ShowDates = shown;
+    m_settings->write(SettingsKeys::ShowDates, shown);
+    emit showDatesChanged(shown);
+}
+
+void LibrarySession::setNostalgiaMode(bool on)
+{
+    m_state.NostalgiaMode = on;
+    m_settings->write(SettingsKeys::NostalgiaMode, on);
+}
+
+void LibrarySession::setAboutListSeparator(int offset)
+{
+    m_state.AboutListSeparator = offset;
+    m_settings->write(SettingsKeys::AboutListSeparator, offset);
+}
+
+void LibrarySession::rememberWindowSize(int width, int height)
+{
+    // A drag of the window's edge sends many sizes; only the one it rests at is written.
+    m_settings->writeWhenIdle(SettingsKeys::Width, width);
+    m_settings->writeWhenIdle(SettingsKeys::Height, height);
+}
+
+bool LibrarySession::flushSettings()
+{
+    return m_settings->flush();
+}
+
+LaunchOptions LibrarySession::launchOptions(bool setup) const
+{
+    LaunchOptions options;
+    options.DOSBoxExit = m_state.emulators.dosBoxExit();
+    options.CMDLine = m_dosBoxCommandLine;
+    options.UseSingleConfFolder = m_state.emulators.useSingleConfFolder();
+    options.setup = setup;
+    return options;
+}
+
+void LibrarySession::setDOSBoxCommandLine(const QString &commandLine)
+{
+    m_dosBoxCommandLine = commandLine;
+}
+
+void LibrarySession::confirmDOSBoxOptions(bool exitOnExit, bool singleConfFolder, const QString &commandLine)
+{
+    EmulatorRegistry &emulators = m_state.emulators;
+    emulators.setDOSBoxExit(exitOnExit);
+    emulators.setUseSingleConfFolder(singleConfFolder);
+    m_dosBoxCommandLine = commandLine;
+    m_settings->write(SettingsKeys::DOSBoxExit, exitOnExit);
+    m_settings->write(SettingsKeys::UseSingleConfFolder, singleConfFolder);
+    m_settings->write(SettingsKeys::CMDLine, commandLine);
 }
 
 QStringList LibrarySession::listEmulatorGroup(const QString &group)
@@ -392,21 +471,22 @@ void LibrarySession::reportOnce(const QString &path, const QString &text)
     }
 }
 
-void LibrarySession::launchRow(int row, const LaunchOptions &options)
+void LibrarySession::launchRow(int row)
 {
     if (row < 1 || row >= m_state.library.GridMain.rowCount())
         return;
     // The current row stays the one the details show: PLAY and the folder commands that follow
     // must act on the game the user sees there, not on the thumbnail's.
     Launcher(m_platform.shell)
-        .LaunchGame(m_state.library.GridMain, row, m_state.library.LibraryRoot, m_state.emulators, options);
+        .LaunchGame(m_state.library.GridMain, row, m_state.library.LibraryRoot, m_state.emulators,
+                    launchOptions(false));
 }
 
-void LibrarySession::launchSelected(const LaunchOptions &options)
+void LibrarySession::launchSelected(bool setup)
 {
     Launcher(m_platform.shell)
         .LaunchGame(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot, m_state.emulators,
-                    options);
+                    launchOptions(setup));
 }
 
 bool LibrarySession::showPlatform(const QString &platform)
@@ -422,7 +502,7 @@ bool LibrarySession::showPlatform(const QString &platform)
     return true;
 }
 
-void LibrarySession::launchPlatform(const QString &platform, const LaunchOptions &options)
+void LibrarySession::launchPlatform(const QString &platform)
 {
     const GameTable &table = m_state.library.GridMain;
     const int column = table.findColumn(QStringLiteral("Platform"));
@@ -437,7 +517,7 @@ void LibrarySession::launchPlatform(const QString &platform, const LaunchOptions
                          .arg(m_state.SelectedGameName, platform));
         return;
     }
-    launchSelected(options);
+    launchSelected(false);
 }
 
 void LibrarySession::openManual(const QString &manualFile)

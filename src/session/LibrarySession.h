@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class AppearanceSettings;
 class BackgroundScan;
 class SettingsFile;
 struct Platform;
@@ -52,9 +53,30 @@ public:
     // Config for an emulator that is not DOSBox: the emulator at that path starts on its own.
     void configureEmulator(const QString &path);
 
-    MainState &state() { return m_state; }
+    // The options of the Config tab. Each takes effect at once and is written at once.
+    // The new root is used from the next refresh or reload on: the table keeps the old games.
+    void setLibraryRoot(const QString &folder);
+    void setConfirmClose(bool on);
+    void setRememberLastSelected(bool on);
+    void setShowDates(bool shown);
+    void setNostalgiaMode(bool on);
+    // The offset between the list and the notes that the View menu's list length sets.
+    void setAboutListSeparator(int offset);
+    // The window's size, written once the user stops resizing.
+    void rememberWindowSize(int width, int height);
+    // Writes whatever still waits for a pause; false when a write failed (and was told).
+    bool flushSettings();
+    // The colours and fonts of the windows.
+    AppearanceSettings &appearance() { return *m_appearance; }
+
+    // What every launch reads: the exit and folder options as last confirmed, and the DOSBox
+    // command line as the Global DOSBox panel shows it now, confirmed or not.
+    LaunchOptions launchOptions(bool setup) const;
+    void setDOSBoxCommandLine(const QString &commandLine);
+    // Okay on the Global DOSBox panel: the three options are taken and written.
+    void confirmDOSBoxOptions(bool exitOnExit, bool singleConfFolder, const QString &commandLine);
+
     const MainState &state() const { return m_state; }
-    SettingsFile &settings() { return *m_settings; }
     const SettingsFile &settings() const { return *m_settings; }
     const Platform &platform() const { return m_platform; }
     // The working table every view reads.
@@ -118,10 +140,10 @@ public:
     // Fills the details of the highlighted entry again.
     void selectAgain() { select(m_selectedIndex); }
     // Starts the selected game, or its set-up program.
-    void launchSelected(const LaunchOptions &options);
+    void launchSelected(bool setup);
     // Starts a row of the working table (a click on the image sheet) without making it the
     // current one: the highlighted entry, the details and the row they show stay as they are.
-    void launchRow(int row, const LaunchOptions &options);
+    void launchRow(int row);
     // A file of the library that is there but cannot be read: the user hears of it once a run.
     void reportOnce(const QString &path, const QString &text);
 
@@ -130,7 +152,7 @@ public:
     bool showPlatform(const QString &platform);
     // Starts the selected game's record on that platform, which the click before the double
     // click put on show; a platform without a record of the game is reported, not started.
-    void launchPlatform(const QString &platform, const LaunchOptions &options);
+    void launchPlatform(const QString &platform);
     // The shell opens the manual or an extra of the record on show.
     void openManual(const QString &manualFile);
     void openExtra(const QString &link);
@@ -156,8 +178,13 @@ signals:
     // A sort of the whole table started (true) or ended (false); on a large library it takes
     // long enough for the windows to show that they wait.
     void sorting(bool running);
+    // The library root a Browse chose; the table changes only at the next refresh.
+    void libraryRootChanged(const QString &root);
+    void showDatesChanged(bool shown);
 
 private:
+    // Tests that build odd tables in memory reach the state through it; no window can.
+    friend struct LibrarySessionTestAccess;
     class Observer;
     void sortByMainSortField();
     void adoptScan();
@@ -168,6 +195,8 @@ private:
     const Platform &m_platform;
     MainState m_state;
     std::unique_ptr<SettingsFile> m_settings;
+    std::unique_ptr<AppearanceSettings> m_appearance;
+    QString m_dosBoxCommandLine;
     std::unique_ptr<Observer> m_observer;
 
     QStringList m_entries;

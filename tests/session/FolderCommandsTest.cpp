@@ -2,6 +2,7 @@
 #include "session/LibrarySession.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
+#include "support/SessionAccess.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
@@ -56,7 +57,7 @@ class FolderCommandsTest : public ::testing::Test
     }
     void setCell(const char *name, const char *field, const QString &value)
     {
-        GameTable &table = session->state().library.GridMain;
+        GameTable &table = LibrarySessionTestAccess::state(*session).library.GridMain;
         for (int row = 1; row < table.rowCount(); ++row) {
             if (table.cell(table.column(q("Name")), row) == q(name))
                 table.setCell(table.column(q(field)), row, value);

@@ -232,10 +232,10 @@ TEST_F(LibraryRefreshTest, ReloadDataDeletesTheCacheAndReadsTheRootTheSettingsNa
     auto session = start();
     const QString oldCache = cacheFile();
 
-    // Another root with no games, chosen with Browse since start-up.
+    // Another root with no games, written to the settings file since start-up.
     LibraryBuilder empty;
     ASSERT_TRUE(empty.isValid());
-    ASSERT_TRUE(session->settings().write(SettingsKeys::VADPath, empty.root()));
+    ASSERT_TRUE(IniFile(session->settings().fileName()).writeString(QStringLiteral("Main"), QStringLiteral("VADPath"), empty.root()));
 
     EXPECT_TRUE(refreshAndWait(*session, true));
     EXPECT_FALSE(QFile::exists(oldCache)) << "the cache of the root in use is deleted first";

@@ -1,11 +1,14 @@
 #include "app/SettingsFile.h"
 #include "library/GridTextFile.h"
+#include "session/AppearanceSettings.h"
 #include "session/LibrarySession.h"
+#include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -148,7 +151,7 @@ TEST_F(LibrarySessionTest, SelectionFollowsItsEntryThroughRebuildsAndLaunchesTha
     EXPECT_EQ(session->state().SelectedRow, 0);
 
     session->select(0);
-    session->launchSelected(LaunchOptions{});
+    session->launchSelected(false);
     ASSERT_EQ(fake.shell.calls.size(), 1u);
     EXPECT_EQ(fake.shell.calls.front().program, QStringLiteral("/usr/bin/dosbox"));
     EXPECT_TRUE(fake.shell.calls.front().parameters.contains(QStringLiteral("amiga-comet.exe")))
@@ -168,9 +171,9 @@ TEST_F(LibrarySessionTest, AThumbnailStartsItsGameWhilePlayStillStartsTheGameOnS
         aztecRow = table.cell(name, row) == QStringLiteral("Aztec Tiles") ? row : aztecRow;
     ASSERT_GT(aztecRow, 0);
 
-    session->launchRow(aztecRow, LaunchOptions{});
+    session->launchRow(aztecRow);
     EXPECT_EQ(session->state().SelectedRow, blasterRow) << "the details still show Blaster";
-    session->launchSelected(LaunchOptions{});
+    session->launchSelected(false);
     ASSERT_EQ(fake.shell.calls.size(), 2u);
     EXPECT_TRUE(fake.shell.calls[0].parameters.contains(QStringLiteral("dos-aztec.exe")));
     EXPECT_TRUE(fake.shell.calls[1].parameters.contains(QStringLiteral("dos-blaster.exe")))
@@ -198,6 +201,73 @@ TEST_F(LibrarySessionTest, ASavedEmulatorIsListedAndAFailedSaveIsTold)
     EXPECT_FALSE(session->saveEmulator(form));
     ASSERT_EQ(messages.size(), told + 1);
     EXPECT_TRUE(messages.last().contains(QStringLiteral("PALLOX.ini"))) << messages.last().toStdString();
+}
+
+// Every option the Config tab and the View menu change is taken by the session and written at
+// once, and a failed write is told as any failed write of the settings file is.
+TEST_F(LibrarySessionTest, OptionsAreTakenAndWrittenAtOnceAndAFailedWriteIsTold)
+{
+    auto session = start();
+    const IniFile file(lib.settingsFile());
+    const auto stored = [&file](const char *section, const char *key) {
+        return file.readString(QLatin1String(section), QLatin1String(key), QStringLiteral("<none>"));
+    };
+    QSignalSpy roots(session.get(), &LibrarySession::libraryRootChanged);
+    QSignalSpy dates(session.get(), &LibrarySession::showDatesChanged);
+
+    session->setConfirmClose(true);
+    session->setRememberLastSelected(true);
+    session->setShowDates(false);
+    session->setNostalgiaMode(true);
+    session->setAboutListSeparator(-24);
+    session->setLibraryRoot(QStringLiteral("/elsewhere/games"));
+    const MainState &state = session->state();
+    EXPECT_TRUE(state.ConfirmClose && state.RememberLastSelected && !state.ShowDates && state.NostalgiaMode);
+    EXPECT_EQ(state.AboutListSeparator, -24);
+    EXPECT_EQ((QStringList{stored("Main", "ConfirmClose"), stored("Main", "RememberLastSelected"),
+                           stored("Main", "ShowDates"), stored("Main", "NostalgiaMode"),
+                           stored("Main", "AboutListSeparator"), stored("Main", "VADPath")}),
+              (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"),
+                           QStringLiteral("-24"), QStringLiteral("/elsewhere/games/")}));
+    EXPECT_EQ(state.library.LibraryRoot, QStringLiteral("/elsewhere/games/"));
+    ASSERT_EQ(roots.size(), 1);
+    EXPECT_EQ(roots[0][0].toString(), QStringLiteral("/elsewhere/games/"));
+    ASSERT_EQ(dates.size(), 1);
+    EXPECT_FALSE(dates[0][0].toBool());
+    EXPECT_EQ(session->listEntries().size(), 3) << "the table keeps its games until the next refresh";
+
+    // The size waits for a pause, or for the close.
+    session->rememberWindowSize(900, 640);
+    EXPECT_EQ(stored("Main", "Width"), QStringLiteral("<none>"));
+    EXPECT_TRUE(session->flushSettings());
+    EXPECT_EQ(stored("Main", "Width") + QLatin1Char('x') + stored("Main", "Height"), QStringLiteral("900x640"));
+
+    const qsizetype told = messages.size();
+    ASSERT_TRUE(QFile::remove(lib.settingsFile()));
+    ASSERT_TRUE(QDir().mkpath(lib.settingsFile()));
+    session->appearance().setColor(AppearanceSettings::Color::Details, QColor(Qt::red));
+    EXPECT_EQ(messages.size(), told + 1);
+    EXPECT_TRUE(messages.last().contains(QStringLiteral("PALLOX.ini"))) << messages.last().toStdString();
+}
+
+// Launches read the command line the Global DOSBox panel shows now; the other options count once
+// confirmed, and confirming writes all three.
+TEST_F(LibrarySessionTest, LaunchesUseTheSessionsDOSBoxOptions)
+{
+    auto session = start();
+    session->select(1);
+    session->setDOSBoxCommandLine(QStringLiteral("-fullscreen"));
+    session->launchSelected(false);
+    ASSERT_EQ(fake.shell.calls.size(), 1u);
+    EXPECT_TRUE(fake.shell.calls[0].parameters.contains(QStringLiteral("-fullscreen")))
+        << fake.shell.calls[0].parameters.toStdString();
+    EXPECT_FALSE(session->launchOptions(false).DOSBoxExit);
+
+    session->confirmDOSBoxOptions(true, true, QStringLiteral("-noconsole"));
+    const LaunchOptions options = session->launchOptions(true);
+    EXPECT_TRUE(options.DOSBoxExit && options.UseSingleConfFolder && options.setup);
+    EXPECT_EQ(options.CMDLine, QStringLiteral("-noconsole"));
+    EXPECT_TRUE(readFile(lib.settingsFile()).contains("DOSBoxExit=1\r\nUseSingleConfFolder=1\r\nCMDLine=-noconsole\r\n"));
 }
 
 } // namespace

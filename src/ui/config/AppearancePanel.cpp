@@ -1,7 +1,6 @@
 #include "ui/config/AppearancePanel.h"
 
 #include "app/ColorText.h"
-#include "app/FontStyleText.h"
 #include "platform/Dialogs.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/WidgetColors.h"
@@ -20,8 +19,8 @@ const QColor designSilver(0xC0, 0xC0, 0xC0);
 
 } // namespace
 
-AppearancePanel::AppearancePanel(SettingsFile &settings, Dialogs &dialogs, QWidget *parent)
-    : QWidget(parent), m_settings(settings), m_dialogs(dialogs)
+AppearancePanel::AppearancePanel(AppearanceSettings &appearance, Dialogs &dialogs, QWidget *parent)
+    : QWidget(parent), m_appearance(appearance), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("pnlAppearance"));
     // The labels show their colours on the window's own background, which the main window's
@@ -37,10 +36,10 @@ AppearancePanel::AppearancePanel(SettingsFile &settings, Dialogs &dialogs, QWidg
     lblDetailsHLColor = addLabel("lblDetailsHLColor", QStringLiteral("Details Highlight"));
     lblDetailsTextColor = addLabel("lblDetailsTextColor", QStringLiteral("Details Text"));
     lblDetailsBGColor = addLabel("lblDetailsBGColor", QStringLiteral("Details Background"));
-    QLabel *const colorOrder[] = {lblMainBGColor, lblNameColor,      lblShadowColor,      lblNoteBGColor,
-                                  lblDetailsColor, lblDetailsHLColor, lblDetailsTextColor, lblDetailsBGColor};
-    for (int i = 0; i < 8; ++i)
-        colors->addWidget(colorOrder[i], i % 4, i / 4);
+    m_colorLabels = {lblMainBGColor,  lblNameColor,      lblShadowColor,      lblNoteBGColor,
+                     lblDetailsColor, lblDetailsHLColor, lblDetailsTextColor, lblDetailsBGColor};
+    for (int i = 0; i < AppearanceSettings::ColorCount; ++i)
+        colors->addWidget(m_colorLabels[i], i % 4, i / 4);
     colors->setHorizontalSpacing(24);
 
     auto *fonts = new QVBoxLayout;
@@ -100,17 +99,23 @@ QLabel *AppearancePanel::addLabel(const char *objectName, const QString &text)
 
 void AppearancePanel::applyAppearance(const Appearance &appearance)
 {
-    using namespace SettingsKeys;
-    lblMainListFont->setFont(appearance.font(lbMainListFontName, lbMainListFontSize, lbMainListFontStyle));
-    appearance.colorLabel(lblMainListFont, lbMainListFontColor);
-    lblNameFont->setFont(appearance.font(NameFontName, NameFontSize, NameFontStyle));
-    appearance.colorLabel(lblNameFont, NameFontColor);
-    appearance.colorLabel(lblShadowColor, NameShadowColor);
-    appearance.colorLabel(lblDetailsColor, DetailsColor);
-    appearance.colorLabel(lblDetailsHLColor, DetailsHLColor);
-    lblNoteColor->setFont(appearance.font(NoteFontName, NoteFontSize, NoteFontStyle));
-    appearance.colorLabel(lblNoteColor, NoteFontColor);
-    appearance.colorLabel(lblDetailsBGColor, DetailsBGColor);
+    using Font = AppearanceSettings::Font;
+    using Color = AppearanceSettings::Color;
+    const auto showFont = [&appearance](QLabel *label, Font item) {
+        const AppearanceSettings::FontKeys keys = AppearanceSettings::keysOf(item);
+        label->setFont(appearance.font(keys.name, keys.size, keys.style));
+        appearance.colorLabel(label, keys.color);
+    };
+    const auto showColor = [&appearance](QLabel *label, Color item) {
+        appearance.colorLabel(label, AppearanceSettings::keyOf(item));
+    };
+    showFont(lblMainListFont, Font::MainList);
+    showFont(lblNameFont, Font::Name);
+    showColor(lblShadowColor, Color::NameShadow);
+    showColor(lblDetailsColor, Color::Details);
+    showColor(lblDetailsHLColor, Color::DetailsHighlight);
+    showFont(lblNoteColor, Font::Note);
+    showColor(lblDetailsBGColor, Color::DetailsBackground);
 }
 
 bool AppearancePanel::eventFilter(QObject *watched, QEvent *event)
@@ -137,11 +142,11 @@ bool AppearancePanel::eventFilter(QObject *watched, QEvent *event)
 void AppearancePanel::labelClick(QLabel *label)
 {
     if (label == lblMainListFont)
-        lblMainListFontClick();
+        fontLabelClick(label, AppearanceSettings::Font::MainList);
     else if (label == lblNameFont)
-        lblNameFontClick();
+        fontLabelClick(label, AppearanceSettings::Font::Name);
     else if (label == lblNoteColor)
-        lblNoteColorClick();
+        fontLabelClick(label, AppearanceSettings::Font::Note);
     else
         colorLabelClick(label);
 }
@@ -168,32 +173,16 @@ bool AppearancePanel::askFont(FontChoice *chosen)
 
 void AppearancePanel::colorLabelClick(QLabel *label)
 {
-    using namespace SettingsKeys;
-    struct Target
-    {
-        QLabel *label;
-        const Text &key;
-        bool recolorsLabel;
-    };
-    // The two background labels keep their silver: the colour they set is not a text colour.
-    const Target targets[] = {
-        {lblMainBGColor, lbMainBGColor, false},  {lblNameColor, NameFontColor, true},
-        {lblShadowColor, NameShadowColor, true}, {lblNoteBGColor, NoteBGColor, false},
-        {lblDetailsColor, DetailsColor, true},   {lblDetailsHLColor, DetailsHLColor, true},
-        {lblDetailsTextColor, DetailsTextColor, true}, {lblDetailsBGColor, DetailsBGColor, true},
-    };
-    for (const Target &target : targets) {
-        if (target.label != label)
+    for (int i = 0; i < AppearanceSettings::ColorCount; ++i) {
+        if (m_colorLabels[i] != label)
             continue;
         QColor color;
         if (!askColor(&color))
             return;
-        const ColorValue value = fromQColor(color);
-        if (target.recolorsLabel)
-            WidgetColors::setTextColor(label, toQColor(value, palette(), color));
-        // The detail colours are applied from the file, so the key goes there first.
-        m_settings.write(target.key, ColorToString(value));
-        emit appearanceChanged(false);
+        const auto item = static_cast<AppearanceSettings::Color>(i);
+        if (AppearanceSettings::labelShowsColor(item))
+            WidgetColors::setTextColor(label, toQColor(fromQColor(color), palette(), color));
+        m_appearance.setColor(item, color);
         return;
     }
 }
@@ -201,61 +190,24 @@ void AppearancePanel::colorLabelClick(QLabel *label)
 void AppearancePanel::btnBGColorClick()
 {
     QColor color;
-    if (!askColor(&color))
-        return;
-    m_settings.write(SettingsKeys::BGColor, ColorToString(fromQColor(color)));
-    emit appearanceChanged(false);
+    if (askColor(&color))
+        m_appearance.setBackground(color);
 }
 
 void AppearancePanel::Button1Click()
 {
-    const ColorValue value = StringToColorOr(QString::fromUtf8(SettingsKeys::BGColor.defaultValue), 0);
-    m_settings.write(SettingsKeys::BGColor, ColorToString(value));
-    emit appearanceChanged(false);
+    m_appearance.resetBackground();
 }
 
-void AppearancePanel::takeFont(QLabel *label, const FontChoice &choice, const SettingsKeys::Text &name,
-                               const SettingsKeys::Integer &size, const SettingsKeys::Text &color,
-                               const SettingsKeys::Text &style)
-{
-    const QFont &font = choice.font;
-    label->setFont(font);
-    WidgetColors::setTextColor(label, choice.color);
-    m_settings.write(name, font.family());
-    m_settings.write(size, font.pointSize() > 0 ? font.pointSize() : m_settings.read(size));
-    m_settings.write(color, ColorToString(fromQColor(choice.color)));
-    m_settings.write(style, FontStyletoStr(fontStyleOf(font)));
-}
-
-void AppearancePanel::lblMainListFontClick()
-{
-    FontChoice choice;
-    if (!askFont(&choice))
-        return;
-    using namespace SettingsKeys;
-    takeFont(lblMainListFont, choice, lbMainListFontName, lbMainListFontSize, lbMainListFontColor, lbMainListFontStyle);
-    emit appearanceChanged(true);
-}
-
-void AppearancePanel::lblNameFontClick()
+void AppearancePanel::fontLabelClick(QLabel *label, AppearanceSettings::Font item)
 {
     FontChoice choice;
     if (!askFont(&choice))
         return;
     // The banner takes the size that fits its width, and that size is what is stored.
-    if (m_nameBannerFit)
+    if (item == AppearanceSettings::Font::Name && m_nameBannerFit)
         choice.font.setPointSize(m_nameBannerFit(choice.font));
-    using namespace SettingsKeys;
-    takeFont(lblNameFont, choice, NameFontName, NameFontSize, NameFontColor, NameFontStyle);
-    emit appearanceChanged(false);
-}
-
-void AppearancePanel::lblNoteColorClick()
-{
-    FontChoice choice;
-    if (!askFont(&choice))
-        return;
-    using namespace SettingsKeys;
-    takeFont(lblNoteColor, choice, NoteFontName, NoteFontSize, NoteFontColor, NoteFontStyle);
-    emit appearanceChanged(false);
+    label->setFont(choice.font);
+    WidgetColors::setTextColor(label, choice.color);
+    m_appearance.setFont(item, choice.font, choice.color);
 }

@@ -12,15 +12,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-ConfigTab::ConfigTab(LibrarySession &session, QTabWidget &pages) : QObject(&pages)
+ConfigTab::ConfigTab(LibrarySession &session, QTabWidget &pages) : QObject(&pages), m_session(session)
 {
     setObjectName(QStringLiteral("ConfigTab"));
-    MainState &state = session.state();
-    pnlSettings = new SettingsPanel(state, session.settings(), session.platform(), &pages);
+    pnlSettings = new SettingsPanel(session, &pages);
     pages.addTab(pnlSettings, QStringLiteral("Config"));
     m_emulators = new EmulatorSettingsPanel(session, pnlSettings);
     pnlSettings->addArea(m_emulators);
-    gradDOSBox = new GlobalDOSBoxPanel(state.emulators, session.settings(), pnlSettings);
+    gradDOSBox = new GlobalDOSBoxPanel(session, pnlSettings);
     gradDOSBox->hide();
     m_confEditor = new DOSBoxConfigEditor(session.platform().dialogs, gradDOSBox);
     gradDOSBox->addEditor(m_confEditor);
@@ -29,7 +28,6 @@ ConfigTab::ConfigTab(LibrarySession &session, QTabWidget &pages) : QObject(&page
         gradDOSBox->raise();
         gradDOSBox->show();
     });
-    connect(pnlSettings, &SettingsPanel::showDatesChanged, this, &ConfigTab::showDatesChanged);
 
     auto *entryHelper = new QPushButton(QStringLiteral("Entry Helper"), pnlSettings);
     entryHelper->setObjectName(QStringLiteral("btnAddGameWizard"));
@@ -38,9 +36,8 @@ ConfigTab::ConfigTab(LibrarySession &session, QTabWidget &pages) : QObject(&page
     pnlSettings->addArea(entryHelper);
     connect(entryHelper, &QPushButton::clicked, this, &ConfigTab::entryHelperRequested);
 
-    m_appearance = new AppearancePanel(session.settings(), session.platform().dialogs, pnlSettings);
+    m_appearance = new AppearancePanel(session.appearance(), session.platform().dialogs, pnlSettings);
     pnlSettings->addArea(m_appearance);
-    connect(m_appearance, &AppearancePanel::appearanceChanged, this, &ConfigTab::appearanceChanged);
     m_mascot = new MascotGame(*pnlSettings);
     connect(m_emulators, &EmulatorSettingsPanel::emuListTextChanged, m_mascot, &MascotGame::emuListTextChanged);
 }
@@ -54,7 +51,7 @@ void ConfigTab::loadAtStartUp()
 {
     gradDOSBox->load();
     m_confEditor->showStartUpValues();
-    pnlSettings->showLibraryRoot();
+    pnlSettings->showLibraryRoot(m_session.state().library.LibraryRoot);
     m_emulators->loadAtStartup();
 }
 
@@ -66,9 +63,4 @@ void ConfigTab::applyAppearance(const Appearance &appearance)
 void ConfigTab::setNameBannerFit(std::function<int(const QFont &)> fit)
 {
     m_appearance->setNameBannerFit(std::move(fit));
-}
-
-LaunchOptions ConfigTab::launchOptions(bool setup) const
-{
-    return gradDOSBox->launchOptions(setup);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "launch/LaunchCommand.h"
-
 #include <QObject>
 
 #include <functional>
@@ -28,21 +26,17 @@ public:
     // Start-up: the options as read, the DOSBox options, the library root and the emulators.
     void showOptions();
     void loadAtStartUp();
-    // What a launch reads now from the DOSBox options.
-    LaunchOptions launchOptions(bool setup) const;
     // The colour and font labels show what the settings file holds.
     void applyAppearance(const Appearance &appearance);
     // Puts a font on the name banner and returns the point size the banner fit gave it.
     void setNameBannerFit(std::function<int(const QFont &)> fit);
 
 signals:
-    void showDatesChanged(bool shown);
     // "Entry Helper" was pressed.
     void entryHelperRequested();
-    // A colour or font was chosen and written to the settings file.
-    void appearanceChanged(bool listFontChosen);
 
 private:
+    LibrarySession &m_session;
     SettingsPanel *pnlSettings = nullptr;
     EmulatorSettingsPanel *m_emulators = nullptr;
     GlobalDOSBoxPanel *gradDOSBox = nullptr;

@@ -1,7 +1,6 @@
 #include "ui/config/GlobalDOSBoxPanel.h"
 
-#include "app/SettingsFile.h"
-#include "launch/EmulatorRegistry.h"
+#include "session/LibrarySession.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -12,8 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-GlobalDOSBoxPanel::GlobalDOSBoxPanel(EmulatorRegistry &registry, SettingsFile &settings, QWidget *parent)
-    : QWidget(parent), m_registry(registry), m_settings(settings)
+GlobalDOSBoxPanel::GlobalDOSBoxPanel(LibrarySession &session, QWidget *parent) : QWidget(parent), m_session(session)
 {
     setObjectName(QStringLiteral("gradDOSBox"));
     // It lies over the settings panel and must hide it completely.
@@ -74,15 +72,15 @@ GlobalDOSBoxPanel::GlobalDOSBoxPanel(EmulatorRegistry &registry, SettingsFile &s
     m_layout->addStretch(1);
 
     connect(btnDBConfigOkay, &QPushButton::clicked, this, &GlobalDOSBoxPanel::btnDBConfigOkayClick);
+    connect(eDOSBoxCMD, &QLineEdit::textChanged, &session, &LibrarySession::setDOSBoxCommandLine);
 }
 
 void GlobalDOSBoxPanel::load()
 {
-    m_registry.setDOSBoxExit(m_settings.read(SettingsKeys::DOSBoxExit));
-    checkDBExit->setChecked(m_registry.dosBoxExit());
-    eDOSBoxCMD->setText(m_settings.read(SettingsKeys::CMDLine));
-    m_registry.setUseSingleConfFolder(m_settings.read(SettingsKeys::UseSingleConfFolder));
-    if (m_registry.useSingleConfFolder())
+    const LaunchOptions options = m_session.launchOptions(false);
+    checkDBExit->setChecked(options.DOSBoxExit);
+    eDOSBoxCMD->setText(options.CMDLine);
+    if (options.UseSingleConfFolder)
         radioUseOneFolder->setChecked(true);
     else
         radioUseManyFolder->setChecked(true);
@@ -94,22 +92,8 @@ void GlobalDOSBoxPanel::addEditor(QWidget *editor)
     m_layout->insertWidget(m_layout->count() - 1, editor, 1);
 }
 
-LaunchOptions GlobalDOSBoxPanel::launchOptions(bool setup) const
-{
-    LaunchOptions options;
-    options.DOSBoxExit = m_registry.dosBoxExit();
-    options.CMDLine = eDOSBoxCMD->text();
-    options.UseSingleConfFolder = radioUseOneFolder->isChecked();
-    options.setup = setup;
-    return options;
-}
-
 void GlobalDOSBoxPanel::btnDBConfigOkayClick()
 {
-    m_registry.setDOSBoxExit(checkDBExit->isChecked());
-    m_registry.setUseSingleConfFolder(radioUseOneFolder->isChecked());
-    m_settings.write(SettingsKeys::DOSBoxExit, m_registry.dosBoxExit());
-    m_settings.write(SettingsKeys::UseSingleConfFolder, m_registry.useSingleConfFolder());
-    m_settings.write(SettingsKeys::CMDLine, eDOSBoxCMD->text());
+    m_session.confirmDOSBoxOptions(checkDBExit->isChecked(), radioUseOneFolder->isChecked(), eDOSBoxCMD->text());
     hide();
 }

@@ -1,10 +1,8 @@
 #include "ui/config/SettingsPanel.h"
 
-#include "app/SettingsFile.h"
-#include "library/LibraryPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
-#include "session/MainState.h"
+#include "session/LibrarySession.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -13,9 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SettingsPanel::SettingsPanel(MainState &state, SettingsFile &settings, const Platform &platform,
-                             QWidget *parent)
-    : QWidget(parent), m_state(state), m_settings(settings), m_platform(platform)
+SettingsPanel::SettingsPanel(LibrarySession &session, QWidget *parent) : QWidget(parent), m_session(session)
 {
     setObjectName(QStringLiteral("pnlSettings"));
     auto *layout = new QVBoxLayout(this);
@@ -49,21 +45,23 @@ SettingsPanel::SettingsPanel(MainState &state, SettingsFile &settings, const Pla
 
     // clicked, not toggled: ticking the boxes at start-up must not write the settings file.
     connect(btnVADBrowse, &QPushButton::clicked, this, &SettingsPanel::btnVADBrowseClick);
-    connect(checkConfirmClose, &QCheckBox::clicked, this, &SettingsPanel::checkConfirmCloseClick);
-    connect(checkRememberLast, &QCheckBox::clicked, this, &SettingsPanel::checkRememberLastClick);
-    connect(checkShowDates, &QCheckBox::clicked, this, &SettingsPanel::checkShowDatesClick);
+    connect(checkConfirmClose, &QCheckBox::clicked, &session, &LibrarySession::setConfirmClose);
+    connect(checkRememberLast, &QCheckBox::clicked, &session, &LibrarySession::setRememberLastSelected);
+    connect(checkShowDates, &QCheckBox::clicked, &session, &LibrarySession::setShowDates);
+    connect(&session, &LibrarySession::libraryRootChanged, this, &SettingsPanel::showLibraryRoot);
 }
 
 void SettingsPanel::showOptions()
 {
-    checkConfirmClose->setChecked(m_state.ConfirmClose);
-    checkRememberLast->setChecked(m_state.RememberLastSelected);
-    checkShowDates->setChecked(m_state.ShowDates);
+    const MainState &state = m_session.state();
+    checkConfirmClose->setChecked(state.ConfirmClose);
+    checkRememberLast->setChecked(state.RememberLastSelected);
+    checkShowDates->setChecked(state.ShowDates);
 }
 
-void SettingsPanel::showLibraryRoot()
+void SettingsPanel::showLibraryRoot(const QString &root)
 {
-    lblVADFolder->setText(m_state.library.LibraryRoot);
+    lblVADFolder->setText(root);
 }
 
 void SettingsPanel::addArea(QWidget *area)
@@ -74,30 +72,7 @@ void SettingsPanel::addArea(QWidget *area)
 
 void SettingsPanel::btnVADBrowseClick()
 {
-    const QString folder = m_platform.dialogs.browseFolder(QStringLiteral("Browse for Game Folder"));
-    if (folder.isEmpty())
-        return;
-    // The table keeps the old games: the new root takes effect at the next refresh or reload.
-    m_state.library.LibraryRoot = LibraryPaths::withTrailingSeparator(folder);
-    showLibraryRoot();
-    m_settings.write(SettingsKeys::VADPath, m_state.library.LibraryRoot);
-}
-
-void SettingsPanel::checkConfirmCloseClick()
-{
-    m_state.ConfirmClose = checkConfirmClose->isChecked();
-    m_settings.write(SettingsKeys::ConfirmClose, m_state.ConfirmClose);
-}
-
-void SettingsPanel::checkRememberLastClick()
-{
-    m_state.RememberLastSelected = checkRememberLast->isChecked();
-    m_settings.write(SettingsKeys::RememberLastSelected, m_state.RememberLastSelected);
-}
-
-void SettingsPanel::checkShowDatesClick()
-{
-    m_state.ShowDates = checkShowDates->isChecked();
-    m_settings.write(SettingsKeys::ShowDates, m_state.ShowDates);
-    emit showDatesChanged(m_state.ShowDates);
+    const QString folder = m_session.platform().dialogs.browseFolder(QStringLiteral("Browse for Game Folder"));
+    if (!folder.isEmpty())
+        m_session.setLibraryRoot(folder);
 }

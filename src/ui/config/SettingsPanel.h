@@ -4,18 +4,16 @@
 
 class QCheckBox;
 class QLabel;
+class LibrarySession;
 class QPushButton;
-class SettingsFile;
-struct MainState;
-struct Platform;
 
 // The "Config" tab's own options: the library root and the start and close options. Every
-// click takes effect and is written at once.
+// click goes to the session, which takes it and writes it at once.
 class SettingsPanel : public QWidget
 {
     Q_OBJECT
 public:
-    SettingsPanel(MainState &state, SettingsFile &settings, const Platform &platform, QWidget *parent);
+    SettingsPanel(LibrarySession &session, QWidget *parent);
 
     QLabel *lblVADFolder = nullptr;
     QPushButton *btnVADBrowse = nullptr;
@@ -23,22 +21,14 @@ public:
     QCheckBox *checkRememberLast = nullptr;
     QCheckBox *checkShowDates = nullptr;
 
-    // Ticks the boxes to match the state, without writing anything.
+    // Ticks the boxes to match the session, without writing anything.
     void showOptions();
-    void showLibraryRoot();
+    void showLibraryRoot(const QString &root);
     // Further areas of the Config tab stack below the options.
     void addArea(QWidget *area);
 
-signals:
-    void showDatesChanged(bool show);
-
 private:
     void btnVADBrowseClick();
-    void checkConfirmCloseClick();
-    void checkRememberLastClick();
-    void checkShowDatesClick();
 
-    MainState &m_state;
-    SettingsFile &m_settings;
-    const Platform &m_platform;
+    LibrarySession &m_session;
 };

@@ -1,6 +1,5 @@
 #include "ui/main/MainTabView.h"
 
-#include "app/SettingsFile.h"
 #include "session/LibrarySession.h"
 #include "ui/main/DetailsPane.h"
 #include "ui/main/FindPanel.h"
@@ -84,10 +83,7 @@ void MainTabView::MainFormResize(bool ResizeExtrasBox)
     if (m_laidOut) {
         // The size start-up gives back to resize(): the window manager's frame is not ours to
         // store, and counting it in would grow the window by the frame at every start.
-        // A drag of the window's edge runs many passes; the size is written once it rests.
-        SettingsFile &settings = m_session.settings();
-        settings.writeWhenIdle(SettingsKeys::Width, window.width());
-        settings.writeWhenIdle(SettingsKeys::Height, window.height());
+        m_session.rememberWindowSize(window.width(), window.height());
     }
 }
 
@@ -114,7 +110,6 @@ void MainTabView::setTabBarHeight(bool low)
 void MainTabView::command(ViewCommand command)
 {
     MainMenus &menus = m_parts.menus;
-    MainState &state = m_session.state();
     switch (command) {
     case ViewCommand::WidenList:
         MainLayout::widenList(m_view);
@@ -131,8 +126,7 @@ void MainTabView::command(ViewCommand command)
         else
             MainLayout::shortenList(m_view);
         MainFormResize(false);
-        state.AboutListSeparator = m_view.listNotesOffset;
-        m_session.settings().write(SettingsKeys::AboutListSeparator, state.AboutListSeparator);
+        m_session.setAboutListSeparator(m_view.listNotesOffset);
         break;
     case ViewCommand::HideTabs:
         setTabBarHeight(menus.isChecked(ViewCommand::HideTabs));

@@ -3,6 +3,7 @@
 #include "app/SettingsFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
+#include "session/AppearanceSettings.h"
 #include "session/LibrarySession.h"
 #include "ui/common/Appearance.h"
 #include "ui/main/AttractMode.h"
@@ -76,8 +77,7 @@ void TfrmMain::buildAreas()
 
     m_config = new ConfigTab(*m_session, *PageControl1);
     auto *imageSheet = new ImageSheetTab(*m_session, *PageControl1);
-    connect(imageSheet, &ImageSheetTab::launchRequested, this,
-            [this](int row) { m_session->launchRow(row, m_config->launchOptions(false)); });
+    connect(imageSheet, &ImageSheetTab::launchRequested, m_session.get(), &LibrarySession::launchRow);
     connect(imageSheet, &ImageSheetTab::pictureUnreadable, m_session.get(), &LibrarySession::reportOnce);
 
     pnlNostalgia = new NostalgiaView(*m_session, *this);
@@ -109,7 +109,7 @@ void TfrmMain::wireAreas()
             details.markShownPlatform(index);
     });
     connect(&details, &DetailsPanel::platformDoubleClicked, this, [this](int, const QString &platform) {
-        m_session->launchPlatform(platform, m_config->launchOptions(false));
+        m_session->launchPlatform(platform);
     });
     connect(&details, &DetailsPanel::manualClicked, session, &LibrarySession::openManual);
     connect(&details, &DetailsPanel::extraClicked, session,
@@ -123,11 +123,11 @@ void TfrmMain::wireAreas()
     QList<QLabel *> hover = details.linkLabels();
     m_filters->watchHover(hover);
 
-    connect(m_config, &ConfigTab::showDatesChanged, m_details, &DetailsPane::showDates);
+    connect(session, &LibrarySession::showDatesChanged, m_details, &DetailsPane::showDates);
     connect(m_config, &ConfigTab::entryHelperRequested, this, [this] { emit entryHelperRequested(false); });
     connect(m_menus, &MainMenus::editCurrentChosen, this, [this] { emit entryHelperRequested(true); });
     connect(m_menus, &MainMenus::aboutChosen, this, &TfrmMain::aboutRequested);
-    connect(m_config, &ConfigTab::appearanceChanged, this, [this](bool listFontChosen) {
+    connect(&session->appearance(), &AppearanceSettings::changed, this, [this](bool listFontChosen) {
         // View Max enlarges the list's font; only a newly chosen list font may undo that.
         const int listPoints = m_list->fontPointSize();
         applyAppearance();
@@ -148,8 +148,7 @@ void TfrmMain::wireAreas()
             m_list->focusList();
     });
     connect(pnlNostalgia, &NostalgiaView::launchRequested, this, &TfrmMain::launchGame);
-    connect(pnlNostalgia, &NostalgiaView::platformLaunchRequested, this,
-            [this](const QString &platform) { m_session->launchPlatform(platform, m_config->launchOptions(false)); });
+    connect(pnlNostalgia, &NostalgiaView::platformLaunchRequested, session, &LibrarySession::launchPlatform);
     connect(pnlNostalgia, &NostalgiaView::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
     m_filters->watchHover(pnlNostalgia->platformLabels());
 
@@ -264,7 +263,7 @@ void TfrmMain::centreOnScreen()
 
 void TfrmMain::launchGame(bool setup)
 {
-    m_session->launchSelected(m_config->launchOptions(setup));
+    m_session->launchSelected(setup);
 }
 
 bool TfrmMain::FormCloseQuery()
@@ -281,6 +280,6 @@ void TfrmMain::closeEvent(QCloseEvent *event)
         return;
     }
     // The selection and the size wait for a pause before they are written; closing is one.
-    m_session->settings().flush();
+    m_session->flushSettings();
     event->accept();
 }

@@ -134,8 +134,7 @@ QList<QLabel *> NostalgiaView::platformLabels() const
 
 void NostalgiaView::switchMode(bool on)
 {
-    m_session.state().NostalgiaMode = on;
-    m_session.settings().write(SettingsKeys::NostalgiaMode, on);
+    m_session.setNostalgiaMode(on);
     setVisible(on);
     if (on) {
         LoadNostalgia();

@@ -48,7 +48,7 @@ protected:
         m_session = std::make_unique<LibrarySession>(m_platformRefs, m_dir.path());
         m_session->loadEmulators();
         m_panel = std::make_unique<EmulatorSettingsPanel>(*m_session, nullptr);
-        m_dosBox = std::make_unique<GlobalDOSBoxPanel>(m_session->state().emulators, m_session->settings(), nullptr);
+        m_dosBox = std::make_unique<GlobalDOSBoxPanel>(*m_session, nullptr);
         m_dosBox->load();
         m_panel->loadAtStartup();
         m_panel->show();
@@ -255,7 +255,7 @@ TEST_F(EmulatorSettingsPanelTest, AddSavesANewCustomEmulatorThatTheNextGroupChan
     EXPECT_EQ(registry().customSlot(3).Nick, u("PSX"));
 
     // A slot emptied in the file is offered again after the slots were re-read.
-    ASSERT_TRUE(m_session->settings().ini().writeString(u("Main"), u("CustomEmuName2"), QString()));
+    ASSERT_TRUE(IniFile(m_settingsPath).writeString(u("Main"), u("CustomEmuName2"), QString()));
     m_panel->btnEmusPC->click();
     m_panel->btnAddEmu->click();
     EXPECT_EQ(m_panel->eEditEmuName->text(), u("CustomEmu2"));
@@ -410,7 +410,7 @@ TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
     // The launch uses the confirmed exit option but the command line as it is typed now.
     m_dosBox->checkDBExit->setChecked(false);
     m_dosBox->eDOSBoxCMD->setText(u("-fullscreen"));
-    LaunchOptions options = m_dosBox->launchOptions(true);
+    LaunchOptions options = m_session->launchOptions(true);
     EXPECT_TRUE(options.DOSBoxExit);
     EXPECT_EQ(options.CMDLine, u("-fullscreen"));
     EXPECT_TRUE(options.UseSingleConfFolder);
@@ -420,7 +420,7 @@ TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
     m_dosBox->btnDBConfigOkay->click();
     EXPECT_FALSE(m_dosBox->isVisible());
     EXPECT_FALSE(registry().dosBoxExit());
-    EXPECT_FALSE(m_dosBox->launchOptions(false).DOSBoxExit);
+    EXPECT_FALSE(m_session->launchOptions(false).DOSBoxExit);
     EXPECT_EQ(fileBytes(), QByteArray("[DOSBox]\r\nDOSBoxExit=0\r\nCMDLine=-fullscreen\r\nUseSingleConfFolder=1\r\n"));
 }
 

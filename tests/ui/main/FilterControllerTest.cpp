@@ -2,6 +2,7 @@
 #include "library/GridTextFile.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
+#include "support/SessionAccess.h"
 #include "support/TestPlatform.h"
 #include "ui/main/CategoryMenuController.h"
 #include "ui/main/FilterController.h"
@@ -98,7 +99,7 @@ protected:
     }
 
     QStringList listed() const { return session->listEntries(); }
-    MainState &state() { return session->state(); }
+    MainState &state() { return LibrarySessionTestAccess::state(*session); }
 
     QMenu *menu(CategoryMenu which) const { return menus[static_cast<size_t>(which)]; }
 
@@ -423,8 +424,10 @@ TEST_F(FilterControllerTest, HoverColoursComeFromTheSettingsAtEachCall)
     QApplication::sendEvent(&label, &leave);
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0x22, 0x8B, 0x22));
 
-    session->settings().write(SettingsKeys::DetailsHLColor, QStringLiteral("clRed"));
-    session->settings().write(SettingsKeys::DetailsColor, QStringLiteral("$FF0000"));
+    // Written as a hand edit of the file would be, behind the session's back.
+    IniFile edited(session->settings().fileName());
+    ASSERT_TRUE(edited.writeString(QStringLiteral("Main"), QStringLiteral("DetailsHLColor"), QStringLiteral("clRed")));
+    ASSERT_TRUE(edited.writeString(QStringLiteral("Main"), QStringLiteral("DetailsColor"), QStringLiteral("$FF0000")));
     QApplication::sendEvent(&label, &enter);
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(Qt::red));
     QApplication::sendEvent(&label, &leave);

@@ -1,5 +1,6 @@
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
+#include "support/SessionAccess.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
 #include "ui/startup/PalloxRun.h"
@@ -145,7 +146,7 @@ TEST_F(FolderCommandsWindowTest, ALongPathFitsTheScreenAndARefusedFolderKeepsThe
 
     QTemporaryDir outside;
     ASSERT_TRUE(outside.isValid() && QFile::link(outside.path(), game(q("Puzzle/Away"))));
-    GameTable &table = run->mainWindow().session().state().library.GridMain;
+    GameTable &table = LibrarySessionTestAccess::state(run->mainWindow().session()).library.GridMain;
     table.setCell(table.column(q("Subfolder")), run->mainWindow().session().state().SelectedRow, q("Away"));
     trigger("mnuDeleteCurrent");
     EXPECT_FALSE(window.isVisible());

@@ -150,14 +150,14 @@ TEST_F(TfrmMainDetails, SelectionIsWrittenEvenWhenItDoesNotChange)
     select(*frm, QStringLiteral("Beta Storm"));
     // The selection is saved once the user stops browsing; flushing stands for that pause, here
     // so that the first selection's write cannot be mistaken for the click's.
-    frm->session().settings().flush();
+    frm->session().flushSettings();
     IniFile settings(lib.settingsFile());
     ASSERT_TRUE(settings.writeInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), 7));
     // A click on the entry that is highlighted already.
     QListWidget *games = list(*frm);
     ASSERT_EQ(games->currentRow(), 1);
     QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, games->visualItemRect(games->item(1)).center());
-    frm->session().settings().flush();
+    frm->session().flushSettings();
     EXPECT_EQ(settings.readInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), -1), 1);
 }
 

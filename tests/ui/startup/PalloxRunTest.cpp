@@ -73,7 +73,7 @@ protected:
     // What the settings file holds once the user has paused.
     int savedAfterPause(const PalloxRun &run, const char *key) const
     {
-        run.mainWindow().session().settings().flush();
+        run.mainWindow().session().flushSettings();
         return savedInteger(key);
     }
     int savedInteger(const char *key) const
@@ -163,7 +163,7 @@ TEST_F(PalloxRunTest, BrowsingWritesTheSelectionOnceTheUserPausesOrCloses)
     lib.writeSettings();
     auto run = start();
     ASSERT_NE(run, nullptr);
-    run->mainWindow().session().settings().flush();
+    run->mainWindow().session().flushSettings();
     // Held open, the file keeps its inode number from being handed to its replacement.
     QFile held(lib.settingsFile());
     ASSERT_TRUE(held.open(QIODevice::ReadOnly));

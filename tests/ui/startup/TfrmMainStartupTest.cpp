@@ -68,7 +68,7 @@ TEST_F(TfrmMainStartup, FirstStartWithoutLibraryRootScansBesideTheProgramAndPick
     EXPECT_EQ(fake.random.seeds.front(), static_cast<std::uint64_t>(fake.clock.time.toMSecsSinceEpoch()));
     EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->currentRow(), 2);
     // The selection is saved once the user stops browsing; flushing stands for that pause.
-    frm->session().settings().flush();
+    frm->session().flushSettings();
     EXPECT_EQ(settingsFile().readInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), -1), 2);
     EXPECT_EQ(frm->windowTitle(), QStringLiteral("PALLOX"));
     EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "session/LibrarySession.h"
+
+// For tests that build a table in memory which no library on disk would give: windows have no
+// way to change the state, and these tests should not need one.
+struct LibrarySessionTestAccess
+{
+    static MainState &state(LibrarySession &session) { return session.m_state; }
+};
