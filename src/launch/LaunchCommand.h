@@ -24,8 +24,8 @@ struct StartRequest
     }
 };
 
-// What a launch reads besides the row and the registry. DOSBoxExit is the value the options
-// panel last confirmed; CMDLine and UseSingleConfFolder are what the panel shows right now.
+// What a launch reads besides the row and the registry. DOSBoxExit and UseSingleConfFolder are the
+// values the options panel last confirmed; CMDLine is what its field holds right now, typed or not.
 struct LaunchOptions
 {
     bool DOSBoxExit = false;
