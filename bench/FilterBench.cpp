@@ -12,6 +12,7 @@
 #include "library/GameTable.h"
 #include "library/GridTextFile.h"
 #include "platform/Platform.h"
+#include "support/SessionAccess.h"
 #include "platform/QtClock.h"
 #include "platform/QtFileOps.h"
 #include "platform/QtRandom.h"
@@ -291,7 +292,7 @@ void BM_DeveloperClickThroughController(benchmark::State &state)
     });
     MainListOptions options;
     const GameTable start = sortedCollection(options);
-    GameTable &grid = rig.session.state().library.GridMain;
+    GameTable &grid = LibrarySessionTestAccess::state(rig.session).library.GridMain;
     grid = start;
     rig.session.setSortField(QStringLiteral("Name"));
     // The developer of the table's middle game, so that the filter keeps a handful.

@@ -2,7 +2,7 @@
 # Debian packages for building Pallox ("build") or building and testing it ("test").
 set -euo pipefail
 build_packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins libpugixml-dev libdeflate-dev pkg-config)
-test_packages=(ninja-build googletest libgtest-dev libbenchmark-dev xvfb xauth python3 xdotool x11-utils dosbox ccache libxml2-utils mono-mcs libmono-system-data4.0-cil libmono-system-xml4.0-cil desktop-file-utils time)
+test_packages=(ninja-build lld googletest libgtest-dev libbenchmark-dev xvfb xauth python3 xdotool x11-utils dosbox ccache libxml2-utils mono-mcs libmono-system-data4.0-cil libmono-system-xml4.0-cil desktop-file-utils time)
 case "${1:-build}" in
   build) packages=("${build_packages[@]}") ;;
   test) packages=("${build_packages[@]}" "${test_packages[@]}") ;;

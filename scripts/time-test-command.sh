@@ -73,7 +73,8 @@ suite_sanitized="$(grep -E 'Total Test time' "$work/again.log" | tail -1 | grep 
   echo "Written by \`scripts/time-test-command.sh\` on $(date +%Y-%m-%d), commit $commit, on $(nproc) cores;"
   echo "load average $load_start at the start, $(cut -d' ' -f1 /proc/loadavg) at the end."
   echo "Each run is \`bash scripts/test.sh\` in a fresh clone with an empty compiler cache and the"
-  echo "packages installed; both suites ($tests_normal tests each) run in every run."
+  echo "packages installed; both suites run whole in every run ($tests_normal ctest tests each, with"
+  echo "every GoogleTest case in one of its program's shards)."
   echo
   echo "| Run | Time | Processor time (all cores) | Target |"
   echo "|---|---|---|---|"
