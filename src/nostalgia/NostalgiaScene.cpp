@@ -50,6 +50,8 @@ const QString &NostalgiaScene::manualPicture(bool highlighted) const
     return highlighted ? m_skin.manualHighlight : m_skin.manualImage;
 }
 
+static_assert(std::tuple_size_v<NostalgiaScene::PlatformRow> == DetailsContent::OtherPlatformCount + 1);
+
 void NostalgiaScene::chooseSkinFor(const DetailsContent &details)
 {
     // While the user switches between a game's platforms the row keeps the game picked in the

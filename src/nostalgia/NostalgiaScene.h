@@ -64,7 +64,7 @@ public:
     // The first platform is shown only beside others, as the way back to the game picked.
     bool platformShown(size_t index) const;
 
-    // A picture of the skins folder; a missing one leaves its place empty, and is told once.
+    // A picture of the skins folder; a missing one leaves its place empty and is reported.
     QImage skinPicture(const QString &name);
 
     // A new selection (null for none) with its pictures read through `load`: a picture that cannot
