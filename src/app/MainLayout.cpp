@@ -26,6 +26,20 @@ QRect sized(const QRect &r)
 
 } // namespace
 
+void placeAtDesign(ViewState &view, const QSize &page, int findShift, int listNotesOffset)
+{
+    constexpr int ListLeft = 8;
+    constexpr int ListTop = 8;
+    constexpr int DesignListWidth = 260;
+    constexpr int ColumnGap = 8;
+    view.list = QRect(ListLeft, ListTop + findShift, DesignListWidth, page.height() / 2);
+    view.memoWidth = DesignListWidth;
+    view.listNotesOffset = listNotesOffset;
+    const int detailsLeft = ListLeft + DesignListWidth + ColumnGap;
+    view.panelDetails = QRect(detailsLeft, 0, qMax(0, page.width() - detailsLeft) + 5, page.height());
+    view.panelNoDetails = view.panelDetails;
+}
+
 void widenList(ViewState &view)
 {
     moveListSplit(view, ListWidthStep);
@@ -271,6 +285,13 @@ bool noteNeedsScrollBar(int displayedLineCount)
 int reloadGaugeLeft(const QRect &name)
 {
     return name.x() + name.width() / 2 - 40;
+}
+
+ReloadGauges reloadGauges(const QRect &name, int barWidth)
+{
+    const int top = bottomEdge(name) + 2;
+    const int left = reloadGaugeLeft(name);
+    return {QPoint(left, top), QPoint(left + barWidth, top)};
 }
 
 int modifiedDateLeft(const QRect &createdDate)

@@ -45,6 +45,11 @@ struct ViewState
     int listFontPointSize = 0;
 };
 
+// The design places before the first layout pass sizes the list: the list column at the top left,
+// half the page high (lower by the find panel when it is open), and the details beside it over
+// the page's full height.
+void placeAtDesign(ViewState &view, const QSize &page, int findShift, int listNotesOffset);
+
 void widenList(ViewState &view);
 void narrowList(ViewState &view);
 void lengthenList(ViewState &view);
@@ -173,6 +178,13 @@ bool noteNeedsScrollBar(int displayedLineCount);
 
 // The two reload gauges sit side by side under the middle of the name.
 int reloadGaugeLeft(const QRect &name);
+struct ReloadGauges
+{
+    QPoint bar;
+    QPoint pie;
+};
+// The bar first, the pie right of it, both two pixels under the name.
+ReloadGauges reloadGauges(const QRect &name, int barWidth);
 // The modified date follows the created date with a 5-pixel gap.
 int modifiedDateLeft(const QRect &createdDate);
 

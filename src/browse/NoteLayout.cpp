@@ -1,8 +1,12 @@
 #include "browse/NoteLayout.h"
 
+#include "browse/DetailsContent.h"
+
 #include <QFont>
 #include <QTextLayout>
 #include <QTextOption>
+
+#include <QtMath>
 
 #include <algorithm>
 
@@ -27,4 +31,12 @@ int NoteLayout::displayedLineCount(const QStringList &lines, const QFont &font, 
         displayed += std::max(1, wrapped);
     }
     return displayed;
+}
+
+bool NoteLayout::needsScrollBar(const QString &text, const QFont &font, int viewWidth, int frameWidth,
+                                qreal documentMargin)
+{
+    const int margin = 2 * (frameWidth + qRound(documentMargin));
+    const qreal width = qMax(1, viewWidth - margin);
+    return DetailsContent::noteNeedsScrollBar(displayedLineCount(text.split(u'\n'), font, width));
 }

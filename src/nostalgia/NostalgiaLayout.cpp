@@ -8,6 +8,11 @@ QRect list(int windowWidth, int clientHeight, int listWidth)
     return QRect(windowWidth - listWidth - 4, 4, listWidth, clientHeight + 6);
 }
 
+QPoint platformRowAt(int viewHeight)
+{
+    return QPoint(10, viewHeight - 34);
+}
+
 QVector<int> platformLefts(int firstLeft, const QVector<int> &widths)
 {
     QVector<int> lefts;
@@ -36,9 +41,14 @@ QRect disk(const QRect &computer)
     return QRect(computer.x() + computer.width() - side, computer.y() + computer.height() - side, side, side);
 }
 
+int diskLabelWidth(const QRect &disk)
+{
+    return disk.width() - disk.width() / 4;
+}
+
 QRect diskLabel(const QRect &disk, int labelHeight)
 {
-    const int width = disk.width() - disk.width() / 4;
+    const int width = diskLabelWidth(disk);
     const int top = disk.y() + disk.height() / 2;
     const int left = disk.x() + disk.width() / 2 - width / 2 - 8;
     return QRect(left, top, width, labelHeight);

@@ -18,6 +18,8 @@ constexpr int BigScreenHeight = 600;
 // The game list at the right edge of the window.
 QRect list(int windowWidth, int clientHeight, int listWidth);
 
+// The platform row's top left: bottom left of the view, kept there when the window grows.
+QPoint platformRowAt(int viewHeight);
 // Lefts of the platform labels from the first one's left and every label's width.
 QVector<int> platformLefts(int firstLeft, const QVector<int> &widths);
 
@@ -26,6 +28,8 @@ QVector<int> extraTops(int firstTop, int labelHeight, int count);
 
 // The disk: a square a third of the computer's height, in the computer box's bottom right corner.
 QRect disk(const QRect &computer);
+// The width of the label written on the disk: three quarters of the disk.
+int diskLabelWidth(const QRect &disk);
 // The label written on the disk, of the given height.
 QRect diskLabel(const QRect &disk, int labelHeight);
 

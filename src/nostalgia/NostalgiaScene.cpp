@@ -1,10 +1,17 @@
 #include "nostalgia/NostalgiaScene.h"
 
 #include "app/IniFile.h"
+#include "browse/DetailsContent.h"
 
 #include <QtGlobal>
 
-NostalgiaScene::NostalgiaScene(const QString &skinsFolder) : m_skinsFolder(skinsFolder) {}
+#include <algorithm>
+#include <utility>
+
+NostalgiaScene::NostalgiaScene(const QString &skinsFolder, ProblemReport report)
+    : m_skinsFolder(skinsFolder), m_report(std::move(report))
+{
+}
 
 NostalgiaScene::~NostalgiaScene() = default;
 
@@ -41,6 +48,57 @@ int NostalgiaScene::transitionInterval() const
 const QString &NostalgiaScene::manualPicture(bool highlighted) const
 {
     return highlighted ? m_skin.manualHighlight : m_skin.manualImage;
+}
+
+static_assert(std::tuple_size_v<NostalgiaScene::PlatformRow> == DetailsContent::OtherPlatformCount + 1);
+
+void NostalgiaScene::chooseSkinFor(const DetailsContent &details)
+{
+    // While the user switches between a game's platforms the row keeps the game picked in the
+    // list, so that the way back stays on show.
+    if (details.platformsUpdated) {
+        m_platformRow[0] = details.platform;
+        std::copy(details.otherPlatforms.begin(), details.otherPlatforms.end(), m_platformRow.begin() + 1);
+    }
+    const QString problem = LoadNostalgiaFile(m_platformRow[0], details.year);
+    if (!problem.isEmpty() && m_report)
+        m_report(skinsFileName(), problem);
+}
+
+bool NostalgiaScene::platformShown(size_t index) const
+{
+    if (index > 0)
+        return !m_platformRow[index].isEmpty();
+    return std::any_of(m_platformRow.begin() + 1, m_platformRow.end(),
+                       [](const QString &platform) { return !platform.isEmpty(); });
+}
+
+QImage NostalgiaScene::skinPicture(const QString &name)
+{
+    const QString path = NostalgiaSkin::picturePath(m_skinsFolder, name);
+    QString error;
+    const QImage image = m_skinPictures.load(path, &error);
+    if (!error.isEmpty() && m_report)
+        m_report(path, error);
+    return image;
+}
+
+void NostalgiaScene::showGame(const DetailsContent *details, const PictureLoader &load)
+{
+    for (int slot = DetailsContent::Front; slot <= DetailsContent::Media; ++slot) {
+        const QString path = details ? details->picturePaths[size_t(slot)] : QString();
+        QString error;
+        // A side the game lacks stays empty rather than keeping another game's picture.
+        m_pictures[size_t(slot)] = path.isEmpty() ? QImage() : load(path, &error);
+        if (!error.isEmpty() && m_report)
+            m_report(path, error);
+    }
+    const auto has = [this](int slot) { return !m_pictures[size_t(slot)].isNull(); };
+    showGame(Game{details != nullptr, has(DetailsContent::Front), has(DetailsContent::Back),
+                  has(DetailsContent::Screen), has(DetailsContent::Title), has(DetailsContent::Media),
+                  details && details->hasManual()});
+    if (diskShowsSkin())
+        m_pictures[DetailsContent::Media] = skinPicture(m_skin.diskImage);
 }
 
 void NostalgiaScene::showGame(const Game &game)

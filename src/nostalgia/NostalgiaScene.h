@@ -1,12 +1,17 @@
 #pragma once
 
 #include "nostalgia/NostalgiaSkin.h"
+#include "nostalgia/SkinPictureCache.h"
 
+#include <QImage>
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <memory>
 
 class IniFile;
+struct DetailsContent;
 
 // What the Nostalgia view shows and in which skin: the skins file of the selected game, which of
 // its pictures are up, which side of the box faces the user and where the alternation of screen
@@ -27,7 +32,15 @@ public:
         bool hasManual = false;
     };
 
-    explicit NostalgiaScene(const QString &skinsFolder);
+    // Reads one of the game's pictures: null when there is none, with the reason in `error` when
+    // there is one to tell.
+    using PictureLoader = std::function<QImage(const QString &path, QString *error)>;
+    // Told of every file the scene could not use, with what the user has to hear of it.
+    using ProblemReport = std::function<void(const QString &file, const QString &message)>;
+    // The platform picked in the list first, then the game's others.
+    using PlatformRow = std::array<QString, 11>;
+
+    explicit NostalgiaScene(const QString &skinsFolder, ProblemReport report = {});
     ~NostalgiaScene();
 
     // Makes the skins file for this platform and year the current one. Returns what the user has
@@ -38,15 +51,29 @@ public:
     // width.
     const NostalgiaSkinValues &readSkin(int windowWidth);
     const NostalgiaSkinValues &skin() const { return m_skin; }
-    const QString &skinsFolder() const { return m_skinsFolder; }
 
     // Milliseconds between two steps of the alternation.
     int transitionInterval() const;
     // The skin's manual, lit while the mouse is over it.
     const QString &manualPicture(bool highlighted) const;
 
+    // The skin and the platform row for the game the details show (empty ones when nothing is
+    // selected).
+    void chooseSkinFor(const DetailsContent &details);
+    const PlatformRow &platformRow() const { return m_platformRow; }
+    // The first platform is shown only beside others, as the way back to the game picked.
+    bool platformShown(size_t index) const;
+
+    // A picture of the skins folder; a missing one leaves its place empty and is reported.
+    QImage skinPicture(const QString &name);
+
+    // A new selection (null for none) with its pictures read through `load`: a picture that cannot
+    // be read counts as missing. Read the skin for the window first: the disk may be the skin's.
+    void showGame(const DetailsContent *details, const PictureLoader &load);
     // A new selection: the front of the box, the title over the screen, the alternation afresh.
     void showGame(const Game &game);
+    // The game's pictures of the last selection; Media is the disk as shown.
+    const QImage &picture(int slot) const { return m_pictures[size_t(slot)]; }
     bool frontShown() const { return !m_backShowing && m_game.hasFront; }
     bool backShown() const { return m_backShowing && m_game.hasBack; }
     bool screenShown() const { return m_screenShown; }
@@ -63,6 +90,11 @@ public:
 
 private:
     QString m_skinsFolder;
+    ProblemReport m_report;
+    SkinPictureCache m_skinPictures;
+    PlatformRow m_platformRow;
+    // Indexed by DetailsContent::PictureSlot, up to Media.
+    std::array<QImage, 5> m_pictures;
     std::unique_ptr<IniFile> m_skinsFile;
     NostalgiaSkinValues m_skin;
     Game m_game;

@@ -87,3 +87,17 @@ QString storableValue(const QString &text)
         --end;
     return result.mid(begin, end - begin);
 }
+
+GameEntry clearedEntry()
+{
+    GameEntry entry;
+    entry[EntryField::Rating] = QStringLiteral("None");
+    return entry;
+}
+
+const std::array<EntryField, 5> &frontCopyFields()
+{
+    static const std::array<EntryField, 5> fields{EntryField::Back01, EntryField::Media01, EntryField::Title01,
+                                                  EntryField::Adv01, EntryField::Screen01};
+    return fields;
+}

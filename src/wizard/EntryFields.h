@@ -47,3 +47,9 @@ struct GameEntry
 // What a single-line field can hold in a game ini file: a line break would end the key's line,
 // and blanks around a value are not read back, so they become one blank and go.
 QString storableValue(const QString &text);
+
+// What "Clear All" leaves: every field empty and the rating "None".
+GameEntry clearedEntry();
+// The picture fields "Dupe" fills with the front picture's name, a start for games whose pictures
+// are named alike.
+const std::array<EntryField, 5> &frontCopyFields();

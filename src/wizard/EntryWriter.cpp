@@ -178,6 +178,14 @@ QString blankIniFile(const QString &gameFolder, const QString &iniName)
     return QDir(gameFolder).filePath(QStringLiteral("Pallox/IniFile/") + iniName + QStringLiteral(".ini"));
 }
 
+QString blankIniQuestion(const QString &iniFile, const QStringList &fieldKeys)
+{
+    if (fieldKeys.isEmpty() || !QFileInfo::exists(iniFile))
+        return QString();
+    return QStringLiteral("%1 already exists. Empty every field of it that the field list names?")
+        .arg(QDir::toNativeSeparators(iniFile));
+}
+
 WriteResult writeBlankIni(const QString &fileName, const QStringList &fieldKeys)
 {
     KeyValues keys;

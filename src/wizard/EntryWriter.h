@@ -42,6 +42,9 @@ QString defaultFoldersRefusal(const QString &gameFolder, const QString &iniName)
 void createMetadataFolders(const QString &gameFolder);
 // The blank game ini file: Pallox/IniFile/<iniName>.ini inside the game folder.
 QString blankIniFile(const QString &gameFolder, const QString &iniName);
+// What to ask before the blank ini file is written; empty when there is nothing to ask. Blanking a
+// game's facts by accident would lose them; a new file, or an empty field list, asks nothing.
+QString blankIniQuestion(const QString &iniFile, const QStringList &fieldKeys);
 // Every key of the field list with an empty value; no file when the list is empty.
 WriteResult writeBlankIni(const QString &fileName, const QStringList &fieldKeys);
 

@@ -283,3 +283,27 @@ TEST(MainLayout, FactCaptionsStandAtTheFirstRowOfTheirFacts)
     EXPECT_EQ(factValueAt(7), QPoint(85, 150));
     EXPECT_EQ(PlatformValueAt, QPoint(200, factRowTop(0)));
 }
+
+TEST(MainLayout, DesignPlacesPutTheDetailsBesideTheListOverTheFullPageAndKeepTheViewChoices)
+{
+    ViewState view;
+    view.largerFactsBox = 100;
+    view.viewMax = true;
+    view.listFontPointSize = 12;
+    placeAtDesign(view, QSize(1000, 601), 30, 7);
+    EXPECT_EQ(view.list, QRect(8, 38, 260, 300));
+    EXPECT_EQ(view.memoWidth, 260);
+    EXPECT_EQ(view.listNotesOffset, 7);
+    EXPECT_EQ(view.panelDetails, QRect(276, 0, 729, 601));
+    EXPECT_EQ(view.panelNoDetails, view.panelDetails);
+    EXPECT_EQ(view.largerFactsBox, 100);
+    EXPECT_TRUE(view.viewMax);
+    EXPECT_EQ(view.listFontPointSize, 12);
+    // A page narrower than the list column still gets a sliver of details.
+    placeAtDesign(view, QSize(200, 400), 0, 0);
+    EXPECT_EQ(view.panelDetails, QRect(276, 0, 5, 400));
+
+    const ReloadGauges gauges = reloadGauges(QRect(100, 10, 81, 20), 12);
+    EXPECT_EQ(gauges.bar, QPoint(100, 32));
+    EXPECT_EQ(gauges.pie, QPoint(112, 32));
+}

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QtMath>
 
 #include <gtest/gtest.h>
 
@@ -21,4 +22,19 @@ TEST(NoteLayout, WrappedLinesCountAsDisplayed)
     EXPECT_EQ(NoteLayout::displayedLineCount({eightWords, word, QString()}, font, width), 6);
     // Eleven short lines stay below the scroll bar's twelve.
     EXPECT_EQ(NoteLayout::displayedLineCount(QStringList(11, word), font, width), 11);
+}
+
+TEST(NoteLayout, TheScrollBarCountsLinesAtTheWidthInsideTheFrameAndTheMargins)
+{
+    const QFont font;
+    const QString word = QStringLiteral("abcdefghij");
+    const QString two = word + u' ' + word;
+    const int fits = qCeil(QFontMetricsF(font).horizontalAdvance(two)) + 2;
+    // Ten lines and one that fits the view's width: eleven lines, no bar.
+    const QString note = QStringList(10, word).join(u'\n') + u'\n' + two;
+    EXPECT_FALSE(NoteLayout::needsScrollBar(note, font, fits, 0, 0));
+    // Inside a frame and margins it wraps: twelve lines.
+    EXPECT_TRUE(NoteLayout::needsScrollBar(note, font, fits, 1, 4));
+    EXPECT_TRUE(NoteLayout::needsScrollBar(note + u'\n', font, fits, 0, 0));
+    EXPECT_FALSE(NoteLayout::needsScrollBar(QString(), font, 0, 1, 4));
 }

@@ -1,3 +1,4 @@
+#include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaScene.h"
 #include "support/Files.h"
 
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -88,6 +90,103 @@ TEST(NostalgiaScene, TheBoxFlipsAndTitleAndScreenAlternateTitleFirst)
     EXPECT_TRUE(scene.tick());
     EXPECT_TRUE(scene.tick());
     EXPECT_EQ(shown(scene), (std::vector<bool>{false, false, false, true}));
+}
+
+// Every file the scene reported, with what it said.
+using Reports = std::vector<std::pair<QString, QString>>;
+NostalgiaScene::ProblemReport into(Reports &reports)
+{
+    return [&reports](const QString &file, const QString &message) { reports.push_back({file, message}); };
+}
+
+TEST(NostalgiaScene, ThePlatformRowKeepsTheGamePickedWhileItsPlatformsAreSwitchedAndChoosesTheSkin)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/Skins");
+    ASSERT_TRUE(writeFile(folder + QStringLiteral("/skins.ini"), "[Computer]\r\n800Left=1\r\n"));
+    ASSERT_TRUE(writeFile(folder + QStringLiteral("/DOS386skins.ini"), "[Computer]\r\n800Left=2\r\n"));
+    ASSERT_TRUE(writeFile(folder + QStringLiteral("/Amigaskins.ini"), QByteArray(64, '\x01')));
+    Reports reports;
+    NostalgiaScene scene(folder, into(reports));
+
+    DetailsContent dos;
+    dos.platform = QStringLiteral("DOS");
+    dos.year = QStringLiteral("1987");
+    scene.chooseSkinFor(dos);
+    // Without other platforms the row shows nothing, not even the game's own.
+    EXPECT_FALSE(scene.platformShown(0));
+    dos.otherPlatforms[0] = QStringLiteral("Amiga");
+    scene.chooseSkinFor(dos);
+    EXPECT_EQ((std::vector<bool>{scene.platformShown(0), scene.platformShown(1), scene.platformShown(2)}),
+              (std::vector<bool>{true, true, false}));
+
+    // The Amiga version on show: the row and the skin stay those of the DOS game picked.
+    DetailsContent amiga;
+    amiga.platform = QStringLiteral("Amiga");
+    amiga.year = QStringLiteral("1987");
+    amiga.platformsUpdated = false;
+    scene.chooseSkinFor(amiga);
+    EXPECT_EQ(scene.platformRow()[0], QStringLiteral("DOS"));
+    EXPECT_EQ(scene.readSkin(1000).computer.left(), 2);
+    EXPECT_TRUE(reports.empty());
+
+    // Picked in the list, the Amiga game brings its skin, which is none and is named.
+    amiga.platformsUpdated = true;
+    amiga.year.clear();
+    scene.chooseSkinFor(amiga);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(QFileInfo(reports[0].first).fileName(), QStringLiteral("Amigaskins.ini"));
+
+    // Nothing selected: an empty row and skins.ini.
+    scene.chooseSkinFor(DetailsContent());
+    EXPECT_EQ(scene.platformRow()[0], QString());
+    EXPECT_EQ(scene.readSkin(1000).computer.left(), 1);
+}
+
+TEST(NostalgiaScene, APictureThatCannotBeReadCountsAsMissingAndTheDiskFallsBackToTheSkins)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/Skins");
+    ASSERT_TRUE(writeFile(folder + QStringLiteral("/skins.ini"), "[Disk]\r\nImage=disk.png\r\n"));
+    ASSERT_TRUE(writeFile(folder + QStringLiteral("/disk.png"), pngBytes(3, 3)));
+    Reports reports;
+    NostalgiaScene scene(folder, into(reports));
+    scene.readSkin(1000);
+
+    // Pictures named "good..." are read, "bad..." ones fail with a reason.
+    QStringList asked;
+    const auto load = [&asked](const QString &path, QString *error) {
+        asked.append(path);
+        if (path.startsWith(QLatin1String("bad")))
+            *error = QStringLiteral("cannot read ") + path;
+        return path.startsWith(QLatin1String("good")) ? QImage(5, 5, QImage::Format_RGB32) : QImage();
+    };
+    DetailsContent game;
+    game.picturePaths = {QStringLiteral("good-front"), QStringLiteral("bad-back"), QStringLiteral("good-title"),
+                         QString(), QStringLiteral("good-media"), QStringLiteral("good-advert")};
+    game.manual = QStringLiteral("manual.pdf");
+    scene.showGame(&game, load);
+    // Empty places are not asked for, and the advert is no part of the scene.
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("good-front"), QStringLiteral("bad-back"),
+                                  QStringLiteral("good-title"), QStringLiteral("good-media")}));
+    EXPECT_EQ(reports, (Reports{{QStringLiteral("bad-back"), QStringLiteral("cannot read bad-back")}}));
+    scene.flipBox();
+    EXPECT_EQ(shown(scene), (std::vector<bool>{false, false, false, true}));
+    EXPECT_EQ(scene.picture(DetailsContent::Media).width(), 5);
+    EXPECT_FALSE(scene.diskLabelShown());
+
+    // A medium that cannot be read gives the skin's disk with the name on it; no selection gives
+    // it without a name, and asks for nothing.
+    game.picturePaths[DetailsContent::Media] = QStringLiteral("bad-media");
+    scene.showGame(&game, load);
+    EXPECT_EQ(scene.picture(DetailsContent::Media).width(), 3);
+    EXPECT_TRUE(scene.diskLabelShown());
+    asked.clear();
+    scene.showGame(nullptr, load);
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_EQ(scene.picture(DetailsContent::Media).width(), 3);
+    EXPECT_FALSE(scene.diskLabelShown());
+    EXPECT_FALSE(scene.manualShown());
 }
 
 } // namespace

@@ -146,6 +146,7 @@ TEST(NostalgiaLayout, PlacesFollowTheComputerAndTheWindow)
     // The list 4 pixels from the right edge, a little taller than the client area.
     EXPECT_EQ(NostalgiaLayout::list(1000, 580, 200), QRect(796, 4, 200, 586));
     EXPECT_EQ(NostalgiaLayout::platformLefts(10, {40, 60, 0}), (QVector<int>{10, 70, 150}));
+    EXPECT_EQ(NostalgiaLayout::platformRowAt(580), QPoint(10, 546));
     EXPECT_EQ(NostalgiaLayout::extraTops(100, 15, 3), (QVector<int>{100, 116, 132}));
     EXPECT_EQ(NostalgiaLayout::lineTops(50, {16, 16, 20}), (QVector<int>{50, 67, 84}));
 
@@ -154,6 +155,7 @@ TEST(NostalgiaLayout, PlacesFollowTheComputerAndTheWindow)
     EXPECT_EQ(disk, QRect(270, 320, 100, 100));
     EXPECT_EQ(disk.right(), computer.right());
     EXPECT_EQ(disk.bottom(), computer.bottom());
+    EXPECT_EQ(NostalgiaLayout::diskLabelWidth(disk), 75);
     EXPECT_EQ(NostalgiaLayout::diskLabel(disk, 20), QRect(270 + 50 - 75 / 2 - 8, 370, 75, 20));
 
     // Centred at its size, but never above or left of the view, where its lines could not be read.

@@ -1,4 +1,4 @@
-#include "ui/common/QtDialogs.h"
+#include "platform/FileDialogFilter.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ TEST(FileDialogFilter, ReadsBarSeparatedFiltersAndOffersAllFilesForPrograms)
         {"", ""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(QtDialogs::fileDialogFilter(QString::fromUtf8(c.given)),
+        EXPECT_EQ(fileDialogFilter(QString::fromUtf8(c.given)),
                   QString::fromUtf8(c.expected))
             << c.given;
 }

@@ -1,5 +1,6 @@
 #include "ui/common/QtDialogs.h"
 
+#include "platform/FileDialogFilter.h"
 #include "ui/common/MessageLog.h"
 
 #include <QColorDialog>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace {
@@ -38,18 +38,6 @@ bool askOkCancel(QWidget *owner, QMessageBox::Icon icon, const QString &text)
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
-}
-
-// The patterns of one "Description (*.a *.b)" filter, lower-cased.
-QStringList patternsOf(const QString &filter)
-{
-    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
-    const qsizetype close = filter.lastIndexOf(QLatin1Char(')'));
-    if (open < 0 || close < open)
-        return {};
-    return filter.mid(open + 1, close - open - 1)
-        .toLower()
-        .split(QRegularExpression(QStringLiteral("[\\s;]+")), Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -156,39 +144,4 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice &initial)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return FontChoice{fonts->currentFont(), color};
-}
-
-QString QtDialogs::fileDialogFilter(const QString &filter)
-{
-    QStringList filters;
-    if (filter.contains(QLatin1Char('|'))) {
-        const QStringList parts = filter.split(QLatin1Char('|'));
-        for (qsizetype i = 0; i < parts.size(); i += 2) {
-            const QString description = parts.at(i).trimmed();
-            const QString patterns = i + 1 < parts.size() ? parts.at(i + 1).trimmed() : QString();
-            if (description.contains(QLatin1Char('(')) || patterns.isEmpty())
-                filters.append(description);
-            else
-                filters.append(description + QStringLiteral(" (")
-                               + QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' '))
-                               + QLatin1Char(')'));
-        }
-    } else {
-        filters = filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
-    }
-
-#ifndef Q_OS_WIN
-    bool hasAll = false;
-    bool programsOnly = !filters.isEmpty();
-    for (const QString &one : std::as_const(filters)) {
-        const QStringList patterns = patternsOf(one);
-        if (patterns.contains(QStringLiteral("*")))
-            hasAll = true;
-        if (patterns != QStringList{QStringLiteral("*.exe")})
-            programsOnly = false;
-    }
-    if (programsOnly && !hasAll)
-        filters.append(QStringLiteral("All files (*)"));
-#endif
-    return filters.join(QStringLiteral(";;"));
 }

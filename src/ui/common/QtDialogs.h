@@ -24,10 +24,6 @@ public:
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
 
-    // Turns "Exe Files (*.exe)|*.EXE" style filters into the form the file dialog reads, and
-    // adds "All files (*)" to program filters where programs carry no extension.
-    static QString fileDialogFilter(const QString &filter);
-
 private:
     // Guarded: the owner may be destroyed before the dialogs object.
     QPointer<QWidget> m_owner;

@@ -91,14 +91,10 @@ void DetailsPane::fill()
 
 void DetailsPane::applyNoteScrollBarRule()
 {
-    // Wrapped lines count as displayed, measured at the width the text has without a scroll bar.
     // The memo itself lays out only what is on screen, so it cannot be asked.
-    const int margin = 2 * (memoAbout->frameWidth() + qRound(memoAbout->document()->documentMargin()));
-    const qreal width = qMax(1, memoAbout->width() - margin);
-    const QStringList lines = memoAbout->toPlainText().split(u'\n');
-    const int displayed = NoteLayout::displayedLineCount(lines, memoAbout->font(), width);
-    memoAbout->setVerticalScrollBarPolicy(DetailsContent::noteNeedsScrollBar(displayed) ? Qt::ScrollBarAlwaysOn
-                                                                                         : Qt::ScrollBarAlwaysOff);
+    const bool needed = NoteLayout::needsScrollBar(memoAbout->toPlainText(), memoAbout->font(), memoAbout->width(),
+                                                   memoAbout->frameWidth(), memoAbout->document()->documentMargin());
+    memoAbout->setVerticalScrollBarPolicy(needed ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
 void DetailsPane::describe(MainLayout::Input &input) const
@@ -119,7 +115,7 @@ void DetailsPane::place(const MainLayout::Result &result)
     lblGameModifiedDate->raise();
 
     const QRect name(m_details->lblName->mapTo(m_details, QPoint(0, 0)), m_details->lblName->size());
-    const int gaugeTop = MainLayout::bottomEdge(name) + 2;
-    pbReloading2->move(MainLayout::reloadGaugeLeft(name), gaugeTop);
-    pbReloading->move(MainLayout::rightEdge(pbReloading2->geometry()), gaugeTop);
+    const MainLayout::ReloadGauges gauges = MainLayout::reloadGauges(name, pbReloading2->width());
+    pbReloading2->move(gauges.bar);
+    pbReloading->move(gauges.pie);
 }

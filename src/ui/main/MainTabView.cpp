@@ -10,14 +10,6 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
-namespace {
-// Where the list column stands before the first layout pass sizes it.
-constexpr int ListLeft = 8;
-constexpr int ListTop = 8;
-constexpr int DesignListWidth = 260;
-constexpr int ColumnGap = 8;
-} // namespace
-
 MainTabView::MainTabView(LibrarySession &session, const Parts &parts) : QObject(&parts.page), m_session(session), m_parts(parts)
 {
     setObjectName(QStringLiteral("MainTabView"));
@@ -40,12 +32,7 @@ void MainTabView::placeMainTab()
     // Details take the page's full height beside the list, as designed, before the first pass.
     const QSize page = m_parts.page.size();
     const int findShift = m_parts.find.isOpen() ? m_parts.find.listShift() : 0;
-    m_view.list = QRect(ListLeft, ListTop + findShift, DesignListWidth, page.height() / 2);
-    m_view.memoWidth = DesignListWidth;
-    m_view.listNotesOffset = m_session.state().AboutListSeparator;
-    const int detailsLeft = ListLeft + DesignListWidth + ColumnGap;
-    m_view.panelDetails = QRect(detailsLeft, 0, qMax(0, page.width() - detailsLeft) + 5, page.height());
-    m_view.panelNoDetails = m_view.panelDetails;
+    MainLayout::placeAtDesign(m_view, page, findShift, m_session.state().AboutListSeparator);
 }
 
 void MainTabView::moveListForFind(int shift)

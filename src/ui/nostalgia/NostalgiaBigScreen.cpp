@@ -13,35 +13,16 @@
 
 namespace {
 
-struct FactLine
-{
-    const char *objectName;
-    const char *prefix;
-    const QString DetailsContent::*text;
-};
-
 // The screen area of a monitor drawn in an 800 x 600 frame starts about here; the text begins
 // a little inside it, as a real prompt does.
 constexpr int TextLeft = 110;
 constexpr int StartingTop = 90;
 
-const std::array<FactLine, NostalgiaBigScreen::LineCount> &factLines()
-{
-    static const std::array<FactLine, NostalgiaBigScreen::LineCount> lines{{
-        {"lblNostalgiaName", "C:\\>Name: ", &DetailsContent::name},
-        {"lblNostalgiaYear", "C:\\>Year: ", &DetailsContent::year},
-        {"lblNostalgiaDeveloper", "C:\\>Developer: ", &DetailsContent::developer},
-        {"lblNostalgiaPublisher", "C:\\>Publisher: ", &DetailsContent::publisher},
-        {"lblNostalgiaGenre", "C:\\>Genre: ", &DetailsContent::genre},
-        {"lblNostalgiaSubgenre", "C:\\>Subgenre: ", &DetailsContent::subGenre},
-        {"lblNostalgiaSubgenre2", "C:\\>Subgenre: ", &DetailsContent::subGenre2},
-        {"lblNostalgiaDesigner", "C:\\>Designer: ", &DetailsContent::designer},
-        {"lblNostalgiaDesigner2", "C:\\>Designer: ", &DetailsContent::designer2},
-        {"lblNostalgiaSeries", "C:\\>Series: ", &DetailsContent::series},
-        {"lblNostalgiaSeries2", "C:\\>Series: ", &DetailsContent::series2},
-    }};
-    return lines;
-}
+// The fact lines' names, in the order BigScreenFacts gives the lines.
+constexpr std::array<const char *, BigScreenFacts::LineCount> LineNames{
+    "lblNostalgiaName",     "lblNostalgiaYear",     "lblNostalgiaDeveloper", "lblNostalgiaPublisher",
+    "lblNostalgiaGenre",    "lblNostalgiaSubgenre", "lblNostalgiaSubgenre2", "lblNostalgiaDesigner",
+    "lblNostalgiaDesigner2", "lblNostalgiaSeries",  "lblNostalgiaSeries2"};
 
 } // namespace
 
@@ -59,9 +40,10 @@ NostalgiaBigScreen::NostalgiaBigScreen(QWidget *parent) : QWidget(parent)
     connect(imgNostalgiaBigScreen, &NostalgiaPicture::clicked, this, &QWidget::hide);
 
     lblCursor1 = addText("lblCursor1", QStringLiteral("Starting MS-DOS..."));
+    m_facts = BigScreenFacts::lines(DetailsContent());
     for (size_t i = 0; i < lines.size(); ++i) {
-        lines[i] = addText(factLines()[i].objectName, QString::fromLatin1(factLines()[i].prefix));
-        if (!DetailsContent::filterFieldOf(factLines()[i].text).isEmpty())
+        lines[i] = addText(LineNames[i], m_facts[i].text);
+        if (BigScreenFacts::filterable(int(i)))
             lines[i]->setCursor(Qt::PointingHandCursor);
     }
     lblNostalgiaPrompt = addText("lblNostalgiaPrompt", QStringLiteral("C:\\>"));
@@ -115,11 +97,9 @@ void NostalgiaBigScreen::setPicture(const QImage &picture)
 
 void NostalgiaBigScreen::showFacts(const DetailsContent &details)
 {
+    m_facts = BigScreenFacts::lines(details);
     for (size_t i = 0; i < lines.size(); ++i) {
-        const FactLine &line = factLines()[i];
-        m_values[i] = details.*line.text;
-        // An empty fact keeps its prefix: the prompt was typed, the answer is blank.
-        lines[i]->setText(QString::fromLatin1(line.prefix) + m_values[i]);
+        lines[i]->setText(m_facts[i].text);
         autoSize(lines[i]);
     }
     stackLines();
@@ -183,18 +163,16 @@ bool NostalgiaBigScreen::eventFilter(QObject *watched, QEvent *event)
     for (size_t i = 0; i < lines.size(); ++i) {
         if (label != lines[i])
             continue;
-        const QString field = DetailsContent::filterFieldOf(factLines()[i].text);
-        if (field.isEmpty())
+        if (!BigScreenFacts::filterable(int(i)))
             continue;
         if (type == QEvent::Enter || type == QEvent::Leave) {
             WidgetColors::setTextColor(label,
                                        type == QEvent::Enter ? QColor(Qt::white) : QColor(0xC0, 0xC0, 0xC0));
         } else if (type == QEvent::MouseButtonRelease) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
-            // A blank fact has no label in the details to click either.
             if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()) &&
-                !m_values[i].isEmpty())
-                emit fieldClicked(field, m_values[i]);
+                !m_facts[i].clickField.isEmpty())
+                emit fieldClicked(m_facts[i].clickField, m_facts[i].value);
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nostalgia/BigScreenFacts.h"
+
 #include <QWidget>
 
 #include <array>
@@ -30,9 +32,7 @@ public:
     void placeCloseMark();
     void timerCursorTimer();
 
-    // Fact lines in the order they stand: Name, Year, Developer, Publisher, Genre, Subgenre,
-    // Subgenre 2, Designer, Designer 2, Series, Series 2.
-    static constexpr int LineCount = 11;
+    static constexpr int LineCount = BigScreenFacts::LineCount;
 
     NostalgiaPicture *imgNostalgiaBigScreen = nullptr;
     QLabel *lblCursor1 = nullptr;
@@ -53,5 +53,5 @@ private:
     QLabel *addText(const char *objectName, const QString &text);
     void stackLines();
 
-    std::array<QString, LineCount> m_values;
+    std::array<BigScreenFacts::Line, LineCount> m_facts;
 };

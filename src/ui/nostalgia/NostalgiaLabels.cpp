@@ -2,6 +2,7 @@
 
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaLayout.h"
+#include "nostalgia/NostalgiaScene.h"
 #include "session/LibrarySession.h"
 #include "ui/common/Controls.h"
 #include "ui/common/WidgetColors.h"
@@ -60,30 +61,15 @@ NostalgiaLabels::NostalgiaLabels(LibrarySession &session, QWidget &panel)
     }
 }
 
-void NostalgiaLabels::showPlatforms(const DetailsContent &details)
+void NostalgiaLabels::showPlatforms(const NostalgiaScene &scene)
 {
-    // While the user switches between a game's platforms the row keeps the game picked in the
-    // list, so that the way back stays on show.
-    if (details.platformsUpdated) {
-        m_platformTexts[0] = details.platform;
-        for (size_t i = 1; i < m_platformTexts.size(); ++i)
-            m_platformTexts[i] = details.otherPlatforms[i - 1];
-    }
-    bool anyOther = false;
     for (size_t i = 0; i < lblNostalgiaPlatform.size(); ++i) {
         for (QLabel *label : {lblNostalgiaPlatform[i], lblNostalgiaPlatformShadow[i]}) {
-            label->setText(m_platformTexts[i]);
+            label->setText(scene.platformRow()[i]);
             autoSize(label);
-            label->hide();
-        }
-        if (i > 0 && !m_platformTexts[i].isEmpty()) {
-            anyOther = true;
-            lblNostalgiaPlatform[i]->show();
-            lblNostalgiaPlatformShadow[i]->show();
+            label->setVisible(scene.platformShown(i));
         }
     }
-    lblNostalgiaPlatform[0]->setVisible(anyOther);
-    lblNostalgiaPlatformShadow[0]->setVisible(anyOther);
 }
 
 void NostalgiaLabels::showExtras(const DetailsContent &details)
@@ -96,8 +82,10 @@ void NostalgiaLabels::showExtras(const DetailsContent &details)
     }
 }
 
-void NostalgiaLabels::placePlatforms(int left, int top)
+void NostalgiaLabels::placePlatforms(QPoint at)
 {
+    const int left = at.x();
+    const int top = at.y();
     QVector<int> widths;
     for (QLabel *label : lblNostalgiaPlatform)
         widths.append(label->width());

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 #include <array>
 
 class LibrarySession;
+class NostalgiaScene;
 class QFont;
 class QLabel;
 class QWidget;
@@ -19,14 +21,12 @@ class NostalgiaLabels : public QObject
 public:
     NostalgiaLabels(LibrarySession &session, QWidget &panel);
 
-    // The platform row of the game the details show; hidden for a game without other platforms.
-    void showPlatforms(const DetailsContent &details);
-    // The platform the skin is chosen for: the one of the game picked in the list.
-    const QString &mainPlatform() const { return m_platformTexts[0]; }
+    // The platform row as the scene holds it.
+    void showPlatforms(const NostalgiaScene &scene);
     void showExtras(const DetailsContent &details);
 
-    // The row on the given top, each label 20 pixels after the one before it.
-    void placePlatforms(int left, int top);
+    // The row from the given top left, each label 20 pixels after the one before it.
+    void placePlatforms(QPoint at);
     // The extras one under another from the skin's place, in the skin's font.
     void placeExtras(int left, int top, const QFont &font);
 
@@ -44,5 +44,4 @@ private:
     int platformNumber(const QObject *label) const;
 
     LibrarySession &m_session;
-    std::array<QString, 11> m_platformTexts;
 };

@@ -19,16 +19,9 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-namespace {
-
-// The platform row's place: bottom left, kept there when the window grows.
-constexpr int PlatformRowLeft = 10;
-constexpr int PlatformRowBottomGap = 34;
-
-} // namespace
-
 NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
-    : QWidget(&window), m_session(session), m_window(window), m_scene(session.state().SkinsFolder)
+    : QWidget(&window), m_session(session), m_window(window), m_scene(session.state().SkinsFolder,
+              [&session](const QString &file, const QString &message) { session.reportOnce(file, message); })
 {
     setObjectName(QStringLiteral("pnlNostalgia"));
     setAutoFillBackground(true);
@@ -46,7 +39,7 @@ NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
 
     timerNostalgia = new QTimer(this);
     timerNostalgia->setObjectName(QStringLiteral("timerNostalgia"));
-    timerNostalgia->setInterval(3000);
+    timerNostalgia->setInterval(m_scene.transitionInterval());
     connect(timerNostalgia, &QTimer::timeout, this, &NostalgiaView::timerNostalgiaTimer);
 
     connect(&m_session, &LibrarySession::listChanged, this, [this] {
@@ -213,45 +206,22 @@ void NostalgiaView::lbNostalgiaMainChange()
         lbNostalgiaMainClick();
 }
 
-QImage NostalgiaView::skinPicture(const QString &name)
-{
-    const QString path = NostalgiaSkin::picturePath(m_scene.skinsFolder(), name);
-    QString error;
-    const QImage image = m_pictures.load(path, &error);
-    // The view goes on with what it has: a missing picture leaves its place empty, once said.
-    if (!error.isEmpty())
-        m_session.reportOnce(path, error);
-    return image;
-}
-
-QImage NostalgiaView::gamePicture(const DetailsContent &details, int slot)
-{
-    const QString &path = details.picturePaths[size_t(slot)];
-    if (path.isEmpty())
-        return {};
-    QString error;
-    const QImage image = PictureLabel::load(path, &error);
-    if (!error.isEmpty())
-        m_session.reportOnce(path, error);
-    return image;
-}
-
 void NostalgiaView::loadScenePictures()
 {
-    imgNostalgiaComp->setImage(skinPicture(m_scene.skin().computerImage));
-    imgNostalgiaBG->setImage(skinPicture(m_scene.skin().backgroundImage));
+    imgNostalgiaComp->setImage(m_scene.skinPicture(m_scene.skin().computerImage));
+    imgNostalgiaBG->setImage(m_scene.skinPicture(m_scene.skin().backgroundImage));
     showManualPicture(imgNostalgiaManual->underMouse());
 }
 
 void NostalgiaView::loadScreenPictures()
 {
-    pnlBigScreen->setPicture(skinPicture(m_scene.skin().bigScreenImage));
-    imgNostalgiaOpenBox->setImage(skinPicture(m_scene.skin().openBoxImage));
+    pnlBigScreen->setPicture(m_scene.skinPicture(m_scene.skin().bigScreenImage));
+    imgNostalgiaOpenBox->setImage(m_scene.skinPicture(m_scene.skin().openBoxImage));
 }
 
 void NostalgiaView::showManualPicture(bool highlighted)
 {
-    imgNostalgiaManual->setImage(skinPicture(m_scene.manualPicture(highlighted)));
+    imgNostalgiaManual->setImage(m_scene.skinPicture(m_scene.manualPicture(highlighted)));
 }
 
 void NostalgiaView::lbNostalgiaMainClick()
@@ -260,10 +230,8 @@ void NostalgiaView::lbNostalgiaMainClick()
     const bool selected = m_session.selectedIndex() >= 0;
     const DetailsContent &details = selected ? m_session.details() : nothing;
 
-    m_labels->showPlatforms(details);
-    const QString year = details.year;
-    if (const QString problem = m_scene.LoadNostalgiaFile(m_labels->mainPlatform(), year); !problem.isEmpty())
-        m_session.reportOnce(m_scene.skinsFileName(), problem);
+    m_scene.chooseSkinFor(details);
+    m_labels->showPlatforms(m_scene);
     // The layout reads the new file's values, which name the pictures.
     LoadNostalgiaImages();
     loadScenePictures();
@@ -273,18 +241,14 @@ void NostalgiaView::lbNostalgiaMainClick()
 
     lblDiskLabel->setText(details.name);
 
-    // A side the game lacks stays empty rather than keeping another game's picture.
-    imgNostalgiaFront->setImage(gamePicture(details, DetailsContent::Front));
-    imgNostalgiaBack->setImage(gamePicture(details, DetailsContent::Back));
-    imgNostalgiaScreen->setImage(gamePicture(details, DetailsContent::Screen));
-    imgNostalgiaTitle->setImage(gamePicture(details, DetailsContent::Title));
-    const QImage media = gamePicture(details, DetailsContent::Media);
-    m_scene.showGame({selected, imgNostalgiaFront->hasImage(), imgNostalgiaBack->hasImage(),
-                      imgNostalgiaScreen->hasImage(), imgNostalgiaTitle->hasImage(), !media.isNull(),
-                      details.hasManual()});
+    m_scene.showGame(selected ? &details : nullptr, &PictureLabel::load);
+    imgNostalgiaFront->setImage(m_scene.picture(DetailsContent::Front));
+    imgNostalgiaBack->setImage(m_scene.picture(DetailsContent::Back));
+    imgNostalgiaScreen->setImage(m_scene.picture(DetailsContent::Screen));
+    imgNostalgiaTitle->setImage(m_scene.picture(DetailsContent::Title));
     showScene();
 
-    imgNostalgiaDisk->setImage(m_scene.diskShowsSkin() ? skinPicture(m_scene.skin().diskImage) : media);
+    imgNostalgiaDisk->setImage(m_scene.picture(DetailsContent::Media));
     lblDiskLabel->setVisible(m_scene.diskLabelShown());
     imgNostalgiaDisk->show();
     imgNostalgiaManual->setVisible(m_scene.manualShown());
@@ -344,13 +308,12 @@ void NostalgiaView::LoadNostalgiaImages()
     extras.setFamily(skin.extrasFont);
     extras.setPointSize(qMax(1, skin.extrasFontSize));
     m_labels->placeExtras(skin.extrasLeft, skin.extrasTop, extras);
-    m_labels->placePlatforms(PlatformRowLeft, height() - PlatformRowBottomGap);
+    m_labels->placePlatforms(NostalgiaLayout::platformRowAt(height()));
 
     const QRect disk = NostalgiaLayout::disk(imgNostalgiaComp->geometry());
     imgNostalgiaDisk->setGeometry(disk);
-    const int labelWidth = disk.width() - disk.width() / 4;
-    lblDiskLabel->setGeometry(
-        NostalgiaLayout::diskLabel(disk, qMax(1, lblDiskLabel->heightForWidth(labelWidth))));
+    lblDiskLabel->setGeometry(NostalgiaLayout::diskLabel(
+        disk, qMax(1, lblDiskLabel->heightForWidth(NostalgiaLayout::diskLabelWidth(disk)))));
 
     pnlBigScreen->centreOn(imgNostalgiaComp->geometry());
     pnlBigScreen->raise();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "nostalgia/NostalgiaScene.h"
-#include "nostalgia/SkinPictureCache.h"
 
 #include <QWidget>
 
@@ -75,8 +74,6 @@ private:
     void showList();
     void followSelection();
     void lbNostalgiaMainChange();
-    QImage skinPicture(const QString &name);
-    QImage gamePicture(const DetailsContent &details, int slot);
     void loadScenePictures();
     void loadScreenPictures();
     void showManualPicture(bool highlighted);
@@ -88,7 +85,6 @@ private:
     QMainWindow &m_window;
     QWidget *m_client = nullptr;
     NostalgiaScene m_scene;
-    SkinPictureCache m_pictures;
     NostalgiaLabels *m_labels = nullptr;
     bool m_listStale = true;
     bool m_prepared = false;

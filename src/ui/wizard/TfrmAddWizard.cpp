@@ -1,7 +1,6 @@
 #include "ui/wizard/TfrmAddWizard.h"
 
 #include "app/SettingsFile.h"
-#include "library/LibraryPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
@@ -14,7 +13,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -164,17 +162,14 @@ void TfrmAddWizard::cbLoadGameChange()
 
 void TfrmAddWizard::btnClearAllClick()
 {
-    GameEntry empty;
-    empty[EntryField::Rating] = QStringLiteral("None");
-    showEntry(empty);
+    showEntry(clearedEntry());
 }
 
 void TfrmAddWizard::btnDupeClick()
 {
-    const QString front = m_controls->eFront01->text();
-    for (QLineEdit *picture : {m_controls->eBack01, m_controls->eMedia01, m_controls->eTitle01, m_controls->eAdv01,
-                               m_controls->eScreen01})
-        picture->setText(front);
+    const QString front = m_controls->text(EntryField::Front01);
+    for (EntryField picture : frontCopyFields())
+        m_controls->setText(picture, front);
 }
 
 void TfrmAddWizard::lblEmulatorClick()
@@ -205,34 +200,22 @@ void TfrmAddWizard::btnBrowseClick()
     EntryWriter::createMetadataFolders(gameFolder);
     const QString iniFile = EntryWriter::blankIniFile(gameFolder, iniName);
     const QStringList fields = m_session.settings().fields();
-    // Blanking a game's facts by accident would lose them; a new file asks nothing.
-    if (!fields.isEmpty() && QFileInfo::exists(iniFile)
-        && !dialogs().confirm(QStringLiteral("%1 already exists. Empty every field of it that the field list "
-                                             "names?")
-                                  .arg(QDir::toNativeSeparators(iniFile))))
+    const QString question = EntryWriter::blankIniQuestion(iniFile, fields);
+    if (!question.isEmpty() && !dialogs().confirm(question))
         return;
     const WriteResult written = EntryWriter::writeBlankIni(iniFile, fields);
     if (!written.ok)
         dialogs().message(written.message);
 }
 
-void TfrmAddWizard::rememberFolderOf(const QString &fileName)
-{
-    m_lastSaveFolder = QFileInfo(fileName).absolutePath();
-}
-
 std::optional<QString> TfrmAddWizard::chooseIniFile()
 {
-    // The dialog starts in the ini folder of the game selected in the main list.
-    QString folder;
-    if (m_session.selectedIndex() >= 0 && !m_session.details().metadataFolder.isEmpty())
-        folder = LibraryPaths::join(m_session.details().metadataFolder, QStringLiteral("IniFile"));
-    const QString proposed = m_lastIniName.isEmpty() ? folder : QDir(folder).filePath(m_lastIniName);
-    const QString chosen = dialogs().saveFile(QStringLiteral("Save Game ini File"), iniFilter(), proposed);
+    const QString metadataFolder = m_session.selectedIndex() >= 0 ? m_session.details().metadataFolder : QString();
+    const QString chosen = dialogs().saveFile(QStringLiteral("Save Game ini File"), iniFilter(),
+                                              m_folders.proposedIniFile(metadataFolder));
     if (chosen.isEmpty())
         return std::nullopt;
-    m_lastIniName = QFileInfo(chosen).fileName();
-    rememberFolderOf(chosen);
+    m_folders.iniFileChosen(chosen);
     return chosen;
 }
 
@@ -273,7 +256,7 @@ void TfrmAddWizard::btnOkayOldClick()
 
 void TfrmAddWizard::btnLoadiniClick()
 {
-    const QString file = dialogs().openFile(QStringLiteral("Load Game ini File"), iniFilter(), m_lastSaveFolder);
+    const QString file = dialogs().openFile(QStringLiteral("Load Game ini File"), iniFilter(), m_folders.loadFolder());
     if (file.isEmpty())
         return;
     QString error;
@@ -296,19 +279,11 @@ void TfrmAddWizard::btnAboutCreateClick()
         dialogs().message(refusal);
         return;
     }
-    // The note belongs in the About folder beside the ini folder last saved to, where the
-    // details panel looks for it.
-    QString folder = m_lastSaveFolder;
-    if (QFileInfo(folder).fileName().compare(QLatin1String("IniFile"), Qt::CaseInsensitive) == 0) {
-        const QString about = QDir(folder).filePath(QStringLiteral("../About"));
-        if (QFileInfo(about).isDir())
-            folder = QDir::cleanPath(about);
-    }
-    const QString proposed = folder.isEmpty() ? aboutName : QDir(folder).filePath(aboutName);
-    const QString file = dialogs().saveFile(QStringLiteral("Save About File"), QString(), proposed);
+    const QString file =
+        dialogs().saveFile(QStringLiteral("Save About File"), QString(), m_folders.proposedAboutFile(aboutName));
     if (file.isEmpty())
         return;
-    rememberFolderOf(file);
+    m_folders.aboutFileChosen(file);
     const WriteResult written = EntryWriter::writeAboutFile(file, text);
     if (!written.ok)
         dialogs().message(written.message);

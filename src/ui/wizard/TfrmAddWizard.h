@@ -1,6 +1,7 @@
 #pragma once
 
 #include "wizard/EntryFields.h"
+#include "wizard/EntryFolders.h"
 
 #include <QString>
 #include <QWidget>
@@ -53,13 +54,10 @@ private:
     std::optional<QString> chooseIniFile();
     // Writes the fields to the chosen file; false when nothing was written.
     bool saveIni();
-    void rememberFolderOf(const QString &fileName);
     Dialogs &dialogs() const;
 
     LibrarySession &m_session;
     QWidget &m_mainWindow;
     std::unique_ptr<AddWizardControls> m_controls;
-    // The save dialogs open where the last one was left, with the name last chosen there.
-    QString m_lastSaveFolder;
-    QString m_lastIniName;
+    EntryFolders m_folders;
 };
