@@ -306,7 +306,7 @@ void LibrarySession::adoptScan()
     }
 }
 
-void LibrarySession::refreshThisGame(const QString &platformShown)
+void LibrarySession::refreshThisGame()
 {
     if (m_selectedIndex < 0) {
         emit message(QStringLiteral("List index out of bounds (-1)"));
@@ -317,7 +317,7 @@ void LibrarySession::refreshThisGame(const QString &platformShown)
     GameTable &table = m_state.library.GridMain;
     const QString name =
         gameNameOfEntry(m_entries.at(m_selectedIndex), m_state.ListShowsSortValue, m_state.ListShowsRating);
-    const int row = GameRefresh::rowFor(table, name, platformShown);
+    const int row = GameRefresh::rowFor(table, name, m_entryPlatform);
     if (row == 0)
         return;
     const QString error = GameRefresh::refreshRow(table, row, m_state.library.LibraryRoot);
@@ -379,6 +379,8 @@ void LibrarySession::select(int listIndex)
     m_noteLines = DetailsContent::readNoteLines(m_details.notePath, &noteError);
     if (!noteError.isEmpty())
         reportOnce(m_details.notePath, noteError);
+    if (m_details.platformsUpdated)
+        m_entryPlatform = m_details.platform;
     m_state.ForcedRowPending = false;
     emit selectionChanged();
 }

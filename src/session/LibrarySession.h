@@ -108,10 +108,10 @@ public:
     bool isScanRunning() const { return m_state.library.ReloadInProgress; }
     // Waits for a running refresh, and for one waiting to follow it, and takes the tables in.
     void finishScan();
-    // Refresh This Game: the selected entry's row on the platform the details show (the
-    // platform label's text) read again from its game ini file, then shown again. A game
-    // renamed in its file keeps its place in the list under the new name.
-    void refreshThisGame(const QString &platformShown);
+    // Refresh This Game: the selected entry's row on entryPlatform() read again from its game
+    // ini file, then shown again. A game renamed in its file keeps its place in the list under
+    // the new name.
+    void refreshThisGame();
 
     // The user highlighted a list entry (-1: none). Finds its row and fills the details.
     void select(int listIndex);
@@ -137,6 +137,10 @@ public:
     // Attract mode's step: a random record number taken as a list index. The list can be shorter
     // than the table; an index past its end selects nothing.
     void selectRandomEntry();
+
+    // The platform of the record the highlighted entry opened, which the details' platform row
+    // names; a switch to another platform's record leaves it as it is.
+    const QString &entryPlatform() const { return m_entryPlatform; }
 
 signals:
     // listEntries() and totalText() are new; a selectionChanged follows.
@@ -180,4 +184,6 @@ private:
     QStringList m_noteLines;
     QSet<QString> m_reported;
     std::unique_ptr<BackgroundScan> m_backgroundScan;
+
+    QString m_entryPlatform;
 };

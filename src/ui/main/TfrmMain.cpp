@@ -157,7 +157,7 @@ void TfrmMain::wireAreas()
     connect(m_menus, &MainMenus::exportChosen, exporter, &ExportController::mnuExportClick);
 
     m_refresh = new RefreshController(*session, m_platform.dialogs, m_details->gamesGauge(),
-                                      m_details->categoriesGauge(), *details.lblPlatform, this);
+                                      m_details->categoriesGauge(), this);
     connect(m_menus, &MainMenus::refreshAllChosen, m_refresh, &RefreshController::refreshAll);
     connect(m_menus, &MainMenus::reloadDataChosen, m_refresh, &RefreshController::reloadData);
     connect(m_menus, &MainMenus::refreshThisGameChosen, m_refresh, &RefreshController::refreshThisGame);
