@@ -16,6 +16,7 @@
 #include "platform/Random.h"
 #include "platform/Shell.h"
 #include "session/BackgroundScan.h"
+#include "session/FilterState.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -56,6 +57,7 @@ LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolde
     connect(scan, &BackgroundScan::gameStarted, this, &LibrarySession::scanGameStarted);
     connect(scan, &BackgroundScan::message, this, &LibrarySession::message);
     connect(scan, &BackgroundScan::finished, this, &LibrarySession::adoptScan);
+    m_filter = new FilterState(*this);
 }
 
 LibrarySession::~LibrarySession() = default;

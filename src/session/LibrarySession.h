@@ -14,6 +14,7 @@
 #include <memory>
 
 class BackgroundScan;
+class FilterState;
 class SettingsFile;
 struct Platform;
 
@@ -138,6 +139,8 @@ public:
     // than the table; an index past its end selects nothing.
     void selectRandomEntry();
 
+    // The find panel's state and the filters it runs.
+    FilterState &filter() { return *m_filter; }
     // The platform of the record the highlighted entry opened, which the details' platform row
     // names; a switch to another platform's record leaves it as it is.
     const QString &entryPlatform() const { return m_entryPlatform; }
@@ -185,5 +188,6 @@ private:
     QSet<QString> m_reported;
     std::unique_ptr<BackgroundScan> m_backgroundScan;
 
+    FilterState *m_filter = nullptr; // a child
     QString m_entryPlatform;
 };

@@ -3,6 +3,7 @@
 #include "app/SettingsFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
+#include "session/FilterState.h"
 #include "session/LibrarySession.h"
 #include "ui/common/Appearance.h"
 #include "ui/main/AttractMode.h"
@@ -93,8 +94,9 @@ void TfrmMain::wireAreas()
 
     connect(m_menus, &MainMenus::sortFieldChosen, session, &LibrarySession::setSortField);
     connect(m_menus, &MainMenus::findChosen, pnlFind, &FindPanel::Find1Click);
-    connect(m_menus, &MainMenus::showAllChosen, m_filters.get(), &FilterController::mnuAllClick);
-    connect(m_menus, &MainMenus::showAllGamesChosen, m_filters.get(), &FilterController::ShowAll1Click);
+    FilterState &filter = session->filter();
+    connect(m_menus, &MainMenus::showAllChosen, &filter, &FilterState::restoreAll);
+    connect(m_menus, &MainMenus::showAllGamesChosen, &filter, &FilterState::showAllGames);
     connect(m_menus, &MainMenus::exitChosen, this, &QWidget::close);
     connect(m_menus, &MainMenus::viewChosen, m_view, &MainTabView::command);
     connect(tabMain, &QWidget::customContextMenuRequested, this,
@@ -118,7 +120,7 @@ void TfrmMain::wireAreas()
     viewer->watch({details.imgFront01, details.imgBack01, details.imgTitle01, details.imgScreen01,
                    details.imgMedia01, details.imgAdv});
     connect(m_menus, &MainMenus::attractToggled, new AttractMode(*session, *this), &AttractMode::setRunning);
-    connect(&details, &DetailsPanel::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
+    connect(&details, &DetailsPanel::fieldClicked, &filter, &FilterState::fieldFilter);
     connect(&details, &DetailsPanel::pictureUnreadable, session, &LibrarySession::reportOnce);
     QList<QLabel *> hover = details.linkLabels();
     m_filters->watchHover(hover);
@@ -150,7 +152,7 @@ void TfrmMain::wireAreas()
     connect(pnlNostalgia, &NostalgiaView::launchRequested, this, &TfrmMain::launchGame);
     connect(pnlNostalgia, &NostalgiaView::platformLaunchRequested, this,
             [this](const QString &platform) { m_session->launchPlatform(platform, m_config->launchOptions(false)); });
-    connect(pnlNostalgia, &NostalgiaView::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
+    connect(pnlNostalgia, &NostalgiaView::fieldClicked, &filter, &FilterState::fieldFilter);
     m_filters->watchHover(pnlNostalgia->platformLabels());
 
     auto *exporter = new ExportController(*session, *tabMain, *details.lblName);
@@ -231,7 +233,7 @@ void TfrmMain::FormCreate(TfrmSplashScreen *splash)
         splash->hide();
     session.loadEmulators();
     m_config->loadAtStartUp();
-    m_filters->fillFieldList();
+    session.filter().fillFieldList();
     m_view->placeAtStartUp(m_list->fontPointSize());
     session.select(session.firstListIndex());
     m_list->focusList();
