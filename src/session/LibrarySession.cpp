@@ -462,3 +462,20 @@ void LibrarySession::selectRandomEntry()
 {
     select(m_platform.random.below(m_state.library.GridMain.rowCount() - 1));
 }
+
+void LibrarySession::startUp()
+{
+    openSettings();
+    emit startUpStep(StartUpStep::SettingsOpened);
+    emit startUpStep(StartUpStep::TableLoading);
+    loadTable();
+    emit startUpStep(StartUpStep::TableLoaded);
+    rebuildList();
+    emit startUpStep(StartUpStep::ListBuilt);
+    loadEmulators();
+    emit startUpStep(StartUpStep::EmulatorsLoaded);
+    m_filter->fillFieldList();
+    emit startUpStep(StartUpStep::FiltersFilled);
+    select(firstListIndex());
+    emit startUpStep(StartUpStep::Finished);
+}

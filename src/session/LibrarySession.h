@@ -139,6 +139,20 @@ public:
     // than the table; an index past its end selects nothing.
     void selectRandomEntry();
 
+    // Start-up as one operation: the settings, the table, the list, the emulators, the find
+    // panel's lists and the first selection, in this order. The windows show each step as
+    // startUpStep() reports it, the scan's progress and messages as they arrive, and the first
+    // selection as every other.
+    enum class StartUpStep {
+        SettingsOpened, // the options are read; the window takes its size and appearance
+        TableLoading,   // a scan's progress and messages that follow belong to start-up
+        TableLoaded,
+        ListBuilt,
+        EmulatorsLoaded,
+        FiltersFilled,
+        Finished, // the first entry is selected
+    };
+    void startUp();
     // The find panel's state and the filters it runs.
     FilterState &filter() { return *m_filter; }
     // The platform of the record the highlighted entry opened, which the details' platform row
@@ -146,6 +160,7 @@ public:
     const QString &entryPlatform() const { return m_entryPlatform; }
 
 signals:
+    void startUpStep(LibrarySession::StartUpStep step);
     // listEntries() and totalText() are new; a selectionChanged follows.
     void listChanged();
     void selectionChanged();

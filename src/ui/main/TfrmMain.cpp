@@ -30,6 +30,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -193,52 +194,61 @@ void TfrmMain::enableInputs()
 
 void TfrmMain::FormCreate(TfrmSplashScreen *splash)
 {
+    PageControl1->setCurrentIndex(0);
+    const QMetaObject::Connection steps =
+        connect(m_session.get(), &LibrarySession::startUpStep, this,
+                [this, splash](LibrarySession::StartUpStep step) { showStartUpStep(step, splash); });
+    // An exception of start-up leaves no splash observer behind.
+    const auto finished = qScopeGuard([&] {
+        m_startupScan.reset();
+        disconnect(steps);
+    });
+    m_session->startUp();
+}
+
+void TfrmMain::showStartUpStep(LibrarySession::StartUpStep step, TfrmSplashScreen *splash)
+{
+    using Step = LibrarySession::StartUpStep;
     LibrarySession &session = *m_session;
     const MainState &state = session.state();
-    PageControl1->setCurrentIndex(0);
-    session.openSettings();
-
-    resize(session.settings().read(SettingsKeys::Width), session.settings().read(SettingsKeys::Height));
-    applyAppearance();
-    m_menus->showNostalgiaMode(state.NostalgiaMode);
-    pnlNostalgia->setVisible(state.NostalgiaMode);
-    centreOnScreen();
-    m_config->showOptions();
-    m_details->showDates(state.ShowDates);
-
-    {
-        SplashScanObserver observer(state.library, splash, m_platform.dialogs);
-        const QMetaObject::Connection connections[] = {
-            connect(&session, &LibrarySession::scanCategoriesStarted, this, [&observer](int count) { observer.categoriesStarted(count); }),
-            connect(&session, &LibrarySession::scanCategoryStarted, this,
-                    [&observer](int index, int count, const QString &name) { observer.categoryStarted(index, count, name); }),
-            connect(&session, &LibrarySession::scanGamesStarted, this, [&observer](int count) { observer.gamesStarted(count); }),
-            connect(&session, &LibrarySession::scanGameStarted, this, [&observer](int index) { observer.gameStarted(index); }),
-            connect(&session, &LibrarySession::scanFinished, this, [&observer] { observer.scanFinished(); }),
-        };
-        m_startupScan = &observer;
-        session.loadTable();
-        m_startupScan = nullptr;
-        for (const QMetaObject::Connection &connection : connections)
-            disconnect(connection);
+    switch (step) {
+    case Step::SettingsOpened:
+        resize(session.settings().read(SettingsKeys::Width), session.settings().read(SettingsKeys::Height));
+        applyAppearance();
+        m_menus->showNostalgiaMode(state.NostalgiaMode);
+        pnlNostalgia->setVisible(state.NostalgiaMode);
+        centreOnScreen();
+        m_config->showOptions();
+        m_details->showDates(state.ShowDates);
+        break;
+    case Step::TableLoading:
+        m_startupScan.emplace(state.library, splash, m_platform.dialogs);
+        m_startupScan->follow(session);
+        break;
+    case Step::TableLoaded:
+        m_startupScan.reset();
+        if (splash) {
+            splash->lblLoading->setText(QStringLiteral("Checking for"));
+            splash->lblLoading2->setText(QStringLiteral("multiple platforms"));
+            splash->repaintNow();
+        }
+        break;
+    case Step::ListBuilt:
+        if (splash)
+            splash->hide();
+        break;
+    case Step::EmulatorsLoaded:
+        m_config->loadAtStartUp();
+        break;
+    case Step::FiltersFilled:
+        m_view->placeAtStartUp(m_list->fontPointSize());
+        break;
+    case Step::Finished:
+        m_list->focusList();
+        pnlNostalgia->LoadNostalgia();
+        enableInputs();
+        break;
     }
-
-    if (splash) {
-        splash->lblLoading->setText(QStringLiteral("Checking for"));
-        splash->lblLoading2->setText(QStringLiteral("multiple platforms"));
-        splash->repaintNow();
-    }
-    session.rebuildList();
-    if (splash)
-        splash->hide();
-    session.loadEmulators();
-    m_config->loadAtStartUp();
-    session.filter().fillFieldList();
-    m_view->placeAtStartUp(m_list->fontPointSize());
-    session.select(session.firstListIndex());
-    m_list->focusList();
-    pnlNostalgia->LoadNostalgia();
-    enableInputs();
 }
 
 void TfrmMain::applyAppearance()
