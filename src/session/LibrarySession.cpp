@@ -17,6 +17,7 @@
 #include "platform/Shell.h"
 #include "session/AppearanceSettings.h"
 #include "session/BackgroundScan.h"
+#include "session/FilterState.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -58,6 +59,7 @@ LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolde
     connect(scan, &BackgroundScan::gameStarted, this, &LibrarySession::scanGameStarted);
     connect(scan, &BackgroundScan::message, this, &LibrarySession::message);
     connect(scan, &BackgroundScan::finished, this, &LibrarySession::adoptScan);
+    m_filter = new FilterState(*this);
 }
 
 LibrarySession::~LibrarySession() = default;
@@ -385,7 +387,7 @@ void LibrarySession::adoptScan()
     }
 }
 
-void LibrarySession::refreshThisGame(const QString &platformShown)
+void LibrarySession::refreshThisGame()
 {
     if (m_selectedIndex < 0) {
         emit message(QStringLiteral("List index out of bounds (-1)"));
@@ -396,7 +398,7 @@ void LibrarySession::refreshThisGame(const QString &platformShown)
     GameTable &table = m_state.library.GridMain;
     const QString name =
         gameNameOfEntry(m_entries.at(m_selectedIndex), m_state.ListShowsSortValue, m_state.ListShowsRating);
-    const int row = GameRefresh::rowFor(table, name, platformShown);
+    const int row = GameRefresh::rowFor(table, name, m_entryPlatform);
     if (row == 0)
         return;
     const QString error = GameRefresh::refreshRow(table, row, m_state.library.LibraryRoot);
@@ -458,6 +460,8 @@ void LibrarySession::select(int listIndex)
     m_noteLines = DetailsContent::readNoteLines(m_details.notePath, &noteError);
     if (!noteError.isEmpty())
         reportOnce(m_details.notePath, noteError);
+    if (m_details.platformsUpdated)
+        m_entryPlatform = m_details.platform;
     m_state.ForcedRowPending = false;
     emit selectionChanged();
 }
@@ -537,4 +541,21 @@ void LibrarySession::openExtra(const QString &link)
 void LibrarySession::selectRandomEntry()
 {
     select(m_platform.random.below(m_state.library.GridMain.rowCount() - 1));
+}
+
+void LibrarySession::startUp()
+{
+    openSettings();
+    emit startUpStep(StartUpStep::SettingsOpened);
+    emit startUpStep(StartUpStep::TableLoading);
+    loadTable();
+    emit startUpStep(StartUpStep::TableLoaded);
+    rebuildList();
+    emit startUpStep(StartUpStep::ListBuilt);
+    loadEmulators();
+    emit startUpStep(StartUpStep::EmulatorsLoaded);
+    m_filter->fillFieldList();
+    emit startUpStep(StartUpStep::FiltersFilled);
+    select(firstListIndex());
+    emit startUpStep(StartUpStep::Finished);
 }

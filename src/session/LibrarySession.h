@@ -15,6 +15,7 @@
 
 class AppearanceSettings;
 class BackgroundScan;
+class FilterState;
 class SettingsFile;
 struct Platform;
 
@@ -130,10 +131,10 @@ public:
     bool isScanRunning() const { return m_state.library.ReloadInProgress; }
     // Waits for a running refresh, and for one waiting to follow it, and takes the tables in.
     void finishScan();
-    // Refresh This Game: the selected entry's row on the platform the details show (the
-    // platform label's text) read again from its game ini file, then shown again. A game
-    // renamed in its file keeps its place in the list under the new name.
-    void refreshThisGame(const QString &platformShown);
+    // Refresh This Game: the selected entry's row on entryPlatform() read again from its game
+    // ini file, then shown again. A game renamed in its file keeps its place in the list under
+    // the new name.
+    void refreshThisGame();
 
     // The user highlighted a list entry (-1: none). Finds its row and fills the details.
     void select(int listIndex);
@@ -160,7 +161,28 @@ public:
     // than the table; an index past its end selects nothing.
     void selectRandomEntry();
 
+    // Start-up as one operation: the settings, the table, the list, the emulators, the find
+    // panel's lists and the first selection, in this order. The windows show each step as
+    // startUpStep() reports it, the scan's progress and messages as they arrive, and the first
+    // selection as every other.
+    enum class StartUpStep {
+        SettingsOpened, // the options are read; the window takes its size and appearance
+        TableLoading,   // a scan's progress and messages that follow belong to start-up
+        TableLoaded,
+        ListBuilt,
+        EmulatorsLoaded,
+        FiltersFilled,
+        Finished, // the first entry is selected
+    };
+    void startUp();
+    // The find panel's state and the filters it runs.
+    FilterState &filter() { return *m_filter; }
+    // The platform of the record the highlighted entry opened, which the details' platform row
+    // names; a switch to another platform's record leaves it as it is.
+    const QString &entryPlatform() const { return m_entryPlatform; }
+
 signals:
+    void startUpStep(LibrarySession::StartUpStep step);
     // listEntries() and totalText() are new; a selectionChanged follows.
     void listChanged();
     void selectionChanged();
@@ -209,4 +231,7 @@ private:
     QStringList m_noteLines;
     QSet<QString> m_reported;
     std::unique_ptr<BackgroundScan> m_backgroundScan;
+
+    FilterState *m_filter = nullptr; // a child
+    QString m_entryPlatform;
 };

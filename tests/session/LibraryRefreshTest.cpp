@@ -91,7 +91,7 @@ TEST_F(LibraryRefreshTest, RefreshAllReadsNewFoldersKeepsTheSortAndTheIndexAndDr
 
     addGame(QStringLiteral("Puzzle"), QStringLiteral("Zebra"), QStringLiteral("Zebra Run"), "1990", "DOS");
     // Refresh This Game reads one file again; a new folder waits for a full refresh.
-    session->refreshThisGame(session->details().platform);
+    session->refreshThisGame();
     EXPECT_FALSE(session->listEntries().contains(QStringLiteral("1990 -- Zebra Run")));
 
     EXPECT_TRUE(refreshAndWait(*session));
@@ -119,7 +119,7 @@ TEST_F(LibraryRefreshTest, RefreshThisGameShowsTheEditedFileUntilShowAllAndAgain
     const GameTable completeBefore = session->state().library.GridComplete;
 
     addGame(QStringLiteral("Action"), QStringLiteral("Blaster"), QStringLiteral("Blaster"), "1995", "DOS", "Nova");
-    session->refreshThisGame(QStringLiteral("DOS"));
+    session->refreshThisGame();
     const int row = session->state().SelectedRow;
     EXPECT_EQ(cell(*session, row, "Year"), QStringLiteral("1995"));
     EXPECT_EQ(cell(*session, row, "Developer"), QStringLiteral("Nova"));
@@ -155,19 +155,17 @@ TEST_F(LibraryRefreshTest, RefreshThisGameReadsTheRecordOfThePlatformShownAndKee
     };
     edit(other, "2001");
     edit(shown, "2002");
-    session->refreshThisGame(other);
-    EXPECT_EQ(cell(*session, otherRow, "Year"), QStringLiteral("2001"));
-    EXPECT_NE(cell(*session, shownRow, "Year"), QStringLiteral("2002")) << "only the row of that platform is read";
-    EXPECT_EQ(session->state().SelectedRow, shownRow) << "the entry still shows the last row of its name";
-
-    session->refreshThisGame(shown);
+    // A switch to the other platform's record leaves the platform row, and the row read again,
+    // with the entry's record.
+    ASSERT_TRUE(session->showPlatform(other));
+    EXPECT_EQ(session->entryPlatform(), shown);
+    session->refreshThisGame();
+    EXPECT_NE(cell(*session, otherRow, "Year"), QStringLiteral("2001")) << "only the row of that platform is read";
     EXPECT_EQ(cell(*session, shownRow, "Year"), QStringLiteral("2002"));
+    EXPECT_EQ(session->state().SelectedRow, shownRow) << "the entry shows the last row of its name again";
     EXPECT_EQ(session->details().year, QStringLiteral("2002"));
     EXPECT_EQ(cell(*session, shownRow, "OtherPlatform1"), other)
         << "the platform the list recorded is no ini value to lose";
-
-    // A platform no row of the name has changes nothing.
-    session->refreshThisGame(QStringLiteral("SNES"));
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -181,7 +179,7 @@ TEST_F(LibraryRefreshTest, RefreshThisGameFollowsARecordRenamedInItsFile)
         shown == QStringLiteral("Amiga") ? QStringLiteral("Action") : QStringLiteral("Puzzle");
     lib.addGame(category, QStringLiteral("Comet"), QStringLiteral("Comet Returns"),
                 {{QStringLiteral("Platform"), shown}});
-    session->refreshThisGame(shown);
+    session->refreshThisGame();
     EXPECT_EQ(session->listEntries(), QStringList({QStringLiteral("Aztec Tiles"), QStringLiteral("Blaster"),
                                                    QStringLiteral("Comet"), QStringLiteral("Comet Returns")}))
         << "the other platform keeps the old name's entry";
@@ -201,7 +199,7 @@ TEST_F(LibraryRefreshTest, RefreshThisGameWithoutASelectionOrAFileSaysSoAndChang
     auto session = start();
     session->select(-1);
     const GameTable before = session->table();
-    session->refreshThisGame(QStringLiteral("DOS"));
+    session->refreshThisGame();
     EXPECT_EQ(messages, QStringList{QStringLiteral("List index out of bounds (-1)")});
 
     // A renamed game: its entry takes the new name and still finds the row.
@@ -209,7 +207,7 @@ TEST_F(LibraryRefreshTest, RefreshThisGameWithoutASelectionOrAFileSaysSoAndChang
     const int blasterRow = session->state().SelectedRow;
     lib.addGame(QStringLiteral("Action"), QStringLiteral("Blaster"), QStringLiteral("Blaster Deluxe"),
                 {{QStringLiteral("Platform"), QStringLiteral("DOS")}});
-    session->refreshThisGame(QStringLiteral("DOS"));
+    session->refreshThisGame();
     EXPECT_EQ(session->state().SelectedRow, blasterRow);
     EXPECT_EQ(session->listEntries().at(1), QStringLiteral("Blaster Deluxe"));
     EXPECT_EQ(session->details().name, QStringLiteral("Blaster Deluxe"));
@@ -220,7 +218,7 @@ TEST_F(LibraryRefreshTest, RefreshThisGameWithoutASelectionOrAFileSaysSoAndChang
     messages.clear();
     const GameTable kept = session->table();
     ASSERT_TRUE(QFile::remove(lib.path(QStringLiteral("Games/Puzzle/Aztec/Pallox/IniFile/game.ini"))));
-    session->refreshThisGame(QStringLiteral("DOS"));
+    session->refreshThisGame();
     EXPECT_TRUE(session->table() == kept);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains(QStringLiteral("game.ini"))) << messages.front().toStdString();

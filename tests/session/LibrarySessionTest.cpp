@@ -1,6 +1,7 @@
 #include "app/SettingsFile.h"
 #include "library/GridTextFile.h"
 #include "session/AppearanceSettings.h"
+#include "session/FilterState.h"
 #include "session/LibrarySession.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
@@ -97,6 +98,56 @@ TEST_F(LibrarySessionTest, StartsFromAScanThenFromTheCacheAndReplacesADamagedCac
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains(QStringLiteral("damaged"))) << messages.front().toStdString();
     EXPECT_EQ(session->listEntries().size(), 4);
+}
+
+// Start-up runs its steps in their order, each reported when what the windows show of it is
+// there, and ends on the remembered entry.
+TEST_F(LibrarySessionTest, StartUpReportsEachStepOnceItsDataIsThere)
+{
+    lib.setMainKey(QStringLiteral("RememberLastSelected"), QStringLiteral("1"));
+    lib.setMainKey(QStringLiteral("LastSelectedGame"), QStringLiteral("2"));
+    lib.writeSettings();
+    LibrarySession session(platform, lib.root());
+    using Step = LibrarySession::StartUpStep;
+    QStringList log;
+    QObject::connect(&session, &LibrarySession::scanFinished, [&] { log << QStringLiteral("scan"); });
+    QObject::connect(&session, &LibrarySession::listChanged, [&] { log << QStringLiteral("list"); });
+    QObject::connect(&session, &LibrarySession::selectionChanged,
+                     [&] { log << QStringLiteral("select %1").arg(session.selectedIndex()); });
+    QObject::connect(&session, &LibrarySession::startUpStep, [&](Step step) {
+        switch (step) {
+        case Step::SettingsOpened: // with no rows but the field names yet
+            log << QStringLiteral("settings %1 %2")
+                       .arg(session.state().RememberLastSelected)
+                       .arg(session.table().rowCount());
+            break;
+        case Step::TableLoading:
+            log << QStringLiteral("loading");
+            break;
+        case Step::TableLoaded:
+            log << QStringLiteral("table %1").arg(session.table().rowCount());
+            break;
+        case Step::ListBuilt:
+            log << QStringLiteral("entries %1").arg(session.listEntries().size());
+            break;
+        case Step::EmulatorsLoaded:
+            log << QStringLiteral("emulators %1").arg(session.filter().fieldList().size());
+            break;
+        case Step::FiltersFilled:
+            log << QStringLiteral("filters %1").arg(session.filter().fieldList().size() > 1);
+            break;
+        case Step::Finished:
+            log << QStringLiteral("finished %1").arg(session.details().name);
+            break;
+        }
+    });
+    session.startUp();
+    EXPECT_EQ(log, (QStringList{QStringLiteral("settings 1 1"), QStringLiteral("loading"), QStringLiteral("scan"),
+                                QStringLiteral("table 5"), QStringLiteral("list"), QStringLiteral("select -1"),
+                                QStringLiteral("entries 3"), QStringLiteral("emulators 0"),
+                                QStringLiteral("filters 1"), QStringLiteral("select 2"),
+                                QStringLiteral("finished Comet")}));
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(LibrarySessionTest, SortThenFilterThenRestoreWithAndWithoutAReadableCache)

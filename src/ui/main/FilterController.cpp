@@ -1,7 +1,6 @@
 #include "ui/main/FilterController.h"
 
 #include "app/SettingsFile.h"
-#include "browse/ValueLists.h"
 #include "session/LibrarySession.h"
 #include "ui/common/Appearance.h"
 #include "ui/main/FindPanel.h"
@@ -32,122 +31,52 @@ void setBoxText(QComboBox *box, const QString &text)
 } // namespace
 
 FilterController::FilterController(LibrarySession &session, FindPanel &panel, QObject *parent)
-    : QObject(parent), m_session(session), m_panel(panel)
+    : QObject(parent), m_session(session), m_state(session.filter()), m_panel(panel)
 {
     setObjectName(QStringLiteral("FilterController"));
-    connect(&m_panel, &FindPanel::fieldChanged, this, &FilterController::fieldBoxChangedByUser);
-    connect(&m_panel, &FindPanel::valueChosen, this, &FilterController::cbShowOnly2Change);
-    // Typing a value filters only once it is chosen or confirmed: filtering on every keystroke
-    // would narrow the table by each unfinished prefix and leave nothing to find. Search texts
-    // are different: typing one offers the Go button at once.
-    connect(&m_panel, &FindPanel::valueEdited, this, [this] {
-        if (fieldText() == QLatin1String("All"))
-            m_panel.btnGoFind->show();
-    });
-    connect(&m_panel, &FindPanel::goClicked, this, &FilterController::btnGoFindClick);
-    connect(&m_panel, &FindPanel::clearClicked, this, &FilterController::btnClearFindClick);
-    connect(&m_panel, &FindPanel::searchFieldClicked, this, &FilterController::lblSearchFieldClick);
+    connect(&m_state, &FilterState::changed, this, &FilterController::show);
+    connect(&m_panel, &FindPanel::opened, &m_state, &FilterState::clearTexts);
+    connect(&m_panel, &FindPanel::fieldChanged, this,
+            [this] { typed().chooseField(m_panel.cbShowOnly1->currentText()); });
+    connect(&m_panel, &FindPanel::valueChosen, this,
+            [this] { typed().chooseValue(m_panel.cbShowOnly2->currentText()); });
+    connect(&m_panel, &FindPanel::valueEdited, this,
+            [this] { typed().editValue(m_panel.cbShowOnly2->currentText()); });
+    connect(&m_panel, &FindPanel::goClicked, this, [this] { typed().search(); });
+    connect(&m_panel, &FindPanel::clearClicked, this, [this] { typed().restoreAll(); });
+    connect(&m_panel, &FindPanel::searchFieldClicked, this, [this] { typed().rescan(); });
+    show(FilterState::FieldList | FilterState::ValueList | FilterState::Texts | FilterState::Controls);
 }
 
 FilterController::~FilterController() = default;
 
-QString FilterController::fieldText() const
+FilterState &FilterController::typed()
 {
-    return m_panel.cbShowOnly1->currentText();
+    m_state.takeTyped(m_panel.cbShowOnly1->currentText(), m_panel.cbShowOnly2->currentText());
+    return m_state;
 }
 
-QString FilterController::valueText() const
+void FilterController::show(FilterState::Parts parts)
 {
-    return m_panel.cbShowOnly2->currentText();
-}
-
-void FilterController::fillFieldList()
-{
-    setItems(m_panel.cbShowOnly1, filterFieldList(m_session.table()));
-    setBoxText(m_panel.cbShowOnly1, QStringLiteral("All"));
-    setBoxText(m_panel.cbShowOnly2, QStringLiteral("All"));
-}
-
-void FilterController::fieldFilter(const QString &field, const QString &value)
-{
-    setBoxText(m_panel.cbShowOnly1, field);
-    cbShowOnly1Change();
-    setBoxText(m_panel.cbShowOnly2, value);
-    cbShowOnly2Change();
-}
-
-void FilterController::cbShowOnly1Change()
-{
-    const QString field = fieldText();
-    const QString typed = valueText();
-    setItems(m_panel.cbShowOnly2, m_session.valueListFor(field));
-    setBoxText(m_panel.cbShowOnly2, typed);
-    m_panel.cbShowOnly2->setEnabled(true);
-    if (field != QLatin1String("All"))
-        m_panel.btnGoFind->hide();
-}
-
-void FilterController::fieldBoxChangedByUser()
-{
-    cbShowOnly1Change();
-    // No list build follows a change of the field box alone, yet the sort behind the value list
-    // may have moved the rows, another platform's record of the shown name among them.
-    m_session.selectAgain();
-}
-
-void FilterController::cbShowOnly2Change()
-{
-    const QString field = fieldText();
-    if (field == QLatin1String("All")) {
-        m_panel.btnGoFind->show();
-        return;
-    }
-    m_session.applyFieldFilter(field, valueText());
-}
-
-void FilterController::btnGoFindClick()
-{
-    m_session.textSearch(valueText());
-}
-
-void FilterController::restoreAllGames()
-{
-    setBoxText(m_panel.cbShowOnly1, QString());
-    setBoxText(m_panel.cbShowOnly2, QString());
-    m_panel.btnGoFind->hide();
-    m_session.restoreAll();
-}
-
-void FilterController::btnClearFindClick()
-{
-    restoreAllGames();
-}
-
-void FilterController::mnuAllClick()
-{
-    restoreAllGames();
-}
-
-void FilterController::ShowAll1Click()
-{
-    // An item that promises all games shows all games; the boxes then read as after start-up.
-    restoreAllGames();
-    setBoxText(m_panel.cbShowOnly2, QString());
-    setBoxText(m_panel.cbShowOnly1, QStringLiteral("All"));
-    cbShowOnly1Change();
-}
-
-void FilterController::lblSearchFieldClick()
-{
-    setBoxText(m_panel.cbShowOnly2, QStringLiteral("All"));
-    m_panel.cbShowOnly2->setEnabled(false);
-    m_session.rescan();
+    QComboBox *fieldBox = m_panel.cbShowOnly1;
+    QComboBox *valueBox = m_panel.cbShowOnly2;
+    if (parts & FilterState::FieldList)
+        setItems(fieldBox, m_state.fieldList());
+    if (parts & FilterState::ValueList)
+        setItems(valueBox, m_state.valueList());
+    // A box that shows the text already keeps it untouched, with the cursor where the user left it.
+    const QString field = FilterState::fieldText(m_state.field());
+    if (fieldBox->currentText() != field)
+        setBoxText(fieldBox, field);
+    if (valueBox->currentText() != m_state.value())
+        setBoxText(valueBox, m_state.value());
+    valueBox->setEnabled(m_state.valueEnabled());
+    m_panel.btnGoFind->setVisible(m_state.searchOffered());
 }
 
 void FilterController::categoryClick(CategoryMenu menu, const QString &value)
 {
-    m_session.categoryChosen(menu, value);
-    fieldFilter(QLatin1String(categoryMenuInfo(menu).filterField), value);
+    m_state.categoryChosen(menu, value);
 }
 
 void FilterController::HighlightLabel(QLabel *TheLabel)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browse/CategoryMenus.h"
+#include "session/FilterState.h"
 
 #include <QObject>
 #include <QSet>
@@ -10,10 +11,9 @@ class FindPanel;
 class LibrarySession;
 class QLabel;
 
-// Every way of narrowing the list and of getting all games back, as the find panel shows them:
-// the field filter of the find panel, the fact labels and the category menus, the text search,
-// and the restores. The session does the work; filters delete rows of the working table and so
-// accumulate until a restore.
+// The find panel as a view of the session's filter state: what the user does in it becomes an
+// operation of the state, and each change of the state shows in its boxes and buttons. It also
+// colours the labels that filter while the mouse is over them.
 class FilterController : public QObject
 {
     Q_OBJECT
@@ -21,21 +21,6 @@ public:
     FilterController(LibrarySession &session, FindPanel &panel, QObject *parent = nullptr);
     ~FilterController() override;
 
-    // The field box's list from the table's field names; both boxes then read "All".
-    void fillFieldList();
-
-    // The field filter every caller runs: the field into the field box, its value list, the
-    // value into the value box, then the filter.
-    void fieldFilter(const QString &field, const QString &value);
-    void cbShowOnly1Change();
-    // The user changed the field box by hand.
-    void fieldBoxChangedByUser();
-    void cbShowOnly2Change();
-    void btnGoFindClick();
-    void btnClearFindClick();
-    void mnuAllClick();
-    void ShowAll1Click();
-    void lblSearchFieldClick();
     // A value chosen from a category menu.
     void categoryClick(CategoryMenu menu, const QString &value);
 
@@ -48,11 +33,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QString fieldText() const;
-    QString valueText() const;
-    void restoreAllGames();
+    // Hands what the user typed into the boxes to the state before an operation reads it.
+    FilterState &typed();
+    void show(FilterState::Parts parts);
 
     LibrarySession &m_session;
+    FilterState &m_state;
     FindPanel &m_panel;
     QSet<QObject *> m_hoverLabels;
 };

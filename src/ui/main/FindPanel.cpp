@@ -95,8 +95,6 @@ void FindPanel::Find1Click()
 {
     if (isOpen())
         return;
-    cbShowOnly1->setEditText(QString());
-    cbShowOnly2->setEditText(QString());
     show();
     raise();
     emit opened(listShift());

@@ -21,7 +21,7 @@ public:
     // with the panel open.
     void place(const QRect &list);
 
-    // Opens the panel with both boxes empty; nothing happens when it is open already.
+    // Opens the panel, whose boxes are then emptied; nothing happens when it is open already.
     void Find1Click();
     // Closes it; the filters stay in force.
     void btnCloseFindClick();
@@ -37,6 +37,7 @@ public:
     static constexpr int PanelHeight = 54;
 
 signals:
+    // The filter state empties both boxes when the panel opens.
     void opened(int listShift);
     void closed(int listShift);
     // The user changed the field box: chose a field or edited its text.

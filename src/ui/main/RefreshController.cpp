@@ -4,12 +4,10 @@
 #include "session/LibrarySession.h"
 #include "ui/main/ReloadGauge.h"
 
-#include <QLabel>
-
 RefreshController::RefreshController(LibrarySession &session, Dialogs &dialogs, ReloadGauge &gamesGauge,
-                                     ReloadGauge &categoriesGauge, const QLabel &lblPlatform, QObject *parent)
+                                     ReloadGauge &categoriesGauge, QObject *parent)
     : QObject(parent), m_session(session), m_dialogs(dialogs), pbReloading(gamesGauge),
-      pbReloading2(categoriesGauge), m_lblPlatform(lblPlatform)
+      pbReloading2(categoriesGauge)
 {
     setObjectName(QStringLiteral("RefreshController"));
     showGauges(false);
@@ -54,7 +52,7 @@ void RefreshController::reloadData()
 
 void RefreshController::refreshThisGame()
 {
-    m_session.refreshThisGame(m_lblPlatform.text());
+    m_session.refreshThisGame();
 }
 
 void RefreshController::showGauges(bool shown)

@@ -4,7 +4,6 @@
 
 class Dialogs;
 class LibrarySession;
-class QLabel;
 class ReloadGauge;
 
 // "&Refresh All", "Refresh This Game" and "&Reload Data": the confirmation, the session's
@@ -14,10 +13,9 @@ class RefreshController : public QObject
     Q_OBJECT
 public:
     // `gamesGauge` (the pie) follows the game folders of the category folder being read,
-    // `categoriesGauge` (the bar) the category folders. `lblPlatform` says which platform's
-    // record Refresh This Game reads again.
+    // `categoriesGauge` (the bar) the category folders.
     RefreshController(LibrarySession &session, Dialogs &dialogs, ReloadGauge &gamesGauge,
-                      ReloadGauge &categoriesGauge, const QLabel &lblPlatform, QObject *parent = nullptr);
+                      ReloadGauge &categoriesGauge, QObject *parent = nullptr);
 
 public slots:
     // Asks "Are you sure?" and reads the whole library again; also what a folder delete ends with.
@@ -34,5 +32,4 @@ private:
     Dialogs &m_dialogs;
     ReloadGauge &pbReloading;
     ReloadGauge &pbReloading2;
-    const QLabel &m_lblPlatform;
 };

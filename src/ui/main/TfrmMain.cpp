@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/AppearanceSettings.h"
+#include "session/FilterState.h"
 #include "session/LibrarySession.h"
 #include "ui/common/Appearance.h"
 #include "ui/main/AttractMode.h"
@@ -30,6 +31,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -93,8 +95,9 @@ void TfrmMain::wireAreas()
 
     connect(m_menus, &MainMenus::sortFieldChosen, session, &LibrarySession::setSortField);
     connect(m_menus, &MainMenus::findChosen, pnlFind, &FindPanel::Find1Click);
-    connect(m_menus, &MainMenus::showAllChosen, m_filters.get(), &FilterController::mnuAllClick);
-    connect(m_menus, &MainMenus::showAllGamesChosen, m_filters.get(), &FilterController::ShowAll1Click);
+    FilterState &filter = session->filter();
+    connect(m_menus, &MainMenus::showAllChosen, &filter, &FilterState::restoreAll);
+    connect(m_menus, &MainMenus::showAllGamesChosen, &filter, &FilterState::showAllGames);
     connect(m_menus, &MainMenus::exitChosen, this, &QWidget::close);
     connect(m_menus, &MainMenus::viewChosen, m_view, &MainTabView::command);
     connect(tabMain, &QWidget::customContextMenuRequested, this,
@@ -118,7 +121,7 @@ void TfrmMain::wireAreas()
     viewer->watch({details.imgFront01, details.imgBack01, details.imgTitle01, details.imgScreen01,
                    details.imgMedia01, details.imgAdv});
     connect(m_menus, &MainMenus::attractToggled, new AttractMode(*session, *this), &AttractMode::setRunning);
-    connect(&details, &DetailsPanel::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
+    connect(&details, &DetailsPanel::fieldClicked, &filter, &FilterState::fieldFilter);
     connect(&details, &DetailsPanel::pictureUnreadable, session, &LibrarySession::reportOnce);
     QList<QLabel *> hover = details.linkLabels();
     m_filters->watchHover(hover);
@@ -149,14 +152,14 @@ void TfrmMain::wireAreas()
     });
     connect(pnlNostalgia, &NostalgiaView::launchRequested, this, &TfrmMain::launchGame);
     connect(pnlNostalgia, &NostalgiaView::platformLaunchRequested, session, &LibrarySession::launchPlatform);
-    connect(pnlNostalgia, &NostalgiaView::fieldClicked, m_filters.get(), &FilterController::fieldFilter);
+    connect(pnlNostalgia, &NostalgiaView::fieldClicked, &filter, &FilterState::fieldFilter);
     m_filters->watchHover(pnlNostalgia->platformLabels());
 
     auto *exporter = new ExportController(*session, *tabMain, *details.lblName);
     connect(m_menus, &MainMenus::exportChosen, exporter, &ExportController::mnuExportClick);
 
     m_refresh = new RefreshController(*session, m_platform.dialogs, m_details->gamesGauge(),
-                                      m_details->categoriesGauge(), *details.lblPlatform, this);
+                                      m_details->categoriesGauge(), this);
     connect(m_menus, &MainMenus::refreshAllChosen, m_refresh, &RefreshController::refreshAll);
     connect(m_menus, &MainMenus::reloadDataChosen, m_refresh, &RefreshController::reloadData);
     connect(m_menus, &MainMenus::refreshThisGameChosen, m_refresh, &RefreshController::refreshThisGame);
@@ -190,52 +193,61 @@ void TfrmMain::enableInputs()
 
 void TfrmMain::FormCreate(TfrmSplashScreen *splash)
 {
+    PageControl1->setCurrentIndex(0);
+    const QMetaObject::Connection steps =
+        connect(m_session.get(), &LibrarySession::startUpStep, this,
+                [this, splash](LibrarySession::StartUpStep step) { showStartUpStep(step, splash); });
+    // An exception of start-up leaves no splash observer behind.
+    const auto finished = qScopeGuard([&] {
+        m_startupScan.reset();
+        disconnect(steps);
+    });
+    m_session->startUp();
+}
+
+void TfrmMain::showStartUpStep(LibrarySession::StartUpStep step, TfrmSplashScreen *splash)
+{
+    using Step = LibrarySession::StartUpStep;
     LibrarySession &session = *m_session;
     const MainState &state = session.state();
-    PageControl1->setCurrentIndex(0);
-    session.openSettings();
-
-    resize(session.settings().read(SettingsKeys::Width), session.settings().read(SettingsKeys::Height));
-    applyAppearance();
-    m_menus->showNostalgiaMode(state.NostalgiaMode);
-    pnlNostalgia->setVisible(state.NostalgiaMode);
-    centreOnScreen();
-    m_config->showOptions();
-    m_details->showDates(state.ShowDates);
-
-    {
-        SplashScanObserver observer(state.library, splash, m_platform.dialogs);
-        const QMetaObject::Connection connections[] = {
-            connect(&session, &LibrarySession::scanCategoriesStarted, this, [&observer](int count) { observer.categoriesStarted(count); }),
-            connect(&session, &LibrarySession::scanCategoryStarted, this,
-                    [&observer](int index, int count, const QString &name) { observer.categoryStarted(index, count, name); }),
-            connect(&session, &LibrarySession::scanGamesStarted, this, [&observer](int count) { observer.gamesStarted(count); }),
-            connect(&session, &LibrarySession::scanGameStarted, this, [&observer](int index) { observer.gameStarted(index); }),
-            connect(&session, &LibrarySession::scanFinished, this, [&observer] { observer.scanFinished(); }),
-        };
-        m_startupScan = &observer;
-        session.loadTable();
-        m_startupScan = nullptr;
-        for (const QMetaObject::Connection &connection : connections)
-            disconnect(connection);
+    switch (step) {
+    case Step::SettingsOpened:
+        resize(session.settings().read(SettingsKeys::Width), session.settings().read(SettingsKeys::Height));
+        applyAppearance();
+        m_menus->showNostalgiaMode(state.NostalgiaMode);
+        pnlNostalgia->setVisible(state.NostalgiaMode);
+        centreOnScreen();
+        m_config->showOptions();
+        m_details->showDates(state.ShowDates);
+        break;
+    case Step::TableLoading:
+        m_startupScan.emplace(state.library, splash, m_platform.dialogs);
+        m_startupScan->follow(session);
+        break;
+    case Step::TableLoaded:
+        m_startupScan.reset();
+        if (splash) {
+            splash->lblLoading->setText(QStringLiteral("Checking for"));
+            splash->lblLoading2->setText(QStringLiteral("multiple platforms"));
+            splash->repaintNow();
+        }
+        break;
+    case Step::ListBuilt:
+        if (splash)
+            splash->hide();
+        break;
+    case Step::EmulatorsLoaded:
+        m_config->loadAtStartUp();
+        break;
+    case Step::FiltersFilled:
+        m_view->placeAtStartUp(m_list->fontPointSize());
+        break;
+    case Step::Finished:
+        m_list->focusList();
+        pnlNostalgia->LoadNostalgia();
+        enableInputs();
+        break;
     }
-
-    if (splash) {
-        splash->lblLoading->setText(QStringLiteral("Checking for"));
-        splash->lblLoading2->setText(QStringLiteral("multiple platforms"));
-        splash->repaintNow();
-    }
-    session.rebuildList();
-    if (splash)
-        splash->hide();
-    session.loadEmulators();
-    m_config->loadAtStartUp();
-    m_filters->fillFieldList();
-    m_view->placeAtStartUp(m_list->fontPointSize());
-    session.select(session.firstListIndex());
-    m_list->focusList();
-    pnlNostalgia->LoadNostalgia();
-    enableInputs();
 }
 
 void TfrmMain::applyAppearance()

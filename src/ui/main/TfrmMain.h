@@ -1,6 +1,8 @@
 #pragma once
 
+#include "session/LibrarySession.h"
 #include "ui/common/WaitCursor.h"
+#include "ui/startup/SplashScanObserver.h"
 
 #include <QMainWindow>
 
@@ -12,14 +14,12 @@ class ConfigTab;
 class DetailsPane;
 class FilterController;
 class FindPanel;
-class LibrarySession;
 class MainListPane;
 class MainMenus;
 class MainTabView;
 class NostalgiaView;
 class QTabWidget;
 class RefreshController;
-class ScanObserver;
 class TfrmSplashScreen;
 struct Platform;
 
@@ -56,7 +56,9 @@ private:
     void buildAreas();
     void wireAreas();
     void enableInputs();
+    // Start-up is the session's; the window shows its steps.
     void FormCreate(TfrmSplashScreen *splash);
+    void showStartUpStep(LibrarySession::StartUpStep step, TfrmSplashScreen *splash);
     void applyAppearance();
     void centreOnScreen();
     void launchGame(bool setup);
@@ -76,6 +78,7 @@ private:
     std::unique_ptr<CategoryMenuController> m_categoryMenus;
     RefreshController *m_refresh = nullptr;
     bool m_scanning = false;
-    ScanObserver *m_startupScan = nullptr;
+    // The start-up scan's progress and messages, while start-up loads the table.
+    std::optional<SplashScanObserver> m_startupScan;
     std::optional<WaitCursor> m_waitCursor;
 };

@@ -2,6 +2,7 @@
 
 #include "library/LibraryState.h"
 #include "platform/Dialogs.h"
+#include "session/LibrarySession.h"
 #include "ui/startup/TfrmSplashScreen.h"
 
 #include <QLabel>
@@ -10,6 +11,25 @@
 SplashScanObserver::SplashScanObserver(const LibraryState &state, TfrmSplashScreen *splash, Dialogs &dialogs)
     : m_state(state), m_splash(splash), m_dialogs(dialogs)
 {
+}
+
+SplashScanObserver::~SplashScanObserver()
+{
+    for (const QMetaObject::Connection &connection : m_connections)
+        QObject::disconnect(connection);
+}
+
+void SplashScanObserver::follow(LibrarySession &session)
+{
+    using S = LibrarySession;
+    m_connections = {
+        QObject::connect(&session, &S::scanCategoriesStarted, [this](int count) { categoriesStarted(count); }),
+        QObject::connect(&session, &S::scanCategoryStarted,
+                         [this](int index, int count, const QString &name) { categoryStarted(index, count, name); }),
+        QObject::connect(&session, &S::scanGamesStarted, [this](int count) { gamesStarted(count); }),
+        QObject::connect(&session, &S::scanGameStarted, [this](int index) { gameStarted(index); }),
+        QObject::connect(&session, &S::scanFinished, [this] { scanFinished(); }),
+    };
 }
 
 void SplashScanObserver::categoriesStarted(int count)

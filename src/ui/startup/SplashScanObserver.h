@@ -2,7 +2,12 @@
 
 #include "library/LibraryScanner.h"
 
+#include <QMetaObject>
+
+#include <vector>
+
 class Dialogs;
+class LibrarySession;
 class TfrmSplashScreen;
 struct LibraryState;
 
@@ -12,6 +17,12 @@ class SplashScanObserver : public ScanObserver
 {
 public:
     SplashScanObserver(const LibraryState &state, TfrmSplashScreen *splash, Dialogs &dialogs);
+    ~SplashScanObserver() override;
+    SplashScanObserver(const SplashScanObserver &) = delete;
+    SplashScanObserver &operator=(const SplashScanObserver &) = delete;
+
+    // Shows the progress the session's scan signals report, for as long as this lives.
+    void follow(LibrarySession &session);
 
     void categoriesStarted(int count) override;
     void categoryStarted(int index, int count, const QString &name) override;
@@ -24,4 +35,5 @@ private:
     const LibraryState &m_state;
     TfrmSplashScreen *m_splash;
     Dialogs &m_dialogs;
+    std::vector<QMetaObject::Connection> m_connections;
 };

@@ -89,7 +89,7 @@ protected:
         session->openSettings();
         session->loadTable();
         session->rebuildList();
-        filters->fillFieldList();
+        session->filter().fillFieldList();
         ASSERT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
     }
 
@@ -146,7 +146,7 @@ const QStringList kAll{QStringLiteral("King's Quest"), QStringLiteral("Loom"), Q
 TEST_F(FilterControllerTest, FiltersAccumulateUntilClearReloadsTheDataCache)
 {
     ASSERT_EQ(listed(), kAll);
-    filters->fieldFilter(QStringLiteral("Developer"), QStringLiteral("Sierra"));
+    session->filter().fieldFilter(QStringLiteral("Developer"), QStringLiteral("Sierra"));
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Space Quest")}) << "exact and case-sensitive";
     EXPECT_EQ(panel->cbShowOnly1->currentText(), QStringLiteral("Developer"));
     EXPECT_EQ(panel->cbShowOnly2->currentText(), QStringLiteral("Sierra"));
@@ -160,7 +160,7 @@ TEST_F(FilterControllerTest, FiltersAccumulateUntilClearReloadsTheDataCache)
 
     session->setSortField(QStringLiteral("Year"));
     ASSERT_TRUE(state().ListShowsSortValue);
-    filters->fieldFilter(QStringLiteral("Year"), QStringLiteral("1990"));
+    session->filter().fieldFilter(QStringLiteral("Year"), QStringLiteral("1990"));
     EXPECT_TRUE(listed().isEmpty()) << "the second filter narrows what the first left";
 
     panel->btnClearFind->click();
@@ -172,54 +172,11 @@ TEST_F(FilterControllerTest, FiltersAccumulateUntilClearReloadsTheDataCache)
     EXPECT_FALSE(panel->btnGoFind->isVisibleTo(panel));
 }
 
-TEST_F(FilterControllerTest, RestoresComeFromTheCacheTheCompleteCopyOrAPendingScan)
-{
-    // Tell the three sources apart: the cache holds the scan, the complete copy loses a game,
-    // and the library on disk gains one.
-    GameTable &complete = state().library.GridComplete;
-    complete.keepRows([&](int row) { return complete.cell(1, row) != QStringLiteral("Tetris"); });
-    addGame(QStringLiteral("Zork"), {{QStringLiteral("Year"), QStringLiteral("1980")}});
-
-    filters->fieldFilter(QStringLiteral("Year"), QStringLiteral("1986"));
-    ASSERT_EQ(listed(), QStringList{QStringLiteral("Space Quest")});
-    filters->mnuAllClick();
-    EXPECT_EQ(listed(), kAll) << "from the data cache";
-
-    filters->fieldFilter(QStringLiteral("Year"), QStringLiteral("1986"));
-    ASSERT_FALSE(state().library.ScanPending);
-    filters->lblSearchFieldClick();
-    EXPECT_EQ(listed(), (QStringList{QStringLiteral("King's Quest"), QStringLiteral("Loom"),
-                                     QStringLiteral("Space Quest")}))
-        << "a copy of the complete table, in the order of the sort field";
-    EXPECT_EQ(panel->cbShowOnly2->currentText(), QStringLiteral("All"));
-    EXPECT_FALSE(panel->cbShowOnly2->isEnabled());
-    filters->cbShowOnly1Change();
-    EXPECT_TRUE(panel->cbShowOnly2->isEnabled()) << "the next refresh of the value list enables it";
-
-    // After a start from the cache the first restore scans and rewrites the cache.
-    state().library.ScanPending = true;
-    filters->lblSearchFieldClick();
-    const QStringList rescanned = kAll + QStringList{QStringLiteral("Zork")};
-    EXPECT_EQ(listed(), rescanned);
-    EXPECT_FALSE(state().library.ScanPending);
-    const QString cacheFile = state().library.LibraryRoot + QStringLiteral("DataCache.txt");
-    GameTable cache;
-    ASSERT_TRUE(LoadStringGrid(cache, cacheFile).ok());
-    EXPECT_EQ(cache.rowCount(), 6);
-
-    // Without a data cache, clearing says so and falls back to the complete copy.
-    filters->fieldFilter(QStringLiteral("Year"), QStringLiteral("1986"));
-    ASSERT_TRUE(QFile::remove(cacheFile));
-    filters->btnClearFindClick();
-    EXPECT_EQ(listed(), rescanned);
-    EXPECT_EQ(messages.size(), 1);
-}
-
 TEST_F(FilterControllerTest, TextSearchRunsFromGoAndTypingOffersGoOnlyForAll)
 {
     // Keys go to the box, which hands them to its edit, as the keyboard focus does.
     QComboBox *box = panel->cbShowOnly2;
-    filters->fillFieldList();
+    session->filter().fillFieldList();
     box->lineEdit()->clear();
     typeText(box, QStringLiteral("quest"));
     EXPECT_TRUE(panel->btnGoFind->isVisibleTo(panel));
@@ -227,13 +184,13 @@ TEST_F(FilterControllerTest, TextSearchRunsFromGoAndTypingOffersGoOnlyForAll)
     panel->btnGoFind->click();
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("King's Quest"), QStringLiteral("Space Quest")}));
 
-    filters->btnClearFindClick();
+    panel->btnClearFind->click();
     panel->cbShowOnly2->setEditText(QStringLiteral("notes"));
-    filters->btnGoFindClick();
+    emit panel->goClicked();
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Loom")}) << "the About file name counts";
 
     panel->cbShowOnly2->setEditText(QString());
-    filters->btnGoFindClick();
+    emit panel->goClicked();
     EXPECT_TRUE(listed().isEmpty()) << "an empty search text keeps no game";
 }
 
@@ -278,7 +235,7 @@ TEST_F(FilterControllerTest, ValueBoxComparesWhatWasTyped)
     EXPECT_EQ(listBuilds, builds + 1) << "one filter for one Enter";
     EXPECT_TRUE(listed().isEmpty()) << "no publisher is spelled \"sierra\"";
 
-    filters->btnClearFindClick();
+    panel->btnClearFind->click();
     panel->cbShowOnly1->setEditText(QStringLiteral("Publisher"));
     emit panel->fieldChanged();
     box->showPopup();
@@ -300,7 +257,7 @@ TEST_F(FilterControllerTest, CategoryMenusDrillDownAndCarryExactValues)
     choose(CategoryMenu::Developer, QStringLiteral("Spectrum & Co"));
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Tetris")});
 
-    filters->mnuAllClick();
+    session->filter().restoreAll();
     choose(CategoryMenu::Genre, QStringLiteral("Adventure"));
     EXPECT_EQ(captions(menu(CategoryMenu::Developer)), (QStringList{QStringLiteral("Lucasfilm"), QStringLiteral("sierra")}))
         << "after a genre only its developers";
@@ -308,28 +265,10 @@ TEST_F(FilterControllerTest, CategoryMenusDrillDownAndCarryExactValues)
     EXPECT_EQ(listed(), QStringList{QStringLiteral("King's Quest")});
     EXPECT_FALSE(state().filterModes.devOrPub) << "consumed by its filter";
 
-    filters->mnuAllClick();
+    session->filter().restoreAll();
     // Typed by hand, since the menu offers the first spelling only.
     filters->categoryClick(CategoryMenu::DevOrPub, QStringLiteral("Sierra"));
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("Loom"), QStringLiteral("Space Quest")})) << "developer or publisher";
-}
-
-TEST_F(FilterControllerTest, PlatformSeriesAndGalleryHint)
-{
-    filters->categoryClick(CategoryMenu::Platform, QStringLiteral("DOS"));
-    EXPECT_EQ(listed(), QStringList{QStringLiteral("Tetris")}) << "other platforms count";
-    EXPECT_TRUE(state().galleryHint.isEmpty());
-    filters->mnuAllClick();
-    filters->categoryClick(CategoryMenu::Platform, QStringLiteral("Arcade"));
-    EXPECT_EQ(state().galleryHint, QStringLiteral("Arcade"));
-    EXPECT_TRUE(listed().isEmpty());
-    filters->categoryClick(CategoryMenu::Genre, QStringLiteral("Puzzle"));
-    EXPECT_TRUE(state().galleryHint.isEmpty()) << "every choice empties it first";
-
-    filters->mnuAllClick();
-    // lblSeries2 filters by the field Series, and the pair rule takes both columns.
-    filters->fieldFilter(QStringLiteral("Series"), QStringLiteral("Quest"));
-    EXPECT_EQ(listed(), (QStringList{QStringLiteral("King's Quest"), QStringLiteral("Space Quest")}));
 }
 
 TEST_F(FilterControllerTest, FortyDevelopersGiveSevenLetterGroups)
@@ -366,17 +305,6 @@ TEST_F(FilterControllerTest, FortyDevelopersGiveSevenLetterGroups)
         << "the groups go with their values";
 }
 
-TEST_F(FilterControllerTest, ShowAllGamesRestoresAndResetsTheBoxes)
-{
-    filters->fieldFilter(QStringLiteral("Genre"), QStringLiteral("Puzzle"));
-    ASSERT_EQ(listed(), QStringList{QStringLiteral("Tetris")});
-    filters->ShowAll1Click();
-    EXPECT_EQ(listed(), kAll);
-    EXPECT_EQ(panel->cbShowOnly1->currentText(), QStringLiteral("All"));
-    EXPECT_TRUE(panel->cbShowOnly2->currentText().isEmpty());
-    EXPECT_EQ(panel->cbShowOnly2->count(), 0);
-}
-
 TEST_F(FilterControllerTest, FindPanelOpensOnceAndClosingKeepsTheFilter)
 {
     QList<int> opened;
@@ -391,7 +319,7 @@ TEST_F(FilterControllerTest, FindPanelOpensOnceAndClosingKeepsTheFilter)
     EXPECT_TRUE(panel->cbShowOnly1->currentText().isEmpty());
     EXPECT_TRUE(panel->isOpen());
 
-    filters->fieldFilter(QStringLiteral("Genre"), QStringLiteral("Puzzle"));
+    session->filter().fieldFilter(QStringLiteral("Genre"), QStringLiteral("Puzzle"));
     panel->btnCloseFind->click();
     EXPECT_EQ(closed, 1);
     EXPECT_FALSE(panel->isOpen());
@@ -400,7 +328,7 @@ TEST_F(FilterControllerTest, FindPanelOpensOnceAndClosingKeepsTheFilter)
 
 TEST_F(FilterControllerTest, SearchFieldCaptionClickRestores)
 {
-    filters->fieldFilter(QStringLiteral("Genre"), QStringLiteral("Puzzle"));
+    session->filter().fieldFilter(QStringLiteral("Genre"), QStringLiteral("Puzzle"));
     window.show();
     panel->Find1Click();
     const QPointF inside(2, 2);
