@@ -22,20 +22,6 @@ class AppearancePanel : public QWidget
 public:
     AppearancePanel(AppearanceSettings &appearance, Dialogs &dialogs, QWidget *parent);
 
-    QPushButton *btnBGColor = nullptr;
-    QPushButton *Button1 = nullptr;
-    QLabel *lblMainBGColor = nullptr;
-    QLabel *lblNameColor = nullptr;
-    QLabel *lblShadowColor = nullptr;
-    QLabel *lblNoteBGColor = nullptr;
-    QLabel *lblDetailsColor = nullptr;
-    QLabel *lblDetailsHLColor = nullptr;
-    QLabel *lblDetailsTextColor = nullptr;
-    QLabel *lblDetailsBGColor = nullptr;
-    QLabel *lblMainListFont = nullptr;
-    QLabel *lblNameFont = nullptr;
-    QLabel *lblNoteColor = nullptr;
-
     // Start-up: the labels that show a setting show it; the others keep their silver.
     void applyAppearance(const Appearance &appearance);
     // Puts a font on the name banner and returns the point size the banner fit gave it.
@@ -54,6 +40,20 @@ private:
     // The shared dialogs open with what was chosen in them last, not with the item's value.
     bool askColor(QColor *chosen);
     bool askFont(FontChoice *chosen);
+
+    QPushButton *btnBGColor = nullptr;
+    QPushButton *Button1 = nullptr;
+    QLabel *lblMainBGColor = nullptr;
+    QLabel *lblNameColor = nullptr;
+    QLabel *lblShadowColor = nullptr;
+    QLabel *lblNoteBGColor = nullptr;
+    QLabel *lblDetailsColor = nullptr;
+    QLabel *lblDetailsHLColor = nullptr;
+    QLabel *lblDetailsTextColor = nullptr;
+    QLabel *lblDetailsBGColor = nullptr;
+    QLabel *lblMainListFont = nullptr;
+    QLabel *lblNameFont = nullptr;
+    QLabel *lblNoteColor = nullptr;
 
     AppearanceSettings &m_appearance;
     // In the order of AppearanceSettings::Color.

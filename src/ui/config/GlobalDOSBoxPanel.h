@@ -19,15 +19,6 @@ class GlobalDOSBoxPanel : public QWidget
 public:
     GlobalDOSBoxPanel(LibrarySession &session, QWidget *parent);
 
-    QLabel *lblGlobalDOSBox = nullptr;
-    QCheckBox *checkDBExit = nullptr;
-    QLabel *lblDOSBoxCMD = nullptr;
-    QLineEdit *eDOSBoxCMD = nullptr;
-    QWidget *pnlConfFolders = nullptr;
-    QRadioButton *radioUseOneFolder = nullptr;
-    QRadioButton *radioUseManyFolder = nullptr;
-    QPushButton *btnDBConfigOkay = nullptr;
-
     // Start-up: the controls show the options the session read.
     void load();
     // The configuration file editor goes below the options.
@@ -37,5 +28,13 @@ private:
     void btnDBConfigOkayClick();
 
     LibrarySession &m_session;
+    QLabel *lblGlobalDOSBox = nullptr;
+    QCheckBox *checkDBExit = nullptr;
+    QLabel *lblDOSBoxCMD = nullptr;
+    QLineEdit *eDOSBoxCMD = nullptr;
+    QWidget *pnlConfFolders = nullptr;
+    QRadioButton *radioUseOneFolder = nullptr;
+    QRadioButton *radioUseManyFolder = nullptr;
+    QPushButton *btnDBConfigOkay = nullptr;
     QVBoxLayout *m_layout = nullptr;
 };

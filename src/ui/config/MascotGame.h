@@ -18,11 +18,6 @@ public:
 
     explicit MascotGame(QWidget &panel);
 
-    PictureLabel *imgMascot = nullptr;
-    QLabel *lblScore1 = nullptr;
-    QLabel *lblScore2 = nullptr;
-    QTimer *Timer1 = nullptr;
-
     // The emulator list's text: the trigger starts the game, anything else puts it away.
     void emuListTextChanged(const QString &text);
     void Timer1Timer();
@@ -37,6 +32,10 @@ protected:
 
 private:
     QWidget &m_panel;
+    PictureLabel *imgMascot = nullptr;
+    QLabel *lblScore1 = nullptr;
+    QLabel *lblScore2 = nullptr;
+    QTimer *Timer1 = nullptr;
     int m_x = 0;
     int m_y = 0;
     int m_dx = 1;

@@ -15,12 +15,6 @@ class SettingsPanel : public QWidget
 public:
     SettingsPanel(LibrarySession &session, QWidget *parent);
 
-    QLabel *lblVADFolder = nullptr;
-    QPushButton *btnVADBrowse = nullptr;
-    QCheckBox *checkConfirmClose = nullptr;
-    QCheckBox *checkRememberLast = nullptr;
-    QCheckBox *checkShowDates = nullptr;
-
     // Ticks the boxes to match the session, without writing anything.
     void showOptions();
     void showLibraryRoot(const QString &root);
@@ -31,4 +25,9 @@ private:
     void btnVADBrowseClick();
 
     LibrarySession &m_session;
+    QLabel *lblVADFolder = nullptr;
+    QPushButton *btnVADBrowse = nullptr;
+    QCheckBox *checkConfirmClose = nullptr;
+    QCheckBox *checkRememberLast = nullptr;
+    QCheckBox *checkShowDates = nullptr;
 };

@@ -17,11 +17,6 @@ public:
     // Centred over `owner` and shown without holding the owner back.
     void showOver(const QWidget &owner);
 
-    QLabel *lblTitle = nullptr;
-    QLabel *lblVersion = nullptr;
-    QLabel *lblCredit = nullptr;
-    QLabel *lblHomePage = nullptr;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Escape hides it, as it does every dialog: without a window manager's close button (a bare
@@ -32,4 +27,8 @@ private:
     void lblHomePageClick();
 
     Shell &m_shell;
+    QLabel *lblTitle = nullptr;
+    QLabel *lblVersion = nullptr;
+    QLabel *lblCredit = nullptr;
+    QLabel *lblHomePage = nullptr;
 };

@@ -21,11 +21,6 @@ class TfrmDeleteFolder : public QWidget
     // deleted is explained instead, and the window stays hidden.
     void mnuDeleteCurrentClick(const QWidget &mainWindow);
 
-    QLabel *lblWarning = nullptr;
-    QLabel *lblFolderToBeDeleted = nullptr;
-    QPushButton *btnYes = nullptr;
-    QPushButton *btnNo = nullptr;
-
   signals:
     // The folder went to the trash: the table still lists it until Refresh All reads the library.
     void refreshAllRequested();
@@ -44,4 +39,8 @@ class TfrmDeleteFolder : public QWidget
     LibrarySession &m_session;
     Dialogs &m_dialogs;
     DeleteTarget m_target;
+    QLabel *lblWarning = nullptr;
+    QLabel *lblFolderToBeDeleted = nullptr;
+    QPushButton *btnYes = nullptr;
+    QPushButton *btnNo = nullptr;
 };

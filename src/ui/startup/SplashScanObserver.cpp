@@ -5,9 +5,6 @@
 #include "session/LibrarySession.h"
 #include "ui/startup/TfrmSplashScreen.h"
 
-#include <QLabel>
-#include <QProgressBar>
-
 SplashScanObserver::SplashScanObserver(const LibraryState &state, TfrmSplashScreen *splash, Dialogs &dialogs)
     : m_state(state), m_splash(splash), m_dialogs(dialogs)
 {
@@ -36,9 +33,7 @@ void SplashScanObserver::categoriesStarted(int count)
 {
     if (!m_splash || !m_state.StartupLoading)
         return;
-    m_splash->pbLoading->setRange(0, qMax(0, count - 1));
-    m_splash->pbLoading->setValue(0);
-    m_splash->pbLoading->show();
+    m_splash->startGauge(count);
     m_splash->holdProgressPaints(true);
 }
 
@@ -46,8 +41,7 @@ void SplashScanObserver::categoryStarted(int index, int count, const QString &na
 {
     if (!m_splash || !m_state.StartupLoading)
         return;
-    m_splash->lblLoading->setText(QStringLiteral("Loading Folder %1 of %2").arg(index + 1).arg(count));
-    m_splash->lblLoading2->setText(name);
+    m_splash->showStep(QStringLiteral("Loading Folder %1 of %2").arg(index + 1).arg(count), name);
     m_splash->repaintAtFrameRate();
 }
 
@@ -55,14 +49,14 @@ void SplashScanObserver::gamesStarted(int count)
 {
     if (!m_splash || !m_state.StartupLoading)
         return;
-    m_splash->pbLoading->setRange(0, qMax(0, count - 1));
+    m_splash->setGaugeSteps(count);
 }
 
 void SplashScanObserver::gameStarted(int index)
 {
     if (!m_splash || !m_state.StartupLoading)
         return;
-    m_splash->pbLoading->setValue(index);
+    m_splash->setGaugeStep(index);
     m_splash->repaintAtFrameRate();
 }
 

@@ -61,6 +61,29 @@ void TfrmSplashScreen::centreOnScreen()
     }
 }
 
+void TfrmSplashScreen::showStep(const QString &line, const QString &detail)
+{
+    lblLoading->setText(line);
+    lblLoading2->setText(detail);
+}
+
+void TfrmSplashScreen::startGauge(int steps)
+{
+    setGaugeSteps(steps);
+    pbLoading->setValue(0);
+    pbLoading->show();
+}
+
+void TfrmSplashScreen::setGaugeSteps(int steps)
+{
+    pbLoading->setRange(0, qMax(0, steps - 1));
+}
+
+void TfrmSplashScreen::setGaugeStep(int step)
+{
+    pbLoading->setValue(step);
+}
+
 void TfrmSplashScreen::repaintNow()
 {
     if (isVisible())

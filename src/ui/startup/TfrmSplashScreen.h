@@ -13,11 +13,16 @@ class TfrmSplashScreen : public QWidget
 public:
     explicit TfrmSplashScreen(QWidget *parent = nullptr);
 
+    // The main window writes the lines itself after the scan.
     QLabel *lblLoading = nullptr;
     QLabel *lblLoading2 = nullptr;
-    QProgressBar *pbLoading = nullptr;
 
     void centreOnScreen();
+    void showStep(const QString &line, const QString &detail);
+    // The gauge counts `steps` steps from the first; startGauge also shows it at its first step.
+    void startGauge(int steps);
+    void setGaugeSteps(int steps);
+    void setGaugeStep(int step);
     // Paints at once: the scan blocks the event loop between progress steps.
     void repaintNow();
 
@@ -34,6 +39,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QProgressBar *pbLoading = nullptr;
     qint64 m_frameIntervalNs = 0;
     QElapsedTimer m_sinceLastPaint;
     bool m_progressHeld = false;

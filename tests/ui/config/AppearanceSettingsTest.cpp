@@ -313,12 +313,13 @@ TEST(AppearanceStartUp, AboutFromTheHelpMenuAndTheMiniGameFromTheEmulatorList)
     TfrmAbout &window = run->about();
     ASSERT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("About PALLOX"));
-    EXPECT_EQ(window.lblVersion->text(), QStringLiteral("version 2.5.2.3"));
+    EXPECT_EQ(child<QLabel>(window, "lblVersion")->text(), QStringLiteral("version 2.5.2.3"));
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0xA6, 0xCA, 0xF0));
     EXPECT_EQ(window.x(), main.x() + main.width() / 2 - window.width() / 2);
     EXPECT_EQ(window.y(), main.y() + main.height() / 2 - window.height() / 2);
     EXPECT_TRUE(main.isEnabled()) << "the About window does not block the main window";
-    QTest::mouseClick(window.lblHomePage, Qt::LeftButton, {}, window.lblHomePage->rect().center());
+    auto *homePage = child<QLabel>(window, "lblHomePage");
+    QTest::mouseClick(homePage, Qt::LeftButton, {}, homePage->rect().center());
     ASSERT_EQ(fake.shell.calls.size(), 1u);
     EXPECT_EQ(fake.shell.calls[0].verb, QStringLiteral("open"));
     EXPECT_EQ(fake.shell.calls[0].program, TfrmAbout::HomePage);

@@ -4,6 +4,7 @@
 #include "support/Files.h"
 #include "support/TestPlatform.h"
 #include "support/Utf8.h"
+#include "support/WindowFinder.h"
 #include "ui/config/EmulatorSettingsPanel.h"
 #include "ui/config/GlobalDOSBoxPanel.h"
 
@@ -401,15 +402,17 @@ TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
 {
     writeSettings("[DOSBox]\r\nDOSBoxExit=1\r\nCMDLine=-noconsole\r\nUseSingleConfFolder=1\r\n");
     build();
-    EXPECT_TRUE(m_dosBox->checkDBExit->isChecked());
-    EXPECT_EQ(m_dosBox->eDOSBoxCMD->text(), u("-noconsole"));
-    EXPECT_TRUE(m_dosBox->radioUseOneFolder->isChecked());
-    EXPECT_TRUE(m_dosBox->pnlConfFolders->isHidden());
+    auto *exitBox = child<QCheckBox>(*m_dosBox, "checkDBExit");
+    auto *commandLine = child<QLineEdit>(*m_dosBox, "eDOSBoxCMD");
+    EXPECT_TRUE(exitBox->isChecked());
+    EXPECT_EQ(commandLine->text(), u("-noconsole"));
+    EXPECT_TRUE(child<QRadioButton>(*m_dosBox, "radioUseOneFolder")->isChecked());
+    EXPECT_TRUE(child<QWidget>(*m_dosBox, "pnlConfFolders")->isHidden());
     EXPECT_TRUE(registry().dosBoxExit());
 
     // The launch uses the confirmed exit option but the command line as it is typed now.
-    m_dosBox->checkDBExit->setChecked(false);
-    m_dosBox->eDOSBoxCMD->setText(u("-fullscreen"));
+    exitBox->setChecked(false);
+    commandLine->setText(u("-fullscreen"));
     LaunchOptions options = m_session->launchOptions(true);
     EXPECT_TRUE(options.DOSBoxExit);
     EXPECT_EQ(options.CMDLine, u("-fullscreen"));
@@ -417,7 +420,7 @@ TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
     EXPECT_TRUE(options.setup);
 
     m_dosBox->show();
-    m_dosBox->btnDBConfigOkay->click();
+    child<QPushButton>(*m_dosBox, "btnDBConfigOkay")->click();
     EXPECT_FALSE(m_dosBox->isVisible());
     EXPECT_FALSE(registry().dosBoxExit());
     EXPECT_FALSE(m_session->launchOptions(false).DOSBoxExit);

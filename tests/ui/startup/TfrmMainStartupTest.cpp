@@ -213,15 +213,17 @@ TEST_F(TfrmMainStartup, SplashShowsScanProgressAndIsHiddenAfterStartUp)
     SplashScanObserver observer(state, &splash, fake.dialogs);
     observer.categoriesStarted(2);
     observer.categoryStarted(1, 2, QStringLiteral("Puzzle"));
-    EXPECT_EQ(splash.lblLoading->text(), QStringLiteral("Loading Folder 2 of 2"));
-    EXPECT_EQ(splash.lblLoading2->text(), QStringLiteral("Puzzle"));
-    EXPECT_TRUE(splash.pbLoading->isVisible());
+    auto *line = child<QLabel>(splash, "lblLoading");
+    auto *detail = child<QLabel>(splash, "lblLoading2");
+    EXPECT_EQ(line->text(), QStringLiteral("Loading Folder 2 of 2"));
+    EXPECT_EQ(detail->text(), QStringLiteral("Puzzle"));
+    EXPECT_TRUE(child<QProgressBar>(splash, "pbLoading")->isVisible());
 
     TfrmMain frm(platform, lib.root(), &splash);
     EXPECT_FALSE(splash.isVisible());
     // The last thing start-up does on the splash is fold games of several platforms.
-    EXPECT_EQ(splash.lblLoading->text(), QStringLiteral("Checking for"));
-    EXPECT_EQ(splash.lblLoading2->text(), QStringLiteral("multiple platforms"));
+    EXPECT_EQ(line->text(), QStringLiteral("Checking for"));
+    EXPECT_EQ(detail->text(), QStringLiteral("multiple platforms"));
 }
 
 } // namespace
