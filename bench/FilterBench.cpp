@@ -12,6 +12,7 @@
 #include "library/GameTable.h"
 #include "library/GridTextFile.h"
 #include "platform/Platform.h"
+#include "session/FilterState.h"
 #include "support/SessionAccess.h"
 #include "platform/QtClock.h"
 #include "platform/QtFileOps.h"
@@ -278,8 +279,9 @@ void BM_OpenDeveloperMenuOneGroup(benchmark::State &state)
     openLargestGroup(state, grid);
 }
 
-// The whole path of a fact-label click through the controller and the real widgets: field box,
-// value list of the developers, filter, list build into a list widget, category menus.
+// The whole path of a fact-label click through the filter state, its controller and the real
+// widgets: field box, value list of the developers, filter, list build into a list widget,
+// category menus.
 void BM_DeveloperClickThroughController(benchmark::State &state)
 {
     BenchApplication::shared();
@@ -300,7 +302,7 @@ void BM_DeveloperClickThroughController(benchmark::State &state)
     for (auto _ : state) {
         grid = start;
         const auto begin = std::chrono::steady_clock::now();
-        rig.filters->fieldFilter(QStringLiteral("Developer"), developer);
+        rig.session.filter().fieldFilter(QStringLiteral("Developer"), developer);
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
     }
     state.counters["games left"] = grid.rowCount() - 1;

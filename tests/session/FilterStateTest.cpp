@@ -2,6 +2,7 @@
 #include "session/FilterState.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
+#include "support/SessionAccess.h"
 #include "support/TestPlatform.h"
 
 #include <QFile>
@@ -55,7 +56,7 @@ protected:
 
     FilterState &filter() { return session->filter(); }
     QStringList listed() const { return session->listEntries(); }
-    MainState &state() { return session->state(); }
+    MainState &state() { return LibrarySessionTestAccess::state(*session); }
 
     LibraryBuilder lib;
     TestPlatform fake;
