@@ -22,8 +22,9 @@ if command -v ld.lld > /dev/null; then
   tools+=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
 fi
 
-# Ninja keeps both cores busy to the last link, where make's recursion leaves one waiting. A build
-# folder keeps the generator it was first made with, so one that make made is made again.
+# Ninja schedules the files of every target in one graph and checks a rebuild's dependencies
+# once, where CMake's makefiles run a make for each target. A build folder keeps the generator it
+# was first made with, so one that make made is made again.
 for dir in build-test build-sanitize; do
   if [ -f "$dir/CMakeCache.txt" ] && ! grep -qx "CMAKE_GENERATOR:INTERNAL=Ninja" "$dir/CMakeCache.txt"; then
     rm -rf "$dir"
