@@ -227,8 +227,7 @@ void TfrmMain::showStartUpStep(LibrarySession::StartUpStep step, TfrmSplashScree
     case Step::TableLoaded:
         m_startupScan.reset();
         if (splash) {
-            splash->lblLoading->setText(QStringLiteral("Checking for"));
-            splash->lblLoading2->setText(QStringLiteral("multiple platforms"));
+            splash->showStep(QStringLiteral("Checking for"), QStringLiteral("multiple platforms"));
             splash->repaintNow();
         }
         break;
