@@ -169,7 +169,7 @@ void TfrmMain::wireAreas()
         if (running)
             return;
         if (m_session->state().NostalgiaMode)
-            pnlNostalgia->lbNostalgiaMain->setFocus();
+            pnlNostalgia->focusList();
         else
             m_list->focusList();
     });
