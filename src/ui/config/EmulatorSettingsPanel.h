@@ -26,9 +26,6 @@ public:
     void loadAtStartup();
     QString currentGroup() const { return m_group; }
 
-    void LoadEmuDetails();
-    void MoveButtonDown(QPushButton *button);
-
 signals:
     // "Config" with DOSBox chosen: the Global DOSBox Settings panel is to be shown.
     void configDOSBoxRequested();
@@ -65,6 +62,8 @@ private:
     QPushButton *btnEditEmuSave = nullptr;
     QPushButton *btnEditEmuCancel = nullptr;
 
+    void LoadEmuDetails();
+    void MoveButtonDown(QPushButton *button);
     QPushButton *addGroupButton(const QString &name, const QString &group);
     // The current group's built-in and custom emulators into the list, the first one chosen.
     void listGroup();
