@@ -400,7 +400,7 @@ TEST(DOSBoxConfigEditorRun, ReachedFromTheConfigTabLoadsAndSaves)
     ASSERT_TRUE(panel->isVisible());
     auto *editor = child<DOSBoxConfigEditor>(window, "Panel9");
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_TRUE(control<QLineEdit>("lblLoadedConfFile")->text().isEmpty());
+    EXPECT_TRUE(child<QLineEdit>(*editor, "lblLoadedConfFile")->text().isEmpty());
 
     const QString conf = lib.path(u("game.conf"));
     ASSERT_TRUE(writeFile(conf, readFile(fixture("dosbox-default"))));
