@@ -27,6 +27,14 @@ class DOSBoxConfigEditor : public QWidget
   public:
     DOSBoxConfigEditor(Dialogs &dialogs, QWidget *parent);
 
+    // Start-up: every list with its choices, every control at its start-up value, no file.
+    void showStartUpValues();
+    // What the controls show now, as Save writes it.
+    DOSBoxConf values() const;
+    // Sets every control in the order Load reads the keys, and the autoexec list.
+    void showValues(const DOSBoxConf &conf);
+
+  private:
     QLineEdit *lblLoadedConfFile = nullptr;
     QPushButton *btnLoadConf = nullptr;
     QPushButton *btnSaveConf = nullptr;
@@ -44,14 +52,6 @@ class DOSBoxConfigEditor : public QWidget
     QPushButton *btnAutoExecAddLine = nullptr;
     QPushButton *btnAutoExecRemoveLine = nullptr;
 
-    // Start-up: every list with its choices, every control at its start-up value, no file.
-    void showStartUpValues();
-    // What the controls show now, as Save writes it.
-    DOSBoxConf values() const;
-    // Sets every control in the order Load reads the keys, and the autoexec list.
-    void showValues(const DOSBoxConf &conf);
-
-  private:
     void btnLoadConfClick();
     void btnSaveConfClick();
     void btnMapperClick();

@@ -22,6 +22,17 @@ class EmulatorSettingsPanel : public QWidget
 public:
     EmulatorSettingsPanel(LibrarySession &session, QWidget *parent);
 
+    // Start-up, once the session has read the emulators: the "PC" group with DOSBox's details.
+    void loadAtStartup();
+    QString currentGroup() const { return m_group; }
+
+signals:
+    // "Config" with DOSBox chosen: the Global DOSBox Settings panel is to be shown.
+    void configDOSBoxRequested();
+    // The list's text changed by the user's choice or typing.
+    void emuListTextChanged(const QString &text);
+
+private:
     QLabel *lblEmuHeading = nullptr;
     QPushButton *btnEmusPC = nullptr;
     QPushButton *btnEmusNintendo = nullptr;
@@ -40,7 +51,6 @@ public:
     QPushButton *btnAddEmu = nullptr;
     QPushButton *btnEditEmu = nullptr;
     QPushButton *btnConfigEmu = nullptr;
-
     QWidget *pnlEditEmu = nullptr;
     QLabel *lblEditEmuTab = nullptr;
     QLineEdit *eEditEmuName = nullptr;
@@ -52,21 +62,8 @@ public:
     QPushButton *btnEditEmuSave = nullptr;
     QPushButton *btnEditEmuCancel = nullptr;
 
-    // Start-up, once the session has read the emulators: the "PC" group with DOSBox's details.
-    void loadAtStartup();
-    QString currentGroup() const { return m_group; }
-    const std::vector<QPushButton *> &groupButtons() const { return m_groupButtons; }
-
     void LoadEmuDetails();
     void MoveButtonDown(QPushButton *button);
-
-signals:
-    // "Config" with DOSBox chosen: the Global DOSBox Settings panel is to be shown.
-    void configDOSBoxRequested();
-    // The list's text changed by the user's choice or typing.
-    void emuListTextChanged(const QString &text);
-
-private:
     QPushButton *addGroupButton(const QString &name, const QString &group);
     // The current group's built-in and custom emulators into the list, the first one chosen.
     void listGroup();

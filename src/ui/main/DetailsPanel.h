@@ -40,6 +40,7 @@ public:
     void markShownPlatform(int index);
     // The labels that react to the mouse, for the hover highlight.
     QList<QLabel *> linkLabels() const;
+    QLabel &nameBanner() const { return *lblName; } // what the export gauge covers while it runs
 
     QWidget *panelNoDetails = nullptr;
 

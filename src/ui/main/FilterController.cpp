@@ -5,30 +5,8 @@
 #include "ui/common/Appearance.h"
 #include "ui/main/FindPanel.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
-#include <QPushButton>
-#include <QSignalBlocker>
-
-namespace {
-
-void setItems(QComboBox *box, const QStringList &items)
-{
-    // Filling the list moves the current index; the text the user sees is set apart.
-    const QSignalBlocker blocker(box);
-    box->clear();
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-}
-
-void setBoxText(QComboBox *box, const QString &text)
-{
-    const QSignalBlocker blocker(box);
-    box->setEditText(text);
-}
-
-} // namespace
 
 FilterController::FilterController(LibrarySession &session, FindPanel &panel, QObject *parent)
     : QObject(parent), m_session(session), m_state(session.filter()), m_panel(panel)
@@ -36,12 +14,9 @@ FilterController::FilterController(LibrarySession &session, FindPanel &panel, QO
     setObjectName(QStringLiteral("FilterController"));
     connect(&m_state, &FilterState::changed, this, &FilterController::show);
     connect(&m_panel, &FindPanel::opened, &m_state, &FilterState::clearTexts);
-    connect(&m_panel, &FindPanel::fieldChanged, this,
-            [this] { typed().chooseField(m_panel.cbShowOnly1->currentText()); });
-    connect(&m_panel, &FindPanel::valueChosen, this,
-            [this] { typed().chooseValue(m_panel.cbShowOnly2->currentText()); });
-    connect(&m_panel, &FindPanel::valueEdited, this,
-            [this] { typed().editValue(m_panel.cbShowOnly2->currentText()); });
+    connect(&m_panel, &FindPanel::fieldChanged, this, [this] { typed().chooseField(m_panel.fieldText()); });
+    connect(&m_panel, &FindPanel::valueChosen, this, [this] { typed().chooseValue(m_panel.valueText()); });
+    connect(&m_panel, &FindPanel::valueEdited, this, [this] { typed().editValue(m_panel.valueText()); });
     connect(&m_panel, &FindPanel::goClicked, this, [this] { typed().search(); });
     connect(&m_panel, &FindPanel::clearClicked, this, [this] { typed().restoreAll(); });
     connect(&m_panel, &FindPanel::searchFieldClicked, this, [this] { typed().rescan(); });
@@ -52,26 +27,18 @@ FilterController::~FilterController() = default;
 
 FilterState &FilterController::typed()
 {
-    m_state.takeTyped(m_panel.cbShowOnly1->currentText(), m_panel.cbShowOnly2->currentText());
+    m_state.takeTyped(m_panel.fieldText(), m_panel.valueText());
     return m_state;
 }
 
 void FilterController::show(FilterState::Parts parts)
 {
-    QComboBox *fieldBox = m_panel.cbShowOnly1;
-    QComboBox *valueBox = m_panel.cbShowOnly2;
     if (parts & FilterState::FieldList)
-        setItems(fieldBox, m_state.fieldList());
+        m_panel.setFieldList(m_state.fieldList());
     if (parts & FilterState::ValueList)
-        setItems(valueBox, m_state.valueList());
-    // A box that shows the text already keeps it untouched, with the cursor where the user left it.
-    const QString field = FilterState::fieldText(m_state.field());
-    if (fieldBox->currentText() != field)
-        setBoxText(fieldBox, field);
-    if (valueBox->currentText() != m_state.value())
-        setBoxText(valueBox, m_state.value());
-    valueBox->setEnabled(m_state.valueEnabled());
-    m_panel.btnGoFind->setVisible(m_state.searchOffered());
+        m_panel.setValueList(m_state.valueList());
+    m_panel.showFilter(FilterState::fieldText(m_state.field()), m_state.value(), m_state.valueEnabled(),
+                       m_state.searchOffered());
 }
 
 void FilterController::categoryClick(CategoryMenu menu, const QString &value)

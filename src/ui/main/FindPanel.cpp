@@ -9,8 +9,26 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
+
+void setItems(QComboBox *box, const QStringList &items)
+{
+    // Filling the list moves the current index; the text the user sees is set apart.
+    const QSignalBlocker blocker(box);
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+}
+
+void setBoxText(QComboBox *box, const QString &text)
+{
+    if (box->currentText() == text)
+        return;
+    const QSignalBlocker blocker(box);
+    box->setEditText(text);
+}
 
 QComboBox *makeBox(const char *name, QWidget *parent)
 {
@@ -89,6 +107,34 @@ void FindPanel::place(const QRect &list)
 {
     setGeometry(list.x(), list.y() - listShift(), list.width(), PanelHeight);
     raise();
+}
+
+QString FindPanel::fieldText() const
+{
+    return cbShowOnly1->currentText();
+}
+
+QString FindPanel::valueText() const
+{
+    return cbShowOnly2->currentText();
+}
+
+void FindPanel::setFieldList(const QStringList &items)
+{
+    setItems(cbShowOnly1, items);
+}
+
+void FindPanel::setValueList(const QStringList &items)
+{
+    setItems(cbShowOnly2, items);
+}
+
+void FindPanel::showFilter(const QString &field, const QString &value, bool valueEnabled, bool searchOffered)
+{
+    setBoxText(cbShowOnly1, field);
+    setBoxText(cbShowOnly2, value);
+    cbShowOnly2->setEnabled(valueEnabled);
+    btnGoFind->setVisible(searchOffered);
 }
 
 void FindPanel::Find1Click()

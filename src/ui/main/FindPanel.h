@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QStringList>
 
 class QComboBox;
 class QLabel;
@@ -26,12 +27,15 @@ public:
     // Closes it; the filters stay in force.
     void btnCloseFindClick();
 
-    QLabel *lblSearchField = nullptr;
-    QComboBox *cbShowOnly1 = nullptr;
-    QComboBox *cbShowOnly2 = nullptr;
-    QPushButton *btnGoFind = nullptr;
-    QPushButton *btnClearFind = nullptr;
-    QPushButton *btnCloseFind = nullptr;
+    // What the user sees in the field box and the value box.
+    QString fieldText() const;
+    QString valueText() const;
+    // The boxes' lists; the texts stay as the filter shows them.
+    void setFieldList(const QStringList &items);
+    void setValueList(const QStringList &items);
+    // The texts, whether a value may be entered and whether "Go" is offered. A box that shows
+    // its text already keeps it untouched, with the cursor where the user left it.
+    void showFilter(const QString &field, const QString &value, bool valueEnabled, bool searchOffered);
 
     static constexpr int ListGap = 6;
     static constexpr int PanelHeight = 54;
@@ -52,4 +56,12 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *lblSearchField = nullptr;
+    QComboBox *cbShowOnly1 = nullptr;
+    QComboBox *cbShowOnly2 = nullptr;
+    QPushButton *btnGoFind = nullptr;
+    QPushButton *btnClearFind = nullptr;
+    QPushButton *btnCloseFind = nullptr;
 };

@@ -139,7 +139,7 @@ void TfrmMain::wireAreas()
         m_details->panel().fitNameBanner();
     });
     m_config->setNameBannerFit([&details](const QFont &font) {
-        details.lblName->setFont(font);
+        details.nameBanner().setFont(font);
         return details.fitNameBanner();
     });
 
@@ -155,7 +155,7 @@ void TfrmMain::wireAreas()
     connect(pnlNostalgia, &NostalgiaView::fieldClicked, &filter, &FilterState::fieldFilter);
     m_filters->watchHover(pnlNostalgia->platformLabels());
 
-    auto *exporter = new ExportController(*session, *tabMain, *details.lblName);
+    auto *exporter = new ExportController(*session, *tabMain, details.nameBanner());
     connect(m_menus, &MainMenus::exportChosen, exporter, &ExportController::mnuExportClick);
 
     m_refresh = new RefreshController(*session, m_platform.dialogs, m_details->gamesGauge(),
@@ -169,7 +169,7 @@ void TfrmMain::wireAreas()
         if (running)
             return;
         if (m_session->state().NostalgiaMode)
-            pnlNostalgia->lbNostalgiaMain->setFocus();
+            pnlNostalgia->focusList();
         else
             m_list->focusList();
     });
@@ -227,8 +227,7 @@ void TfrmMain::showStartUpStep(LibrarySession::StartUpStep step, TfrmSplashScree
     case Step::TableLoaded:
         m_startupScan.reset();
         if (splash) {
-            splash->lblLoading->setText(QStringLiteral("Checking for"));
-            splash->lblLoading2->setText(QStringLiteral("multiple platforms"));
+            splash->showStep(QStringLiteral("Checking for"), QStringLiteral("multiple platforms"));
             splash->repaintNow();
         }
         break;

@@ -70,6 +70,14 @@ NostalgiaBigScreen::NostalgiaBigScreen(QWidget *parent) : QWidget(parent)
     placeCloseMark();
 }
 
+void NostalgiaBigScreen::setCursorBlinking(bool blinking)
+{
+    if (blinking)
+        timerCursor->start();
+    else
+        timerCursor->stop();
+}
+
 QLabel *NostalgiaBigScreen::addText(const char *objectName, const QString &text)
 {
     auto *label = named(new QLabel(text, this), objectName);

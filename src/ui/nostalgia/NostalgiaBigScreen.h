@@ -31,16 +31,10 @@ public:
     // Puts "X" in the picture's top right corner, in front.
     void placeCloseMark();
     void timerCursorTimer();
+    // The cursor blinks only while the view is up.
+    void setCursorBlinking(bool blinking);
 
     static constexpr int LineCount = BigScreenFacts::LineCount;
-
-    NostalgiaPicture *imgNostalgiaBigScreen = nullptr;
-    QLabel *lblCursor1 = nullptr;
-    std::array<QLabel *, LineCount> lines{};
-    QLabel *lblNostalgiaPrompt = nullptr;
-    QLabel *lblNostalgiaCursor = nullptr;
-    QLabel *lblCloseBigScreen = nullptr;
-    QTimer *timerCursor = nullptr;
 
 signals:
     // A fact line asks for the list to be filtered by its field and value.
@@ -52,6 +46,14 @@ protected:
 private:
     QLabel *addText(const char *objectName, const QString &text);
     void stackLines();
+
+    NostalgiaPicture *imgNostalgiaBigScreen = nullptr;
+    QLabel *lblCursor1 = nullptr;
+    std::array<QLabel *, LineCount> lines{};
+    QLabel *lblNostalgiaPrompt = nullptr;
+    QLabel *lblNostalgiaCursor = nullptr;
+    QLabel *lblCloseBigScreen = nullptr;
+    QTimer *timerCursor = nullptr;
 
     std::array<BigScreenFacts::Line, LineCount> m_facts;
 };

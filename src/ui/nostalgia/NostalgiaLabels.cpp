@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFont>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
@@ -97,8 +98,16 @@ void NostalgiaLabels::placePlatforms(QPoint at)
     }
 }
 
-void NostalgiaLabels::placeExtras(int left, int top, const QFont &font)
+QList<QLabel *> NostalgiaLabels::platformLabels() const
 {
+    return QList<QLabel *>(lblNostalgiaPlatform.begin(), lblNostalgiaPlatform.end());
+}
+
+void NostalgiaLabels::placeExtras(int left, int top, const QString &family, int pointSize)
+{
+    QFont font = lblNostalgiaExtra[0]->font();
+    font.setFamily(family);
+    font.setPointSize(qMax(1, pointSize));
     for (QLabel *label : lblNostalgiaExtra) {
         label->setFont(font);
         autoSize(label);

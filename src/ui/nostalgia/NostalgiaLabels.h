@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -8,7 +9,6 @@
 
 class LibrarySession;
 class NostalgiaScene;
-class QFont;
 class QLabel;
 class QWidget;
 struct DetailsContent;
@@ -28,11 +28,9 @@ public:
     // The row from the given top left, each label 20 pixels after the one before it.
     void placePlatforms(QPoint at);
     // The extras one under another from the skin's place, in the skin's font.
-    void placeExtras(int left, int top, const QFont &font);
-
-    std::array<QLabel *, 7> lblNostalgiaExtra{};
-    std::array<QLabel *, 11> lblNostalgiaPlatform{};
-    std::array<QLabel *, 11> lblNostalgiaPlatformShadow{};
+    void placeExtras(int left, int top, const QString &family, int pointSize);
+    // The platform labels, for the hover colours the details panel's platform labels have too.
+    QList<QLabel *> platformLabels() const;
 
 signals:
     void platformLaunchRequested(const QString &platform);
@@ -42,6 +40,10 @@ protected:
 
 private:
     int platformNumber(const QObject *label) const;
+
+    std::array<QLabel *, 7> lblNostalgiaExtra{};
+    std::array<QLabel *, 11> lblNostalgiaPlatform{};
+    std::array<QLabel *, 11> lblNostalgiaPlatformShadow{};
 
     LibrarySession &m_session;
 };

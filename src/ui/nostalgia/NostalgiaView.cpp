@@ -122,7 +122,12 @@ void NostalgiaView::buildList()
 
 QList<QLabel *> NostalgiaView::platformLabels() const
 {
-    return QList<QLabel *>(m_labels->lblNostalgiaPlatform.begin(), m_labels->lblNostalgiaPlatform.end());
+    return m_labels->platformLabels();
+}
+
+void NostalgiaView::focusList()
+{
+    lbNostalgiaMain->setFocus();
 }
 
 void NostalgiaView::switchMode(bool on)
@@ -134,7 +139,7 @@ void NostalgiaView::switchMode(bool on)
     } else {
         // Nothing to animate behind the ordinary view.
         timerNostalgia->stop();
-        pnlBigScreen->timerCursor->stop();
+        pnlBigScreen->setCursorBlinking(false);
         lower();
     }
 }
@@ -168,7 +173,7 @@ void NostalgiaView::LoadNostalgia()
     lbNostalgiaMainClick();
     loadScreenPictures();
     lbNostalgiaMain->setFocus();
-    pnlBigScreen->timerCursor->start();
+    pnlBigScreen->setCursorBlinking(true);
     pnlBigScreen->placeCloseMark();
 }
 
@@ -304,10 +309,7 @@ void NostalgiaView::LoadNostalgiaImages()
 
     applyFonts();
     lbNostalgiaMain->setGeometry(NostalgiaLayout::list(width(), height(), skin.listWidth));
-    QFont extras = m_labels->lblNostalgiaExtra[0]->font();
-    extras.setFamily(skin.extrasFont);
-    extras.setPointSize(qMax(1, skin.extrasFontSize));
-    m_labels->placeExtras(skin.extrasLeft, skin.extrasTop, extras);
+    m_labels->placeExtras(skin.extrasLeft, skin.extrasTop, skin.extrasFont, skin.extrasFontSize);
     m_labels->placePlatforms(NostalgiaLayout::platformRowAt(height()));
 
     const QRect disk = NostalgiaLayout::disk(imgNostalgiaComp->geometry());

@@ -40,21 +40,8 @@ public:
     const NostalgiaSkinValues &skin() const { return m_scene.skin(); }
     // The platform labels, for the hover colours the details panel's platform labels have too.
     QList<QLabel *> platformLabels() const;
-    NostalgiaLabels &labels() const { return *m_labels; }
-
-    NostalgiaPicture *imgNostalgiaBG = nullptr;
-    NostalgiaPicture *imgNostalgiaComp = nullptr;
-    NostalgiaPicture *imgNostalgiaScreen = nullptr;
-    NostalgiaPicture *imgNostalgiaTitle = nullptr;
-    NostalgiaPicture *imgNostalgiaOpenBox = nullptr;
-    NostalgiaPicture *imgNostalgiaFront = nullptr;
-    NostalgiaPicture *imgNostalgiaBack = nullptr;
-    NostalgiaPicture *imgNostalgiaManual = nullptr;
-    NostalgiaPicture *imgNostalgiaDisk = nullptr;
-    QLabel *lblDiskLabel = nullptr;
-    QListWidget *lbNostalgiaMain = nullptr;
-    NostalgiaBigScreen *pnlBigScreen = nullptr;
-    QTimer *timerNostalgia = nullptr;
+    // The arrow keys browse the list at once.
+    void focusList();
 
 signals:
     // Enter or a double click in the list (false), or a click on the screen or title of a game
@@ -88,4 +75,17 @@ private:
     NostalgiaLabels *m_labels = nullptr;
     bool m_listStale = true;
     bool m_prepared = false;
+    NostalgiaPicture *imgNostalgiaBG = nullptr;
+    NostalgiaPicture *imgNostalgiaComp = nullptr;
+    NostalgiaPicture *imgNostalgiaScreen = nullptr;
+    NostalgiaPicture *imgNostalgiaTitle = nullptr;
+    NostalgiaPicture *imgNostalgiaOpenBox = nullptr;
+    NostalgiaPicture *imgNostalgiaFront = nullptr;
+    NostalgiaPicture *imgNostalgiaBack = nullptr;
+    NostalgiaPicture *imgNostalgiaManual = nullptr;
+    NostalgiaPicture *imgNostalgiaDisk = nullptr;
+    QLabel *lblDiskLabel = nullptr;
+    QListWidget *lbNostalgiaMain = nullptr;
+    NostalgiaBigScreen *pnlBigScreen = nullptr;
+    QTimer *timerNostalgia = nullptr;
 };

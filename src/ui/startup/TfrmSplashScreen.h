@@ -13,10 +13,6 @@ class TfrmSplashScreen : public QWidget
 public:
     explicit TfrmSplashScreen(QWidget *parent = nullptr);
 
-    // The main window writes the lines itself after the scan.
-    QLabel *lblLoading = nullptr;
-    QLabel *lblLoading2 = nullptr;
-
     void centreOnScreen();
     void showStep(const QString &line, const QString &detail);
     // The gauge counts `steps` steps from the first; startGauge also shows it at its first step.
@@ -39,6 +35,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QLabel *lblLoading = nullptr;
+    QLabel *lblLoading2 = nullptr;
     QProgressBar *pbLoading = nullptr;
     qint64 m_frameIntervalNs = 0;
     QElapsedTimer m_sinceLastPaint;

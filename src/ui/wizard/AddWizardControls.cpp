@@ -23,7 +23,7 @@ QPushButton *makeButton(QWidget &parent, const char *name, const QString &captio
 
 } // namespace
 
-AddWizardControls::AddWizardControls(QWidget &window) : m_window(window)
+TfrmAddWizard::Controls::Controls(QWidget &window) : m_window(window)
 {
     auto *outer = new QVBoxLayout(&window);
     auto *grid = new QGridLayout;
@@ -53,7 +53,7 @@ AddWizardControls::AddWizardControls(QWidget &window) : m_window(window)
     outer->addLayout(buttons);
 }
 
-void AddWizardControls::buildGameColumn(QGridLayout *grid)
+void TfrmAddWizard::Controls::buildGameColumn(QGridLayout *grid)
 {
     cbLoadGame = addList(grid, 0, 0, "cbLoadGame", QStringLiteral("Load Existing Game:"));
     eName = addLine(grid, 1, 0, "eName", QStringLiteral("Name:"));
@@ -74,7 +74,7 @@ void AddWizardControls::buildGameColumn(QGridLayout *grid)
     cbLoadGame->setMaxVisibleItems(20);
 }
 
-void AddWizardControls::buildFilesColumn(QGridLayout *grid)
+void TfrmAddWizard::Controls::buildFilesColumn(QGridLayout *grid)
 {
     eExecutable = addLine(grid, 0, 2, "eExecutable", QStringLiteral("Executable"));
     eDBScumm = addList(grid, 1, 2, "eDBScumm", QStringLiteral("DBConf/Scumm"));
@@ -106,7 +106,7 @@ void AddWizardControls::buildFilesColumn(QGridLayout *grid)
     grid->addWidget(btnAboutCreate, 15, 3, Qt::AlignRight);
 }
 
-void AddWizardControls::buildExtrasColumn(QGridLayout *grid)
+void TfrmAddWizard::Controls::buildExtrasColumn(QGridLayout *grid)
 {
     auto *heading = new QLabel(QStringLiteral("Extras"), &m_window);
     heading->setObjectName(QStringLiteral("lblExtras"));
@@ -122,7 +122,7 @@ void AddWizardControls::buildExtrasColumn(QGridLayout *grid)
     }
 }
 
-void AddWizardControls::buildIniRow(QGridLayout *grid, int row)
+void TfrmAddWizard::Controls::buildIniRow(QGridLayout *grid, int row)
 {
     eIniFileName = addLine(grid, row, 0, "eIniFileName", QStringLiteral("Ini File Name:"));
     eIniFileName->setToolTip(QStringLiteral("The name of the new ini file; \".ini\" is added to it"));
@@ -135,7 +135,8 @@ void AddWizardControls::buildIniRow(QGridLayout *grid, int row)
     grid->addWidget(ePath, row, 3, 1, 3);
 }
 
-QLabel *AddWizardControls::addLabel(QGridLayout *grid, int row, int column, const QString &caption, QWidget *buddy)
+QLabel *TfrmAddWizard::Controls::addLabel(QGridLayout *grid, int row, int column, const QString &caption,
+                                          QWidget *buddy)
 {
     auto *label = new QLabel(caption, &m_window);
     label->setBuddy(buddy);
@@ -143,7 +144,8 @@ QLabel *AddWizardControls::addLabel(QGridLayout *grid, int row, int column, cons
     return label;
 }
 
-QLineEdit *AddWizardControls::addLine(QGridLayout *grid, int row, int column, const char *name, const QString &caption)
+QLineEdit *TfrmAddWizard::Controls::addLine(QGridLayout *grid, int row, int column, const char *name,
+                                            const QString &caption)
 {
     auto *edit = named(new QLineEdit(&m_window), name);
     addLabel(grid, row, column, caption, edit);
@@ -152,7 +154,8 @@ QLineEdit *AddWizardControls::addLine(QGridLayout *grid, int row, int column, co
     return edit;
 }
 
-QComboBox *AddWizardControls::addList(QGridLayout *grid, int row, int column, const char *name, const QString &caption)
+QComboBox *TfrmAddWizard::Controls::addList(QGridLayout *grid, int row, int column, const char *name,
+                                            const QString &caption)
 {
     auto *list = named(new QComboBox(&m_window), name);
     list->setEditable(true);
@@ -169,7 +172,7 @@ QComboBox *AddWizardControls::addList(QGridLayout *grid, int row, int column, co
     return list;
 }
 
-void AddWizardControls::remember(QWidget *control)
+void TfrmAddWizard::Controls::remember(QWidget *control)
 {
     for (const EntryFieldInfo &info : entryFields()) {
         if (control->objectName() == QLatin1String(info.control))
@@ -177,7 +180,7 @@ void AddWizardControls::remember(QWidget *control)
     }
 }
 
-QString AddWizardControls::text(EntryField field) const
+QString TfrmAddWizard::Controls::text(EntryField field) const
 {
     QWidget *control = m_fieldControls[size_t(field)];
     if (auto *list = qobject_cast<QComboBox *>(control))
@@ -185,7 +188,7 @@ QString AddWizardControls::text(EntryField field) const
     return static_cast<QLineEdit *>(control)->text();
 }
 
-void AddWizardControls::setText(EntryField field, const QString &text)
+void TfrmAddWizard::Controls::setText(EntryField field, const QString &text)
 {
     QWidget *control = m_fieldControls[size_t(field)];
     if (auto *list = qobject_cast<QComboBox *>(control))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/wizard/TfrmAddWizard.h"
 #include "wizard/EntryFields.h"
 
 #include <QString>
@@ -16,10 +17,11 @@ class QWidget;
 
 // The controls of the "Add Game Wizard" window, laid out in three columns of fields above the
 // ini file's name and the buttons. The window owns the behaviour; this only builds and reaches.
-class AddWizardControls
+// A private part of the window: nothing else can name it, so its controls stay the window's.
+class TfrmAddWizard::Controls
 {
 public:
-    explicit AddWizardControls(QWidget &window);
+    explicit Controls(QWidget &window);
 
     QComboBox *cbLoadGame = nullptr;
     QLineEdit *eName = nullptr;

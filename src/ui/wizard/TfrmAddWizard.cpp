@@ -41,7 +41,7 @@ void fill(QComboBox *list, const QStringList &items)
 
 TfrmAddWizard::TfrmAddWizard(LibrarySession &session, QWidget &mainWindow)
     : QWidget(&mainWindow, Qt::Window), m_session(session), m_mainWindow(mainWindow),
-      m_controls(std::make_unique<AddWizardControls>(*this))
+      m_controls(std::make_unique<Controls>(*this))
 {
     setObjectName(QStringLiteral("TfrmAddWizard"));
     setWindowTitle(QStringLiteral("Add Game Wizard"));
@@ -59,7 +59,7 @@ Dialogs &TfrmAddWizard::dialogs() const
 
 void TfrmAddWizard::wireControls()
 {
-    AddWizardControls &c = *m_controls;
+    Controls &c = *m_controls;
     connect(c.cbLoadGame, &QComboBox::editTextChanged, this, &TfrmAddWizard::cbLoadGameChange);
     connect(c.btnClearAll, &QPushButton::clicked, this, &TfrmAddWizard::btnClearAllClick);
     connect(c.btnDupe, &QPushButton::clicked, this, &TfrmAddWizard::btnDupeClick);
@@ -77,7 +77,7 @@ void TfrmAddWizard::wireControls()
 
 void TfrmAddWizard::FormCreate()
 {
-    AddWizardControls &c = *m_controls;
+    Controls &c = *m_controls;
     c.memAbout->clear();
     const EntryValueLists lists = EntryValueLists::build(m_session.table(), m_session.state().emulators);
     fill(c.cbLoadGame, lists.loadGame);
@@ -188,7 +188,7 @@ void TfrmAddWizard::eCustomEmuPathClick()
 
 void TfrmAddWizard::btnBrowseClick()
 {
-    AddWizardControls &c = *m_controls;
+    Controls &c = *m_controls;
     const QString gameFolder = dialogs().browseFolder(QStringLiteral("Browse for Game Folder"));
     c.ePath->setText(QDir::toNativeSeparators(gameFolder));
     const QString iniName = c.eIniFileName->text();

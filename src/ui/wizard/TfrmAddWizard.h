@@ -9,7 +9,6 @@
 #include <memory>
 #include <optional>
 
-class AddWizardControls;
 class Dialogs;
 class LibrarySession;
 
@@ -47,6 +46,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    class Controls;
+
     void FormCreate();
     void wireControls();
     void centreOnMain();
@@ -58,6 +59,6 @@ private:
 
     LibrarySession &m_session;
     QWidget &m_mainWindow;
-    std::unique_ptr<AddWizardControls> m_controls;
+    std::unique_ptr<Controls> m_controls;
     EntryFolders m_folders;
 };

@@ -66,7 +66,7 @@ class DOSBoxConfigEditorTest : public ::testing::Test
         const QString target = dir.filePath(QLatin1String(name) + QStringLiteral(".conf"));
         writeFile(target, readFile(fixture(name)));
         fake.dialogs.openFileName = target;
-        editor->btnLoadConf->click();
+        control<QPushButton>("btnLoadConf")->click();
         return target;
     }
 
@@ -78,7 +78,7 @@ class DOSBoxConfigEditorTest : public ::testing::Test
         const QString target = dir.filePath(QStringLiteral("typed.conf"));
         writeFile(target, QByteArray(text));
         fake.dialogs.openFileName = target;
-        editor->btnLoadConf->click();
+        control<QPushButton>("btnLoadConf")->click();
         return target;
     }
 
@@ -96,7 +96,7 @@ class DOSBoxConfigEditorTest : public ::testing::Test
 
     void clickLine(int row)
     {
-        QListWidget *list = editor->lbAutoExec;
+        QListWidget *list = control<QListWidget>("lbAutoExec");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
     }
@@ -131,8 +131,8 @@ TEST_F(DOSBoxConfigEditorTest, EveryKeyHasItsControlAtItsStartUpValue)
     EXPECT_EQ(control<QComboBox>("cbCycles")->itemText(12), u("11000"));
     EXPECT_EQ(control<QComboBox>("cbPriorityNonFocused")->currentText(), u("normal"));
     EXPECT_EQ(control<QLabel>("lblMouseSensitivity")->text(), u("100"));
-    EXPECT_TRUE(editor->lblLoadedConfFile->text().isEmpty());
-    EXPECT_EQ(editor->lbAutoExec->count(), 0);
+    EXPECT_TRUE(control<QLineEdit>("lblLoadedConfFile")->text().isEmpty());
+    EXPECT_EQ(control<QListWidget>("lbAutoExec")->count(), 0);
 }
 
 TEST_F(DOSBoxConfigEditorTest, DigitFieldsTakeDigitsFromTheKeyboardAndPercentFollowsCyclesDown)
@@ -146,9 +146,9 @@ TEST_F(DOSBoxConfigEditorTest, DigitFieldsTakeDigitsFromTheKeyboardAndPercentFol
         EXPECT_EQ(field->text(), u("123")) << name;
     }
 
-    editor->PageControl2->setCurrentIndex(3);
-    ASSERT_EQ(editor->PageControl2->tabText(3), u("CPU"));
-    QLineEdit *down = editor->eCyclesDown;
+    control<QTabWidget>("PageControl2")->setCurrentIndex(3);
+    ASSERT_EQ(control<QTabWidget>("PageControl2")->tabText(3), u("CPU"));
+    QLineEdit *down = control<QLineEdit>("eCyclesDown");
     QLabel *percent = control<QLabel>("lblPercent");
     down->clear();
     QTest::keyClicks(down, u("100"));
@@ -171,48 +171,48 @@ TEST_F(DOSBoxConfigEditorTest, DigitFieldsTakeDigitsFromTheKeyboardAndPercentFol
     EXPECT_TRUE(percent->isVisible());
     EXPECT_TRUE(fake.dialogs.messages.isEmpty());
 
-    editor->scrollMouseSensitivity->setValue(42);
-    EXPECT_EQ(editor->lblMouseSensitivity->text(), u("42"));
+    control<QScrollBar>("scrollMouseSensitivity")->setValue(42);
+    EXPECT_EQ(control<QLabel>("lblMouseSensitivity")->text(), u("42"));
 }
 
 TEST_F(DOSBoxConfigEditorTest, AutoexecLinesAreEditedThroughTheSelection)
 {
     load("dosbox-default");
-    QListWidget *list = editor->lbAutoExec;
+    QListWidget *list = control<QListWidget>("lbAutoExec");
     ASSERT_EQ(list->count(), 4);
     // Nothing selected: confirm and remove do nothing, add still appends.
-    editor->eAutoExecLine->setText(u("typed"));
-    editor->btnConfirmLine->click();
-    editor->btnAutoExecRemoveLine->click();
+    control<QLineEdit>("eAutoExecLine")->setText(u("typed"));
+    control<QPushButton>("btnConfirmLine")->click();
+    control<QPushButton>("btnAutoExecRemoveLine")->click();
     EXPECT_EQ(list->count(), 4);
     EXPECT_FALSE(entries(*list).contains(u("typed")));
-    editor->btnAutoExecAddLine->click();
+    control<QPushButton>("btnAutoExecAddLine")->click();
     ASSERT_EQ(list->count(), 5);
     EXPECT_EQ(list->item(4)->text(), u("###"));
 
     clickLine(1);
-    EXPECT_EQ(editor->eAutoExecLine->text(), u("# You can put your MOUNT lines here."));
-    editor->eAutoExecLine->setText(u("mount c ~/games"));
-    editor->btnConfirmLine->click();
+    EXPECT_EQ(control<QLineEdit>("eAutoExecLine")->text(), u("# You can put your MOUNT lines here."));
+    control<QLineEdit>("eAutoExecLine")->setText(u("mount c ~/games"));
+    control<QPushButton>("btnConfirmLine")->click();
     EXPECT_EQ(list->item(1)->text(), u("mount c ~/games"));
     clickLine(0);
-    editor->btnAutoExecRemoveLine->click();
+    control<QPushButton>("btnAutoExecRemoveLine")->click();
     EXPECT_EQ(entries(*list), (QStringList{u("mount c ~/games"), QString(), QString(), u("###")}));
 }
 
 TEST_F(DOSBoxConfigEditorTest, RemovingALineLeavesNoLineSelectedForASecondClick)
 {
     load("dosbox-default");
-    QListWidget *list = editor->lbAutoExec;
+    QListWidget *list = control<QListWidget>("lbAutoExec");
     clickLine(0);
-    editor->btnAutoExecRemoveLine->click();
+    control<QPushButton>("btnAutoExecRemoveLine")->click();
     ASSERT_EQ(list->count(), 3);
     EXPECT_TRUE(list->selectedItems().isEmpty());
-    EXPECT_EQ(editor->eAutoExecLine->text(), u("# Lines in this section will be run at startup."));
-    editor->btnAutoExecRemoveLine->click();
+    EXPECT_EQ(control<QLineEdit>("eAutoExecLine")->text(), u("# Lines in this section will be run at startup."));
+    control<QPushButton>("btnAutoExecRemoveLine")->click();
     EXPECT_EQ(entries(*list), (QStringList{u("# You can put your MOUNT lines here."), QString(), QString()}));
     clickLine(1);
-    editor->btnAutoExecRemoveLine->click();
+    control<QPushButton>("btnAutoExecRemoveLine")->click();
     EXPECT_EQ(list->count(), 2);
 }
 
@@ -236,7 +236,7 @@ TEST_F(DOSBoxConfigEditorTest, APriorityLineIsKeptUntilAListIsChanged)
         const QString conf = loadText(row.file);
         if (row.list)
             change(row.list, row.value);
-        editor->btnSaveConf->click();
+        control<QPushButton>("btnSaveConf")->click();
         EXPECT_TRUE(readFile(conf).contains(row.saved)) << row.file << readFile(conf).left(200).toStdString();
     }
     EXPECT_TRUE(fake.dialogs.messages.isEmpty());
@@ -303,7 +303,7 @@ TEST_F(DOSBoxConfigEditorTest, KeysAreReadAndWrittenUnderTheNamesTheFileUses)
             EXPECT_EQ(control<QWidget>(name)->isEnabled(), !row.controlsOff) << name;
         for (const auto &[name, value] : row.edits)
             change(name, value);
-        editor->btnSaveConf->click();
+        control<QPushButton>("btnSaveConf")->click();
 
         QStringList saved;
         QString section;
@@ -320,34 +320,34 @@ TEST_F(DOSBoxConfigEditorTest, KeysAreReadAndWrittenUnderTheNamesTheFileUses)
 
 TEST_F(DOSBoxConfigEditorTest, LoadReplacesEverythingAndSaveWritesThisFilesLines)
 {
-    editor->btnSaveConf->click();
+    control<QPushButton>("btnSaveConf")->click();
     EXPECT_EQ(fake.dialogs.messages, QStringList{u("Can not Save.  Configure File field is blank.")});
 
     load("dosbox-default");
     EXPECT_EQ(fake.dialogs.fileFilters.last(), u("Conf Files (*.conf)|*.CONF"));
-    EXPECT_EQ(editor->lbAutoExec->count(), 4);
+    EXPECT_EQ(control<QListWidget>("lbAutoExec")->count(), 4);
     // A file without a priority key is a normal one: every later key and its own autoexec lines
     // replace those of the file before.
     const QString second = load("missing-priority");
-    EXPECT_EQ(editor->lblLoadedConfFile->text(), second);
+    EXPECT_EQ(control<QLineEdit>("lblLoadedConfFile")->text(), second);
     EXPECT_EQ(fake.dialogs.messages.size(), 1);
     EXPECT_EQ(control<QComboBox>("cbPriorityFocused")->currentText(), u("higher"));
-    EXPECT_EQ(editor->eMapper->text(), u("mine.map"));
+    EXPECT_EQ(control<QLineEdit>("eMapper")->text(), u("mine.map"));
     EXPECT_TRUE(control<QCheckBox>("checkUseScanCodes")->isChecked());
     EXPECT_EQ(control<QLineEdit>("eKeyboardLayout")->text(), u("fr"));
-    EXPECT_EQ(entries(*editor->lbAutoExec), (QStringList{u("mount c ~/dos"), u("c:")}));
+    EXPECT_EQ(entries(*control<QListWidget>("lbAutoExec")), (QStringList{u("mount c ~/dos"), u("c:")}));
 
     // Cancelling the dialog changes nothing.
     fake.dialogs.openFileName.clear();
-    editor->btnLoadConf->click();
-    EXPECT_EQ(editor->lblLoadedConfFile->text(), second);
+    control<QPushButton>("btnLoadConf")->click();
+    EXPECT_EQ(control<QLineEdit>("lblLoadedConfFile")->text(), second);
 
     fake.dialogs.openFileName = dir.filePath(u("keys.txt"));
-    editor->btnMapper->click();
+    control<QPushButton>("btnMapper")->click();
     EXPECT_EQ(fake.dialogs.fileFilters.last(), u("Text Files (*.txt)|*.TXT"));
-    EXPECT_EQ(editor->eMapper->text(), dir.filePath(u("keys.txt")));
+    EXPECT_EQ(control<QLineEdit>("eMapper")->text(), dir.filePath(u("keys.txt")));
 
-    editor->btnSaveConf->click();
+    control<QPushButton>("btnSaveConf")->click();
     EXPECT_EQ(fake.dialogs.messages.size(), 1);
     const QByteArray saved = readFile(second);
     EXPECT_TRUE(saved.contains("priority=higher,normal\r\n"));
@@ -363,15 +363,15 @@ TEST_F(DOSBoxConfigEditorTest, AFileThatIsNoConfigurationLeavesTheEditorOnTheFil
     const QByteArray noise(300 * 1024, '\x9c');
     ASSERT_TRUE(writeFile(garbage, noise));
     fake.dialogs.openFileName = garbage;
-    editor->btnLoadConf->click();
+    control<QPushButton>("btnLoadConf")->click();
 
     ASSERT_EQ(fake.dialogs.messages.size(), 1);
     EXPECT_TRUE(fake.dialogs.messages.front().contains(u("is not a DOSBox configuration file")));
-    EXPECT_EQ(editor->lblLoadedConfFile->text(), first);
+    EXPECT_EQ(control<QLineEdit>("lblLoadedConfFile")->text(), first);
     EXPECT_EQ(control<QComboBox>("cbCycles")->currentText(), cycles);
-    EXPECT_EQ(editor->lbAutoExec->count(), 4);
+    EXPECT_EQ(control<QListWidget>("lbAutoExec")->count(), 4);
     // Save goes to the file whose values are shown, and the refused one keeps its bytes.
-    editor->btnSaveConf->click();
+    control<QPushButton>("btnSaveConf")->click();
     EXPECT_EQ(fake.dialogs.messages.size(), 1);
     EXPECT_EQ(readFile(garbage), noise);
 }
@@ -400,7 +400,7 @@ TEST(DOSBoxConfigEditorRun, ReachedFromTheConfigTabLoadsAndSaves)
     ASSERT_TRUE(panel->isVisible());
     auto *editor = child<DOSBoxConfigEditor>(window, "Panel9");
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_TRUE(editor->lblLoadedConfFile->text().isEmpty());
+    EXPECT_TRUE(child<QLineEdit>(*editor, "lblLoadedConfFile")->text().isEmpty());
 
     const QString conf = lib.path(u("game.conf"));
     ASSERT_TRUE(writeFile(conf, readFile(fixture("dosbox-default"))));

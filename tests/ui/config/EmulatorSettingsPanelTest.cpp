@@ -60,18 +60,20 @@ protected:
         return m_session->settings().ini().readString(u("Main"), u(key), u("<missing>"));
     }
 
+    template <class T> T *control(const char *name) const { return child<T>(*m_panel, name); }
+
     QStringList listed() const
     {
         QStringList names;
-        for (int i = 0; i < m_panel->cbEmuList->count(); ++i)
-            names.append(m_panel->cbEmuList->itemText(i));
+        for (int i = 0; i < control<QComboBox>("cbEmuList")->count(); ++i)
+            names.append(control<QComboBox>("cbEmuList")->itemText(i));
         return names;
     }
 
     QStringList details() const
     {
-        return {m_panel->lblEmuName->text(), m_panel->lblEmuNick->text(), m_panel->lblEmuPath->text(),
-                m_panel->lblEmuParams->text()};
+        return {control<QLabel>("lblEmuName")->text(), control<QLabel>("lblEmuNick")->text(),
+                control<QLabel>("lblEmuPath")->text(), control<QLabel>("lblEmuParams")->text()};
     }
 
     const EmulatorRegistry &registry() const { return std::as_const(*m_session).state().emulators; }
@@ -114,8 +116,8 @@ TEST_F(EmulatorSettingsPanelTest, DefaultsWithoutAnyKey)
     }
     EXPECT_EQ(listed(), (QStringList{u("DOSBox"), u("ScummVM"), u("Windows Frotz"), u("Magnetic")}));
     EXPECT_EQ(details(), (QStringList{u("DOSBox"), u("DOSBox"), QString(), QString()}));
-    EXPECT_FALSE(m_panel->lblParams->isVisible());
-    EXPECT_FALSE(m_panel->pnlEditEmu->isVisible());
+    EXPECT_FALSE(control<QLabel>("lblParams")->isVisible());
+    EXPECT_FALSE(control<QWidget>("pnlEditEmu")->isVisible());
     EXPECT_EQ(m_panel->currentGroup(), u("PC"));
 }
 
@@ -171,20 +173,21 @@ TEST_F(EmulatorSettingsPanelTest, GroupsListBuiltInsThenCustomsAndPressTheirButt
     EXPECT_EQ(listed(), (QStringList{u("DOSBox"), u("ScummVM"), u("Windows Frotz"), u("Magnetic"), u("DOSBox-X")}));
 
     struct Group { QPushButton *button; QStringList names; QStringList shown; bool params; };
+    auto button = [this](const char *name) { return control<QPushButton>(name); };
     const Group groups[] = {
-        {m_panel->btnEmusNintendo,
+        {button("btnEmusNintendo"),
          {u("Nintendo Entertainment System"), u("Super Nintendo"), u("Nintendo 64"), u("Gameboy Advance")},
          {u("Nintendo Entertainment System"), u("NES"), QString(), QString()}, false},
-        {m_panel->btnEmusAtari, {u("Atari 2600"), u("Atari 5200")}, {u("Atari 2600"), u("2600"), QString(), QString()}, false},
-        {m_panel->btnEmusSega, {u("Sega Master System")}, {u("Sega Master System"), u("SMS"), QString(), QString()}, false},
+        {button("btnEmusAtari"), {u("Atari 2600"), u("Atari 5200")}, {u("Atari 2600"), u("2600"), QString(), QString()}, false},
+        {button("btnEmusSega"), {u("Sega Master System")}, {u("Sega Master System"), u("SMS"), QString(), QString()}, false},
         // A custom emulator named like a built-in is listed too, but the built-in is shown.
-        {m_panel->btnEmusArcade, {u("MAME"), u("MESS"), u("MAME")},
+        {button("btnEmusArcade"), {u("MAME"), u("MESS"), u("MAME")},
          {u("MAME"), u("MAME"), u("/usr/games/mame"), QString()}, false},
-        {m_panel->btnEmusApple, {u("Macintosh"), u("Apple II")}, {u("Macintosh"), u("MAC"), QString(), QString()}, false},
-        {m_panel->btnEmusSony, {}, {QString(), QString(), QString(), QString()}, false},
+        {button("btnEmusApple"), {u("Macintosh"), u("Apple II")}, {u("Macintosh"), u("MAC"), QString(), QString()}, false},
+        {button("btnEmusSony"), {}, {QString(), QString(), QString(), QString()}, false},
         // Two customs of one name: the last slot's details.
-        {m_panel->btnEmusOther, {u("Vice"), u("Vice")}, {u("Vice"), u("C64b"), QString(), u("-warp")}, true},
-        {m_panel->btnEmusPC, {u("DOSBox"), u("ScummVM"), u("Windows Frotz"), u("Magnetic"), u("DOSBox-X")},
+        {button("btnEmusOther"), {u("Vice"), u("Vice")}, {u("Vice"), u("C64b"), QString(), u("-warp")}, true},
+        {button("btnEmusPC"), {u("DOSBox"), u("ScummVM"), u("Windows Frotz"), u("Magnetic"), u("DOSBox-X")},
          {u("DOSBox"), u("DOSBox"), QString(), QString()}, false},
     };
     for (const Group &g : groups) {
@@ -193,8 +196,9 @@ TEST_F(EmulatorSettingsPanelTest, GroupsListBuiltInsThenCustomsAndPressTheirButt
         EXPECT_EQ(m_panel->currentGroup(), g.button->text());
         EXPECT_EQ(listed(), g.names);
         EXPECT_EQ(details(), g.shown);
-        EXPECT_EQ(m_panel->lblParams->isVisible(), g.params);
-        for (QPushButton *other : m_panel->groupButtons()) {
+        EXPECT_EQ(control<QLabel>("lblParams")->isVisible(), g.params);
+        for (const Group &h : groups) {
+            const QPushButton *other = h.button;
             EXPECT_EQ(other->y(), other == g.button ? 2 : 0) << other->text().toStdString();
             EXPECT_EQ(other->isChecked(), other == g.button);
         }
@@ -207,22 +211,22 @@ TEST_F(EmulatorSettingsPanelTest, ChoosingAndTypingInTheList)
                   "CustomEmuName1=Mine\r\nCustomEmuTab1=PC\r\nCustomEmuNick1=M\r\nCustomEmuPath1=/m\r\n"
                   "CustomEmuParams1=-p\r\n");
     build();
-    m_panel->cbEmuList->setCurrentIndex(4);
+    control<QComboBox>("cbEmuList")->setCurrentIndex(4);
     EXPECT_EQ(details(), (QStringList{u("Mine"), u("M"), u("/m"), u("-p")}));
-    EXPECT_TRUE(m_panel->lblParams->isVisible());
+    EXPECT_TRUE(control<QLabel>("lblParams")->isVisible());
 
-    m_panel->cbEmuList->setCurrentIndex(1);
+    control<QComboBox>("cbEmuList")->setCurrentIndex(1);
     EXPECT_EQ(details(), (QStringList{u("ScummVM"), u("ScummVM"), u("/usr/games/scummvm"), QString()}));
-    EXPECT_FALSE(m_panel->lblParams->isVisible());
+    EXPECT_FALSE(control<QLabel>("lblParams")->isVisible());
 
     // A typed text that names nothing keeps what was shown.
-    m_panel->cbEmuList->setCurrentIndex(4);
+    control<QComboBox>("cbEmuList")->setCurrentIndex(4);
     QString typed;
     QObject::connect(m_panel.get(), &EmulatorSettingsPanel::emuListTextChanged,
                      [&typed](const QString &text) { typed = text; });
-    m_panel->cbEmuList->setEditText(u("Nothing like it"));
+    control<QComboBox>("cbEmuList")->setEditText(u("Nothing like it"));
     EXPECT_EQ(details(), (QStringList{u("Mine"), u("M"), u("/m"), u("-p")}));
-    EXPECT_FALSE(m_panel->lblParams->isVisible());
+    EXPECT_FALSE(control<QLabel>("lblParams")->isVisible());
     EXPECT_EQ(typed, u("Nothing like it"));
 }
 
@@ -230,42 +234,43 @@ TEST_F(EmulatorSettingsPanelTest, AddSavesANewCustomEmulatorThatTheNextGroupChan
 {
     writeSettings("[Main]\r\nCustomEmuName1=One\r\nCustomEmuTab1=PC\r\nCustomEmuName2=Two\r\nCustomEmuTab2=PC\r\n");
     build();
-    m_panel->btnEmusSony->click();
-    m_panel->btnAddEmu->click();
-    ASSERT_TRUE(m_panel->pnlEditEmu->isVisible());
-    EXPECT_EQ(m_panel->eEditEmuName->text(), u("CustomEmu3"));
-    EXPECT_EQ(m_panel->lblEditEmuTab->text(), u("Sony"));
-    EXPECT_FALSE(m_panel->eEditEmuName->isReadOnly());
-    EXPECT_TRUE(m_panel->eEditEmuParams->isVisible());
-    EXPECT_EQ(m_panel->pnlEditEmu->pos(), m_panel->btnEmusPC->mapTo(m_panel.get(), QPoint(0, 0)));
+    control<QPushButton>("btnEmusSony")->click();
+    control<QPushButton>("btnAddEmu")->click();
+    ASSERT_TRUE(control<QWidget>("pnlEditEmu")->isVisible());
+    EXPECT_EQ(control<QLineEdit>("eEditEmuName")->text(), u("CustomEmu3"));
+    EXPECT_EQ(control<QLabel>("lblEditEmuTab")->text(), u("Sony"));
+    EXPECT_FALSE(control<QLineEdit>("eEditEmuName")->isReadOnly());
+    EXPECT_TRUE(control<QLineEdit>("eEditEmuParams")->isVisible());
+    EXPECT_EQ(control<QWidget>("pnlEditEmu")->pos(),
+              control<QPushButton>("btnEmusPC")->mapTo(m_panel.get(), QPoint(0, 0)));
 
-    m_panel->eEditEmuName->setText(u("ePSXe"));
-    m_panel->eEditEmuNick->setText(u("PSX"));
-    m_panel->eEditEmuPath->setText(u("/emu/epsxe"));
-    m_panel->eEditEmuParams->setText(u("-nogui"));
-    m_panel->btnEditEmuSave->click();
+    control<QLineEdit>("eEditEmuName")->setText(u("ePSXe"));
+    control<QLineEdit>("eEditEmuNick")->setText(u("PSX"));
+    control<QLineEdit>("eEditEmuPath")->setText(u("/emu/epsxe"));
+    control<QLineEdit>("eEditEmuParams")->setText(u("-nogui"));
+    control<QPushButton>("btnEditEmuSave")->click();
     EXPECT_EQ(m_platform.dialogs.messages, QStringList{u("Please close and restart PALLOX to see changes")});
-    EXPECT_FALSE(m_panel->pnlEditEmu->isVisible());
+    EXPECT_FALSE(control<QWidget>("pnlEditEmu")->isVisible());
     EXPECT_EQ((QStringList{read("CustomEmuName3"), read("CustomEmuNick3"), read("CustomEmuPath3"),
                            read("CustomEmuTab3"), read("CustomEmuParams3")}),
               (QStringList{u("ePSXe"), u("PSX"), u("/emu/epsxe"), u("Sony"), u("-nogui")}));
     // Nothing changed in memory until a group is shown again.
     EXPECT_TRUE(registry().customSlot(3).Name.isEmpty());
-    m_panel->btnEmusSony->click();
+    control<QPushButton>("btnEmusSony")->click();
     EXPECT_EQ(listed(), QStringList{u("ePSXe")});
     EXPECT_EQ(registry().customSlot(3).Nick, u("PSX"));
 
     // A slot emptied in the file is offered again after the slots were re-read.
     ASSERT_TRUE(IniFile(m_settingsPath).writeString(u("Main"), u("CustomEmuName2"), QString()));
-    m_panel->btnEmusPC->click();
-    m_panel->btnAddEmu->click();
-    EXPECT_EQ(m_panel->eEditEmuName->text(), u("CustomEmu2"));
-    EXPECT_EQ(m_panel->lblEditEmuTab->text(), u("PC"));
+    control<QPushButton>("btnEmusPC")->click();
+    control<QPushButton>("btnAddEmu")->click();
+    EXPECT_EQ(control<QLineEdit>("eEditEmuName")->text(), u("CustomEmu2"));
+    EXPECT_EQ(control<QLabel>("lblEditEmuTab")->text(), u("PC"));
 
     // Cancel writes nothing.
     const QByteArray before = fileBytes();
-    m_panel->btnEditEmuCancel->click();
-    EXPECT_FALSE(m_panel->pnlEditEmu->isVisible());
+    control<QPushButton>("btnEditEmuCancel")->click();
+    EXPECT_FALSE(control<QWidget>("pnlEditEmu")->isVisible());
     EXPECT_EQ(fileBytes(), before);
 }
 
@@ -274,19 +279,19 @@ TEST_F(EmulatorSettingsPanelTest, AddSavesANewCustomEmulatorThatTheNextGroupChan
 TEST_F(EmulatorSettingsPanelTest, AddNeverOffersASlotTheFileAlreadyUses)
 {
     build();
-    m_panel->btnEmusOther->click();
+    control<QPushButton>("btnEmusOther")->click();
     const auto add = [this](const char *name) {
-        m_panel->btnAddEmu->click();
-        const QString offered = m_panel->eEditEmuName->text();
-        m_panel->eEditEmuName->setText(u(name));
-        m_panel->btnEditEmuSave->click();
+        control<QPushButton>("btnAddEmu")->click();
+        const QString offered = control<QLineEdit>("eEditEmuName")->text();
+        control<QLineEdit>("eEditEmuName")->setText(u(name));
+        control<QPushButton>("btnEditEmuSave")->click();
         return offered;
     };
     EXPECT_EQ(add("A"), u("CustomEmu1"));
     EXPECT_EQ(add("B"), u("CustomEmu2"));
     EXPECT_EQ((QStringList{read("CustomEmuName1"), read("CustomEmuName2")}), (QStringList{u("A"), u("B")}));
 
-    m_panel->btnEmusOther->click();
+    control<QPushButton>("btnEmusOther")->click();
     IniFile otherProgram(m_settingsPath);
     ASSERT_TRUE(otherProgram.writeString(u("Main"), u("CustomEmuName3"), u("Theirs")));
     EXPECT_EQ(add("C"), u("CustomEmu4"));
@@ -300,11 +305,11 @@ TEST_F(EmulatorSettingsPanelTest, AddWithEverySlotTakenSaysSoAndWritesNothing)
         content += "CustomEmuName" + QByteArray::number(slot) + "=E" + QByteArray::number(slot) + "\r\n";
     writeSettings(content);
     build();
-    m_panel->btnAddEmu->click();
-    EXPECT_FALSE(m_panel->pnlEditEmu->isVisible());
+    control<QPushButton>("btnAddEmu")->click();
+    EXPECT_FALSE(control<QWidget>("pnlEditEmu")->isVisible());
     ASSERT_EQ(m_platform.dialogs.messages.size(), 1);
     EXPECT_TRUE(m_platform.dialogs.messages[0].contains(u("99")));
-    m_panel->btnEditEmuSave->click();
+    control<QPushButton>("btnEditEmuSave")->click();
     EXPECT_EQ(fileBytes(), content);
     EXPECT_EQ(read("CustomEmuName100"), u("<missing>"));
 }
@@ -316,42 +321,42 @@ TEST_F(EmulatorSettingsPanelTest, EditWritesOnlyTheShownEmulatorsKeys)
     build();
 
     // A built-in: name and nick stay as they are, parameters are not offered.
-    m_panel->btnEmusArcade->click();
-    m_panel->cbEmuList->setCurrentIndex(1);
-    m_panel->btnEditEmu->click();
-    ASSERT_TRUE(m_panel->pnlEditEmu->isVisible());
-    EXPECT_TRUE(m_panel->eEditEmuName->isReadOnly());
-    EXPECT_TRUE(m_panel->eEditEmuNick->isReadOnly());
-    EXPECT_FALSE(m_panel->eEditEmuParams->isVisible());
-    EXPECT_FALSE(m_panel->lblEditParams->isVisible());
-    EXPECT_EQ(m_panel->eEditEmuPath->text(), u("/old/mess"));
-    m_panel->eEditEmuPath->setText(u("/new/mess"));
-    m_panel->btnEditEmuSave->click();
+    control<QPushButton>("btnEmusArcade")->click();
+    control<QComboBox>("cbEmuList")->setCurrentIndex(1);
+    control<QPushButton>("btnEditEmu")->click();
+    ASSERT_TRUE(control<QWidget>("pnlEditEmu")->isVisible());
+    EXPECT_TRUE(control<QLineEdit>("eEditEmuName")->isReadOnly());
+    EXPECT_TRUE(control<QLineEdit>("eEditEmuNick")->isReadOnly());
+    EXPECT_FALSE(control<QLineEdit>("eEditEmuParams")->isVisible());
+    EXPECT_FALSE(control<QLabel>("lblEditParams")->isVisible());
+    EXPECT_EQ(control<QLineEdit>("eEditEmuPath")->text(), u("/old/mess"));
+    control<QLineEdit>("eEditEmuPath")->setText(u("/new/mess"));
+    control<QPushButton>("btnEditEmuSave")->click();
     EXPECT_EQ((QStringList{read("MESSName"), read("MESSzNick"), read("MESSPath"), read("MESSNick")}),
               (QStringList{u("MESS"), u("MESS"), u("/new/mess"), u("<missing>")}));
     // Built-ins keep their start-up values until the next start.
     EXPECT_EQ(registry().builtIn(EmulatorRegistry::MESS).Path, u("/old/mess"));
 
     // A custom one: its own slot.
-    m_panel->btnEmusOther->click();
-    m_panel->btnEditEmu->click();
-    EXPECT_FALSE(m_panel->eEditEmuName->isReadOnly());
-    EXPECT_TRUE(m_panel->eEditEmuParams->isVisible());
-    m_panel->eEditEmuNick->setText(u("C=64"));
-    m_panel->eEditEmuParams->setText(u("-warp"));
-    m_panel->btnEditEmuSave->click();
+    control<QPushButton>("btnEmusOther")->click();
+    control<QPushButton>("btnEditEmu")->click();
+    EXPECT_FALSE(control<QLineEdit>("eEditEmuName")->isReadOnly());
+    EXPECT_TRUE(control<QLineEdit>("eEditEmuParams")->isVisible());
+    control<QLineEdit>("eEditEmuNick")->setText(u("C=64"));
+    control<QLineEdit>("eEditEmuParams")->setText(u("-warp"));
+    control<QPushButton>("btnEditEmuSave")->click();
     EXPECT_EQ((QStringList{read("CustomEmuName7"), read("CustomEmuNick7"), read("CustomEmuPath7"),
                            read("CustomEmuTab7"), read("CustomEmuParams7")}),
               (QStringList{u("Vice"), u("C=64"), u("/x64"), u("Other"), u("-warp")}));
     EXPECT_EQ(read("CustomEmuName1"), u("<missing>"));
 
     // An empty group shows no emulator: Edit opens nothing and Save writes nothing.
-    m_panel->btnEmusSony->click();
+    control<QPushButton>("btnEmusSony")->click();
     const QByteArray before = fileBytes();
     m_platform.dialogs.messages.clear();
-    m_panel->btnEditEmu->click();
-    EXPECT_FALSE(m_panel->pnlEditEmu->isVisible());
-    m_panel->btnEditEmuSave->click();
+    control<QPushButton>("btnEditEmu")->click();
+    EXPECT_FALSE(control<QWidget>("pnlEditEmu")->isVisible());
+    control<QPushButton>("btnEditEmuSave")->click();
     EXPECT_EQ(fileBytes(), before);
     EXPECT_TRUE(m_platform.dialogs.messages.isEmpty());
 }
@@ -359,14 +364,14 @@ TEST_F(EmulatorSettingsPanelTest, EditWritesOnlyTheShownEmulatorsKeys)
 TEST_F(EmulatorSettingsPanelTest, BrowseFillsThePathAndCancelKeepsIt)
 {
     build();
-    m_panel->btnEditEmu->click();
-    m_panel->eEditEmuPath->setText(u("/kept"));
+    control<QPushButton>("btnEditEmu")->click();
+    control<QLineEdit>("eEditEmuPath")->setText(u("/kept"));
     m_platform.dialogs.openFileName.clear();
-    m_panel->btnEditEmuPath->click();
-    EXPECT_EQ(m_panel->eEditEmuPath->text(), u("/kept"));
+    control<QPushButton>("btnEditEmuPath")->click();
+    EXPECT_EQ(control<QLineEdit>("eEditEmuPath")->text(), u("/kept"));
     m_platform.dialogs.openFileName = u("/usr/bin/dosbox");
-    m_panel->btnEditEmuPath->click();
-    EXPECT_EQ(m_panel->eEditEmuPath->text(), u("/usr/bin/dosbox"));
+    control<QPushButton>("btnEditEmuPath")->click();
+    EXPECT_EQ(control<QLineEdit>("eEditEmuPath")->text(), u("/usr/bin/dosbox"));
     EXPECT_EQ(m_platform.dialogs.fileFilters.last(), u("Exe Files (*.exe)|*.EXE"));
 }
 
@@ -377,12 +382,12 @@ TEST_F(EmulatorSettingsPanelTest, ConfigOpensDOSBoxOptionsOrStartsTheEmulator)
     build();
     int config = 0;
     QObject::connect(m_panel.get(), &EmulatorSettingsPanel::configDOSBoxRequested, [&config] { ++config; });
-    m_panel->btnConfigEmu->click();
+    control<QPushButton>("btnConfigEmu")->click();
     EXPECT_EQ(config, 1);
     EXPECT_TRUE(m_platform.shell.calls.empty());
 
-    m_panel->cbEmuList->setCurrentIndex(1);
-    m_panel->btnConfigEmu->click();
+    control<QComboBox>("cbEmuList")->setCurrentIndex(1);
+    control<QPushButton>("btnConfigEmu")->click();
     EXPECT_EQ(config, 1);
     ASSERT_EQ(m_platform.shell.calls.size(), 1u);
     const FakeShell::Call &call = m_platform.shell.calls[0];
@@ -392,8 +397,8 @@ TEST_F(EmulatorSettingsPanelTest, ConfigOpensDOSBoxOptionsOrStartsTheEmulator)
     EXPECT_TRUE(call.verb.isEmpty());
 
     // A relative path counts from the folder of PALLOX.ini, wherever we were started from.
-    m_panel->cbEmuList->setCurrentIndex(4);
-    m_panel->btnConfigEmu->click();
+    control<QComboBox>("cbEmuList")->setCurrentIndex(4);
+    control<QPushButton>("btnConfigEmu")->click();
     ASSERT_EQ(m_platform.shell.calls.size(), 2u);
     EXPECT_EQ(m_platform.shell.calls[1].program, u("\"") + m_dir.path() + u("/emu/mine\""));
 }

@@ -4,6 +4,7 @@
 #include "support/LibraryBuilder.h"
 #include "support/SessionAccess.h"
 #include "support/TestPlatform.h"
+#include "support/WindowFinder.h"
 #include "ui/main/CategoryMenuController.h"
 #include "ui/main/FilterController.h"
 #include "ui/main/FindPanel.h"
@@ -102,6 +103,8 @@ protected:
     MainState &state() { return LibrarySessionTestAccess::state(*session); }
 
     QMenu *menu(CategoryMenu which) const { return menus[static_cast<size_t>(which)]; }
+    QComboBox *combo(const char *name) { return child<QComboBox>(*panel, name); }
+    QPushButton *button(const char *name) { return child<QPushButton>(*panel, name); }
 
     // Opens the menu's items as a user would see them, letter groups as their captions.
     QStringList captions(QMenu *target)
@@ -148,14 +151,15 @@ TEST_F(FilterControllerTest, FiltersAccumulateUntilClearReloadsTheDataCache)
     ASSERT_EQ(listed(), kAll);
     session->filter().fieldFilter(QStringLiteral("Developer"), QStringLiteral("Sierra"));
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Space Quest")}) << "exact and case-sensitive";
-    EXPECT_EQ(panel->cbShowOnly1->currentText(), QStringLiteral("Developer"));
-    EXPECT_EQ(panel->cbShowOnly2->currentText(), QStringLiteral("Sierra"));
+    EXPECT_EQ(combo("cbShowOnly1")->currentText(), QStringLiteral("Developer"));
+    EXPECT_EQ(combo("cbShowOnly2")->currentText(), QStringLiteral("Sierra"));
     // The value list offers each developer once whatever its case, after the empty value.
-    ASSERT_GE(panel->cbShowOnly2->count(), 1);
-    EXPECT_EQ(panel->cbShowOnly2->itemText(0), QString());
+    ASSERT_GE(combo("cbShowOnly2")->count(), 1);
+    EXPECT_EQ(combo("cbShowOnly2")->itemText(0), QString());
     int spellings = 0;
-    for (int i = 0; i < panel->cbShowOnly2->count(); ++i)
-        spellings += panel->cbShowOnly2->itemText(i).compare(QStringLiteral("sierra"), Qt::CaseInsensitive) == 0;
+    for (int i = 0; i < combo("cbShowOnly2")->count(); ++i)
+        spellings +=
+            combo("cbShowOnly2")->itemText(i).compare(QStringLiteral("sierra"), Qt::CaseInsensitive) == 0;
     EXPECT_EQ(spellings, 1);
 
     session->setSortField(QStringLiteral("Year"));
@@ -163,48 +167,48 @@ TEST_F(FilterControllerTest, FiltersAccumulateUntilClearReloadsTheDataCache)
     session->filter().fieldFilter(QStringLiteral("Year"), QStringLiteral("1990"));
     EXPECT_TRUE(listed().isEmpty()) << "the second filter narrows what the first left";
 
-    panel->btnClearFind->click();
+    button("btnClearFind")->click();
     EXPECT_EQ(listed(), kAll);
     EXPECT_EQ(state().MainSortField, QStringLiteral("Name"));
     EXPECT_FALSE(state().ListShowsSortValue);
-    EXPECT_TRUE(panel->cbShowOnly1->currentText().isEmpty());
-    EXPECT_TRUE(panel->cbShowOnly2->currentText().isEmpty());
-    EXPECT_FALSE(panel->btnGoFind->isVisibleTo(panel));
+    EXPECT_TRUE(combo("cbShowOnly1")->currentText().isEmpty());
+    EXPECT_TRUE(combo("cbShowOnly2")->currentText().isEmpty());
+    EXPECT_FALSE(button("btnGoFind")->isVisibleTo(panel));
 }
 
 TEST_F(FilterControllerTest, TextSearchRunsFromGoAndTypingOffersGoOnlyForAll)
 {
     // Keys go to the box, which hands them to its edit, as the keyboard focus does.
-    QComboBox *box = panel->cbShowOnly2;
+    QComboBox *box = combo("cbShowOnly2");
     session->filter().fillFieldList();
     box->lineEdit()->clear();
     typeText(box, QStringLiteral("quest"));
-    EXPECT_TRUE(panel->btnGoFind->isVisibleTo(panel));
+    EXPECT_TRUE(button("btnGoFind")->isVisibleTo(panel));
     EXPECT_EQ(listed(), kAll) << "typing a search text filters nothing yet";
-    panel->btnGoFind->click();
+    button("btnGoFind")->click();
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("King's Quest"), QStringLiteral("Space Quest")}));
 
-    panel->btnClearFind->click();
-    panel->cbShowOnly2->setEditText(QStringLiteral("notes"));
+    button("btnClearFind")->click();
+    combo("cbShowOnly2")->setEditText(QStringLiteral("notes"));
     emit panel->goClicked();
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Loom")}) << "the About file name counts";
 
-    panel->cbShowOnly2->setEditText(QString());
+    combo("cbShowOnly2")->setEditText(QString());
     emit panel->goClicked();
     EXPECT_TRUE(listed().isEmpty()) << "an empty search text keeps no game";
 }
 
 TEST_F(FilterControllerTest, ValueBoxFiltersOnAChoiceOrOnEnterOnce)
 {
-    panel->cbShowOnly1->setEditText(QStringLiteral("Year"));
+    combo("cbShowOnly1")->setEditText(QStringLiteral("Year"));
     emit panel->fieldChanged();
-    ASSERT_GE(panel->cbShowOnly2->findText(QStringLiteral("1990")), 0);
-    QComboBox *box = panel->cbShowOnly2;
+    ASSERT_GE(combo("cbShowOnly2")->findText(QStringLiteral("1990")), 0);
+    QComboBox *box = combo("cbShowOnly2");
     QLineEdit *value = box->lineEdit();
     value->clear();
     typeText(box, QStringLiteral("1990"));
     EXPECT_EQ(listed(), kAll) << "typing alone does not filter";
-    EXPECT_FALSE(panel->btnGoFind->isVisibleTo(panel));
+    EXPECT_FALSE(button("btnGoFind")->isVisibleTo(panel));
     const int builds = listBuilds;
     typeKey(box, Qt::Key_Return);
     EXPECT_EQ(listBuilds, builds + 1) << "one filter for one Enter";
@@ -222,9 +226,9 @@ TEST_F(FilterControllerTest, ValueBoxFiltersOnAChoiceOrOnEnterOnce)
 // "Sierra" may not stand in for a typed "sierra". Picking "Sierra" from the list still gives it.
 TEST_F(FilterControllerTest, ValueBoxComparesWhatWasTyped)
 {
-    panel->cbShowOnly1->setEditText(QStringLiteral("Publisher"));
+    combo("cbShowOnly1")->setEditText(QStringLiteral("Publisher"));
     emit panel->fieldChanged();
-    QComboBox *box = panel->cbShowOnly2;
+    QComboBox *box = combo("cbShowOnly2");
     const int sierra = box->findText(QStringLiteral("Sierra"), Qt::MatchExactly | Qt::MatchCaseSensitive);
     ASSERT_GE(sierra, 0);
     box->lineEdit()->clear();
@@ -235,8 +239,8 @@ TEST_F(FilterControllerTest, ValueBoxComparesWhatWasTyped)
     EXPECT_EQ(listBuilds, builds + 1) << "one filter for one Enter";
     EXPECT_TRUE(listed().isEmpty()) << "no publisher is spelled \"sierra\"";
 
-    panel->btnClearFind->click();
-    panel->cbShowOnly1->setEditText(QStringLiteral("Publisher"));
+    button("btnClearFind")->click();
+    combo("cbShowOnly1")->setEditText(QStringLiteral("Publisher"));
     emit panel->fieldChanged();
     box->showPopup();
     box->view()->setCurrentIndex(box->model()->index(sierra, 0));
@@ -311,16 +315,16 @@ TEST_F(FilterControllerTest, FindPanelOpensOnceAndClosingKeepsTheFilter)
     int closed = 0;
     QObject::connect(panel, &FindPanel::opened, [&](int shift) { opened << shift; });
     QObject::connect(panel, &FindPanel::closed, [&] { ++closed; });
-    panel->cbShowOnly1->setEditText(QStringLiteral("Year"));
+    combo("cbShowOnly1")->setEditText(QStringLiteral("Year"));
     panel->Find1Click();
     panel->Find1Click();
     EXPECT_EQ(opened.count(), 1);
     EXPECT_EQ(opened.front(), FindPanel::PanelHeight + 6);
-    EXPECT_TRUE(panel->cbShowOnly1->currentText().isEmpty());
+    EXPECT_TRUE(combo("cbShowOnly1")->currentText().isEmpty());
     EXPECT_TRUE(panel->isOpen());
 
     session->filter().fieldFilter(QStringLiteral("Genre"), QStringLiteral("Puzzle"));
-    panel->btnCloseFind->click();
+    button("btnCloseFind")->click();
     EXPECT_EQ(closed, 1);
     EXPECT_FALSE(panel->isOpen());
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Tetris")});
@@ -331,13 +335,14 @@ TEST_F(FilterControllerTest, SearchFieldCaptionClickRestores)
     session->filter().fieldFilter(QStringLiteral("Genre"), QStringLiteral("Puzzle"));
     window.show();
     panel->Find1Click();
+    QLabel *caption = child<QLabel>(*panel, "lblSearchField");
     const QPointF inside(2, 2);
-    QMouseEvent press(QEvent::MouseButtonPress, inside, panel->lblSearchField->mapToGlobal(inside), Qt::LeftButton,
+    QMouseEvent press(QEvent::MouseButtonPress, inside, caption->mapToGlobal(inside), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(panel->lblSearchField, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside, panel->lblSearchField->mapToGlobal(inside),
+    QApplication::sendEvent(caption, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, caption->mapToGlobal(inside),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(panel->lblSearchField, &release);
+    QApplication::sendEvent(caption, &release);
     EXPECT_EQ(listed(), kAll);
 }
 

@@ -312,7 +312,7 @@ TEST_F(NostalgiaViewTest, TheBigScreenStaysOpenAcrossSelections)
     click(close);
     EXPECT_FALSE(big->isVisible());
     click(computer);
-    click(big->imgNostalgiaBigScreen);
+    click(child<NostalgiaPicture>(*big, "imgNostalgiaBigScreen"));
     EXPECT_FALSE(big->isVisible());
 }
 
