@@ -1,5 +1,6 @@
 #include "ui/main/DetailsPanel.h"
 
+#include "browse/PictureLoader.h"
 #include "ui/common/PictureLabel.h"
 #include "ui/common/WidgetColors.h"
 
@@ -42,6 +43,8 @@ DetailsPanel::DetailsPanel(QWidget *parent) : QWidget(parent)
     panelNoDetails->setObjectName(QStringLiteral("panelNoDetails"));
     panelNoDetails->hide();
 
+    m_pictures = new PictureLoader(this);
+    connect(m_pictures, &PictureLoader::pictureReady, this, &DetailsPanel::showPicture);
     buildPictures();
     buildBanner();
     buildFacts();
@@ -193,27 +196,49 @@ void DetailsPanel::fill(const DetailsContent &content)
     applyPictureRules();
 }
 
-void DetailsPanel::showPictures(const DetailsContent &content)
+std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> DetailsPanel::pictureViews() const
 {
-    // The main picture of each slot and its twin in the simple view, which has no media or advert.
-    const std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> views{{
+    return {{
         {imgFront01, imgFront02}, {imgBack01, imgBack02}, {imgTitle01, imgTitle02},
         {imgScreen01, imgScreen02}, {imgMedia01, nullptr}, {imgAdv, nullptr},
     }};
-    for (size_t slot = 0; slot < views.size(); ++slot) {
-        const QString &path = content.picturePaths[slot];
-        // One decode serves both views; the images share their pixels.
-        QString error;
-        const QImage image = path.isEmpty() ? QImage() : PictureLabel::load(path, &error);
-        if (!error.isEmpty())
-            emit pictureUnreadable(path, error);
-        for (PictureLabel *picture : views[slot]) {
+}
+
+int DetailsPanel::picturesPending() const
+{
+    return m_pictures->pending();
+}
+
+void DetailsPanel::showPictures(const DetailsContent &content)
+{
+    // The last game's pictures go at once: they would stand beside another game's facts.
+    for (const auto &twins : pictureViews()) {
+        for (PictureLabel *picture : twins) {
             if (picture) {
-                picture->setImage(image);
-                picture->setVisible(!image.isNull());
+                picture->clear();
+                picture->hide();
             }
         }
     }
+    m_pictures->load(QStringList(content.picturePaths.begin(), content.picturePaths.end()));
+}
+
+void DetailsPanel::showPicture(int slot, const QImage &image, const QString &error)
+{
+    if (!error.isEmpty())
+        emit pictureUnreadable(m_content.picturePaths[size_t(slot)], error);
+    if (image.isNull())
+        return;
+    // One decode serves both views; the images share their pixels.
+    const auto views = pictureViews();
+    for (PictureLabel *picture : views[size_t(slot)]) {
+        if (picture) {
+            picture->setImage(image);
+            picture->show();
+        }
+    }
+    applyPictureRules();
+    emit picturesChanged();
 }
 
 void DetailsPanel::applyPictureRules()
