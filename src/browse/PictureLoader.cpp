@@ -66,8 +66,9 @@ void PictureLoader::deliver(quint64 generation, int index, const QImage &image, 
     emit pictureReady(index, image, error);
 }
 
-QImage PictureLoader::read(const QString &path, QString *error)
+QImage PictureLoader::read(const QString &named, QString *error)
 {
+    const QString path = LibraryPaths::resolve(named);
     if (!LibraryPaths::isRegularFile(path))
         return {};
     QImageReader reader(path);

@@ -34,8 +34,9 @@ public:
     // Files of the last load not delivered yet.
     int pending() const { return m_pending; }
 
-    // Null when the file is missing, empty, not a regular file or not a picture Qt can read.
-    // A file that is there but cannot be decoded says why in `error`; a missing one is no error.
+    // The file is found as on disk, in any letter case. Null when it is missing, empty, not a
+    // regular file or not a picture Qt can read. A file that is there but cannot be decoded says
+    // why in `error`, under the name found; a missing one is no error.
     static QImage read(const QString &path, QString *error = nullptr);
 
 signals:

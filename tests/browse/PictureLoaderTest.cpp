@@ -81,13 +81,15 @@ TEST(PictureLoaderTest, OnlyTheLastLoadDeliversAndItsPredecessorsQueueIsDropped)
 }
 
 // Each file of the current load arrives under its own index: a picture, one that is there but
-// cannot be decoded (with the message the user sees), one that is missing (silently).
+// cannot be decoded (with the message the user sees, naming the file as found), one that is
+// missing (silently).
 TEST(PictureLoaderTest, DeliversEachFileOfTheCurrentLoadWithItsError)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString good = folder.filePath(QStringLiteral("front.png"));
-    const QString broken = folder.filePath(QStringLiteral("back.png"));
+    // Named in another letter case than on disk, as the library's rows may name them.
+    const QString good = folder.filePath(QStringLiteral("Front.PNG"));
+    const QString broken = folder.filePath(QStringLiteral("Back.png"));
     const QString missing = folder.filePath(QStringLiteral("title.png"));
     QImage image(8, 4, QImage::Format_RGB32);
     image.fill(Qt::blue);
@@ -103,7 +105,8 @@ TEST(PictureLoaderTest, DeliversEachFileOfTheCurrentLoadWithItsError)
                      [&delivered](int index, const QImage &picture, const QString &error) {
                          delivered.push_back({index, picture, error});
                      });
-    loader.load({good, QString(), broken, missing});
+    loader.load({folder.filePath(QStringLiteral("front.png")), QString(), folder.filePath(QStringLiteral("BACK.png")),
+                 missing});
     EXPECT_EQ(loader.pending(), 3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return delivered.size() == 3; }, 10000));
     std::sort(delivered.begin(), delivered.end(),
