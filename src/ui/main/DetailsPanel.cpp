@@ -90,6 +90,8 @@ void DetailsPanel::buildPictures()
     for (PictureLabel *picture : {imgFront01, imgBack01, imgTitle01, imgScreen01, imgMedia01, imgAdv, imgFront02,
                                   imgBack02, imgTitle02, imgScreen02})
         picture->hide();
+    m_views = {{{imgFront01, imgFront02}, {imgBack01, imgBack02}, {imgTitle01, imgTitle02},
+                {imgScreen01, imgScreen02}, {imgMedia01, nullptr}, {imgAdv, nullptr}}};
 }
 
 QLabel *DetailsPanel::addFact(const char *name, const QPoint &at, const QString DetailsContent::*text)
@@ -196,14 +198,6 @@ void DetailsPanel::fill(const DetailsContent &content)
     applyPictureRules();
 }
 
-std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> DetailsPanel::pictureViews() const
-{
-    return {{
-        {imgFront01, imgFront02}, {imgBack01, imgBack02}, {imgTitle01, imgTitle02},
-        {imgScreen01, imgScreen02}, {imgMedia01, nullptr}, {imgAdv, nullptr},
-    }};
-}
-
 int DetailsPanel::picturesPending() const
 {
     return m_pictures->pending();
@@ -212,15 +206,20 @@ int DetailsPanel::picturesPending() const
 void DetailsPanel::showPictures(const DetailsContent &content)
 {
     // The last game's pictures go at once: they would stand beside another game's facts.
-    for (const auto &twins : pictureViews()) {
-        for (PictureLabel *picture : twins) {
-            if (picture) {
-                picture->clear();
-                picture->hide();
-            }
+    for (int slot = 0; slot < DetailsContent::PictureSlotCount; ++slot)
+        setPicture(slot, QImage());
+    m_pictures->load(QStringList(content.picturePaths.begin(), content.picturePaths.end()));
+}
+
+void DetailsPanel::setPicture(int slot, const QImage &image)
+{
+    // One decode serves both views; the images share their pixels.
+    for (PictureLabel *picture : m_views[size_t(slot)]) {
+        if (picture) {
+            picture->setImage(image);
+            picture->setVisible(!image.isNull());
         }
     }
-    m_pictures->load(QStringList(content.picturePaths.begin(), content.picturePaths.end()));
 }
 
 void DetailsPanel::showPicture(int slot, const QImage &image, const QString &error)
@@ -229,14 +228,7 @@ void DetailsPanel::showPicture(int slot, const QImage &image, const QString &err
         emit pictureUnreadable(m_content.picturePaths[size_t(slot)], error);
     if (image.isNull())
         return;
-    // One decode serves both views; the images share their pixels.
-    const auto views = pictureViews();
-    for (PictureLabel *picture : views[size_t(slot)]) {
-        if (picture) {
-            picture->setImage(image);
-            picture->show();
-        }
-    }
+    setPicture(slot, image);
     applyPictureRules();
     emit picturesChanged();
 }

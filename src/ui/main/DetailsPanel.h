@@ -113,9 +113,8 @@ private:
     // A fact label; one that shows a single text of the content names it.
     QLabel *addFact(const char *name, const QPoint &at, const QString DetailsContent::*text = nullptr);
     void addCaption(int number, const QString &text, const QPoint &at);
-    // The twins of each picture slot: the main view's and the simple view's (none for media and advert).
-    std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> pictureViews() const;
     void showPictures(const DetailsContent &content);
+    void setPicture(int slot, const QImage &image);
     void showPicture(int slot, const QImage &image, const QString &error);
     void applyPictureRules();
     int platformIndex(const QObject *label) const;
@@ -130,4 +129,6 @@ private:
     // What the labels show, and the manual and extra links that clicks on them open.
     DetailsContent m_content;
     PictureLoader *m_pictures = nullptr;
+    // The twins of each picture slot: the main view's and the simple view's (none for media and advert).
+    std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> m_views{};
 };
