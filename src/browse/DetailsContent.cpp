@@ -25,7 +25,7 @@ constexpr PictureField PictureFields[DetailsContent::PictureSlotCount] = {
 } // namespace
 
 DetailsContent DetailsContent::forRow(const GameTable &table, int row, const QString &libraryRoot,
-                                      bool forcedRowPending)
+                                      bool forcedRowPending, PictureFiles pictures)
 {
     DetailsContent c;
     c.row = row;
@@ -70,9 +70,13 @@ DetailsContent DetailsContent::forRow(const GameTable &table, int row, const QSt
         c.notePath = LibraryPaths::fileBelow(c.metadataFolder, QStringLiteral("About"), about);
     for (int slot = 0; slot < PictureSlotCount; ++slot) {
         const QString value = cell(QLatin1String(PictureFields[slot].field));
-        if (!value.isEmpty())
-            c.picturePaths[size_t(slot)] =
-                LibraryPaths::fileBelow(c.metadataFolder, QLatin1String(PictureFields[slot].subfolder), value);
+        if (value.isEmpty())
+            continue;
+        const QString subfolder = QLatin1String(PictureFields[slot].subfolder);
+        c.picturePaths[size_t(slot)] =
+            pictures == PictureFiles::Found
+                ? LibraryPaths::fileBelow(c.metadataFolder, subfolder, value)
+                : LibraryPaths::join(LibraryPaths::join(c.metadataFolder, subfolder), value);
     }
     return c;
 }

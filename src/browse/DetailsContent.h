@@ -50,7 +50,8 @@ struct DetailsContent
     QString extrasHeading;
 
     QString notePath; // empty when the row names no note
-    // Empty for a slot whose field is empty.
+    // Empty for a slot whose field is empty. Found as on disk, in any letter case, unless the
+    // content was made with PictureFiles::AsNamed.
     std::array<QString, PictureSlotCount> picturePaths;
 
     bool hasManual() const { return !manual.isEmpty(); }
@@ -59,8 +60,11 @@ struct DetailsContent
     // filters nothing (the name, the setup program).
     static QString filterFieldOf(const QString DetailsContent::*fact);
 
+    // Finding a picture file as it is on disk costs round trips on a share; a window that reads
+    // the pictures on other threads asks for them as named and lets the reader find them.
+    enum class PictureFiles { Found, AsNamed };
     static DetailsContent forRow(const GameTable &table, int row, const QString &libraryRoot,
-                                 bool forcedRowPending);
+                                 bool forcedRowPending, PictureFiles pictures = PictureFiles::Found);
 
     // The note file's lines; a file that cannot be read gives none. A note that is there but
     // cannot be read says why in `error`; one that is not there is no error.

@@ -454,8 +454,9 @@ void LibrarySession::select(int listIndex)
     m_state.SelectedGameName = gameNameOfEntry(m_entries.at(m_selectedIndex), m_state.ListShowsSortValue,
                                                m_state.ListShowsRating);
     m_state.SelectedRow = m_state.ForcedRowPending ? m_state.ForcedRow : m_names.rowOf(m_state.SelectedGameName);
+    // The pictures are read, and found, off the window's thread.
     m_details = DetailsContent::forRow(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot,
-                                       m_state.ForcedRowPending);
+                                       m_state.ForcedRowPending, DetailsContent::PictureFiles::AsNamed);
     QString noteError;
     m_noteLines = DetailsContent::readNoteLines(m_details.notePath, &noteError);
     if (!noteError.isEmpty())

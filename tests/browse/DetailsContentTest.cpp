@@ -177,6 +177,14 @@ TEST(DetailsContent, FilesAreFoundWithoutRegardToLetterCase)
     EXPECT_EQ(c.picturePaths[DetailsContent::Title], meta + QStringLiteral("/Title/missing.png"));
     EXPECT_TRUE(c.picturePaths[DetailsContent::Back].isEmpty());
     EXPECT_TRUE(c.picturePaths[DetailsContent::Media].isEmpty());
+
+    // Asked for as named, the pictures are left for their reader to find; the note is found.
+    const DetailsContent named = DetailsContent::forRow(tableWith(cells), 1, dir.path(), false,
+                                                        DetailsContent::PictureFiles::AsNamed);
+    EXPECT_EQ(named.picturePaths[DetailsContent::Front], meta + QStringLiteral("/Front/front.png"));
+    EXPECT_EQ(named.picturePaths[DetailsContent::Advert], meta + QStringLiteral("/Advert/SCANS/Ad.png"));
+    EXPECT_TRUE(named.picturePaths[DetailsContent::Back].isEmpty());
+    EXPECT_EQ(named.notePath, c.notePath);
 }
 
 TEST(DetailsContent, NoteLinesInEitherEncoding)

@@ -1,8 +1,7 @@
 #include "ui/common/PictureLabel.h"
 
-#include "library/LibraryPaths.h"
+#include "browse/PictureLoader.h"
 
-#include <QImageReader>
 #include <QPainter>
 
 PictureLabel::PictureLabel(const QString &objectName, QWidget *parent) : QWidget(parent)
@@ -24,14 +23,7 @@ void PictureLabel::clear()
 
 QImage PictureLabel::load(const QString &path, QString *error)
 {
-    if (!LibraryPaths::isRegularFile(path))
-        return {};
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage image = reader.read();
-    if (image.isNull() && error)
-        *error = QStringLiteral("Could not show the picture \"%1\": %2").arg(path, reader.errorString());
-    return image;
+    return PictureLoader::read(path, error);
 }
 
 QRect PictureLabel::targetRect() const

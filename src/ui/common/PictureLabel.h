@@ -17,8 +17,8 @@ public:
     const QImage &image() const { return m_image; }
     bool hasImage() const { return !m_image.isNull(); }
 
-    // Null when the file is missing, empty, not a regular file or not a picture Qt can read.
-    // A file that is there but cannot be decoded says why in `error`; a missing one is no error.
+    // PictureLoader::read: the file found in any letter case; null when there is no picture,
+    // with `error` set when the file is there but cannot be decoded.
     static QImage load(const QString &path, QString *error = nullptr);
 
 protected:

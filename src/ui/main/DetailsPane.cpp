@@ -32,6 +32,8 @@ DetailsPane::DetailsPane(LibrarySession &session, QWidget &page) : QObject(&page
     pbReloading2->setObjectName(QStringLiteral("pbReloading2"));
     pbReloading2->hide();
     connect(&m_session, &LibrarySession::selectionChanged, this, &DetailsPane::fill);
+    // A picture that arrives may widen the front or share the media row with the advert.
+    connect(m_details, &DetailsPanel::picturesChanged, this, &DetailsPane::filled);
 }
 
 void DetailsPane::applyAppearance(const Appearance &appearance)

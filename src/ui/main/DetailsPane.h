@@ -38,7 +38,7 @@ public:
     void place(const MainLayout::Result &result);
 
 signals:
-    // The details show another game; the layout follows them.
+    // The details show another game, or another of its pictures; the layout follows them.
     void filled();
 
 private:

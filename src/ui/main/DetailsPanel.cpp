@@ -1,5 +1,6 @@
 #include "ui/main/DetailsPanel.h"
 
+#include "browse/PictureLoader.h"
 #include "ui/common/PictureLabel.h"
 #include "ui/common/WidgetColors.h"
 
@@ -42,6 +43,8 @@ DetailsPanel::DetailsPanel(QWidget *parent) : QWidget(parent)
     panelNoDetails->setObjectName(QStringLiteral("panelNoDetails"));
     panelNoDetails->hide();
 
+    m_pictures = new PictureLoader(this);
+    connect(m_pictures, &PictureLoader::pictureReady, this, &DetailsPanel::showPicture);
     buildPictures();
     buildBanner();
     buildFacts();
@@ -87,6 +90,8 @@ void DetailsPanel::buildPictures()
     for (PictureLabel *picture : {imgFront01, imgBack01, imgTitle01, imgScreen01, imgMedia01, imgAdv, imgFront02,
                                   imgBack02, imgTitle02, imgScreen02})
         picture->hide();
+    m_views = {{{imgFront01, imgFront02}, {imgBack01, imgBack02}, {imgTitle01, imgTitle02},
+                {imgScreen01, imgScreen02}, {imgMedia01, nullptr}, {imgAdv, nullptr}}};
 }
 
 QLabel *DetailsPanel::addFact(const char *name, const QPoint &at, const QString DetailsContent::*text)
@@ -193,27 +198,39 @@ void DetailsPanel::fill(const DetailsContent &content)
     applyPictureRules();
 }
 
+int DetailsPanel::picturesPending() const
+{
+    return m_pictures->pending();
+}
+
 void DetailsPanel::showPictures(const DetailsContent &content)
 {
-    // The main picture of each slot and its twin in the simple view, which has no media or advert.
-    const std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> views{{
-        {imgFront01, imgFront02}, {imgBack01, imgBack02}, {imgTitle01, imgTitle02},
-        {imgScreen01, imgScreen02}, {imgMedia01, nullptr}, {imgAdv, nullptr},
-    }};
-    for (size_t slot = 0; slot < views.size(); ++slot) {
-        const QString &path = content.picturePaths[slot];
-        // One decode serves both views; the images share their pixels.
-        QString error;
-        const QImage image = path.isEmpty() ? QImage() : PictureLabel::load(path, &error);
-        if (!error.isEmpty())
-            emit pictureUnreadable(path, error);
-        for (PictureLabel *picture : views[slot]) {
-            if (picture) {
-                picture->setImage(image);
-                picture->setVisible(!image.isNull());
-            }
+    // The last game's pictures go at once: they would stand beside another game's facts.
+    for (int slot = 0; slot < DetailsContent::PictureSlotCount; ++slot)
+        setPicture(slot, QImage());
+    m_pictures->load(QStringList(content.picturePaths.begin(), content.picturePaths.end()));
+}
+
+void DetailsPanel::setPicture(int slot, const QImage &image)
+{
+    // One decode serves both views; the images share their pixels.
+    for (PictureLabel *picture : m_views[size_t(slot)]) {
+        if (picture) {
+            picture->setImage(image);
+            picture->setVisible(!image.isNull());
         }
     }
+}
+
+void DetailsPanel::showPicture(int slot, const QImage &image, const QString &error)
+{
+    if (!error.isEmpty())
+        emit pictureUnreadable(m_content.picturePaths[size_t(slot)], error);
+    if (image.isNull())
+        return;
+    setPicture(slot, image);
+    applyPictureRules();
+    emit picturesChanged();
 }
 
 void DetailsPanel::applyPictureRules()

@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+class PictureLoader;
 class QFrame;
 class QLabel;
 class QScrollBar;
@@ -22,8 +23,11 @@ class DetailsPanel : public QWidget
 public:
     explicit DetailsPanel(QWidget *parent);
 
-    // Texts, visibility and pictures of one row. The window's layout pass follows.
+    // Texts and visibility of one row at once; its pictures follow as they are read, each
+    // announced by picturesChanged. The window's layout pass follows both.
     void fill(const DetailsContent &content);
+    // The pictures still being read for the row shown.
+    int picturesPending() const;
     // What the layout pass needs to know of this panel.
     void describe(MainLayout::Input &input) const;
     // Places everything from a layout result (one that did not ask for a window resize), then
@@ -97,6 +101,8 @@ signals:
     void extraClicked(int number, const QString &title, const QString &link);
     // A picture file of the record that is there but cannot be shown.
     void pictureUnreadable(const QString &path, const QString &reason);
+    // A picture of the row shown has arrived and changed which pictures are shown.
+    void picturesChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -109,6 +115,8 @@ private:
     QLabel *addFact(const char *name, const QPoint &at, const QString DetailsContent::*text = nullptr);
     void addCaption(int number, const QString &text, const QPoint &at);
     void showPictures(const DetailsContent &content);
+    void setPicture(int slot, const QImage &image);
+    void showPicture(int slot, const QImage &image, const QString &error);
     void applyPictureRules();
     int platformIndex(const QObject *label) const;
 
@@ -121,4 +129,7 @@ private:
     std::vector<Fact> m_facts;
     // What the labels show, and the manual and extra links that clicks on them open.
     DetailsContent m_content;
+    PictureLoader *m_pictures = nullptr;
+    // The twins of each picture slot: the main view's and the simple view's (none for media and advert).
+    std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> m_views{};
 };

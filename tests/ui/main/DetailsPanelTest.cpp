@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,7 @@ protected:
     void fillAndLayOut(bool forced = false)
     {
         m_panel->fill(DetailsContent::forRow(m_table, 1, m_dir.path(), forced));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return m_panel->picturesPending() == 0; }, 10000));
         layOut();
     }
 

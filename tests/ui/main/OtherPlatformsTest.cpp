@@ -85,6 +85,7 @@ protected:
         const auto found = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         list->setCurrentItem(found.front());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return details->picturesPending() == 0; }, 10000));
         QCoreApplication::processEvents();
     }
 

@@ -88,6 +88,7 @@ protected:
         const auto found = list(frm)->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         list(frm)->setCurrentItem(found.front());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return panel(frm).picturesPending() == 0; }, 10000));
         QCoreApplication::processEvents();
     }
 

@@ -3,6 +3,7 @@
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
+#include "ui/main/DetailsPanel.h"
 #include "ui/startup/PalloxRun.h"
 #include "ui/main/TfrmMain.h"
 
@@ -199,8 +200,12 @@ TEST_F(PalloxRunTest, ANoteOrPictureThatCannotBeReadIsReportedOnce)
     const int broken = static_cast<int>(list->findItems(QStringLiteral("Broken Files"), Qt::MatchExactly).size());
     ASSERT_EQ(broken, 1);
     const int row = list->row(list->findItems(QStringLiteral("Broken Files"), Qt::MatchExactly).front());
+    const auto *details = run->mainWindow().findChild<DetailsPanel *>(QStringLiteral("panelDetails"));
+    ASSERT_NE(details, nullptr);
     for (int visit = 0; visit < 2; ++visit) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(row));
+        // The pictures of a game are read while it stays selected.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return details->picturesPending() == 0; }, 10000));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(row == 0 ? 1 : 0));
     }
 

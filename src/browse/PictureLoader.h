@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+// Reads the pictures of the selected game on worker threads and hands each decoded image back
+// on the thread that owns the loader, so that a selection never waits on a slow disk or share.
+// Only the last load delivers: what an earlier one still had to read is dropped, and its files
+// not yet begun are never opened, so a run of arrow keys queues no more than one game's worth.
+class PictureLoader : public QObject
+{
+    Q_OBJECT
+public:
+    // Reads one file; null when there is no picture, with `error` set when the file is there
+    // but cannot be decoded.
+    using Reader = std::function<QImage(const QString &path, QString *error)>;
+
+    explicit PictureLoader(QObject *parent = nullptr);
+    PictureLoader(Reader reader, QObject *parent);
+    // Waits for the files being read; nothing is delivered after this.
+    ~PictureLoader() override;
+
+    // Drops what an earlier load still had to deliver and reads these files. An empty path is
+    // not read and delivers nothing.
+    void load(const QStringList &paths);
+    void cancel();
+    // Files of the last load not delivered yet.
+    int pending() const { return m_pending; }
+
+    // The file is found as on disk, in any letter case. Null when it is missing, empty, not a
+    // regular file or not a picture Qt can read. A file that is there but cannot be decoded says
+    // why in `error`, under the name found; a missing one is no error.
+    static QImage read(const QString &path, QString *error = nullptr);
+
+signals:
+    // The picture at `index` of the last load's paths.
+    void pictureReady(int index, const QImage &image, const QString &error);
+
+private:
+    void deliver(quint64 generation, int index, const QImage &image, const QString &error);
+
+    Reader m_reader;
+    QThreadPool m_pool;
+    std::shared_ptr<std::atomic<quint64>> m_generation = std::make_shared<std::atomic<quint64>>(0);
+    int m_pending = 0;
+};
