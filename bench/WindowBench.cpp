@@ -8,6 +8,7 @@
 #include "library/GridTextFile.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "ui/main/DetailsPanel.h"
 #include "ui/main/MainTabView.h"
 #include "ui/startup/QtPlatform.h"
 #include "ui/main/TfrmMain.h"
@@ -126,12 +127,16 @@ void BM_SelectGameWithPictures(benchmark::State &state)
     RealPlatform real;
     const auto window = shownWindow(real);
     QListWidget *list = window->findChild<QListWidget *>(QStringLiteral("lbMain"));
+    const DetailsPanel *details = window->findChild<DetailsPanel *>();
     int index = 0;
     const int count = list->count();
     for (auto _ : state) {
-        // Neighbouring entries are different games, so each selection decodes new pictures.
+        // Neighbouring entries are different games, so each selection decodes new pictures. They
+        // are read on worker threads: a selection is complete when the last of them is shown.
         index = (index + 7919) % count;
         list->setCurrentRow(index);
+        while (details->picturesPending() > 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 }
 BENCHMARK(BM_SelectGameWithPictures)->Unit(benchmark::kMillisecond)->Iterations(50);

@@ -17,10 +17,14 @@ void setTextColor(QWidget *widget, const QColor &color)
 
 void setBackground(QWidget *widget, const QColor &color)
 {
-    if (!color.isValid())
-        return;
+    if (color.isValid())
+        setBackgroundBrush(widget, QBrush(color));
+}
+
+void setBackgroundBrush(QWidget *widget, const QBrush &brush)
+{
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
+    palette.setBrush(QPalette::Window, brush);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
     widget->update();

@@ -1,5 +1,6 @@
 #pragma once
 
+class QBrush;
 class QColor;
 class QWidget;
 
@@ -11,6 +12,8 @@ namespace WidgetColors {
 void setTextColor(QWidget *widget, const QColor &color);
 // The face behind that text; edit fields and lists inside keep their own base colour.
 void setBackground(QWidget *widget, const QColor &color);
+// The same with a pattern, such as a gradient.
+void setBackgroundBrush(QWidget *widget, const QBrush &brush);
 // What lists and text boxes show their entries with, and behind.
 void setContentColors(QWidget *widget, const QColor &text, const QColor &base);
 

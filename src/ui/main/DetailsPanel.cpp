@@ -1,6 +1,7 @@
 #include "ui/main/DetailsPanel.h"
 
 #include "browse/PictureLoader.h"
+#include "ui/common/Controls.h"
 #include "ui/common/PictureLabel.h"
 #include "ui/common/WidgetColors.h"
 
@@ -16,8 +17,9 @@
 
 namespace {
 
-// Labels size themselves to their text, as the arrangement of the fact rows measures them.
-void autoSize(QLabel *label)
+// Facts are as wide as their text alone, margins left out: the arrangement of the fact rows
+// measures them so.
+void fitToText(QLabel *label)
 {
     const QFontMetrics metrics = label->fontMetrics();
     label->resize(metrics.horizontalAdvance(label->text()), metrics.height());
@@ -27,7 +29,7 @@ void autoSize(QLabel *label)
 void showText(QLabel *label, const QString &text)
 {
     label->setText(text);
-    autoSize(label);
+    fitToText(label);
     label->setVisible(!text.isEmpty());
 }
 
@@ -39,8 +41,7 @@ using WidgetColors::setTextColor;
 DetailsPanel::DetailsPanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("panelDetails"));
-    panelNoDetails = new QWidget(parent);
-    panelNoDetails->setObjectName(QStringLiteral("panelNoDetails"));
+    panelNoDetails = named(new QWidget(parent), "panelNoDetails");
     panelNoDetails->hide();
 
     m_pictures = new PictureLoader(this);
@@ -52,30 +53,22 @@ DetailsPanel::DetailsPanel(QWidget *parent) : QWidget(parent)
 
 void DetailsPanel::buildBanner()
 {
-    Gradient4 = new QWidget(this);
-    Gradient4->setObjectName(QStringLiteral("Gradient4"));
+    Gradient4 = named(new QWidget(this), "Gradient4");
     QLinearGradient gradient(0, 0, 1, 0);
     gradient.setCoordinateMode(QGradient::ObjectBoundingMode);
     gradient.setColorAt(0, QColor(0x00, 0x48, 0x48));
     gradient.setColorAt(1, Qt::black);
-    QPalette palette = Gradient4->palette();
-    palette.setBrush(QPalette::Window, QBrush(gradient));
-    Gradient4->setPalette(palette);
-    Gradient4->setAutoFillBackground(true);
+    WidgetColors::setBackgroundBrush(Gradient4, QBrush(gradient));
 
     // The shadow first, so that the name is drawn over it.
-    lblNameShadow = new QLabel(Gradient4);
-    lblNameShadow->setObjectName(QStringLiteral("lblNameShadow"));
-    lblName = new QLabel(Gradient4);
-    lblName->setObjectName(QStringLiteral("lblName"));
+    lblNameShadow = named(new QLabel(Gradient4), "lblNameShadow");
+    lblName = named(new QLabel(Gradient4), "lblName");
 }
 
 void DetailsPanel::buildPictures()
 {
-    shapeBox = new QFrame(this);
-    shapeBox->setObjectName(QStringLiteral("shapeBox"));
-    shapeScreen = new QFrame(this);
-    shapeScreen->setObjectName(QStringLiteral("shapeScreen"));
+    shapeBox = named(new QFrame(this), "shapeBox");
+    shapeScreen = named(new QFrame(this), "shapeScreen");
 
     imgFront01 = new PictureLabel(QStringLiteral("imgFront01"), this);
     imgBack01 = new PictureLabel(QStringLiteral("imgBack01"), this);
@@ -96,10 +89,9 @@ void DetailsPanel::buildPictures()
 
 QLabel *DetailsPanel::addFact(const char *name, const QPoint &at, const QString DetailsContent::*text)
 {
-    auto *label = new QLabel(panelScrollStats);
-    label->setObjectName(QLatin1String(name));
+    auto *label = named(new QLabel(panelScrollStats), name);
     label->move(at);
-    autoSize(label);
+    fitToText(label);
     label->hide();
     label->installEventFilter(this);
     if (text)
@@ -109,20 +101,18 @@ QLabel *DetailsPanel::addFact(const char *name, const QPoint &at, const QString 
 
 void DetailsPanel::addCaption(int number, const QString &text, const QPoint &at)
 {
-    auto *label = new QLabel(text, panelScrollStats);
-    label->setObjectName(QStringLiteral("lblDetail%1").arg(number, 2, 10, QLatin1Char('0')));
+    const QString name = QStringLiteral("lblDetail%1").arg(number, 2, 10, QLatin1Char('0'));
+    auto *label = named(new QLabel(text, panelScrollStats), name);
     label->move(at);
-    autoSize(label);
+    fitToText(label);
     lblDetail[size_t(number - 1)] = label;
 }
 
 void DetailsPanel::buildFacts()
 {
-    panelStats = new QWidget(this);
-    panelStats->setObjectName(QStringLiteral("panelStats"));
+    panelStats = named(new QWidget(this), "panelStats");
     panelStats->setGeometry(0, 260, 420, 200);
-    panelScrollStats = new QWidget(panelStats);
-    panelScrollStats->setObjectName(QStringLiteral("panelScrollStats"));
+    panelScrollStats = named(new QWidget(panelStats), "panelScrollStats");
     panelScrollStats->setGeometry(0, 0, 420, 200);
 
     const char *const captions[MainLayout::FactCaptionCount] = {
@@ -144,12 +134,11 @@ void DetailsPanel::buildFacts()
     lblDesigner2 = addFact("lblDesigner2", MainLayout::factValueAt(9), &DetailsContent::designer2);
     lblManual2 = addFact("lblManual2", MainLayout::factValueAt(10));
     lblManual2->setText(QStringLiteral("Available"));
-    autoSize(lblManual2);
+    fitToText(lblManual2);
     lblSetup = addFact("lblSetup", MainLayout::factValueAt(11), &DetailsContent::setup);
 
-    lblExtras = new QLabel(QStringLiteral("Extras"), panelScrollStats);
-    lblExtras->setObjectName(QStringLiteral("lblExtras"));
-    autoSize(lblExtras);
+    lblExtras = named(new QLabel(QStringLiteral("Extras"), panelScrollStats), "lblExtras");
+    fitToText(lblExtras);
     for (int i = 0; i < MainLayout::ExtraCount; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
         lblExtra[size_t(i)] = addFact(QByteArray("lblExtra" + n).constData(), QPoint(0, MainLayout::extraTop(i)));
@@ -157,9 +146,8 @@ void DetailsPanel::buildFacts()
     for (size_t i = 0; i < lblOtherPlatform.size(); ++i) {
         const QByteArray n = QByteArray::number(int(i) + 1);
         if (i < lblComma.size()) {
-            auto *comma = new QLabel(QStringLiteral(","), panelScrollStats);
-            comma->setObjectName(QLatin1String("lblComma" + n));
-            autoSize(comma);
+            auto *comma = named(new QLabel(QStringLiteral(","), panelScrollStats), QLatin1String("lblComma" + n));
+            fitToText(comma);
             comma->hide();
             lblComma[i] = comma;
         }
@@ -167,8 +155,7 @@ void DetailsPanel::buildFacts()
     }
     markShownPlatform(0);
 
-    sbDetails = new QScrollBar(Qt::Vertical, panelStats);
-    sbDetails->setObjectName(QStringLiteral("sbDetails"));
+    sbDetails = named(new QScrollBar(Qt::Vertical, panelStats), "sbDetails");
     sbDetails->hide();
     connect(sbDetails, &QScrollBar::valueChanged, this, &DetailsPanel::sbDetailsChange);
     arrangeFacts();
@@ -193,7 +180,7 @@ void DetailsPanel::fill(const DetailsContent &content)
             lblComma[i]->setVisible(!lblOtherPlatform[i]->isHidden());
     }
     lblExtras->setText(content.extrasHeading);
-    autoSize(lblExtras);
+    fitToText(lblExtras);
     showPictures(content);
     applyPictureRules();
 }
@@ -358,7 +345,7 @@ void DetailsPanel::markShownPlatform(int index)
         font.setBold(true);
         font.setUnderline(i == index);
         label->setFont(font);
-        autoSize(label);
+        fitToText(label);
     }
 }
 
