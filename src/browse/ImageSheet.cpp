@@ -146,6 +146,11 @@ QSize thumbnailSize(const QSize &natural, const QSize &box)
     return natural.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
+QRect centred(const QSize &picture, const QSize &box)
+{
+    return QRect(QPoint((box.width() - picture.width()) / 2, (box.height() - picture.height()) / 2), picture);
+}
+
 QImage decodeThumbnail(const QString &path, const QSize &box, QString *error,
                        PngThumbnail::UnpackBudget *budget)
 {

@@ -80,5 +80,7 @@ QImage decodeThumbnail(const QString &path, const QSize &box, QString *error = n
                        PngThumbnail::UnpackBudget *budget = nullptr);
 // The size a picture of natural size `natural` is shown at in `box`.
 QSize thumbnailSize(const QSize &natural, const QSize &box);
+// A picture of the given size centred in a box of its own size at the origin.
+QRect centred(const QSize &picture, const QSize &box);
 
 } // namespace ImageSheet

@@ -23,17 +23,6 @@ namespace {
 constexpr int DefaultSize = 150;
 constexpr int WheelStep = 4;
 constexpr int FramePen = 3;
-// As many files as one message box names.
-constexpr int NamedFiles = 10;
-
-// '"path": reason', as the library scan names the files it could not read. The decoder's
-// sentence names the file in quotes before the reason.
-QString unreadableLine(const QString &path, const QString &error)
-{
-    const QString quoted = QLatin1Char('"') + path + QLatin1Char('"');
-    const qsizetype at = error.indexOf(quoted + QLatin1String(": "));
-    return at < 0 ? quoted + QLatin1String(": ") + error : error.mid(at);
-}
 
 } // namespace
 
@@ -47,7 +36,6 @@ ImageSheetTab::ImageSheetTab(LibrarySession &session, QTabWidget &pages) : QWidg
     cbImageList = new QComboBox(this);
     cbImageList->setObjectName(QStringLiteral("cbImageList"));
     cbImageList->addItems(ImageSheet::kindNames());
-    cbImageList->setCurrentIndex(0);
     scrollImageSize = new QScrollBar(Qt::Horizontal, this);
     scrollImageSize->setObjectName(QStringLiteral("scrollImageSize"));
     scrollImageSize->setRange(50, 500);
@@ -133,46 +121,26 @@ void ImageSheetTab::btnLoadImagesClick()
     lblImgName->clear();
 
     const GameTable &table = m_session.table();
-    const int games = table.rowCount() - 1;
     lblImageListTotal->setText(QStringLiteral("0"));
-    pbImages->setRange(0, games);
+    pbImages->setRange(0, table.rowCount() - 1);
     pbImages->setValue(0);
     pbImages->show();
     ScrollBox1->verticalScrollBar()->setValue(0);
 
-    const ImageSheet::PictureKind kind = ImageSheet::kindFor(cbImageList->currentText());
-    const int size = scrollImageSize->value();
     const int sheetWidth = ScrollBox1->viewport()->width();
-    ImageSheet::Placement placement(size, sheetWidth, m_session.state().galleryHint, kind);
-    m_placed.clear();
-    QVector<ThumbnailLoader::Job> jobs;
-    int bottom = 0;
-    for (ImageSheet::SheetPicture &picture :
-         ImageSheet::picturesOf(table, m_session.state().library.LibraryRoot, kind)) {
-        const QRect rect = placement.next(picture.fallback);
-        bottom = std::max(bottom, rect.bottom() + 1);
-        jobs.append(ThumbnailLoader::Job{picture.path, rect.size()});
-        m_placed.append(Placed{std::move(picture), rect});
-    }
-    m_sheet->resize(sheetWidth, bottom + placement.gap());
-    m_done = QVector<bool>(m_placed.size(), false);
-    m_progressCursor = 0;
-    m_shown = 0;
-    m_unreadable.clear();
-    m_thumbnails.reserve(m_placed.size());
-    m_loader->start(jobs);
+    m_build = SheetBuild(table, m_session.state().library.LibraryRoot,
+                         SheetBuild::Request{cbImageList->currentText(), scrollImageSize->value(), sheetWidth,
+                                             m_session.state().galleryHint});
+    m_sheet->resize(sheetWidth, m_build.height());
+    m_thumbnails.reserve(m_build.size());
+    m_loader->start(m_build.jobs());
 }
 
 void ImageSheetTab::thumbnailReady(int job, const QImage &image, const QString &error)
 {
-    const Placed &placed = m_placed[job];
-    // A file gone since the listing is skipped as a missing one is; one that is there but cannot
-    // be decoded keeps its game's place, so the sheet shows no unexplained gap.
-    if (!image.isNull() || !error.isEmpty()) {
-        if (image.isNull())
-            m_unreadable.insert(job, unreadableLine(placed.picture.path, error));
-        auto *thumbnail = new SheetThumbnail(placed.picture.row, placed.picture.name, m_sheet);
-        thumbnail->setGeometry(placed.rect);
+    if (m_build.arrive(job, image, error)) {
+        auto *thumbnail = new SheetThumbnail(m_build.picture(job).name, m_sheet);
+        thumbnail->setGeometry(m_build.rect(job));
         thumbnail->setImage(image);
         connect(thumbnail, &SheetThumbnail::entered, this, &ImageSheetTab::thumbnailEntered);
         connect(thumbnail, &SheetThumbnail::left, this, [this] { m_sheetWheel = false; });
@@ -180,14 +148,9 @@ void ImageSheetTab::thumbnailReady(int job, const QImage &image, const QString &
         thumbnail->show();
         shImage->raise();
         m_thumbnails.append(thumbnail);
-        lblImageListTotal->setText(QString::number(++m_shown));
+        lblImageListTotal->setText(QString::number(m_build.shownCount()));
     }
-    // Pictures come back in any order; the bar shows how far the sheet is whole.
-    m_done[job] = true;
-    while (m_progressCursor < m_done.size() && m_done[m_progressCursor])
-        ++m_progressCursor;
-    if (m_progressCursor > 0)
-        pbImages->setValue(m_placed[m_progressCursor - 1].picture.row);
+    pbImages->setValue(m_build.progressRow());
 }
 
 void ImageSheetTab::loadFinished()
@@ -196,20 +159,8 @@ void ImageSheetTab::loadFinished()
     pbImages->hide();
     // One message for the whole build, once the sheet is complete, rather than a box per picture
     // while the rest arrive.
-    if (!m_unreadable.isEmpty()) {
-        QStringList paths;
-        for (const int job : m_unreadable.keys())
-            paths.append(m_placed[job].picture.path);
-        const QStringList lines = m_unreadable.values();
-        QString text =
-            QStringLiteral("These pictures could not be shown, so the sheet shows the names of their games "
-                           "instead:\n") +
-            QStringList(lines.mid(0, NamedFiles)).join(QLatin1Char('\n'));
-        if (lines.size() > NamedFiles)
-            text += QStringLiteral("\n... and %1 more.").arg(lines.size() - NamedFiles);
-        m_unreadable.clear();
-        emit pictureUnreadable(paths.join(QLatin1Char('\n')), text);
-    }
+    if (const std::optional<SheetBuild::Unreadable> unreadable = m_build.takeUnreadable())
+        emit pictureUnreadable(unreadable->paths, unreadable->text);
     emit sheetLoaded();
 }
 
@@ -225,16 +176,12 @@ void ImageSheetTab::thumbnailEntered(SheetThumbnail *thumbnail)
 
 void ImageSheetTab::thumbnailClicked(int job)
 {
-    const ImageSheet::SheetPicture &picture = m_placed[job].picture;
-    // Filters since the build may have moved the game to another row, or taken it away.
-    const int row = ImageSheet::rowOf(m_session.table(), picture.identity, picture.row);
-    if (row < 0) {
-        emit m_session.message(
-            QStringLiteral("\"%1\" is no longer listed. Press Load to build the sheet again.")
-                .arg(picture.name));
+    const SheetBuild::Start start = m_build.startFor(m_session.table(), job);
+    if (start.row < 0) {
+        emit m_session.message(start.message);
         return;
     }
-    emit launchRequested(row);
+    emit launchRequested(start.row);
 }
 
 bool ImageSheetTab::eventFilter(QObject *watched, QEvent *event)

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "browse/ImageSheet.h"
+#include "browse/SheetBuild.h"
 
-#include <QMap>
-#include <QRect>
 #include <QVector>
 #include <QWidget>
 
@@ -16,7 +14,6 @@ class QScrollArea;
 class QScrollBar;
 class QTabWidget;
 class SheetThumbnail;
-class ThumbnailLoader;
 
 // The "Image Sheet" tab: one kind of picture of every game of the working table as a wall of
 // thumbnails, built when "Load" is pressed. A click on a thumbnail asks for its game to start.
@@ -46,12 +43,6 @@ class ImageSheetTab : public QWidget
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    struct Placed
-    {
-        ImageSheet::SheetPicture picture;
-        QRect rect;
-    };
-
     void thumbnailReady(int job, const QImage &image, const QString &error);
     void loadFinished();
     void thumbnailEntered(SheetThumbnail *thumbnail);
@@ -70,12 +61,7 @@ class ImageSheetTab : public QWidget
     QWidget *shImage = nullptr;
 
     ThumbnailLoader *m_loader = nullptr;
-    QVector<Placed> m_placed;
-    QVector<bool> m_done;
-    int m_progressCursor = 0;
-    int m_shown = 0;
+    SheetBuild m_build;
     QVector<SheetThumbnail *> m_thumbnails;
-    // Why the pictures of the build that have a placeholder could not be shown, by job.
-    QMap<int, QString> m_unreadable;
     bool m_sheetWheel = false;
 };

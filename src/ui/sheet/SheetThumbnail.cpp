@@ -1,10 +1,11 @@
 #include "ui/sheet/SheetThumbnail.h"
 
+#include "browse/ImageSheet.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
-SheetThumbnail::SheetThumbnail(int row, const QString &name, QWidget *parent)
-    : QWidget(parent), m_row(row), m_name(name)
+SheetThumbnail::SheetThumbnail(const QString &name, QWidget *parent) : QWidget(parent), m_name(name)
 {
     setObjectName(QStringLiteral("imgThumbnail"));
     setCursor(Qt::PointingHandCursor);
@@ -31,9 +32,7 @@ void SheetThumbnail::paintEvent(QPaintEvent *)
         return;
     }
     // The image was decoded no larger than this control; a larger one from elsewhere still fits.
-    const bool fits = m_image.width() <= width() && m_image.height() <= height();
-    const QSize shown = fits ? m_image.size() : m_image.size().scaled(size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+    const QRect target = ImageSheet::centred(ImageSheet::thumbnailSize(m_image.size(), size()), size());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, m_image);
@@ -65,5 +64,5 @@ void SheetThumbnail::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     event->accept();
     if (click)
-        emit clicked(m_row);
+        emit clicked();
 }

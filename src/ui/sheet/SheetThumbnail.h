@@ -11,9 +11,8 @@ class SheetThumbnail : public QWidget
 {
     Q_OBJECT
   public:
-    SheetThumbnail(int row, const QString &name, QWidget *parent);
+    SheetThumbnail(const QString &name, QWidget *parent);
 
-    int row() const { return m_row; }
     const QString &name() const { return m_name; }
     void setImage(const QImage &image);
     const QImage &image() const { return m_image; }
@@ -22,7 +21,7 @@ class SheetThumbnail : public QWidget
   signals:
     void entered(SheetThumbnail *thumbnail);
     void left();
-    void clicked(int row);
+    void clicked();
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -32,7 +31,6 @@ class SheetThumbnail : public QWidget
     void mouseReleaseEvent(QMouseEvent *event) override;
 
   private:
-    int m_row;
     QString m_name;
     QImage m_image;
     bool m_pressed = false;
