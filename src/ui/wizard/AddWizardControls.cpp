@@ -30,9 +30,7 @@ TfrmAddWizard::Controls::Controls(QWidget &window) : m_window(window)
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
     outer->addLayout(grid, 1);
-    buildGameColumn(grid);
-    buildFilesColumn(grid);
-    buildExtrasColumn(grid);
+    buildFields(grid);
     for (const int column : {1, 3, 5})
         grid->setColumnStretch(column, 1);
     buildIniRow(grid, 16);
@@ -53,60 +51,56 @@ TfrmAddWizard::Controls::Controls(QWidget &window) : m_window(window)
     outer->addLayout(buttons);
 }
 
-void TfrmAddWizard::Controls::buildGameColumn(QGridLayout *grid)
+void TfrmAddWizard::Controls::buildFields(QGridLayout *grid)
 {
     cbLoadGame = addList(grid, 0, 0, "cbLoadGame", QStringLiteral("Load Existing Game:"));
-    eName = addLine(grid, 1, 0, "eName", QStringLiteral("Name:"));
-    eYear = addLine(grid, 2, 0, "eYear", QStringLiteral("Year:"));
-    ePlatform = addList(grid, 3, 0, "ePlatform", QStringLiteral("Platform:"));
-    eManual = addLine(grid, 4, 0, "eManual", QStringLiteral("Manual:"));
-    ePublisher = addList(grid, 5, 0, "ePublisher", QStringLiteral("Publisher:"));
-    eDeveloper = addList(grid, 6, 0, "eDeveloper", QStringLiteral("Developer:"));
-    eGenre = addList(grid, 7, 0, "eGenre", QStringLiteral("Genre:"));
-    cbRating = addList(grid, 8, 0, "cbRating", QStringLiteral("Rating:"));
-    eSubGenre = addList(grid, 9, 0, "eSubGenre", QStringLiteral("SubGenre:"));
-    eSubGenre2 = addList(grid, 10, 0, "eSubGenre2", QStringLiteral("SubGenre 2:"));
-    eDesigner = addList(grid, 11, 0, "eDesigner", QStringLiteral("Designer:"));
-    eDesigner2 = addList(grid, 12, 0, "eDesigner2", QStringLiteral("Designer 2:"));
-    eSeries = addList(grid, 13, 0, "eSeries", QStringLiteral("Series:"));
-    eSeries2 = addList(grid, 14, 0, "eSeries2", QStringLiteral("Series 2:"));
     // A game name is chosen from thousands: the list shows more than the default ten at a time.
     cbLoadGame->setMaxVisibleItems(20);
+    for (const EntryForm::Cell &cell : EntryForm::cells()) {
+        if (cell.field == EntryField::Extra1)
+            addExtrasHeading(grid);
+        const char *name = entryFieldInfo(cell.field).control;
+        const QString caption = QLatin1String(cell.caption);
+        QWidget *control = cell.list ? static_cast<QWidget *>(addList(grid, cell.row, cell.column, name, caption))
+                                     : addLine(grid, cell.row, cell.column, name, caption);
+        control->setToolTip(QLatin1String(cell.toolTip));
+        m_fieldControls[size_t(cell.field)] = control;
+        if (cell.field == EntryField::Emulator)
+            addEmulatorCaption(grid, cell);
+        else if (cell.field == EntryField::Adv01)
+            addDupeButton(grid, cell.row + 1);
+        else if (cell.field == EntryField::About)
+            addAboutText(grid, cell.row + 1);
+    }
 }
 
-void TfrmAddWizard::Controls::buildFilesColumn(QGridLayout *grid)
+void TfrmAddWizard::Controls::addEmulatorCaption(QGridLayout *grid, const EntryForm::Cell &cell)
 {
-    eExecutable = addLine(grid, 0, 2, "eExecutable", QStringLiteral("Executable"));
-    eDBScumm = addList(grid, 1, 2, "eDBScumm", QStringLiteral("DBConf/Scumm"));
-    eEmulator = addList(grid, 2, 2, "eEmulator", QStringLiteral("Emulator"));
-    lblEmulator = qobject_cast<QLabel *>(grid->itemAtPosition(2, 2)->widget());
+    lblEmulator = qobject_cast<QLabel *>(grid->itemAtPosition(cell.row, cell.column)->widget());
     lblEmulator->setObjectName(QStringLiteral("lblEmulator"));
     lblEmulator->setCursor(Qt::PointingHandCursor);
     lblEmulator->setToolTip(QStringLiteral("Click for the values the Emulator field takes"));
-    eSetup = addLine(grid, 3, 2, "eSetup", QStringLiteral("Setup Exe"));
-    eCustomEmuPath = addLine(grid, 4, 2, "eCustomEmuPath", QStringLiteral("Custom Emu Path"));
-    eCustomEmuPath->setToolTip(QStringLiteral("Click to choose the emulator program"));
-    eFront01 = addLine(grid, 5, 2, "eFront01", QStringLiteral("Front"));
-    eBack01 = addLine(grid, 6, 2, "eBack01", QStringLiteral("Back"));
-    eMedia01 = addLine(grid, 7, 2, "eMedia01", QStringLiteral("Media"));
-    eTitle01 = addLine(grid, 8, 2, "eTitle01", QStringLiteral("Title"));
-    eScreen01 = addLine(grid, 9, 2, "eScreen01", QStringLiteral("Screen"));
-    eAdv01 = addLine(grid, 10, 2, "eAdv01", QStringLiteral("Advertisement"));
+}
+
+void TfrmAddWizard::Controls::addDupeButton(QGridLayout *grid, int row)
+{
     btnDupe = makeButton(m_window, "btnDupe", QStringLiteral("Dupe Front"));
     btnDupe->setToolTip(QStringLiteral("Use the Front picture for all six pictures"));
-    grid->addWidget(btnDupe, 11, 3, Qt::AlignLeft);
+    grid->addWidget(btnDupe, row, 3, Qt::AlignLeft);
+}
 
-    eAbout = addLine(grid, 12, 2, "eAbout", QStringLiteral("About"));
+void TfrmAddWizard::Controls::addAboutText(QGridLayout *grid, int row)
+{
     memAbout = new QPlainTextEdit(&m_window);
     memAbout->setObjectName(QStringLiteral("memAbout"));
     memAbout->setTabChangesFocus(true);
-    grid->addWidget(memAbout, 13, 2, 2, 2);
+    grid->addWidget(memAbout, row, 2, 2, 2);
     btnAboutCreate = makeButton(m_window, "btnAboutCreate", QStringLiteral("Create"));
     btnAboutCreate->setToolTip(QStringLiteral("Write this text to the About file"));
-    grid->addWidget(btnAboutCreate, 15, 3, Qt::AlignRight);
+    grid->addWidget(btnAboutCreate, row + 2, 3, Qt::AlignRight);
 }
 
-void TfrmAddWizard::Controls::buildExtrasColumn(QGridLayout *grid)
+void TfrmAddWizard::Controls::addExtrasHeading(QGridLayout *grid)
 {
     auto *heading = new QLabel(QStringLiteral("Extras"), &m_window);
     heading->setObjectName(QStringLiteral("lblExtras"));
@@ -114,12 +108,6 @@ void TfrmAddWizard::Controls::buildExtrasColumn(QGridLayout *grid)
     bold.setBold(true);
     heading->setFont(bold);
     grid->addWidget(heading, 0, 4, 1, 2);
-    for (int n = 1; n <= 7; ++n) {
-        const QByteArray extra = "eExtra" + QByteArray::number(n);
-        const QByteArray link = "eExtraLink" + QByteArray::number(n);
-        eExtra[size_t(n - 1)] = addLine(grid, 2 * n - 1, 4, extra.constData(), QStringLiteral("E%1").arg(n));
-        eExtraLink[size_t(n - 1)] = addLine(grid, 2 * n, 4, link.constData(), QStringLiteral("ELink%1").arg(n));
-    }
 }
 
 void TfrmAddWizard::Controls::buildIniRow(QGridLayout *grid, int row)
@@ -150,7 +138,6 @@ QLineEdit *TfrmAddWizard::Controls::addLine(QGridLayout *grid, int row, int colu
     auto *edit = named(new QLineEdit(&m_window), name);
     addLabel(grid, row, column, caption, edit);
     grid->addWidget(edit, row, column + 1);
-    remember(edit);
     return edit;
 }
 
@@ -168,16 +155,12 @@ QComboBox *TfrmAddWizard::Controls::addList(QGridLayout *grid, int row, int colu
         view->setUniformItemSizes(true);
     addLabel(grid, row, column, caption, list);
     grid->addWidget(list, row, column + 1);
-    remember(list);
     return list;
 }
 
-void TfrmAddWizard::Controls::remember(QWidget *control)
+QWidget *TfrmAddWizard::Controls::control(EntryField field) const
 {
-    for (const EntryFieldInfo &info : entryFields()) {
-        if (control->objectName() == QLatin1String(info.control))
-            m_fieldControls[size_t(info.field)] = control;
-    }
+    return m_fieldControls[size_t(field)];
 }
 
 QString TfrmAddWizard::Controls::text(EntryField field) const

@@ -2,6 +2,7 @@
 
 #include "ui/wizard/TfrmAddWizard.h"
 #include "wizard/EntryFields.h"
+#include "wizard/EntryForm.h"
 
 #include <QString>
 
@@ -24,35 +25,7 @@ public:
     explicit Controls(QWidget &window);
 
     QComboBox *cbLoadGame = nullptr;
-    QLineEdit *eName = nullptr;
-    QLineEdit *eYear = nullptr;
-    QComboBox *ePlatform = nullptr;
-    QLineEdit *eManual = nullptr;
-    QComboBox *ePublisher = nullptr;
-    QComboBox *eDeveloper = nullptr;
-    QComboBox *eGenre = nullptr;
-    QComboBox *cbRating = nullptr;
-    QComboBox *eSubGenre = nullptr;
-    QComboBox *eSubGenre2 = nullptr;
-    QComboBox *eDesigner = nullptr;
-    QComboBox *eDesigner2 = nullptr;
-    QComboBox *eSeries = nullptr;
-    QComboBox *eSeries2 = nullptr;
-    QLineEdit *eExecutable = nullptr;
-    QComboBox *eDBScumm = nullptr;
     QLabel *lblEmulator = nullptr;
-    QComboBox *eEmulator = nullptr;
-    QLineEdit *eSetup = nullptr;
-    QLineEdit *eCustomEmuPath = nullptr;
-    QLineEdit *eFront01 = nullptr;
-    QLineEdit *eBack01 = nullptr;
-    QLineEdit *eMedia01 = nullptr;
-    QLineEdit *eTitle01 = nullptr;
-    QLineEdit *eScreen01 = nullptr;
-    QLineEdit *eAdv01 = nullptr;
-    std::array<QLineEdit *, 7> eExtra{};
-    std::array<QLineEdit *, 7> eExtraLink{};
-    QLineEdit *eAbout = nullptr;
     QPlainTextEdit *memAbout = nullptr;
     QLineEdit *eIniFileName = nullptr;
     QLineEdit *ePath = nullptr;
@@ -68,15 +41,19 @@ public:
     // The text of the control that edits a field, and setting it; a list keeps its items.
     QString text(EntryField field) const;
     void setText(EntryField field, const QString &text);
+    // The control of a field: eName, ePublisher and the rest.
+    QWidget *control(EntryField field) const;
 
 private:
     QLineEdit *addLine(QGridLayout *grid, int row, int column, const char *name, const QString &caption);
     QComboBox *addList(QGridLayout *grid, int row, int column, const char *name, const QString &caption);
     QLabel *addLabel(QGridLayout *grid, int row, int column, const QString &caption, QWidget *buddy);
-    void remember(QWidget *control);
-    void buildGameColumn(QGridLayout *grid);
-    void buildFilesColumn(QGridLayout *grid);
-    void buildExtrasColumn(QGridLayout *grid);
+    // The fields' controls, each beside its caption, and what stands among them.
+    void buildFields(QGridLayout *grid);
+    void addEmulatorCaption(QGridLayout *grid, const EntryForm::Cell &cell);
+    void addDupeButton(QGridLayout *grid, int row);
+    void addAboutText(QGridLayout *grid, int row);
+    void addExtrasHeading(QGridLayout *grid);
     void buildIniRow(QGridLayout *grid, int row);
 
     QWidget &m_window;

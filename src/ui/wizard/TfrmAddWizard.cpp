@@ -23,12 +23,6 @@
 
 namespace {
 
-const QString &iniFilter()
-{
-    static const QString filter = QStringLiteral("Ini Files (*.ini)|*.INI");
-    return filter;
-}
-
 void fill(QComboBox *list, const QStringList &items)
 {
     const QSignalBlocker quiet(list);
@@ -41,7 +35,7 @@ void fill(QComboBox *list, const QStringList &items)
 
 TfrmAddWizard::TfrmAddWizard(LibrarySession &session, QWidget &mainWindow)
     : QWidget(&mainWindow, Qt::Window), m_session(session), m_mainWindow(mainWindow),
-      m_controls(std::make_unique<Controls>(*this))
+      m_controls(std::make_unique<Controls>(*this)), m_files(session.platform().dialogs)
 {
     setObjectName(QStringLiteral("TfrmAddWizard"));
     setWindowTitle(QStringLiteral("Add Game Wizard"));
@@ -69,7 +63,7 @@ void TfrmAddWizard::wireControls()
     connect(c.btnLoadini, &QPushButton::clicked, this, &TfrmAddWizard::btnLoadiniClick);
     connect(c.btnAboutCreate, &QPushButton::clicked, this, &TfrmAddWizard::btnAboutCreateClick);
     c.lblEmulator->installEventFilter(this);
-    c.eCustomEmuPath->installEventFilter(this);
+    c.control(EntryField::CustomEmuPath)->installEventFilter(this);
     // Closing by the keyboard hides the window like its close button does.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -81,19 +75,10 @@ void TfrmAddWizard::FormCreate()
     c.memAbout->clear();
     const EntryValueLists lists = EntryValueLists::build(m_session.table(), m_session.state().emulators);
     fill(c.cbLoadGame, lists.loadGame);
-    fill(c.eDBScumm, lists.dbScumm);
-    fill(c.eEmulator, lists.emulator);
-    fill(c.ePublisher, lists.publisher);
-    fill(c.eDeveloper, lists.developer);
-    fill(c.eGenre, lists.genre);
-    fill(c.eSubGenre, lists.subGenre);
-    fill(c.eSubGenre2, lists.subGenre);
-    fill(c.eDesigner, lists.designer);
-    fill(c.eDesigner2, lists.designer);
-    fill(c.ePlatform, lists.platform);
-    fill(c.eSeries, lists.series);
-    fill(c.eSeries2, lists.series);
-    fill(c.cbRating, ratingItems());
+    for (const EntryForm::Cell &cell : EntryForm::cells()) {
+        if (cell.list)
+            fill(qobject_cast<QComboBox *>(c.control(cell.field)), EntryForm::itemsFor(cell.field, lists));
+    }
 }
 
 bool TfrmAddWizard::eventFilter(QObject *watched, QEvent *event)
@@ -102,7 +87,7 @@ bool TfrmAddWizard::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == m_controls->lblEmulator)
             lblEmulatorClick();
-        else if (watched == m_controls->eCustomEmuPath)
+        else if (watched == m_controls->control(EntryField::CustomEmuPath))
             eCustomEmuPathClick();
     }
     return QWidget::eventFilter(watched, event);
@@ -174,54 +159,26 @@ void TfrmAddWizard::btnDupeClick()
 
 void TfrmAddWizard::lblEmulatorClick()
 {
-    dialogs().message(QStringLiteral("Valid Emu options for Emulator = DOSBox, ScummVM, WinFrotz, NES, SNES, N64, GBA, "
-                                     "2600, 5200, SMS, MAME, Mac, Apple II, Windows 3.1 or MESS."));
+    dialogs().message(EntryForm::emulatorHelp());
 }
 
 void TfrmAddWizard::eCustomEmuPathClick()
 {
-    const QString program =
-        dialogs().openFile(QStringLiteral("Custom Emu Path"), QStringLiteral("Exe Files (*.exe)|*.EXE"), QString());
-    if (!program.isEmpty())
-        m_controls->eCustomEmuPath->setText(QDir::toNativeSeparators(program));
+    if (const std::optional<QString> program = m_files.chooseEmulator())
+        m_controls->setText(EntryField::CustomEmuPath, *program);
 }
 
 void TfrmAddWizard::btnBrowseClick()
 {
-    Controls &c = *m_controls;
     const QString gameFolder = dialogs().browseFolder(QStringLiteral("Browse for Game Folder"));
-    c.ePath->setText(QDir::toNativeSeparators(gameFolder));
-    const QString iniName = c.eIniFileName->text();
-    const QString refusal = EntryWriter::defaultFoldersRefusal(gameFolder, iniName);
-    if (!refusal.isEmpty()) {
-        dialogs().message(refusal);
-        return;
-    }
-    EntryWriter::createMetadataFolders(gameFolder);
-    const QString iniFile = EntryWriter::blankIniFile(gameFolder, iniName);
-    const QStringList fields = m_session.settings().fields();
-    const QString question = EntryWriter::blankIniQuestion(iniFile, fields);
-    if (!question.isEmpty() && !dialogs().confirm(question))
-        return;
-    const WriteResult written = EntryWriter::writeBlankIni(iniFile, fields);
-    if (!written.ok)
-        dialogs().message(written.message);
-}
-
-std::optional<QString> TfrmAddWizard::chooseIniFile()
-{
-    const QString metadataFolder = m_session.selectedIndex() >= 0 ? m_session.details().metadataFolder : QString();
-    const QString chosen = dialogs().saveFile(QStringLiteral("Save Game ini File"), iniFilter(),
-                                              m_folders.proposedIniFile(metadataFolder));
-    if (chosen.isEmpty())
-        return std::nullopt;
-    m_folders.iniFileChosen(chosen);
-    return chosen;
+    m_controls->ePath->setText(QDir::toNativeSeparators(gameFolder));
+    m_files.createDefaultFolders(gameFolder, m_controls->eIniFileName->text(), m_session.settings().fields());
 }
 
 bool TfrmAddWizard::saveIni()
 {
-    const std::optional<QString> file = chooseIniFile();
+    const QString metadataFolder = m_session.selectedIndex() >= 0 ? m_session.details().metadataFolder : QString();
+    const std::optional<QString> file = m_files.chooseIniFile(metadataFolder);
     if (!file)
         return false;
     const GameEntry shown = entry();
@@ -234,8 +191,7 @@ bool TfrmAddWizard::saveIni()
         return false;
     }
     // Pasted line breaks and outer blanks are not in the file; the fields show what it holds.
-    GameEntry stored = EntryWriter::storedEntry(shown);
-    stored.aboutText = shown.aboutText;
+    const GameEntry stored = EntryWriter::storedEntry(shown);
     if (!(stored == shown))
         showEntry(stored);
     return true;
@@ -256,35 +212,11 @@ void TfrmAddWizard::btnOkayOldClick()
 
 void TfrmAddWizard::btnLoadiniClick()
 {
-    const QString file = dialogs().openFile(QStringLiteral("Load Game ini File"), iniFilter(), m_folders.loadFolder());
-    if (file.isEmpty())
-        return;
-    QString error;
-    const std::optional<GameEntry> loaded = EntryLoader::fromIniFile(file, &error);
-    if (!loaded) {
-        dialogs().message(error);
-        return;
-    }
-    GameEntry shown = *loaded;
-    shown.aboutText = m_controls->memAbout->toPlainText();
-    showEntry(shown);
+    if (const std::optional<GameEntry> loaded = m_files.loadIni(m_controls->memAbout->toPlainText()))
+        showEntry(*loaded);
 }
 
 void TfrmAddWizard::btnAboutCreateClick()
 {
-    const QString aboutName = m_controls->eAbout->text();
-    const QString text = m_controls->memAbout->toPlainText();
-    const QString refusal = EntryWriter::aboutRefusal(aboutName, text);
-    if (!refusal.isEmpty()) {
-        dialogs().message(refusal);
-        return;
-    }
-    const QString file =
-        dialogs().saveFile(QStringLiteral("Save About File"), QString(), m_folders.proposedAboutFile(aboutName));
-    if (file.isEmpty())
-        return;
-    m_folders.aboutFileChosen(file);
-    const WriteResult written = EntryWriter::writeAboutFile(file, text);
-    if (!written.ok)
-        dialogs().message(written.message);
+    m_files.createAbout(m_controls->text(EntryField::About), m_controls->memAbout->toPlainText());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "wizard/EntryFields.h"
-#include "wizard/EntryFolders.h"
+#include "wizard/EntryFiles.h"
 
 #include <QString>
 #include <QWidget>
@@ -51,8 +51,6 @@ private:
     void FormCreate();
     void wireControls();
     void centreOnMain();
-    // The chosen file of the ini save dialog; nothing when it was cancelled.
-    std::optional<QString> chooseIniFile();
     // Writes the fields to the chosen file; false when nothing was written.
     bool saveIni();
     Dialogs &dialogs() const;
@@ -60,5 +58,5 @@ private:
     LibrarySession &m_session;
     QWidget &m_mainWindow;
     std::unique_ptr<Controls> m_controls;
-    EntryFolders m_folders;
+    EntryFiles m_files;
 };

@@ -1,0 +1,89 @@
+#include "wizard/EntryFiles.h"
+
+#include "platform/Dialogs.h"
+#include "wizard/EntryLoader.h"
+#include "wizard/EntryWriter.h"
+
+#include <QDir>
+
+namespace {
+
+const QString &iniFilter()
+{
+    static const QString filter = QStringLiteral("Ini Files (*.ini)|*.INI");
+    return filter;
+}
+
+} // namespace
+
+EntryFiles::EntryFiles(Dialogs &dialogs) : m_dialogs(dialogs) {}
+
+void EntryFiles::createDefaultFolders(const QString &gameFolder, const QString &iniName,
+                                      const QStringList &fieldKeys)
+{
+    const QString refusal = EntryWriter::defaultFoldersRefusal(gameFolder, iniName);
+    if (!refusal.isEmpty()) {
+        m_dialogs.message(refusal);
+        return;
+    }
+    EntryWriter::createMetadataFolders(gameFolder);
+    const QString iniFile = EntryWriter::blankIniFile(gameFolder, iniName);
+    const QString question = EntryWriter::blankIniQuestion(iniFile, fieldKeys);
+    if (!question.isEmpty() && !m_dialogs.confirm(question))
+        return;
+    const WriteResult written = EntryWriter::writeBlankIni(iniFile, fieldKeys);
+    if (!written.ok)
+        m_dialogs.message(written.message);
+}
+
+std::optional<QString> EntryFiles::chooseIniFile(const QString &metadataFolder)
+{
+    const QString chosen = m_dialogs.saveFile(QStringLiteral("Save Game ini File"), iniFilter(),
+                                              m_folders.proposedIniFile(metadataFolder));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    m_folders.iniFileChosen(chosen);
+    return chosen;
+}
+
+std::optional<GameEntry> EntryFiles::loadIni(const QString &aboutText)
+{
+    const QString file =
+        m_dialogs.openFile(QStringLiteral("Load Game ini File"), iniFilter(), m_folders.loadFolder());
+    if (file.isEmpty())
+        return std::nullopt;
+    QString error;
+    std::optional<GameEntry> loaded = EntryLoader::fromIniFile(file, &error);
+    if (!loaded) {
+        m_dialogs.message(error);
+        return std::nullopt;
+    }
+    loaded->aboutText = aboutText;
+    return loaded;
+}
+
+void EntryFiles::createAbout(const QString &aboutName, const QString &text)
+{
+    const QString refusal = EntryWriter::aboutRefusal(aboutName, text);
+    if (!refusal.isEmpty()) {
+        m_dialogs.message(refusal);
+        return;
+    }
+    const QString file =
+        m_dialogs.saveFile(QStringLiteral("Save About File"), QString(), m_folders.proposedAboutFile(aboutName));
+    if (file.isEmpty())
+        return;
+    m_folders.aboutFileChosen(file);
+    const WriteResult written = EntryWriter::writeAboutFile(file, text);
+    if (!written.ok)
+        m_dialogs.message(written.message);
+}
+
+std::optional<QString> EntryFiles::chooseEmulator()
+{
+    const QString program =
+        m_dialogs.openFile(QStringLiteral("Custom Emu Path"), QStringLiteral("Exe Files (*.exe)|*.EXE"), QString());
+    if (program.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(program);
+}
