@@ -1,6 +1,7 @@
-#include "ui/nostalgia/NostalgiaFonts.h"
+#include "nostalgia/NostalgiaFonts.h"
 
 #include "library/LibraryPaths.h"
+#include "nostalgia/NostalgiaSkin.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -61,6 +62,26 @@ QString familyOrDos(const QString &family)
     if (!family.isEmpty() && QFontDatabase::hasFamily(family))
         return family;
     return dosFont().family();
+}
+
+QFont listFont(QFont font, const NostalgiaSkinValues &skin)
+{
+    font.setFamily(familyOrDos(skin.listFont));
+    font.setPointSize(qMax(1, skin.listFontSize));
+    return font;
+}
+
+QFont diskFont(QFont font, const NostalgiaSkinValues &skin)
+{
+    font.setPointSize(qMax(1, skin.diskFontSize));
+    return font;
+}
+
+QFont extrasFont(QFont font, const NostalgiaSkinValues &skin)
+{
+    font.setFamily(skin.extrasFont);
+    font.setPointSize(qMax(1, skin.extrasFontSize));
+    return font;
 }
 
 } // namespace NostalgiaFonts

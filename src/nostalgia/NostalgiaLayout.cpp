@@ -26,6 +26,15 @@ QVector<int> platformLefts(int firstLeft, const QVector<int> &widths)
     return lefts;
 }
 
+QVector<QPoint> platformPlaces(QPoint rowAt, const QVector<int> &widths)
+{
+    QVector<QPoint> places;
+    places.reserve(widths.size());
+    for (const int left : platformLefts(rowAt.x(), widths))
+        places.append(QPoint(left, rowAt.y()));
+    return places;
+}
+
 QVector<int> extraTops(int firstTop, int labelHeight, int count)
 {
     QVector<int> tops;
@@ -66,6 +75,12 @@ QPoint openedBigScreenAt(const QRect &computer)
     return bigScreenAt(computer, QSize(BigScreenWidth, BigScreenHeight));
 }
 
+QRect fitted(const QSize &picture, const QSize &box)
+{
+    const QSize size = picture.scaled(box, Qt::KeepAspectRatio);
+    return QRect(QPoint((box.width() - size.width()) / 2, (box.height() - size.height()) / 2), size);
+}
+
 QPoint closeMarkAt(const QRect &picture, int markWidth)
 {
     return QPoint(picture.x() + picture.width() - markWidth, picture.y());
@@ -82,6 +97,24 @@ QVector<int> lineTops(int firstTop, const QVector<int> &heights)
         tops.append(top);
     }
     return tops;
+}
+
+BigScreenText bigScreenText(int startingHeight, const QVector<int> &lineHeights, int promptWidth)
+{
+    BigScreenText text;
+    const int left = BigScreenTextAt.x();
+    int lastTop = BigScreenTextAt.y();
+    int lastHeight = startingHeight;
+    // The name line keeps its place two lines under "Starting MS-DOS...".
+    for (const int top : lineTops(BigScreenTextAt.y() + 2 * startingHeight, lineHeights))
+        text.lines.append(QPoint(left, top));
+    if (!lineHeights.isEmpty()) {
+        lastTop = text.lines.back().y();
+        lastHeight = lineHeights.back();
+    }
+    text.prompt = QPoint(left, lastTop + 2 * lastHeight);
+    text.cursor = QPoint(left + promptWidth, text.prompt.y());
+    return text;
 }
 
 } // namespace NostalgiaLayout

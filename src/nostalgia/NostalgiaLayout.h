@@ -22,6 +22,10 @@ QRect list(int windowWidth, int clientHeight, int listWidth);
 QPoint platformRowAt(int viewHeight);
 // Lefts of the platform labels from the first one's left and every label's width.
 QVector<int> platformLefts(int firstLeft, const QVector<int> &widths);
+// The platform labels' top lefts, in a row from the row's top left.
+QVector<QPoint> platformPlaces(QPoint rowAt, const QVector<int> &widths);
+// Where a label's shadow goes: down and right of it.
+inline QPoint shadowOf(QPoint label) { return label + QPoint(ShadowOffset, ShadowOffset); }
 
 // Tops of the seven extras labels, one label height plus a pixel apart.
 QVector<int> extraTops(int firstTop, int labelHeight, int count);
@@ -40,10 +44,29 @@ QPoint bigScreenAt(const QRect &computer, QSize bigScreen);
 // The same when the user opens it, which sets its size to 800 x 600.
 QPoint openedBigScreenAt(const QRect &computer);
 
+// A picture of the given size as large as it fits into the box with its proportions kept,
+// centred in the box (which stands at the origin).
+QRect fitted(const QSize &picture, const QSize &box);
+
 // The close mark in the big screen picture's top right corner.
 QPoint closeMarkAt(const QRect &picture, int markWidth);
 
 // Tops of stacked lines, each a pixel below the one above; the first keeps its top.
 QVector<int> lineTops(int firstTop, const QVector<int> &heights);
+
+// The screen area of a monitor drawn in an 800 x 600 frame starts about here; the text begins
+// a little inside it, as a real prompt does.
+inline constexpr QPoint BigScreenTextAt(110, 90);
+
+// Where the big screen's text goes below "Starting MS-DOS..." (of the given height at
+// BigScreenTextAt): the fact lines from two lines under it, stacked; the prompt two lines under
+// the last fact; the cursor right after the prompt.
+struct BigScreenText
+{
+    QVector<QPoint> lines;
+    QPoint prompt;
+    QPoint cursor;
+};
+BigScreenText bigScreenText(int startingHeight, const QVector<int> &lineHeights, int promptWidth);
 
 } // namespace NostalgiaLayout

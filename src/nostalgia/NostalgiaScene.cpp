@@ -2,6 +2,7 @@
 
 #include "app/IniFile.h"
 #include "browse/DetailsContent.h"
+#include "nostalgia/NostalgiaLayout.h"
 
 #include <QtGlobal>
 
@@ -81,6 +82,88 @@ QImage NostalgiaScene::skinPicture(const QString &name)
     if (!error.isEmpty() && m_report)
         m_report(path, error);
     return image;
+}
+
+void NostalgiaScene::loadScenePictures()
+{
+    // In this order the user hears of the missing ones.
+    m_skinImages[size_t(NostalgiaPiece::Computer)] = skinPicture(m_skin.computerImage);
+    m_skinImages[size_t(NostalgiaPiece::Background)] = skinPicture(m_skin.backgroundImage);
+    lightManual(m_manualLit);
+}
+
+void NostalgiaScene::loadScreenPictures()
+{
+    m_bigScreen = skinPicture(m_skin.bigScreenImage);
+    m_skinImages[size_t(NostalgiaPiece::OpenBox)] = skinPicture(m_skin.openBoxImage);
+}
+
+void NostalgiaScene::lightManual(bool lit)
+{
+    m_manualLit = lit;
+    m_skinImages[size_t(NostalgiaPiece::Manual)] = skinPicture(manualPicture(lit));
+}
+
+const QImage &NostalgiaScene::image(NostalgiaPiece piece) const
+{
+    switch (piece) {
+    case NostalgiaPiece::Front:
+        return picture(DetailsContent::Front);
+    case NostalgiaPiece::Back:
+        return picture(DetailsContent::Back);
+    case NostalgiaPiece::Screen:
+        return picture(DetailsContent::Screen);
+    case NostalgiaPiece::Title:
+        return picture(DetailsContent::Title);
+    case NostalgiaPiece::Disk:
+        return picture(DetailsContent::Media);
+    default:
+        return m_skinImages[size_t(piece)];
+    }
+}
+
+bool NostalgiaScene::shown(NostalgiaPiece piece) const
+{
+    switch (piece) {
+    case NostalgiaPiece::Front:
+        return frontShown();
+    case NostalgiaPiece::Back:
+        return backShown();
+    case NostalgiaPiece::Screen:
+        return screenShown();
+    case NostalgiaPiece::Title:
+        return titleShown();
+    case NostalgiaPiece::Manual:
+        return manualShown();
+    default:
+        // A game without a medium gets the skin's disk: there always is one.
+        return true;
+    }
+}
+
+QRect NostalgiaScene::box(NostalgiaPiece piece, const QRect &view, const QRect &placedComputer) const
+{
+    switch (piece) {
+    case NostalgiaPiece::Background:
+        return view;
+    case NostalgiaPiece::Computer:
+        return m_skin.computer;
+    case NostalgiaPiece::Screen:
+        return m_skin.screen;
+    case NostalgiaPiece::Title:
+        return m_skin.title;
+    case NostalgiaPiece::OpenBox:
+        return m_skin.openBox;
+    case NostalgiaPiece::Back:
+        return m_skin.back;
+    case NostalgiaPiece::Front:
+        return m_skin.front;
+    case NostalgiaPiece::Manual:
+        return m_skin.manual;
+    case NostalgiaPiece::Disk:
+        return NostalgiaLayout::disk(placedComputer);
+    }
+    return QRect();
 }
 
 void NostalgiaScene::showGame(const DetailsContent *details, const PictureLoader &load)

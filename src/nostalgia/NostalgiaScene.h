@@ -1,9 +1,11 @@
 #pragma once
 
+#include "nostalgia/NostalgiaPieces.h"
 #include "nostalgia/NostalgiaSkin.h"
 #include "nostalgia/SkinPictureCache.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -66,6 +68,19 @@ public:
 
     // A picture of the skins folder; a missing one leaves its place empty and is reported.
     QImage skinPicture(const QString &name);
+    // The current skin's computer, background and manual, and its big screen and open box: read
+    // (from the cache) when the skin may have changed.
+    void loadScenePictures();
+    void loadScreenPictures();
+    // The manual lit while the mouse is over it.
+    void lightManual(bool lit);
+    const QImage &bigScreenPicture() const { return m_bigScreen; }
+
+    // What a piece of the view shows, whether it is up, and where it stands in a view of the
+    // given rectangle. The disk sits in the computer as it was placed.
+    const QImage &image(NostalgiaPiece piece) const;
+    bool shown(NostalgiaPiece piece) const;
+    QRect box(NostalgiaPiece piece, const QRect &view, const QRect &placedComputer) const;
 
     // A new selection (null for none) with its pictures read through `load`: a picture that cannot
     // be read counts as missing. Read the skin for the window first: the disk may be the skin's.
@@ -95,6 +110,10 @@ private:
     PlatformRow m_platformRow;
     // Indexed by DetailsContent::PictureSlot, up to Media.
     std::array<QImage, 5> m_pictures;
+    // The skin's own pictures, indexed by NostalgiaPiece.
+    std::array<QImage, NostalgiaPieceCount> m_skinImages;
+    QImage m_bigScreen;
+    bool m_manualLit = false;
     std::unique_ptr<IniFile> m_skinsFile;
     NostalgiaSkinValues m_skin;
     Game m_game;

@@ -1,5 +1,6 @@
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaScene.h"
+#include "nostalgia/NostalgiaPieces.h"
 #include "support/Files.h"
 
 #include <QFileInfo>
@@ -187,6 +188,58 @@ TEST(NostalgiaScene, APictureThatCannotBeReadCountsAsMissingAndTheDiskFallsBackT
     EXPECT_EQ(scene.picture(DetailsContent::Media).width(), 3);
     EXPECT_FALSE(scene.diskLabelShown());
     EXPECT_FALSE(scene.manualShown());
+}
+
+TEST(NostalgiaScene, EachPieceShowsItsPictureInItsBoxAndTheManualLightsUp)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/Skins");
+    ASSERT_TRUE(writeFile(folder + QStringLiteral("/skins.ini"),
+                          "[Computer]\r\nImage=pc.png\r\n800Left=10\r\n800Top=40\r\n800Width=300\r\n"
+                          "800Height=240\r\n[Manual]\r\nImage=book.png\r\nHighlight=lit.png\r\n"
+                          "[BigScreen]\r\nImage=big.png\r\n[Front]\r\n800Left=5\r\n"));
+    for (const auto &[name, width] : {std::pair{"pc.png", 6}, {"book.png", 7}, {"lit.png", 8}, {"big.png", 9}})
+        ASSERT_TRUE(writeFile(folder + QLatin1Char('/') + QLatin1String(name), pngBytes(width, 2)));
+    Reports reports;
+    NostalgiaScene scene(folder, into(reports));
+    scene.readSkin(1000);
+    scene.loadScenePictures();
+    scene.loadScreenPictures();
+    DetailsContent game;
+    game.picturePaths[DetailsContent::Front] = QStringLiteral("front");
+    game.picturePaths[DetailsContent::Title] = QStringLiteral("title");
+    scene.showGame(&game, [](const QString &path, QString *) { return QImage(path.size(), 1, QImage::Format_RGB32); });
+
+    const auto width = [&scene](NostalgiaPiece piece) { return scene.image(piece).width(); };
+    EXPECT_EQ(width(NostalgiaPiece::Computer), 6);
+    EXPECT_EQ(width(NostalgiaPiece::Manual), 7);
+    EXPECT_EQ(scene.bigScreenPicture().width(), 9);
+    EXPECT_EQ(width(NostalgiaPiece::Front), 5);
+    EXPECT_EQ(width(NostalgiaPiece::Title), 5);
+    EXPECT_EQ(width(NostalgiaPiece::Screen), 0);
+    EXPECT_EQ(width(NostalgiaPiece::Back), 0);
+    // The skin names no background, open box or disk: those places stay empty, and only the
+    // disk, which stands for the game's medium, is up regardless.
+    EXPECT_EQ(width(NostalgiaPiece::Background), 0);
+    EXPECT_TRUE(reports.empty());
+    scene.lightManual(true);
+    EXPECT_EQ(width(NostalgiaPiece::Manual), 8);
+    scene.loadScenePictures();
+    EXPECT_EQ(width(NostalgiaPiece::Manual), 8);
+
+    std::vector<bool> up;
+    for (const NostalgiaPieceInfo &info : nostalgiaPieces())
+        up.push_back(scene.shown(info.piece));
+    // Background, computer, screen, title, open box, back, front, manual, disk.
+    EXPECT_EQ(up, (std::vector<bool>{true, true, false, true, true, false, true, false, true}));
+
+    const QRect view(0, 0, 1000, 700);
+    const QRect placedComputer(10, 40, 0, 240);
+    EXPECT_EQ(scene.box(NostalgiaPiece::Background, view, placedComputer), view);
+    EXPECT_EQ(scene.box(NostalgiaPiece::Computer, view, placedComputer), QRect(10, 40, 300, 240));
+    EXPECT_EQ(scene.box(NostalgiaPiece::Front, view, placedComputer).left(), 5);
+    // The disk goes by the computer as placed, not as the skin asked.
+    EXPECT_EQ(scene.box(NostalgiaPiece::Disk, view, placedComputer), QRect(-70, 200, 80, 80));
 }
 
 } // namespace

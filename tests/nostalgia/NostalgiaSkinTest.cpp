@@ -166,6 +166,23 @@ TEST(NostalgiaLayout, PlacesFollowTheComputerAndTheWindow)
     EXPECT_EQ(NostalgiaLayout::closeMarkAt(QRect(0, 0, 800, 600), 14), QPoint(786, 0));
 }
 
+TEST(NostalgiaLayout, TheBigScreenTypesUnderItsFirstLineAndPlatformsAndPicturesKeepTheirShape)
+{
+    // "Starting MS-DOS..." 16 high at (110, 90): facts from two lines under it, the prompt two
+    // lines under the last fact, the cursor after the prompt.
+    const NostalgiaLayout::BigScreenText text = NostalgiaLayout::bigScreenText(16, {16, 20}, 32);
+    EXPECT_EQ(text.lines, (QVector<QPoint>{{110, 122}, {110, 139}}));
+    EXPECT_EQ(text.prompt, QPoint(110, 179));
+    EXPECT_EQ(text.cursor, QPoint(142, 179));
+
+    EXPECT_EQ(NostalgiaLayout::platformPlaces({10, 546}, {40, 60}), (QVector<QPoint>{{10, 546}, {70, 546}}));
+    EXPECT_EQ(NostalgiaLayout::shadowOf({70, 546}), QPoint(72, 548));
+
+    // Wide pictures fill the width, tall ones the height, each centred on the other side.
+    EXPECT_EQ(NostalgiaLayout::fitted({200, 100}, {100, 100}), QRect(0, 25, 100, 50));
+    EXPECT_EQ(NostalgiaLayout::fitted({10, 40}, {100, 100}), QRect(37, 0, 25, 100));
+}
+
 TEST(SkinPictureCache, MissingAndBrokenPicturesSayWhyAndChangedFilesAreReadAgain)
 {
     QTemporaryDir dir;

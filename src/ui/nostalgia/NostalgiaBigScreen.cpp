@@ -11,21 +11,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-namespace {
-
-// The screen area of a monitor drawn in an 800 x 600 frame starts about here; the text begins
-// a little inside it, as a real prompt does.
-constexpr int TextLeft = 110;
-constexpr int StartingTop = 90;
-
-// The fact lines' names, in the order BigScreenFacts gives the lines.
-constexpr std::array<const char *, BigScreenFacts::LineCount> LineNames{
-    "lblNostalgiaName",     "lblNostalgiaYear",     "lblNostalgiaDeveloper", "lblNostalgiaPublisher",
-    "lblNostalgiaGenre",    "lblNostalgiaSubgenre", "lblNostalgiaSubgenre2", "lblNostalgiaDesigner",
-    "lblNostalgiaDesigner2", "lblNostalgiaSeries",  "lblNostalgiaSeries2"};
-
-} // namespace
-
 NostalgiaBigScreen::NostalgiaBigScreen(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pnlBigScreen"));
@@ -42,7 +27,7 @@ NostalgiaBigScreen::NostalgiaBigScreen(QWidget *parent) : QWidget(parent)
     lblCursor1 = addText("lblCursor1", QStringLiteral("Starting MS-DOS..."));
     m_facts = BigScreenFacts::lines(DetailsContent());
     for (size_t i = 0; i < lines.size(); ++i) {
-        lines[i] = addText(LineNames[i], m_facts[i].text);
+        lines[i] = addText(BigScreenFacts::lineName(int(i)), m_facts[i].text);
         if (BigScreenFacts::filterable(int(i)))
             lines[i]->setCursor(Qt::PointingHandCursor);
     }
@@ -65,7 +50,7 @@ NostalgiaBigScreen::NostalgiaBigScreen(QWidget *parent) : QWidget(parent)
     timerCursor->setInterval(500);
     connect(timerCursor, &QTimer::timeout, this, &NostalgiaBigScreen::timerCursorTimer);
 
-    lblCursor1->move(TextLeft, StartingTop);
+    lblCursor1->move(NostalgiaLayout::BigScreenTextAt);
     stackLines();
     placeCloseMark();
 }
@@ -115,17 +100,15 @@ void NostalgiaBigScreen::showFacts(const DetailsContent &details)
 
 void NostalgiaBigScreen::stackLines()
 {
-    // The name line keeps its place two lines under "Starting MS-DOS...".
-    const int firstTop = lblCursor1->y() + 2 * lblCursor1->height();
     QVector<int> heights;
     for (QLabel *line : lines)
         heights.append(line->height());
-    const QVector<int> tops = NostalgiaLayout::lineTops(firstTop, heights);
+    const NostalgiaLayout::BigScreenText text =
+        NostalgiaLayout::bigScreenText(lblCursor1->height(), heights, lblNostalgiaPrompt->width());
     for (size_t i = 0; i < lines.size(); ++i)
-        lines[i]->move(TextLeft, tops.at(int(i)));
-    QLabel *last = lines.back();
-    lblNostalgiaPrompt->move(TextLeft, last->y() + 2 * last->height());
-    lblNostalgiaCursor->move(lblNostalgiaPrompt->x() + lblNostalgiaPrompt->width(), lblNostalgiaPrompt->y());
+        lines[i]->move(text.lines.at(int(i)));
+    lblNostalgiaPrompt->move(text.prompt);
+    lblNostalgiaCursor->move(text.cursor);
 }
 
 void NostalgiaBigScreen::centreOn(const QRect &computer)

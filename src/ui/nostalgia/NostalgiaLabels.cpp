@@ -1,6 +1,7 @@
 #include "ui/nostalgia/NostalgiaLabels.h"
 
 #include "browse/DetailsContent.h"
+#include "nostalgia/NostalgiaFonts.h"
 #include "nostalgia/NostalgiaLayout.h"
 #include "nostalgia/NostalgiaScene.h"
 #include "session/LibrarySession.h"
@@ -85,16 +86,13 @@ void NostalgiaLabels::showExtras(const DetailsContent &details)
 
 void NostalgiaLabels::placePlatforms(QPoint at)
 {
-    const int left = at.x();
-    const int top = at.y();
     QVector<int> widths;
     for (QLabel *label : lblNostalgiaPlatform)
         widths.append(label->width());
-    const QVector<int> lefts = NostalgiaLayout::platformLefts(left, widths);
+    const QVector<QPoint> places = NostalgiaLayout::platformPlaces(at, widths);
     for (size_t i = 0; i < lblNostalgiaPlatform.size(); ++i) {
-        lblNostalgiaPlatform[i]->move(lefts.at(int(i)), top);
-        lblNostalgiaPlatformShadow[i]->move(lefts.at(int(i)) + NostalgiaLayout::ShadowOffset,
-                                            top + NostalgiaLayout::ShadowOffset);
+        lblNostalgiaPlatform[i]->move(places.at(int(i)));
+        lblNostalgiaPlatformShadow[i]->move(NostalgiaLayout::shadowOf(places.at(int(i))));
     }
 }
 
@@ -103,19 +101,17 @@ QList<QLabel *> NostalgiaLabels::platformLabels() const
     return QList<QLabel *>(lblNostalgiaPlatform.begin(), lblNostalgiaPlatform.end());
 }
 
-void NostalgiaLabels::placeExtras(int left, int top, const QString &family, int pointSize)
+void NostalgiaLabels::placeExtras(const NostalgiaSkinValues &skin)
 {
-    QFont font = lblNostalgiaExtra[0]->font();
-    font.setFamily(family);
-    font.setPointSize(qMax(1, pointSize));
+    const QFont font = NostalgiaFonts::extrasFont(lblNostalgiaExtra[0]->font(), skin);
     for (QLabel *label : lblNostalgiaExtra) {
         label->setFont(font);
         autoSize(label);
     }
     const QVector<int> tops =
-        NostalgiaLayout::extraTops(top, lblNostalgiaExtra[0]->height(), int(lblNostalgiaExtra.size()));
+        NostalgiaLayout::extraTops(skin.extrasTop, lblNostalgiaExtra[0]->height(), int(lblNostalgiaExtra.size()));
     for (size_t i = 0; i < lblNostalgiaExtra.size(); ++i)
-        lblNostalgiaExtra[i]->move(left, tops.at(int(i)));
+        lblNostalgiaExtra[i]->move(skin.extrasLeft, tops.at(int(i)));
 }
 
 int NostalgiaLabels::platformNumber(const QObject *label) const

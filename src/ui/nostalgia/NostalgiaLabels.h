@@ -12,6 +12,7 @@ class NostalgiaScene;
 class QLabel;
 class QWidget;
 struct DetailsContent;
+struct NostalgiaSkinValues;
 
 // The labels of the Nostalgia view that act like the details panel's: the row of the game's
 // platforms at the bottom left (each with a shadow twin) and the extras.
@@ -28,7 +29,7 @@ public:
     // The row from the given top left, each label 20 pixels after the one before it.
     void placePlatforms(QPoint at);
     // The extras one under another from the skin's place, in the skin's font.
-    void placeExtras(int left, int top, const QString &family, int pointSize);
+    void placeExtras(const NostalgiaSkinValues &skin);
     // The platform labels, for the hover colours the details panel's platform labels have too.
     QList<QLabel *> platformLabels() const;
 

@@ -1,5 +1,7 @@
 #include "ui/nostalgia/NostalgiaPicture.h"
 
+#include "nostalgia/NostalgiaLayout.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,10 +33,8 @@ void NostalgiaPicture::paintEvent(QPaintEvent *)
         return;
     }
     QRect target = rect();
-    if (m_drawing == Drawing::Fitted) {
-        const QSize fitted = m_image.size().scaled(size(), Qt::KeepAspectRatio);
-        target = QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
-    }
+    if (m_drawing == Drawing::Fitted)
+        target = NostalgiaLayout::fitted(m_image.size(), size());
     if (target.isEmpty())
         return;
     const qreal ratio = devicePixelRatioF();

@@ -2,10 +2,10 @@
 
 #include "app/SettingsFile.h"
 #include "browse/DetailsContent.h"
+#include "nostalgia/NostalgiaFonts.h"
 #include "nostalgia/NostalgiaLayout.h"
 #include "session/LibrarySession.h"
 #include "ui/nostalgia/NostalgiaBigScreen.h"
-#include "ui/nostalgia/NostalgiaFonts.h"
 #include "ui/nostalgia/NostalgiaLabels.h"
 #include "ui/nostalgia/NostalgiaPicture.h"
 #include "ui/common/PictureLabel.h"
@@ -57,45 +57,43 @@ NostalgiaView::~NostalgiaView() = default;
 
 void NostalgiaView::buildPictures()
 {
-    using Drawing = NostalgiaPicture::Drawing;
-    // Made back to front: each one is drawn over those made before it.
-    imgNostalgiaBG = new NostalgiaPicture(QStringLiteral("imgNostalgiaBG"), Drawing::Stretched, this);
-    imgNostalgiaComp = new NostalgiaPicture(QStringLiteral("imgNostalgiaComp"), Drawing::Fitted, this);
-    imgNostalgiaScreen = new NostalgiaPicture(QStringLiteral("imgNostalgiaScreen"), Drawing::Stretched, this);
-    imgNostalgiaTitle = new NostalgiaPicture(QStringLiteral("imgNostalgiaTitle"), Drawing::Stretched, this);
-    imgNostalgiaOpenBox = new NostalgiaPicture(QStringLiteral("imgNostalgiaOpenBox"), Drawing::Fitted, this);
-    imgNostalgiaBack = new NostalgiaPicture(QStringLiteral("imgNostalgiaBack"), Drawing::Fitted, this);
-    imgNostalgiaFront = new NostalgiaPicture(QStringLiteral("imgNostalgiaFront"), Drawing::Fitted, this);
-    imgNostalgiaManual = new NostalgiaPicture(QStringLiteral("imgNostalgiaManual"), Drawing::Fitted, this);
-    imgNostalgiaDisk = new NostalgiaPicture(QStringLiteral("imgNostalgiaDisk"), Drawing::Fitted, this);
-    for (NostalgiaPicture *picture :
-         {imgNostalgiaComp, imgNostalgiaFront, imgNostalgiaBack, imgNostalgiaManual})
-        picture->setCursor(Qt::PointingHandCursor);
-    imgNostalgiaFront->setToolTip(QStringLiteral("flip the box"));
-    imgNostalgiaBack->setToolTip(QStringLiteral("flip the box"));
-    imgNostalgiaManual->installEventFilter(this);
+    for (const NostalgiaPieceInfo &info : nostalgiaPieces()) {
+        using Drawing = NostalgiaPicture::Drawing;
+        auto *picture = new NostalgiaPicture(QLatin1String(info.name),
+                                             info.fitted ? Drawing::Fitted : Drawing::Stretched, this);
+        if (info.pointing)
+            picture->setCursor(Qt::PointingHandCursor);
+        picture->setToolTip(QLatin1String(info.toolTip));
+        m_pieces[size_t(info.piece)] = picture;
+    }
+    piece(NostalgiaPiece::Manual)->installEventFilter(this);
 
-    connect(imgNostalgiaFront, &NostalgiaPicture::clicked, this, [this] {
+    connect(piece(NostalgiaPiece::Front), &NostalgiaPicture::clicked, this, [this] {
         m_scene.showBack(true);
         showScene();
     });
-    connect(imgNostalgiaBack, &NostalgiaPicture::clicked, this, [this] {
+    connect(piece(NostalgiaPiece::Back), &NostalgiaPicture::clicked, this, [this] {
         m_scene.showBack(false);
         showScene();
     });
-    connect(imgNostalgiaComp, &NostalgiaPicture::clicked, this,
-            [this] { pnlBigScreen->openOn(imgNostalgiaComp->geometry()); });
+    connect(piece(NostalgiaPiece::Computer), &NostalgiaPicture::clicked, this,
+            [this] { pnlBigScreen->openOn(piece(NostalgiaPiece::Computer)->geometry()); });
     const auto setup = [this] {
         if (m_session.selectedIndex() >= 0 &&
             !m_session.details().setup.isEmpty())
             emit launchRequested(true);
     };
-    connect(imgNostalgiaScreen, &NostalgiaPicture::clicked, this, setup);
-    connect(imgNostalgiaTitle, &NostalgiaPicture::clicked, this, setup);
-    connect(imgNostalgiaManual, &NostalgiaPicture::clicked, this, [this] {
+    connect(piece(NostalgiaPiece::Screen), &NostalgiaPicture::clicked, this, setup);
+    connect(piece(NostalgiaPiece::Title), &NostalgiaPicture::clicked, this, setup);
+    connect(piece(NostalgiaPiece::Manual), &NostalgiaPicture::clicked, this, [this] {
         if (m_session.selectedIndex() >= 0)
             m_session.openManual(m_session.details().manual);
     });
+}
+
+NostalgiaPicture *NostalgiaView::piece(NostalgiaPiece which) const
+{
+    return m_pieces[size_t(which)];
 }
 
 void NostalgiaView::buildDiskLabel()
@@ -160,18 +158,16 @@ void NostalgiaView::LoadNostalgia()
     if (!m_session.state().NostalgiaMode)
         return;
     placeOverClientArea();
-    imgNostalgiaBG->move(0, 0);
     raise();
     showList();
     LoadNostalgiaImages();
-    loadScenePictures();
+    m_scene.loadScenePictures();
     timerNostalgia->setInterval(m_scene.transitionInterval());
     {
         const QSignalBlocker blocker(lbNostalgiaMain);
         lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
     }
     lbNostalgiaMainClick();
-    loadScreenPictures();
     lbNostalgiaMain->setFocus();
     pnlBigScreen->setCursorBlinking(true);
     pnlBigScreen->placeCloseMark();
@@ -211,24 +207,6 @@ void NostalgiaView::lbNostalgiaMainChange()
         lbNostalgiaMainClick();
 }
 
-void NostalgiaView::loadScenePictures()
-{
-    imgNostalgiaComp->setImage(m_scene.skinPicture(m_scene.skin().computerImage));
-    imgNostalgiaBG->setImage(m_scene.skinPicture(m_scene.skin().backgroundImage));
-    showManualPicture(imgNostalgiaManual->underMouse());
-}
-
-void NostalgiaView::loadScreenPictures()
-{
-    pnlBigScreen->setPicture(m_scene.skinPicture(m_scene.skin().bigScreenImage));
-    imgNostalgiaOpenBox->setImage(m_scene.skinPicture(m_scene.skin().openBoxImage));
-}
-
-void NostalgiaView::showManualPicture(bool highlighted)
-{
-    imgNostalgiaManual->setImage(m_scene.skinPicture(m_scene.manualPicture(highlighted)));
-}
-
 void NostalgiaView::lbNostalgiaMainClick()
 {
     static const DetailsContent nothing;
@@ -239,24 +217,15 @@ void NostalgiaView::lbNostalgiaMainClick()
     m_labels->showPlatforms(m_scene);
     // The layout reads the new file's values, which name the pictures.
     LoadNostalgiaImages();
-    loadScenePictures();
+    m_scene.loadScenePictures();
+    m_scene.loadScreenPictures();
     timerNostalgia->setInterval(m_scene.transitionInterval());
-    loadScreenPictures();
     timerNostalgia->stop();
 
     lblDiskLabel->setText(details.name);
-
     m_scene.showGame(selected ? &details : nullptr, &PictureLabel::load);
-    imgNostalgiaFront->setImage(m_scene.picture(DetailsContent::Front));
-    imgNostalgiaBack->setImage(m_scene.picture(DetailsContent::Back));
-    imgNostalgiaScreen->setImage(m_scene.picture(DetailsContent::Screen));
-    imgNostalgiaTitle->setImage(m_scene.picture(DetailsContent::Title));
+    showPictures();
     showScene();
-
-    imgNostalgiaDisk->setImage(m_scene.picture(DetailsContent::Media));
-    lblDiskLabel->setVisible(m_scene.diskLabelShown());
-    imgNostalgiaDisk->show();
-    imgNostalgiaManual->setVisible(m_scene.manualShown());
 
     m_labels->showExtras(details);
 
@@ -265,59 +234,48 @@ void NostalgiaView::lbNostalgiaMainClick()
     timerNostalgia->start();
 }
 
-void NostalgiaView::showScene()
+void NostalgiaView::showPictures()
 {
-    imgNostalgiaFront->setVisible(m_scene.frontShown());
-    imgNostalgiaBack->setVisible(m_scene.backShown());
-    // The title lies in front of the screen by the order the pictures were made in; raising it
-    // would put it over the big screen too.
-    imgNostalgiaScreen->setVisible(m_scene.screenShown());
-    imgNostalgiaTitle->setVisible(m_scene.titleShown());
+    for (const NostalgiaPieceInfo &info : nostalgiaPieces())
+        piece(info.piece)->setImage(m_scene.image(info.piece));
+    pnlBigScreen->setPicture(m_scene.bigScreenPicture());
 }
 
-void NostalgiaView::flipBox()
+void NostalgiaView::showScene()
 {
-    m_scene.flipBox();
-    showScene();
+    // The title lies in front of the screen by the order the pictures were made in; raising it
+    // would put it over the big screen too.
+    for (const NostalgiaPieceInfo &info : nostalgiaPieces())
+        piece(info.piece)->setVisible(m_scene.shown(info.piece));
+    lblDiskLabel->setVisible(m_scene.diskLabelShown());
 }
 
 void NostalgiaView::applyFonts()
 {
-    QFont list = lbNostalgiaMain->font();
-    const NostalgiaSkinValues &skin = m_scene.skin();
-    list.setFamily(NostalgiaFonts::familyOrDos(skin.listFont));
-    list.setPointSize(qMax(1, skin.listFontSize));
-    lbNostalgiaMain->setFont(list);
-
-    QFont disk = lblDiskLabel->font();
-    disk.setPointSize(qMax(1, skin.diskFontSize));
-    lblDiskLabel->setFont(disk);
+    lbNostalgiaMain->setFont(NostalgiaFonts::listFont(lbNostalgiaMain->font(), m_scene.skin()));
+    lblDiskLabel->setFont(NostalgiaFonts::diskFont(lblDiskLabel->font(), m_scene.skin()));
     pnlBigScreen->setDosFont(NostalgiaFonts::dosFont());
 }
 
 void NostalgiaView::LoadNostalgiaImages()
 {
     const NostalgiaSkinValues &skin = m_scene.readSkin(m_window.frameGeometry().width());
-    imgNostalgiaBG->setGeometry(rect());
-    imgNostalgiaOpenBox->setGeometry(skin.openBox);
-    imgNostalgiaComp->setGeometry(skin.computer);
-    imgNostalgiaScreen->setGeometry(skin.screen);
-    imgNostalgiaTitle->setGeometry(skin.title);
-    imgNostalgiaManual->setGeometry(skin.manual);
-    imgNostalgiaFront->setGeometry(skin.front);
-    imgNostalgiaBack->setGeometry(skin.back);
+    // Back to front: the disk sits in the computer as placed.
+    for (const NostalgiaPieceInfo &info : nostalgiaPieces()) {
+        const QRect computer = piece(NostalgiaPiece::Computer)->geometry();
+        piece(info.piece)->setGeometry(m_scene.box(info.piece, rect(), computer));
+    }
 
     applyFonts();
     lbNostalgiaMain->setGeometry(NostalgiaLayout::list(width(), height(), skin.listWidth));
-    m_labels->placeExtras(skin.extrasLeft, skin.extrasTop, skin.extrasFont, skin.extrasFontSize);
+    m_labels->placeExtras(skin);
     m_labels->placePlatforms(NostalgiaLayout::platformRowAt(height()));
 
-    const QRect disk = NostalgiaLayout::disk(imgNostalgiaComp->geometry());
-    imgNostalgiaDisk->setGeometry(disk);
+    const QRect disk = piece(NostalgiaPiece::Disk)->geometry();
     lblDiskLabel->setGeometry(NostalgiaLayout::diskLabel(
         disk, qMax(1, lblDiskLabel->heightForWidth(NostalgiaLayout::diskLabelWidth(disk)))));
 
-    pnlBigScreen->centreOn(imgNostalgiaComp->geometry());
+    pnlBigScreen->centreOn(piece(NostalgiaPiece::Computer)->geometry());
     pnlBigScreen->raise();
     pnlBigScreen->placeCloseMark();
 }
@@ -348,11 +306,14 @@ bool NostalgiaView::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (key == Qt::Key_Space) {
-            flipBox();
+            // Front to back or back to front.
+            m_scene.flipBox();
+            showScene();
             return true;
         }
-    } else if (watched == imgNostalgiaManual && (type == QEvent::Enter || type == QEvent::Leave)) {
-        showManualPicture(type == QEvent::Enter);
+    } else if (watched == piece(NostalgiaPiece::Manual) && (type == QEvent::Enter || type == QEvent::Leave)) {
+        m_scene.lightManual(type == QEvent::Enter);
+        piece(NostalgiaPiece::Manual)->setImage(m_scene.image(NostalgiaPiece::Manual));
     }
     return QWidget::eventFilter(watched, event);
 }

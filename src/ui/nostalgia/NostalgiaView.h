@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class LibrarySession;
 class NostalgiaBigScreen;
 class NostalgiaLabels;
@@ -12,7 +14,6 @@ class QLabel;
 class QListWidget;
 class QMainWindow;
 class QTimer;
-struct DetailsContent;
 
 // The themed second face of the main window (pnlNostalgia): the selected game framed by a period
 // computer, its box, screen and title, manual, disk and extras, a row of its platforms, the game
@@ -29,15 +30,6 @@ public:
     void switchMode(bool on);
     // Prepares the view from skins.ini and shows the selected game in it.
     void LoadNostalgia();
-    // The selection update: the game the session has selected, in its own skin.
-    void lbNostalgiaMainClick();
-    // Places everything for the window's width bucket.
-    void LoadNostalgiaImages();
-    void timerNostalgiaTimer();
-    // Front to back or back to front.
-    void flipBox();
-
-    const NostalgiaSkinValues &skin() const { return m_scene.skin(); }
     // The platform labels, for the hover colours the details panel's platform labels have too.
     QList<QLabel *> platformLabels() const;
     // The arrow keys browse the list at once.
@@ -61,10 +53,14 @@ private:
     void showList();
     void followSelection();
     void lbNostalgiaMainChange();
-    void loadScenePictures();
-    void loadScreenPictures();
-    void showManualPicture(bool highlighted);
-    // Which pictures are up, as the scene says.
+    // The selection update: the game the session has selected, in its own skin.
+    void lbNostalgiaMainClick();
+    // Places everything for the window's width bucket.
+    void LoadNostalgiaImages();
+    void timerNostalgiaTimer();
+    NostalgiaPicture *piece(NostalgiaPiece which) const;
+    // What the pictures show, and which of them are up, as the scene says.
+    void showPictures();
     void showScene();
     void applyFonts();
 
@@ -75,15 +71,8 @@ private:
     NostalgiaLabels *m_labels = nullptr;
     bool m_listStale = true;
     bool m_prepared = false;
-    NostalgiaPicture *imgNostalgiaBG = nullptr;
-    NostalgiaPicture *imgNostalgiaComp = nullptr;
-    NostalgiaPicture *imgNostalgiaScreen = nullptr;
-    NostalgiaPicture *imgNostalgiaTitle = nullptr;
-    NostalgiaPicture *imgNostalgiaOpenBox = nullptr;
-    NostalgiaPicture *imgNostalgiaFront = nullptr;
-    NostalgiaPicture *imgNostalgiaBack = nullptr;
-    NostalgiaPicture *imgNostalgiaManual = nullptr;
-    NostalgiaPicture *imgNostalgiaDisk = nullptr;
+    // imgNostalgiaBG, imgNostalgiaComp and the rest, by piece.
+    std::array<NostalgiaPicture *, NostalgiaPieceCount> m_pieces{};
     QLabel *lblDiskLabel = nullptr;
     QListWidget *lbNostalgiaMain = nullptr;
     NostalgiaBigScreen *pnlBigScreen = nullptr;
