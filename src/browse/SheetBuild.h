@@ -18,7 +18,7 @@ class GameTable;
 // be shown. The tab makes the thumbnails; this keeps the books.
 class SheetBuild
 {
-  public:
+public:
     // The sheet's settings when "Load" was pressed.
     struct Request
     {
@@ -65,7 +65,7 @@ class SheetBuild
     // Filters since the build may have moved the game to another row, or taken it away.
     Start startFor(const GameTable &table, int job) const;
 
-  private:
+private:
     struct Placed
     {
         ImageSheet::SheetPicture picture;
