@@ -27,8 +27,6 @@ class ImageSheetTab : public QWidget
     void btnLoadImagesClick();
     void scrollImageSizeChange(int size);
     bool isLoading() const;
-    // Whether the wheel scrolls the sheet now: the pointer is over it.
-    bool sheetWheelActive() const { return m_sheetWheel; }
 
   signals:
     // The game of `row` of the working table is to start, as the thumbnail click asks.

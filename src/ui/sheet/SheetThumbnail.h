@@ -16,7 +16,6 @@ class SheetThumbnail : public QWidget
     const QString &name() const { return m_name; }
     void setImage(const QImage &image);
     const QImage &image() const { return m_image; }
-    bool isPlaceholder() const { return m_image.isNull(); }
 
   signals:
     void entered(SheetThumbnail *thumbnail);

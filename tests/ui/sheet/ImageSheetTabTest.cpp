@@ -148,10 +148,8 @@ TEST_F(ImageSheetTabTest, ClickStartsTheThumbnailsGameWhileTheListKeepsItsSelect
     QApplication::sendEvent(blaze, &enter);
     EXPECT_EQ(child<QWidget>(*sheet, "shImage")->geometry(), QRect(129, 9, 144, 144));
     EXPECT_EQ(child<QLabel>(*sheet, "lblImgName")->text(), QStringLiteral("Blaze"));
-    EXPECT_TRUE(sheet->sheetWheelActive());
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(blaze, &leave);
-    EXPECT_FALSE(sheet->sheetWheelActive());
     EXPECT_EQ(child<QLabel>(*sheet, "lblImgName")->text(), QStringLiteral("Blaze"));
 
     QTest::mouseClick(blaze, Qt::LeftButton);
@@ -204,8 +202,8 @@ TEST_F(ImageSheetTabTest, DamagedPicturesKeepTheirPlaceAndAreToldInOneMessageAtT
 
     auto shown = load();
     EXPECT_EQ(total(), QStringLiteral("13"));
-    ASSERT_TRUE(shown[QStringLiteral("Bad10")]->isPlaceholder());
-    EXPECT_FALSE(shown[QStringLiteral("Apex")]->isPlaceholder());
+    ASSERT_TRUE(shown[QStringLiteral("Bad10")]->image().isNull());
+    EXPECT_FALSE(shown[QStringLiteral("Apex")]->image().isNull());
     // Sorted by name, the first damaged front sits between Apex and Blaze.
     EXPECT_EQ(shown[QStringLiteral("Bad10")]->geometry(), QRect(132, 12, 108, 138));
     ASSERT_EQ(fake.dialogs.messages.size(), 1) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
@@ -254,7 +252,9 @@ TEST_F(ImageSheetTabTest, WheelScrollsTheSheetFourPixelsWhileThePointerIsOverIt)
     // One thumbnail per line, more lines than the window shows.
     run->mainWindow().resize(500, 400);
     QCoreApplication::processEvents();
-    load("Titles");
+    const auto shown = load("Titles");
+    ASSERT_FALSE(shown.empty());
+    SheetThumbnail *thumbnail = shown.begin()->second;
     auto *area = child<QScrollArea>(*sheet, "ScrollBox1");
     ASSERT_GT(area->verticalScrollBar()->maximum(), 8);
     const auto wheel = [&](int delta) {
@@ -270,6 +270,16 @@ TEST_F(ImageSheetTabTest, WheelScrollsTheSheetFourPixelsWhileThePointerIsOverIt)
     wheel(-120);
     wheel(120);
     EXPECT_EQ(area->verticalScrollBar()->value(), 4);
+
+    // Leaving a thumbnail stops the wheel until the pointer is over the sheet or a thumbnail again.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(thumbnail, &leave);
+    wheel(-120);
+    EXPECT_EQ(area->verticalScrollBar()->value(), 4);
+    QEnterEvent over(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(thumbnail, &over);
+    wheel(-120);
+    EXPECT_EQ(area->verticalScrollBar()->value(), 8);
 }
 
 } // namespace
