@@ -22,14 +22,12 @@ DetailsContent doom()
 
 TEST(DetailsFacts, NamesAndPlacesOfTheLabels)
 {
-    EXPECT_EQ(objectName(Year), QStringLiteral("lblYear"));
     EXPECT_EQ(objectName(Manual), QStringLiteral("lblManual2"));
     EXPECT_EQ(objectName(Platform), QStringLiteral("lblPlatform"));
     EXPECT_EQ(objectName(OtherPlatform1 + 9), QStringLiteral("lblOtherPlatform10"));
     EXPECT_EQ(objectName(Extra1 + 6), QStringLiteral("lblExtra7"));
     EXPECT_EQ(captionName(9), QStringLiteral("lblDetail10"));
     EXPECT_EQ(captionText(4), QStringLiteral("SubGenres:"));
-    EXPECT_EQ(commaName(0), QStringLiteral("lblComma1"));
     EXPECT_EQ(pictureName(DetailsContent::Front, true), QStringLiteral("imgFront02"));
     EXPECT_EQ(pictureName(DetailsContent::Advert, false), QStringLiteral("imgAdv"));
     EXPECT_TRUE(pictureName(DetailsContent::Media, true).isEmpty());
@@ -107,19 +105,6 @@ TEST(DetailsFacts, ArrangementMovesTheExtrasAndThePlatformRowOnly)
     EXPECT_EQ(a.separators[0], QPoint(240, 10));
     EXPECT_EQ(a.labels[OtherPlatform1 + 1], QPoint(246 + 25 + 6, 10));
     EXPECT_EQ(a.separators[1], QPoint(271, 10));
-}
-
-TEST(DetailsFacts, EachPictureTakesItsOwnPlaceOfTheLayout)
-{
-    MainLayout::Result r;
-    r.front = QRect(1, 0, 1, 1);
-    r.simpleBack = QRect(2, 0, 1, 1);
-    r.advert = QRect(3, 0, 1, 1);
-    const PictureRects rects = pictureRects(r);
-    EXPECT_EQ(rects[DetailsContent::Front][0], r.front);
-    EXPECT_EQ(rects[DetailsContent::Back][1], r.simpleBack);
-    EXPECT_EQ(rects[DetailsContent::Advert][0], r.advert);
-    EXPECT_TRUE(rects[DetailsContent::Front][1].isNull());
 }
 
 } // namespace details_facts_test
