@@ -60,6 +60,33 @@ void shortenList(ViewState &view)
     view.listNotesOffset -= ListHeightStep;
 }
 
+ListChange changeList(ViewState &view, MainCommand command)
+{
+    switch (command) {
+    case MainCommand::WidenList:
+        widenList(view);
+        return ListChange::Width;
+    case MainCommand::NarrowList:
+        narrowList(view);
+        return ListChange::Width;
+    case MainCommand::LengthenList:
+        lengthenList(view);
+        return ListChange::Height;
+    case MainCommand::ShortenList:
+        shortenList(view);
+        return ListChange::Height;
+    default:
+        return ListChange::None;
+    }
+}
+
+void followPage(ViewState &view, const QSize &page)
+{
+    view.panelDetails.setWidth(std::max(0, page.width() - view.panelDetails.left()));
+    view.panelDetails.setHeight(page.height());
+    view.panelNoDetails.setSize(view.panelDetails.size());
+}
+
 bool toggleLargerInfoView(ViewState &view)
 {
     view.largerFactsBox = view.largerFactsBox == 0 ? LargerFactsBoxAmount : 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MainCommands.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -60,6 +62,12 @@ bool toggleLargerInfoView(ViewState &view);
 // tabs are the caller's, told by view.viewMax.
 bool toggleViewMax(ViewState &view);
 int tabBarHeight(bool hideTabsChecked);
+// The list commands of the View menu. A changed height moves the notes' separator, which the
+// settings keep; any other command leaves the view alone.
+enum class ListChange { None, Width, Height };
+ListChange changeList(ViewState &view, MainCommand command);
+// The details panel follows the page's right and bottom edges; the list keeps its width.
+void followPage(ViewState &view, const QSize &page);
 
 struct Input
 {

@@ -125,3 +125,12 @@ void switchModeFor(CategoryMenu menu, FilterModes &modes)
     else if (menu == CategoryMenu::GenrePlus)
         modes.genrePlus = true;
 }
+
+QString categoryItemCaption(const QString &value)
+{
+    QString caption = value;
+    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+    // A tab would split the caption into text and shortcut.
+    caption.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    return caption;
+}

@@ -59,3 +59,6 @@ CategoryValues groupCategoryValues(QStringList values, bool letterGroups);
 QString galleryHintFor(CategoryMenu menu, const QString &value);
 // The one-shot mode a choice switches before its filter runs.
 void switchModeFor(CategoryMenu menu, FilterModes &modes);
+
+// The caption of a value's menu item: '&' doubled so that no value becomes an accelerator.
+QString categoryItemCaption(const QString &value);

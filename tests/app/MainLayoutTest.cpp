@@ -307,3 +307,35 @@ TEST(MainLayout, DesignPlacesPutTheDetailsBesideTheListOverTheFullPageAndKeepThe
     EXPECT_EQ(gauges.bar, QPoint(100, 32));
     EXPECT_EQ(gauges.pie, QPoint(112, 32));
 }
+
+TEST(MainLayout, ListCommandsChangeTheViewAndSayWhetherTheHeightChanged)
+{
+    Input in = windowOf(1000, 700, false);
+    const ViewState start = in.view;
+    EXPECT_EQ(changeList(in.view, MainCommand::WidenList), ListChange::Width);
+    EXPECT_EQ(in.view.list.width(), start.list.width() + ListWidthStep);
+    EXPECT_EQ(changeList(in.view, MainCommand::NarrowList), ListChange::Width);
+    EXPECT_EQ(in.view.list, start.list);
+    EXPECT_EQ(changeList(in.view, MainCommand::LengthenList), ListChange::Height);
+    EXPECT_EQ(in.view.listNotesOffset, ListHeightStep);
+    EXPECT_EQ(changeList(in.view, MainCommand::ShortenList), ListChange::Height);
+    EXPECT_EQ(in.view.listNotesOffset, 0);
+    for (MainCommand other : {MainCommand::ViewMax, MainCommand::HideTabs, MainCommand::LargerInfoView}) {
+        EXPECT_EQ(changeList(in.view, other), ListChange::None);
+        EXPECT_EQ(in.view.panelDetails, start.panelDetails);
+        EXPECT_FALSE(in.view.viewMax);
+    }
+}
+
+TEST(MainLayout, DetailsFollowThePageRightAndBottomEdges)
+{
+    ViewState view;
+    view.panelDetails = QRect(250, 0, 100, 100);
+    view.list = QRect(5, 5, 240, 300);
+    followPage(view, QSize(900, 640));
+    EXPECT_EQ(view.panelDetails, QRect(250, 0, 650, 640));
+    EXPECT_EQ(view.panelNoDetails.size(), QSize(650, 640));
+    EXPECT_EQ(view.list, QRect(5, 5, 240, 300));
+    followPage(view, QSize(200, 640)); // a page narrower than the list leaves no room
+    EXPECT_EQ(view.panelDetails.width(), 0);
+}

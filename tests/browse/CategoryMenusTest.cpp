@@ -174,4 +174,12 @@ TEST(CategoryChoices, GalleryHintsAndModes)
     EXPECT_TRUE(modes.genrePlus) << "other menus leave the modes alone";
 }
 
+TEST(CategoryChoices, ItemCaptionsShowTheValueAsItIs)
+{
+    // No accelerator, and no shortcut column split off by a tab.
+    EXPECT_EQ(categoryItemCaption(QStringLiteral("Tom & Jerry && Co")), QStringLiteral("Tom && Jerry &&&& Co"));
+    EXPECT_EQ(categoryItemCaption(QStringLiteral("Left\tRight")), QStringLiteral("Left Right"));
+    EXPECT_EQ(categoryItemCaption(QStringLiteral("Sierra")), QStringLiteral("Sierra"));
+}
+
 } // namespace

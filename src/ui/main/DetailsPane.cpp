@@ -39,26 +39,13 @@ DetailsPane::DetailsPane(LibrarySession &session, QWidget &page) : QObject(&page
 void DetailsPane::applyAppearance(const Appearance &appearance)
 {
     using namespace SettingsKeys;
-    const QFont nameFont = appearance.font(NameFontName, NameFontSize, NameFontStyle);
-    m_details->lblName->setFont(nameFont);
-    m_details->lblNameShadow->setFont(nameFont);
-    appearance.colorLabel(m_details->lblName, NameFontColor);
-    appearance.colorLabel(m_details->lblNameShadow, NameShadowColor);
-
+    m_details->applyAppearance(appearance);
     memoAbout->setFont(appearance.font(NoteFontName, NoteFontSize, NoteFontStyle));
     WidgetColors::setContentColors(memoAbout, appearance.color(NoteFontColor, memoAbout, QPalette::Text),
                                    appearance.color(NoteBGColor, memoAbout, QPalette::Base));
     appearance.colorLabel(lblGameCreatedDate, DetailsTextColor);
     appearance.colorLabel(lblGameModifiedDate, DetailsTextColor);
-    LoadDetailColors(appearance);
-}
-
-void DetailsPane::LoadDetailColors(const Appearance &appearance)
-{
-    using namespace SettingsKeys;
-    m_details->applyColors(appearance.color(DetailsColor, m_details, QPalette::WindowText),
-                           appearance.color(DetailsTextColor, m_details, QPalette::WindowText),
-                           appearance.color(DetailsBGColor, m_details, QPalette::Window));
+    m_details->LoadDetailColors(appearance);
 }
 
 void DetailsPane::showDates(bool shown)
@@ -69,10 +56,7 @@ void DetailsPane::showDates(bool shown)
 
 void DetailsPane::showSimple(bool simple)
 {
-    m_details->panelNoDetails->setVisible(simple);
-    m_details->setVisible(!simple);
-    if (simple)
-        m_details->panelNoDetails->raise();
+    m_details->showNoDetails(simple);
 }
 
 void DetailsPane::fill()
@@ -116,7 +100,7 @@ void DetailsPane::place(const MainLayout::Result &result)
     lblGameCreatedDate->raise();
     lblGameModifiedDate->raise();
 
-    const QRect name(m_details->lblName->mapTo(m_details, QPoint(0, 0)), m_details->lblName->size());
+    const QRect name = m_details->nameBannerRect(m_details);
     const MainLayout::ReloadGauges gauges = MainLayout::reloadGauges(name, pbReloading2->width());
     pbReloading2->move(gauges.bar);
     pbReloading->move(gauges.pie);

@@ -27,8 +27,6 @@ public:
     ReloadGauge &categoriesGauge() const { return *pbReloading2; }
 
     void applyAppearance(const Appearance &appearance);
-    // The fact, caption and background colours of the details; the last step of applyAppearance.
-    void LoadDetailColors(const Appearance &appearance);
     void showDates(bool shown);
     // The simple view instead of the details, or the details again.
     void showSimple(bool simple);

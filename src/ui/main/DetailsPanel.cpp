@@ -1,6 +1,8 @@
 #include "ui/main/DetailsPanel.h"
 
+#include "app/SettingsFile.h"
 #include "browse/PictureLoader.h"
+#include "ui/common/Appearance.h"
 #include "ui/common/Controls.h"
 #include "ui/common/PictureLabel.h"
 #include "ui/common/WidgetColors.h"
@@ -25,12 +27,11 @@ void fitToText(QLabel *label)
     label->resize(metrics.horizontalAdvance(label->text()), metrics.height());
 }
 
-// A fact with no text is not shown.
-void showText(QLabel *label, const QString &text)
+void showText(QLabel *label, const QString &text, bool visible)
 {
     label->setText(text);
     fitToText(label);
-    label->setVisible(!text.isEmpty());
+    label->setVisible(visible);
 }
 
 } // namespace
@@ -69,43 +70,16 @@ void DetailsPanel::buildPictures()
 {
     shapeBox = named(new QFrame(this), "shapeBox");
     shapeScreen = named(new QFrame(this), "shapeScreen");
-
-    imgFront01 = new PictureLabel(QStringLiteral("imgFront01"), this);
-    imgBack01 = new PictureLabel(QStringLiteral("imgBack01"), this);
-    imgTitle01 = new PictureLabel(QStringLiteral("imgTitle01"), this);
-    imgScreen01 = new PictureLabel(QStringLiteral("imgScreen01"), this);
-    imgMedia01 = new PictureLabel(QStringLiteral("imgMedia01"), this);
-    imgAdv = new PictureLabel(QStringLiteral("imgAdv"), this);
-    imgFront02 = new PictureLabel(QStringLiteral("imgFront02"), panelNoDetails);
-    imgBack02 = new PictureLabel(QStringLiteral("imgBack02"), panelNoDetails);
-    imgTitle02 = new PictureLabel(QStringLiteral("imgTitle02"), panelNoDetails);
-    imgScreen02 = new PictureLabel(QStringLiteral("imgScreen02"), panelNoDetails);
-    for (PictureLabel *picture : {imgFront01, imgBack01, imgTitle01, imgScreen01, imgMedia01, imgAdv, imgFront02,
-                                  imgBack02, imgTitle02, imgScreen02})
-        picture->hide();
-    m_views = {{{imgFront01, imgFront02}, {imgBack01, imgBack02}, {imgTitle01, imgTitle02},
-                {imgScreen01, imgScreen02}, {imgMedia01, nullptr}, {imgAdv, nullptr}}};
-}
-
-QLabel *DetailsPanel::addFact(const char *name, const QPoint &at, const QString DetailsContent::*text)
-{
-    auto *label = named(new QLabel(panelScrollStats), name);
-    label->move(at);
-    fitToText(label);
-    label->hide();
-    label->installEventFilter(this);
-    if (text)
-        m_facts.push_back(Fact{label, text, DetailsContent::filterFieldOf(text)});
-    return label;
-}
-
-void DetailsPanel::addCaption(int number, const QString &text, const QPoint &at)
-{
-    const QString name = QStringLiteral("lblDetail%1").arg(number, 2, 10, QLatin1Char('0'));
-    auto *label = named(new QLabel(text, panelScrollStats), name);
-    label->move(at);
-    fitToText(label);
-    lblDetail[size_t(number - 1)] = label;
+    for (const bool simple : {false, true}) {
+        for (int slot = 0; slot < DetailsContent::PictureSlotCount; ++slot) {
+            const QString name = DetailsFacts::pictureName(slot, simple);
+            if (name.isEmpty())
+                continue;
+            auto *picture = new PictureLabel(name, simple ? panelNoDetails : this);
+            picture->hide();
+            m_views[size_t(slot)][simple] = picture;
+        }
+    }
 }
 
 void DetailsPanel::buildFacts()
@@ -115,43 +89,28 @@ void DetailsPanel::buildFacts()
     panelScrollStats = named(new QWidget(panelStats), "panelScrollStats");
     panelScrollStats->setGeometry(0, 0, 420, 200);
 
-    const char *const captions[MainLayout::FactCaptionCount] = {
-        "Year:", "Publisher:", "Developer:", "Genre:", "SubGenres:", "Series:", "Designers:", "Manual:", "Setup:",
-        "Platforms:"};
-    for (int i = 0; i < MainLayout::FactCaptionCount; ++i)
-        addCaption(i + 1, QLatin1String(captions[i]), MainLayout::factCaptionAt(i));
-
-    lblYear = addFact("lblYear", MainLayout::factValueAt(0), &DetailsContent::year);
-    lblPlatform = addFact("lblPlatform", MainLayout::PlatformValueAt);
-    lblPublisher = addFact("lblPublisher", MainLayout::factValueAt(1), &DetailsContent::publisher);
-    lblDeveloper = addFact("lblDeveloper", MainLayout::factValueAt(2), &DetailsContent::developer);
-    lblGenre = addFact("lblGenre", MainLayout::factValueAt(3), &DetailsContent::genre);
-    lblSubGenre = addFact("lblSubGenre", MainLayout::factValueAt(4), &DetailsContent::subGenre);
-    lblSubGenre2 = addFact("lblSubGenre2", MainLayout::factValueAt(5), &DetailsContent::subGenre2);
-    lblSeries = addFact("lblSeries", MainLayout::factValueAt(6), &DetailsContent::series);
-    lblSeries2 = addFact("lblSeries2", MainLayout::factValueAt(7), &DetailsContent::series2);
-    lblDesigner = addFact("lblDesigner", MainLayout::factValueAt(8), &DetailsContent::designer);
-    lblDesigner2 = addFact("lblDesigner2", MainLayout::factValueAt(9), &DetailsContent::designer2);
-    lblManual2 = addFact("lblManual2", MainLayout::factValueAt(10));
-    lblManual2->setText(QStringLiteral("Available"));
-    fitToText(lblManual2);
-    lblSetup = addFact("lblSetup", MainLayout::factValueAt(11), &DetailsContent::setup);
-
+    for (int i = 0; i < DetailsFacts::CaptionCount; ++i) {
+        lblDetail[size_t(i)] =
+            named(new QLabel(DetailsFacts::captionText(i), panelScrollStats), DetailsFacts::captionName(i));
+        lblDetail[size_t(i)]->move(MainLayout::factCaptionAt(i));
+        fitToText(lblDetail[size_t(i)]);
+    }
     lblExtras = named(new QLabel(QStringLiteral("Extras"), panelScrollStats), "lblExtras");
     fitToText(lblExtras);
-    for (int i = 0; i < MainLayout::ExtraCount; ++i) {
-        const QByteArray n = QByteArray::number(i + 1);
-        lblExtra[size_t(i)] = addFact(QByteArray("lblExtra" + n).constData(), QPoint(0, MainLayout::extraTop(i)));
+    for (size_t i = 0; i < lblComma.size(); ++i) {
+        lblComma[i] = named(new QLabel(QStringLiteral(","), panelScrollStats), DetailsFacts::commaName(int(i)));
+        fitToText(lblComma[i]);
+        lblComma[i]->hide();
     }
-    for (size_t i = 0; i < lblOtherPlatform.size(); ++i) {
-        const QByteArray n = QByteArray::number(int(i) + 1);
-        if (i < lblComma.size()) {
-            auto *comma = named(new QLabel(QStringLiteral(","), panelScrollStats), QLatin1String("lblComma" + n));
-            fitToText(comma);
-            comma->hide();
-            lblComma[i] = comma;
-        }
-        lblOtherPlatform[i] = addFact(QByteArray("lblOtherPlatform" + n).constData(), MainLayout::PlatformValueAt);
+    for (int id = 0; id < DetailsFacts::LabelCount; ++id) {
+        QLabel *label = named(new QLabel(panelScrollStats), DetailsFacts::objectName(id));
+        label->move(DetailsFacts::designPlace(id));
+        if (id == DetailsFacts::Manual)
+            label->setText(QStringLiteral("Available"));
+        fitToText(label);
+        label->hide();
+        label->installEventFilter(this);
+        m_facts[size_t(id)] = label;
     }
     markShownPlatform(0);
 
@@ -166,18 +125,14 @@ void DetailsPanel::fill(const DetailsContent &content)
     m_content = content;
     lblName->setText(content.name);
     lblNameShadow->setText(content.name);
-    for (const Fact &fact : m_facts)
-        showText(fact.label, content.*fact.text);
-    lblManual2->setVisible(content.hasManual());
-    for (size_t i = 0; i < lblExtra.size(); ++i)
-        showText(lblExtra[i], content.extras[i].title);
+    for (int id = 0; id < DetailsFacts::LabelCount; ++id) {
+        if (const std::optional<DetailsFacts::Shown> shown = DetailsFacts::shownFor(id, content))
+            showText(fact(id), shown->text, shown->visible);
+    }
     if (content.platformsUpdated) {
-        showText(lblPlatform, content.platform);
-        for (size_t i = 0; i < lblOtherPlatform.size(); ++i)
-            showText(lblOtherPlatform[i], content.otherPlatforms[i]);
         markShownPlatform(0);
         for (size_t i = 0; i < lblComma.size(); ++i)
-            lblComma[i]->setVisible(!lblOtherPlatform[i]->isHidden());
+            lblComma[i]->setVisible(!fact(DetailsFacts::OtherPlatform1 + int(i))->isHidden());
     }
     lblExtras->setText(content.extrasHeading);
     fitToText(lblExtras);
@@ -222,22 +177,23 @@ void DetailsPanel::showPicture(int slot, const QImage &image, const QString &err
 
 void DetailsPanel::applyPictureRules()
 {
-    imgFront01->resize(MainLayout::frontWidth(!imgBack01->isHidden(), imgFront01->width(), imgBack01->width()),
-                       imgFront01->height());
-    if (!imgAdv->isHidden()) {
-        QRect media = imgMedia01->geometry();
+    PictureLabel *front = picture(DetailsContent::Front);
+    PictureLabel *back = picture(DetailsContent::Back);
+    front->resize(MainLayout::frontWidth(!back->isHidden(), front->width(), back->width()), front->height());
+    if (!picture(DetailsContent::Advert)->isHidden()) {
+        QRect media = picture(DetailsContent::Media)->geometry();
         QRect advert;
         MainLayout::shareMediaRow(shapeScreen->geometry(), media, advert);
-        imgMedia01->setGeometry(media);
-        imgAdv->setGeometry(advert);
+        picture(DetailsContent::Media)->setGeometry(media);
+        picture(DetailsContent::Advert)->setGeometry(advert);
     }
 }
 
 void DetailsPanel::describe(MainLayout::Input &input) const
 {
     input.factsBox = panelStats->geometry();
-    input.backShown = !imgBack01->isHidden();
-    input.advertShown = !imgAdv->isHidden();
+    input.backShown = !picture(DetailsContent::Back)->isHidden();
+    input.advertShown = !picture(DetailsContent::Advert)->isHidden();
 }
 
 void DetailsPanel::applyLayout(const MainLayout::Result &r)
@@ -247,17 +203,14 @@ void DetailsPanel::applyLayout(const MainLayout::Result &r)
     Gradient4->setGeometry(r.banner);
     shapeBox->setGeometry(r.shapeBox);
     shapeScreen->setGeometry(r.shapeScreen);
-    imgTitle01->setGeometry(r.title);
-    imgScreen01->setGeometry(r.screen);
-    imgMedia01->setGeometry(r.media);
-    imgAdv->setGeometry(r.advert);
-    imgFront01->setGeometry(r.front);
-    imgBack01->setGeometry(r.back);
     panelStats->setGeometry(r.factsBox);
-    imgFront02->setGeometry(r.simpleFront);
-    imgBack02->setGeometry(r.simpleBack);
-    imgTitle02->setGeometry(r.simpleTitle);
-    imgScreen02->setGeometry(r.simpleScreen);
+    const DetailsFacts::PictureRects pictures = DetailsFacts::pictureRects(r);
+    for (int slot = 0; slot < DetailsContent::PictureSlotCount; ++slot) {
+        for (const bool simple : {false, true}) {
+            if (picture(slot, simple))
+                picture(slot, simple)->setGeometry(pictures[size_t(slot)][simple]);
+        }
+    }
     arrangeFacts();
     updateFactsScrollBar();
     fitNameBanner();
@@ -265,30 +218,22 @@ void DetailsPanel::applyLayout(const MainLayout::Result &r)
 
 void DetailsPanel::arrangeFacts()
 {
-    const QVector<QRect> beside{lblPublisher->geometry(), lblDeveloper->geometry(), lblGenre->geometry(),
-                                lblSubGenre->geometry(),  lblSubGenre2->geometry(), lblSeries->geometry(),
-                                lblSeries2->geometry(),   lblDesigner->geometry(),  lblDesigner2->geometry(),
-                                lblManual2->geometry(),   lblSetup->geometry()};
-    const int extrasLeft = MainLayout::extrasColumnLeft(beside);
-    lblExtras->move(extrasLeft, MainLayout::ExtrasHeadingTop);
-    for (int i = 0; i < MainLayout::ExtraCount; ++i)
-        lblExtra[size_t(i)]->move(extrasLeft, MainLayout::extraTop(i));
-
-    std::array<int, 10> widths{};
-    for (size_t i = 0; i < widths.size(); ++i)
-        widths[i] = lblOtherPlatform[i]->width();
-    const MainLayout::PlatformRow row = MainLayout::chainPlatformRow(lblPlatform->geometry(), widths);
-    const int top = lblPlatform->y();
-    for (size_t i = 0; i < lblOtherPlatform.size(); ++i)
-        lblOtherPlatform[i]->move(row.otherLefts[i], top);
+    std::array<QRect, DetailsFacts::LabelCount> labels;
+    for (size_t i = 0; i < labels.size(); ++i)
+        labels[i] = m_facts[i]->geometry();
+    const DetailsFacts::Arrangement arrangement = DetailsFacts::arrange(labels);
+    for (size_t i = 0; i < labels.size(); ++i)
+        m_facts[i]->move(arrangement.labels[i]);
+    lblExtras->move(arrangement.extrasHeading);
     for (size_t i = 0; i < lblComma.size(); ++i)
-        lblComma[i]->move(row.separatorLefts[i], top);
+        lblComma[i]->move(arrangement.separators[i]);
 }
 
 void DetailsPanel::updateFactsScrollBar()
 {
-    const MainLayout::FactsScrollBar bar = MainLayout::factsScrollBar(
-        MainLayout::bottomEdge(lblSetup->geometry()), panelStats->size(), sbDetails->sizeHint().width());
+    const int setupBottom = MainLayout::bottomEdge(fact(DetailsFacts::Setup)->geometry());
+    const MainLayout::FactsScrollBar bar =
+        MainLayout::factsScrollBar(setupBottom, panelStats->size(), sbDetails->sizeHint().width());
     if (bar.visible) {
         sbDetails->setMaximum(bar.maximum);
         sbDetails->setPageStep(bar.pageStep);
@@ -324,77 +269,104 @@ int DetailsPanel::fitNameBanner()
     return fit.pointSize;
 }
 
-void DetailsPanel::applyColors(const QColor &detailsColor, const QColor &textColor, const QColor &backgroundColor)
+int DetailsPanel::previewNameFont(const QFont &font)
 {
-    for (QLabel *label : linkLabels())
+    lblName->setFont(font);
+    return fitNameBanner();
+}
+
+QRect DetailsPanel::nameBannerRect(const QWidget *widget) const
+{
+    return QRect(lblName->mapTo(widget, QPoint(0, 0)), lblName->size());
+}
+
+void DetailsPanel::applyAppearance(const Appearance &appearance)
+{
+    using namespace SettingsKeys;
+    const QFont nameFont = appearance.font(NameFontName, NameFontSize, NameFontStyle);
+    lblName->setFont(nameFont);
+    lblNameShadow->setFont(nameFont);
+    appearance.colorLabel(lblName, NameFontColor);
+    appearance.colorLabel(lblNameShadow, NameShadowColor);
+}
+
+void DetailsPanel::LoadDetailColors(const Appearance &appearance)
+{
+    using namespace SettingsKeys;
+    const QColor detailsColor = appearance.color(DetailsColor, this, QPalette::WindowText);
+    const QColor textColor = appearance.color(DetailsTextColor, this, QPalette::WindowText);
+    for (QLabel *label : m_facts)
         setTextColor(label, detailsColor);
     for (QLabel *label : lblComma)
         setTextColor(label, detailsColor);
     for (QLabel *label : lblDetail)
         setTextColor(label, textColor);
     setTextColor(lblExtras, textColor);
+    const QColor backgroundColor = appearance.color(DetailsBGColor, this, QPalette::Window);
     setBackground(panelStats, backgroundColor);
     setBackground(panelScrollStats, backgroundColor);
 }
 
 void DetailsPanel::markShownPlatform(int index)
 {
-    for (int i = 0; i <= int(lblOtherPlatform.size()); ++i) {
-        QLabel *label = i == 0 ? lblPlatform : lblOtherPlatform[size_t(i - 1)];
-        QFont font = label->font();
+    for (int id = DetailsFacts::Platform; id < DetailsFacts::Extra1; ++id) {
+        QFont font = fact(id)->font();
         font.setBold(true);
-        font.setUnderline(i == index);
-        label->setFont(font);
-        fitToText(label);
+        font.setUnderline(DetailsFacts::platformIndex(id) == index);
+        fact(id)->setFont(font);
+        fitToText(fact(id));
     }
+}
+
+void DetailsPanel::showNoDetails(bool simple)
+{
+    panelNoDetails->setVisible(simple);
+    setVisible(!simple);
+    if (simple)
+        panelNoDetails->raise();
 }
 
 QList<QLabel *> DetailsPanel::linkLabels() const
 {
-    QList<QLabel *> labels{lblPlatform, lblManual2};
-    for (const Fact &fact : m_facts)
-        labels.append(fact.label);
-    labels.append(QList<QLabel *>(lblExtra.begin(), lblExtra.end()));
-    labels.append(QList<QLabel *>(lblOtherPlatform.begin(), lblOtherPlatform.end()));
-    return labels;
+    return QList<QLabel *>(m_facts.begin(), m_facts.end());
 }
 
-int DetailsPanel::platformIndex(const QObject *label) const
+QList<PictureLabel *> DetailsPanel::viewedPictures() const
 {
-    if (label == lblPlatform)
-        return 0;
-    const auto other = std::find(lblOtherPlatform.begin(), lblOtherPlatform.end(), label);
-    return other == lblOtherPlatform.end() ? -1 : int(other - lblOtherPlatform.begin()) + 1;
+    QList<PictureLabel *> pictures;
+    for (int slot = 0; slot < DetailsContent::PictureSlotCount; ++slot)
+        pictures.append(picture(slot));
+    return pictures;
 }
 
 bool DetailsPanel::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     auto *label = qobject_cast<QLabel *>(watched);
-    if ((type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) || !label ||
+    const auto found = std::find(m_facts.begin(), m_facts.end(), label);
+    if ((type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) || found == m_facts.end() ||
         static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return QWidget::eventFilter(watched, event);
-    const int platform = platformIndex(label);
+    const DetailsFacts::Click click = DetailsFacts::clickOn(int(found - m_facts.begin()), m_content);
     if (type == QEvent::MouseButtonDblClick) {
-        if (platform >= 0)
-            emit platformDoubleClicked(platform, label->text());
+        if (click.kind == DetailsFacts::Click::Platform)
+            emit platformDoubleClicked(click.number, label->text());
         return QWidget::eventFilter(watched, event);
     }
     // A press that is dragged off the label and let go elsewhere is no click.
     if (!label->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
         return QWidget::eventFilter(watched, event);
 
-    const auto fact = std::find_if(m_facts.begin(), m_facts.end(), [&](const Fact &f) { return f.label == label; });
-    const auto extra = size_t(std::find(lblExtra.begin(), lblExtra.end(), label) - lblExtra.begin());
-    if (fact != m_facts.end() && !fact->filterField.isEmpty())
-        emit fieldClicked(fact->filterField, label->text());
-    else if (platform >= 0)
-        emit platformClicked(platform, label->text());
-    else if (label == lblSetup)
-        emit setupClicked(label->text());
-    else if (label == lblManual2)
-        emit manualClicked(m_content.manual);
-    else if (extra < lblExtra.size())
-        emit extraClicked(int(extra) + 1, label->text(), m_content.extras[extra].link);
+    const QString text = label->text();
+    if (click.kind == DetailsFacts::Click::Field)
+        emit fieldClicked(click.field, text);
+    else if (click.kind == DetailsFacts::Click::Platform)
+        emit platformClicked(click.number, text);
+    else if (click.kind == DetailsFacts::Click::Setup)
+        emit setupClicked(text);
+    else if (click.kind == DetailsFacts::Click::Manual)
+        emit manualClicked(click.target);
+    else if (click.kind == DetailsFacts::Click::Extra)
+        emit extraClicked(click.number, text, click.target);
     return QWidget::eventFilter(watched, event);
 }

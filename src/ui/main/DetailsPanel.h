@@ -2,12 +2,13 @@
 
 #include "app/MainLayout.h"
 #include "browse/DetailsContent.h"
+#include "browse/DetailsFacts.h"
 
 #include <QWidget>
 
 #include <array>
-#include <vector>
 
+class Appearance;
 class PictureLoader;
 class QFrame;
 class QLabel;
@@ -35,60 +36,23 @@ public:
     void applyLayout(const MainLayout::Result &result);
     // Returns the fitted size; hides the banner when it is too low to hold a name.
     int fitNameBanner();
-    void arrangeFacts();
-    void updateFactsScrollBar();
-    void sbDetailsChange(int position);
-    void applyColors(const QColor &detailsColor, const QColor &textColor, const QColor &backgroundColor);
+    // The name alone in another font, fitted to the banner: what the appearance settings preview.
+    int previewNameFont(const QFont &font);
+    // Where the name stands, relative to `widget` (an ancestor): the gauges of a refresh and of
+    // an export cover or follow it.
+    QRect nameBannerRect(const QWidget *widget) const;
+    // The name's font and colours; LoadDetailColors does the facts, captions and background.
+    void applyAppearance(const Appearance &appearance);
+    void LoadDetailColors(const Appearance &appearance);
     // Bold for every platform label, underlined for the one whose record is shown (0 is
     // lblPlatform, 1 to 10 the other platforms).
     void markShownPlatform(int index);
+    // The simple view instead of the details, or the details again.
+    void showNoDetails(bool simple);
     // The labels that react to the mouse, for the hover highlight.
     QList<QLabel *> linkLabels() const;
-    QLabel &nameBanner() const { return *lblName; } // what the export gauge covers while it runs
-
-    QWidget *panelNoDetails = nullptr;
-
-    QWidget *Gradient4 = nullptr;
-    QLabel *lblName = nullptr;
-    QLabel *lblNameShadow = nullptr;
-    QFrame *shapeBox = nullptr;
-    QFrame *shapeScreen = nullptr;
-    QWidget *panelStats = nullptr;
-    QWidget *panelScrollStats = nullptr;
-    QScrollBar *sbDetails = nullptr;
-
-    QLabel *lblYear = nullptr;
-    QLabel *lblPlatform = nullptr;
-    QLabel *lblPublisher = nullptr;
-    QLabel *lblDeveloper = nullptr;
-    QLabel *lblGenre = nullptr;
-    QLabel *lblSubGenre = nullptr;
-    QLabel *lblSubGenre2 = nullptr;
-    QLabel *lblSeries = nullptr;
-    QLabel *lblSeries2 = nullptr;
-    QLabel *lblDesigner = nullptr;
-    QLabel *lblDesigner2 = nullptr;
-    QLabel *lblManual2 = nullptr;
-    QLabel *lblSetup = nullptr;
-    QLabel *lblExtras = nullptr;
-    // Object names lblExtra1 … lblExtra7 and so on; index 0 is number 1.
-    std::array<QLabel *, 7> lblExtra{};
-    std::array<QLabel *, 10> lblOtherPlatform{};
-    std::array<QLabel *, 9> lblComma{};
-    // Captions lblDetail01 … lblDetail10: Year, Publisher, Developer, Genre, SubGenres, Series,
-    // Designers, Manual, Setup, Platforms.
-    std::array<QLabel *, 10> lblDetail{};
-
-    PictureLabel *imgFront01 = nullptr;
-    PictureLabel *imgBack01 = nullptr;
-    PictureLabel *imgTitle01 = nullptr;
-    PictureLabel *imgScreen01 = nullptr;
-    PictureLabel *imgMedia01 = nullptr;
-    PictureLabel *imgAdv = nullptr;
-    PictureLabel *imgFront02 = nullptr;
-    PictureLabel *imgBack02 = nullptr;
-    PictureLabel *imgTitle02 = nullptr;
-    PictureLabel *imgScreen02 = nullptr;
+    // The pictures of the details that the picture viewer opens on a click.
+    QList<PictureLabel *> viewedPictures() const;
 
 signals:
     // A fact to filter the list by.
@@ -111,25 +75,34 @@ private:
     void buildBanner();
     void buildPictures();
     void buildFacts();
-    // A fact label; one that shows a single text of the content names it.
-    QLabel *addFact(const char *name, const QPoint &at, const QString DetailsContent::*text = nullptr);
-    void addCaption(int number, const QString &text, const QPoint &at);
+    void arrangeFacts();
+    void updateFactsScrollBar();
+    void sbDetailsChange(int position);
     void showPictures(const DetailsContent &content);
     void setPicture(int slot, const QImage &image);
     void showPicture(int slot, const QImage &image, const QString &error);
     void applyPictureRules();
-    int platformIndex(const QObject *label) const;
+    PictureLabel *picture(int slot, bool simpleView = false) const { return m_views[size_t(slot)][simpleView]; }
+    QLabel *fact(int label) const { return m_facts[size_t(label)]; }
 
-    struct Fact
-    {
-        QLabel *label;
-        const QString DetailsContent::*text;
-        QString filterField;
-    };
-    std::vector<Fact> m_facts;
+    QWidget *panelNoDetails = nullptr;
+    QWidget *Gradient4 = nullptr;
+    QLabel *lblName = nullptr;
+    QLabel *lblNameShadow = nullptr;
+    QFrame *shapeBox = nullptr;
+    QFrame *shapeScreen = nullptr;
+    QWidget *panelStats = nullptr;
+    QWidget *panelScrollStats = nullptr;
+    QScrollBar *sbDetails = nullptr;
+    QLabel *lblExtras = nullptr;
+    // lblYear … lblExtra7, in DetailsFacts::Label order.
+    std::array<QLabel *, DetailsFacts::LabelCount> m_facts{};
+    std::array<QLabel *, DetailsFacts::CommaCount> lblComma{};
+    std::array<QLabel *, DetailsFacts::CaptionCount> lblDetail{};
+    // The twins of each picture slot: the main view's and the simple view's (none for media and advert).
+    std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> m_views{};
+
     // What the labels show, and the manual and extra links that clicks on them open.
     DetailsContent m_content;
     PictureLoader *m_pictures = nullptr;
-    // The twins of each picture slot: the main view's and the simple view's (none for media and advert).
-    std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> m_views{};
 };

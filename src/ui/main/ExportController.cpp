@@ -4,16 +4,16 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "ui/main/DetailsPanel.h"
 #include "ui/common/WaitCursor.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QProgressBar>
 
 #include <memory>
 
-ExportController::ExportController(LibrarySession &session, QWidget &page, QLabel &nameLabel)
-    : QObject(&page), m_session(session), m_page(page), m_nameLabel(nameLabel)
+ExportController::ExportController(LibrarySession &session, QWidget &page, const DetailsPanel &details)
+    : QObject(&page), m_session(session), m_page(page), m_details(details)
 {
     pbExporting = new QProgressBar(&page);
     pbExporting->setObjectName(QStringLiteral("pbExporting"));
@@ -37,7 +37,7 @@ void ExportController::mnuExportClick()
                              platform.fileOps);
     LaunchBoxExport::Progress progress;
     progress.started = [this](int games) {
-        pbExporting->setGeometry(QRect(m_nameLabel.mapTo(&m_page, QPoint(0, 0)), m_nameLabel.size()));
+        pbExporting->setGeometry(m_details.nameBannerRect(&m_page));
         pbExporting->setRange(0, games);
         pbExporting->setValue(0);
         pbExporting->raise();

@@ -2,8 +2,8 @@
 
 #include <QObject>
 
+class DetailsPanel;
 class LibrarySession;
-class QLabel;
 class QProgressBar;
 class QWidget;
 
@@ -13,15 +13,15 @@ class ExportController : public QObject
 {
     Q_OBJECT
   public:
-    // The gauge is a child of `page`, placed over `nameLabel` (a descendant of the page) while
-    // an export runs.
-    ExportController(LibrarySession &session, QWidget &page, QLabel &nameLabel);
+    // The gauge is a child of `page`, placed over the name of `details` (a descendant of the
+    // page) while an export runs.
+    ExportController(LibrarySession &session, QWidget &page, const DetailsPanel &details);
 
     void mnuExportClick();
 
   private:
     LibrarySession &m_session;
     QWidget &m_page;
-    QLabel &m_nameLabel;
+    const DetailsPanel &m_details;
     QProgressBar *pbExporting = nullptr;
 };

@@ -44,11 +44,8 @@ void MainTabView::moveListForFind(int shift)
 void MainTabView::MainFormResize(bool ResizeExtrasBox)
 {
     QMainWindow &window = m_parts.window;
-    // The details panel follows the page's right and bottom edges; the list keeps its width.
     const QSize page = m_parts.page.size();
-    m_view.panelDetails.setWidth(qMax(0, page.width() - m_view.panelDetails.left()));
-    m_view.panelDetails.setHeight(page.height());
-    m_view.panelNoDetails.setSize(m_view.panelDetails.size());
+    MainLayout::followPage(m_view, page);
 
     MainLayout::Input in;
     in.windowSize = window.frameGeometry().size();
@@ -94,45 +91,35 @@ void MainTabView::setTabBarHeight(bool low)
     m_parts.pages.setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; }").arg(MainLayout::tabBarHeight(low)));
 }
 
-void MainTabView::command(ViewCommand command)
+void MainTabView::command(MainCommand command)
 {
     MainMenus &menus = m_parts.menus;
+    const MainLayout::ListChange change = MainLayout::changeList(m_view, command);
+    if (change != MainLayout::ListChange::None) {
+        MainFormResize(false);
+        if (change == MainLayout::ListChange::Height)
+            m_session.setAboutListSeparator(m_view.listNotesOffset);
+        return;
+    }
     switch (command) {
-    case ViewCommand::WidenList:
-        MainLayout::widenList(m_view);
-        MainFormResize(false);
-        break;
-    case ViewCommand::NarrowList:
-        MainLayout::narrowList(m_view);
-        MainFormResize(false);
-        break;
-    case ViewCommand::LengthenList:
-    case ViewCommand::ShortenList:
-        if (command == ViewCommand::LengthenList)
-            MainLayout::lengthenList(m_view);
-        else
-            MainLayout::shortenList(m_view);
-        MainFormResize(false);
-        m_session.setAboutListSeparator(m_view.listNotesOffset);
-        break;
-    case ViewCommand::HideTabs:
-        setTabBarHeight(menus.isChecked(ViewCommand::HideTabs));
+    case MainCommand::HideTabs:
+        setTabBarHeight(menus.isChecked(MainCommand::HideTabs));
         MainFormResize(true);
         break;
-    case ViewCommand::ViewSimple:
-        m_parts.details.showSimple(menus.isChecked(ViewCommand::ViewSimple));
+    case MainCommand::ViewSimple:
+        m_parts.details.showSimple(menus.isChecked(MainCommand::ViewSimple));
         break;
-    case ViewCommand::ShowRating:
-        m_session.setListShowsRating(menus.isChecked(ViewCommand::ShowRating));
+    case MainCommand::ShowRating:
+        m_session.setListShowsRating(menus.isChecked(MainCommand::ShowRating));
         break;
-    case ViewCommand::LargerInfoView:
-        menus.setChecked(ViewCommand::LargerInfoView, MainLayout::toggleLargerInfoView(m_view));
+    case MainCommand::LargerInfoView:
+        menus.setChecked(MainCommand::LargerInfoView, MainLayout::toggleLargerInfoView(m_view));
         MainFormResize(true);
         break;
-    case ViewCommand::ViewMax:
+    case MainCommand::ViewMax:
         mnuViewMaxClick();
         break;
-    case ViewCommand::Count:
+    default:
         break;
     }
 }
@@ -141,10 +128,10 @@ void MainTabView::mnuViewMaxClick()
 {
     QMainWindow &window = m_parts.window;
     MainLayout::toggleViewMax(m_view);
-    m_parts.menus.setChecked(ViewCommand::ViewMax, m_view.viewMax);
+    m_parts.menus.setChecked(MainCommand::ViewMax, m_view.viewMax);
     m_parts.list.setFontPointSize(m_view.listFontPointSize);
     window.menuBar()->setVisible(!m_view.viewMax);
-    setTabBarHeight(m_view.viewMax || m_parts.menus.isChecked(ViewCommand::HideTabs));
+    setTabBarHeight(m_view.viewMax || m_parts.menus.isChecked(MainCommand::HideTabs));
     window.setWindowFlag(Qt::FramelessWindowHint, m_view.viewMax);
     if (m_view.viewMax)
         window.showMaximized();

@@ -35,7 +35,7 @@ public:
     void placeAtStartUp(int listFontPointSize);
     // The layout pass; resizeExtrasBox also sizes the facts box from the picture areas.
     void MainFormResize(bool ResizeExtrasBox);
-    void command(ViewCommand command);
+    void command(MainCommand command);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

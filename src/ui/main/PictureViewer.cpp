@@ -59,7 +59,7 @@ PictureViewer::PictureViewer(QWidget &page) : QObject(&page), m_page(page)
     m_page.installEventFilter(this);
 }
 
-void PictureViewer::watch(std::initializer_list<PictureLabel *> pictures)
+void PictureViewer::watch(const QList<PictureLabel *> &pictures)
 {
     for (PictureLabel *picture : pictures)
         picture->installEventFilter(this);

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
-
-#include <initializer_list>
 
 class PictureLabel;
 class QImage;
@@ -22,7 +21,7 @@ public:
     explicit PictureViewer(QWidget &page);
 
     // A click on any of these pictures opens the viewer with it.
-    void watch(std::initializer_list<PictureLabel *> pictures);
+    void watch(const QList<PictureLabel *> &pictures);
     void open(const QImage &image);
     void close();
     void btnAutoSizeClick();

@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -21,9 +20,7 @@ ReloadGauge::ReloadGauge(Kind kind, QWidget *parent) : QWidget(parent), m_kind(k
 void ReloadGauge::setRange(int minimum, int maximum)
 {
     const int before = filledUnits();
-    m_minimum = minimum;
-    m_maximum = maximum;
-    m_value = std::clamp(m_value, m_minimum, std::max(m_minimum, m_maximum));
+    m_progress.setRange(minimum, maximum);
     if (filledUnits() != before)
         update();
 }
@@ -31,22 +28,14 @@ void ReloadGauge::setRange(int minimum, int maximum)
 void ReloadGauge::setValue(int value)
 {
     const int before = filledUnits();
-    m_value = std::clamp(value, m_minimum, std::max(m_minimum, m_maximum));
+    m_progress.setValue(value);
     if (filledUnits() != before)
         update();
 }
 
-double ReloadGauge::fraction() const
-{
-    if (m_maximum <= m_minimum)
-        return 0.0;
-    return static_cast<double>(m_value - m_minimum) / static_cast<double>(m_maximum - m_minimum);
-}
-
 int ReloadGauge::filledUnits() const
 {
-    const int whole = m_kind == Kind::Pie ? FullCircle : std::max(0, height() - 2);
-    return static_cast<int>(std::lround(fraction() * whole));
+    return m_progress.filled(m_kind == Kind::Pie ? FullCircle : std::max(0, height() - 2));
 }
 
 QSize ReloadGauge::sizeHint() const

@@ -1,6 +1,7 @@
 #include "ui/main/TfrmDeleteFolder.h"
 
 #include "platform/Dialogs.h"
+#include "session/DeleteQuestion.h"
 #include "ui/common/WidgetColors.h"
 
 #include <QDir>
@@ -12,13 +13,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
 constexpr int FrameWidth = 3;
 constexpr int SideMargin = FrameWidth + 18;
-constexpr int NarrowestWidth = 460;
 
 } // namespace
 
@@ -75,47 +73,27 @@ TfrmDeleteFolder::TfrmDeleteFolder(LibrarySession &session, Dialogs &dialogs, QW
     layout->addWidget(lblWarning);
     layout->addWidget(lblFolderToBeDeleted, 1);
     layout->addLayout(buttons);
-    setFixedWidth(NarrowestWidth);
+    setFixedWidth(DeleteQuestion::NarrowestWidth);
     setMinimumHeight(230);
 }
 
 bool TfrmDeleteFolder::LoadFolderToDelete()
 {
     m_target = FolderCommands(m_session).deleteTarget();
-    if (!m_target.folder.allowed()) {
-        const QString game = m_target.gameName.isEmpty()
-                                 ? QStringLiteral("This game")
-                                 : QLatin1Char('"') + m_target.gameName + QLatin1Char('"');
-        m_dialogs.message(QStringLiteral("%1 cannot be deleted: %2.\n\nNothing was deleted.")
-                              .arg(game, m_target.folder.refusal));
-        return false;
-    }
-    return true;
+    const QString refusal = DeleteQuestion::refusalMessage(m_target);
+    if (!refusal.isEmpty())
+        m_dialogs.message(refusal);
+    return refusal.isEmpty();
 }
 
 void TfrmDeleteFolder::showPath(const QString &path, const QWidget &mainWindow)
 {
-    // The path is what the user must recognise, so the window widens to show it on one line
-    // as far as the screen allows.
     const int wanted = lblFolderToBeDeleted->fontMetrics().horizontalAdvance(path) + 2 * SideMargin + 8;
-    int widest = 1000;
-    if (const QScreen *screen = mainWindow.screen())
-        widest = screen->availableGeometry().width() - 40;
-    setFixedWidth(std::clamp(wanted, NarrowestWidth, std::max(NarrowestWidth, widest)));
-    if (wanted <= width()) {
-        lblFolderToBeDeleted->setText(path);
-        return;
-    }
-    // A label wraps only where a line may break, and a path has no blanks to break at: beyond the
-    // screen's width it may break anywhere, but never inside a character.
-    QString shown;
-    shown.reserve(path.size() * 2);
-    for (const QChar c : path) {
-        shown += c;
-        if (!c.isHighSurrogate())
-            shown += QChar(0x200B);
-    }
-    lblFolderToBeDeleted->setText(shown);
+    const QScreen *screen = mainWindow.screen();
+    const DeleteQuestion::ShownPath shown =
+        DeleteQuestion::shownPath(path, wanted, screen ? screen->availableGeometry().width() : -1);
+    setFixedWidth(shown.windowWidth);
+    lblFolderToBeDeleted->setText(shown.text);
 }
 
 void TfrmDeleteFolder::mnuDeleteCurrentClick(const QWidget &mainWindow)
@@ -126,8 +104,7 @@ void TfrmDeleteFolder::mnuDeleteCurrentClick(const QWidget &mainWindow)
     }
     showPath(QDir::toNativeSeparators(m_target.folder.path), mainWindow);
     adjustSize();
-    const QRect owner = mainWindow.frameGeometry();
-    move(owner.x() + owner.width() / 2 - width() / 2, owner.y() + 100);
+    move(DeleteQuestion::placeOver(mainWindow.frameGeometry(), width()));
     show();
     raise();
     activateWindow();

@@ -94,11 +94,11 @@ void TfrmMain::wireAreas()
     connect(session, &LibrarySession::listChanged, this, [this] { m_categoryMenus->rebuild(m_session->table()); });
 
     connect(m_menus, &MainMenus::sortFieldChosen, session, &LibrarySession::setSortField);
-    connect(m_menus, &MainMenus::findChosen, pnlFind, &FindPanel::Find1Click);
+    m_menus->on(MainCommand::Find, pnlFind, &FindPanel::Find1Click);
     FilterState &filter = session->filter();
-    connect(m_menus, &MainMenus::showAllChosen, &filter, &FilterState::restoreAll);
-    connect(m_menus, &MainMenus::showAllGamesChosen, &filter, &FilterState::showAllGames);
-    connect(m_menus, &MainMenus::exitChosen, this, &QWidget::close);
+    m_menus->on(MainCommand::ShowAll, &filter, &FilterState::restoreAll);
+    m_menus->on(MainCommand::ShowAllGames, &filter, &FilterState::showAllGames);
+    m_menus->on(MainCommand::Exit, this, &QWidget::close);
     connect(m_menus, &MainMenus::viewChosen, m_view, &MainTabView::command);
     connect(tabMain, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_menus->popupContextMenu(tabMain->mapToGlobal(at)); });
@@ -118,9 +118,8 @@ void TfrmMain::wireAreas()
     connect(&details, &DetailsPanel::extraClicked, session,
             [session](int, const QString &, const QString &link) { session->openExtra(link); });
     auto *viewer = new PictureViewer(*tabMain);
-    viewer->watch({details.imgFront01, details.imgBack01, details.imgTitle01, details.imgScreen01,
-                   details.imgMedia01, details.imgAdv});
-    connect(m_menus, &MainMenus::attractToggled, new AttractMode(*session, *this), &AttractMode::setRunning);
+    viewer->watch(details.viewedPictures());
+    m_menus->on(MainCommand::Attract, new AttractMode(*session, *this), &AttractMode::setRunning);
     connect(&details, &DetailsPanel::fieldClicked, &filter, &FilterState::fieldFilter);
     connect(&details, &DetailsPanel::pictureUnreadable, session, &LibrarySession::reportOnce);
     QList<QLabel *> hover = details.linkLabels();
@@ -128,8 +127,8 @@ void TfrmMain::wireAreas()
 
     connect(session, &LibrarySession::showDatesChanged, m_details, &DetailsPane::showDates);
     connect(m_config, &ConfigTab::entryHelperRequested, this, [this] { emit entryHelperRequested(false); });
-    connect(m_menus, &MainMenus::editCurrentChosen, this, [this] { emit entryHelperRequested(true); });
-    connect(m_menus, &MainMenus::aboutChosen, this, &TfrmMain::aboutRequested);
+    m_menus->on(MainCommand::EditCurrent, this, [this] { emit entryHelperRequested(true); });
+    m_menus->on(MainCommand::About, this, &TfrmMain::aboutRequested);
     connect(&session->appearance(), &AppearanceSettings::changed, this, [this](bool listFontChosen) {
         // View Max enlarges the list's font; only a newly chosen list font may undo that.
         const int listPoints = m_list->fontPointSize();
@@ -138,12 +137,9 @@ void TfrmMain::wireAreas()
             m_list->setFontPointSize(listPoints);
         m_details->panel().fitNameBanner();
     });
-    m_config->setNameBannerFit([&details](const QFont &font) {
-        details.nameBanner().setFont(font);
-        return details.fitNameBanner();
-    });
+    m_config->setNameBannerFit([&details](const QFont &font) { return details.previewNameFont(font); });
 
-    connect(m_menus, &MainMenus::nostalgiaToggled, this, [this](bool on) {
+    m_menus->on(MainCommand::NostalgiaMode, this, [this](bool on) {
         m_menus->showNostalgiaMode(on);
         pnlNostalgia->switchMode(on);
         enableInputs();
@@ -155,14 +151,14 @@ void TfrmMain::wireAreas()
     connect(pnlNostalgia, &NostalgiaView::fieldClicked, &filter, &FilterState::fieldFilter);
     m_filters->watchHover(pnlNostalgia->platformLabels());
 
-    auto *exporter = new ExportController(*session, *tabMain, details.nameBanner());
-    connect(m_menus, &MainMenus::exportChosen, exporter, &ExportController::mnuExportClick);
+    auto *exporter = new ExportController(*session, *tabMain, details);
+    m_menus->on(MainCommand::Export, exporter, &ExportController::mnuExportClick);
 
     m_refresh = new RefreshController(*session, m_platform.dialogs, m_details->gamesGauge(),
                                       m_details->categoriesGauge(), this);
-    connect(m_menus, &MainMenus::refreshAllChosen, m_refresh, &RefreshController::refreshAll);
-    connect(m_menus, &MainMenus::reloadDataChosen, m_refresh, &RefreshController::reloadData);
-    connect(m_menus, &MainMenus::refreshThisGameChosen, m_refresh, &RefreshController::refreshThisGame);
+    m_menus->on(MainCommand::RefreshAll, m_refresh, &RefreshController::refreshAll);
+    m_menus->on(MainCommand::ReloadData, m_refresh, &RefreshController::reloadData);
+    m_menus->on(MainCommand::RefreshThisGame, m_refresh, &RefreshController::refreshThisGame);
     connect(session, &LibrarySession::scanRunning, this, [this](bool running) {
         m_scanning = running;
         enableInputs();
@@ -175,9 +171,9 @@ void TfrmMain::wireAreas()
     });
 
     auto *folders = new FolderController(*session, m_platform.dialogs, this);
-    connect(m_menus, &MainMenus::moveAllChosen, folders, &FolderController::MoveAll1Click);
-    connect(m_menus, &MainMenus::openFolderChosen, folders, &FolderController::mnuOpenFolderClick);
-    connect(m_menus, &MainMenus::deleteCurrentChosen, this, &TfrmMain::deleteFolderRequested);
+    m_menus->on(MainCommand::MoveAll, folders, &FolderController::MoveAll1Click);
+    m_menus->on(MainCommand::OpenFolder, folders, &FolderController::mnuOpenFolderClick);
+    m_menus->on(MainCommand::DeleteCurrent, this, &TfrmMain::deleteFolderRequested);
 }
 
 void TfrmMain::enableInputs()

@@ -100,6 +100,16 @@ protected:
         m_table.setCell(m_table.column(QLatin1String(field)), 1, value);
     }
 
+    // Controls by name, the simple view's included: it is a sibling of the panel.
+    template <class Control> Control *child(const char *name) const
+    {
+        auto *control = m_parent.findChild<Control *>(QLatin1String(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QLabel *label(const char *name) const { return child<QLabel>(name); }
+    PictureLabel *picture(const char *name) const { return child<PictureLabel>(name); }
+
     static void click(QLabel *label)
     {
         const QPointF inside(1, 1);
@@ -123,32 +133,32 @@ protected:
 TEST_F(DetailsPanelTest, PicturesThatCannotBeReadStayHiddenWithoutAMessage)
 {
     fillAndLayOut();
-    EXPECT_FALSE(m_panel->imgFront01->isHidden());
-    EXPECT_FALSE(m_panel->imgFront02->isHidden());
-    EXPECT_FALSE(m_panel->imgBack01->isHidden());
-    EXPECT_FALSE(m_panel->imgBack02->isHidden());
-    EXPECT_FALSE(m_panel->imgAdv->isHidden());
-    for (PictureLabel *broken : {m_panel->imgTitle01, m_panel->imgTitle02, m_panel->imgScreen01,
-                                 m_panel->imgScreen02, m_panel->imgMedia01})
+    EXPECT_FALSE(picture("imgFront01")->isHidden());
+    EXPECT_FALSE(picture("imgFront02")->isHidden());
+    EXPECT_FALSE(picture("imgBack01")->isHidden());
+    EXPECT_FALSE(picture("imgBack02")->isHidden());
+    EXPECT_FALSE(picture("imgAdv")->isHidden());
+    for (PictureLabel *broken : {picture("imgTitle01"), picture("imgTitle02"), picture("imgScreen01"),
+                                 picture("imgScreen02"), picture("imgMedia01")})
         EXPECT_TRUE(broken->isHidden()) << broken->objectName().toStdString();
-    EXPECT_EQ(m_panel->imgFront01->image().size(), QSize(40, 60));
+    EXPECT_EQ(picture("imgFront01")->image().size(), QSize(40, 60));
     for (QWidget *window : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<QMessageBox *>(window), nullptr);
 
     // The advert shares the media row, and a shown back keeps the front at its own width.
-    EXPECT_EQ(m_panel->imgAdv->x(), m_panel->imgMedia01->x() + m_panel->imgMedia01->width());
-    EXPECT_EQ(m_panel->imgAdv->width(), m_panel->shapeScreen->width() / 2);
-    EXPECT_EQ(m_panel->imgFront01->width(), m_panel->imgBack01->width());
+    EXPECT_EQ(picture("imgAdv")->x(), picture("imgMedia01")->x() + picture("imgMedia01")->width());
+    EXPECT_EQ(picture("imgAdv")->width(), child<QWidget>("shapeScreen")->width() / 2);
+    EXPECT_EQ(picture("imgFront01")->width(), picture("imgBack01")->width());
 
     // The next game has no back and no pictures folder for the rest: the front spans both places.
     setCell("Back01", QString());
     setCell("Adv01", QString());
     fillAndLayOut();
-    EXPECT_TRUE(m_panel->imgBack01->isHidden());
-    EXPECT_TRUE(m_panel->imgBack02->isHidden());
-    EXPECT_TRUE(m_panel->imgAdv->isHidden());
-    EXPECT_EQ(m_panel->imgFront01->width(), 2 * m_panel->imgBack01->width());
-    EXPECT_EQ(m_panel->imgMedia01->width(), m_panel->shapeScreen->width());
+    EXPECT_TRUE(picture("imgBack01")->isHidden());
+    EXPECT_TRUE(picture("imgBack02")->isHidden());
+    EXPECT_TRUE(picture("imgAdv")->isHidden());
+    EXPECT_EQ(picture("imgFront01")->width(), 2 * picture("imgBack01")->width());
+    EXPECT_EQ(picture("imgMedia01")->width(), child<QWidget>("shapeScreen")->width());
 }
 
 #if defined(Q_OS_UNIX)
@@ -175,41 +185,41 @@ TEST_F(DetailsPanelTest, LabelsFollowTheContent)
 {
     setCell("Series2", QStringLiteral("Doom: The Complete Saga of Hell"));
     fillAndLayOut();
-    EXPECT_EQ(m_panel->lblYear->text(), QStringLiteral("1993"));
-    EXPECT_FALSE(m_panel->lblYear->isHidden());
-    EXPECT_TRUE(m_panel->lblSetup->isHidden());
-    EXPECT_TRUE(m_panel->lblManual2->isHidden());
+    EXPECT_EQ(label("lblYear")->text(), QStringLiteral("1993"));
+    EXPECT_FALSE(label("lblYear")->isHidden());
+    EXPECT_TRUE(label("lblSetup")->isHidden());
+    EXPECT_TRUE(label("lblManual2")->isHidden());
     // The extra's link is opened by a click, never shown.
     for (const QLabel *label : m_panel->findChildren<QLabel *>())
         EXPECT_FALSE(!label->isHidden() && label->text() == QLatin1String("map.png"))
             << qPrintable(label->objectName());
-    EXPECT_EQ(m_panel->lblExtras->text(), QStringLiteral("Extras"));
-    EXPECT_FALSE(m_panel->lblComma[0]->isHidden());
-    EXPECT_FALSE(m_panel->lblComma[1]->isHidden());
-    EXPECT_TRUE(m_panel->lblComma[2]->isHidden());
-    EXPECT_TRUE(m_panel->lblPlatform->font().underline());
-    EXPECT_FALSE(m_panel->lblOtherPlatform[0]->font().underline());
-    EXPECT_TRUE(m_panel->lblOtherPlatform[0]->font().bold());
+    EXPECT_EQ(label("lblExtras")->text(), QStringLiteral("Extras"));
+    EXPECT_FALSE(label("lblComma1")->isHidden());
+    EXPECT_FALSE(label("lblComma2")->isHidden());
+    EXPECT_TRUE(label("lblComma3")->isHidden());
+    EXPECT_TRUE(label("lblPlatform")->font().underline());
+    EXPECT_FALSE(label("lblOtherPlatform1")->font().underline());
+    EXPECT_TRUE(label("lblOtherPlatform1")->font().bold());
 
     // Platform row chained after the platform, separators in the gaps.
-    const QRect platform = m_panel->lblPlatform->geometry();
-    EXPECT_EQ(m_panel->lblComma[0]->x(), platform.x() + platform.width());
-    EXPECT_EQ(m_panel->lblOtherPlatform[0]->x(), platform.x() + platform.width() + 6);
-    EXPECT_EQ(m_panel->lblOtherPlatform[0]->y(), platform.y());
+    const QRect platform = label("lblPlatform")->geometry();
+    EXPECT_EQ(label("lblComma1")->x(), platform.x() + platform.width());
+    EXPECT_EQ(label("lblOtherPlatform1")->x(), platform.x() + platform.width() + 6);
+    EXPECT_EQ(label("lblOtherPlatform1")->y(), platform.y());
     // The extras column clears the widest fact beside it, here the long second series.
-    const QRect series2 = m_panel->lblSeries2->geometry();
-    EXPECT_EQ(m_panel->lblExtra[0]->x(), series2.x() + series2.width() + 20);
-    EXPECT_EQ(m_panel->lblExtras->y(), 30);
-    EXPECT_EQ(m_panel->lblExtra[6]->y(), 170);
+    const QRect series2 = label("lblSeries2")->geometry();
+    EXPECT_EQ(label("lblExtra1")->x(), series2.x() + series2.width() + 20);
+    EXPECT_EQ(label("lblExtras")->y(), 30);
+    EXPECT_EQ(label("lblExtra7")->y(), 170);
 
     // A platform switch keeps the listed game's platforms.
     setCell("Platform", QStringLiteral("Jaguar"));
     setCell("OtherPlatform1", QStringLiteral("DOS"));
     setCell("Extra1", QString());
     fillAndLayOut(true);
-    EXPECT_EQ(m_panel->lblPlatform->text(), QStringLiteral("DOS"));
-    EXPECT_EQ(m_panel->lblOtherPlatform[0]->text(), QStringLiteral("Jaguar"));
-    EXPECT_EQ(m_panel->lblExtras->text(), QStringLiteral("No Extras"));
+    EXPECT_EQ(label("lblPlatform")->text(), QStringLiteral("DOS"));
+    EXPECT_EQ(label("lblOtherPlatform1")->text(), QStringLiteral("Jaguar"));
+    EXPECT_EQ(label("lblExtras")->text(), QStringLiteral("No Extras"));
 }
 
 TEST_F(DetailsPanelTest, ClicksReportTheirFacts)
@@ -228,9 +238,9 @@ TEST_F(DetailsPanelTest, ClicksReportTheirFacts)
                      [&](int number, const QString &title, const QString &link) {
                          extras << QString::number(number) + u'=' + title + u'=' + link;
                      });
-    click(m_panel->lblSeries2);
-    click(m_panel->lblOtherPlatform[1]);
-    click(m_panel->lblExtra[0]);
+    click(label("lblSeries2"));
+    click(label("lblOtherPlatform2"));
+    click(label("lblExtra1"));
     // The second series filters over both series columns, by the name of the first.
     EXPECT_EQ(fields, QStringList{QStringLiteral("Series=Doom")});
     EXPECT_EQ(platforms, QStringList{QStringLiteral("2=32X")});
@@ -240,40 +250,43 @@ TEST_F(DetailsPanelTest, ClicksReportTheirFacts)
 TEST_F(DetailsPanelTest, NameBannerFit)
 {
     fillAndLayOut();
-    m_panel->Gradient4->setGeometry(0, 0, 690, 200);
+    child<QWidget>("Gradient4")->setGeometry(0, 0, 690, 200);
     EXPECT_EQ(m_panel->fitNameBanner(), 38);
-    EXPECT_EQ(m_panel->lblName->font().pointSize(), 38);
-    EXPECT_EQ(m_panel->lblNameShadow->font().pointSize(), 38);
-    EXPECT_EQ(m_panel->lblNameShadow->pos(), m_panel->lblName->pos() + QPoint(4, 4));
+    EXPECT_EQ(label("lblName")->font().pointSize(), 38);
+    EXPECT_EQ(label("lblNameShadow")->font().pointSize(), 38);
+    EXPECT_EQ(label("lblNameShadow")->pos(), label("lblName")->pos() + QPoint(4, 4));
 
-    m_panel->lblName->setText(QStringLiteral("The Secret of Monkey Island: Special Edition"));
-    m_panel->Gradient4->setGeometry(0, 0, 300, 40);
+    label("lblName")->setText(QStringLiteral("The Secret of Monkey Island: Special Edition"));
+    child<QWidget>("Gradient4")->setGeometry(0, 0, 300, 40);
     const int size = m_panel->fitNameBanner();
     EXPECT_LE(size, 38);
-    EXPECT_LT(m_panel->lblName->width(), 300);
-    EXPECT_LT(m_panel->lblName->height(), 40);
-    EXPECT_GE(m_panel->lblName->x(), 0);
+    EXPECT_LT(label("lblName")->width(), 300);
+    EXPECT_LT(label("lblName")->height(), 40);
+    EXPECT_GE(label("lblName")->x(), 0);
 
     // A banner too small for any size ends at the lower bound.
-    m_panel->Gradient4->setGeometry(0, 0, 8, 4);
+    child<QWidget>("Gradient4")->setGeometry(0, 0, 8, 4);
     EXPECT_EQ(m_panel->fitNameBanner(), MainLayout::NameMinimumSize);
-    m_panel->Gradient4->setGeometry(0, 0, 300, 2);
+    child<QWidget>("Gradient4")->setGeometry(0, 0, 300, 2);
     m_panel->fitNameBanner();
-    EXPECT_TRUE(m_panel->Gradient4->isHidden());
+    EXPECT_TRUE(child<QWidget>("Gradient4")->isHidden());
 }
 
 TEST_F(DetailsPanelTest, FactsScrollBarFollowsTheBoxHeight)
 {
     fillAndLayOut(); // a 630-high panel: facts box lower than the fact rows
-    ASSERT_LT(m_panel->panelStats->height(), m_panel->lblSetup->y() + m_panel->lblSetup->height());
-    EXPECT_FALSE(m_panel->sbDetails->isHidden());
-    EXPECT_EQ(m_panel->sbDetails->maximum(), m_panel->panelStats->height());
-    m_panel->sbDetails->setValue(30);
-    EXPECT_EQ(m_panel->panelScrollStats->y(), -30);
-    EXPECT_EQ(m_panel->panelScrollStats->height(), m_panel->panelStats->height() + 30);
+    const QWidget *box = child<QWidget>("panelStats");
+    const QWidget *area = child<QWidget>("panelScrollStats");
+    auto *bar = child<QScrollBar>("sbDetails");
+    ASSERT_LT(box->height(), label("lblSetup")->y() + label("lblSetup")->height());
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_EQ(bar->maximum(), box->height());
+    bar->setValue(30);
+    EXPECT_EQ(area->y(), -30);
+    EXPECT_EQ(area->height(), box->height() + 30);
 
     layOut(1400); // the capped 250-pixel box holds every row
-    EXPECT_TRUE(m_panel->sbDetails->isHidden());
-    EXPECT_EQ(m_panel->sbDetails->value(), 0);
-    EXPECT_EQ(m_panel->panelScrollStats->geometry(), QRect(QPoint(0, 0), m_panel->panelStats->size()));
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(area->geometry(), QRect(QPoint(0, 0), box->size()));
 }

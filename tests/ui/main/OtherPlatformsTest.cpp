@@ -25,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -89,12 +90,21 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // The labels stem1 … stemN of the details.
+    QList<QLabel *> numbered(const char *stem, int count) const
+    {
+        QList<QLabel *> labels;
+        for (int i = 1; i <= count; ++i)
+            labels << child<QLabel>(*details, (std::string(stem) + std::to_string(i)).c_str());
+        return labels;
+    }
+
     // The platform label that reads `text`; lblPlatform is index 0.
     QLabel *platformLabel(const QString &text) const
     {
-        if (details->lblPlatform->text() == text)
-            return details->lblPlatform;
-        for (QLabel *label : details->lblOtherPlatform) {
+        if (child<QLabel>(*details, "lblPlatform")->text() == text)
+            return child<QLabel>(*details, "lblPlatform");
+        for (QLabel *label : numbered("lblOtherPlatform", 10)) {
             if (!label->isHidden() && label->text() == text)
                 return label;
         }
@@ -104,8 +114,8 @@ protected:
 
     QStringList platformTexts() const
     {
-        QStringList texts{details->lblPlatform->text()};
-        for (QLabel *label : details->lblOtherPlatform) {
+        QStringList texts{child<QLabel>(*details, "lblPlatform")->text()};
+        for (QLabel *label : numbered("lblOtherPlatform", 10)) {
             if (!label->isHidden())
                 texts << label->text();
         }
@@ -115,8 +125,8 @@ protected:
     // Every platform label bold, the one given alone underlined.
     void expectMarked(const QLabel *shown) const
     {
-        QList<QLabel *> labels{details->lblPlatform};
-        labels += QList<QLabel *>(details->lblOtherPlatform.begin(), details->lblOtherPlatform.end());
+        QList<QLabel *> labels{child<QLabel>(*details, "lblPlatform")};
+        labels += numbered("lblOtherPlatform", 10);
         for (const QLabel *label : labels) {
             EXPECT_TRUE(label->font().bold()) << label->objectName().toStdString();
             EXPECT_EQ(label->font().underline(), label == shown) << label->objectName().toStdString();
@@ -137,31 +147,31 @@ TEST_F(OtherPlatforms, PlatformLabelsSwitchRecordsAndBackKeepingTheirTexts)
     select(QStringLiteral("Alpha Quest"));
     const QStringList labels = platformTexts();
     ASSERT_EQ(labels.size(), 3);
-    const QString firstYear = details->lblYear->text();
-    expectMarked(details->lblPlatform);
+    const QString firstYear = child<QLabel>(*details, "lblYear")->text();
+    expectMarked(child<QLabel>(*details, "lblPlatform"));
 
     QLabel *amiga = platformLabel(QStringLiteral("Amiga"));
     click(amiga);
-    EXPECT_EQ(details->lblYear->text(), QStringLiteral("1991"));
+    EXPECT_EQ(child<QLabel>(*details, "lblYear")->text(), QStringLiteral("1991"));
     EXPECT_EQ(notes->toPlainText(), QStringLiteral("On the Amiga."));
     EXPECT_EQ(platformTexts(), labels) << "the labels keep the texts of the game picked in the list";
     expectMarked(amiga);
 
     click(platformLabel(QStringLiteral("C64")));
-    EXPECT_EQ(details->lblYear->text(), QStringLiteral("1992"));
+    EXPECT_EQ(child<QLabel>(*details, "lblYear")->text(), QStringLiteral("1992"));
     EXPECT_TRUE(notes->toPlainText().isEmpty());
 
-    click(details->lblPlatform);
-    EXPECT_EQ(details->lblYear->text(), firstYear);
+    click(child<QLabel>(*details, "lblPlatform"));
+    EXPECT_EQ(child<QLabel>(*details, "lblYear")->text(), firstYear);
     EXPECT_EQ(platformTexts(), labels);
-    expectMarked(details->lblPlatform);
+    expectMarked(child<QLabel>(*details, "lblPlatform"));
     EXPECT_TRUE(fake.shell.calls.empty());
 
     // Another game in the list starts from its own record and labels again.
     click(amiga);
     select(QStringLiteral("Beta Trail"));
     EXPECT_EQ(platformTexts(), (QStringList{QStringLiteral("DOS"), QStringLiteral("Jaguar")}));
-    expectMarked(details->lblPlatform);
+    expectMarked(child<QLabel>(*details, "lblPlatform"));
 }
 
 TEST_F(OtherPlatforms, DoubleClickStartsTheClickedPlatformsRecordOnly)
@@ -171,7 +181,7 @@ TEST_F(OtherPlatforms, DoubleClickStartsTheClickedPlatformsRecordOnly)
     click(platformLabel(QStringLiteral("Amiga")));
     QTest::mouseDClick(platformLabel(QStringLiteral("DOS")), Qt::LeftButton, {},
                        platformLabel(QStringLiteral("DOS"))->rect().center());
-    EXPECT_EQ(details->lblYear->text(), QStringLiteral("1990"));
+    EXPECT_EQ(child<QLabel>(*details, "lblYear")->text(), QStringLiteral("1990"));
     ASSERT_EQ(fake.shell.calls.size(), 1u);
     EXPECT_EQ(fake.shell.calls[0].program, lib.root() + QStringLiteral("Games/Adventure/QuestDOS/QUEST.EXE"));
 
@@ -181,8 +191,8 @@ TEST_F(OtherPlatforms, DoubleClickStartsTheClickedPlatformsRecordOnly)
     QLabel *jaguar = platformLabel(QStringLiteral("Jaguar"));
     const int messages = static_cast<int>(fake.dialogs.messages.size());
     click(jaguar);
-    EXPECT_EQ(details->lblYear->text(), QStringLiteral("1985"));
-    expectMarked(details->lblPlatform);
+    EXPECT_EQ(child<QLabel>(*details, "lblYear")->text(), QStringLiteral("1985"));
+    expectMarked(child<QLabel>(*details, "lblPlatform"));
     QTest::mouseDClick(jaguar, Qt::LeftButton, {}, jaguar->rect().center());
     EXPECT_EQ(fake.shell.calls.size(), 1u);
     ASSERT_EQ(static_cast<int>(fake.dialogs.messages.size()), messages + 1);
@@ -194,10 +204,10 @@ TEST_F(OtherPlatforms, ManualAndExtrasGoToTheShell)
     start();
     select(QStringLiteral("Beta Trail"));
     const QString meta = lib.root() + QStringLiteral("Games/Adventure/Beta/Pallox/");
-    ASSERT_TRUE(details->lblManual2->isVisible());
-    click(details->lblManual2);
-    for (size_t i = 0; i < 3; ++i)
-        click(details->lblExtra[i]);
+    ASSERT_TRUE(child<QLabel>(*details, "lblManual2")->isVisible());
+    click(child<QLabel>(*details, "lblManual2"));
+    for (int i = 0; i < 3; ++i)
+        click(numbered("lblExtra", 3)[i]);
 
     ASSERT_EQ(fake.shell.calls.size(), 4u);
     const auto quoted = [](const QString &text) -> QString { return QLatin1Char('"') + text + QLatin1Char('"'); };
@@ -222,7 +232,7 @@ TEST_F(OtherPlatforms, ViewerShowsAPictureFittedOrAtNaturalSizeCentred)
     auto *box = child<QScrollArea>(*frm, "scrollViewerZoom");
     auto *natural = child<QLabel>(*frm, "imgViewerZoom");
     auto *mode = child<QPushButton>(*frm, "btnAutoSize");
-    click(details->imgFront01);
+    click(child<PictureLabel>(*details, "imgFront01"));
     ASSERT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->geometry(), child<QWidget>(*frm, "tabMain")->rect());
     EXPECT_TRUE(fitted->isVisible());
@@ -242,7 +252,7 @@ TEST_F(OtherPlatforms, ViewerShowsAPictureFittedOrAtNaturalSizeCentred)
     click(natural);
     EXPECT_FALSE(viewer->isVisible());
     // The mode chosen last stays for the next picture.
-    click(details->imgFront01);
+    click(child<PictureLabel>(*details, "imgFront01"));
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(mode->text(), QStringLiteral("Screen Fit"));
     mode->click();
@@ -251,7 +261,7 @@ TEST_F(OtherPlatforms, ViewerShowsAPictureFittedOrAtNaturalSizeCentred)
     EXPECT_FALSE(viewer->isVisible());
 
     // A picture slot without a picture opens an empty viewer, which Escape closes.
-    click(details->imgBack01);
+    click(child<PictureLabel>(*details, "imgBack01"));
     ASSERT_TRUE(viewer->isVisible());
     EXPECT_FALSE(fitted->hasImage());
     QTest::keyClick(viewer, Qt::Key_Escape);

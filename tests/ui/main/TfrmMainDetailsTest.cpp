@@ -103,20 +103,24 @@ TEST_F(TfrmMainDetails, GameWithEveryPictureAndAnAdvert)
     select(*frm, QStringLiteral("Alpha Raid"));
     DetailsPanel &details = panel(*frm);
 
-    EXPECT_EQ(details.lblName->text(), QStringLiteral("Alpha Raid"));
-    EXPECT_TRUE(details.lblYear->isVisible());
-    EXPECT_EQ(details.lblDeveloper->text(), QStringLiteral("Northwind"));
-    EXPECT_FALSE(details.lblPublisher->isVisible());
-    EXPECT_EQ(details.lblExtras->text(), QStringLiteral("No Extras"));
-    for (QLabel *extra : details.lblExtra)
-        EXPECT_FALSE(extra->isVisible());
+    EXPECT_EQ(child<QLabel>(details, "lblName")->text(), QStringLiteral("Alpha Raid"));
+    EXPECT_TRUE(child<QLabel>(details, "lblYear")->isVisible());
+    EXPECT_EQ(child<QLabel>(details, "lblDeveloper")->text(), QStringLiteral("Northwind"));
+    EXPECT_FALSE(child<QLabel>(details, "lblPublisher")->isVisible());
+    EXPECT_EQ(child<QLabel>(details, "lblExtras")->text(), QStringLiteral("No Extras"));
+    for (const char *extra : {"lblExtra1", "lblExtra2", "lblExtra3", "lblExtra4", "lblExtra5", "lblExtra6",
+                              "lblExtra7"})
+        EXPECT_FALSE(child<QLabel>(details, extra)->isVisible()) << extra;
 
-    ASSERT_TRUE(details.imgBack01->isVisible());
-    EXPECT_EQ(details.imgFront01->width(), details.imgBack01->width());
-    ASSERT_TRUE(details.imgAdv->isVisible());
-    EXPECT_EQ(details.imgAdv->y(), details.imgMedia01->y());
-    EXPECT_EQ(details.imgAdv->height(), details.imgMedia01->height());
-    EXPECT_EQ(details.imgAdv->x(), details.imgMedia01->x() + details.imgMedia01->width());
+    const PictureLabel *back = child<PictureLabel>(details, "imgBack01");
+    const PictureLabel *advert = child<PictureLabel>(details, "imgAdv");
+    const PictureLabel *media = child<PictureLabel>(details, "imgMedia01");
+    ASSERT_TRUE(back->isVisible());
+    EXPECT_EQ(child<PictureLabel>(details, "imgFront01")->width(), back->width());
+    ASSERT_TRUE(advert->isVisible());
+    EXPECT_EQ(advert->y(), media->y());
+    EXPECT_EQ(advert->height(), media->height());
+    EXPECT_EQ(advert->x(), media->x() + media->width());
 
     EXPECT_EQ(notes(*frm)->toPlainText().count(QLatin1Char('\n')), 10);
     EXPECT_EQ(notes(*frm)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -127,21 +131,21 @@ TEST_F(TfrmMainDetails, GameWithAFrontAloneAndExtras)
     auto frm = start();
     select(*frm, QStringLiteral("Alpha Raid"));
     DetailsPanel &details = panel(*frm);
-    const int frontWithBack = details.imgFront01->width();
+    const int frontWithBack = child<PictureLabel>(details, "imgFront01")->width();
     select(*frm, QStringLiteral("Beta Storm"));
 
-    ASSERT_TRUE(details.imgFront01->isVisible());
-    EXPECT_FALSE(details.imgBack01->isVisible());
-    EXPECT_EQ(details.imgFront01->width(), 2 * frontWithBack);
-    EXPECT_FALSE(details.imgAdv->isVisible());
-    EXPECT_EQ(details.lblExtras->text(), QStringLiteral("Extras"));
-    EXPECT_TRUE(details.lblExtra[0]->isVisible());
-    EXPECT_TRUE(details.lblExtra[1]->isVisible());
-    EXPECT_FALSE(details.lblExtra[2]->isVisible());
+    ASSERT_TRUE(child<PictureLabel>(details, "imgFront01")->isVisible());
+    EXPECT_FALSE(child<PictureLabel>(details, "imgBack01")->isVisible());
+    EXPECT_EQ(child<PictureLabel>(details, "imgFront01")->width(), 2 * frontWithBack);
+    EXPECT_FALSE(child<PictureLabel>(details, "imgAdv")->isVisible());
+    EXPECT_EQ(child<QLabel>(details, "lblExtras")->text(), QStringLiteral("Extras"));
+    EXPECT_TRUE(child<QLabel>(details, "lblExtra1")->isVisible());
+    EXPECT_TRUE(child<QLabel>(details, "lblExtra2")->isVisible());
+    EXPECT_FALSE(child<QLabel>(details, "lblExtra3")->isVisible());
     for (const QLabel *label : details.findChildren<QLabel *>())
         EXPECT_FALSE(label->isVisible() && label->text() == QLatin1String("map.png"))
             << qPrintable(label->objectName());
-    EXPECT_FALSE(details.lblYear->isVisible());
+    EXPECT_FALSE(child<QLabel>(details, "lblYear")->isVisible());
     EXPECT_EQ(notes(*frm)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
 
@@ -191,7 +195,7 @@ TEST_F(TfrmMainDetails, SortOrderShowsSortValuesAndKeepsTheSelectedIndex)
     EXPECT_EQ(games->item(0)->text(), QStringLiteral(" -- Beta Storm"));
     EXPECT_EQ(games->item(1)->text(), QStringLiteral("1989 -- Alpha Raid"));
     EXPECT_EQ(games->currentRow(), 1);
-    EXPECT_EQ(panel(*frm).lblName->text(), QStringLiteral("Alpha Raid"));
+    EXPECT_EQ(child<QLabel>(*frm, "lblName")->text(), QStringLiteral("Alpha Raid"));
     EXPECT_EQ(child<QLabel>(*frm, "lblTotal")->text(), QStringLiteral("2 Listed"));
 
     child<QAction>(*frm, "ShowRating1")->trigger();

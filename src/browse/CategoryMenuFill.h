@@ -1,0 +1,31 @@
+#pragma once
+
+#include "browse/CategoryMenus.h"
+
+#include <array>
+
+class GameTable;
+
+// When the category menus make their items. A list build only keeps the values; a menu makes its
+// items the first time it opens after that, and a letter group of it the first time the group
+// opens, so that a list build pays nothing for menus nobody opens.
+class CategoryMenuFill
+{
+public:
+    CategoryMenuFill();
+
+    // Called by every list build.
+    void rebuild(const GameTable &grid);
+    const CategoryValues &values(CategoryMenu menu) const { return m_values[static_cast<size_t>(menu)]; }
+
+    // True when the menu opens for the first time since the last list build: it replaces its
+    // items, and its letter groups are to be filled again.
+    bool takeMenu(CategoryMenu menu);
+    // True when a letter group of the menu opens for the first time since the menu was filled.
+    bool takeGroup(CategoryMenu menu, int group);
+
+private:
+    std::array<CategoryValues, CategoryMenuCount> m_values;
+    std::array<bool, CategoryMenuCount> m_stale{};
+    std::array<std::array<bool, LetterGroupCount>, CategoryMenuCount> m_groupFilled{};
+};
