@@ -14,10 +14,17 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
+#include <chrono>
+#include <utility>
 
 namespace {
+
+// Long enough for a local game's pictures to come in together, short enough that on a slow share
+// the first ones are not held back noticeably.
+constexpr std::chrono::milliseconds kArrivalWait{50};
 
 // Facts are as wide as their text alone, margins left out: the arrangement of the fact rows
 // measures them so.
@@ -47,6 +54,10 @@ DetailsPanel::DetailsPanel(QWidget *parent) : QWidget(parent)
 
     m_pictures = new PictureLoader(this);
     connect(m_pictures, &PictureLoader::pictureReady, this, &DetailsPanel::showPicture);
+    m_arrivalWait = new QTimer(this);
+    m_arrivalWait->setSingleShot(true);
+    m_arrivalWait->setInterval(kArrivalWait);
+    connect(m_arrivalWait, &QTimer::timeout, this, &DetailsPanel::showArrivedPictures);
     buildPictures();
     buildBanner();
     buildFacts();
@@ -148,8 +159,11 @@ int DetailsPanel::picturesPending() const
 void DetailsPanel::showPictures(const DetailsContent &content)
 {
     // The last game's pictures go at once: they would stand beside another game's facts.
-    for (int slot = 0; slot < DetailsContent::PictureSlotCount; ++slot)
+    m_arrivalWait->stop();
+    for (int slot = 0; slot < DetailsContent::PictureSlotCount; ++slot) {
+        m_arrived[size_t(slot)] = QImage();
         setPicture(slot, QImage());
+    }
     m_pictures->load(QStringList(content.picturePaths.begin(), content.picturePaths.end()));
 }
 
@@ -168,9 +182,22 @@ void DetailsPanel::showPicture(int slot, const QImage &image, const QString &err
 {
     if (!error.isEmpty())
         emit pictureUnreadable(m_content.picturePaths[size_t(slot)], error);
-    if (image.isNull())
-        return;
-    setPicture(slot, image);
+    if (!image.isNull()) {
+        m_arrived[size_t(slot)] = image;
+        if (!m_arrivalWait->isActive())
+            m_arrivalWait->start();
+    }
+    if (m_pictures->pending() == 0 && m_arrivalWait->isActive())
+        showArrivedPictures();
+}
+
+void DetailsPanel::showArrivedPictures()
+{
+    m_arrivalWait->stop();
+    for (size_t slot = 0; slot < m_arrived.size(); ++slot) {
+        if (!m_arrived[slot].isNull())
+            setPicture(int(slot), std::exchange(m_arrived[slot], QImage()));
+    }
     applyPictureRules();
     emit picturesChanged();
 }

@@ -10,6 +10,7 @@
 
 class Appearance;
 class PictureLoader;
+class QTimer;
 class QFrame;
 class QLabel;
 class QScrollBar;
@@ -105,4 +106,10 @@ private:
     // What the labels show, and the manual and extra links that clicks on them open.
     DetailsContent m_content;
     PictureLoader *m_pictures = nullptr;
+    // Pictures that arrived while others of the same game were still being read. They are shown
+    // together when the last arrives, or when the wait runs out on a slow disk, so that a local
+    // game is laid out and painted once rather than once per picture.
+    std::array<QImage, DetailsContent::PictureSlotCount> m_arrived{};
+    QTimer *m_arrivalWait = nullptr;
+    void showArrivedPictures();
 };
