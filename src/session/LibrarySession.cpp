@@ -11,6 +11,7 @@
 #include "library/GridTextFile.h"
 #include "library/LibraryPaths.h"
 #include "library/LibraryScanner.h"
+#include "nostalgia/NostalgiaScene.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
@@ -18,6 +19,7 @@
 #include "session/AppearanceSettings.h"
 #include "session/BackgroundScan.h"
 #include "session/FilterState.h"
+#include "wizard/EntryFiles.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -60,6 +62,9 @@ LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolde
     connect(scan, &BackgroundScan::message, this, &LibrarySession::message);
     connect(scan, &BackgroundScan::finished, this, &LibrarySession::adoptScan);
     m_filter = new FilterState(*this);
+    m_nostalgiaScene = std::make_unique<NostalgiaScene>(
+        m_state.SkinsFolder, [this](const QString &file, const QString &text) { reportOnce(file, text); });
+    m_entryFiles = std::make_unique<EntryFiles>(platform.dialogs);
 }
 
 LibrarySession::~LibrarySession() = default;

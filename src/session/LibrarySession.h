@@ -16,6 +16,8 @@
 class AppearanceSettings;
 class BackgroundScan;
 class FilterState;
+class NostalgiaScene;
+class EntryFiles;
 class SettingsFile;
 struct Platform;
 
@@ -177,6 +179,11 @@ public:
     void startUp();
     // The find panel's state and the filters it runs.
     FilterState &filter() { return *m_filter; }
+    // The Nostalgia view's scene: the skin of the selected game's era, its pictures and what of
+    // them is shown. Kept while the view is off, so that turning it on again finds the skin read.
+    NostalgiaScene &nostalgiaScene() { return *m_nostalgiaScene; }
+    // The entry helper's file commands, and the folders its dialogs remember between uses.
+    EntryFiles &entryFiles() { return *m_entryFiles; }
     // The platform of the record the highlighted entry opened, which the details' platform row
     // names; a switch to another platform's record leaves it as it is.
     const QString &entryPlatform() const { return m_entryPlatform; }
@@ -233,5 +240,7 @@ private:
     std::unique_ptr<BackgroundScan> m_backgroundScan;
 
     FilterState *m_filter = nullptr; // a child
+    std::unique_ptr<NostalgiaScene> m_nostalgiaScene;
+    std::unique_ptr<EntryFiles> m_entryFiles;
     QString m_entryPlatform;
 };

@@ -4,6 +4,7 @@
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaFonts.h"
 #include "nostalgia/NostalgiaLayout.h"
+#include "nostalgia/NostalgiaScene.h"
 #include "session/LibrarySession.h"
 #include "ui/nostalgia/NostalgiaBigScreen.h"
 #include "ui/nostalgia/NostalgiaLabels.h"
@@ -20,8 +21,7 @@
 #include <QTimer>
 
 NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
-    : QWidget(&window), m_session(session), m_window(window), m_scene(session.state().SkinsFolder,
-              [&session](const QString &file, const QString &message) { session.reportOnce(file, message); })
+    : QWidget(&window), m_session(session), m_window(window), m_scene(session.nostalgiaScene())
 {
     setObjectName(QStringLiteral("pnlNostalgia"));
     setAutoFillBackground(true);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nostalgia/NostalgiaScene.h"
+#include "nostalgia/NostalgiaPieces.h"
 
 #include <QWidget>
 
@@ -8,6 +8,7 @@
 
 class LibrarySession;
 class NostalgiaBigScreen;
+class NostalgiaScene;
 class NostalgiaLabels;
 class NostalgiaPicture;
 class QLabel;
@@ -67,7 +68,7 @@ private:
     LibrarySession &m_session;
     QMainWindow &m_window;
     QWidget *m_client = nullptr;
-    NostalgiaScene m_scene;
+    NostalgiaScene &m_scene;
     NostalgiaLabels *m_labels = nullptr;
     bool m_listStale = true;
     bool m_prepared = false;

@@ -6,6 +6,7 @@
 #include "session/LibrarySession.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/wizard/AddWizardControls.h"
+#include "wizard/EntryFiles.h"
 #include "wizard/EntryLoader.h"
 #include "wizard/EntryValueLists.h"
 #include "wizard/EntryWriter.h"
@@ -35,7 +36,7 @@ void fill(QComboBox *list, const QStringList &items)
 
 TfrmAddWizard::TfrmAddWizard(LibrarySession &session, QWidget &mainWindow)
     : QWidget(&mainWindow, Qt::Window), m_session(session), m_mainWindow(mainWindow),
-      m_controls(std::make_unique<Controls>(*this)), m_files(session.platform().dialogs)
+      m_controls(std::make_unique<Controls>(*this)), m_files(session.entryFiles())
 {
     setObjectName(QStringLiteral("TfrmAddWizard"));
     setWindowTitle(QStringLiteral("Add Game Wizard"));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "wizard/EntryFields.h"
-#include "wizard/EntryFiles.h"
 
 #include <QString>
 #include <QWidget>
@@ -10,6 +9,7 @@
 #include <optional>
 
 class Dialogs;
+class EntryFiles;
 class LibrarySession;
 
 // The entry helper: the facts of one game as fields, filled by hand, from a game of the table or
@@ -58,5 +58,5 @@ private:
     LibrarySession &m_session;
     QWidget &m_mainWindow;
     std::unique_ptr<Controls> m_controls;
-    EntryFiles m_files;
+    EntryFiles &m_files;
 };
