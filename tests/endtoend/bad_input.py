@@ -9,7 +9,7 @@ drives it, by keyboard and mouse through xdotool: every message box it shows is 
 About is opened by keys to see that the window still reacts, the feature that reads the damaged
 input is used where start-up does not read it, and the program is left through File > Exit. Every
 box the program shows is also written to its standard error as "pallox: message: ..." (see
-src/ui/MessageLog.h); the script compares those texts with what each case must say. A sanitizer
+src/app/MessageLog.h); the script compares those texts with what each case must say. A sanitizer
 report on standard error fails the case, so the test means most in the sanitizer build.
 
 When run as root (as CI does), the program runs as the unprivileged user "nobody", since root

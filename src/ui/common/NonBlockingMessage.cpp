@@ -1,6 +1,6 @@
 #include "ui/common/NonBlockingMessage.h"
 
-#include "ui/common/MessageLog.h"
+#include "app/MessageLog.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,7 @@
 #include "ui/common/QtDialogs.h"
 
 #include "platform/FileDialogFilter.h"
-#include "ui/common/MessageLog.h"
+#include "app/MessageLog.h"
 
 #include <QColorDialog>
 #include <QDialog>

@@ -1,17 +1,18 @@
 #include "ui/config/AppearancePanel.h"
 
 #include "app/ColorText.h"
+#include "app/LabelActivation.h"
 #include "platform/Dialogs.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/WidgetColors.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,27 +28,18 @@ AppearancePanel::AppearancePanel(AppearanceSettings &appearance, Dialogs &dialog
     // palette hands down to us.
     setAutoFillBackground(true);
 
+    // The colours in a grid of two columns, the fonts in a column beside them.
     auto *colors = new QGridLayout;
-    lblMainBGColor = addLabel("lblMainBGColor", QStringLiteral("Main List Background"));
-    lblNameColor = addLabel("lblNameColor", QStringLiteral("Name"));
-    lblShadowColor = addLabel("lblShadowColor", QStringLiteral("Name Shadow"));
-    lblNoteBGColor = addLabel("lblNoteBGColor", QStringLiteral("Note Background"));
-    lblDetailsColor = addLabel("lblDetailsColor", QStringLiteral("Details"));
-    lblDetailsHLColor = addLabel("lblDetailsHLColor", QStringLiteral("Details Highlight"));
-    lblDetailsTextColor = addLabel("lblDetailsTextColor", QStringLiteral("Details Text"));
-    lblDetailsBGColor = addLabel("lblDetailsBGColor", QStringLiteral("Details Background"));
-    m_colorLabels = {lblMainBGColor,  lblNameColor,      lblShadowColor,      lblNoteBGColor,
-                     lblDetailsColor, lblDetailsHLColor, lblDetailsTextColor, lblDetailsBGColor};
-    for (int i = 0; i < AppearanceSettings::ColorCount; ++i)
-        colors->addWidget(m_colorLabels[i], i % 4, i / 4);
-    colors->setHorizontalSpacing(24);
-
     auto *fonts = new QVBoxLayout;
-    lblMainListFont = addLabel("lblMainListFont", QStringLiteral("Main List"));
-    lblNameFont = addLabel("lblNameFont", QStringLiteral("Game Name"));
-    lblNoteColor = addLabel("lblNoteColor", QStringLiteral("Note"));
-    for (QLabel *label : {lblMainListFont, lblNameFont, lblNoteColor})
-        fonts->addWidget(label);
+    for (int i = 0; i < AppearanceLabels::Count; ++i) {
+        const AppearanceLabel &entry = AppearanceLabels::all()[size_t(i)];
+        m_labels[size_t(i)] = addLabel(entry.objectName, QString::fromLatin1(entry.caption));
+        if (entry.choosesFont)
+            fonts->addWidget(m_labels[size_t(i)]);
+        else
+            colors->addWidget(m_labels[size_t(i)], i % 4, i / 4);
+    }
+    colors->setHorizontalSpacing(24);
     fonts->addStretch(1);
 
     btnBGColor = new QPushButton(QStringLiteral("BG Color"), this);
@@ -99,99 +91,56 @@ QLabel *AppearancePanel::addLabel(const char *objectName, const QString &text)
 
 void AppearancePanel::applyAppearance(const Appearance &appearance)
 {
-    using Font = AppearanceSettings::Font;
-    using Color = AppearanceSettings::Color;
-    const auto showFont = [&appearance](QLabel *label, Font item) {
-        const AppearanceSettings::FontKeys keys = AppearanceSettings::keysOf(item);
-        label->setFont(appearance.font(keys.name, keys.size, keys.style));
-        appearance.colorLabel(label, keys.color);
-    };
-    const auto showColor = [&appearance](QLabel *label, Color item) {
-        appearance.colorLabel(label, AppearanceSettings::keyOf(item));
-    };
-    showFont(lblMainListFont, Font::MainList);
-    showFont(lblNameFont, Font::Name);
-    showColor(lblShadowColor, Color::NameShadow);
-    showColor(lblDetailsColor, Color::Details);
-    showColor(lblDetailsHLColor, Color::DetailsHighlight);
-    showFont(lblNoteColor, Font::Note);
-    showColor(lblDetailsBGColor, Color::DetailsBackground);
+    for (size_t i = 0; i < m_labels.size(); ++i) {
+        const AppearanceLabel &entry = AppearanceLabels::all()[i];
+        if (!entry.shownAtStartUp)
+            continue;
+        if (entry.choosesFont) {
+            const AppearanceSettings::FontKeys keys = AppearanceSettings::keysOf(entry.font);
+            m_labels[i]->setFont(appearance.font(keys.name, keys.size, keys.style));
+            appearance.colorLabel(m_labels[i], keys.color);
+        } else {
+            appearance.colorLabel(m_labels[i], AppearanceSettings::keyOf(entry.color));
+        }
+    }
 }
 
 bool AppearancePanel::eventFilter(QObject *watched, QEvent *event)
 {
     auto *label = qobject_cast<QLabel *>(watched);
-    if (!label)
-        return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            labelClick(label);
-            return true;
-        }
-    } else if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            labelClick(label);
-            return true;
-        }
+    if (label && LabelActivation::activates(*event, label->rect())) {
+        labelClick(label);
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void AppearancePanel::labelClick(QLabel *label)
 {
-    if (label == lblMainListFont)
-        fontLabelClick(label, AppearanceSettings::Font::MainList);
-    else if (label == lblNameFont)
-        fontLabelClick(label, AppearanceSettings::Font::Name);
-    else if (label == lblNoteColor)
-        fontLabelClick(label, AppearanceSettings::Font::Note);
-    else
-        colorLabelClick(label);
-}
-
-bool AppearancePanel::askColor(QColor *chosen)
-{
-    const std::optional<QColor> answer = m_dialogs.chooseColor(m_lastColor);
-    if (!answer || !answer->isValid())
-        return false;
-    m_lastColor = *answer;
-    *chosen = *answer;
-    return true;
-}
-
-bool AppearancePanel::askFont(FontChoice *chosen)
-{
-    const std::optional<FontChoice> answer = m_dialogs.chooseFont(m_lastFont);
-    if (!answer)
-        return false;
-    m_lastFont = *answer;
-    *chosen = *answer;
-    return true;
-}
-
-void AppearancePanel::colorLabelClick(QLabel *label)
-{
-    for (int i = 0; i < AppearanceSettings::ColorCount; ++i) {
-        if (m_colorLabels[i] != label)
-            continue;
-        QColor color;
-        if (!askColor(&color))
-            return;
-        const auto item = static_cast<AppearanceSettings::Color>(i);
-        if (AppearanceSettings::labelShowsColor(item))
-            WidgetColors::setTextColor(label, toQColor(fromQColor(color), palette(), color));
-        m_appearance.setColor(item, color);
+    const auto at = std::find(m_labels.begin(), m_labels.end(), label);
+    if (at == m_labels.end())
         return;
-    }
+    const AppearanceLabel &entry = AppearanceLabels::all()[size_t(at - m_labels.begin())];
+    if (entry.choosesFont)
+        fontLabelClick(label, entry.font);
+    else
+        colorLabelClick(label, entry.color);
+}
+
+void AppearancePanel::colorLabelClick(QLabel *label, AppearanceSettings::Color item)
+{
+    const std::optional<QColor> color = m_dialogs.chooseColor();
+    if (!color)
+        return;
+    if (AppearanceSettings::labelShowsColor(item))
+        WidgetColors::setTextColor(label, toQColor(fromQColor(*color), palette(), *color));
+    m_appearance.setColor(item, *color);
 }
 
 void AppearancePanel::btnBGColorClick()
 {
-    QColor color;
-    if (askColor(&color))
-        m_appearance.setBackground(color);
+    if (const std::optional<QColor> color = m_dialogs.chooseColor())
+        m_appearance.setBackground(*color);
 }
 
 void AppearancePanel::Button1Click()
@@ -201,13 +150,13 @@ void AppearancePanel::Button1Click()
 
 void AppearancePanel::fontLabelClick(QLabel *label, AppearanceSettings::Font item)
 {
-    FontChoice choice;
-    if (!askFont(&choice))
+    std::optional<FontChoice> choice = m_dialogs.chooseFont();
+    if (!choice)
         return;
     // The banner takes the size that fits its width, and that size is what is stored.
     if (item == AppearanceSettings::Font::Name && m_nameBannerFit)
-        choice.font.setPointSize(m_nameBannerFit(choice.font));
-    label->setFont(choice.font);
-    WidgetColors::setTextColor(label, choice.color);
-    m_appearance.setFont(item, choice.font, choice.color);
+        choice->font.setPointSize(m_nameBannerFit(choice->font));
+    label->setFont(choice->font);
+    WidgetColors::setTextColor(label, choice->color);
+    m_appearance.setFont(item, choice->font, choice->color);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "session/AppearanceDialogs.h"
+#include "session/AppearanceLabels.h"
 #include "session/AppearanceSettings.h"
 
-#include <QColor>
 #include <QFont>
 #include <QWidget>
 
@@ -33,33 +33,17 @@ protected:
 private:
     QLabel *addLabel(const char *objectName, const QString &text);
     void labelClick(QLabel *label);
-    void colorLabelClick(QLabel *label);
+    void colorLabelClick(QLabel *label, AppearanceSettings::Color item);
     void btnBGColorClick();
     void Button1Click();
     void fontLabelClick(QLabel *label, AppearanceSettings::Font item);
-    // The shared dialogs open with what was chosen in them last, not with the item's value.
-    bool askColor(QColor *chosen);
-    bool askFont(FontChoice *chosen);
 
     QPushButton *btnBGColor = nullptr;
     QPushButton *Button1 = nullptr;
-    QLabel *lblMainBGColor = nullptr;
-    QLabel *lblNameColor = nullptr;
-    QLabel *lblShadowColor = nullptr;
-    QLabel *lblNoteBGColor = nullptr;
-    QLabel *lblDetailsColor = nullptr;
-    QLabel *lblDetailsHLColor = nullptr;
-    QLabel *lblDetailsTextColor = nullptr;
-    QLabel *lblDetailsBGColor = nullptr;
-    QLabel *lblMainListFont = nullptr;
-    QLabel *lblNameFont = nullptr;
-    QLabel *lblNoteColor = nullptr;
+    // lblMainBGColor, lblNameColor, ... lblNoteColor, in the order of AppearanceLabels::all().
+    std::array<QLabel *, AppearanceLabels::Count> m_labels{};
 
     AppearanceSettings &m_appearance;
-    // In the order of AppearanceSettings::Color.
-    std::array<QLabel *, AppearanceSettings::ColorCount> m_colorLabels{};
-    Dialogs &m_dialogs;
+    AppearanceDialogs m_dialogs;
     std::function<int(const QFont &)> m_nameBannerFit;
-    QColor m_lastColor = Qt::white;
-    FontChoice m_lastFont{QFont(), QColor(Qt::black)};
 };

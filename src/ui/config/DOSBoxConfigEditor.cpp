@@ -2,6 +2,7 @@
 #include "ui/config/DOSBoxConfigEditorParts.h"
 
 #include "dosboxconf/DOSBoxConfFile.h"
+#include "dosboxconf/DOSBoxConfForm.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
 #include "platform/Dialogs.h"
 #include "ui/common/Controls.h"
@@ -137,6 +138,7 @@ void DOSBoxConfigEditor::addControl(const ConfKey &key, QWidget *page, QVBoxLayo
         for (QComboBox *box : {focused, nonFocused}) {
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);
+            box->addItems(key.choices);
             m_controls.insert(box->objectName(), box);
         }
         fields->addRow(key.caption,
@@ -154,6 +156,7 @@ void DOSBoxConfigEditor::addControl(const ConfKey &key, QWidget *page, QVBoxLayo
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setMinimumContentsLength(10);
+        box->addItems(key.choices);
         control = box;
     } else {
         auto *edit = new QLineEdit(page);
@@ -210,38 +213,16 @@ QWidget *DOSBoxConfigEditor::buildAutoExecPage()
 
 void DOSBoxConfigEditor::showStartUpValues()
 {
-    for (const ConfKey &key : DOSBoxConfKeys::all()) {
-        const QStringList controls = key.kind == ConfKind::Priority
-                                         ? QStringList{key.control, DOSBoxConfKeys::priorityNonFocused()}
-                                         : QStringList{key.control};
-        for (const QString &control : controls) {
-            if (auto *box = qobject_cast<QComboBox *>(m_controls.value(control))) {
-                box->clear();
-                box->addItems(key.choices);
-            }
-            setValue(control, key.startValue);
-        }
-    }
+    showValues(DOSBoxConfForm::startUp());
     lblLoadedConfFile->clear();
     eAutoExecLine->clear();
-    lbAutoExec->clear();
-    m_loadedPriority.clear();
-    enableFor074Names(false);
-}
-
-void DOSBoxConfigEditor::enableFor074Names(bool names074)
-{
-    for (const ConfKey &key : DOSBoxConfKeys::all()) {
-        if (!key.lineIn074)
-            m_controls.value(key.control)->setEnabled(!names074);
-    }
 }
 
 void DOSBoxConfigEditor::setValue(const QString &control, const QString &value)
 {
     QWidget *widget = m_controls.value(control);
     if (auto *box = qobject_cast<QCheckBox *>(widget))
-        box->setChecked(value == QLatin1String("true"));
+        box->setChecked(DOSBoxConfForm::ticked(value));
     else if (auto *box = qobject_cast<QComboBox *>(widget))
         box->setCurrentText(value);
     else if (auto *edit = qobject_cast<QLineEdit *>(widget))
@@ -254,7 +235,7 @@ QString DOSBoxConfigEditor::valueOf(const QString &control) const
 {
     QWidget *widget = m_controls.value(control);
     if (auto *box = qobject_cast<QCheckBox *>(widget))
-        return box->isChecked() ? QStringLiteral("true") : QStringLiteral("false");
+        return DOSBoxConfForm::switchValue(box->isChecked());
     if (auto *box = qobject_cast<QComboBox *>(widget))
         return box->currentText();
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
@@ -279,13 +260,11 @@ DOSBoxConf DOSBoxConfigEditor::values() const
 void DOSBoxConfigEditor::showValues(const DOSBoxConf &conf)
 {
     for (const ConfKey *key : DOSBoxConfKeys::loadOrder()) {
-        setValue(key->control, conf.values.value(key->control));
-        if (key->kind == ConfKind::Priority)
-            setValue(DOSBoxConfKeys::priorityNonFocused(),
-                     conf.values.value(DOSBoxConfKeys::priorityNonFocused()));
+        for (const QString &control : DOSBoxConfForm::controlsOf(*key))
+            setValue(control, conf.values.value(control));
+        m_controls.value(key->control)->setEnabled(DOSBoxConfForm::takesInput(*key, conf.uses074Names));
     }
     m_loadedPriority = conf.loadedPriority;
-    enableFor074Names(conf.uses074Names);
     lbAutoExec->clear();
     lbAutoExec->addItems(conf.autoexec);
 }
@@ -293,9 +272,8 @@ void DOSBoxConfigEditor::showValues(const DOSBoxConf &conf)
 void DOSBoxConfigEditor::btnLoadConfClick()
 {
     const QString current = lblLoadedConfFile->text();
-    const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
-    const QString chosen =
-        m_dialogs.openFile(QString(), QStringLiteral("Conf Files (*.conf)|*.CONF"), folder);
+    const QString chosen = m_dialogs.openFile(QString(), QStringLiteral("Conf Files (*.conf)|*.CONF"),
+                                              DOSBoxConfForm::loadFolder(current));
     if (chosen.isEmpty())
         return;
     lblLoadedConfFile->setText(chosen);
@@ -313,8 +291,9 @@ void DOSBoxConfigEditor::btnLoadConfClick()
 void DOSBoxConfigEditor::btnSaveConfClick()
 {
     const QString fileName = lblLoadedConfFile->text();
-    if (fileName.trimmed().isEmpty()) {
-        m_dialogs.message(QStringLiteral("Can not Save.  Configure File field is blank."));
+    const QString refusal = DOSBoxConfForm::saveRefusal(fileName);
+    if (!refusal.isEmpty()) {
+        m_dialogs.message(refusal);
         return;
     }
     const QString error = DOSBoxConfFile::save(fileName, values());

@@ -69,8 +69,6 @@ class DOSBoxConfigEditor : public QWidget
     QListWidgetItem *selectedLine() const;
     void setValue(const QString &control, const QString &value);
     QString valueOf(const QString &control) const;
-    // The controls of keys a DOSBox 0.74 file has no line for are off while such a file is loaded.
-    void enableFor074Names(bool names074);
 
     Dialogs &m_dialogs;
     QHash<QString, QWidget *> m_controls; // by object name

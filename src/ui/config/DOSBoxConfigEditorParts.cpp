@@ -1,5 +1,6 @@
 #include "ui/config/DOSBoxConfigEditorParts.h"
 
+#include "dosboxconf/DOSBoxPanelPalette.h"
 #include "ui/common/Controls.h"
 
 #include <QApplication>
@@ -35,14 +36,7 @@ QWidget *row(QWidget *parent, std::initializer_list<QWidget *> widgets)
 
 void useDesktopColours(QWidget *pages, QWidget *field)
 {
-    QPalette pageColours = pages->palette();
-    const QPalette desktop = QApplication::palette(pages);
-    for (const QPalette::ColorRole role :
-         {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button,
-          QPalette::ButtonText, QPalette::PlaceholderText}) {
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            pageColours.setColor(group, role, desktop.color(group, role));
-    }
+    const QPalette pageColours = DOSBoxPanelPalette::pages(pages->palette(), QApplication::palette(pages));
     pages->setPalette(pageColours);
     field->setPalette(pageColours);
 }

@@ -13,8 +13,7 @@ QPushButton *button(const char *name, const char *caption, QWidget *parent);
 QLabel *label(const char *caption, QWidget *parent);
 // The widgets side by side, left-aligned, in a holder of their own.
 QWidget *row(QWidget *parent, std::initializer_list<QWidget *> widgets);
-// The panel around the editor draws light text on its dark colour; the pages are the desktop's
-// own light ones and need the desktop's text colours back, for enabled and disabled controls.
+// The pages and the file field in the desktop's own colours (DOSBoxPanelPalette::pages).
 void useDesktopColours(QWidget *pages, QWidget *field);
 
 } // namespace DOSBoxEditorParts

@@ -6,7 +6,6 @@
 #include "ui/common/Controls.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFont>
 #include <QFormLayout>
 #include <QFrame>
@@ -19,7 +18,7 @@
 #include <QVBoxLayout>
 
 EmulatorSettingsPanel::EmulatorSettingsPanel(LibrarySession &session, QWidget *parent)
-    : QWidget(parent), m_session(session), m_platform(session.platform())
+    : QWidget(parent), m_session(session), m_platform(session.platform()), m_model(session)
 {
     setObjectName(QStringLiteral("pnlEmulators"));
     auto *layout = new QVBoxLayout(this);
@@ -32,14 +31,9 @@ EmulatorSettingsPanel::EmulatorSettingsPanel(LibrarySession &session, QWidget *p
 
     // The group buttons sit on a bar of their own so that the pressed one can drop by two pixels.
     m_groupBar = new QWidget(this);
-    btnEmusPC = addGroupButton(QStringLiteral("btnEmusPC"), QStringLiteral("PC"));
-    btnEmusNintendo = addGroupButton(QStringLiteral("btnEmusNintendo"), QStringLiteral("Nintendo"));
-    btnEmusAtari = addGroupButton(QStringLiteral("btnEmusAtari"), QStringLiteral("Atari"));
-    btnEmusSega = addGroupButton(QStringLiteral("btnEmusSega"), QStringLiteral("SEGA"));
-    btnEmusArcade = addGroupButton(QStringLiteral("btnEmusArcade"), QStringLiteral("Arcade"));
-    btnEmusApple = addGroupButton(QStringLiteral("btnEmusApple"), QStringLiteral("Apple"));
-    btnEmusSony = addGroupButton(QStringLiteral("btnEmusSony"), QStringLiteral("Sony"));
-    btnEmusOther = addGroupButton(QStringLiteral("btnEmusOther"), QStringLiteral("Other"));
+    for (const QString &group : EmulatorRegistry::groups())
+        addGroupButton(EmulatorRegistry::groupButtonName(group), group);
+    btnEmusPC = m_groupButtons.front();
     int barWidth = 0;
     int barHeight = 0;
     for (QPushButton *button : m_groupButtons) {
@@ -126,7 +120,8 @@ EmulatorSettingsPanel::EmulatorSettingsPanel(LibrarySession &session, QWidget *p
     edit->addLayout(editButtons, 5, 0, 1, 3);
     pnlEditEmu->hide();
 
-    setParamsShown(false);
+    lblParams->hide();
+    lblEmuParams->hide();
 
     // Filling the list is not a choice of the user's; only choosing and typing run the handler.
     connect(cbEmuList, &QComboBox::currentTextChanged, this, &EmulatorSettingsPanel::cbEmuListChange);
@@ -138,34 +133,26 @@ EmulatorSettingsPanel::EmulatorSettingsPanel(LibrarySession &session, QWidget *p
     connect(btnEditEmuCancel, &QPushButton::clicked, this, &EmulatorSettingsPanel::btnEditEmuCancelClick);
 }
 
-QPushButton *EmulatorSettingsPanel::addGroupButton(const QString &name, const QString &group)
+void EmulatorSettingsPanel::addGroupButton(const QString &name, const QString &group)
 {
     QPushButton *button = named(new QPushButton(group, m_groupBar), name);
     button->setCheckable(true);
     m_groupButtons.push_back(button);
     connect(button, &QPushButton::clicked, this, [this, group] { groupButtonClick(group); });
-    return button;
-}
-
-const EmulatorRegistry &EmulatorSettingsPanel::registry() const
-{
-    return std::as_const(m_session).state().emulators;
 }
 
 void EmulatorSettingsPanel::loadAtStartup()
 {
-    m_group = QStringLiteral("PC");
     MoveButtonDown(btnEmusPC);
-    listGroup();
-    showDetails(registry().detailsForSelection(registry().builtIn(EmulatorRegistry::DOSBox).Name));
-    setParamsShown(false);
+    listGroup(m_model.loadAtStartup());
+    showDetails();
 }
 
-void EmulatorSettingsPanel::listGroup()
+void EmulatorSettingsPanel::listGroup(const QStringList &entries)
 {
     const QSignalBlocker blocker(cbEmuList);
     cbEmuList->clear();
-    cbEmuList->addItems(m_session.listEmulatorGroup(m_group));
+    cbEmuList->addItems(entries);
     cbEmuList->setCurrentIndex(cbEmuList->count() > 0 ? 0 : -1);
     if (cbEmuList->count() == 0)
         cbEmuList->setEditText(QString());
@@ -173,8 +160,8 @@ void EmulatorSettingsPanel::listGroup()
 
 void EmulatorSettingsPanel::LoadEmuDetails()
 {
-    showDetails(m_session.emulatorDetailsAfterListing(cbEmuList->currentText()));
-    setParamsShown(!lblEmuParams->text().isEmpty());
+    m_model.showFirstEntry(cbEmuList->currentText());
+    showDetails();
 }
 
 void EmulatorSettingsPanel::MoveButtonDown(QPushButton *button)
@@ -185,50 +172,38 @@ void EmulatorSettingsPanel::MoveButtonDown(QPushButton *button)
         b->setChecked(b == button);
         x += b->width();
     }
-    m_pressed = button;
 }
 
 void EmulatorSettingsPanel::groupButtonClick(const QString &group)
 {
-    m_group = group;
     for (QPushButton *b : m_groupButtons) {
         if (b->text() == group)
             MoveButtonDown(b);
     }
-    listGroup();
+    listGroup(m_model.chooseGroup(group));
     LoadEmuDetails();
 }
 
 void EmulatorSettingsPanel::cbEmuListChange(const QString &text)
 {
-    setParamsShown(false);
-    const EmulatorDetails details = registry().detailsForSelection(text);
-    // A text that names nothing keeps the details the panel showed.
-    if (details.kind != EmulatorDetails::Kind::None) {
-        showDetails(details);
-        setParamsShown(details.kind == EmulatorDetails::Kind::Custom);
-    }
+    m_model.listTextChanged(text);
+    showDetails();
     emit emuListTextChanged(text);
 }
 
-void EmulatorSettingsPanel::showDetails(const EmulatorDetails &details)
+void EmulatorSettingsPanel::showDetails()
 {
-    m_shown = details;
+    const EmulatorDetails &details = m_model.details();
     lblEmuName->setText(details.Name);
     lblEmuNick->setText(details.Nick);
     lblEmuPath->setText(details.Path);
     lblEmuParams->setText(details.Params);
-}
-
-void EmulatorSettingsPanel::setParamsShown(bool shown)
-{
-    lblParams->setVisible(shown);
-    lblEmuParams->setVisible(shown);
+    lblParams->setVisible(m_model.paramsShown());
+    lblEmuParams->setVisible(m_model.paramsShown());
 }
 
 void EmulatorSettingsPanel::showEditPanel(const EmulatorEditForm &form)
 {
-    m_form = form;
     eEditEmuName->setText(form.Name);
     eEditEmuNick->setText(form.Nick);
     eEditEmuPath->setText(form.Path);
@@ -247,64 +222,46 @@ void EmulatorSettingsPanel::showEditPanel(const EmulatorEditForm &form)
 
 void EmulatorSettingsPanel::btnAddEmuClick()
 {
-    const EmulatorEditForm form = m_session.beginAddEmulator(m_group);
-    if (form.target == EmulatorEditForm::Target::Nothing) {
-        m_platform.dialogs.message(
-            QStringLiteral("All %1 custom emulator slots are in use. Remove one from PALLOX.ini to add another.")
-                .arg(EmulatorRegistry::CustomSlotCount));
+    if (!m_model.beginAdd()) {
+        m_platform.dialogs.message(EmulatorSettingsModel::allSlotsTakenText());
         return;
     }
-    showEditPanel(form);
+    showEditPanel(m_model.form());
 }
 
 void EmulatorSettingsPanel::btnEditEmuClick()
 {
-    // An empty group shows no emulator, and there is nobody's keys to edit.
-    const EmulatorEditForm form = registry().beginEdit(m_shown, m_group);
-    if (form.target == EmulatorEditForm::Target::Nothing) {
-        m_form = form;
+    if (m_model.beginEdit())
+        showEditPanel(m_model.form());
+    else
         pnlEditEmu->hide();
-        return;
-    }
-    showEditPanel(form);
 }
 
 void EmulatorSettingsPanel::btnConfigEmuClick()
 {
-    if (cbEmuList->currentText() == registry().builtIn(EmulatorRegistry::DOSBox).Name) {
+    if (m_model.configOpensDOSBox(cbEmuList->currentText()))
         emit configDOSBoxRequested();
-        return;
-    }
-    m_session.configureEmulator(lblEmuPath->text());
+    else
+        m_session.configureEmulator(lblEmuPath->text());
 }
 
 void EmulatorSettingsPanel::btnEditEmuPathClick()
 {
-    const QString current = registry().programPath(eEditEmuPath->text());
-    const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
-    const QString chosen =
-        m_platform.dialogs.openFile(QString(), QStringLiteral("Exe Files (*.exe)|*.EXE"), folder);
+    const QString chosen = m_platform.dialogs.openFile(QString(), QStringLiteral("Exe Files (*.exe)|*.EXE"),
+                                                       m_model.browseFolder(eEditEmuPath->text()));
     if (!chosen.isEmpty())
         eEditEmuPath->setText(chosen);
 }
 
 void EmulatorSettingsPanel::btnEditEmuSaveClick()
 {
-    EmulatorEditForm form = m_form;
-    form.Name = eEditEmuName->text();
-    form.Nick = eEditEmuNick->text();
-    form.Path = eEditEmuPath->text();
-    form.Params = eEditEmuParams->text();
-    form.Group = lblEditEmuTab->text();
-    if (form.target == EmulatorEditForm::Target::Nothing) {
-        closeEditPanel();
+    using Outcome = EmulatorSettingsModel::SaveOutcome;
+    const Outcome outcome = m_model.save(eEditEmuName->text(), eEditEmuNick->text(), eEditEmuPath->text(),
+                                         eEditEmuParams->text(), lblEditEmuTab->text());
+    if (outcome == Outcome::Failed)
         return;
-    }
-    // A write that failed has been told, as every one of the settings file; the panel stays open
-    // with what the user typed.
-    if (!m_session.saveEmulator(form))
-        return;
-    m_platform.dialogs.message(QStringLiteral("Please close and restart PALLOX to see changes"));
+    if (outcome == Outcome::Saved)
+        m_platform.dialogs.message(EmulatorSettingsModel::restartText());
     closeEditPanel();
 }
 
@@ -315,7 +272,6 @@ void EmulatorSettingsPanel::btnEditEmuCancelClick()
 
 void EmulatorSettingsPanel::closeEditPanel()
 {
-    // A closed panel has nothing left to save: only Add or Edit open it with a target again.
-    m_form = EmulatorEditForm();
+    m_model.closeForm();
     pnlEditEmu->hide();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "launch/EmulatorRegistry.h"
+#include "session/EmulatorSettingsModel.h"
 
 #include <QString>
 #include <QWidget>
@@ -24,7 +24,6 @@ public:
 
     // Start-up, once the session has read the emulators: the "PC" group with DOSBox's details.
     void loadAtStartup();
-    QString currentGroup() const { return m_group; }
 
 signals:
     // "Config" with DOSBox chosen: the Global DOSBox Settings panel is to be shown.
@@ -34,14 +33,8 @@ signals:
 
 private:
     QLabel *lblEmuHeading = nullptr;
+    // The first of the group buttons btnEmusPC ... btnEmusOther, all of them in m_groupButtons.
     QPushButton *btnEmusPC = nullptr;
-    QPushButton *btnEmusNintendo = nullptr;
-    QPushButton *btnEmusAtari = nullptr;
-    QPushButton *btnEmusSega = nullptr;
-    QPushButton *btnEmusArcade = nullptr;
-    QPushButton *btnEmusApple = nullptr;
-    QPushButton *btnEmusSony = nullptr;
-    QPushButton *btnEmusOther = nullptr;
     QComboBox *cbEmuList = nullptr;
     QLabel *lblEmuName = nullptr;
     QLabel *lblEmuNick = nullptr;
@@ -64,13 +57,12 @@ private:
 
     void LoadEmuDetails();
     void MoveButtonDown(QPushButton *button);
-    QPushButton *addGroupButton(const QString &name, const QString &group);
-    // The current group's built-in and custom emulators into the list, the first one chosen.
-    void listGroup();
+    void addGroupButton(const QString &name, const QString &group);
+    // A group's built-in and custom emulators into the list, the first one chosen.
+    void listGroup(const QStringList &entries);
     void groupButtonClick(const QString &group);
     void cbEmuListChange(const QString &text);
-    void showDetails(const EmulatorDetails &details);
-    void setParamsShown(bool shown);
+    void showDetails();
     void showEditPanel(const EmulatorEditForm &form);
     void btnAddEmuClick();
     void btnEditEmuClick();
@@ -79,14 +71,10 @@ private:
     void btnEditEmuSaveClick();
     void btnEditEmuCancelClick();
     void closeEditPanel();
-    const EmulatorRegistry &registry() const;
 
     LibrarySession &m_session;
     const Platform &m_platform;
     QWidget *m_groupBar = nullptr;
     std::vector<QPushButton *> m_groupButtons;
-    QPushButton *m_pressed = nullptr;
-    QString m_group = QStringLiteral("PC");
-    EmulatorDetails m_shown;
-    EmulatorEditForm m_form;
+    EmulatorSettingsModel m_model;
 };

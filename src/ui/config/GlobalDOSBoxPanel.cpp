@@ -1,5 +1,6 @@
 #include "ui/config/GlobalDOSBoxPanel.h"
 
+#include "dosboxconf/DOSBoxPanelPalette.h"
 #include "session/LibrarySession.h"
 
 #include <QCheckBox>
@@ -16,11 +17,7 @@ GlobalDOSBoxPanel::GlobalDOSBoxPanel(LibrarySession &session, QWidget *parent) :
     setObjectName(QStringLiteral("gradDOSBox"));
     // It lies over the settings panel and must hide it completely.
     setAutoFillBackground(true);
-    // A panel of its own colour, so that it reads as a page laid over the settings.
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(0x1e, 0x2c, 0x2c));
-    colours.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
-    setPalette(colours);
+    setPalette(DOSBoxPanelPalette::panel(palette()));
     m_layout = new QVBoxLayout(this);
 
     lblGlobalDOSBox = new QLabel(QStringLiteral("Global DOSBox Settings"), this);

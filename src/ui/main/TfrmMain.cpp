@@ -23,7 +23,7 @@
 #include "ui/nostalgia/NostalgiaView.h"
 #include "ui/main/PictureViewer.h"
 #include "ui/main/RefreshController.h"
-#include "ui/startup/SplashScanObserver.h"
+#include "session/SplashScanObserver.h"
 #include "ui/startup/TfrmSplashScreen.h"
 #include "ui/common/WidgetColors.h"
 

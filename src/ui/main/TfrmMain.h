@@ -2,7 +2,7 @@
 
 #include "session/LibrarySession.h"
 #include "ui/common/WaitCursor.h"
-#include "ui/startup/SplashScanObserver.h"
+#include "session/SplashScanObserver.h"
 
 #include <QMainWindow>
 

@@ -1,5 +1,7 @@
 #include "ui/startup/TfrmSplashScreen.h"
 
+#include "app/MainLayout.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
@@ -12,12 +14,11 @@
 namespace {
 constexpr int SplashWidth = 420;
 constexpr int SplashHeight = 260;
-// For screens that do not say how often they refresh.
-constexpr qreal FallbackRefreshRate = 60;
 } // namespace
 
 TfrmSplashScreen::TfrmSplashScreen(QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_frames(QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->refreshRate() : 0)
 {
     setObjectName(QStringLiteral("TfrmSplashScreen"));
     setAttribute(Qt::WA_TranslucentBackground);
@@ -46,18 +47,13 @@ TfrmSplashScreen::TfrmSplashScreen(QWidget *parent)
     layout->addStretch(1);
     layout->addWidget(pbLoading);
     centreOnScreen();
-
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const qreal refreshRate =
-        screen && screen->refreshRate() >= 1 ? screen->refreshRate() : FallbackRefreshRate;
-    m_frameIntervalNs = static_cast<qint64>(1e9 / refreshRate);
 }
 
 void TfrmSplashScreen::centreOnScreen()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.left() + area.width() / 2 - width() / 2, area.top() + area.height() / 2 - height() / 2);
+        move(area.topLeft() + MainLayout::centredIn(area.size(), size()));
     }
 }
 
@@ -97,19 +93,19 @@ void TfrmSplashScreen::holdProgressPaints(bool hold)
     // over the splash and for whatever start-up shows after the scan.
     m_progressHeld = hold;
     pbLoading->setUpdatesEnabled(!hold);
-    m_sinceLastPaint.invalidate();
+    m_frames.reset();
 }
 
 void TfrmSplashScreen::repaintAtFrameRate()
 {
-    if (m_sinceLastPaint.isValid() && m_sinceLastPaint.nsecsElapsed() < m_frameIntervalNs)
+    if (!m_frames.paintDue())
         return;
     if (m_progressHeld)
         pbLoading->setUpdatesEnabled(true);
     repaintNow();
     if (m_progressHeld)
         pbLoading->setUpdatesEnabled(false);
-    m_sinceLastPaint.start();
+    m_frames.painted();
 }
 
 void TfrmSplashScreen::paintEvent(QPaintEvent *)

@@ -1,24 +1,25 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "app/FrameThrottle.h"
+#include "session/SplashView.h"
+
 #include <QWidget>
 
 class QLabel;
 class QProgressBar;
 
 // Shown while start-up reads the library, so that a long first scan shows its progress.
-class TfrmSplashScreen : public QWidget
+class TfrmSplashScreen : public QWidget, public SplashView
 {
     Q_OBJECT
 public:
     explicit TfrmSplashScreen(QWidget *parent = nullptr);
 
     void centreOnScreen();
-    void showStep(const QString &line, const QString &detail);
-    // The gauge counts `steps` steps from the first; startGauge also shows it at its first step.
-    void startGauge(int steps);
-    void setGaugeSteps(int steps);
-    void setGaugeStep(int step);
+    void showStep(const QString &line, const QString &detail) override;
+    void startGauge(int steps) override;
+    void setGaugeSteps(int steps) override;
+    void setGaugeStep(int step) override;
     // Paints at once: the scan blocks the event loop between progress steps.
     void repaintNow();
 
@@ -27,9 +28,10 @@ public:
     // held, the labels and the gauge take every value without painting, and repaintAtFrameRate()
     // paints the card at most once a frame: the next frame shows the latest step, so nothing a
     // user could see is lost.
-    void holdProgressPaints(bool hold);
-    bool progressPaintsHeld() const { return m_progressHeld; }
-    void repaintAtFrameRate();
+    void holdProgressPaints(bool hold) override;
+    bool progressPaintsHeld() const override { return m_progressHeld; }
+    void repaintAtFrameRate() override;
+    void hideSplash() override { hide(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -38,7 +40,6 @@ private:
     QLabel *lblLoading = nullptr;
     QLabel *lblLoading2 = nullptr;
     QProgressBar *pbLoading = nullptr;
-    qint64 m_frameIntervalNs = 0;
-    QElapsedTimer m_sinceLastPaint;
+    FrameThrottle m_frames;
     bool m_progressHeld = false;
 };

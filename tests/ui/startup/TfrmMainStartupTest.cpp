@@ -6,7 +6,7 @@
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
-#include "ui/startup/SplashScanObserver.h"
+#include "session/SplashScanObserver.h"
 #include "ui/main/TfrmMain.h"
 #include "ui/startup/TfrmSplashScreen.h"
 

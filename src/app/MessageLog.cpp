@@ -1,4 +1,4 @@
-#include "ui/common/MessageLog.h"
+#include "app/MessageLog.h"
 
 #include <QDebug>
 

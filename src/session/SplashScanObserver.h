@@ -8,7 +8,7 @@
 
 class Dialogs;
 class LibrarySession;
-class TfrmSplashScreen;
+class SplashView;
 struct LibraryState;
 
 // Shows a running scan's progress on the splash screen while the program starts, and its
@@ -16,7 +16,8 @@ struct LibraryState;
 class SplashScanObserver : public ScanObserver
 {
 public:
-    SplashScanObserver(const LibraryState &state, TfrmSplashScreen *splash, Dialogs &dialogs);
+    // Without a splash, only the messages are shown.
+    SplashScanObserver(const LibraryState &state, SplashView *splash, Dialogs &dialogs);
     ~SplashScanObserver() override;
     SplashScanObserver(const SplashScanObserver &) = delete;
     SplashScanObserver &operator=(const SplashScanObserver &) = delete;
@@ -33,7 +34,7 @@ public:
 
 private:
     const LibraryState &m_state;
-    TfrmSplashScreen *m_splash;
+    SplashView *m_splash;
     Dialogs &m_dialogs;
     std::vector<QMetaObject::Connection> m_connections;
 };

@@ -1,11 +1,11 @@
-#include "ui/startup/SplashScanObserver.h"
+#include "session/SplashScanObserver.h"
 
 #include "library/LibraryState.h"
 #include "platform/Dialogs.h"
 #include "session/LibrarySession.h"
-#include "ui/startup/TfrmSplashScreen.h"
+#include "session/SplashView.h"
 
-SplashScanObserver::SplashScanObserver(const LibraryState &state, TfrmSplashScreen *splash, Dialogs &dialogs)
+SplashScanObserver::SplashScanObserver(const LibraryState &state, SplashView *splash, Dialogs &dialogs)
     : m_state(state), m_splash(splash), m_dialogs(dialogs)
 {
 }
@@ -65,7 +65,7 @@ void SplashScanObserver::scanFinished()
     if (!m_splash)
         return;
     m_splash->holdProgressPaints(false);
-    m_splash->hide();
+    m_splash->hideSplash();
 }
 
 void SplashScanObserver::message(const QString &text)

@@ -1,5 +1,5 @@
 #include "support/Utf8.h"
-#include "ui/common/MessageLog.h"
+#include "app/MessageLog.h"
 
 #include <QStringList>
 

@@ -1,0 +1,11 @@
+#include "app/FrameThrottle.h"
+
+FrameThrottle::FrameThrottle(qreal refreshRate)
+    : m_frameIntervalNs(static_cast<qint64>(1e9 / (refreshRate >= 1 ? refreshRate : FallbackRefreshRate)))
+{
+}
+
+bool FrameThrottle::paintDue() const
+{
+    return !m_sinceLastPaint.isValid() || m_sinceLastPaint.nsecsElapsed() >= m_frameIntervalNs;
+}

@@ -1,0 +1,53 @@
+#include "dosboxconf/DOSBoxConfForm.h"
+
+#include "dosboxconf/DOSBoxConfKeys.h"
+
+#include <QFileInfo>
+
+namespace DOSBoxConfForm {
+
+QStringList controlsOf(const ConfKey &key)
+{
+    if (key.kind == ConfKind::Priority)
+        return {key.control, DOSBoxConfKeys::priorityNonFocused()};
+    return {key.control};
+}
+
+DOSBoxConf startUp()
+{
+    DOSBoxConf conf;
+    for (const ConfKey &key : DOSBoxConfKeys::all()) {
+        for (const QString &control : controlsOf(key))
+            conf.values.insert(control, key.startValue);
+    }
+    return conf;
+}
+
+bool takesInput(const ConfKey &key, bool uses074Names)
+{
+    return key.lineIn074 || !uses074Names;
+}
+
+bool ticked(const QString &value)
+{
+    return value == QLatin1String("true");
+}
+
+QString switchValue(bool ticked)
+{
+    return ticked ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+QString loadFolder(const QString &loadedFile)
+{
+    return loadedFile.isEmpty() ? QString() : QFileInfo(loadedFile).absolutePath();
+}
+
+QString saveRefusal(const QString &fileName)
+{
+    if (fileName.trimmed().isEmpty())
+        return QStringLiteral("Can not Save.  Configure File field is blank.");
+    return QString();
+}
+
+} // namespace DOSBoxConfForm
