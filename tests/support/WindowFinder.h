@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QApplication>
 #include <QObject>
+#include <QWidget>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -21,4 +23,19 @@ T *child(QObject &root, const char *name)
         throw std::runtime_error(what);
     }
     return found;
+}
+
+// A window of the running program by its object name, shown or hidden, the way the run keeps it.
+template <class T>
+T *window(const char *name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name)) {
+            if (T *found = qobject_cast<T *>(widget))
+                return found;
+        }
+    }
+    const std::string what = std::string("no window ") + T::staticMetaObject.className() + " named " + name;
+    ADD_FAILURE() << what;
+    throw std::runtime_error(what);
 }

@@ -42,7 +42,7 @@ protected:
         fake.random.numbers = {0};
         run = PalloxRun::start(lib.root(), platform);
         ASSERT_NE(run, nullptr);
-        wizard = &run->addWizard();
+        wizard = window<TfrmAddWizard>("TfrmAddWizard");
         list = run->mainWindow().findChild<QListWidget *>(QStringLiteral("lbMain"));
         ASSERT_NE(list, nullptr);
     }
@@ -86,7 +86,7 @@ TEST_F(AddWizardWindowTest, OpensCentredFromTheConfigTabAndEditCurrentLoadsTheSe
 
     wizard->close();
     EXPECT_FALSE(wizard->isVisible());
-    EXPECT_EQ(&run->addWizard(), wizard); // hidden, not gone
+    EXPECT_EQ(window<TfrmAddWizard>("TfrmAddWizard"), wizard); // hidden, not gone
 
     const int zork = static_cast<int>(listEntries().indexOf(QStringLiteral("Zork")));
     ASSERT_GE(zork, 0);

@@ -28,9 +28,6 @@ public:
     PalloxRun &operator=(const PalloxRun &) = delete;
 
     TfrmMain &mainWindow() const { return *m_mainWindow; }
-    TfrmAddWizard &addWizard() const { return *m_addWizard; }
-    TfrmAbout &about() const { return *m_about; }
-    TfrmDeleteFolder &deleteFolder() const { return *m_deleteFolder; }
 
 private:
     PalloxRun(std::unique_ptr<QtPlatform> qtPlatform, const Platform &platform);

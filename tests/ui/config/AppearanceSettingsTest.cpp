@@ -306,9 +306,9 @@ TEST(AppearanceStartUp, AboutFromTheHelpMenuAndTheMiniGameFromTheEmulatorList)
 
     auto *about = child<QAction>(main, "mnuAbout");
     EXPECT_TRUE(about->isEnabled());
-    EXPECT_FALSE(run->about().isVisible());
+    EXPECT_FALSE(window<TfrmAbout>("TfrmAbout")->isVisible());
     about->trigger();
-    TfrmAbout &window = run->about();
+    TfrmAbout &window = *::window<TfrmAbout>("TfrmAbout");
     ASSERT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("About PALLOX"));
     EXPECT_EQ(child<QLabel>(window, "lblVersion")->text(), QStringLiteral("version 2.5.2.3"));

@@ -66,7 +66,7 @@ class FolderCommandsWindowTest : public ::testing::Test
 
 TEST_F(FolderCommandsWindowTest, DeleteWindowAsksThenSendsTheFolderToTheTrashAndAsksForARefresh)
 {
-    TfrmDeleteFolder &window = run->deleteFolder();
+    TfrmDeleteFolder &window = *::window<TfrmDeleteFolder>("TfrmDeleteFolder");
     QSignalSpy refreshes(&window, &TfrmDeleteFolder::refreshAllRequested);
     select("Delta Blocks");
     trigger("mnuDeleteCurrent");
@@ -112,7 +112,7 @@ TEST_F(FolderCommandsWindowTest, DeleteWindowAsksThenSendsTheFolderToTheTrashAnd
 
 TEST_F(FolderCommandsWindowTest, AFolderDeletedWhileTheLibraryIsReadIsGoneAfterTheRefreshThatFollows)
 {
-    TfrmDeleteFolder &window = run->deleteFolder();
+    TfrmDeleteFolder &window = *::window<TfrmDeleteFolder>("TfrmDeleteFolder");
     select("Delta Blocks");
     trigger("mnuDeleteCurrent");
     ASSERT_TRUE(window.isVisible());
@@ -131,7 +131,7 @@ TEST_F(FolderCommandsWindowTest, AFolderDeletedWhileTheLibraryIsReadIsGoneAfterT
 
 TEST_F(FolderCommandsWindowTest, ALongPathFitsTheScreenAndARefusedFolderKeepsTheWindowShut)
 {
-    TfrmDeleteFolder &window = run->deleteFolder();
+    TfrmDeleteFolder &window = *::window<TfrmDeleteFolder>("TfrmDeleteFolder");
     select("Long Story");
     trigger("mnuDeleteCurrent");
     ASSERT_TRUE(window.isVisible());

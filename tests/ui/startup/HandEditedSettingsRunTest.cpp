@@ -1,4 +1,5 @@
 #include "support/LibraryBuilder.h"
+#include "support/WindowFinder.h"
 #include "support/TestPlatform.h"
 #include "support/Utf8.h"
 #include "ui/startup/PalloxRun.h"
@@ -43,7 +44,7 @@ TEST(HandEditedSettingsRun, AbsurdSizesGiveAWindowThatFitsTheScreen)
     auto *about = window.findChild<QAction *>(u("mnuAbout"));
     ASSERT_NE(about, nullptr);
     about->trigger();
-    TfrmAbout &aboutWindow = run->about();
+    TfrmAbout &aboutWindow = *::window<TfrmAbout>("TfrmAbout");
     ASSERT_TRUE(aboutWindow.isVisible());
     QTest::keyClick(&aboutWindow, Qt::Key_Escape);
     EXPECT_FALSE(aboutWindow.isVisible());
