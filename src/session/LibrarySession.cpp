@@ -18,6 +18,7 @@
 #include "platform/Shell.h"
 #include "session/AppearanceSettings.h"
 #include "session/BackgroundScan.h"
+#include "session/EmulatorSettingsModel.h"
 #include "session/FilterState.h"
 #include "wizard/EntryFiles.h"
 
@@ -65,6 +66,7 @@ LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolde
     m_nostalgiaScene = std::make_unique<NostalgiaScene>(
         m_state.SkinsFolder, [this](const QString &file, const QString &text) { reportOnce(file, text); });
     m_entryFiles = std::make_unique<EntryFiles>(platform.dialogs);
+    m_emulatorSettings = std::make_unique<EmulatorSettingsModel>(*this);
 }
 
 LibrarySession::~LibrarySession() = default;

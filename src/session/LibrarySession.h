@@ -18,6 +18,7 @@ class BackgroundScan;
 class FilterState;
 class NostalgiaScene;
 class EntryFiles;
+class EmulatorSettingsModel;
 class SettingsFile;
 struct Platform;
 
@@ -184,6 +185,8 @@ public:
     NostalgiaScene &nostalgiaScene() { return *m_nostalgiaScene; }
     // The entry helper's file commands, and the folders its dialogs remember between uses.
     EntryFiles &entryFiles() { return *m_entryFiles; }
+    // The Config tab's emulator group, the details shown and the edit form.
+    EmulatorSettingsModel &emulatorSettings() { return *m_emulatorSettings; }
     // The platform of the record the highlighted entry opened, which the details' platform row
     // names; a switch to another platform's record leaves it as it is.
     const QString &entryPlatform() const { return m_entryPlatform; }
@@ -242,5 +245,6 @@ private:
     FilterState *m_filter = nullptr; // a child
     std::unique_ptr<NostalgiaScene> m_nostalgiaScene;
     std::unique_ptr<EntryFiles> m_entryFiles;
+    std::unique_ptr<EmulatorSettingsModel> m_emulatorSettings;
     QString m_entryPlatform;
 };

@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 
 EmulatorSettingsPanel::EmulatorSettingsPanel(LibrarySession &session, QWidget *parent)
-    : QWidget(parent), m_session(session), m_platform(session.platform()), m_model(session)
+    : QWidget(parent), m_session(session), m_platform(session.platform()), m_model(session.emulatorSettings())
 {
     setObjectName(QStringLiteral("pnlEmulators"));
     auto *layout = new QVBoxLayout(this);

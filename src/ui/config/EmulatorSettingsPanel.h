@@ -76,5 +76,5 @@ private:
     const Platform &m_platform;
     QWidget *m_groupBar = nullptr;
     std::vector<QPushButton *> m_groupButtons;
-    EmulatorSettingsModel m_model;
+    EmulatorSettingsModel &m_model;
 };
