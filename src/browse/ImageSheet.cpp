@@ -146,11 +146,10 @@ QSize thumbnailSize(const QSize &natural, const QSize &box)
     return natural.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
-QImage decodeThumbnail(const QString &path, const QSize &box, QString *error,
-                       PngThumbnail::UnpackBudget *budget)
+Result<QImage> decodeThumbnail(const QString &path, const QSize &box, PngThumbnail::UnpackBudget *budget)
 {
     if (!LibraryPaths::isRegularFile(path) || box.isEmpty())
-        return {};
+        return QImage();
     {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly) && file.peek(8).startsWith("\x89PNG")) {
@@ -184,8 +183,8 @@ QImage decodeThumbnail(const QString &path, const QSize &box, QString *error,
         if (!image.isNull() && shown != image.size())
             image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    if (image.isNull() && error)
-        *error = QStringLiteral("Could not show the picture \"%1\": %2").arg(path, reader.errorString());
+    if (image.isNull())
+        return Failure(Failure::Kind::PictureUndecodable, path, reader.errorString());
     return image;
 }
 

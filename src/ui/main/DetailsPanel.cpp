@@ -209,13 +209,13 @@ void DetailsPanel::setPicture(int slot, const QImage &image)
     }
 }
 
-void DetailsPanel::showPicture(int slot, const QImage &image, const QString &error)
+void DetailsPanel::showPicture(int slot, const Result<QImage> &picture)
 {
-    if (!error.isEmpty())
-        emit pictureUnreadable(m_content.picturePaths[size_t(slot)], error);
-    if (image.isNull())
+    if (!picture)
+        emit pictureUnreadable(m_content.picturePaths[size_t(slot)], picture.error().message());
+    if (!picture || picture->isNull())
         return;
-    setPicture(slot, image);
+    setPicture(slot, *picture);
     applyPictureRules();
     emit picturesChanged();
 }

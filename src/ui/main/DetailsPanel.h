@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainLayout.h"
+#include "app/Result.h"
 #include "browse/DetailsContent.h"
 
 #include <QWidget>
@@ -116,7 +117,7 @@ private:
     void addCaption(int number, const QString &text, const QPoint &at);
     void showPictures(const DetailsContent &content);
     void setPicture(int slot, const QImage &image);
-    void showPicture(int slot, const QImage &image, const QString &error);
+    void showPicture(int slot, const Result<QImage> &picture);
     void applyPictureRules();
     int platformIndex(const QObject *label) const;
 

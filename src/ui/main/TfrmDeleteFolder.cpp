@@ -82,12 +82,8 @@ TfrmDeleteFolder::TfrmDeleteFolder(LibrarySession &session, Dialogs &dialogs, QW
 bool TfrmDeleteFolder::LoadFolderToDelete()
 {
     m_target = FolderCommands(m_session).deleteTarget();
-    if (!m_target.folder.allowed()) {
-        const QString game = m_target.gameName.isEmpty()
-                                 ? QStringLiteral("This game")
-                                 : QLatin1Char('"') + m_target.gameName + QLatin1Char('"');
-        m_dialogs.message(QStringLiteral("%1 cannot be deleted: %2.\n\nNothing was deleted.")
-                              .arg(game, m_target.folder.refusal));
+    if (const Result<void> deletable = m_target.deletable(); !deletable) {
+        m_dialogs.message(deletable.error().message());
         return false;
     }
     return true;
@@ -137,10 +133,10 @@ void TfrmDeleteFolder::mnuDeleteCurrentClick(const QWidget &mainWindow)
 
 void TfrmDeleteFolder::btnYesClick()
 {
-    const QString problem = FolderCommands(m_session).moveToTrash(m_target);
+    const Result<void> trashed = FolderCommands(m_session).moveToTrash(m_target);
     close();
-    if (!problem.isEmpty()) {
-        m_dialogs.message(problem);
+    if (!trashed) {
+        m_dialogs.message(trashed.error().message());
         return;
     }
     emit refreshAllRequested();

@@ -21,7 +21,7 @@
 
 NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
     : QWidget(&window), m_session(session), m_window(window), m_scene(session.state().SkinsFolder,
-              [&session](const QString &file, const QString &message) { session.reportOnce(file, message); })
+              [&session](const QString &file, const Failure &failure) { session.reportOnce(file, failure.message()); })
 {
     setObjectName(QStringLiteral("pnlNostalgia"));
     setAutoFillBackground(true);

@@ -163,14 +163,15 @@ void ImageSheetTab::btnLoadImagesClick()
     m_loader->start(jobs);
 }
 
-void ImageSheetTab::thumbnailReady(int job, const QImage &image, const QString &error)
+void ImageSheetTab::thumbnailReady(int job, const Result<QImage> &picture)
 {
     const Placed &placed = m_placed[job];
+    const QImage image = picture.value_or(QImage());
     // A file gone since the listing is skipped as a missing one is; one that is there but cannot
     // be decoded keeps its game's place, so the sheet shows no unexplained gap.
-    if (!image.isNull() || !error.isEmpty()) {
-        if (image.isNull())
-            m_unreadable.insert(job, unreadableLine(placed.picture.path, error));
+    if (!image.isNull() || !picture) {
+        if (!picture)
+            m_unreadable.insert(job, unreadableLine(placed.picture.path, picture.error().message()));
         auto *thumbnail = new SheetThumbnail(placed.picture.row, placed.picture.name, m_sheet);
         thumbnail->setGeometry(placed.rect);
         thumbnail->setImage(image);

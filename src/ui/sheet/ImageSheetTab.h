@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "browse/ImageSheet.h"
 
 #include <QMap>
@@ -52,7 +53,7 @@ class ImageSheetTab : public QWidget
         QRect rect;
     };
 
-    void thumbnailReady(int job, const QImage &image, const QString &error);
+    void thumbnailReady(int job, const Result<QImage> &picture);
     void loadFinished();
     void thumbnailEntered(SheetThumbnail *thumbnail);
     void thumbnailClicked(int index);

@@ -192,9 +192,8 @@ void TfrmAddWizard::btnBrowseClick()
     const QString gameFolder = dialogs().browseFolder(QStringLiteral("Browse for Game Folder"));
     c.ePath->setText(QDir::toNativeSeparators(gameFolder));
     const QString iniName = c.eIniFileName->text();
-    const QString refusal = EntryWriter::defaultFoldersRefusal(gameFolder, iniName);
-    if (!refusal.isEmpty()) {
-        dialogs().message(refusal);
+    if (const Result<void> allowed = EntryWriter::canCreateDefaultFolders(gameFolder, iniName); !allowed) {
+        dialogs().message(allowed.error().message());
         return;
     }
     EntryWriter::createMetadataFolders(gameFolder);
@@ -203,9 +202,8 @@ void TfrmAddWizard::btnBrowseClick()
     const QString question = EntryWriter::blankIniQuestion(iniFile, fields);
     if (!question.isEmpty() && !dialogs().confirm(question))
         return;
-    const WriteResult written = EntryWriter::writeBlankIni(iniFile, fields);
-    if (!written.ok)
-        dialogs().message(written.message);
+    if (const Result<void> written = EntryWriter::writeBlankIni(iniFile, fields); !written)
+        dialogs().message(written.error().message());
 }
 
 std::optional<QString> TfrmAddWizard::chooseIniFile()
@@ -225,12 +223,12 @@ bool TfrmAddWizard::saveIni()
     if (!file)
         return false;
     const GameEntry shown = entry();
-    const WriteResult written = [&] {
+    const Result<void> written = [&] {
         const WaitCursor wait;
         return EntryWriter::writeKeys(*file, EntryWriter::gameKeys(shown));
     }();
-    if (!written.ok) {
-        dialogs().message(written.message);
+    if (!written) {
+        dialogs().message(written.error().message());
         return false;
     }
     // Pasted line breaks and outer blanks are not in the file; the fields show what it holds.
@@ -259,10 +257,9 @@ void TfrmAddWizard::btnLoadiniClick()
     const QString file = dialogs().openFile(QStringLiteral("Load Game ini File"), iniFilter(), m_folders.loadFolder());
     if (file.isEmpty())
         return;
-    QString error;
-    const std::optional<GameEntry> loaded = EntryLoader::fromIniFile(file, &error);
+    const Result<GameEntry> loaded = EntryLoader::fromIniFile(file);
     if (!loaded) {
-        dialogs().message(error);
+        dialogs().message(loaded.error().message());
         return;
     }
     GameEntry shown = *loaded;
@@ -274,9 +271,8 @@ void TfrmAddWizard::btnAboutCreateClick()
 {
     const QString aboutName = m_controls->eAbout->text();
     const QString text = m_controls->memAbout->toPlainText();
-    const QString refusal = EntryWriter::aboutRefusal(aboutName, text);
-    if (!refusal.isEmpty()) {
-        dialogs().message(refusal);
+    if (const Result<void> allowed = EntryWriter::canWriteAbout(aboutName, text); !allowed) {
+        dialogs().message(allowed.error().message());
         return;
     }
     const QString file =
@@ -284,7 +280,6 @@ void TfrmAddWizard::btnAboutCreateClick()
     if (file.isEmpty())
         return;
     m_folders.aboutFileChosen(file);
-    const WriteResult written = EntryWriter::writeAboutFile(file, text);
-    if (!written.ok)
-        dialogs().message(written.message);
+    if (const Result<void> written = EntryWriter::writeAboutFile(file, text); !written)
+        dialogs().message(written.error().message());
 }
