@@ -56,8 +56,10 @@ QString foldersNotMoved(const Failure &failure)
     const std::vector<Failure> &games = failure.causes();
     const int failed = static_cast<int>(games.size());
     const QString destination = shown(failure.path());
-    QString text = failed == 1 ? QStringLiteral("1 game folder was not moved to \"%1\":").arg(destination)
-                               : QStringLiteral("%1 game folders were not moved to \"%2\":").arg(failed).arg(destination);
+    QString text =
+        failed == 1
+            ? QStringLiteral("1 game folder was not moved to \"%1\":").arg(destination)
+            : QStringLiteral("%1 game folders were not moved to \"%2\":").arg(failed).arg(destination);
     text += QLatin1Char('\n');
     QStringList rest;
     for (size_t i = 0; i < games.size(); ++i) {
@@ -68,7 +70,8 @@ QString foldersNotMoved(const Failure &failure)
     }
     if (!rest.isEmpty())
         text += QStringLiteral("\n\nNor were: %1.").arg(rest.join(QStringLiteral(", ")));
-    text += QStringLiteral("\n\n%1 moved; nothing at the destination was replaced.").arg(failure.details().value(0));
+    text += QStringLiteral("\n\n%1 moved; nothing at the destination was replaced.")
+                .arg(failure.details().value(0));
     return text;
 }
 
@@ -92,8 +95,8 @@ Failure &Failure::withCause(Failure cause)
 
 bool operator==(const Failure &a, const Failure &b)
 {
-    return a.m_kind == b.m_kind && a.m_path == b.m_path && a.m_reason == b.m_reason && a.m_details == b.m_details
-           && a.m_causes == b.m_causes;
+    return a.m_kind == b.m_kind && a.m_path == b.m_path && a.m_reason == b.m_reason &&
+           a.m_details == b.m_details && a.m_causes == b.m_causes;
 }
 
 QString Failure::message() const
@@ -150,11 +153,12 @@ QString Failure::message() const
     case Kind::CacheNoRowCount:
         return cacheDamaged(*this, QStringLiteral("the second line holds no row count."));
     case Kind::CacheCutShort:
-        return cacheDamaged(*this,
-                            QStringLiteral("it promises %1 columns and %2 rows, but holds only %3 of their %4 cells.")
-                                .arg(detail(*this, 0), detail(*this, 1), detail(*this, 2), detail(*this, 3)));
+        return cacheDamaged(
+            *this, QStringLiteral("it promises %1 columns and %2 rows, but holds only %3 of their %4 cells.")
+                       .arg(detail(*this, 0), detail(*this, 1), detail(*this, 2), detail(*this, 3)));
     case Kind::CacheReadAgain:
-        return causeOf(*this) + QStringLiteral("\n\nThe library will be read again and the data cache rewritten.");
+        return causeOf(*this) +
+               QStringLiteral("\n\nThe library will be read again and the data cache rewritten.");
 
     case Kind::FolderInfo:
         return QStringLiteral("Could not obtain info for \"%1\"").arg(path);
@@ -178,9 +182,11 @@ QString Failure::message() const
     case Kind::MoveIntoItself:
         return QStringLiteral("The folder \"%1\" cannot be moved into itself.").arg(path);
     case Kind::MoveTargetTaken:
-        return QStringLiteral("Could not move \"%1\": \"%2\" already exists.").arg(path, shown(detail(*this, 0)));
+        return QStringLiteral("Could not move \"%1\": \"%2\" already exists.")
+            .arg(path, shown(detail(*this, 0)));
     case Kind::CannotMove:
-        return QStringLiteral("Could not move \"%1\": %2").arg(path, m_causes.empty() ? m_reason : causeOf(*this));
+        return QStringLiteral("Could not move \"%1\": %2")
+            .arg(path, m_causes.empty() ? m_reason : causeOf(*this));
     case Kind::RenameTargetTaken:
         return QStringLiteral("\"%1\" already exists").arg(path);
     case Kind::NotRenamed:
@@ -196,9 +202,11 @@ QString Failure::message() const
     case Kind::CannotMoveLink:
         return QStringLiteral("Could not move the link \"%1\".").arg(path);
     case Kind::MoveTargetNotCreated:
-        return QStringLiteral("Could not move \"%1\": could not create \"%2\".").arg(path, shown(detail(*this, 0)));
+        return QStringLiteral("Could not move \"%1\": could not create \"%2\".")
+            .arg(path, shown(detail(*this, 0)));
     case Kind::OriginalNotRemoved:
-        return QStringLiteral("\"%1\" was copied to \"%2\", but the original could not be removed completely.")
+        return QStringLiteral(
+                   "\"%1\" was copied to \"%2\", but the original could not be removed completely.")
             .arg(path, shown(detail(*this, 0)));
     case Kind::FolderNotDeletable:
         return QStringLiteral("The folder \"%1\" cannot be deleted.").arg(path);
@@ -211,7 +219,8 @@ QString Failure::message() const
     case Kind::AlreadyExists:
         return QStringLiteral("\"%1\" already exists.").arg(path);
     case Kind::CannotCopy:
-        return QStringLiteral("Could not copy \"%1\" to \"%2\": %3").arg(path, shown(detail(*this, 0)), m_reason);
+        return QStringLiteral("Could not copy \"%1\" to \"%2\": %3")
+            .arg(path, shown(detail(*this, 0)), m_reason);
 
     case Kind::LibraryNotSet:
         return QStringLiteral("the library folder is not set");
@@ -220,9 +229,11 @@ QString Failure::message() const
     case Kind::FolderCellEmpty:
         return QStringLiteral("its Folder value is empty, so it has no category folder");
     case Kind::SubfolderCellEmpty:
-        return QStringLiteral("its Subfolder value is empty, so the path would name its whole category folder");
+        return QStringLiteral(
+            "its Subfolder value is empty, so the path would name its whole category folder");
     case Kind::CellHoldsSeparator:
-        return QStringLiteral("its %1 value \"%2\" holds a path separator, so it is not the name of one folder")
+        return QStringLiteral(
+                   "its %1 value \"%2\" holds a path separator, so it is not the name of one folder")
             .arg(detail(*this, 0), detail(*this, 1));
     case Kind::CellNamesNoFolder:
         return QStringLiteral("its %1 value \"%2\" does not name a folder of its own")
@@ -245,8 +256,9 @@ QString Failure::message() const
         return QStringLiteral("its folder is now \"%1\", not the one shown").arg(path);
 
     case Kind::GameNotDeletable: {
-        const QString game = gameName(*this).isEmpty() ? QStringLiteral("This game")
-                                                       : QLatin1Char('"') + gameName(*this) + QLatin1Char('"');
+        const QString game = gameName(*this).isEmpty()
+                                 ? QStringLiteral("This game")
+                                 : QLatin1Char('"') + gameName(*this) + QLatin1Char('"');
         return QStringLiteral("%1 cannot be deleted: %2.\n\nNothing was deleted.").arg(game, causeOf(*this));
     }
     case Kind::GameNotDeletedRefused:
@@ -258,7 +270,8 @@ QString Failure::message() const
     case Kind::NoEntrySelected:
         return QStringLiteral("List index out of bounds (-1)");
     case Kind::NoRecordForPlatform:
-        return QStringLiteral("There is no record of \"%1\" for %2 to start.").arg(gameName(*this), detail(*this, 1));
+        return QStringLiteral("There is no record of \"%1\" for %2 to start.")
+            .arg(gameName(*this), detail(*this, 1));
     case Kind::SelectedFolderMissing:
         return QStringLiteral("The folder \"%1\" of \"%2\" does not exist.").arg(path, gameName(*this));
     case Kind::MoveDestinationGone:
@@ -271,19 +284,21 @@ QString Failure::message() const
     case Kind::StartNothingGiven:
         return couldNotStart(*this, QStringLiteral("no program or document was given"));
     case Kind::StartFolderMissing:
-        return couldNotStart(*this,
-                             QStringLiteral("the working folder \"%1\" does not exist").arg(shown(detail(*this, 0))));
+        return couldNotStart(
+            *this, QStringLiteral("the working folder \"%1\" does not exist").arg(shown(detail(*this, 0))));
     case Kind::StartTargetMissing:
         return couldNotStart(*this, QStringLiteral("no such file or folder"));
     case Kind::CannotStart:
-        return couldNotStart(*this, m_reason.isEmpty() ? QStringLiteral("the system could not start it") : m_reason);
+        return couldNotStart(*this,
+                             m_reason.isEmpty() ? QStringLiteral("the system could not start it") : m_reason);
     case Kind::StartNotAProgram:
         return couldNotStart(*this, QStringLiteral("it is not an executable program"));
     case Kind::StartNoHandler:
         return couldNotStart(*this, QStringLiteral("no program is set up to open it"));
 
     case Kind::NotXml:
-        return QStringLiteral("\"%1\" is not an XML file: %2 (%3).").arg(path, detail(*this, 0), detail(*this, 1));
+        return QStringLiteral("\"%1\" is not an XML file: %2 (%3).")
+            .arg(path, detail(*this, 0), detail(*this, 1));
     case Kind::XmlEndMissing:
         return QStringLiteral("\"%1\" is not an XML file: the end of its LaunchBox element cannot be found.")
             .arg(path);
@@ -291,17 +306,20 @@ QString Failure::message() const
     case Kind::NotLaunchBoxSeveralElements:
         return QStringLiteral("\"%1\" is not a LaunchBox data file: its top-level element is \"%2\", not "
                               "\"LaunchBox\". Nothing was exported.")
-            .arg(path, m_kind == Kind::NotLaunchBox ? detail(*this, 0) : QStringLiteral("more than one element"));
+            .arg(path,
+                 m_kind == Kind::NotLaunchBox ? detail(*this, 0) : QStringLiteral("more than one element"));
     case Kind::WideEncoding:
         return QStringLiteral("\"%1\" is written in %2; the export adds games only to files in %3. "
                               "Nothing was exported.")
             .arg(path, detail(*this, 0), QStringLiteral("UTF-8, Windows-1252, ISO-8859-1 or US-ASCII"));
     case Kind::UnwritableEncoding:
-        return QStringLiteral("\"%1\" is declared in the encoding \"%2\"; the export adds games only to files "
-                              "in %3. Nothing was exported.")
+        return QStringLiteral(
+                   "\"%1\" is declared in the encoding \"%2\"; the export adds games only to files "
+                   "in %3. Nothing was exported.")
             .arg(path, detail(*this, 0), QStringLiteral("UTF-8, Windows-1252, ISO-8859-1 or US-ASCII"));
     case Kind::BackupFailed:
-        return QStringLiteral("Could not back up \"%1\", so nothing was exported. %2").arg(path, causeOf(*this));
+        return QStringLiteral("Could not back up \"%1\", so nothing was exported. %2")
+            .arg(path, causeOf(*this));
 
     case Kind::UnableToWrite:
         if (m_reason.isEmpty())
@@ -332,8 +350,9 @@ QString Failure::message() const
         return QStringLiteral("No About Body Given");
 
     case Kind::NotSkinsFile:
-        return QStringLiteral("Nostalgia mode cannot use the skins file \"%1\": it has none of the sections a skin "
-                              "is made of, such as [Computer] or [Background].")
+        return QStringLiteral(
+                   "Nostalgia mode cannot use the skins file \"%1\": it has none of the sections a skin "
+                   "is made of, such as [Computer] or [Background].")
             .arg(path);
     case Kind::SkinPictureMissing:
         return QStringLiteral("Could not load the skin picture \"%1\": the file was not found.").arg(m_path);

@@ -33,6 +33,7 @@ std::vector<MessageCase> messageCases()
 {
     const QString f = kFile;
     const QString r = kReason;
+    // clang-format off
     return {
         {Kind::SaveWithoutFile, {}, {}, {}, u("Cannot save: these settings were not read from a file.")},
         {Kind::SaveEmptyKey, f, {}, {}, u("Cannot save \"%1\": the key name is empty.").arg(f)},
@@ -175,6 +176,7 @@ std::vector<MessageCase> messageCases()
          u("Could not show the picture \"%1\": Unsupported image format").arg(f)},
         {Kind::NoteUnreadable, f, r, {}, u("Could not read the note \"%1\": Permission denied").arg(f)},
     };
+    // clang-format on
 }
 
 TEST(Failure, EachKindTellsTheUserWhatItAlwaysTold)
@@ -190,9 +192,9 @@ TEST(Failure, EachKindTellsTheUserWhatItAlwaysTold)
         EXPECT_EQ(failure.reason(), c.reason);
     }
     // The kinds that tell other failures have cases of their own below; every other kind is here.
-    for (const Kind telling : {Kind::CacheReadAgain, Kind::GameFilesUnreadable, Kind::BackupFailed,
-                               Kind::GameNotDeletable, Kind::GameNotDeletedRefused, Kind::GameNotDeleted,
-                               Kind::GameFolderNotMoved, Kind::FoldersNotMoved})
+    for (const Kind telling :
+         {Kind::CacheReadAgain, Kind::GameFilesUnreadable, Kind::BackupFailed, Kind::GameNotDeletable,
+          Kind::GameNotDeletedRefused, Kind::GameNotDeleted, Kind::GameFolderNotMoved, Kind::FoldersNotMoved})
         covered.insert(int(telling));
     EXPECT_EQ(covered.size(), int(Kind::NoteUnreadable) + 1) << "a kind without a sentence in this table";
 }
@@ -211,8 +213,9 @@ TEST(Failure, GatheringKindsTellTheirCausesAndNameTenUnreadableFilesAtMost)
 
     Failure backup(Kind::BackupFailed, kFile);
     backup.withCause(Failure(Kind::FileMissing, u("/x")));
-    EXPECT_EQ(backup.message(),
-              u("Could not back up \"%1\", so nothing was exported. The file \"/x\" does not exist.").arg(kFile));
+    EXPECT_EQ(
+        backup.message(),
+        u("Could not back up \"%1\", so nothing was exported. The file \"/x\" does not exist.").arg(kFile));
 
     Failure few(Kind::GameFilesUnreadable);
     few.withCause(Failure(Kind::GameFileUnreadable, u("/a.ini"), kReason))
@@ -252,7 +255,8 @@ TEST(Failure, FolderCommandsNameTheGameAndTellWhyAsAClauseOrASentence)
     const auto notMoved = [&](int games) {
         Failure failure(Kind::FoldersNotMoved, u("/to"), QString(), {u("4")});
         for (int i = 0; i < games; ++i)
-            failure.withCause(Failure(Kind::GameFolderNotMoved, QString(), QString(), {u("G%1").arg(i)}).withCause(clause));
+            failure.withCause(
+                Failure(Kind::GameFolderNotMoved, QString(), QString(), {u("G%1").arg(i)}).withCause(clause));
         return failure.message();
     };
     EXPECT_EQ(notMoved(1), u("1 game folder was not moved to \"/to\":\n\n"
