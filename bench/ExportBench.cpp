@@ -193,10 +193,10 @@ void BM_ExportToLaunchBox(benchmark::State &state)
         file.close();
         state.ResumeTiming();
 
-        const QString failure =
+        const Result<void> exported =
             LaunchBoxExport(s->library.GridMain, s->libraryRoot, clock, fileOps).run(dataFile);
-        if (!failure.isEmpty()) {
-            state.SkipWithError(failure.toStdString().c_str());
+        if (!exported) {
+            state.SkipWithError(exported.error().message().toStdString().c_str());
             break;
         }
         written = QFileInfo(dataFile).size();

@@ -148,13 +148,12 @@ void BM_LoadDataCache(benchmark::State &state)
     ProcessMemory::resetPeak();
     int rows = 0;
     for (auto _ : state) {
-        GameTable grid;
-        const GridFileResult result = LoadStringGrid(grid, cachePath);
-        if (!result.ok()) {
+        const Result<GameTable> grid = LoadStringGrid(cachePath);
+        if (!grid) {
             state.SkipWithError("the data cache could not be loaded");
             break;
         }
-        rows = grid.rowCount();
+        rows = grid->rowCount();
         benchmark::DoNotOptimize(rows);
     }
     const qint64 peak = ProcessMemory::statusKilobytes("VmHWM:");

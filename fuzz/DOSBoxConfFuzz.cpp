@@ -9,13 +9,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString path = fuzzFile(bytes, ".conf");
-    const DOSBoxConfFile::LoadResult first = DOSBoxConfFile::load(path);
-    if (!first.error.isEmpty())
+    const Result<DOSBoxConf> first = DOSBoxConfFile::load(path);
+    if (!first)
         return 0;
-    FUZZ_CHECK(DOSBoxConfFile::save(path, first.conf).isEmpty());
-    const DOSBoxConfFile::LoadResult second = DOSBoxConfFile::load(path);
-    FUZZ_CHECK(second.error.isEmpty());
-    FUZZ_CHECK(second.conf.values == first.conf.values);
-    FUZZ_CHECK(second.conf.autoexec == first.conf.autoexec);
+    FUZZ_CHECK(DOSBoxConfFile::save(path, *first).has_value());
+    const Result<DOSBoxConf> second = DOSBoxConfFile::load(path);
+    FUZZ_CHECK(second.has_value());
+    FUZZ_CHECK(second->values == first->values);
+    FUZZ_CHECK(second->autoexec == first->autoexec);
     return 0;
 }

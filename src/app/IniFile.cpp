@@ -2,7 +2,6 @@
 
 #include "app/IntegerText.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -296,36 +295,29 @@ void IniFile::parse(const QByteArray &bytes) const
     }
 }
 
-bool IniFile::fail(const QString &reason)
-{
-    m_lastError = reason;
-    return false;
-}
-
-bool IniFile::loadForWrite()
+Result<void> IniFile::loadForWrite()
 {
     // Read afresh, so that a write never undoes what another program has just changed.
     const QFileInfo info(m_fileName);
     if (!info.exists()) {
         forget();
-        return true;
+        return {};
     }
-    const QString shownName = QDir::toNativeSeparators(m_fileName);
     if (info.isDir())
-        return fail(QStringLiteral("Cannot save \"%1\": it is a folder, not a file.").arg(shownName));
+        return Failure(Failure::Kind::SaveIntoFolder, m_fileName);
     if (!info.isFile())
-        return fail(QStringLiteral("Cannot save \"%1\": it is not a regular file.").arg(shownName));
+        return Failure(Failure::Kind::SaveIntoNonRegular, m_fileName);
     const FileStamp stamp = stampOf(m_fileName);
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Cannot save \"%1\": it cannot be read (%2).").arg(shownName, file.errorString()));
+        return Failure(Failure::Kind::SaveUnreadable, m_fileName, file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("Cannot save \"%1\": it cannot be read (%2).").arg(shownName, file.errorString()));
+        return Failure(Failure::Kind::SaveUnreadable, m_fileName, file.errorString());
     if (!m_loaded || bytes != m_raw)
         parse(bytes);
     m_stamp = stamp;
-    return true;
+    return {};
 }
 
 QByteArray IniFile::withValue(const QString &section, const QString &key, const QString &value) const
@@ -355,46 +347,44 @@ QByteArray IniFile::withValue(const QString &section, const QString &key, const 
            + keyLine + m_lineEnd;
 }
 
-bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
+Result<void> IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    m_lastError.clear();
     if (m_fileName.isEmpty())
-        return fail(QStringLiteral("Cannot save: these settings were not read from a file."));
-    const QString shownName = QDir::toNativeSeparators(m_fileName);
+        return Failure(Failure::Kind::SaveWithoutFile);
     const QString cleanSection = trimmedBlanks(withoutLineBreaks(section));
     const QString cleanKey = trimmedBlanks(withoutLineBreaks(key));
     if (cleanKey.isEmpty())
-        return fail(QStringLiteral("Cannot save \"%1\": the key name is empty.").arg(shownName));
+        return Failure(Failure::Kind::SaveEmptyKey, m_fileName);
 
-    if (!loadForWrite())
-        return false;
+    if (Result<void> loaded = loadForWrite(); !loaded)
+        return loaded;
     const bool existed = m_stamp.size >= 0;
     const QByteArray updated = withValue(cleanSection, cleanKey, withoutLineBreaks(value));
     if (existed && updated == m_raw)
-        return true;
+        return {};
 
     QSaveFile file(m_fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("Cannot save \"%1\": %2").arg(shownName, file.errorString()));
+        return Failure(Failure::Kind::CannotSave, m_fileName, file.errorString());
     if (file.write(updated) != updated.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return fail(QStringLiteral("Cannot save \"%1\": %2").arg(shownName, reason));
+        return Failure(Failure::Kind::CannotSave, m_fileName, reason);
     }
     if (!file.commit())
-        return fail(QStringLiteral("Cannot save \"%1\": %2").arg(shownName, file.errorString()));
+        return Failure(Failure::Kind::CannotSave, m_fileName, file.errorString());
 
     parse(updated);
     m_stamp = stampOf(m_fileName);
-    return true;
+    return {};
 }
 
-bool IniFile::writeInteger(const QString &section, const QString &key, int value)
+Result<void> IniFile::writeInteger(const QString &section, const QString &key, int value)
 {
     return writeString(section, key, QString::number(value));
 }
 
-bool IniFile::writeBool(const QString &section, const QString &key, bool value)
+Result<void> IniFile::writeBool(const QString &section, const QString &key, bool value)
 {
     return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }

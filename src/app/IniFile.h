@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CaseFold.h"
+#include "app/Result.h"
 #include "app/TextCodec.h"
 
 #include <QByteArray>
@@ -29,12 +30,10 @@ public:
     QStringList readSection(const QString &section) const;
     bool sectionExists(const QString &section) const;
 
-    // Each write reaches the disk before it returns. On failure the file is unchanged,
-    // false is returned and lastError() says why.
-    bool writeString(const QString &section, const QString &key, const QString &value);
-    bool writeInteger(const QString &section, const QString &key, int value);
-    bool writeBool(const QString &section, const QString &key, bool value);
-    QString lastError() const { return m_lastError; }
+    // Each write reaches the disk before it returns. On failure the file is unchanged.
+    Result<void> writeString(const QString &section, const QString &key, const QString &value);
+    Result<void> writeInteger(const QString &section, const QString &key, int value);
+    Result<void> writeBool(const QString &section, const QString &key, bool value);
 
     // Integer rule shared with every ini reader: IntegerText::parse, with blanks and tabs allowed
     // around the number.
@@ -111,12 +110,10 @@ private:
     void parse(const QByteArray &bytes) const;
     void forget() const;
     const Entry *findEntry(const QString &section, const QString &key) const;
-    bool loadForWrite();
+    Result<void> loadForWrite();
     QByteArray withValue(const QString &section, const QString &key, const QString &value) const;
-    bool fail(const QString &reason);
 
     QString m_fileName;
-    QString m_lastError;
     mutable QByteArray m_raw;                    // the file as last read or written
     mutable std::vector<Entry> m_entries;        // first occurrence of every key, file order
     mutable std::vector<Section> m_sections;

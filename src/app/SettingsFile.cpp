@@ -32,34 +32,34 @@ bool SettingsFile::read(const Boolean &key) const
     return m_ini.readBool(QLatin1String(key.section), QLatin1String(key.key), key.defaultValue);
 }
 
-bool SettingsFile::write(const Text &key, const QString &value)
+Result<void> SettingsFile::write(const Text &key, const QString &value)
 {
     dropPending(key.section, key.key);
     return report(m_ini.writeString(QLatin1String(key.section), QLatin1String(key.key), value));
 }
 
-bool SettingsFile::write(const Integer &key, int value)
+Result<void> SettingsFile::write(const Integer &key, int value)
 {
     dropPending(key.section, key.key);
     return report(m_ini.writeInteger(QLatin1String(key.section), QLatin1String(key.key), value));
 }
 
-bool SettingsFile::write(const Boolean &key, bool value)
+Result<void> SettingsFile::write(const Boolean &key, bool value)
 {
     dropPending(key.section, key.key);
     return report(m_ini.writeBool(QLatin1String(key.section), QLatin1String(key.key), value));
 }
 
-bool SettingsFile::writeValues(const std::vector<IniFile::Edit> &values)
+Result<void> SettingsFile::writeValues(const std::vector<IniFile::Edit> &values)
 {
     for (const IniFile::Edit &value : values) {
         const QByteArray section = value.section.toLatin1();
         const QByteArray key = value.key.toLatin1();
         dropPending(section.constData(), key.constData());
-        if (!report(m_ini.writeString(value.section, value.key, value.value)))
-            return false;
+        if (Result<void> written = report(m_ini.writeString(value.section, value.key, value.value)); !written)
+            return written;
     }
-    return true;
+    return {};
 }
 
 void SettingsFile::writeWhenIdle(const Integer &key, int value)
@@ -78,7 +78,7 @@ void SettingsFile::writeWhenIdle(const Integer &key, int value)
     m_idleTimer->start(m_idleDelay);
 }
 
-bool SettingsFile::flush()
+Result<void> SettingsFile::flush()
 {
     if (m_idleTimer)
         m_idleTimer->stop();
@@ -86,12 +86,14 @@ bool SettingsFile::flush()
     // idle writes belong to the next round, not to this one.
     std::vector<PendingValue> pending;
     pending.swap(m_pending);
-    bool allWritten = true;
+    Result<void> allWritten;
     // One rewrite per key: each re-reads the file, so a change made outside meanwhile survives.
     // The file holding the value already costs a read and no rewrite.
     for (const PendingValue &entry : pending) {
-        if (!report(m_ini.writeInteger(QLatin1String(entry.section), QLatin1String(entry.key), entry.value)))
-            allWritten = false;
+        Result<void> written =
+            report(m_ini.writeInteger(QLatin1String(entry.section), QLatin1String(entry.key), entry.value));
+        if (!written && allWritten)
+            allWritten = std::move(written);
     }
     return allWritten;
 }
@@ -132,16 +134,16 @@ QStringList SettingsFile::fields() const
     return m_ini.readSection(QLatin1String(Fields));
 }
 
-bool SettingsFile::report(bool written)
+Result<void> SettingsFile::report(Result<void> written)
 {
     // A folder that cannot be written fails every write the same way; saying so once is enough
     // until a write succeeds again.
     if (written) {
-        m_lastReported.clear();
-    } else if (m_ini.lastError() != m_lastReported) {
-        m_lastReported = m_ini.lastError();
+        m_lastReported.reset();
+    } else if (m_lastReported != written.error()) {
+        m_lastReported = written.error();
         if (m_onError)
-            m_onError(m_lastReported);
+            m_onError(*m_lastReported);
     }
     return written;
 }

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QTimer;
@@ -89,18 +90,19 @@ public:
     int read(const SettingsKeys::Integer &key) const;
     bool read(const SettingsKeys::Boolean &key) const;
     // A direct write wins over a pending value of the same key, which is dropped.
-    bool write(const SettingsKeys::Text &key, const QString &value);
-    bool write(const SettingsKeys::Integer &key, int value);
-    bool write(const SettingsKeys::Boolean &key, bool value);
+    Result<void> write(const SettingsKeys::Text &key, const QString &value);
+    Result<void> write(const SettingsKeys::Integer &key, int value);
+    Result<void> write(const SettingsKeys::Boolean &key, bool value);
     // Keys the program forms itself (an emulator's, a slot's), written one after the other as
-    // direct writes. Stops at the first that fails; false then.
-    bool writeValues(const std::vector<IniFile::Edit> &values);
+    // direct writes. Stops at the first that fails.
+    Result<void> writeValues(const std::vector<IniFile::Edit> &values);
 
     // Keeps the value pending and writes it, with every other pending value, once no further
     // call came for the idle delay. Needs the event loop of the calling thread to run.
     void writeWhenIdle(const SettingsKeys::Integer &key, int value);
-    // Writes every pending value now; false when one of them failed (and was reported).
-    bool flush();
+    // Writes every pending value now; the first failure, when one of them failed (each was
+    // reported).
+    Result<void> flush();
     bool hasPendingWrites() const { return !m_pending.empty(); }
     void setIdleDelay(std::chrono::milliseconds delay);
 
@@ -108,8 +110,8 @@ public:
     QStringList subfolders() const;
     QStringList fields() const;
 
-    // Receives the reason whenever a write fails.
-    void setErrorHandler(std::function<void(const QString &)> handler) { m_onError = std::move(handler); }
+    // Told whenever a write fails.
+    void setErrorHandler(std::function<void(const Failure &)> handler) { m_onError = std::move(handler); }
 
 private:
     struct PendingValue
@@ -119,13 +121,13 @@ private:
         int value;
     };
 
-    bool report(bool written);
+    Result<void> report(Result<void> written);
     int pendingIndex(const char *section, const char *key) const; // -1 when not pending
     void dropPending(const char *section, const char *key);
 
     IniFile m_ini;
-    std::function<void(const QString &)> m_onError;
-    QString m_lastReported;
+    std::function<void(const Failure &)> m_onError;
+    std::optional<Failure> m_lastReported;
     std::vector<PendingValue> m_pending; // a handful of keys at most: a list beats a hash
     std::chrono::milliseconds m_idleDelay = DefaultIdleDelay;
     // Made at the first idle write, so that it lives in the thread whose event loop runs it, and

@@ -103,24 +103,21 @@ QString DetailsContent::filterFieldOf(const QString DetailsContent::*fact)
     return {};
 }
 
-QStringList DetailsContent::readNoteLines(const QString &path, QString *error)
+Result<QStringList> DetailsContent::readNoteLines(const QString &path)
 {
     if (!LibraryPaths::isRegularFile(path))
-        return {};
+        return QStringList();
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = QStringLiteral("Could not read the note \"%1\": %2").arg(path, file.errorString());
-        return {};
-    }
+    if (file.error() != QFileDevice::NoError)
+        return Failure(Failure::Kind::NoteUnreadable, path, file.errorString());
     QString text = TextCodec::decode(bytes).text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     if (text.endsWith(u'\n'))
         text.chop(1);
     if (text.isEmpty())
-        return {};
+        return QStringList();
     return text.split(u'\n');
 }
 

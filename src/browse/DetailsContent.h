@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -66,9 +68,9 @@ struct DetailsContent
     static DetailsContent forRow(const GameTable &table, int row, const QString &libraryRoot,
                                  bool forcedRowPending, PictureFiles pictures = PictureFiles::Found);
 
-    // The note file's lines; a file that cannot be read gives none. A note that is there but
-    // cannot be read says why in `error`; one that is not there is no error.
-    static QStringList readNoteLines(const QString &path, QString *error = nullptr);
+    // The note file's lines. A note that is there but cannot be read is a failure; one that is
+    // not there has no lines.
+    static Result<QStringList> readNoteLines(const QString &path);
     // The wrapped line count from which the notes need a vertical scroll bar.
     static bool noteNeedsScrollBar(int displayedLineCount);
 };

@@ -151,11 +151,10 @@ QRect centred(const QSize &picture, const QSize &box)
     return QRect(QPoint((box.width() - picture.width()) / 2, (box.height() - picture.height()) / 2), picture);
 }
 
-QImage decodeThumbnail(const QString &path, const QSize &box, QString *error,
-                       PngThumbnail::UnpackBudget *budget)
+Result<QImage> decodeThumbnail(const QString &path, const QSize &box, PngThumbnail::UnpackBudget *budget)
 {
     if (!LibraryPaths::isRegularFile(path) || box.isEmpty())
-        return {};
+        return QImage();
     {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly) && file.peek(8).startsWith("\x89PNG")) {
@@ -189,8 +188,8 @@ QImage decodeThumbnail(const QString &path, const QSize &box, QString *error,
         if (!image.isNull() && shown != image.size())
             image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    if (image.isNull() && error)
-        *error = QStringLiteral("Could not show the picture \"%1\": %2").arg(path, reader.errorString());
+    if (image.isNull())
+        return Failure(Failure::Kind::PictureUndecodable, path, reader.errorString());
     return image;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -73,11 +75,10 @@ class Placement
 
 // The picture decoded at the size it is shown in a box: scaled down proportionally when it is
 // larger, its natural size otherwise. Large pictures are never decoded whole where the format
-// can decode at a smaller scale. Null when the file cannot be read; `error` then says why
-// unless the file is simply missing. The workers of one sheet share one `budget` of memory for
+// can decode at a smaller scale. Null when the file is missing (or the box empty); a failure when
+// it is there but cannot be decoded. The workers of one sheet share one `budget` of memory for
 // unpacking.
-QImage decodeThumbnail(const QString &path, const QSize &box, QString *error = nullptr,
-                       PngThumbnail::UnpackBudget *budget = nullptr);
+Result<QImage> decodeThumbnail(const QString &path, const QSize &box, PngThumbnail::UnpackBudget *budget = nullptr);
 // The size a picture of natural size `natural` is shown at in `box`.
 QSize thumbnailSize(const QSize &natural, const QSize &box);
 // A picture of the given size centred in a box of its own size at the origin.

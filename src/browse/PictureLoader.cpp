@@ -47,34 +47,34 @@ void PictureLoader::load(const QStringList &paths)
             // Another selection or the end of the window came first.
             if (*current != generation)
                 return;
-            QString error;
-            const QImage image = m_reader(path, &error);
+            Result<QImage> picture = m_reader(path);
             // The destructor waits for the pool, so the loader outlives this call; the queued
             // call itself is dropped when the loader goes first.
             QMetaObject::invokeMethod(
-                this, [this, generation, index, image, error] { deliver(generation, index, image, error); },
+                this,
+                [this, generation, index, picture = std::move(picture)] { deliver(generation, index, picture); },
                 Qt::QueuedConnection);
         });
     }
 }
 
-void PictureLoader::deliver(quint64 generation, int index, const QImage &image, const QString &error)
+void PictureLoader::deliver(quint64 generation, int index, const Result<QImage> &picture)
 {
     if (generation != *m_generation)
         return;
     --m_pending;
-    emit pictureReady(index, image, error);
+    emit pictureReady(index, picture);
 }
 
-QImage PictureLoader::read(const QString &named, QString *error)
+Result<QImage> PictureLoader::read(const QString &named)
 {
     const QString path = LibraryPaths::resolve(named);
     if (!LibraryPaths::isRegularFile(path))
-        return {};
+        return QImage();
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    const QImage image = reader.read();
-    if (image.isNull() && error)
-        *error = QStringLiteral("Could not show the picture \"%1\": %2").arg(path, reader.errorString());
+    QImage image = reader.read();
+    if (image.isNull())
+        return Failure(Failure::Kind::PictureUndecodable, path, reader.errorString());
     return image;
 }

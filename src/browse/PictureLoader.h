@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -18,9 +20,9 @@ class PictureLoader : public QObject
 {
     Q_OBJECT
 public:
-    // Reads one file; null when there is no picture, with `error` set when the file is there
-    // but cannot be decoded.
-    using Reader = std::function<QImage(const QString &path, QString *error)>;
+    // Reads one file; null when there is no picture, a failure when the file is there but cannot
+    // be decoded.
+    using Reader = std::function<Result<QImage>(const QString &path)>;
 
     explicit PictureLoader(QObject *parent = nullptr);
     PictureLoader(Reader reader, QObject *parent);
@@ -34,17 +36,17 @@ public:
     // Files of the last load not delivered yet.
     int pending() const { return m_pending; }
 
-    // The file is found as on disk, in any letter case. Null when it is missing, empty, not a
-    // regular file or not a picture Qt can read. A file that is there but cannot be decoded says
-    // why in `error`, under the name found; a missing one is no error.
-    static QImage read(const QString &path, QString *error = nullptr);
+    // The file is found as on disk, in any letter case. Null when it is missing or not a regular
+    // file. A file that is there but cannot be decoded (empty, or not a picture Qt can read) is a
+    // failure, under the name found.
+    static Result<QImage> read(const QString &path);
 
 signals:
     // The picture at `index` of the last load's paths.
-    void pictureReady(int index, const QImage &image, const QString &error);
+    void pictureReady(int index, const Result<QImage> &picture);
 
 private:
-    void deliver(quint64 generation, int index, const QImage &image, const QString &error);
+    void deliver(quint64 generation, int index, const Result<QImage> &picture);
 
     Reader m_reader;
     QThreadPool m_pool;

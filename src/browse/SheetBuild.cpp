@@ -46,15 +46,15 @@ QVector<ThumbnailLoader::Job> SheetBuild::jobs() const
     return jobs;
 }
 
-bool SheetBuild::arrive(int job, const QImage &image, const QString &error)
+bool SheetBuild::arrive(int job, const Result<QImage> &picture)
 {
     m_done[job] = true;
     while (m_progressCursor < m_done.size() && m_done[m_progressCursor])
         ++m_progressCursor;
-    if (image.isNull() && error.isEmpty())
+    if (picture && picture->isNull())
         return false;
-    if (image.isNull())
-        m_unreadable.insert(job, unreadableLine(m_placed[job].picture.path, error));
+    if (!picture)
+        m_unreadable.insert(job, unreadableLine(m_placed[job].picture.path, picture.error().message()));
     ++m_shown;
     return true;
 }

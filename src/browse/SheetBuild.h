@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "browse/ImageSheet.h"
 #include "browse/ThumbnailLoader.h"
 
@@ -54,7 +55,7 @@ public:
 
     // The loader delivered a job. True when it gets a thumbnail: a picture, or a placeholder for
     // one that is there but could not be decoded. A file gone since the listing gets none.
-    bool arrive(int job, const QImage &image, const QString &error);
+    bool arrive(int job, const Result<QImage> &picture);
     int shownCount() const { return m_shown; }
     // The row of the last game up to which every picture has arrived, 0 before the first.
     // Pictures come back in any order; the bar shows how far the sheet is whole.

@@ -47,9 +47,8 @@ void ThumbnailLoader::start(const QVector<Job> &jobs)
                 // A newer build or the end of the window makes the rest of this batch pointless.
                 if (*current != generation)
                     return;
-                Decoded one{first + i, {}, {}};
-                one.image = ImageSheet::decodeThumbnail(batch[i].path, batch[i].box, &one.error, &m_budget);
-                decoded.append(std::move(one));
+                decoded.append(
+                    Decoded{first + i, ImageSheet::decodeThumbnail(batch[i].path, batch[i].box, &m_budget)});
             }
             // One hand-over per batch: the sheet then adds its thumbnails and repaints once, not
             // once per picture. The destructor waits for the pool, so the loader outlives this
@@ -66,7 +65,7 @@ void ThumbnailLoader::deliver(quint64 generation, const QVector<Decoded> &decode
         if (generation != *m_generation || m_remaining <= 0)
             return;
         --m_remaining;
-        emit thumbnailReady(one.job, one.image, one.error);
+        emit thumbnailReady(one.job, one.picture);
     }
     // A receiver may have started a new build meanwhile; that one finishes on its own.
     if (generation == *m_generation && m_remaining == 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "browse/PngThumbnail.h"
 
 #include <QImage>
@@ -39,8 +40,8 @@ class ThumbnailLoader : public QObject
     PngThumbnail::UnpackBudget &budget() { return m_budget; }
 
   signals:
-    // The job's image, null when the file could not be decoded (`error` says why).
-    void thumbnailReady(int job, const QImage &image, const QString &error);
+    // The job's image: null when the file is missing, a failure when it could not be decoded.
+    void thumbnailReady(int job, const Result<QImage> &picture);
     // Every job of the last start has been delivered.
     void finished();
 
@@ -48,8 +49,7 @@ class ThumbnailLoader : public QObject
     struct Decoded
     {
         int job;
-        QImage image;
-        QString error;
+        Result<QImage> picture;
     };
     void deliver(quint64 generation, const QVector<Decoded> &decoded);
 

@@ -5,7 +5,6 @@
 #include "app/TextCodec.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -92,28 +91,22 @@ QString oneLine(QString text)
     return text;
 }
 
-QString shown(const QString &fileName)
-{
-    return QDir::toNativeSeparators(fileName);
-}
-
-// The file's bytes; false with the reason when it exists and cannot be read.
-bool readExisting(const QString &fileName, QByteArray *bytes, bool *exists, QString *error)
+// The file's bytes; a failure when it exists and cannot be read, told as one of reading or, for
+// a save, of saving.
+enum class Purpose { Load, Save };
+Result<void> readExisting(const QString &fileName, QByteArray *bytes, bool *exists, Purpose purpose)
 {
     const QFileInfo info(fileName);
     *exists = info.exists();
     if (!*exists)
-        return true;
-    if (!info.isFile()) {
-        *error = QStringLiteral("Cannot read \"%1\": it is not a file.").arg(shown(fileName));
-        return false;
-    }
+        return {};
+    const bool load = purpose == Purpose::Load;
+    if (!info.isFile())
+        return Failure(load ? Failure::Kind::ReadNonFile : Failure::Kind::SaveIntoNonFile, fileName);
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || (*bytes = file.readAll(), file.error() != QFileDevice::NoError)) {
-        *error = QStringLiteral("Cannot read \"%1\": %2").arg(shown(fileName), file.errorString());
-        return false;
-    }
-    return true;
+    if (!file.open(QIODevice::ReadOnly) || (*bytes = file.readAll(), file.error() != QFileDevice::NoError))
+        return Failure(load ? Failure::Kind::CannotRead : Failure::Kind::CannotSave, fileName, file.errorString());
+    return {};
 }
 
 bool hasKey(const IniFile &ini, const QString &section, const QString &name)
@@ -255,13 +248,12 @@ QString DOSBoxConfFile::valueToWrite(const ConfKey &key, const QHash<QString, QS
     return values.value(key.control);
 }
 
-DOSBoxConfFile::LoadResult DOSBoxConfFile::load(const QString &fileName)
+Result<DOSBoxConf> DOSBoxConfFile::load(const QString &fileName)
 {
-    LoadResult result;
     QByteArray bytes;
     bool exists = false;
-    if (!readExisting(fileName, &bytes, &exists, &result.error))
-        return result;
+    if (Result<void> read = readExisting(fileName, &bytes, &exists, Purpose::Load); !read)
+        return std::move(read).error();
 
     const IniFile ini = IniFile::fromBytes(bytes);
     const Lines layout = splitLines(bytes);
@@ -272,13 +264,12 @@ DOSBoxConfFile::LoadResult DOSBoxConfFile::load(const QString &fileName)
     if (layout.marker < 0 && !std::all_of(bytes.cbegin(), bytes.cend(), isBlank)
         && std::none_of(sections.cbegin(), sections.cend(),
                         [&](const QString &section) { return ini.sectionExists(section); })) {
-        result.error = QStringLiteral("\"%1\" is not a DOSBox configuration file: it has none of DOSBox's sections, "
-                                      "such as [sdl], [dosbox] or [autoexec]. Nothing was loaded.")
-                           .arg(shown(fileName));
-        return result;
+        return Failure(Failure::Kind::NotDOSBoxConf, fileName);
     }
-    QHash<QString, QString> &values = result.conf.values;
-    result.conf.uses074Names = uses074Names(ini);
+    Result<DOSBoxConf> result;
+    DOSBoxConf &conf = *result;
+    QHash<QString, QString> &values = conf.values;
+    conf.uses074Names = uses074Names(ini);
     for (const ConfKey *key : DOSBoxConfKeys::loadOrder()) {
         const QString name = nameInFile(ini, *key);
         const QString value =
@@ -302,7 +293,7 @@ DOSBoxConfFile::LoadResult DOSBoxConfFile::load(const QString &fileName)
             values.insert(key->control, pair.at(0));
             values.insert(DOSBoxConfKeys::priorityNonFocused(), pair.at(1));
             if (!name.isEmpty())
-                result.conf.loadedPriority = pair;
+                conf.loadedPriority = pair;
             break;
         }
         case ConfKind::Text:
@@ -314,18 +305,17 @@ DOSBoxConfFile::LoadResult DOSBoxConfFile::load(const QString &fileName)
 
     if (layout.marker >= 0) {
         for (size_t i = size_t(layout.marker) + 1; i < layout.lines.size(); ++i)
-            result.conf.autoexec.append(decodeLine(bytes, layout.lines[i], layout.encoding));
+            conf.autoexec.append(decodeLine(bytes, layout.lines[i], layout.encoding));
     }
     return result;
 }
 
-QString DOSBoxConfFile::save(const QString &fileName, const DOSBoxConf &conf)
+Result<void> DOSBoxConfFile::save(const QString &fileName, const DOSBoxConf &conf)
 {
-    QString error;
     QByteArray bytes;
     bool exists = false;
-    if (!readExisting(fileName, &bytes, &exists, &error))
-        return error.replace(QStringLiteral("Cannot read"), QStringLiteral("Cannot save"));
+    if (Result<void> read = readExisting(fileName, &bytes, &exists, Purpose::Save); !read)
+        return read;
 
     const Lines layout = splitLines(bytes);
     QByteArray head = layout.marker >= 0 ? bytes.left(layout.lines[size_t(layout.marker)].start) : bytes;
@@ -353,17 +343,17 @@ QString DOSBoxConfFile::save(const QString &fileName, const DOSBoxConf &conf)
         updated += tail;
     }
     if (exists && updated == bytes)
-        return QString();
+        return {};
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot save \"%1\": %2").arg(shown(fileName), file.errorString());
+        return Failure(Failure::Kind::CannotSave, fileName, file.errorString());
     if (file.write(updated) != updated.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return QStringLiteral("Cannot save \"%1\": %2").arg(shown(fileName), reason);
+        return Failure(Failure::Kind::CannotSave, fileName, reason);
     }
     if (!file.commit())
-        return QStringLiteral("Cannot save \"%1\": %2").arg(shown(fileName), file.errorString());
-    return QString();
+        return Failure(Failure::Kind::CannotSave, fileName, file.errorString());
+    return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "dosboxconf/DOSBoxConf.h"
 
 #include <QString>
@@ -14,22 +15,16 @@ struct ConfKey;
 class DOSBoxConfFile
 {
   public:
-    struct LoadResult
-    {
-        DOSBoxConf conf;
-        QString error; // set when the file exists but cannot be read; conf is then empty
-    };
-
     // Every key of the table, by our name or else DOSBox 0.74's, with its load default where the
-    // file lacks both, and the autoexec list. A file that does not exist loads as an empty one.
-    static LoadResult load(const QString &fileName);
+    // file lacks both, and the autoexec list. A file that does not exist loads as an empty one;
+    // one that exists but cannot be read, or is no DOSBox configuration file, is a failure.
+    static Result<DOSBoxConf> load(const QString &fileName);
 
     // Writes every key of the table in the table's order, each under the name the file already
     // holds it by, and, when the file has an autoexec marker, the autoexec list after it; the
     // file is replaced once, atomically. The priority line stays as it is while the lists show
-    // what Load found in it. Sections the file lacks go in front of the marker. Returns the
-    // error text, empty on success.
-    static QString save(const QString &fileName, const DOSBoxConf &conf);
+    // what Load found in it. Sections the file lacks go in front of the marker.
+    static Result<void> save(const QString &fileName, const DOSBoxConf &conf);
 
     // The value Save writes for a key, from the values of the controls.
     static QString valueToWrite(const ConfKey &key, const QHash<QString, QString> &values);

@@ -2,7 +2,6 @@
 
 #include "app/TextCodec.h"
 #include "export/XmlLayout.h"
-#include "platform/NativePath.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -234,17 +233,17 @@ LaunchBoxDocument::LaunchBoxDocument() : d(std::make_unique<Data>()) {}
 
 LaunchBoxDocument::~LaunchBoxDocument() = default;
 
-QString LaunchBoxDocument::load(const QString &path)
+Result<void> LaunchBoxDocument::load(const QString &path)
 {
     // A pipe or a device chosen by mistake would never end.
     if (!QFileInfo(path).isFile())
-        return QStringLiteral("The file \"%1\" does not exist.").arg(nativePath(path));
+        return Failure(Failure::Kind::FileMissing, path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Could not open \"%1\": %2").arg(nativePath(path), file.errorString());
+        return Failure(Failure::Kind::CouldNotOpen, path, file.errorString());
     d->bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Could not read \"%1\": %2").arg(nativePath(path), file.errorString());
+        return Failure(Failure::Kind::CouldNotRead, path, file.errorString());
     file.close();
 
     // Only checked: the document is not kept, since the file is never written from it.
@@ -253,28 +252,21 @@ QString LaunchBoxDocument::load(const QString &path)
         document.load_buffer(d->bytes.constData(), size_t(d->bytes.size()),
                              pugi::parse_minimal | pugi::parse_declaration, pugi::encoding_auto);
     if (!result) {
-        return QStringLiteral("\"%1\" is not an XML file: %2 (%3).")
-            .arg(nativePath(path), QString::fromUtf8(result.description()),
-                 placeOf(d->bytes, qsizetype(result.offset)));
+        return Failure(Failure::Kind::NotXml, path, QString(),
+                       {QString::fromUtf8(result.description()), placeOf(d->bytes, qsizetype(result.offset))});
     }
 
     int topLevelElements = 0;
     for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling())
         topLevelElements += node.type() == pugi::node_element ? 1 : 0;
     const pugi::xml_node root = document.document_element();
-    if (topLevelElements != 1 || std::strcmp(root.name(), kRoot) != 0) {
-        return QStringLiteral("\"%1\" is not a LaunchBox data file: its top-level element is \"%2\", not "
-                              "\"LaunchBox\". Nothing was exported.")
-            .arg(nativePath(path), topLevelElements == 1 ? QString::fromUtf8(root.name())
-                                                     : QStringLiteral("more than one element"));
-    }
+    if (topLevelElements != 1)
+        return Failure(Failure::Kind::NotLaunchBoxSeveralElements, path);
+    if (std::strcmp(root.name(), kRoot) != 0)
+        return Failure(Failure::Kind::NotLaunchBox, path, QString(), {QString::fromUtf8(root.name())});
 
-    const QString writable = QStringLiteral("UTF-8, Windows-1252, ISO-8859-1 or US-ASCII");
-    if (const char *wide = wideEncoding(d->bytes)) {
-        return QStringLiteral("\"%1\" is written in %2; the export adds games only to files in %3. "
-                              "Nothing was exported.")
-            .arg(nativePath(path), QLatin1String(wide), writable);
-    }
+    if (const char *wide = wideEncoding(d->bytes))
+        return Failure(Failure::Kind::WideEncoding, path, QString(), {QLatin1String(wide)});
     const pugi::xml_node declaration = document.first_child();
     const QByteArray declared = declaration.type() == pugi::node_declaration
                                     ? QByteArray(declaration.attribute("encoding").value())
@@ -282,20 +274,15 @@ QString LaunchBoxDocument::load(const QString &path)
     // A byte-order mark outweighs the declaration, for XML readers too.
     const std::optional<Encoding> encoding =
         d->bytes.startsWith("\xEF\xBB\xBF") ? Encoding::Utf8 : encodingNamed(declared);
-    if (!encoding) {
-        return QStringLiteral(
-                   "\"%1\" is declared in the encoding \"%2\"; the export adds games only to files "
-                   "in %3. Nothing was exported.")
-            .arg(nativePath(path), QString::fromLatin1(declared), writable);
-    }
+    if (!encoding)
+        return Failure(Failure::Kind::UnwritableEncoding, path, QString(), {QString::fromLatin1(declared)});
     d->encoding = *encoding;
 
     const std::optional<XmlLayout> layout = XmlLayout::scan(d->bytes);
     if (!layout)
-        return QStringLiteral("\"%1\" is not an XML file: the end of its LaunchBox element cannot be found.")
-            .arg(nativePath(path));
+        return Failure(Failure::Kind::XmlEndMissing, path);
     d->followLayout(*layout);
-    return QString();
+    return {};
 }
 
 void LaunchBoxDocument::append(const char *name, const std::vector<Child> &children)
@@ -328,11 +315,11 @@ void LaunchBoxDocument::append(const char *name, const std::vector<Child> &child
     out += d->newline + d->elementIndent + "</" + name + '>';
 }
 
-QString LaunchBoxDocument::save(const QString &path) const
+Result<void> LaunchBoxDocument::save(const QString &path) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Could not save \"%1\": %2").arg(nativePath(path), file.errorString());
+        return Failure(Failure::Kind::CouldNotSave, path, file.errorString());
     const QByteArray &bytes = d->bytes;
     const QByteArray &added = d->added;
     bool written = true;
@@ -361,6 +348,6 @@ QString LaunchBoxDocument::save(const QString &path) const
         write(bytes.constData() + d->resumeAt, bytes.size() - d->resumeAt);
     }
     if (!written || !file.commit())
-        return QStringLiteral("Could not save \"%1\": %2").arg(nativePath(path), file.errorString());
-    return QString();
+        return Failure(Failure::Kind::CouldNotSave, path, file.errorString());
+    return {};
 }

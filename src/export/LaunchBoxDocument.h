@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QString>
 
 #include <memory>
@@ -24,18 +26,16 @@ class LaunchBoxDocument
     LaunchBoxDocument(const LaunchBoxDocument &) = delete;
     LaunchBoxDocument &operator=(const LaunchBoxDocument &) = delete;
 
-    // Empty on success, otherwise the sentence for the user: the file cannot be read, is no
-    // XML (with the XML library's own words and the place), its top-level element is not
-    // LaunchBox, or it is in an encoding new elements cannot be written in. The document is
-    // then unusable.
-    QString load(const QString &path);
+    // Fails when the file cannot be read, is no XML (with the XML library's own words and the
+    // place), its top-level element is not LaunchBox, or it is in an encoding new elements cannot
+    // be written in. The document is then unusable.
+    Result<void> load(const QString &path);
 
     // Appends an element holding one child element per entry, in order, to LaunchBox.
     void append(const char *name, const std::vector<Child> &children);
 
-    // Written atomically: a failure leaves the file as it was. Empty on success, otherwise the
-    // sentence for the user.
-    QString save(const QString &path) const;
+    // Written atomically: a failure leaves the file as it was.
+    Result<void> save(const QString &path) const;
 
   private:
     struct Data;

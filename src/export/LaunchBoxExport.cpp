@@ -6,7 +6,6 @@
 #include "library/LibraryPaths.h"
 #include "platform/Clock.h"
 #include "platform/FileOps.h"
-#include "platform/NativePath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -62,18 +61,17 @@ QString LaunchBoxExport::cell(int column, int row) const
     return column < 0 ? QString() : m_table.cell(column, row);
 }
 
-QString LaunchBoxExport::run(const QString &dataFile, const Progress &progress)
+Result<void> LaunchBoxExport::run(const QString &dataFile, const Progress &progress)
 {
     LaunchBoxDocument document;
-    if (const QString refused = document.load(dataFile); !refused.isEmpty())
-        return refused;
+    if (Result<void> loaded = document.load(dataFile); !loaded)
+        return loaded;
 
     // The user's file is about to be rewritten: the first backup ever made of it stays.
     const QString backup = LaunchBoxText::backupFileName(dataFile);
     if (!nameTaken(backup)) {
-        if (const QString failed = m_fileOps.copyFileNoOverwrite(dataFile, backup); !failed.isEmpty())
-            return QStringLiteral("Could not back up \"%1\", so nothing was exported. %2")
-                .arg(nativePath(dataFile), failed);
+        if (Result<void> copied = m_fileOps.copyFileNoOverwrite(dataFile, backup); !copied)
+            return Failure(Failure::Kind::BackupFailed, dataFile).withCause(std::move(copied).error());
     }
 
     const QString exportFolder = QFileInfo(dataFile).absolutePath();

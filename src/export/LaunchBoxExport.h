@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QString>
 
 #include <array>
@@ -28,8 +30,8 @@ class LaunchBoxExport
 
     // The whole export into the chosen file: read it (a file that is no LaunchBox data file is
     // refused before anything is created or copied), back it up once, add every game row in
-    // table order, save. Empty on success, otherwise the sentence for the user.
-    QString run(const QString &dataFile, const Progress &progress = {});
+    // table order, save.
+    Result<void> run(const QString &dataFile, const Progress &progress = {});
 
   private:
     struct Columns

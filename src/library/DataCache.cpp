@@ -12,15 +12,16 @@ TableSource loadGameTableAtStartup(LibraryState &state, SettingsFile &settings, 
     const QString cacheFile = LibraryPaths::dataCacheFile(state.LibraryRoot);
     if (QFileInfo::exists(cacheFile)) {
         state.lbGridRead.clear();
-        const GridFileResult result = LoadStringGrid(state.GridMain, cacheFile);
-        if (result.ok()) {
+        Result<GameTable> loaded = LoadStringGrid(cacheFile);
+        if (loaded) {
+            state.GridMain = std::move(*loaded);
             // The copy shares the texts, so the complete table costs little beside the working one.
             state.GridComplete = state.GridMain;
             state.lbGridRead = state.GridMain.fieldNames();
             // ScanPending stays set: the first restore after a cached start rescans the library.
             return TableSource::Cache;
         }
-        observer.message(result.error + QStringLiteral("\n\nThe library will be read again and the data cache rewritten."));
+        observer.failed(Failure(Failure::Kind::CacheReadAgain, cacheFile).withCause(std::move(loaded).error()));
         state.GridMain = GameTable();
         state.GridComplete = GameTable();
         state.ScanPending = true;

@@ -2,7 +2,6 @@
 
 #include "library/GameTable.h"
 #include "library/LibraryPaths.h"
-#include "platform/NativePath.h"
 
 #include <QFileInfo>
 
@@ -10,17 +9,15 @@ namespace {
 
 // Each cell must be the name of one folder. With no separator in it, "." and ".." are the only
 // names that lead anywhere but down; a name such as "Wait..." is an ordinary folder.
-QString nameRefusal(const QString &value, const QString &field, const QString &whatEmptyMeans)
+Result<void> checkName(const QString &value, const QString &field, Failure::Kind whenEmpty)
 {
     if (value.isEmpty())
-        return QStringLiteral("its %1 value is empty, %2").arg(field, whatEmptyMeans);
+        return Failure(whenEmpty);
     if (value.contains(QLatin1Char('/')) || value.contains(QLatin1Char('\\')))
-        return QStringLiteral(
-                   "its %1 value \"%2\" holds a path separator, so it is not the name of one folder")
-            .arg(field, value);
+        return Failure(Failure::Kind::CellHoldsSeparator, QString(), QString(), {field, value});
     if (value == QLatin1String(".") || value == QLatin1String(".."))
-        return QStringLiteral("its %1 value \"%2\" does not name a folder of its own").arg(field, value);
-    return QString();
+        return Failure(Failure::Kind::CellNamesNoFolder, QString(), QString(), {field, value});
+    return {};
 }
 
 bool isInsideOrEqual(const QString &path, const QString &folder)
@@ -45,17 +42,16 @@ GameFolderTarget GameFolderGuard::checkRow(const GameTable &table, int row) cons
 
 GameFolderTarget GameFolderGuard::check(const QString &folder, const QString &subfolder) const
 {
-    GameFolderTarget target{folder, subfolder, QString(), QString()};
+    using Kind = Failure::Kind;
+    GameFolderTarget target{folder, subfolder, QString(), {}};
     if (m_gamesFolder.isEmpty()) {
-        target.refusal = QStringLiteral("the library folder is not set");
+        target.verdict = Failure(Kind::LibraryNotSet);
         return target;
     }
-    target.refusal =
-        nameRefusal(folder, QStringLiteral("Folder"), QStringLiteral("so it has no category folder"));
-    if (target.refusal.isEmpty())
-        target.refusal = nameRefusal(subfolder, QStringLiteral("Subfolder"),
-                                     QStringLiteral("so the path would name its whole category folder"));
-    if (!target.refusal.isEmpty())
+    target.verdict = checkName(folder, QStringLiteral("Folder"), Kind::FolderCellEmpty);
+    if (target.verdict)
+        target.verdict = checkName(subfolder, QStringLiteral("Subfolder"), Kind::SubfolderCellEmpty);
+    if (!target.verdict)
         return target;
 
     // Libraries made on Windows name folders in any letter case; the cells stay as they are.
@@ -64,37 +60,33 @@ GameFolderTarget GameFolderGuard::check(const QString &folder, const QString &su
 
     const QFileInfo game(target.path);
     if (!game.exists() && !game.isSymLink()) {
-        target.refusal = QStringLiteral("its folder \"%1\" does not exist").arg(nativePath(target.path));
+        target.verdict = Failure(Kind::GameFolderMissing, target.path);
         return target;
     }
     const QString canonicalGame = game.canonicalFilePath();
     const QString canonicalCategory = QFileInfo(categoryPath).canonicalFilePath();
     const QString canonicalGames = QFileInfo(m_gamesFolder).canonicalFilePath();
     if (canonicalGame.isEmpty() || canonicalCategory.isEmpty() || canonicalGames.isEmpty()) {
-        target.refusal =
-            QStringLiteral("its folder \"%1\" is a link that leads nowhere").arg(nativePath(target.path));
+        target.verdict = Failure(Kind::GameFolderLeadsNowhere, target.path);
         return target;
     }
     if (!game.isDir()) {
-        target.refusal = QStringLiteral("\"%1\" is not a folder").arg(nativePath(target.path));
+        target.verdict = Failure(Kind::GameFolderNotAFolder, target.path);
         return target;
     }
     if (canonicalGame == canonicalCategory) {
-        target.refusal = QStringLiteral("its folder \"%1\" is the category folder \"%2\" itself")
-                             .arg(nativePath(target.path), nativePath(categoryPath));
+        target.verdict = Failure(Kind::GameFolderIsCategory, target.path, QString(), {categoryPath});
         return target;
     }
     // A category folder may itself be a link to another drive; what counts is that the game
     // folder lies within wherever the category folder really is.
     if (!isInsideOrEqual(canonicalGame, canonicalCategory)) {
-        target.refusal =
-            QStringLiteral("its folder \"%1\" leads to \"%2\", outside the category folder \"%3\"")
-                .arg(nativePath(target.path), nativePath(canonicalGame), nativePath(categoryPath));
+        target.verdict =
+            Failure(Kind::GameFolderOutsideCategory, target.path, QString(), {canonicalGame, categoryPath});
         return target;
     }
     if (isInsideOrEqual(canonicalGames, canonicalGame)) {
-        target.refusal =
-            QStringLiteral("its folder \"%1\" holds the library's games folder").arg(nativePath(target.path));
+        target.verdict = Failure(Kind::GameFolderHoldsGames, target.path);
         return target;
     }
     return target;

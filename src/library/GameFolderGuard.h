@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QString>
 
 class GameTable;
@@ -10,9 +12,10 @@ struct GameFolderTarget
     QString folder;    // the row's Folder cell: the category folder's name
     QString subfolder; // the row's Subfolder cell: the game folder's name
     QString path;      // the game folder as it is on disk, empty when the cells name none
-    QString refusal;   // why it must not be touched; empty when it may
+    // Why it must not be touched, when it must not; told inside a sentence that names the game.
+    Result<void> verdict;
 
-    bool allowed() const { return refusal.isEmpty(); }
+    bool allowed() const { return verdict.has_value(); }
 };
 
 // Moving or deleting a folder cannot be taken back the way a wrong list entry can, and the

@@ -121,7 +121,6 @@ FolderDates formatDates(qint64 created, qint64 modified)
     FolderDates dates;
     dates.created = QDateTime::fromSecsSinceEpoch(created, Qt::UTC).toString(kDateFormat);
     dates.modified = QDateTime::fromSecsSinceEpoch(modified).toString(kDateFormat);
-    dates.ok = true;
     return dates;
 }
 
@@ -143,13 +142,18 @@ QByteArray &readBuffer()
     return buffer;
 }
 
+Failure unreadable(const QString &folder, const QString &name, const QString &reason)
+{
+    return Failure(Failure::Kind::GameFileUnreadable, folder + LibraryPaths::separator() + name, reason);
+}
+
 #if defined(Q_OS_UNIX)
-void readAt(int directoryFd, IniFileContents &file)
+void readAt(int directoryFd, const QString &folder, IniFileContents &file)
 {
     const int fd =
         openat(directoryFd, QFile::encodeName(file.name).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        file.failure = qt_error_string(errno);
+        file.bytes = unreadable(folder, file.name, qt_error_string(errno));
         return;
     }
     QByteArray &buffer = readBuffer();
@@ -160,7 +164,7 @@ void readAt(int directoryFd, IniFileContents &file)
             continue;
         if (got <= 0) {
             if (got < 0) {
-                file.failure = qt_error_string(errno);
+                file.bytes = unreadable(folder, file.name, qt_error_string(errno));
                 size = -1;
             }
             break;
@@ -174,17 +178,17 @@ void readAt(int directoryFd, IniFileContents &file)
 }
 #endif
 
-void readByPath(const QString &path, IniFileContents &file)
+void readByPath(const QString &folder, IniFileContents &file)
 {
-    QFile in(path);
+    QFile in(folder + LibraryPaths::separator() + file.name);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        file.failure = in.errorString();
+        file.bytes = unreadable(folder, file.name, in.errorString());
         return;
     }
     QByteArray &buffer = readBuffer();
     const qint64 size = in.read(buffer.data(), buffer.size());
     if (size < 0)
-        file.failure = in.errorString();
+        file.bytes = unreadable(folder, file.name, in.errorString());
     file.record = isGameRecord(buffer, size);
     if (file.record)
         file.bytes = QByteArray(buffer.constData(), buffer.size());
@@ -233,11 +237,11 @@ GameFolderFiles GameFolderReader::read(const GameFolderRequest &request) const
         file.name = names[i];
 #if defined(Q_OS_UNIX)
         if (dir) {
-            readAt(dirfd(dir), file);
+            readAt(dirfd(dir), result.iniFolder, file);
             continue;
         }
 #endif
-        readByPath(result.iniFolder + sep + file.name, file);
+        readByPath(result.iniFolder, file);
     }
 #if defined(Q_OS_UNIX)
     if (dir)
@@ -246,14 +250,14 @@ GameFolderFiles GameFolderReader::read(const GameFolderRequest &request) const
     return result;
 }
 
-FolderDates GameFolderReader::dates(const GameFolderRequest &request) const
+Result<FolderDates> GameFolderReader::dates(const GameFolderRequest &request) const
 {
 #if defined(Q_OS_LINUX)
     if (request.categoryFd >= 0) {
         qint64 created = 0;
         qint64 modified = 0;
         if (!folderTimesAt(request.categoryFd, QFile::encodeName(request.name), &created, &modified))
-            return FolderDates();
+            return Failure(Failure::Kind::FolderInfo, request.path);
         return formatDates(created, modified);
     }
 #endif
@@ -268,11 +272,11 @@ void GetSubDirectories(const QString &folder, QStringList &list)
     list.append(names);
 }
 
-FolderDates DirectoryDateTimeInfo(const QString &folderPath)
+Result<FolderDates> DirectoryDateTimeInfo(const QString &folderPath)
 {
     qint64 created = 0;
     qint64 modified = 0;
     if (folderPath.isEmpty() || !folderTimes(folderPath, &created, &modified))
-        return FolderDates();
+        return Failure(Failure::Kind::FolderInfo, folderPath);
     return formatDates(created, modified);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "library/LibraryScanner.h"
 
 #include <QByteArray>
@@ -21,9 +22,10 @@ struct GameFolderRequest
 struct IniFileContents
 {
     QString name;
-    QByteArray bytes; // the file's bytes when it is a game record
+    // The file's bytes when it is a game record; why the system would not let us read it when it
+    // would not.
+    Result<QByteArray> bytes;
     bool record = false;
-    QString failure;  // why the system would not let us read it; empty when it could
 };
 
 struct GameFolderFiles
@@ -42,5 +44,5 @@ public:
     // Every file of the folder's Pallox/IniFile folder whose name ends in ".ini", in listing
     // order; files that are too large or binary are no game records.
     virtual GameFolderFiles read(const GameFolderRequest &request) const;
-    virtual FolderDates dates(const GameFolderRequest &request) const;
+    virtual Result<FolderDates> dates(const GameFolderRequest &request) const;
 };

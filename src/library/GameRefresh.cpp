@@ -5,7 +5,6 @@
 #include "library/LibraryPaths.h"
 #include "library/LibraryScanner.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSet>
 
@@ -40,21 +39,20 @@ int rowFor(const GameTable &table, const QString &name, const QString &platform)
     return 0;
 }
 
-QString refreshRow(GameTable &table, int row, const QString &libraryRoot)
+Result<void> refreshRow(GameTable &table, int row, const QString &libraryRoot)
 {
     if (row < 1 || row >= table.rowCount())
-        return QString();
+        return {};
     const QString path = LibraryPaths::resolve(LibraryPaths::gameIniFile(libraryRoot, table, row));
-    const QString shown = QDir::toNativeSeparators(path);
     // A game that lost its file would otherwise keep an entry that no longer finds its row.
     if (!LibraryPaths::isRegularFile(path))
-        return QStringLiteral("Could not find \"%1\"; Refresh All reads the library again.").arg(shown);
+        return Failure(Failure::Kind::GameFileGone, path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Could not read \"%1\": %2").arg(shown, file.errorString());
+        return Failure(Failure::Kind::CouldNotRead, path, file.errorString());
     const QByteArray bytes = file.read(MaxGameIniSize + 1);
     if (bytes.size() > MaxGameIniSize || bytes.contains('\0'))
-        return QStringLiteral("\"%1\" is not a game ini file.").arg(shown);
+        return Failure(Failure::Kind::NotGameIni, path);
 
     const IniFile ini = IniFile::fromBytes(bytes);
     const QString main = QStringLiteral("Main");
@@ -71,7 +69,7 @@ QString refreshRow(GameTable &table, int row, const QString &libraryRoot)
             continue;
         table.setCell(column, row, value);
     }
-    return QString();
+    return {};
 }
 
 } // namespace GameRefresh

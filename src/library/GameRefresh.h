@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QString>
 
 class GameTable;
@@ -15,8 +17,7 @@ int rowFor(const GameTable &table, const QString &name, const QString &platform)
 // Reads the row's game ini file into every column but the five the scan fills itself (Folder,
 // Subfolder, IniFile and the two folder dates). The other-platform columns the list build
 // filled keep their platforms unless the file names some itself or gives the game another
-// name. An empty text on success; otherwise why nothing changed (the file is gone or cannot be
-// read).
-QString refreshRow(GameTable &table, int row, const QString &libraryRoot);
+// name. On failure nothing changed: the file is gone, cannot be read or is no game ini file.
+Result<void> refreshRow(GameTable &table, int row, const QString &libraryRoot);
 
 } // namespace GameRefresh

@@ -26,20 +26,6 @@ QString deviceName(const QIODevice &device)
     return QString();
 }
 
-GridFileResult failure(GridFileResult::Status status, const QString &text)
-{
-    GridFileResult result;
-    result.status = status;
-    result.error = text;
-    return result;
-}
-
-GridFileResult damaged(const QString &fileName, const QString &reason)
-{
-    return failure(GridFileResult::Status::Damaged,
-                   QStringLiteral("The data cache \"%1\" is damaged: %2").arg(fileName, reason));
-}
-
 // Walks the lines of the file's bytes; CR LF, LF and CR all end a line, and a file that ends
 // without a line end still has its last line. Works on bytes so that a text repeated down a
 // column is recognised, and decoded, only once.
@@ -236,12 +222,10 @@ void appendCell(QByteArray &out, const QString &cell)
 
 } // namespace
 
-GridFileResult SaveStringGrid(const GameTable &grid, QIODevice &device)
+Result<void> SaveStringGrid(const GameTable &grid, QIODevice &device)
 {
-    const QString name = deviceName(device);
     const auto writeFailed = [&] {
-        return failure(GridFileResult::Status::IoError,
-                       QStringLiteral("Could not write the data cache \"%1\": %2").arg(name, device.errorString()));
+        return Failure(Failure::Kind::CacheCannotWrite, deviceName(device), device.errorString());
     };
 
     // Written in pieces of about a megabyte, so that a large table is never held twice over.
@@ -268,31 +252,27 @@ GridFileResult SaveStringGrid(const GameTable &grid, QIODevice &device)
     }
     if (!buffer.isEmpty() && !flush())
         return writeFailed();
-    return GridFileResult();
+    return {};
 }
 
-GridFileResult SaveStringGrid(const GameTable &grid, const QString &fileName)
+Result<void> SaveStringGrid(const GameTable &grid, const QString &fileName)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return failure(GridFileResult::Status::IoError,
-                       QStringLiteral("Could not create the data cache \"%1\": %2").arg(fileName, file.errorString()));
-    }
-    GridFileResult result = SaveStringGrid(grid, static_cast<QIODevice &>(file));
-    if (!result.ok()) {
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure(Failure::Kind::CacheCannotCreate, fileName, file.errorString());
+    Result<void> result = SaveStringGrid(grid, static_cast<QIODevice &>(file));
+    if (!result) {
         file.cancelWriting();
         return result;
     }
-    if (!file.commit()) {
-        return failure(GridFileResult::Status::IoError,
-                       QStringLiteral("Could not write the data cache \"%1\": %2").arg(fileName, file.errorString()));
-    }
+    if (!file.commit())
+        return Failure(Failure::Kind::CacheCannotWrite, fileName, file.errorString());
     return result;
 }
 
 namespace {
 
-GridFileResult loadBytes(GameTable &grid, const char *data, qsizetype size, const QString &name)
+Result<GameTable> loadBytes(const char *data, qsizetype size, const QString &name)
 {
     if (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
         data += 3;
@@ -305,11 +285,11 @@ GridFileResult loadBytes(GameTable &grid, const char *data, qsizetype size, cons
     int columns = 0;
     int rows = 0;
     if (lines.atEnd())
-        return damaged(name, QStringLiteral("the file is empty."));
+        return Failure(Failure::Kind::CacheEmpty, name);
     if (!parseCount(lines.next(), &columns))
-        return damaged(name, QStringLiteral("the first line holds no column count."));
+        return Failure(Failure::Kind::CacheNoColumnCount, name);
     if (lines.atEnd() || !parseCount(lines.next(), &rows))
-        return damaged(name, QStringLiteral("the second line holds no row count."));
+        return Failure(Failure::Kind::CacheNoRowCount, name);
     columns = std::max(columns, 1);
     rows = std::max(rows, 1);
 
@@ -318,11 +298,9 @@ GridFileResult loadBytes(GameTable &grid, const char *data, qsizetype size, cons
     const qint64 cells = qint64(columns) * qint64(rows);
     const qint64 available = lines.countUpTo(cells);
     if (available < cells) {
-        return damaged(name, QStringLiteral("it promises %1 columns and %2 rows, but holds only %3 of their %4 cells.")
-                                 .arg(columns)
-                                 .arg(rows)
-                                 .arg(available)
-                                 .arg(cells));
+        return Failure(Failure::Kind::CacheCutShort, name, QString(),
+                       {QString::number(columns), QString::number(rows), QString::number(available),
+                        QString::number(cells)});
     }
 
     GameTable table;
@@ -334,50 +312,51 @@ GridFileResult loadBytes(GameTable &grid, const char *data, qsizetype size, cons
             table.row(r)[static_cast<size_t>(c)] = pool.take(lines.next());
     }
 
-    grid = std::move(table);
-    return GridFileResult();
-}
-
-GridFileResult readFailed(const QString &name, const QIODevice &device)
-{
-    return failure(GridFileResult::Status::IoError,
-                   QStringLiteral("Could not read the data cache \"%1\": %2").arg(name, device.errorString()));
+    return table;
 }
 
 } // namespace
 
-GridFileResult LoadStringGrid(GameTable &grid, QIODevice &device)
+Result<GameTable> LoadStringGrid(QIODevice &device)
 {
     const QString name = deviceName(device);
     const QByteArray bytes = device.readAll();
     if (const auto *file = qobject_cast<const QFileDevice *>(&device); file && file->error() != QFileDevice::NoError)
-        return readFailed(name, device);
-    return loadBytes(grid, bytes.constData(), bytes.size(), name);
+        return Failure(Failure::Kind::CacheCannotRead, name, device.errorString());
+    return loadBytes(bytes.constData(), bytes.size(), name);
 }
 
-GridFileResult LoadStringGrid(GameTable &grid, const QString &fileName)
+Result<GameTable> LoadStringGrid(const QString &fileName)
 {
-    if (!LibraryPaths::isRegularFile(fileName)) {
-        const QString reason = QFileInfo::exists(fileName) ? QStringLiteral("it is not a regular file.")
-                                                           : QStringLiteral("there is no such file.");
-        return failure(GridFileResult::Status::IoError,
-                       QStringLiteral("Could not open the data cache \"%1\": %2").arg(fileName, reason));
-    }
+    if (!LibraryPaths::isRegularFile(fileName))
+        return Failure(QFileInfo::exists(fileName) ? Failure::Kind::CacheNotRegular : Failure::Kind::CacheMissing,
+                       fileName);
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return failure(GridFileResult::Status::IoError,
-                       QStringLiteral("Could not open the data cache \"%1\": %2").arg(fileName, file.errorString()));
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure(Failure::Kind::CacheCannotOpen, fileName, file.errorString());
     // Mapping the file spares a copy of tens of megabytes at every start. The cache is only
     // ever replaced whole, never rewritten in place, so the mapped bytes stay as they are.
     const qint64 size = file.size();
     if (size > 0) {
         if (const uchar *mapped = file.map(0, size)) {
-            const GridFileResult result =
-                loadBytes(grid, reinterpret_cast<const char *>(mapped), static_cast<qsizetype>(size), fileName);
+            Result<GameTable> result =
+                loadBytes(reinterpret_cast<const char *>(mapped), static_cast<qsizetype>(size), fileName);
             file.unmap(const_cast<uchar *>(mapped));
             return result;
         }
     }
-    return LoadStringGrid(grid, static_cast<QIODevice &>(file));
+    return LoadStringGrid(static_cast<QIODevice &>(file));
+}
+
+bool isDamagedGridFile(const Failure &failure)
+{
+    switch (failure.kind()) {
+    case Failure::Kind::CacheEmpty:
+    case Failure::Kind::CacheNoColumnCount:
+    case Failure::Kind::CacheNoRowCount:
+    case Failure::Kind::CacheCutShort:
+        return true;
+    default:
+        return false;
+    }
 }

@@ -1,27 +1,19 @@
 #pragma once
 
+#include "app/Result.h"
+#include "library/GameTable.h"
+
 #include <QString>
 
-class GameTable;
 class QIODevice;
 
-struct GridFileResult
-{
-    enum class Status {
-        Ok,
-        IoError,  // could not be opened, read or written
-        Damaged,  // counts that are no numbers or promise more cells than the file holds
-    };
-    Status status = Status::Ok;
-    QString error;
-
-    bool ok() const { return status == Status::Ok; }
-};
-
 // The grid text file: column count, row count, then one line per cell in column-major order.
-// Loading never trusts the counts further than the lines the file really holds, and a damaged
-// file leaves the table untouched.
-GridFileResult SaveStringGrid(const GameTable &grid, const QString &fileName);
-GridFileResult SaveStringGrid(const GameTable &grid, QIODevice &device);
-GridFileResult LoadStringGrid(GameTable &grid, const QString &fileName);
-GridFileResult LoadStringGrid(GameTable &grid, QIODevice &device);
+// Loading never trusts the counts further than the lines the file really holds.
+Result<void> SaveStringGrid(const GameTable &grid, const QString &fileName);
+Result<void> SaveStringGrid(const GameTable &grid, QIODevice &device);
+Result<GameTable> LoadStringGrid(const QString &fileName);
+Result<GameTable> LoadStringGrid(QIODevice &device);
+
+// Whether a load failed on what the file holds (counts that are no numbers or promise more cells
+// than the file has), rather than on getting at the file at all.
+bool isDamagedGridFile(const Failure &failure);

@@ -94,7 +94,7 @@ struct CategorySlot : ReadAheadPool::Slot
 struct ParsedFile
 {
     QString name;
-    QString failure;                 // why it could not be read, if the system said so
+    Result<void> read;               // why it could not be read, if the system said so
     std::vector<QString> values;     // one per distinct key, when the file is a game
     bool game = false;
 };
@@ -105,7 +105,7 @@ struct GameFolderSlot : ReadAheadPool::Slot
     QString path;
     QString iniFolder;
     std::vector<ParsedFile> files;
-    FolderDates dates;
+    Result<FolderDates> dates;
 };
 
 void readGameFolder(const GameFolderReader &reader, const RowPlan &plan, const CategoryFolder &category,
@@ -126,11 +126,14 @@ void readGameFolder(const GameFolderReader &reader, const RowPlan &plan, const C
         IniFileContents &file = read.files[f];
         ParsedFile &parsed = slot.files[f];
         parsed.name = std::move(file.name);
-        parsed.failure = std::move(file.failure);
+        if (!file.bytes) {
+            parsed.read = std::move(file.bytes).error();
+            continue;
+        }
         if (!file.record)
             continue;
-        const IniFile ini = IniFile::fromBytes(file.bytes);
-        file.bytes.clear();
+        const IniFile ini = IniFile::fromBytes(*file.bytes);
+        file.bytes->clear();
         if (ini.readString(main, nameKey, QString()).isEmpty())
             continue;
         parsed.values.resize(static_cast<size_t>(plan.keys.size()));
@@ -145,23 +148,23 @@ void readGameFolder(const GameFolderReader &reader, const RowPlan &plan, const C
 }
 
 void addRows(const QString &category, const QString &game, const GameFolderSlot &folder, const RowPlan &plan,
-             GameTable &grid, QStringList &unreadable, ScanObserver &observer)
+             GameTable &grid, Failure &unreadable, ScanObserver &observer)
 {
+    // A folder that could not be dated gives its games empty dates.
+    static const FolderDates undated;
+    const FolderDates &dates = folder.dates ? *folder.dates : undated;
     bool dated = false;
     for (const ParsedFile &file : folder.files) {
-        if (!file.failure.isEmpty()) {
-            unreadable.append(
-                QStringLiteral("\"%1\": %2")
-                    .arg(QDir::toNativeSeparators(folder.iniFolder + LibraryPaths::separator() + file.name),
-                         file.failure));
+        if (!file.read) {
+            unreadable.withCause(file.read.error());
             continue;
         }
         if (!file.game)
             continue;
         if (!dated) {
             dated = true;
-            if (!folder.dates.ok)
-                observer.message(folderInfoError(folder.path));
+            if (!folder.dates)
+                observer.failed(folder.dates.error());
         }
         std::vector<QString> row(plan.columns.size());
         for (size_t c = 0; c < plan.columns.size(); ++c) {
@@ -171,8 +174,8 @@ void addRows(const QString &category, const QString &game, const GameFolderSlot 
             case Source::Folder: row[c] = category; break;
             case Source::Subfolder: row[c] = game; break;
             case Source::IniFile: row[c] = file.name; break;
-            case Source::DateCreated: row[c] = folder.dates.created; break;
-            case Source::DateModified: row[c] = folder.dates.modified; break;
+            case Source::DateCreated: row[c] = dates.created; break;
+            case Source::DateModified: row[c] = dates.modified; break;
             }
         }
         grid.appendRow(std::move(row));
@@ -324,7 +327,7 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
 
     const GameFolderReader fileSystem;
     const std::function<bool()> cancelled = [&observer] { return observer.cancelled(); };
-    QStringList unreadable;
+    Failure unreadable(Failure::Kind::GameFilesUnreadable);
     bool stopped = false;
     {
         // The categories are copied: a reader thread must not see the state change under it.
@@ -363,33 +366,20 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
 
     // A game whose file the system would not let us read (its permissions, a disk error) is a
     // game of the user's that is missing from the list; say so, once for the whole scan.
-    if (!unreadable.isEmpty()) {
-        constexpr qsizetype shown = 10;
-        QString text =
-            QStringLiteral("These game ini files could not be read, so their games are not listed:\n") +
-            QStringList(unreadable.mid(0, shown)).join(QLatin1Char('\n'));
-        if (unreadable.size() > shown)
-            text += QStringLiteral("\n... and %1 more.").arg(unreadable.size() - shown);
-        observer.message(text);
-    }
+    if (!unreadable.causes().empty())
+        observer.failed(unreadable);
     if (grid.rowCount() < 2)
-        observer.message(QStringLiteral("No Data Found - Please check folders"));
+        observer.failed(Failure(Failure::Kind::NoGamesFound));
 
     state.GridComplete = grid;
 
-    const GridFileResult saved = SaveStringGrid(grid, LibraryPaths::dataCacheFile(state.LibraryRoot));
-    if (!saved.ok())
-        observer.message(saved.error);
+    if (const Result<void> saved = SaveStringGrid(grid, LibraryPaths::dataCacheFile(state.LibraryRoot)); !saved)
+        observer.failed(saved.error());
 
     state.ScanPending = false;
     observer.scanFinished();
     state.StartupLoading = false;
     return true;
-}
-
-QString folderInfoError(const QString &folderPath)
-{
-    return QStringLiteral("Could not obtain info for \"%1\"").arg(QDir::toNativeSeparators(folderPath));
 }
 
 void LoadGrid(LibraryState &state, SettingsFile &settings, ScanObserver &observer)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/Failure.h"
+#include "app/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,8 +20,9 @@ public:
     virtual void gamesStarted(int /*count*/) {}
     virtual void gameStarted(int /*index*/) {}
     virtual void scanFinished() {}
-    // A message for the user ("No Data Found - Please check folders" and the like).
-    virtual void message(const QString & /*text*/) {}
+    // Something the user is to hear of: no games found, files or folders that could not be
+    // read, a data cache that could not be used or written.
+    virtual void failed(const Failure & /*failure*/) {}
     // Asked between game folders; a scan told to stop leaves its tables half read and writes
     // no cache.
     virtual bool cancelled() const { return false; }
@@ -28,14 +32,12 @@ struct FolderDates
 {
     QString created;   // birth time (or status change time) in universal time
     QString modified;  // last write in local time
-    bool ok = false;
 };
 
 // Appends the visible sub-folders of a folder, sorted by name without regard to letter case.
 void GetSubDirectories(const QString &folder, QStringList &list);
-// Both dates formatted "yyyy-mm-dd HH:mm"; ok is false when the folder cannot be looked up.
-FolderDates DirectoryDateTimeInfo(const QString &folderPath);
-QString folderInfoError(const QString &folderPath);
+// Both dates formatted "yyyy-mm-dd HH:mm"; a failure when the folder cannot be looked up.
+Result<FolderDates> DirectoryDateTimeInfo(const QString &folderPath);
 
 // How a scan reads the library. It walks the folders in their order and takes each game folder in
 // that order, but the folders' listings and files are read ahead of it, `inFlight` game folders

@@ -16,14 +16,14 @@ NostalgiaScene::NostalgiaScene(const QString &skinsFolder, ProblemReport report)
 
 NostalgiaScene::~NostalgiaScene() = default;
 
-QString NostalgiaScene::LoadNostalgiaFile(const QString &System, const QString &YearString)
+Result<void> NostalgiaScene::LoadNostalgiaFile(const QString &System, const QString &YearString)
 {
     const QString file = NostalgiaSkin::chooseFile(m_skinsFolder, System, YearString);
     // Browsing games of one era keeps one file open, and with it what was read of it.
     if (!m_skinsFile || m_skinsFile->fileName() != file)
         m_skinsFile = std::make_unique<IniFile>(file);
     // Every key has a default, so a file that is no skin would give an empty desk without a word.
-    return NostalgiaSkin::problemOf(*m_skinsFile);
+    return NostalgiaSkin::usable(*m_skinsFile);
 }
 
 const QString &NostalgiaScene::skinsFileName() const
@@ -61,9 +61,9 @@ void NostalgiaScene::chooseSkinFor(const DetailsContent &details)
         m_platformRow[0] = details.platform;
         std::copy(details.otherPlatforms.begin(), details.otherPlatforms.end(), m_platformRow.begin() + 1);
     }
-    const QString problem = LoadNostalgiaFile(m_platformRow[0], details.year);
-    if (!problem.isEmpty() && m_report)
-        m_report(skinsFileName(), problem);
+    const Result<void> loaded = LoadNostalgiaFile(m_platformRow[0], details.year);
+    if (!loaded && m_report)
+        m_report(skinsFileName(), loaded.error());
 }
 
 bool NostalgiaScene::platformShown(size_t index) const
@@ -77,11 +77,13 @@ bool NostalgiaScene::platformShown(size_t index) const
 QImage NostalgiaScene::skinPicture(const QString &name)
 {
     const QString path = NostalgiaSkin::picturePath(m_skinsFolder, name);
-    QString error;
-    const QImage image = m_skinPictures.load(path, &error);
-    if (!error.isEmpty() && m_report)
-        m_report(path, error);
-    return image;
+    Result<QImage> picture = m_skinPictures.load(path);
+    if (!picture) {
+        if (m_report)
+            m_report(path, picture.error());
+        return QImage();
+    }
+    return std::move(*picture);
 }
 
 void NostalgiaScene::loadScenePictures()
@@ -170,11 +172,11 @@ void NostalgiaScene::showGame(const DetailsContent *details, const PictureLoader
 {
     for (int slot = DetailsContent::Front; slot <= DetailsContent::Media; ++slot) {
         const QString path = details ? details->picturePaths[size_t(slot)] : QString();
-        QString error;
         // A side the game lacks stays empty rather than keeping another game's picture.
-        m_pictures[size_t(slot)] = path.isEmpty() ? QImage() : load(path, &error);
-        if (!error.isEmpty() && m_report)
-            m_report(path, error);
+        Result<QImage> picture = path.isEmpty() ? Result<QImage>(QImage()) : load(path);
+        if (!picture && m_report)
+            m_report(path, picture.error());
+        m_pictures[size_t(slot)] = std::move(picture).value_or(QImage());
     }
     const auto has = [this](int slot) { return !m_pictures[size_t(slot)].isNull(); };
     showGame(Game{details != nullptr, has(DetailsContent::Front), has(DetailsContent::Back),

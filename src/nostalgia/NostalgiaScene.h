@@ -34,20 +34,20 @@ public:
         bool hasManual = false;
     };
 
-    // Reads one of the game's pictures: null when there is none, with the reason in `error` when
-    // there is one to tell.
-    using PictureLoader = std::function<QImage(const QString &path, QString *error)>;
-    // Told of every file the scene could not use, with what the user has to hear of it.
-    using ProblemReport = std::function<void(const QString &file, const QString &message)>;
+    // Reads one of the game's pictures: null when there is none, a failure when there is one that
+    // cannot be used.
+    using PictureLoader = std::function<Result<QImage>(const QString &path)>;
+    // Told of every file the scene could not use, under the name the scene asked for it by.
+    using ProblemReport = std::function<void(const QString &file, const Failure &failure)>;
     // The platform picked in the list first, then the game's others.
     using PlatformRow = std::array<QString, 11>;
 
     explicit NostalgiaScene(const QString &skinsFolder, ProblemReport report = {});
     ~NostalgiaScene();
 
-    // Makes the skins file for this platform and year the current one. Returns what the user has
-    // to hear of it; empty when it can dress the view.
-    QString LoadNostalgiaFile(const QString &System, const QString &YearString);
+    // Makes the skins file for this platform and year the current one. A failure when it cannot
+    // dress the view.
+    Result<void> LoadNostalgiaFile(const QString &System, const QString &YearString);
     const QString &skinsFileName() const;
     // Reads the current skins file (skins.ini until one was chosen) for a window of this outer
     // width.

@@ -3,7 +3,6 @@
 #include "app/IniFile.h"
 #include "library/LibraryPaths.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -109,19 +108,17 @@ QString picturePath(const QString &skinsFolder, const QString &name)
     return LibraryPaths::resolve(LibraryPaths::join(skinsFolder, LibraryPaths::normalise(name)));
 }
 
-QString problemOf(const IniFile &file)
+Result<void> usable(const IniFile &file)
 {
     const QFileInfo info(file.fileName());
     if (!info.exists() || info.size() == 0)
-        return QString();
+        return {};
     for (const char *section : {"Main", "Computer", "Background", "Manual", "BigScreen", "OpenBox", "Disk",
                                 "Screen", "Title", "Front", "Back", "List", "Extras"}) {
         if (file.sectionExists(QLatin1String(section)))
-            return QString();
+            return {};
     }
-    return QStringLiteral("Nostalgia mode cannot use the skins file \"%1\": it has none of the sections a skin "
-                          "is made of, such as [Computer] or [Background].")
-        .arg(QDir::toNativeSeparators(file.fileName()));
+    return Failure(Failure::Kind::NotSkinsFile, file.fileName());
 }
 
 } // namespace NostalgiaSkin

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QRect>
 #include <QString>
 
@@ -30,10 +32,10 @@ QString defaultFile(const QString &skinsFolder);
 // A picture named by a skins file, relative to the skins folder; empty for an empty name.
 QString picturePath(const QString &skinsFolder, const QString &name);
 
-// What to tell the user of a skins file that is there but is no skins file at all (a file of
-// another kind, or one the user may not read): none of the sections a skin is made of. Empty for
-// a skins file, however bare, and for a missing or empty one, which simply give the bare view.
-QString problemOf(const IniFile &file);
+// A failure for a skins file that is there but is no skins file at all (a file of another kind,
+// or one the user may not read): none of the sections a skin is made of. A skins file, however
+// bare, and a missing or empty one, which simply give the bare view, are usable.
+Result<void> usable(const IniFile &file);
 
 } // namespace NostalgiaSkin
 

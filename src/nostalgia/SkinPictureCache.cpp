@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-QImage SkinPictureCache::load(const QString &path, QString *error)
+Result<QImage> SkinPictureCache::load(const QString &path)
 {
     if (path.isEmpty())
-        return {};
+        return QImage();
     const QFileInfo info(path);
     const QDateTime modified = info.lastModified();
     const qint64 size = info.exists() ? info.size() : -1;
@@ -18,19 +18,17 @@ QImage SkinPictureCache::load(const QString &path, QString *error)
         entry.modified = modified;
         entry.size = size;
         if (!LibraryPaths::isRegularFile(path)) {
-            entry.error =
-                QStringLiteral("Could not load the skin picture \"%1\": the file was not found.").arg(path);
+            entry.picture = Failure(Failure::Kind::SkinPictureMissing, path);
         } else {
             QImageReader reader(path);
             reader.setAutoTransform(true);
-            entry.image = reader.read();
-            if (entry.image.isNull())
-                entry.error = QStringLiteral("Could not load the skin picture \"%1\": %2")
-                                  .arg(path, reader.errorString());
+            QImage image = reader.read();
+            if (image.isNull())
+                entry.picture = Failure(Failure::Kind::SkinPictureUndecodable, path, reader.errorString());
+            else
+                entry.picture = std::move(image);
         }
-        found = m_entries.insert(path, entry);
+        found = m_entries.insert(path, std::move(entry));
     }
-    if (error)
-        *error = found->error;
-    return found->image;
+    return found->picture;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QImage>
@@ -11,17 +13,15 @@
 class SkinPictureCache
 {
 public:
-    // Null for an empty path. A picture that is missing or cannot be decoded gives a null image
-    // and says why in `error`.
-    QImage load(const QString &path, QString *error = nullptr);
+    // Null for an empty path. A picture that is missing or cannot be decoded is a failure.
+    Result<QImage> load(const QString &path);
 
 private:
     struct Entry
     {
         QDateTime modified;
         qint64 size = -1;
-        QImage image;
-        QString error;
+        Result<QImage> picture;
     };
     QHash<QString, Entry> m_entries;
 };

@@ -1,7 +1,5 @@
 #include "platform/QtFileOps.h"
 
-#include "platform/NativePath.h"
-
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -66,9 +64,15 @@ QString linkTextForCopy(const QFileInfo &link, const QString &copiedRoot)
     return absoluteTarget;
 }
 
-enum class RenameOutcome { Done, OtherFileSystem, Failed };
+enum class RenameOutcome { Done, OtherFileSystem };
 
-RenameOutcome renameNoReplace(const QString &source, const QString &target, QString *reason)
+// Why a move failed, as the clause that follows the folder's name.
+Failure cannotMove(const QString &source, Failure why)
+{
+    return Failure(Failure::Kind::CannotMove, source).withCause(std::move(why));
+}
+
+Result<RenameOutcome> renameNoReplace(const QString &source, const QString &target)
 {
 #ifdef Q_OS_LINUX
     const QByteArray from = QFile::encodeName(source);
@@ -80,134 +84,112 @@ RenameOutcome renameNoReplace(const QString &source, const QString &target, QStr
     const int error = errno;
     if (error == EXDEV)
         return RenameOutcome::OtherFileSystem;
-    if (error != EINVAL && error != ENOSYS) {
-        *reason = qt_error_string(error);
-        return RenameOutcome::Failed;
-    }
+    if (error != EINVAL && error != ENOSYS)
+        return Failure(Failure::Kind::CannotMove, source, qt_error_string(error));
     // The file system cannot rename without replacing; fall through to the checked rename.
 #endif
-    if (nameTaken(target)) {
-        *reason = QStringLiteral("\"%1\" already exists").arg(nativePath(target));
-        return RenameOutcome::Failed;
-    }
+    if (nameTaken(target))
+        return cannotMove(source, Failure(Failure::Kind::RenameTargetTaken, target));
     if (QDir().rename(source, target))
         return RenameOutcome::Done;
     if (QStorageInfo(source).rootPath() != QStorageInfo(QFileInfo(target).absolutePath()).rootPath())
         return RenameOutcome::OtherFileSystem;
-    *reason = QStringLiteral("the folder could not be renamed");
-    return RenameOutcome::Failed;
+    return cannotMove(source, Failure(Failure::Kind::NotRenamed, source));
 }
 
 // Copies what `source` (a folder below or equal to `root`, the folder being moved) holds into
 // the empty folder `target`. Symbolic links are copied as links, never followed, so that the copy cannot reach outside
 // the folder or run in circles.
-bool copyContents(const QString &root, const QString &source, const QString &target,
-                  QString *reason)
+Result<void> copyContents(const QString &root, const QString &source, const QString &target)
 {
+    using Kind = Failure::Kind;
     const QDir sourceDir(source);
     const QFileInfoList entries = sourceDir.entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &entry : entries) {
         const QString to = target + QLatin1Char('/') + entry.fileName();
         if (entry.isSymLink()) {
-            if (!QFile::link(linkTextForCopy(entry, root), to)) {
-                *reason = QStringLiteral("could not copy the link \"%1\"")
-                              .arg(nativePath(entry.absoluteFilePath()));
-                return false;
-            }
+            if (!QFile::link(linkTextForCopy(entry, root), to))
+                return Failure(Kind::LinkNotCopied, entry.absoluteFilePath());
         } else if (entry.isDir()) {
-            if (!QDir().mkdir(to)) {
-                *reason = QStringLiteral("could not create \"%1\"").arg(nativePath(to));
-                return false;
-            }
-            if (!copyContents(root, entry.absoluteFilePath(), to, reason))
-                return false;
+            if (!QDir().mkdir(to))
+                return Failure(Kind::FolderNotCreated, to);
+            if (Result<void> copied = copyContents(root, entry.absoluteFilePath(), to); !copied)
+                return copied;
         } else if (entry.isFile()) {
             QFile file(entry.absoluteFilePath());
-            if (!file.copy(to)) {
-                *reason = QStringLiteral("could not copy \"%1\": %2")
-                              .arg(nativePath(entry.absoluteFilePath()), file.errorString());
-                return false;
-            }
+            if (!file.copy(to))
+                return Failure(Kind::FileNotCopied, entry.absoluteFilePath(), file.errorString());
             QFile copy(to);
             if (copy.open(QIODevice::ReadWrite))
                 copy.setFileTime(entry.lastModified(), QFileDevice::FileModificationTime);
         } else {
             // Pipes and devices have no content to copy; reading one could hang.
-            *reason = QStringLiteral("\"%1\" is not a plain file or folder")
-                          .arg(nativePath(entry.absoluteFilePath()));
-            return false;
+            return Failure(Kind::NotPlainFileOrFolder, entry.absoluteFilePath());
         }
     }
     QFile::setPermissions(target, QFileInfo(source).permissions());
-    return true;
+    return {};
 }
 
 } // namespace
 
-QString QtFileOps::moveFolderInto(const QString &folder, const QString &destinationFolder)
+Result<void> QtFileOps::moveFolderInto(const QString &folder, const QString &destinationFolder)
 {
+    using Kind = Failure::Kind;
     if (folder.trimmed().isEmpty() || destinationFolder.trimmed().isEmpty())
-        return QStringLiteral("No folder was given.");
+        return Failure(Kind::NoFolderGiven);
     const QString source = cleanFolderPath(folder);
     const QString destination = cleanFolderPath(destinationFolder);
     const QFileInfo sourceInfo(source);
     if (!sourceInfo.isDir() || sourceInfo.fileName().isEmpty() || sourceInfo.isRoot())
-        return QStringLiteral("The folder \"%1\" does not exist.").arg(nativePath(folder));
+        return Failure(Kind::FolderMissing, folder);
     if (!QFileInfo(destination).isDir())
-        return QStringLiteral("The destination folder \"%1\" does not exist.")
-            .arg(nativePath(destinationFolder));
+        return Failure(Kind::DestinationMissing, destinationFolder);
     if (isInside(destination, source))
-        return QStringLiteral("The folder \"%1\" cannot be moved into itself.").arg(nativePath(folder));
+        return Failure(Kind::MoveIntoItself, folder);
 
     const QString target = destination + QLatin1Char('/') + sourceInfo.fileName();
     if (nameTaken(target))
-        return QStringLiteral("Could not move \"%1\": \"%2\" already exists.")
-            .arg(nativePath(source), nativePath(target));
+        return Failure(Kind::MoveTargetTaken, source, QString(), {target});
 
-    QString reason;
-    switch (renameNoReplace(source, target, &reason)) {
-    case RenameOutcome::Done:
-        return QString();
-    case RenameOutcome::Failed:
-        return QStringLiteral("Could not move \"%1\": %2").arg(nativePath(source), reason);
-    case RenameOutcome::OtherFileSystem:
-        break;
-    }
+    const Result<RenameOutcome> renamed = renameNoReplace(source, target);
+    if (!renamed)
+        return renamed.error();
+    if (*renamed == RenameOutcome::Done)
+        return {};
 
     if (sourceInfo.isSymLink()) {
         // Across file systems a link is recreated rather than the folder it points to copied.
         if (!QFile::link(linkTextForCopy(sourceInfo, QString()), target) || !QFile::remove(source))
-            return QStringLiteral("Could not move the link \"%1\".").arg(nativePath(source));
-        return QString();
+            return Failure(Kind::CannotMoveLink, source);
+        return {};
     }
 
     // mkdir refuses a folder that appeared meanwhile, and then nothing of it is touched.
     if (!QDir().mkdir(target))
-        return QStringLiteral("Could not move \"%1\": could not create \"%2\".")
-            .arg(nativePath(source), nativePath(target));
-    if (!copyContents(source, source, target, &reason)) {
+        return Failure(Kind::MoveTargetNotCreated, source, QString(), {target});
+    if (Result<void> copied = copyContents(source, source, target); !copied) {
         // Only the copy is ours to remove; the original stays as it was.
         QDir(target).removeRecursively();
-        return QStringLiteral("Could not move \"%1\": %2").arg(nativePath(source), reason);
+        return cannotMove(source, std::move(copied).error());
     }
     if (!QDir(source).removeRecursively())
-        return QStringLiteral("\"%1\" was copied to \"%2\", but the original could not be "
-                              "removed completely.")
-            .arg(nativePath(source), nativePath(target));
-    return QString();
+        return Failure(Kind::OriginalNotRemoved, source, QString(), {target});
+    return {};
 }
 
-QString QtFileOps::moveToTrash(const QString &folder)
+Result<void> QtFileOps::moveToTrash(const QString &folder)
 {
+    using Kind = Failure::Kind;
     if (folder.trimmed().isEmpty())
-        return QStringLiteral("No folder was given.");
+        return Failure(Kind::NoFolderGiven);
     const QString path = cleanFolderPath(folder);
     const QFileInfo info(path);
     if (!nameTaken(path))
-        return QStringLiteral("The folder \"%1\" does not exist.").arg(nativePath(folder));
+        return Failure(Kind::FolderMissing, folder);
     if (info.isRoot())
-        return QStringLiteral("The folder \"%1\" cannot be deleted.").arg(nativePath(folder));
+        return Failure(Kind::FolderNotDeletable, folder);
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     // When the folder that holds the home trash does not exist yet, Qt gives up on that trash
@@ -218,31 +200,31 @@ QString QtFileOps::moveToTrash(const QString &folder)
 #endif
     QFile file(path);
     if (file.moveToTrash())
-        return QString();
+        return {};
 
     // Removing for good is only right where there is no trash at all; any other failure
     // (no permission, a trash on another drive) leaves the folder where it is.
     if (file.errorString() != qt_error_string(ENOSYS))
-        return QStringLiteral("Could not move \"%1\" to the trash: %2")
-            .arg(nativePath(folder), file.errorString());
-    if (info.isSymLink() || !info.isDir())
-        return QFile::remove(path)
-            ? QString()
-            : QStringLiteral("Could not delete \"%1\".").arg(nativePath(folder));
+        return Failure(Kind::CannotTrash, folder, file.errorString());
+    if (info.isSymLink() || !info.isDir()) {
+        if (!QFile::remove(path))
+            return Failure(Kind::CannotDelete, folder);
+        return {};
+    }
     if (!QDir(path).removeRecursively())
-        return QStringLiteral("Could not delete \"%1\" completely.").arg(nativePath(folder));
-    return QString();
+        return Failure(Kind::DeletedPartly, folder);
+    return {};
 }
 
-QString QtFileOps::copyFileNoOverwrite(const QString &source, const QString &destination)
+Result<void> QtFileOps::copyFileNoOverwrite(const QString &source, const QString &destination)
 {
+    using Kind = Failure::Kind;
     if (!QFileInfo(source).isFile())
-        return QStringLiteral("The file \"%1\" does not exist.").arg(nativePath(source));
+        return Failure(Kind::FileMissing, source);
     if (nameTaken(destination))
-        return QStringLiteral("\"%1\" already exists.").arg(nativePath(destination));
+        return Failure(Kind::AlreadyExists, destination);
     QFile file(source);
     if (!file.copy(destination))
-        return QStringLiteral("Could not copy \"%1\" to \"%2\": %3")
-            .arg(nativePath(source), nativePath(destination), file.errorString());
-    return QString();
+        return Failure(Kind::CannotCopy, source, file.errorString(), {destination});
+    return {};
 }

@@ -7,7 +7,7 @@
 class QtFileOps : public FileOps
 {
 public:
-    QString moveFolderInto(const QString &folder, const QString &destinationFolder) override;
-    QString moveToTrash(const QString &folder) override;
-    QString copyFileNoOverwrite(const QString &source, const QString &destination) override;
+    Result<void> moveFolderInto(const QString &folder, const QString &destinationFolder) override;
+    Result<void> moveToTrash(const QString &folder) override;
+    Result<void> copyFileNoOverwrite(const QString &source, const QString &destination) override;
 };

@@ -73,7 +73,7 @@ void QtShell::execute(const QString &verb, const QString &program, const QString
 
     const QString target = unquoteProgram(program);
     if (target.isEmpty()) {
-        reportFailure(program, QStringLiteral("no program or document was given"));
+        report(Failure(Failure::Kind::StartNothingGiven, program));
         return;
     }
 
@@ -87,8 +87,7 @@ void QtShell::execute(const QString &verb, const QString &program, const QString
     if (folder.isEmpty()) {
         folder = QDir::currentPath();
     } else if (!QFileInfo(folder).isDir()) {
-        reportFailure(target, QStringLiteral("the working folder \"%1\" does not exist")
-                                  .arg(QDir::toNativeSeparators(workingFolder)));
+        report(Failure(Failure::Kind::StartFolderMissing, target, QString(), {workingFolder}));
         return;
     }
 
@@ -107,7 +106,7 @@ void QtShell::execute(const QString &verb, const QString &program, const QString
         if (looksLikeWebHost(target) && parameters.trimmed().isEmpty())
             openWithDesktop(target, QUrl::fromUserInput(target));
         else
-            reportFailure(target, QStringLiteral("no such file or folder"));
+            report(Failure(Failure::Kind::StartTargetMissing, target));
         return;
     }
 
@@ -118,9 +117,10 @@ void QtShell::execute(const QString &verb, const QString &program, const QString
         process.setWorkingDirectory(folder);
         if (!process.startDetached()) {
             QString reason = process.errorString();
-            if (reason.isEmpty() || reason == QLatin1String("Unknown error"))
-                reason = QStringLiteral("the system could not start it");
-            reportFailure(target, reason);
+            // Qt's "Unknown error" tells the user nothing more than that the system would not.
+            if (reason == QLatin1String("Unknown error"))
+                reason.clear();
+            report(Failure(Failure::Kind::CannotStart, target, reason));
         }
         return;
     }
@@ -128,7 +128,7 @@ void QtShell::execute(const QString &verb, const QString &program, const QString
     // Arguments can only reach a program; handing a plain file to its viewer would drop
     // them without a word, so that is reported instead.
     if (!parameters.trimmed().isEmpty() && !info.isDir()) {
-        reportFailure(target, QStringLiteral("it is not an executable program"));
+        report(Failure(Failure::Kind::StartNotAProgram, target));
         return;
     }
 
@@ -138,11 +138,11 @@ void QtShell::execute(const QString &verb, const QString &program, const QString
 void QtShell::openWithDesktop(const QString &target, const QUrl &url) const
 {
     if (!QDesktopServices::openUrl(url))
-        reportFailure(target, QStringLiteral("no program is set up to open it"));
+        report(Failure(Failure::Kind::StartNoHandler, target));
 }
 
-void QtShell::reportFailure(const QString &program, const QString &reason) const
+void QtShell::report(const Failure &failure) const
 {
     if (m_reportFailure)
-        m_reportFailure(QStringLiteral("Could not start \"%1\": %2").arg(program, reason));
+        m_reportFailure(failure);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Failure.h"
 #include "platform/Shell.h"
 
 #include <QString>
@@ -14,8 +15,8 @@ class QUrl;
 class QtShell : public Shell
 {
 public:
-    // Told, with a sentence for the user, when something could not be started at all.
-    using FailureReporter = std::function<void(const QString &)>;
+    // Told when something could not be started at all.
+    using FailureReporter = std::function<void(const Failure &)>;
 
     explicit QtShell(FailureReporter reportFailure);
 
@@ -24,7 +25,7 @@ public:
 
 private:
     void openWithDesktop(const QString &target, const QUrl &url) const;
-    void reportFailure(const QString &program, const QString &reason) const;
+    void report(const Failure &failure) const;
 
     FailureReporter m_reportFailure;
 };

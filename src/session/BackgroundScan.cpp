@@ -32,7 +32,7 @@ public:
             emit m_scan.gameStarted(index);
         }
     }
-    void message(const QString &text) override { emit m_scan.message(text); }
+    void failed(const Failure &failure) override { emit m_scan.message(failure.message()); }
     bool cancelled() const override { return m_scan.m_cancel.load(std::memory_order_relaxed); }
 
 private:

@@ -6,16 +6,6 @@
 
 namespace DeleteQuestion {
 
-QString refusalMessage(const DeleteTarget &target)
-{
-    if (target.folder.allowed())
-        return {};
-    const QString game = target.gameName.isEmpty() ? QStringLiteral("This game")
-                                                   : QLatin1Char('"') + target.gameName + QLatin1Char('"');
-    return QStringLiteral("%1 cannot be deleted: %2.\n\nNothing was deleted.")
-        .arg(game, target.folder.refusal);
-}
-
 ShownPath shownPath(const QString &path, int wantedWidth, int screenWidth)
 {
     const int widest = screenWidth >= 0 ? screenWidth - 40 : 1000;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "session/FolderCommands.h"
-
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -11,10 +9,6 @@ namespace DeleteQuestion {
 
 // The window is never narrower than this, nor wider than the screen allows.
 constexpr int NarrowestWidth = 460;
-
-// What the user is told instead of being asked, for a folder that must not be deleted; empty
-// for one that may be.
-QString refusalMessage(const DeleteTarget &target);
 
 struct ShownPath
 {

@@ -11,14 +11,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// A box taller than the screen hides its own OK button, so past this many the rest are named
-// without their reasons.
-constexpr int FailuresWithReasons = 15;
-
-} // namespace
-
 FolderCommands::FolderCommands(LibrarySession &session) : m_session(session) {}
 
 MoveAllReport FolderCommands::moveAllInto(const QString &destination) const
@@ -28,8 +20,7 @@ MoveAllReport FolderCommands::moveAllInto(const QString &destination) const
     if (destination.isEmpty())
         return report;
     if (!QFileInfo(destination).isDir()) {
-        report.refusal =
-            QStringLiteral("The folder \"%1\" does not exist; nothing was moved.").arg(nativePath(destination));
+        report.destinationUsable = Failure(Failure::Kind::MoveDestinationGone, destination);
         return report;
     }
 
@@ -44,59 +35,52 @@ MoveAllReport FolderCommands::moveAllInto(const QString &destination) const
         const int row = names.rowOf(name);
         if (row < 1)
             continue;
-        const GameFolderTarget target = guard.checkRow(table, row);
-        QString reason = target.refusal;
-        if (reason.isEmpty())
-            reason = fileOps.moveFolderInto(target.path, destination);
-        if (reason.isEmpty())
+        GameFolderTarget target = guard.checkRow(table, row);
+        Result<void> moved = target.allowed() ? fileOps.moveFolderInto(target.path, destination)
+                                              : std::move(target.verdict);
+        if (moved)
             ++report.moved;
         else
-            report.failures.push_back(FolderMoveFailure{name, reason});
+            report.failures.push_back(FolderMoveFailure{name, std::move(moved).error()});
     }
     return report;
 }
 
-QString FolderCommands::moveAllMessage(const MoveAllReport &report)
+Result<void> FolderCommands::moveAllOutcome(const MoveAllReport &report)
 {
-    if (!report.refusal.isEmpty())
-        return report.refusal;
+    if (!report.destinationUsable)
+        return report.destinationUsable;
     if (report.failures.empty())
-        return QString();
-    const int failed = static_cast<int>(report.failures.size());
-    QString text =
-        failed == 1 ? QStringLiteral("1 game folder was not moved to \"%1\":").arg(nativePath(report.destination))
-                    : QStringLiteral("%1 game folders were not moved to \"%2\":")
-                          .arg(failed)
-                          .arg(nativePath(report.destination));
-    text += QLatin1Char('\n');
-    QStringList rest;
-    for (int i = 0; i < failed; ++i) {
-        const FolderMoveFailure &failure = report.failures[static_cast<size_t>(i)];
-        if (i < FailuresWithReasons)
-            text += QStringLiteral("\n%1: %2").arg(failure.gameName, failure.reason);
-        else
-            rest << failure.gameName;
+        return {};
+    Failure notMoved(Failure::Kind::FoldersNotMoved, report.destination, QString(),
+                     {QString::number(report.moved)});
+    for (const FolderMoveFailure &failure : report.failures) {
+        notMoved.withCause(Failure(Failure::Kind::GameFolderNotMoved, QString(), QString(), {failure.gameName})
+                               .withCause(failure.reason));
     }
-    if (!rest.isEmpty())
-        text += QStringLiteral("\n\nNor were: %1.").arg(rest.join(QStringLiteral(", ")));
-    text += QStringLiteral("\n\n%1 moved; nothing at the destination was replaced.").arg(report.moved);
-    return text;
+    return notMoved;
 }
 
-QString FolderCommands::openSelectedFolder() const
+Result<void> FolderCommands::openSelectedFolder() const
 {
     if (m_session.selectedIndex() < 0 || m_session.state().SelectedRow < 1)
-        return QStringLiteral("No game is selected.");
+        return Failure(Failure::Kind::NoGameSelected);
     const MainState &state = m_session.state();
     const QString folder = LibraryPaths::resolve(
         LibraryPaths::gameFolder(state.library.LibraryRoot, state.library.GridMain, state.SelectedRow));
     if (!QFileInfo(folder).isDir())
-        return QStringLiteral("The folder \"%1\" of \"%2\" does not exist.")
-            .arg(nativePath(folder), state.SelectedGameName);
+        return Failure(Failure::Kind::SelectedFolderMissing, folder, QString(), {state.SelectedGameName});
     // The quotes keep a folder name with blanks whole, as a shell would need it.
     m_session.platform().shell.execute(QString(), QLatin1Char('"') + nativePath(folder) + QLatin1Char('"'),
                                        QString(), QString());
-    return QString();
+    return {};
+}
+
+Result<void> DeleteTarget::deletable() const
+{
+    if (folder.allowed())
+        return {};
+    return Failure(Failure::Kind::GameNotDeletable, QString(), QString(), {gameName}).withCause(folder.verdict.error());
 }
 
 DeleteTarget FolderCommands::deleteTarget() const
@@ -104,7 +88,7 @@ DeleteTarget FolderCommands::deleteTarget() const
     const MainState &state = m_session.state();
     DeleteTarget target;
     if (m_session.selectedIndex() < 0 || state.SelectedRow < 1) {
-        target.folder.refusal = QStringLiteral("no game is selected");
+        target.folder.verdict = Failure(Failure::Kind::NothingSelected);
         return target;
     }
     target.gameName = state.SelectedGameName;
@@ -113,17 +97,18 @@ DeleteTarget FolderCommands::deleteTarget() const
     return target;
 }
 
-QString FolderCommands::moveToTrash(const DeleteTarget &target) const
+Result<void> FolderCommands::moveToTrash(const DeleteTarget &target) const
 {
-    const GameFolderTarget folder = GameFolderGuard(m_session.state().library.LibraryRoot)
-                                        .check(target.folder.folder, target.folder.subfolder);
-    QString reason = folder.refusal;
-    if (reason.isEmpty() && folder.path != target.folder.path)
-        reason = QStringLiteral("its folder is now \"%1\", not the one shown").arg(nativePath(folder.path));
-    if (!reason.isEmpty())
-        return QStringLiteral("\"%1\" was not deleted: %2.").arg(target.gameName, reason);
-    const QString failure = m_session.platform().fileOps.moveToTrash(folder.path);
-    if (!failure.isEmpty())
-        return QStringLiteral("\"%1\" was not deleted: %2").arg(target.gameName, failure);
-    return QString();
+    using Kind = Failure::Kind;
+    GameFolderTarget folder = GameFolderGuard(m_session.state().library.LibraryRoot)
+                                  .check(target.folder.folder, target.folder.subfolder);
+    if (folder.allowed() && folder.path != target.folder.path)
+        folder.verdict = Failure(Kind::GameFolderChanged, folder.path);
+    if (!folder.allowed())
+        return Failure(Kind::GameNotDeletedRefused, QString(), QString(), {target.gameName})
+            .withCause(std::move(folder.verdict).error());
+    if (Result<void> trashed = m_session.platform().fileOps.moveToTrash(folder.path); !trashed)
+        return Failure(Kind::GameNotDeleted, QString(), QString(), {target.gameName})
+            .withCause(std::move(trashed).error());
+    return {};
 }

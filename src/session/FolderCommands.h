@@ -13,7 +13,7 @@ class LibrarySession;
 struct FolderMoveFailure
 {
     QString gameName;
-    QString reason;
+    Failure reason;
 };
 
 struct MoveAllReport
@@ -21,8 +21,8 @@ struct MoveAllReport
     QString destination;
     int moved = 0;
     std::vector<FolderMoveFailure> failures;
-    // The destination as a whole was unusable; nothing was tried.
-    QString refusal;
+    // A failure when the destination as a whole was unusable; nothing was tried then.
+    Result<void> destinationUsable;
 };
 
 // The game to delete, as the delete window shows it.
@@ -30,6 +30,9 @@ struct DeleteTarget
 {
     QString gameName;
     GameFolderTarget folder;
+
+    // Whether the window may offer to delete it; why not, naming the game.
+    Result<void> deletable() const;
 };
 
 // The folder commands of the list's context menu: move the folders of every listed game, open
@@ -44,17 +47,18 @@ class FolderCommands
     // destination under its own name. A folder that cannot or must not move is recorded and the
     // next entry goes on. An empty destination is a cancelled folder browser: nothing moves.
     MoveAllReport moveAllInto(const QString &destination) const;
-    // One text for every failure of a Move All; empty when there is nothing to tell.
-    static QString moveAllMessage(const MoveAllReport &report);
+    // Every failure of a Move All as one, to be told in one box; success when there is nothing
+    // to tell.
+    static Result<void> moveAllOutcome(const MoveAllReport &report);
 
-    // Shows the selected game's folder in the file manager; the text for the user when it cannot.
-    QString openSelectedFolder() const;
+    // Shows the selected game's folder in the file manager.
+    Result<void> openSelectedFolder() const;
 
     // The selected game and its folder, checked; a refusal when nothing is selected.
     DeleteTarget deleteTarget() const;
     // Checks the target's cells again (the disk may have changed while the window waited) and
-    // sends the folder to the trash. The text for the user when that did not happen.
-    QString moveToTrash(const DeleteTarget &target) const;
+    // sends the folder to the trash.
+    Result<void> moveToTrash(const DeleteTarget &target) const;
 
   private:
     LibrarySession &m_session;

@@ -39,7 +39,7 @@ public:
     void gamesStarted(int count) override { emit m_session.scanGamesStarted(count); }
     void gameStarted(int index) override { emit m_session.scanGameStarted(index); }
     void scanFinished() override { emit m_session.scanFinished(); }
-    void message(const QString &text) override { emit m_session.message(text); }
+    void failed(const Failure &failure) override { emit m_session.message(failure.message()); }
 
 private:
     LibrarySession &m_session;
@@ -51,7 +51,7 @@ LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolde
     m_state.ExeFolder = LibraryPaths::withTrailingSeparator(exeFolder);
     m_state.SkinsFolder = m_state.ExeFolder + QStringLiteral("Skins");
     m_settings = std::make_unique<SettingsFile>(m_state.ExeFolder + QStringLiteral("PALLOX.ini"));
-    m_settings->setErrorHandler([this](const QString &error) { emit message(error); });
+    m_settings->setErrorHandler([this](const Failure &failure) { emit message(failure.message()); });
     m_appearance = std::make_unique<AppearanceSettings>(*m_settings);
 
     m_backgroundScan = std::make_unique<BackgroundScan>();
@@ -64,7 +64,7 @@ LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolde
     connect(scan, &BackgroundScan::finished, this, &LibrarySession::adoptScan);
     m_filter = new FilterState(*this);
     m_nostalgiaScene = std::make_unique<NostalgiaScene>(
-        m_state.SkinsFolder, [this](const QString &file, const QString &text) { reportOnce(file, text); });
+        m_state.SkinsFolder, [this](const QString &file, const Failure &failure) { reportOnce(file, failure.message()); });
     m_entryFiles = std::make_unique<EntryFiles>(platform.dialogs);
     m_emulatorSettings = std::make_unique<EmulatorSettingsModel>(*this);
 }
@@ -158,7 +158,7 @@ void LibrarySession::rememberWindowSize(int width, int height)
 
 bool LibrarySession::flushSettings()
 {
-    return m_settings->flush();
+    return m_settings->flush().has_value();
 }
 
 LaunchOptions LibrarySession::launchOptions(bool setup) const
@@ -210,7 +210,7 @@ EmulatorEditForm LibrarySession::beginAddEmulator(const QString &group)
 bool LibrarySession::saveEmulator(const EmulatorEditForm &form)
 {
     const std::vector<IniFile::Edit> keys = EmulatorRegistry::keysToSave(form);
-    return !keys.empty() && m_settings->writeValues(keys);
+    return !keys.empty() && m_settings->writeValues(keys).has_value();
 }
 
 void LibrarySession::configureEmulator(const QString &path)
@@ -300,11 +300,13 @@ void LibrarySession::restoreAll()
 {
     finishScan();
     LibraryState &library = m_state.library;
-    const GridFileResult loaded = LoadStringGrid(library.GridMain, LibraryPaths::dataCacheFile(library.LibraryRoot));
-    if (!loaded.ok()) {
+    Result<GameTable> loaded = LoadStringGrid(LibraryPaths::dataCacheFile(library.LibraryRoot));
+    if (loaded) {
+        library.GridMain = std::move(*loaded);
+    } else {
         // The complete copy holds what the cache was made from; a missing or broken cache must
         // not leave the user stuck with a filtered list.
-        emit message(loaded.error);
+        emit message(loaded.error().message());
         library.GridMain = library.GridComplete;
     }
     // The list build folds the games of one name, which is all that is left to do afterwards.
@@ -397,7 +399,7 @@ void LibrarySession::adoptScan()
 void LibrarySession::refreshThisGame()
 {
     if (m_selectedIndex < 0) {
-        emit message(QStringLiteral("List index out of bounds (-1)"));
+        emit message(Failure(Failure::Kind::NoEntrySelected).message());
         return;
     }
     if (isScanRunning())
@@ -408,9 +410,9 @@ void LibrarySession::refreshThisGame()
     const int row = GameRefresh::rowFor(table, name, m_entryPlatform);
     if (row == 0)
         return;
-    const QString error = GameRefresh::refreshRow(table, row, m_state.library.LibraryRoot);
-    if (!error.isEmpty()) {
-        emit message(error);
+    if (const Result<void> refreshed = GameRefresh::refreshRow(table, row, m_state.library.LibraryRoot);
+        !refreshed) {
+        emit message(refreshed.error().message());
         return;
     }
     if (followRefreshedRow(row, name))
@@ -464,10 +466,13 @@ void LibrarySession::select(int listIndex)
     // The pictures are read, and found, off the window's thread.
     m_details = DetailsContent::forRow(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot,
                                        m_state.ForcedRowPending, DetailsContent::PictureFiles::AsNamed);
-    QString noteError;
-    m_noteLines = DetailsContent::readNoteLines(m_details.notePath, &noteError);
-    if (!noteError.isEmpty())
-        reportOnce(m_details.notePath, noteError);
+    Result<QStringList> note = DetailsContent::readNoteLines(m_details.notePath);
+    if (note) {
+        m_noteLines = std::move(*note);
+    } else {
+        m_noteLines.clear();
+        reportOnce(m_details.notePath, note.error().message());
+    }
     if (m_details.platformsUpdated)
         m_entryPlatform = m_details.platform;
     m_state.ForcedRowPending = false;
@@ -525,8 +530,9 @@ void LibrarySession::launchPlatform(const QString &platform)
     // The click before the double click normally switched records already. Without a record
     // for the platform, the record of another platform, still on show, would start instead.
     if (!shown() && !(showPlatform(platform) && shown())) {
-        emit message(QStringLiteral("There is no record of \"%1\" for %2 to start.")
-                         .arg(m_state.SelectedGameName, platform));
+        emit message(
+            Failure(Failure::Kind::NoRecordForPlatform, QString(), QString(), {m_state.SelectedGameName, platform})
+                .message());
         return;
     }
     launchSelected(false);

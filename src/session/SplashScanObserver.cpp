@@ -68,6 +68,11 @@ void SplashScanObserver::scanFinished()
     m_splash->hideSplash();
 }
 
+void SplashScanObserver::failed(const Failure &failure)
+{
+    message(failure.message());
+}
+
 void SplashScanObserver::message(const QString &text)
 {
     // The box runs an event loop of its own; the splash under it must paint whole, gauge included.

@@ -30,7 +30,8 @@ public:
     void gamesStarted(int count) override;
     void gameStarted(int index) override;
     void scanFinished() override;
-    void message(const QString &text) override;
+    void failed(const Failure &failure) override;
+    void message(const QString &text);
 
 private:
     const LibraryState &m_state;

@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <utility>
+
 namespace {
 
 const QString &iniFilter()
@@ -21,9 +23,8 @@ EntryFiles::EntryFiles(Dialogs &dialogs) : m_dialogs(dialogs) {}
 void EntryFiles::createDefaultFolders(const QString &gameFolder, const QString &iniName,
                                       const QStringList &fieldKeys)
 {
-    const QString refusal = EntryWriter::defaultFoldersRefusal(gameFolder, iniName);
-    if (!refusal.isEmpty()) {
-        m_dialogs.message(refusal);
+    if (const Result<void> allowed = EntryWriter::canCreateDefaultFolders(gameFolder, iniName); !allowed) {
+        m_dialogs.message(allowed.error().message());
         return;
     }
     EntryWriter::createMetadataFolders(gameFolder);
@@ -31,9 +32,8 @@ void EntryFiles::createDefaultFolders(const QString &gameFolder, const QString &
     const QString question = EntryWriter::blankIniQuestion(iniFile, fieldKeys);
     if (!question.isEmpty() && !m_dialogs.confirm(question))
         return;
-    const WriteResult written = EntryWriter::writeBlankIni(iniFile, fieldKeys);
-    if (!written.ok)
-        m_dialogs.message(written.message);
+    if (const Result<void> written = EntryWriter::writeBlankIni(iniFile, fieldKeys); !written)
+        m_dialogs.message(written.error().message());
 }
 
 std::optional<QString> EntryFiles::chooseIniFile(const QString &metadataFolder)
@@ -52,21 +52,19 @@ std::optional<GameEntry> EntryFiles::loadIni(const QString &aboutText)
         m_dialogs.openFile(QStringLiteral("Load Game ini File"), iniFilter(), m_folders.loadFolder());
     if (file.isEmpty())
         return std::nullopt;
-    QString error;
-    std::optional<GameEntry> loaded = EntryLoader::fromIniFile(file, &error);
+    Result<GameEntry> loaded = EntryLoader::fromIniFile(file);
     if (!loaded) {
-        m_dialogs.message(error);
+        m_dialogs.message(loaded.error().message());
         return std::nullopt;
     }
     loaded->aboutText = aboutText;
-    return loaded;
+    return std::move(*loaded);
 }
 
 void EntryFiles::createAbout(const QString &aboutName, const QString &text)
 {
-    const QString refusal = EntryWriter::aboutRefusal(aboutName, text);
-    if (!refusal.isEmpty()) {
-        m_dialogs.message(refusal);
+    if (const Result<void> allowed = EntryWriter::canWriteAbout(aboutName, text); !allowed) {
+        m_dialogs.message(allowed.error().message());
         return;
     }
     const QString file =
@@ -74,9 +72,8 @@ void EntryFiles::createAbout(const QString &aboutName, const QString &text)
     if (file.isEmpty())
         return;
     m_folders.aboutFileChosen(file);
-    const WriteResult written = EntryWriter::writeAboutFile(file, text);
-    if (!written.ok)
-        m_dialogs.message(written.message);
+    if (const Result<void> written = EntryWriter::writeAboutFile(file, text); !written)
+        m_dialogs.message(written.error().message());
 }
 
 std::optional<QString> EntryFiles::chooseEmulator()

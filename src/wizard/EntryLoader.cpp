@@ -5,7 +5,6 @@
 #include "library/GameTable.h"
 #include "library/LibraryPaths.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -62,14 +61,11 @@ std::optional<GameEntry> fromTable(const GameTable &table, const QString &librar
     return entry;
 }
 
-std::optional<GameEntry> fromIniFile(const QString &fileName, QString *error)
+Result<GameEntry> fromIniFile(const QString &fileName)
 {
     QFile file(fileName);
-    if (!LibraryPaths::isRegularFile(fileName) || !file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Unable to read %1").arg(QDir::toNativeSeparators(fileName));
-        return std::nullopt;
-    }
+    if (!LibraryPaths::isRegularFile(fileName) || !file.open(QIODevice::ReadOnly))
+        return Failure(Failure::Kind::UnableToRead, fileName);
     const IniFile ini = IniFile::fromBytes(file.readAll());
     GameEntry entry;
     const QString section = QStringLiteral("Main");

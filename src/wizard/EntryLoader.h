@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "wizard/EntryFields.h"
 
 #include <QString>
@@ -22,7 +23,7 @@ int lastRowNamed(const GameTable &table, const QString &name);
 QString readAboutText(const QString &path);
 
 // The fields of a game ini file (section Main; a missing key is empty). The About text is left
-// empty. Nothing when the file cannot be read, with the reason in `error`.
-std::optional<GameEntry> fromIniFile(const QString &fileName, QString *error);
+// empty. A failure when the file cannot be read.
+Result<GameEntry> fromIniFile(const QString &fileName);
 
 } // namespace EntryLoader

@@ -20,21 +20,6 @@ const QString &mainSection()
     return section;
 }
 
-QString shown(const QString &fileName)
-{
-    return QDir::toNativeSeparators(fileName);
-}
-
-WriteResult unableToWrite(const QString &fileName)
-{
-    return {false, QStringLiteral("Unable to write to %1").arg(shown(fileName))};
-}
-
-WriteResult refused(const QString &text)
-{
-    return {false, text};
-}
-
 bool readWhole(const QString &fileName, QByteArray *bytes)
 {
     QFile file(fileName);
@@ -69,14 +54,14 @@ QStringList keysOf(const KeyValues &keys, const std::vector<size_t> &indices)
 
 } // namespace
 
-WriteResult writeKeys(const QString &fileName, const KeyValues &keys)
+Result<void> writeKeys(const QString &fileName, const KeyValues &keys)
 {
     if (keys.empty())
-        return {true, QString()};
+        return {};
     const bool existed = QFileInfo(fileName).exists();
     QByteArray original;
     if (existed && (!LibraryPaths::isRegularFile(fileName) || !readWhole(fileName, &original)))
-        return unableToWrite(fileName);
+        return Failure(Failure::Kind::UnableToWrite, fileName);
 
     // Lines we do not touch keep their bytes, so a file in Windows-1252 stays in it; a value it
     // cannot hold would come back as question marks, and the user would not know until later.
@@ -88,10 +73,7 @@ WriteResult writeKeys(const QString &fileName, const KeyValues &keys)
                 unfit.push_back(i);
         }
         if (!unfit.empty())
-            return refused(QStringLiteral("%1 is written in the Windows-1252 code page, which cannot hold some "
-                                          "characters of these fields: %2.\n\nNothing was saved. Change those "
-                                          "characters, or save the game as a new file.")
-                               .arg(shown(fileName), keysOf(keys, unfit).join(QStringLiteral(", "))));
+            return Failure(Failure::Kind::FieldsUnfitForCodePage, fileName, QString(), keysOf(keys, unfit));
     }
 
     // The keys follow the rules every ini file of the program follows, in memory, so that the file
@@ -100,7 +82,6 @@ WriteResult writeKeys(const QString &fileName, const KeyValues &keys)
     for (const auto &[key, value] : keys)
         edits.push_back({mainSection(), key, value});
     const QByteArray updated = IniFile::withValues(original, edits);
-    QString reason;
 
     // Whatever else could make a value read back otherwise (text that turns the file into valid
     // UTF-8, say) is caught here, before the file changes.
@@ -111,15 +92,14 @@ WriteResult writeKeys(const QString &fileName, const KeyValues &keys)
             changed.push_back(i);
     }
     if (!changed.empty())
-        return refused(QStringLiteral("These fields would not read back from %1 as they are shown: %2.\n\n"
-                                      "Nothing was saved.")
-                           .arg(shown(fileName), keysOf(keys, changed).join(QStringLiteral(", "))));
+        return Failure(Failure::Kind::FieldsWouldNotReadBack, fileName, QString(), keysOf(keys, changed));
 
     if (existed && updated == original)
-        return {true, QString()};
+        return {};
+    QString reason;
     if (!replaceFile(fileName, updated, &reason))
-        return unableToWrite(fileName);
-    return {true, QString()};
+        return Failure(Failure::Kind::UnableToWrite, fileName);
+    return {};
 }
 
 KeyValues gameKeys(const GameEntry &entry)
@@ -147,21 +127,20 @@ QStringList metadataSubfolders()
             QStringLiteral("Extras"), QStringLiteral("Platforms")};
 }
 
-QString defaultFoldersRefusal(const QString &gameFolder, const QString &iniName)
+Result<void> canCreateDefaultFolders(const QString &gameFolder, const QString &iniName)
 {
     if (iniName.trimmed().isEmpty())
-        return QStringLiteral("Ini File Name field left blank.");
+        return Failure(Failure::Kind::IniNameBlank);
     // The name becomes one file in the IniFile folder: a separator would put it elsewhere, and
     // the other characters are ones Windows refuses, where the library may be taken next.
     static const QString reserved = QStringLiteral("\\/:*?\"<>|");
     for (const QChar c : iniName) {
         if (reserved.contains(c) || c.unicode() < 0x20)
-            return QStringLiteral("The ini file name cannot hold any of these characters: \\ / : * ? \" < > | "
-                                  "or a line break.");
+            return Failure(Failure::Kind::IniNameUnfit, iniName);
     }
     if (gameFolder.isEmpty())
-        return QStringLiteral("Cancelled");
-    return QString();
+        return Failure(Failure::Kind::Cancelled);
+    return {};
 }
 
 void createMetadataFolders(const QString &gameFolder)
@@ -186,7 +165,7 @@ QString blankIniQuestion(const QString &iniFile, const QStringList &fieldKeys)
         .arg(QDir::toNativeSeparators(iniFile));
 }
 
-WriteResult writeBlankIni(const QString &fileName, const QStringList &fieldKeys)
+Result<void> writeBlankIni(const QString &fileName, const QStringList &fieldKeys)
 {
     KeyValues keys;
     keys.reserve(size_t(fieldKeys.size()));
@@ -195,16 +174,16 @@ WriteResult writeBlankIni(const QString &fileName, const QStringList &fieldKeys)
     return writeKeys(fileName, keys);
 }
 
-QString aboutRefusal(const QString &aboutName, const QString &aboutText)
+Result<void> canWriteAbout(const QString &aboutName, const QString &aboutText)
 {
     if (aboutName.isEmpty())
-        return QStringLiteral("No About Name Given");
+        return Failure(Failure::Kind::AboutNameBlank);
     if (aboutText.isEmpty())
-        return QStringLiteral("No About Body Given");
-    return QString();
+        return Failure(Failure::Kind::AboutBodyBlank);
+    return {};
 }
 
-WriteResult writeAboutFile(const QString &fileName, const QString &text)
+Result<void> writeAboutFile(const QString &fileName, const QString &text)
 {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -213,8 +192,8 @@ WriteResult writeAboutFile(const QString &fileName, const QString &text)
     lines += QStringLiteral("\r\n");
     QString reason;
     if (!replaceFile(fileName, lines.toUtf8(), &reason))
-        return {false, QStringLiteral("Unable to write to %1\n\n%2").arg(shown(fileName), reason)};
-    return {true, QString()};
+        return Failure(Failure::Kind::UnableToWrite, fileName, reason);
+    return {};
 }
 
 } // namespace EntryWriter

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "wizard/EntryFields.h"
 
 #include <QString>
@@ -7,13 +8,6 @@
 
 #include <utility>
 #include <vector>
-
-// What a write did: nothing (message says why, for the user) or the whole of it.
-struct WriteResult
-{
-    bool ok = false;
-    QString message;
-};
 
 namespace EntryWriter {
 
@@ -24,7 +18,7 @@ using KeyValues = std::vector<std::pair<QString, QString>>;
 // other line stays byte for byte), as one atomic replacement of the file: either every key is
 // written or the file is left as it was. Refused, with the fields named, when a value would not
 // read back as given: characters that a Windows-1252 file cannot hold, for instance.
-WriteResult writeKeys(const QString &fileName, const KeyValues &keys);
+Result<void> writeKeys(const QString &fileName, const KeyValues &keys);
 
 // The 40 keys of a saved game, in save order, each value as a single-line field can hold it.
 KeyValues gameKeys(const GameEntry &entry);
@@ -34,9 +28,9 @@ GameEntry storedEntry(const GameEntry &entry);
 // The sub-folders of a new metadata folder, in the order they are made.
 QStringList metadataSubfolders();
 
-// Why "Create Default Folders and ini File" cannot go on, in the order the user is told; empty
-// when it can. `gameFolder` is what the folder browser returned.
-QString defaultFoldersRefusal(const QString &gameFolder, const QString &iniName);
+// Whether "Create Default Folders and ini File" can go on; the first reason it cannot, in the
+// order the user is told. `gameFolder` is what the folder browser returned.
+Result<void> canCreateDefaultFolders(const QString &gameFolder, const QString &iniName);
 // The Pallox folder and its sub-folders inside the game folder. Folders that exist are left
 // alone, and one that cannot be made is passed over: the ini write that follows says so.
 void createMetadataFolders(const QString &gameFolder);
@@ -46,11 +40,11 @@ QString blankIniFile(const QString &gameFolder, const QString &iniName);
 // game's facts by accident would lose them; a new file, or an empty field list, asks nothing.
 QString blankIniQuestion(const QString &iniFile, const QStringList &fieldKeys);
 // Every key of the field list with an empty value; no file when the list is empty.
-WriteResult writeBlankIni(const QString &fileName, const QStringList &fieldKeys);
+Result<void> writeBlankIni(const QString &fileName, const QStringList &fieldKeys);
 
-// Why "Create" cannot write the About file; empty when it can.
-QString aboutRefusal(const QString &aboutName, const QString &aboutText);
+// Whether "Create" can write the About file.
+Result<void> canWriteAbout(const QString &aboutName, const QString &aboutText);
 // The text with CR LF between lines and after the last, as UTF-8, replacing the file atomically.
-WriteResult writeAboutFile(const QString &fileName, const QString &text);
+Result<void> writeAboutFile(const QString &fileName, const QString &text);
 
 } // namespace EntryWriter

@@ -1,5 +1,6 @@
 #include "app/IniFile.h"
 #include "support/Files.h"
+#include "support/ResultText.h"
 #include "support/Utf8.h"
 
 #include <QDateTime>
@@ -205,7 +206,8 @@ TEST_P(IniWriteTest, ChangesOnlyWhatIsWritten)
         ASSERT_TRUE(writeFile(path, QByteArray(c.before)));
     }
     IniFile ini(path);
-    ASSERT_TRUE(ini.writeString(u(c.section), u(c.key), u(c.value))) << ini.lastError().toStdString();
+    const Result<void> written = ini.writeString(u(c.section), u(c.key), u(c.value));
+    ASSERT_TRUE(written) << messageOf(written).toStdString();
     EXPECT_EQ(readFile(path), QByteArray(c.after));
     // What was written reads back, through this object and through a fresh one.
     const QString readBack = u(c.readBack ? c.readBack : c.value);
@@ -274,10 +276,12 @@ TEST(IniFile, WriteThatFailsLeavesEverythingAndSaysWhy)
     };
     for (const QString &target : targets) {
         IniFile ini(target);
-        EXPECT_FALSE(ini.writeString(QStringLiteral("Main"), QStringLiteral("x"), QStringLiteral("1")));
-        EXPECT_TRUE(ini.lastError().contains(QDir::toNativeSeparators(target))) << ini.lastError().toStdString();
-        EXPECT_GT(ini.lastError().size(), QDir::toNativeSeparators(target).size() + 15)
-            << "the reason is given: " << ini.lastError().toStdString();
+        const Result<void> written = ini.writeString(QStringLiteral("Main"), QStringLiteral("x"), QStringLiteral("1"));
+        EXPECT_FALSE(written);
+        const QString error = messageOf(written);
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(target))) << error.toStdString();
+        EXPECT_GT(error.size(), QDir::toNativeSeparators(target).size() + 15)
+            << "the reason is given: " << error.toStdString();
         EXPECT_FALSE(QFileInfo(target).isFile());
         EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("x"), QStringLiteral("d")), QStringLiteral("d"));
     }
@@ -297,9 +301,11 @@ TEST(IniFile, WriteInReadOnlyFolderFailsWithoutTouchingTheFile)
     ASSERT_TRUE(writeFile(path, "[Main]\r\nx=1\r\n"));
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     IniFile ini(path);
-    EXPECT_FALSE(ini.writeString(QStringLiteral("Main"), QStringLiteral("x"), QStringLiteral("2")));
-    EXPECT_TRUE(ini.lastError().contains(QDir::toNativeSeparators(path)));
-    EXPECT_TRUE(ini.lastError().contains(QLatin1String("ermission"))) << ini.lastError().toStdString();
+    const Result<void> written = ini.writeString(QStringLiteral("Main"), QStringLiteral("x"), QStringLiteral("2"));
+    EXPECT_FALSE(written);
+    const QString error = messageOf(written);
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(error.contains(QLatin1String("ermission"))) << error.toStdString();
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(readFile(path), QByteArray("[Main]\r\nx=1\r\n"));
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("x"), 0), 1);
@@ -310,8 +316,9 @@ TEST(IniFile, EmptyKeyNameIsRefused)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("k.ini"));
     IniFile ini(path);
-    EXPECT_FALSE(ini.writeString(QStringLiteral("Main"), QStringLiteral(" "), QStringLiteral("1")));
-    EXPECT_FALSE(ini.lastError().isEmpty());
+    const Result<void> written = ini.writeString(QStringLiteral("Main"), QStringLiteral(" "), QStringLiteral("1"));
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(messageOf(written).isEmpty());
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -382,8 +389,9 @@ TEST(IniFile, FromBytesReadsButCannotWrite)
     IniFile ini = IniFile::fromBytes("[Main]\r\nName=Loom\r\n");
     EXPECT_TRUE(ini.fileName().isEmpty());
     EXPECT_EQ(ini.readString(QStringLiteral("MAIN"), QStringLiteral("name"), QString()), QStringLiteral("Loom"));
-    EXPECT_FALSE(ini.writeString(QStringLiteral("Main"), QStringLiteral("Name"), QStringLiteral("Zak")));
-    EXPECT_FALSE(ini.lastError().isEmpty());
+    const Result<void> written = ini.writeString(QStringLiteral("Main"), QStringLiteral("Name"), QStringLiteral("Zak"));
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(messageOf(written).isEmpty());
     EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("Name"), QString()), QStringLiteral("Loom"));
 }
 

@@ -28,7 +28,7 @@ Input windowOf(int width, int height, bool resizeExtrasBox = true)
     return in;
 }
 
-std::vector<QRect> placed(const Result &r)
+std::vector<QRect> placed(const MainLayout::Result &r)
 {
     return {r.panelDetails, r.panelNoDetails, r.banner, r.shapeBox, r.shapeScreen, r.title, r.screen,
             r.media,        r.advert,         r.front,  r.back,     r.factsBox,    r.list,  r.memo,
@@ -40,7 +40,7 @@ std::vector<QRect> placed(const Result &r)
 TEST(MainLayout, SmallWindowGrowsToTheMinimumOneSideAtATime)
 {
     Input in = windowOf(300, 300);
-    Result r = layout(in);
+    MainLayout::Result r = layout(in);
     ASSERT_TRUE(r.resizeWindow);
     EXPECT_EQ(r.windowSize, QSize(400, 300));
 
@@ -58,7 +58,7 @@ TEST(MainLayout, PanelAreasFollowThePanelSize)
     Input in = windowOf(800, 600); // panel 540 x 530
     in.findShown = true;
     in.findHeight = 30;
-    const Result r = layout(in);
+    const MainLayout::Result r = layout(in);
     EXPECT_EQ(r.banner, QRect(0, 0, 540, 53));
     EXPECT_EQ(r.shapeScreen, QRect(354, 53, 190, 477));
     EXPECT_EQ(r.title, QRect(354, 53, 190, 155));
@@ -82,7 +82,7 @@ TEST(MainLayout, PanelAreasFollowThePanelSize)
 TEST(MainLayout, FactsBoxIsCappedAndFollowsTheBottomOfATallWindow)
 {
     for (int height : {1000, 1400}) {
-        const Result r = layout(windowOf(800, height));
+        const MainLayout::Result r = layout(windowOf(800, height));
         EXPECT_EQ(r.factsBox.height(), FactsBoxHeightCap) << height;
         EXPECT_EQ(r.factsBox.top(), height - 350) << height;
         EXPECT_EQ(r.shapeBox.height(), r.factsBox.top() - r.banner.height()) << height;
@@ -99,11 +99,11 @@ TEST(MainLayout, FactsBoxIsCappedAndFollowsTheBottomOfATallWindow)
 TEST(MainLayout, LargerInfoViewGrowsTheFactsBoxUpwardWithinTheCap)
 {
     Input in = windowOf(800, 570); // panel height 500: facts box 149 high
-    const Result normal = layout(in);
+    const MainLayout::Result normal = layout(in);
     ASSERT_EQ(normal.factsBox.height(), 149);
 
     EXPECT_TRUE(toggleLargerInfoView(in.view));
-    const Result larger = layout(in);
+    const MainLayout::Result larger = layout(in);
     EXPECT_EQ(larger.factsBox.height(), normal.factsBox.height() + 100);
     EXPECT_EQ(larger.factsBox.top(), normal.factsBox.top() - 100);
     EXPECT_EQ(larger.shapeBox.height(), normal.shapeBox.height() - 100);
@@ -122,10 +122,10 @@ TEST(MainLayout, LargerInfoViewGrowsTheFactsBoxUpwardWithinTheCap)
 TEST(MainLayout, WidenAndNarrowUndoEachOther)
 {
     Input in = windowOf(1000, 700, false);
-    const Result start = layout(in);
+    const MainLayout::Result start = layout(in);
     for (int i = 0; i < 3; ++i)
         widenList(in.view);
-    const Result wide = layout(in);
+    const MainLayout::Result wide = layout(in);
     EXPECT_EQ(wide.panelDetails, start.panelDetails.adjusted(75, 0, 0, 0));
     EXPECT_EQ(wide.list.width(), start.list.width() + 75);
     EXPECT_EQ(wide.memo.width(), start.memo.width() + 75);
@@ -166,10 +166,10 @@ TEST(MainLayout, LengthenAndShortenMoveTheNotesByTenPixels)
 TEST(MainLayout, FrontTakesTheBacksPlaceWhenThereIsNoBack)
 {
     Input in = windowOf(800, 600);
-    const Result withBack = layout(in);
+    const MainLayout::Result withBack = layout(in);
     EXPECT_EQ(withBack.front.width(), withBack.back.width());
     in.backShown = false;
-    const Result alone = layout(in);
+    const MainLayout::Result alone = layout(in);
     EXPECT_EQ(alone.front.width(), 2 * alone.back.width());
 
     EXPECT_EQ(frontWidth(true, 300, 120), 120);
@@ -181,9 +181,9 @@ TEST(MainLayout, FrontTakesTheBacksPlaceWhenThereIsNoBack)
 TEST(MainLayout, AdvertSharesTheMediaRow)
 {
     Input in = windowOf(800, 600);
-    const Result without = layout(in);
+    const MainLayout::Result without = layout(in);
     in.advertShown = true;
-    const Result with = layout(in);
+    const MainLayout::Result with = layout(in);
     EXPECT_EQ(with.media.width(), with.shapeScreen.width() / 2);
     EXPECT_EQ(with.advert, QRect(with.media.x() + with.media.width(), without.media.y(),
                                  with.shapeScreen.width() / 2, without.media.height()));

@@ -51,7 +51,7 @@ TEST(SettingsFile, WrittenValuesReadBack)
     }
     SettingsFile settings(path);
     int errors = 0;
-    settings.setErrorHandler([&errors](const QString &) { ++errors; });
+    settings.setErrorHandler([&errors](const Failure &) { ++errors; });
     EXPECT_EQ(settings.read(SettingsKeys::Width), 1024);
     EXPECT_EQ(settings.subfolders(), (QStringList{QStringLiteral("Action"), QStringLiteral("Adventure")}));
     EXPECT_EQ(settings.fields(), (QStringList{QStringLiteral("Number"), QStringLiteral("Name")}));
@@ -78,7 +78,7 @@ TEST(SettingsFile, RepeatedFailuresAreReportedOnce)
     const QString folder = dir.filePath(QStringLiteral("gone"));
     SettingsFile settings(folder + QStringLiteral("/PALLOX.ini"));
     QStringList reported;
-    settings.setErrorHandler([&reported](const QString &reason) { reported.append(reason); });
+    settings.setErrorHandler([&reported](const Failure &failure) { reported.append(failure.message()); });
 
     EXPECT_FALSE(settings.write(SettingsKeys::Width, 900));
     EXPECT_FALSE(settings.write(SettingsKeys::Width, 910));
@@ -170,7 +170,7 @@ TEST(SettingsFile, DeferredWritesGoThroughTheFileAsItIsThen)
     SettingsFile settings(path);
     settings.setIdleDelay(20ms);
     int errors = 0;
-    settings.setErrorHandler([&errors](const QString &) { ++errors; });
+    settings.setErrorHandler([&errors](const Failure &) { ++errors; });
 
     settings.writeWhenIdle(SettingsKeys::LastSelectedGame, 12);
     ASSERT_TRUE(writeFile(path, "[Main]\r\nBGColor=$000000FF\r\n"));

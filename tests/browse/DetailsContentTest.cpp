@@ -193,16 +193,16 @@ TEST(DetailsContent, NoteLinesInEitherEncoding)
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("note.txt"));
     ASSERT_TRUE(writeFile(path, "Caf\xe9 au lait\r\nsecond\r\n\r\nfourth\r\n"));
-    EXPECT_EQ(DetailsContent::readNoteLines(path),
+    EXPECT_EQ(DetailsContent::readNoteLines(path).value(),
               (QStringList{QStringLiteral("Caf\u00e9 au lait"), QStringLiteral("second"), QString(),
                            QStringLiteral("fourth")}));
 
     ASSERT_TRUE(writeFile(path, "\xef\xbb\xbf" "na\xc3\xafve\nold mac\rend"));
-    EXPECT_EQ(DetailsContent::readNoteLines(path),
+    EXPECT_EQ(DetailsContent::readNoteLines(path).value(),
               (QStringList{QStringLiteral("na\u00efve"), QStringLiteral("old mac"), QStringLiteral("end")}));
 
-    EXPECT_TRUE(DetailsContent::readNoteLines(dir.filePath(QStringLiteral("none.txt"))).isEmpty());
-    EXPECT_TRUE(DetailsContent::readNoteLines(QString()).isEmpty());
+    EXPECT_TRUE(DetailsContent::readNoteLines(dir.filePath(QStringLiteral("none.txt"))).value().isEmpty());
+    EXPECT_TRUE(DetailsContent::readNoteLines(QString()).value().isEmpty());
     EXPECT_FALSE(DetailsContent::noteNeedsScrollBar(11));
     EXPECT_TRUE(DetailsContent::noteNeedsScrollBar(12));
 }

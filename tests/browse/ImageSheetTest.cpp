@@ -144,16 +144,16 @@ TEST_F(ImageSheetPictures, PicturesDecodeAtThumbnailSize)
     ASSERT_TRUE(savePicture(small, {40, 30}));
     ASSERT_TRUE(writeFile(root + QStringLiteral("broken.png"), QByteArray("not a picture")));
 
-    EXPECT_EQ(ImageSheet::decodeThumbnail(jpeg, {108, 138}).size(), QSize(98, 138));
-    EXPECT_EQ(ImageSheet::decodeThumbnail(png, {138, 46}).size(), QSize(32, 46));
-    EXPECT_EQ(ImageSheet::decodeThumbnail(small, {108, 138}).size(), QSize(40, 30));
+    EXPECT_EQ(ImageSheet::decodeThumbnail(jpeg, {108, 138}).value().size(), QSize(98, 138));
+    EXPECT_EQ(ImageSheet::decodeThumbnail(png, {138, 46}).value().size(), QSize(32, 46));
+    EXPECT_EQ(ImageSheet::decodeThumbnail(small, {108, 138}).value().size(), QSize(40, 30));
 
-    QString error;
-    EXPECT_TRUE(ImageSheet::decodeThumbnail(root + QStringLiteral("none.png"), {108, 138}, &error).isNull());
-    EXPECT_TRUE(error.isEmpty());
-    EXPECT_TRUE(
-        ImageSheet::decodeThumbnail(root + QStringLiteral("broken.png"), {108, 138}, &error).isNull());
-    EXPECT_TRUE(error.contains(QStringLiteral("broken.png"))) << error.toStdString();
+    const Result<QImage> missing = ImageSheet::decodeThumbnail(root + QStringLiteral("none.png"), {108, 138});
+    ASSERT_TRUE(missing) << "a missing file is no failure";
+    EXPECT_TRUE(missing->isNull());
+    const Result<QImage> broken = ImageSheet::decodeThumbnail(root + QStringLiteral("broken.png"), {108, 138});
+    ASSERT_FALSE(broken);
+    EXPECT_TRUE(broken.error().message().contains(QStringLiteral("broken.png"))) << broken.error().message().toStdString();
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "browse/PictureLoader.h"
+#include "support/ResultText.h"
 
 #include <QFile>
 #include <QImage>
@@ -35,7 +36,7 @@ TEST(PictureLoaderTest, OnlyTheLastLoadDeliversAndItsPredecessorsQueueIsDropped)
     int waiting = 0;
     QSet<QString> read;
     PictureLoader loader(
-        [&](const QString &path, QString *) {
+        [&](const QString &path) -> Result<QImage> {
             std::unique_lock<std::mutex> lock(mutex);
             read.insert(path);
             if (path != QLatin1String("new")) {
@@ -50,8 +51,8 @@ TEST(PictureLoaderTest, OnlyTheLastLoadDeliversAndItsPredecessorsQueueIsDropped)
         nullptr);
     std::vector<Delivered> delivered;
     QObject::connect(&loader, &PictureLoader::pictureReady, &loader,
-                     [&delivered](int index, const QImage &image, const QString &error) {
-                         delivered.push_back({index, image, error});
+                     [&delivered](int index, const Result<QImage> &picture) {
+                         delivered.push_back({index, picture.value_or(QImage()), messageOf(picture)});
                      });
 
     loader.load({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
@@ -102,8 +103,8 @@ TEST(PictureLoaderTest, DeliversEachFileOfTheCurrentLoadWithItsError)
     PictureLoader loader;
     std::vector<Delivered> delivered;
     QObject::connect(&loader, &PictureLoader::pictureReady, &loader,
-                     [&delivered](int index, const QImage &picture, const QString &error) {
-                         delivered.push_back({index, picture, error});
+                     [&delivered](int index, const Result<QImage> &picture) {
+                         delivered.push_back({index, picture.value_or(QImage()), messageOf(picture)});
                      });
     loader.load({folder.filePath(QStringLiteral("front.png")), QString(), folder.filePath(QStringLiteral("BACK.png")),
                  missing});

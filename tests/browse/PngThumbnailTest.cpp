@@ -124,13 +124,14 @@ TEST(PngThumbnail, TheSheetStillExplainsAPictureNeitherReaderTakes)
     const QString path = dir.filePath(QStringLiteral("front.png"));
     const QByteArray bytes = png(picture(QImage::Format_RGB32));
     ASSERT_TRUE(writeFile(path, bytes.left(200)));
-    QString error;
-    EXPECT_TRUE(ImageSheet::decodeThumbnail(path, QSize(138, 138), &error).isNull());
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Could not show the picture")));
+    const Result<QImage> damaged = ImageSheet::decodeThumbnail(path, QSize(138, 138));
+    ASSERT_FALSE(damaged);
+    EXPECT_TRUE(damaged.error().message().startsWith(QStringLiteral("Could not show the picture")));
 
     ASSERT_TRUE(writeFile(path, bytes));
-    const QImage shown = ImageSheet::decodeThumbnail(path, QSize(138, 138), &error);
-    EXPECT_EQ(shown.size(), QSize(98, 138));
+    const Result<QImage> shown = ImageSheet::decodeThumbnail(path, QSize(138, 138));
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->size(), QSize(98, 138));
 }
 
 TEST(PngThumbnail, TheWorkersOfASheetUnpackWithinOneBudget)
@@ -158,6 +159,6 @@ TEST(PngThumbnail, TheWorkersOfASheetUnpackWithinOneBudget)
     // A picture larger than the whole budget goes to Qt's reader instead.
     PngThumbnail::UnpackBudget small(picture / 2);
     EXPECT_TRUE(PngThumbnail::decode(bytes, size, &small).isNull());
-    EXPECT_EQ(ImageSheet::decodeThumbnail(path, QSize(138, 138), nullptr, &small).size(), QSize(98, 138));
+    EXPECT_EQ(ImageSheet::decodeThumbnail(path, QSize(138, 138), &small).value().size(), QSize(98, 138));
     EXPECT_EQ(small.allocated(), 0u);
 }

@@ -46,12 +46,12 @@ TEST_F(SheetBuildTest, TheBarShowsHowFarTheSheetIsWholeAndOnlyFilesOnDiskGetATil
     // Four lines of 138 and their gaps of 12.
     EXPECT_EQ(build.height(), 12 + 4 * 150);
 
-    EXPECT_TRUE(build.arrive(1, decoded, QString()));
+    EXPECT_TRUE(build.arrive(1, decoded));
     EXPECT_EQ(build.progressRow(), 0);
     // A file gone since the listing: no tile, but the sheet is whole up to it.
-    EXPECT_FALSE(build.arrive(0, QImage(), QString()));
+    EXPECT_FALSE(build.arrive(0, QImage()));
     EXPECT_EQ(build.progressRow(), 2);
-    EXPECT_TRUE(build.arrive(3, decoded, QString()));
+    EXPECT_TRUE(build.arrive(3, decoded));
     EXPECT_EQ(build.progressRow(), 2);
     EXPECT_EQ(build.shownCount(), 2);
     EXPECT_FALSE(build.takeUnreadable());
@@ -61,9 +61,8 @@ TEST_F(SheetBuildTest, UndecodablePicturesAreNamedInSheetOrderOnceAtTheEnd)
 {
     for (int job = 11; job >= 0; --job) {
         const QString path = build.picture(job).path;
-        const QString error = job == 0 ? QStringLiteral("Could not show the picture \"%1\": bad header").arg(path)
-                                       : QStringLiteral("unknown format");
-        EXPECT_TRUE(build.arrive(job, QImage(), error));
+        const QString reason = job == 0 ? QStringLiteral("bad header") : QStringLiteral("unknown format");
+        EXPECT_TRUE(build.arrive(job, Failure(Failure::Kind::PictureUndecodable, path, reason)));
     }
     EXPECT_EQ(build.shownCount(), 12);
     const std::optional<SheetBuild::Unreadable> told = build.takeUnreadable();

@@ -2,6 +2,7 @@
 #include "dosboxconf/DOSBoxConfKeys.h"
 #include "support/Files.h"
 #include "support/QtPrinters.h"
+#include "support/ResultText.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,29 +94,30 @@ TEST_P(DOSBoxConfFileCase, LoadEditSave)
         ASSERT_TRUE(writeFile(target, readFile(folder + QStringLiteral("/input.conf"))));
     }
 
-    const DOSBoxConfFile::LoadResult loaded = DOSBoxConfFile::load(target);
-    ASSERT_TRUE(loaded.error.isEmpty()) << loaded.error.toStdString();
-    EXPECT_EQ(loaded.conf.values.size(), qsizetype(DOSBoxConfKeys::all().size() + 1));
-    expectLoaded(folder + QStringLiteral("/loaded.txt"), loaded.conf);
+    const Result<DOSBoxConf> loaded = DOSBoxConfFile::load(target);
+    ASSERT_TRUE(loaded) << messageOf(loaded).toStdString();
+    EXPECT_EQ(loaded->values.size(), qsizetype(DOSBoxConfKeys::all().size() + 1));
+    expectLoaded(folder + QStringLiteral("/loaded.txt"), *loaded);
 
-    DOSBoxConf edited = loaded.conf;
+    DOSBoxConf edited = *loaded;
     applyEdits(folder + QStringLiteral("/edits.txt"), edited);
-    const QString error = DOSBoxConfFile::save(target, edited);
-    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    const Result<void> saved = DOSBoxConfFile::save(target, edited);
+    ASSERT_TRUE(saved) << messageOf(saved).toStdString();
     const QByteArray expected = readFile(folder + QStringLiteral("/expected.conf"));
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(readFile(target), expected);
 
     // What was saved reads back as it was shown.
-    const DOSBoxConfFile::LoadResult again = DOSBoxConfFile::load(target);
-    EXPECT_EQ(again.conf.values, edited.values);
+    const Result<DOSBoxConf> again = DOSBoxConfFile::load(target);
+    ASSERT_TRUE(again) << messageOf(again).toStdString();
+    EXPECT_EQ(again->values, edited.values);
     const bool hasMarker = expected.contains("[autoexec]");
     QStringList lines = hasMarker ? edited.autoexec : QStringList();
-    while (lines.size() < again.conf.autoexec.size() && hasMarker)
+    while (lines.size() < again->autoexec.size() && hasMarker)
         lines.append(QString()); // lines the list no longer fills stay as empty lines
-    EXPECT_EQ(again.conf.autoexec, lines);
+    EXPECT_EQ(again->autoexec, lines);
     // A second save of the same values changes nothing.
-    ASSERT_TRUE(DOSBoxConfFile::save(target, again.conf).isEmpty());
+    ASSERT_TRUE(DOSBoxConfFile::save(target, *again));
     EXPECT_EQ(readFile(target), expected);
 }
 
@@ -131,18 +133,22 @@ TEST(DOSBoxConfFile, FilesThatCannotBeReadOrWrittenAreReportedAndLeftAlone)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const DOSBoxConfFile::LoadResult folder = DOSBoxConfFile::load(dir.path());
-    EXPECT_FALSE(folder.error.isEmpty());
-    EXPECT_TRUE(folder.conf.values.isEmpty());
+    const Result<DOSBoxConf> folder = DOSBoxConfFile::load(dir.path());
+    ASSERT_FALSE(folder);
+    EXPECT_EQ(messageOf(folder),
+              QStringLiteral("Cannot read \"%1\": it is not a file.").arg(QDir::toNativeSeparators(dir.path())));
 
-    DOSBoxConf conf = DOSBoxConfFile::load(dir.filePath(QStringLiteral("none.conf"))).conf;
-    EXPECT_TRUE(DOSBoxConfFile::save(dir.path(), conf).startsWith(QStringLiteral("Cannot save")));
+    const Result<DOSBoxConf> none = DOSBoxConfFile::load(dir.filePath(QStringLiteral("none.conf")));
+    ASSERT_TRUE(none);
+    const DOSBoxConf conf = *none;
+    EXPECT_EQ(messageOf(DOSBoxConfFile::save(dir.path(), conf)),
+              QStringLiteral("Cannot save \"%1\": it is not a file.").arg(QDir::toNativeSeparators(dir.path())));
     const QString inMissingFolder = dir.filePath(QStringLiteral("no/such/folder/game.conf"));
-    EXPECT_TRUE(DOSBoxConfFile::save(inMissingFolder, conf).startsWith(QStringLiteral("Cannot save")));
+    EXPECT_TRUE(messageOf(DOSBoxConfFile::save(inMissingFolder, conf)).startsWith(QStringLiteral("Cannot save")));
     EXPECT_FALSE(QFile::exists(inMissingFolder));
     // Nothing but the file itself is left in its folder: no scratch copies.
     const QString target = dir.filePath(QStringLiteral("game.conf"));
-    ASSERT_TRUE(DOSBoxConfFile::save(target, conf).isEmpty());
+    ASSERT_TRUE(DOSBoxConfFile::save(target, conf));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.conf")});
 }
 
@@ -157,11 +163,11 @@ TEST(DOSBoxConfFile, FilesThatAreNoConfigurationAreRefusedAndKeptAsTheyAre)
     // Ini-like lines that are not DOSBox's do not make it one either.
     noise += "\r\n[network]\r\nmemsize=16\r\n";
     ASSERT_TRUE(writeFile(garbage, noise));
-    const DOSBoxConfFile::LoadResult loaded = DOSBoxConfFile::load(garbage);
-    EXPECT_EQ(loaded.error, QStringLiteral("\"%1\" is not a DOSBox configuration file: it has none of DOSBox's "
+    const Result<DOSBoxConf> loaded = DOSBoxConfFile::load(garbage);
+    EXPECT_EQ(messageOf(loaded), QStringLiteral("\"%1\" is not a DOSBox configuration file: it has none of DOSBox's "
                                            "sections, such as [sdl], [dosbox] or [autoexec]. Nothing was loaded.")
                                 .arg(QDir::toNativeSeparators(garbage)));
-    EXPECT_TRUE(loaded.conf.values.isEmpty());
+    EXPECT_FALSE(loaded);
     EXPECT_EQ(readFile(garbage), noise);
 
     // Blank files start a new configuration as missing ones do; one section of DOSBox's, in any
@@ -170,9 +176,9 @@ TEST(DOSBoxConfFile, FilesThatAreNoConfigurationAreRefusedAndKeptAsTheyAre)
                                       QByteArray("# mine\n[SDL]\nfullscreen=true\n")}) {
         const QString conf = dir.filePath(QStringLiteral("mine.conf"));
         ASSERT_TRUE(writeFile(conf, content));
-        const DOSBoxConfFile::LoadResult mine = DOSBoxConfFile::load(conf);
-        EXPECT_TRUE(mine.error.isEmpty()) << content.toStdString() << mine.error.toStdString();
-        EXPECT_FALSE(mine.conf.values.isEmpty());
+        const Result<DOSBoxConf> mine = DOSBoxConfFile::load(conf);
+        ASSERT_TRUE(mine) << content.toStdString() << messageOf(mine).toStdString();
+        EXPECT_FALSE(mine->values.isEmpty());
     }
 }
 

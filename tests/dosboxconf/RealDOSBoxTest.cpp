@@ -3,6 +3,7 @@
 #include "dosboxconf/DOSBoxConfKeys.h"
 #include "support/Files.h"
 #include "support/QtPrinters.h"
+#include "support/ResultText.h"
 
 #include <QFile>
 #include <QProcess>
@@ -29,7 +30,7 @@ TEST(RealDOSBox, ReadsWhatTheEditorSavedAsTheEditorShowsIt)
     ASSERT_TRUE(writeFile(
         conf, readFile(QStringLiteral(PALLOX_TEST_DATA "/dosboxconf/dosbox-074-changed-values/input.conf"))));
 
-    DOSBoxConf edited = DOSBoxConfFile::load(conf).conf;
+    DOSBoxConf edited = DOSBoxConfFile::load(conf).value();
     const std::pair<const char *, const char *> changes[] = {
         {"cbCycles", "3000"},
         {"cbCore", "normal"},
@@ -61,8 +62,8 @@ TEST(RealDOSBox, ReadsWhatTheEditorSavedAsTheEditorShowsIt)
     // working folder) or as a DOS path on C:, both being the temporary folder.
     edited.autoexec = QStringList{QStringLiteral("mount c \"%1\"").arg(dir.path()), QStringLiteral("c:"),
                                   QStringLiteral("config -writeconf OUT.CNF"), QStringLiteral("exit")};
-    const QString error = DOSBoxConfFile::save(conf, edited);
-    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    const Result<void> savedConf = DOSBoxConfFile::save(conf, edited);
+    ASSERT_TRUE(savedConf) << messageOf(savedConf).toStdString();
 
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -84,7 +85,7 @@ TEST(RealDOSBox, ReadsWhatTheEditorSavedAsTheEditorShowsIt)
 
     // What the editor shows after loading its own file again; the second gus lists share the
     // first ones' lines in a 0.74 file.
-    const DOSBoxConf shown = DOSBoxConfFile::load(conf).conf;
+    const DOSBoxConf shown = DOSBoxConfFile::load(conf).value();
     QHash<QString, QString> expected = edited.values;
     expected.insert(QStringLiteral("cbGusirq2"), QStringLiteral("10"));
     expected.insert(QStringLiteral("cbGusdma2"), QStringLiteral("3"));

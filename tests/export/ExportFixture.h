@@ -6,6 +6,7 @@
 #include "support/FakeFileOps.h"
 #include "support/Files.h"
 #include "support/QtPrinters.h"
+#include "support/ResultText.h"
 
 #include <QDir>
 #include <QHash>
@@ -108,9 +109,10 @@ class ExportFixture : public ::testing::Test
         return text;
     }
 
+    // What the user is told; empty when the export went through.
     QString runExport(const QString &file)
     {
-        return LaunchBoxExport(table, libraryRoot(), clock, fileOps).run(file);
+        return messageOf(LaunchBoxExport(table, libraryRoot(), clock, fileOps).run(file));
     }
     QString runExport() { return runExport(dataFile()); }
 

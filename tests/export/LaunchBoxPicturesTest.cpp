@@ -76,7 +76,7 @@ TEST_F(LaunchBoxPicturesTest, PicturesTakeLaunchBoxsNamesWhateverTheirFormat)
 class FileOpsPuttingACoverFirst : public FakeFileOps
 {
   public:
-    QString copyFileNoOverwrite(const QString &source, const QString &destination) override
+    Result<void> copyFileNoOverwrite(const QString &source, const QString &destination) override
     {
         if (destination.endsWith(QLatin1String("/Front.jpg")))
             writeFile(destination, "the user's own cover");
@@ -95,7 +95,7 @@ TEST_F(LaunchBoxPicturesTest, AnExistingPictureIsNeverReplaced)
                                              {QStringLiteral("Screen01"), QStringLiteral("gone.png")}});
     FileOpsPuttingACoverFirst copies;
     copies.applyToDisk = true;
-    ASSERT_EQ(LaunchBoxExport(table, libraryRoot(), clock, copies).run(dataFile()), QString());
+    ASSERT_EQ(messageOf(LaunchBoxExport(table, libraryRoot(), clock, copies).run(dataFile())), QString());
     const QString folder = images() + QStringLiteral("Game.") + id() + QLatin1Char('/');
     EXPECT_EQ(readFile(folder + QStringLiteral("Front.jpg")), QByteArray("the user's own cover"));
     EXPECT_EQ(readFile(folder + QStringLiteral("Back.jpg")), QByteArray("back"));

@@ -62,7 +62,7 @@ TEST(LaunchEndToEnd, StandInEmulatorsReceiveExactArgumentsAndFolders)
                                              {u("2"), u("Odd"), u("DOS"), u("Odd Game"), hostile, u("ScummVM"), u("odd; id")},
                                              {u("3"), u("Odd"), u("DOS"), u("Odd Game"), hostile, u("Mine"), QString()}});
     QStringList failures;
-    QtShell shell([&failures](const QString &text) { failures.append(text); });
+    QtShell shell([&failures](const Failure &failure) { failures.append(failure.message()); });
     Launcher launcher(shell);
     LaunchOptions options;
     options.DOSBoxExit = true;
@@ -108,7 +108,7 @@ TEST(LaunchEndToEnd, MissingEmulatorIsReportedAndTheNextStillStarts)
     const GameTable table =
         tableOf(Header, {{u("1"), u("Mario"), u("NES"), u("Mario"), u("SMB.NES"), u("NES"), QString()}});
     QStringList failures;
-    QtShell shell([&failures](const QString &text) { failures.append(text); });
+    QtShell shell([&failures](const Failure &failure) { failures.append(failure.message()); });
     Launcher(shell).LaunchGame(table, 1, root, registry, {});
 
         ASSERT_EQ(failures.size(), 1);
@@ -151,7 +151,7 @@ TEST(LaunchEndToEnd, RealDOSBoxRunsTheGameBatchFile)
     qputenv("SDL_VIDEODRIVER", "dummy");
     qputenv("SDL_AUDIODRIVER", "dummy");
     QStringList failures;
-    QtShell shell([&failures](const QString &text) { failures.append(text); });
+    QtShell shell([&failures](const Failure &failure) { failures.append(failure.message()); });
     Launcher(shell).LaunchGame(table, 1, root, registry, options);
     const auto restore = [](const char *name, const QByteArray &value) {
         if (value.isNull())

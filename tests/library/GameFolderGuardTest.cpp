@@ -68,8 +68,9 @@ TEST(GameFolderGuardTest, PassesGameFoldersAndRefusesEverythingElseWithTheReason
     };
     for (const auto &c : refused) {
         const GameFolderTarget target = guard.check(q(c[0]), q(c[1]));
-        EXPECT_TRUE(target.refusal.contains(q(c[2])))
-            << c[0] << " | " << c[1] << ": " << target.refusal.toStdString();
+        ASSERT_FALSE(target.allowed()) << c[0] << " | " << c[1];
+        const QString refusal = target.verdict.error().message();
+        EXPECT_TRUE(refusal.contains(q(c[2]))) << c[0] << " | " << c[1] << ": " << refusal.toStdString();
     }
     EXPECT_FALSE(GameFolderGuard(QString()).check(q("Adventure"), q("Beta Two")).allowed());
 }

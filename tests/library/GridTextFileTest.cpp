@@ -1,6 +1,7 @@
 #include "library/GameTable.h"
 #include "library/GridTextFile.h"
 #include "support/Files.h"
+#include "support/ResultText.h"
 #include "support/TableHelpers.h"
 
 #include <QBuffer>
@@ -15,12 +16,12 @@
 
 namespace {
 
-GridFileResult loadBytes(GameTable &table, const QByteArray &bytes)
+Result<GameTable> loadBytes(const QByteArray &bytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return LoadStringGrid(table, buffer);
+    return LoadStringGrid(buffer);
 }
 
 class GridTextFileTest : public ::testing::Test
@@ -52,7 +53,7 @@ TEST_F(GridTextFileTest, WritesTheDocumentedLayoutByteForByte)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(SaveStringGrid(c.table, file(QStringLiteral("grid.txt"))).ok());
+        ASSERT_TRUE(SaveStringGrid(c.table, file(QStringLiteral("grid.txt"))));
         EXPECT_EQ(readFile(file(QStringLiteral("grid.txt"))), c.expected);
     }
 }
@@ -65,11 +66,11 @@ TEST_F(GridTextFileTest, RoundTripKeepsEveryCell)
         {QString(), QStringLiteral("   "), QStringLiteral("DOS")},
         {QStringLiteral("3"), QStringLiteral("\u00c9l\u00e8ve \u65e5\u672c \U0001F3AE"), QString()},
         {QStringLiteral("4"), QStringLiteral(" leading and trailing "), QStringLiteral("Amiga")}});
-    ASSERT_TRUE(SaveStringGrid(original, file(QStringLiteral("grid.txt"))).ok());
+    ASSERT_TRUE(SaveStringGrid(original, file(QStringLiteral("grid.txt"))));
 
-    GameTable loaded;
-    const GridFileResult result = LoadStringGrid(loaded, file(QStringLiteral("grid.txt")));
-    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    const Result<GameTable> result = LoadStringGrid(file(QStringLiteral("grid.txt")));
+    ASSERT_TRUE(result) << messageOf(result).toStdString();
+    const GameTable &loaded = *result;
     EXPECT_EQ(loaded, original);
     EXPECT_EQ(loaded.cell(1, 2), QStringLiteral("   "));
     EXPECT_TRUE(loaded.cell(0, 2).isEmpty());
@@ -81,11 +82,11 @@ TEST_F(GridTextFileTest, ACellWithALineBreakCannotShiftTheCellsAfterIt)
 {
     const GameTable original = tableOf({QStringLiteral("Name"), QStringLiteral("Year")},
                                        {{QStringLiteral("two\r\nlines"), QStringLiteral("1990")}});
-    ASSERT_TRUE(SaveStringGrid(original, file(QStringLiteral("grid.txt"))).ok());
-    GameTable loaded;
-    ASSERT_TRUE(LoadStringGrid(loaded, file(QStringLiteral("grid.txt"))).ok());
-    EXPECT_EQ(loaded.cell(0, 1), QStringLiteral("two  lines"));
-    EXPECT_EQ(loaded.cell(1, 1), QStringLiteral("1990"));
+    ASSERT_TRUE(SaveStringGrid(original, file(QStringLiteral("grid.txt"))));
+    const Result<GameTable> loaded = LoadStringGrid(file(QStringLiteral("grid.txt")));
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->cell(0, 1), QStringLiteral("two  lines"));
+    EXPECT_EQ(loaded->cell(1, 1), QStringLiteral("1990"));
 }
 
 TEST(GridTextFileRead, AcceptsWhatOtherWritersProduce)
@@ -112,9 +113,9 @@ TEST(GridTextFileRead, AcceptsWhatOtherWritersProduce)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        GameTable table;
-        const GridFileResult result = loadBytes(table, c.bytes);
-        ASSERT_TRUE(result.ok()) << result.error.toStdString();
+        const Result<GameTable> result = loadBytes(c.bytes);
+        ASSERT_TRUE(result) << messageOf(result).toStdString();
+        const GameTable &table = *result;
         EXPECT_EQ(table.columnCount(), c.columns);
         EXPECT_EQ(table.rowCount(), c.rows);
         for (qsizetype i = 0; i < c.cellsByColumn.size(); ++i)
@@ -150,25 +151,22 @@ TEST(GridTextFileRead, DamagedFilesLeaveTheTableUntouched)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        GameTable table = tableOf({QStringLiteral("Number"), QStringLiteral("Name")},
-                                  {{QStringLiteral("1"), QStringLiteral("Doom")}});
-        const GameTable before = table;
-        const GridFileResult result = loadBytes(table, c.bytes);
-        EXPECT_EQ(result.status, GridFileResult::Status::Damaged);
-        EXPECT_FALSE(result.error.isEmpty());
-        EXPECT_EQ(table, before);
+        const Result<GameTable> result = loadBytes(c.bytes);
+        ASSERT_FALSE(result);
+        EXPECT_TRUE(isDamagedGridFile(result.error())) << messageOf(result).toStdString();
+        EXPECT_FALSE(messageOf(result).isEmpty());
     }
 }
 
 TEST_F(GridTextFileTest, DamagedMessageNamesTheFile)
 {
     ASSERT_TRUE(writeFile(file(QStringLiteral("DataCache.txt")), "x\r\n"));
-    GameTable table;
-    const GridFileResult result = LoadStringGrid(table, file(QStringLiteral("DataCache.txt")));
-    EXPECT_EQ(result.status, GridFileResult::Status::Damaged);
-    EXPECT_TRUE(result.error.startsWith(QStringLiteral("The data cache \"%1\" is damaged: ")
-                                            .arg(file(QStringLiteral("DataCache.txt")))))
-        << result.error.toStdString();
+    const Result<GameTable> result = LoadStringGrid(file(QStringLiteral("DataCache.txt")));
+    ASSERT_FALSE(result);
+    EXPECT_TRUE(isDamagedGridFile(result.error()));
+    EXPECT_TRUE(messageOf(result).startsWith(QStringLiteral("The data cache \"%1\" is damaged: ")
+                                                 .arg(file(QStringLiteral("DataCache.txt")))))
+        << messageOf(result).toStdString();
 }
 
 TEST_F(GridTextFileTest, FilesThatCannotBeOpenedOrWrittenAreInputOutputErrors)
@@ -176,16 +174,19 @@ TEST_F(GridTextFileTest, FilesThatCannotBeOpenedOrWrittenAreInputOutputErrors)
     const GameTable table = tableOf({QStringLiteral("Name")}, {{QStringLiteral("Doom")}});
     ASSERT_TRUE(writeFile(file(QStringLiteral("plain")), "not a folder"));
 
-    GameTable loaded;
-    EXPECT_EQ(LoadStringGrid(loaded, file(QStringLiteral("missing.txt"))).status, GridFileResult::Status::IoError);
-    EXPECT_EQ(LoadStringGrid(loaded, m_dir.path()).status, GridFileResult::Status::IoError);
+    for (const QString &source : {file(QStringLiteral("missing.txt")), m_dir.path()}) {
+        const Result<GameTable> loaded = LoadStringGrid(source);
+        ASSERT_FALSE(loaded);
+        EXPECT_FALSE(isDamagedGridFile(loaded.error())) << messageOf(loaded).toStdString();
+    }
 
     for (const QString &target : {file(QStringLiteral("no/such/folder/DataCache.txt")),
                                   file(QStringLiteral("plain/DataCache.txt")), m_dir.path()}) {
         SCOPED_TRACE(target.toStdString());
-        const GridFileResult result = SaveStringGrid(table, target);
-        EXPECT_EQ(result.status, GridFileResult::Status::IoError);
-        EXPECT_TRUE(result.error.contains(target)) << result.error.toStdString();
+        const Result<void> result = SaveStringGrid(table, target);
+        ASSERT_FALSE(result);
+        EXPECT_FALSE(isDamagedGridFile(result.error()));
+        EXPECT_TRUE(messageOf(result).contains(target)) << messageOf(result).toStdString();
     }
 }
 
@@ -223,13 +224,14 @@ TEST_F(GridTextFileTest, AFailedWriteKeepsTheOldFileWhole)
     for (int r = 0; r < big.rowCount(); ++r)
         big.setCell(1, r, QStringLiteral("A game name long enough to fill the disk %1").arg(r));
 
-    GridFileResult result;
+    Result<void> result;
     {
         FileSizeLimit limit(4096);
         result = SaveStringGrid(big, target);
     }
-    EXPECT_EQ(result.status, GridFileResult::Status::IoError);
-    EXPECT_FALSE(result.error.isEmpty());
+    ASSERT_FALSE(result);
+    EXPECT_FALSE(isDamagedGridFile(result.error()));
+    EXPECT_FALSE(messageOf(result).isEmpty());
     EXPECT_EQ(readFile(target), old);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("DataCache.txt")});
 }
@@ -252,11 +254,11 @@ TEST_F(GridTextFileTest, LargeCacheRoundTrips)
         row[40] = QStringLiteral("folder-%1").arg(r);
     }
     const QString target = file(QStringLiteral("DataCache.txt"));
-    ASSERT_TRUE(SaveStringGrid(table, target).ok());
+    ASSERT_TRUE(SaveStringGrid(table, target));
 
-    GameTable loaded;
-    ASSERT_TRUE(LoadStringGrid(loaded, target).ok());
-    EXPECT_EQ(loaded, table);
+    const Result<GameTable> loaded = LoadStringGrid(target);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(*loaded, table);
 }
 
 } // namespace

@@ -37,7 +37,7 @@ public:
     void gamesStarted(int count) override { events << QStringLiteral("games %1").arg(count); }
     void gameStarted(int index) override { events << QStringLiteral("game %1").arg(index); }
     void scanFinished() override { events << QStringLiteral("finished"); }
-    void message(const QString &text) override { messages << text; }
+    void failed(const Failure &failure) override { messages << failure.message(); }
 
     QStringList events;
     QStringList messages;
@@ -297,7 +297,7 @@ TEST_F(LibraryScan, AnEmptyLibraryReportsNoDataAndWritesTheFieldNames)
     EXPECT_EQ(m_state.GridComplete, grid());
 
     GameTable cache;
-    ASSERT_TRUE(LoadStringGrid(cache, m_library.path(QStringLiteral("DataCache.txt"))).ok());
+    ASSERT_TRUE(loadStringGridInto(cache, m_library.path(QStringLiteral("DataCache.txt"))));
     EXPECT_EQ(cache.rowCount(), 1);
     EXPECT_EQ(cache.fieldNames(), LibraryBuilder::defaultFields() + appendedColumns());
 }
@@ -311,7 +311,7 @@ TEST_F(LibraryScan, TheCacheHoldsTheTableAsScanned)
                       {{QStringLiteral("Platform"), QStringLiteral("DOS")}, {QStringLiteral("Series"), QStringLiteral("  ")}});
     scan();
     GameTable cache;
-    ASSERT_TRUE(LoadStringGrid(cache, m_library.path(QStringLiteral("DataCache.txt"))).ok());
+    ASSERT_TRUE(loadStringGridInto(cache, m_library.path(QStringLiteral("DataCache.txt"))));
     EXPECT_EQ(cache, grid());
     EXPECT_EQ(m_state.GridComplete, grid());
 }
@@ -355,8 +355,8 @@ TEST_F(LibraryScan, ACacheLoadedAfterAnEmptyScanSortsBelowItsFieldNames)
     }
     LibraryBuilder elsewhere;
     const QString cacheFile = elsewhere.path(QStringLiteral("DataCache.txt"));
-    ASSERT_TRUE(SaveStringGrid(other, cacheFile).ok());
-    ASSERT_TRUE(LoadStringGrid(m_state.GridMain, cacheFile).ok());
+    ASSERT_TRUE(SaveStringGrid(other, cacheFile).has_value());
+    ASSERT_TRUE(loadStringGridInto(m_state.GridMain, cacheFile));
 
     SortStringGrid(m_state.GridMain, grid().column(QStringLiteral("Name")));
     EXPECT_EQ(grid().fieldNames(), (QStringList{QStringLiteral("Number"), QStringLiteral("Name")}));
@@ -447,8 +447,9 @@ TEST(LibraryFolders, DatesOfAFolder)
 {
     LibraryBuilder library;
     const QString folder = library.addCategory(QStringLiteral("Adventure"));
-    const FolderDates dates = DirectoryDateTimeInfo(folder);
-    ASSERT_TRUE(dates.ok);
+    const Result<FolderDates> read = DirectoryDateTimeInfo(folder);
+    ASSERT_TRUE(read);
+    const FolderDates &dates = *read;
     EXPECT_EQ(dates.modified, QFileInfo(folder).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     QDateTime created = QDateTime::fromString(dates.created, QStringLiteral("yyyy-MM-dd HH:mm"));
     ASSERT_TRUE(created.isValid());
@@ -456,11 +457,11 @@ TEST(LibraryFolders, DatesOfAFolder)
     // Just made, so its birth, read as universal time, is within minutes of now.
     EXPECT_LT(qAbs(created.secsTo(QDateTime::currentDateTimeUtc())), 300);
 
-    const FolderDates missing = DirectoryDateTimeInfo(library.path(QStringLiteral("Nowhere")));
-    EXPECT_FALSE(missing.ok);
-    EXPECT_TRUE(missing.created.isEmpty());
-    EXPECT_TRUE(missing.modified.isEmpty());
-    EXPECT_EQ(folderInfoError(QStringLiteral("/lib/Games/x")), QStringLiteral("Could not obtain info for \"/lib/Games/x\""));
+    const Result<FolderDates> missing = DirectoryDateTimeInfo(library.path(QStringLiteral("Nowhere")));
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().path(), library.path(QStringLiteral("Nowhere")));
+    EXPECT_EQ(Failure(Failure::Kind::FolderInfo, QStringLiteral("/lib/Games/x")).message(),
+              QStringLiteral("Could not obtain info for \"/lib/Games/x\""));
 }
 
 } // namespace

@@ -41,8 +41,8 @@ public:
         if (unreadable.contains(request.name)) {
             for (IniFileContents &file : files.files) {
                 file.record = false;
-                file.bytes.clear();
-                file.failure = QStringLiteral("Permission denied");
+                file.bytes = Failure(Failure::Kind::GameFileUnreadable,
+                                     files.iniFolder + QLatin1Char('/') + file.name, QStringLiteral("Permission denied"));
             }
         }
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -51,9 +51,11 @@ public:
         return files;
     }
 
-    FolderDates dates(const GameFolderRequest &request) const override
+    Result<FolderDates> dates(const GameFolderRequest &request) const override
     {
-        return undated.contains(request.name) ? FolderDates() : GameFolderReader::dates(request);
+        if (undated.contains(request.name))
+            return Failure(Failure::Kind::FolderInfo, request.path);
+        return GameFolderReader::dates(request);
     }
 
     QStringList started() const { return locked(m_started); }
@@ -98,7 +100,7 @@ public:
         ++games;
     }
     void scanFinished() override { events << QStringLiteral("finished"); }
-    void message(const QString &text) override { events << QStringLiteral("message ") + text; }
+    void failed(const Failure &failure) override { events << QStringLiteral("message ") + failure.message(); }
     bool cancelled() const override { return cancelAfterGames >= 0 && games > cancelAfterGames; }
 
     QStringList events;

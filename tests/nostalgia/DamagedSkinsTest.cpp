@@ -9,10 +9,12 @@
 
 namespace {
 
+// What the user is told of the file; empty when it is usable.
 QString problemOfFile(const QString &path, const QByteArray &bytes)
 {
     EXPECT_TRUE(writeFile(path, bytes));
-    return NostalgiaSkin::problemOf(IniFile(path));
+    const Result<void> usable = NostalgiaSkin::usable(IniFile(path));
+    return usable ? QString() : usable.error().message();
 }
 
 TEST(DamagedSkins, AFileWithoutAnySkinSectionIsNamedAndABareSkinIsNot)
@@ -34,7 +36,7 @@ TEST(DamagedSkins, AFileWithoutAnySkinSectionIsNamedAndABareSkinIsNot)
     EXPECT_TRUE(problemOfFile(path, "[computer]\r\nImage=pc.png\r\n").isEmpty());
     EXPECT_TRUE(problemOfFile(path, "[Main]\r\nTransitionDelay=3\r\n").isEmpty());
     EXPECT_TRUE(problemOfFile(path, QByteArray()).isEmpty());
-    EXPECT_TRUE(NostalgiaSkin::problemOf(IniFile(dir.filePath(QStringLiteral("none.ini")))).isEmpty());
+    EXPECT_TRUE(NostalgiaSkin::usable(IniFile(dir.filePath(QStringLiteral("none.ini")))));
 }
 
 } // namespace

@@ -33,11 +33,11 @@ TEST(NostalgiaScene, TheGamesSkinIsReadForTheWindowsWidthAndAFileThatIsNoSkinIsN
     EXPECT_EQ(QFileInfo(scene.skinsFileName()).fileName(), QStringLiteral("skins.ini"));
     EXPECT_EQ(scene.transitionInterval(), 1000);
 
-    EXPECT_TRUE(scene.LoadNostalgiaFile(QStringLiteral("DOS"), QStringLiteral("1987")).isEmpty());
+    EXPECT_TRUE(scene.LoadNostalgiaFile(QStringLiteral("DOS"), QStringLiteral("1987")));
     EXPECT_EQ(scene.readSkin(1000).computer.left(), 7);
     EXPECT_EQ(scene.readSkin(1750).computer.left(), 9);
     EXPECT_EQ(scene.transitionInterval(), 2000);
-    EXPECT_FALSE(scene.LoadNostalgiaFile(QStringLiteral("Amiga"), QString()).isEmpty());
+    EXPECT_FALSE(scene.LoadNostalgiaFile(QStringLiteral("Amiga"), QString()));
 }
 
 TEST(NostalgiaScene, ASelectionShowsWhatTheGameHasAndTheSkinsDiskForAMissingMedium)
@@ -93,11 +93,11 @@ TEST(NostalgiaScene, TheBoxFlipsAndTitleAndScreenAlternateTitleFirst)
     EXPECT_EQ(shown(scene), (std::vector<bool>{false, false, false, true}));
 }
 
-// Every file the scene reported, with what it said.
+// Every file the scene reported, with the reason it was given.
 using Reports = std::vector<std::pair<QString, QString>>;
 NostalgiaScene::ProblemReport into(Reports &reports)
 {
-    return [&reports](const QString &file, const QString &message) { reports.push_back({file, message}); };
+    return [&reports](const QString &file, const Failure &failure) { reports.push_back({file, failure.reason()}); };
 }
 
 TEST(NostalgiaScene, ThePlatformRowKeepsTheGamePickedWhileItsPlatformsAreSwitchedAndChoosesTheSkin)
@@ -156,10 +156,10 @@ TEST(NostalgiaScene, APictureThatCannotBeReadCountsAsMissingAndTheDiskFallsBackT
 
     // Pictures named "good..." are read, "bad..." ones fail with a reason.
     QStringList asked;
-    const auto load = [&asked](const QString &path, QString *error) {
+    const auto load = [&asked](const QString &path) -> Result<QImage> {
         asked.append(path);
         if (path.startsWith(QLatin1String("bad")))
-            *error = QStringLiteral("cannot read ") + path;
+            return Failure(Failure::Kind::PictureUndecodable, path, QStringLiteral("cannot read ") + path);
         return path.startsWith(QLatin1String("good")) ? QImage(5, 5, QImage::Format_RGB32) : QImage();
     };
     DetailsContent game;

@@ -188,20 +188,23 @@ TEST(SkinPictureCache, MissingAndBrokenPicturesSayWhyAndChangedFilesAreReadAgain
     QTemporaryDir dir;
     const QString picture = dir.path() + QStringLiteral("/pc.png");
     SkinPictureCache cache;
-    QString error;
-    EXPECT_TRUE(cache.load(QString(), &error).isNull());
-    EXPECT_TRUE(error.isEmpty());
+    const Result<QImage> none = cache.load(QString());
+    ASSERT_TRUE(none);
+    EXPECT_TRUE(none->isNull());
 
-    EXPECT_TRUE(cache.load(picture, &error).isNull());
-    EXPECT_TRUE(error.contains(picture));
+    const Result<QImage> missing = cache.load(picture);
+    ASSERT_FALSE(missing);
+    EXPECT_TRUE(missing.error().message().contains(picture));
 
     ASSERT_TRUE(writeFile(picture, "not a picture"));
-    EXPECT_TRUE(cache.load(picture, &error).isNull());
-    EXPECT_FALSE(error.isEmpty());
+    const Result<QImage> broken = cache.load(picture);
+    ASSERT_FALSE(broken);
+    EXPECT_FALSE(broken.error().message().isEmpty());
 
     ASSERT_TRUE(writeFile(picture, pngBytes(30, 20)));
-    EXPECT_EQ(cache.load(picture, &error).size(), QSize(30, 20));
-    EXPECT_TRUE(error.isEmpty());
+    const Result<QImage> read = cache.load(picture);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->size(), QSize(30, 20));
 }
 
 } // namespace

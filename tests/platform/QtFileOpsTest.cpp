@@ -1,5 +1,6 @@
 #include "platform/QtFileOps.h"
 #include "support/Files.h"
+#include "support/ResultText.h"
 #include "support/Utf8.h"
 
 #include <QDir>
@@ -62,7 +63,7 @@ TEST_F(QtFileOpsTest, MovesAFolderIntoTheDestinationUnderItsOwnName)
     const QString destination = m_root.filePath(u("Moved here"));
     ASSERT_TRUE(QDir().mkpath(destination));
 
-    EXPECT_EQ(m_ops.moveFolderInto(game + u("/"), destination), QString());
+    EXPECT_EQ(messageOf(m_ops.moveFolderInto(game + u("/"), destination)), QString());
 
     EXPECT_FALSE(QFileInfo::exists(game));
     EXPECT_EQ(describeTree(destination + u("/Über Quest")), before);
@@ -92,7 +93,7 @@ TEST_F(QtFileOpsTest, RefusesANameClashAndTouchesNeitherSide)
         c.prepare(destination + u("/Quest"));
         const QStringList destinationBefore = describeTree(destination);
 
-        const QString reason = m_ops.moveFolderInto(game, destination);
+        const QString reason = messageOf(m_ops.moveFolderInto(game, destination));
 
         EXPECT_FALSE(reason.isEmpty()) << c.name;
         EXPECT_TRUE(reason.contains(u("already exists"))) << c.name << ": " << reason.toStdString();
@@ -119,7 +120,7 @@ TEST_F(QtFileOpsTest, RefusesImpossibleMoves)
         {"empty destination", game, QString()},
     };
     for (const auto &c : cases) {
-        EXPECT_FALSE(m_ops.moveFolderInto(c.folder, c.destination).isEmpty()) << c.name;
+        EXPECT_FALSE(messageOf(m_ops.moveFolderInto(c.folder, c.destination)).isEmpty()) << c.name;
         EXPECT_EQ(describeTree(m_root.path()), before) << c.name;
     }
 }
@@ -140,7 +141,7 @@ TEST_F(QtFileOpsTest, MovesAcrossFileSystemsByCopyingThenRemoving)
     }
     const QStringList before = describeTree(game);
 
-    EXPECT_EQ(m_ops.moveFolderInto(game, other.path()), QString());
+    EXPECT_EQ(messageOf(m_ops.moveFolderInto(game, other.path())), QString());
 
     const QString moved = other.filePath(u("Far Quest"));
     EXPECT_FALSE(QFileInfo::exists(game));
@@ -155,16 +156,16 @@ TEST_F(QtFileOpsTest, CopiesAFileOnlyWhereNothingIsYet)
     const QString fresh = m_root.filePath(u("Images/copy.png"));
     ASSERT_TRUE(QDir().mkpath(m_root.filePath(u("Images"))));
 
-    EXPECT_EQ(m_ops.copyFileNoOverwrite(source, fresh), QString());
+    EXPECT_EQ(messageOf(m_ops.copyFileNoOverwrite(source, fresh)), QString());
     EXPECT_EQ(readFile(fresh), QByteArray("new picture"));
 
     const QString existing = m_root.filePath(u("Images/old.png"));
     ASSERT_TRUE(writeFile(existing, "old picture"));
-    EXPECT_FALSE(m_ops.copyFileNoOverwrite(source, existing).isEmpty());
+    EXPECT_FALSE(messageOf(m_ops.copyFileNoOverwrite(source, existing)).isEmpty());
     EXPECT_EQ(readFile(existing), QByteArray("old picture"));
 
-    EXPECT_FALSE(m_ops.copyFileNoOverwrite(m_root.filePath(u("missing.png")),
-                                           m_root.filePath(u("Images/x.png")))
+    EXPECT_FALSE(messageOf(m_ops.copyFileNoOverwrite(m_root.filePath(u("missing.png")),
+                                           m_root.filePath(u("Images/x.png"))))
                      .isEmpty());
     EXPECT_FALSE(QFileInfo::exists(m_root.filePath(u("Images/x.png"))));
 }
@@ -180,8 +181,8 @@ TEST_F(QtFileOpsTest, DeletesIntoTheTrash)
     qputenv("XDG_DATA_HOME", QFile::encodeName(home + u("/.local/share")));
 
     const QString game = makeGame(home, u("Old Quest"));
-    const QString reason = m_ops.moveToTrash(game);
-    const QString missingReason = m_ops.moveToTrash(home + u("/Never There"));
+    const QString reason = messageOf(m_ops.moveToTrash(game));
+    const QString missingReason = messageOf(m_ops.moveToTrash(home + u("/Never There")));
 
     qputenv("HOME", oldHome);
     if (oldData.isNull())
@@ -206,7 +207,7 @@ TEST_F(QtFileOpsTest, MakesTheHomeTrashWhereNoneWasYet)
     QDir::setCurrent(m_root.path());
 
     const QString game = makeGame(m_root.path(), u("New Quest"));
-    const QString reason = m_ops.moveToTrash(game);
+    const QString reason = messageOf(m_ops.moveToTrash(game));
 
     QDir::setCurrent(workingFolder);
     if (oldData.isNull())

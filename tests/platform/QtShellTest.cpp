@@ -36,7 +36,7 @@ protected:
 
     QtShell makeShell()
     {
-        return QtShell([this](const QString &text) { m_failures.append(text); });
+        return QtShell([this](const Failure &failure) { m_failures.append(failure.message()); });
     }
 
     QTemporaryDir m_root;

@@ -4,21 +4,6 @@
 
 namespace {
 
-TEST(DeleteQuestion, RefusalNamesTheGameAndTheReason)
-{
-    DeleteTarget target;
-    target.gameName = QStringLiteral("Loom");
-    EXPECT_TRUE(DeleteQuestion::refusalMessage(target).isEmpty());
-
-    target.folder.refusal = QStringLiteral("its folder is the library itself");
-    EXPECT_EQ(DeleteQuestion::refusalMessage(target),
-              QStringLiteral("\"Loom\" cannot be deleted: its folder is the library itself.\n\nNothing was deleted."));
-    target.gameName.clear();
-    target.folder.refusal = QStringLiteral("no game is selected");
-    EXPECT_EQ(DeleteQuestion::refusalMessage(target),
-              QStringLiteral("This game cannot be deleted: no game is selected.\n\nNothing was deleted."));
-}
-
 TEST(DeleteQuestion, WindowWidensForThePathAsFarAsTheScreenAllows)
 {
     const QString path = QStringLiteral("/games/Loom");

@@ -1,8 +1,8 @@
-#include "library/GridTextFile.h"
 #include "session/FilterState.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/SessionAccess.h"
+#include "support/TableHelpers.h"
 #include "support/TestPlatform.h"
 
 #include <QFile>
@@ -170,7 +170,7 @@ TEST_F(FilterStateTest, RestoresComeFromTheCacheTheCompleteCopyOrAPendingScan)
     EXPECT_FALSE(state().library.ScanPending);
     const QString cacheFile = state().library.LibraryRoot + QStringLiteral("DataCache.txt");
     GameTable cache;
-    ASSERT_TRUE(LoadStringGrid(cache, cacheFile).ok());
+    ASSERT_TRUE(loadStringGridInto(cache, cacheFile));
     EXPECT_EQ(cache.rowCount(), 6);
 
     // Without a data cache, clearing says so and falls back to the complete copy.

@@ -2,6 +2,7 @@
 #include "session/LibrarySession.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
+#include "support/ResultText.h"
 #include "support/SessionAccess.h"
 #include "support/TestPlatform.h"
 
@@ -83,14 +84,14 @@ TEST_F(FolderCommandsTest, MoveAllMovesTheListedGamesFoldersAndRefusesRowsThatNa
     session->applyFieldFilter(q("Platform"), q("Amiga"));
     const FolderCommands commands(*session);
     // A cancelled folder browser hands over no folder; a vanished one is said once.
-    EXPECT_TRUE(FolderCommands::moveAllMessage(commands.moveAllInto(QString())).isEmpty());
+    EXPECT_TRUE(messageOf(FolderCommands::moveAllOutcome(commands.moveAllInto(QString()))).isEmpty());
     EXPECT_TRUE(
-        FolderCommands::moveAllMessage(commands.moveAllInto(q("/no/such/place"))).contains(q("not exist")));
+        messageOf(FolderCommands::moveAllOutcome(commands.moveAllInto(q("/no/such/place")))).contains(q("not exist")));
     EXPECT_TRUE(fake.fileOps.moves.empty());
 
     const MoveAllReport report = commands.moveAllInto(destinationDir.path());
     EXPECT_EQ(report.moved, 2);
-    EXPECT_TRUE(FolderCommands::moveAllMessage(report).isEmpty());
+    EXPECT_TRUE(FolderCommands::moveAllOutcome(report));
     EXPECT_EQ(moved(), QStringList({q("Beta Two"), q("Gamma")}));
     EXPECT_TRUE(QFileInfo::exists(destinationDir.path() + q("/Beta Two/Pallox/IniFile/game.ini")));
     EXPECT_TRUE(QFileInfo::exists(game("Adventure/Alpha")) && QFileInfo::exists(game("Puzzle/Delta")));
@@ -104,8 +105,8 @@ TEST_F(FolderCommandsTest, MoveAllMovesTheListedGamesFoldersAndRefusesRowsThatNa
     fake.fileOps.moves.clear();
     const MoveAllReport refused = FolderCommands(*session).moveAllInto(destinationDir.path());
     ASSERT_EQ(refused.failures.size(), 4u);
-    EXPECT_TRUE(refused.failures[0].reason.contains(q("Subfolder value is empty")));
-    EXPECT_TRUE(refused.failures[2].reason.contains(q("\"..\"")));
+    EXPECT_TRUE(refused.failures[0].reason.message().contains(q("Subfolder value is empty")));
+    EXPECT_TRUE(refused.failures[2].reason.message().contains(q("\"..\"")));
     EXPECT_EQ(fake.fileOps.moves.size(), 0u);
     EXPECT_TRUE(QFileInfo::exists(game("Adventure")) && QFileInfo::exists(game("Puzzle/Delta")));
 }
@@ -121,23 +122,23 @@ TEST_F(FolderCommandsTest, MoveAllReportsClashesAndMissingFoldersAndGoesOn)
     EXPECT_EQ(report.moved, 3);
     ASSERT_EQ(report.failures.size(), 2u);
     EXPECT_EQ(report.failures[0].gameName, q("Alpha Quest"));
-    EXPECT_TRUE(report.failures[0].reason.contains(q("does not exist")));
+    EXPECT_TRUE(report.failures[0].reason.message().contains(q("does not exist")));
     EXPECT_EQ(report.failures[1].gameName, q("Delta Blocks"));
-    EXPECT_TRUE(report.failures[1].reason.contains(q("already exists")));
+    EXPECT_TRUE(report.failures[1].reason.message().contains(q("already exists")));
     // Nothing overwritten or merged; the entry after the clash still moved.
     EXPECT_EQ(readFile(destinationDir.path() + q("/Delta/mine.txt")), QByteArray("keep me"));
     EXPECT_FALSE(QFileInfo::exists(destinationDir.path() + q("/Delta/Pallox")));
     EXPECT_TRUE(QFileInfo::exists(game("Puzzle/Delta/Pallox/IniFile/game.ini")));
     EXPECT_TRUE(QFileInfo::exists(destinationDir.path() + q("/Gamma/Pallox")));
 
-    const QString text = FolderCommands::moveAllMessage(report);
+    const QString text = messageOf(FolderCommands::moveAllOutcome(report));
     EXPECT_TRUE(text.startsWith(q("2 game folders were not moved"))) << text.toStdString();
     EXPECT_TRUE(text.contains(q("Alpha Quest: ")) && text.contains(q("Delta Blocks: ")));
     // Two hundred failures still make one box that fits a screen and names every game.
     MoveAllReport many;
     for (int i = 0; i < 200; ++i)
-        many.failures.push_back({QStringLiteral("Game %1").arg(i), q("it does not exist")});
-    const QString manyText = FolderCommands::moveAllMessage(many);
+        many.failures.push_back({QStringLiteral("Game %1").arg(i), Failure(Failure::Kind::GameFolderMissing, q("/g"))});
+    const QString manyText = messageOf(FolderCommands::moveAllOutcome(many));
     EXPECT_TRUE(manyText.contains(q("Game 0: ")) && manyText.contains(q(", Game 199.")));
     EXPECT_LT(manyText.count(QLatin1Char('\n')), 25);
 }
@@ -146,7 +147,7 @@ TEST_F(FolderCommandsTest, OpenFolderAndDeleteActOnTheSelectedGamesCheckedFolder
 {
     start();
     select("Beta Trail");
-    EXPECT_TRUE(FolderCommands(*session).openSelectedFolder().isEmpty());
+    EXPECT_TRUE(FolderCommands(*session).openSelectedFolder());
     ASSERT_EQ(fake.shell.calls.size(), 1u);
     EXPECT_EQ(fake.shell.calls[0].program, q("\"") + game("Adventure/Beta Two") + q("\""));
     EXPECT_TRUE(fake.shell.calls[0].parameters.isEmpty() && fake.shell.calls[0].workingFolder.isEmpty());
@@ -154,13 +155,13 @@ TEST_F(FolderCommandsTest, OpenFolderAndDeleteActOnTheSelectedGamesCheckedFolder
     const DeleteTarget target = FolderCommands(*session).deleteTarget();
     EXPECT_EQ(target.gameName, q("Beta Trail"));
     EXPECT_EQ(target.folder.path, game("Adventure/Beta Two"));
-    EXPECT_TRUE(FolderCommands(*session).moveToTrash(target).isEmpty());
+    EXPECT_TRUE(FolderCommands(*session).moveToTrash(target));
     EXPECT_EQ(fake.fileOps.trashed, QStringList({game("Adventure/Beta Two")}));
     EXPECT_FALSE(QFileInfo::exists(game("Adventure/Beta Two")));
     EXPECT_TRUE(QFileInfo::exists(game("Adventure/Alpha")));
     // Gone now: both commands say so and touch nothing.
-    EXPECT_TRUE(FolderCommands(*session).moveToTrash(target).contains(q("does not exist")));
-    EXPECT_TRUE(FolderCommands(*session).openSelectedFolder().contains(q("does not exist")));
+    EXPECT_TRUE(messageOf(FolderCommands(*session).moveToTrash(target)).contains(q("does not exist")));
+    EXPECT_TRUE(messageOf(FolderCommands(*session).openSelectedFolder()).contains(q("does not exist")));
     EXPECT_EQ(fake.fileOps.trashed.size(), 1);
     EXPECT_EQ(fake.shell.calls.size(), 1u);
 }
@@ -183,7 +184,7 @@ TEST_F(FolderCommandsTest, DeleteRefusesFoldersOutsideTheirCategoryAlsoWhenTheDi
     ASSERT_TRUE(target.folder.allowed());
     ASSERT_TRUE(QDir(game("Puzzle/Gamma")).removeRecursively() &&
                 QFile::link(outside.path(), game("Puzzle/Gamma")));
-    EXPECT_TRUE(FolderCommands(*session).moveToTrash(target).contains(q("not deleted")));
+    EXPECT_TRUE(messageOf(FolderCommands(*session).moveToTrash(target)).contains(q("not deleted")));
     EXPECT_TRUE(fake.fileOps.trashed.isEmpty());
     EXPECT_EQ(readFile(outside.path() + q("/precious.txt")), QByteArray("mine"));
 

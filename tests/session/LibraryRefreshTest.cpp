@@ -1,7 +1,7 @@
 #include "app/SettingsFile.h"
-#include "library/GridTextFile.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
+#include "support/TableHelpers.h"
 #include "support/TestPlatform.h"
 
 #include <QFile>
@@ -68,7 +68,7 @@ protected:
     GameTable cache() const
     {
         GameTable cached;
-        EXPECT_TRUE(LoadStringGrid(cached, cacheFile()).ok());
+        EXPECT_TRUE(loadStringGridInto(cached, cacheFile()));
         return cached;
     }
 
@@ -242,7 +242,7 @@ TEST_F(LibraryRefreshTest, ReloadDataDeletesTheCacheAndReadsTheRootTheSettingsNa
     EXPECT_TRUE(session->listEntries().isEmpty());
     EXPECT_EQ(session->totalText(), QStringLiteral("0 Listed"));
     GameTable written;
-    ASSERT_TRUE(LoadStringGrid(written, empty.root() + QStringLiteral("DataCache.txt")).ok());
+    ASSERT_TRUE(loadStringGridInto(written, empty.root() + QStringLiteral("DataCache.txt")));
     EXPECT_EQ(written.rowCount(), 1);
     EXPECT_EQ(written.fieldNames(), session->state().library.lbGridRead);
 }

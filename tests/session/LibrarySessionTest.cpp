@@ -1,10 +1,10 @@
 #include "app/SettingsFile.h"
-#include "library/GridTextFile.h"
 #include "session/AppearanceSettings.h"
 #include "session/FilterState.h"
 #include "session/LibrarySession.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
+#include "support/TableHelpers.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
@@ -88,7 +88,7 @@ TEST_F(LibrarySessionTest, StartsFromAScanThenFromTheCacheAndReplacesADamagedCac
     const LibraryState &library = session->state().library;
     EXPECT_TRUE(library.ScanPending);
     GameTable cached;
-    ASSERT_TRUE(LoadStringGrid(cached, cacheFile()).ok());
+    ASSERT_TRUE(loadStringGridInto(cached, cacheFile()));
     EXPECT_TRUE(library.GridComplete == cached);
     EXPECT_EQ(library.lbGridRead, library.GridMain.fieldNames());
 

@@ -26,30 +26,30 @@ public:
         QString destination;
     };
 
-    QString moveFolderInto(const QString &folder, const QString &destinationFolder) override
+    Result<void> moveFolderInto(const QString &folder, const QString &destinationFolder) override
     {
         moves.push_back(Move{folder, destinationFolder});
         if (failures.contains(folder))
-            return failures.value(folder);
-        return applyToDisk ? m_real.moveFolderInto(folder, destinationFolder) : QString();
+            return Failure(Failure::Kind::CannotMove, folder, failures.value(folder));
+        return applyToDisk ? m_real.moveFolderInto(folder, destinationFolder) : Result<void>();
     }
 
-    QString moveToTrash(const QString &folder) override
+    Result<void> moveToTrash(const QString &folder) override
     {
         trashed.append(folder);
         if (failures.contains(folder))
-            return failures.value(folder);
+            return Failure(Failure::Kind::CannotTrash, folder, failures.value(folder));
         if (applyToDisk && !QDir(folder).removeRecursively())
-            return QStringLiteral("Could not delete \"%1\".").arg(folder);
-        return QString();
+            return Failure(Failure::Kind::CannotDelete, folder);
+        return {};
     }
 
-    QString copyFileNoOverwrite(const QString &source, const QString &destination) override
+    Result<void> copyFileNoOverwrite(const QString &source, const QString &destination) override
     {
         copies.push_back(Copy{source, destination});
         if (failures.contains(source))
-            return failures.value(source);
-        return applyToDisk ? m_real.copyFileNoOverwrite(source, destination) : QString();
+            return Failure(Failure::Kind::CannotCopy, source, failures.value(source), {destination});
+        return applyToDisk ? m_real.copyFileNoOverwrite(source, destination) : Result<void>();
     }
 
     bool applyToDisk = false;

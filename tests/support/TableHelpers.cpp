@@ -1,5 +1,7 @@
 #include "support/TableHelpers.h"
 
+#include "library/GridTextFile.h"
+
 GameTable tableOf(const QStringList &fieldNames, const std::vector<QStringList> &rows)
 {
     GameTable grid;
@@ -18,4 +20,13 @@ QStringList columnValues(const GameTable &grid, int column)
     for (int r = 1; r < grid.rowCount(); ++r)
         values.append(grid.cell(column, r));
     return values;
+}
+
+bool loadStringGridInto(GameTable &table, const QString &fileName)
+{
+    Result<GameTable> loaded = LoadStringGrid(fileName);
+    if (!loaded)
+        return false;
+    table = std::move(*loaded);
+    return true;
 }

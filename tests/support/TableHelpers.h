@@ -12,3 +12,6 @@ GameTable tableOf(const QStringList &fieldNames, const std::vector<QStringList> 
 
 // The cells of one column from row 1 down: what a list built from that column shows.
 QStringList columnValues(const GameTable &grid, int column);
+
+// Loads a data cache file into `table`; false, with the table left as it was, when it cannot.
+bool loadStringGridInto(GameTable &table, const QString &fileName);

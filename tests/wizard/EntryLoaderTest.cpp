@@ -1,4 +1,5 @@
 #include "support/Files.h"
+#include "support/ResultText.h"
 #include "support/TableHelpers.h"
 #include "support/Utf8.h"
 #include "wizard/EntryLoader.h"
@@ -55,16 +56,16 @@ TEST_F(EntryLoaderTest, IniFileFieldsWithMissingKeysEmptyAndUnreadableFilesRefus
 {
     const QString file = root() + QStringLiteral("game.ini");
     ASSERT_TRUE(writeFile(file, "[Other]\r\nName=No\r\n[MAIN]\r\nname=Caf\xe9\r\nDBConf/ScummID=sky\r\nRating=Love\r\n"));
-    QString error;
-    const std::optional<GameEntry> entry = EntryLoader::fromIniFile(file, &error);
+    const Result<GameEntry> entry = EntryLoader::fromIniFile(file);
     ASSERT_TRUE(entry);
     EXPECT_EQ((*entry)[EntryField::Name], u("Café"));
     EXPECT_EQ((*entry)[EntryField::DBScumm], QStringLiteral("sky"));
     EXPECT_EQ((*entry)[EntryField::Rating], QStringLiteral("Love"));
     EXPECT_EQ((*entry)[EntryField::Year], QString());
 
-    EXPECT_FALSE(EntryLoader::fromIniFile(root() + QStringLiteral("missing.ini"), &error).has_value());
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Unable to read "))) << error.toStdString();
+    const Result<GameEntry> missing = EntryLoader::fromIniFile(root() + QStringLiteral("missing.ini"));
+    EXPECT_FALSE(missing.has_value());
+    EXPECT_TRUE(messageOf(missing).startsWith(QStringLiteral("Unable to read "))) << messageOf(missing).toStdString();
 }
 
 } // namespace

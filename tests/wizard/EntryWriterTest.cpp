@@ -1,5 +1,6 @@
 #include "app/IniFile.h"
 #include "support/Files.h"
+#include "support/ResultText.h"
 #include "support/Utf8.h"
 #include "wizard/EntryWriter.h"
 
@@ -48,8 +49,8 @@ TEST_F(EntryWriterTest, ANewFileHoldsTheFortyKeysInOrderAsUtf8WithCrLf)
     entry[EntryField::Extra7] = QStringLiteral("Map");
     entry[EntryField::ExtraLink7] = QStringLiteral("map.pdf");
     const QString file = path("new.ini");
-    const WriteResult result = EntryWriter::writeKeys(file, EntryWriter::gameKeys(entry));
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    const Result<void> result = EntryWriter::writeKeys(file, EntryWriter::gameKeys(entry));
+    ASSERT_TRUE(result.has_value()) << messageOf(result).toStdString();
 
     QByteArray expected = "[Main]\r\n";
     for (const EntryFieldInfo &info : entryFields())
@@ -62,8 +63,8 @@ TEST_F(EntryWriterTest, AnExistingWindows1252FileKeepsItsCommentsSectionsAndOthe
 {
     const QString file = path("game.ini");
     ASSERT_TRUE(QFile::copy(fixture("existing-windows-1252.ini"), file));
-    const WriteResult result = EntryWriter::writeKeys(file, EntryWriter::gameKeys(cafeEntry()));
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    const Result<void> result = EntryWriter::writeKeys(file, EntryWriter::gameKeys(cafeEntry()));
+    ASSERT_TRUE(result.has_value()) << messageOf(result).toStdString();
     EXPECT_EQ(readFile(file), readFile(fixture("existing-windows-1252.saved.ini")));
 
     // A character the code page lacks is refused by field name, and the file stays as it was.
@@ -71,10 +72,10 @@ TEST_F(EntryWriterTest, AnExistingWindows1252FileKeepsItsCommentsSectionsAndOthe
     GameEntry foreign = cafeEntry();
     foreign[EntryField::Developer] = u("東京ソフト");
     foreign[EntryField::Series] = u("Ωmega");
-    const WriteResult refused = EntryWriter::writeKeys(file, EntryWriter::gameKeys(foreign));
-    EXPECT_FALSE(refused.ok);
-    EXPECT_TRUE(refused.message.contains(QStringLiteral("these fields: Series, Developer.")))
-        << refused.message.toStdString();
+    const Result<void> refused = EntryWriter::writeKeys(file, EntryWriter::gameKeys(foreign));
+    EXPECT_FALSE(refused.has_value());
+    EXPECT_TRUE(messageOf(refused).contains(QStringLiteral("these fields: Series, Developer.")))
+        << messageOf(refused).toStdString();
     EXPECT_EQ(readFile(file), before);
 }
 
@@ -88,7 +89,7 @@ TEST_F(EntryWriterTest, PastedLineBreaksMarkupCharactersAndBlanksReadBackAsShown
     EXPECT_EQ(stored[EntryField::Name], QStringLiteral("[Part 1] = the start again"));
 
     const QString file = path("odd.ini");
-    ASSERT_TRUE(EntryWriter::writeKeys(file, EntryWriter::gameKeys(entry)).ok);
+    ASSERT_TRUE(EntryWriter::writeKeys(file, EntryWriter::gameKeys(entry)));
     const QByteArray bytes = readFile(file);
     EXPECT_EQ(bytes.count("\r\n"), 41); // the header and one line per key, no more
     const IniFile ini(file);
@@ -104,9 +105,9 @@ TEST_F(EntryWriterTest, AFileThatCannotBeWrittenIsNamedAndLeftWhole)
     // A folder that is not there (the IniFile folder could not be made), and a folder in the
     // file's place.
     const QString missing = path("no/IniFile/game.ini");
-    EXPECT_EQ(EntryWriter::writeKeys(missing, EntryWriter::gameKeys(cafeEntry())).message, unable(missing));
+    EXPECT_EQ(messageOf(EntryWriter::writeKeys(missing, EntryWriter::gameKeys(cafeEntry()))), unable(missing));
     QDir().mkpath(path("folder.ini"));
-    EXPECT_EQ(EntryWriter::writeKeys(path("folder.ini"), {{QStringLiteral("Name"), QStringLiteral("x")}}).message,
+    EXPECT_EQ(messageOf(EntryWriter::writeKeys(path("folder.ini"), {{QStringLiteral("Name"), QStringLiteral("x")}})),
               unable(path("folder.ini")));
 
     if (::geteuid() == 0)
@@ -114,20 +115,20 @@ TEST_F(EntryWriterTest, AFileThatCannotBeWrittenIsNamedAndLeftWhole)
     const QString file = path("locked/game.ini");
     ASSERT_TRUE(writeFile(file, "[Main]\r\nName=Old\r\n"));
     ASSERT_EQ(::chmod(QFile::encodeName(path("locked")).constData(), 0555), 0);
-    const WriteResult result = EntryWriter::writeKeys(file, EntryWriter::gameKeys(cafeEntry()));
+    const Result<void> result = EntryWriter::writeKeys(file, EntryWriter::gameKeys(cafeEntry()));
     ::chmod(QFile::encodeName(path("locked")).constData(), 0755);
-    EXPECT_EQ(result.message, unable(file));
+    EXPECT_EQ(messageOf(result), unable(file));
     EXPECT_EQ(readFile(file), QByteArray("[Main]\r\nName=Old\r\n"));
 }
 
 TEST_F(EntryWriterTest, DefaultFoldersAndTheBlankIniFile)
 {
     // The name is checked before the cancelled browser, and may not lead out of the ini folder.
-    EXPECT_EQ(EntryWriter::defaultFoldersRefusal(QString(), QString()), QStringLiteral("Ini File Name field left blank."));
-    EXPECT_EQ(EntryWriter::defaultFoldersRefusal(QString(), QStringLiteral("zork")), QStringLiteral("Cancelled"));
-    EXPECT_TRUE(EntryWriter::defaultFoldersRefusal(path("g"), QStringLiteral("../../zork")).startsWith(
+    EXPECT_EQ(messageOf(EntryWriter::canCreateDefaultFolders(QString(), QString())), QStringLiteral("Ini File Name field left blank."));
+    EXPECT_EQ(messageOf(EntryWriter::canCreateDefaultFolders(QString(), QStringLiteral("zork"))), QStringLiteral("Cancelled"));
+    EXPECT_TRUE(messageOf(EntryWriter::canCreateDefaultFolders(path("g"), QStringLiteral("../../zork"))).startsWith(
         QStringLiteral("The ini file name cannot hold")));
-    EXPECT_EQ(EntryWriter::defaultFoldersRefusal(path("g"), QStringLiteral("zork")), QString());
+    EXPECT_EQ(messageOf(EntryWriter::canCreateDefaultFolders(path("g"), QStringLiteral("zork"))), QString());
 
     const QString game = path("Zork");
     ASSERT_TRUE(QDir().mkpath(game + QStringLiteral("/Pallox/Front")));
@@ -141,27 +142,27 @@ TEST_F(EntryWriterTest, DefaultFoldersAndTheBlankIniFile)
     const QString ini = EntryWriter::blankIniFile(game, QStringLiteral("zork.ini"));
     EXPECT_EQ(ini, game + QStringLiteral("/Pallox/IniFile/zork.ini.ini"));
     ASSERT_TRUE(writeFile(ini, "[Main]\r\nName=Zork\r\nOtherPlatform1=C64\r\n"));
-    ASSERT_TRUE(EntryWriter::writeBlankIni(ini, {QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Year")}).ok);
+    ASSERT_TRUE(EntryWriter::writeBlankIni(ini, {QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Year")}));
     EXPECT_EQ(readFile(ini), QByteArray("[Main]\r\nName=\r\nOtherPlatform1=C64\r\nNumber=\r\nYear=\r\n"));
 
     const QString none = EntryWriter::blankIniFile(game, QStringLiteral("none"));
-    EXPECT_TRUE(EntryWriter::writeBlankIni(none, {}).ok);
+    EXPECT_TRUE(EntryWriter::writeBlankIni(none, {}));
     EXPECT_FALSE(QFileInfo::exists(none));
 }
 
 TEST_F(EntryWriterTest, TheAboutFileAndItsChecks)
 {
-    EXPECT_EQ(EntryWriter::aboutRefusal(QString(), QString()), QStringLiteral("No About Name Given"));
-    EXPECT_EQ(EntryWriter::aboutRefusal(QStringLiteral("a.txt"), QString()), QStringLiteral("No About Body Given"));
-    EXPECT_EQ(EntryWriter::aboutRefusal(QStringLiteral("a.txt"), QStringLiteral("x")), QString());
+    EXPECT_EQ(messageOf(EntryWriter::canWriteAbout(QString(), QString())), QStringLiteral("No About Name Given"));
+    EXPECT_EQ(messageOf(EntryWriter::canWriteAbout(QStringLiteral("a.txt"), QString())), QStringLiteral("No About Body Given"));
+    EXPECT_EQ(messageOf(EntryWriter::canWriteAbout(QStringLiteral("a.txt"), QStringLiteral("x"))), QString());
 
     const QString file = path("about.txt");
     ASSERT_TRUE(writeFile(file, "an older and longer note\r\n"));
-    ASSERT_TRUE(EntryWriter::writeAboutFile(file, u("Première ligne\n\nthird")).ok);
+    ASSERT_TRUE(EntryWriter::writeAboutFile(file, u("Première ligne\n\nthird")));
     EXPECT_EQ(readFile(file), QByteArray("Premi\xc3\xa8re ligne\r\n\r\nthird\r\n"));
-    const WriteResult failed = EntryWriter::writeAboutFile(path("no/such/folder/a.txt"), QStringLiteral("x"));
-    EXPECT_FALSE(failed.ok);
-    EXPECT_TRUE(failed.message.startsWith(QStringLiteral("Unable to write to "))) << failed.message.toStdString();
+    const Result<void> failed = EntryWriter::writeAboutFile(path("no/such/folder/a.txt"), QStringLiteral("x"));
+    EXPECT_FALSE(failed.has_value());
+    EXPECT_TRUE(messageOf(failed).startsWith(QStringLiteral("Unable to write to "))) << messageOf(failed).toStdString();
 }
 
 } // namespace

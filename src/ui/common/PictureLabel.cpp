@@ -21,9 +21,9 @@ void PictureLabel::clear()
     setImage(QImage());
 }
 
-QImage PictureLabel::load(const QString &path, QString *error)
+Result<QImage> PictureLabel::load(const QString &path)
 {
-    return PictureLoader::read(path, error);
+    return PictureLoader::read(path);
 }
 
 QRect PictureLabel::targetRect() const

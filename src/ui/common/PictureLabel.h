@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -18,8 +20,8 @@ public:
     bool hasImage() const { return !m_image.isNull(); }
 
     // PictureLoader::read: the file found in any letter case; null when there is no picture,
-    // with `error` set when the file is there but cannot be decoded.
-    static QImage load(const QString &path, QString *error = nullptr);
+    // a failure when the file is there but cannot be decoded.
+    static Result<QImage> load(const QString &path);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

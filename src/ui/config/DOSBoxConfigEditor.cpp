@@ -277,15 +277,15 @@ void DOSBoxConfigEditor::btnLoadConfClick()
     if (chosen.isEmpty())
         return;
     lblLoadedConfFile->setText(chosen);
-    const DOSBoxConfFile::LoadResult loaded = DOSBoxConfFile::load(chosen);
-    if (!loaded.error.isEmpty()) {
+    const Result<DOSBoxConf> loaded = DOSBoxConfFile::load(chosen);
+    if (!loaded) {
         // The controls still show the file before; Save must go there, not into a file whose
         // values were never shown.
         lblLoadedConfFile->setText(current);
-        m_dialogs.message(loaded.error);
+        m_dialogs.message(loaded.error().message());
         return;
     }
-    showValues(loaded.conf);
+    showValues(*loaded);
 }
 
 void DOSBoxConfigEditor::btnSaveConfClick()
@@ -296,9 +296,8 @@ void DOSBoxConfigEditor::btnSaveConfClick()
         m_dialogs.message(refusal);
         return;
     }
-    const QString error = DOSBoxConfFile::save(fileName, values());
-    if (!error.isEmpty())
-        m_dialogs.message(error);
+    if (const Result<void> saved = DOSBoxConfFile::save(fileName, values()); !saved)
+        m_dialogs.message(saved.error().message());
 }
 
 void DOSBoxConfigEditor::btnMapperClick()

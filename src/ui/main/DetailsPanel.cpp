@@ -178,12 +178,12 @@ void DetailsPanel::setPicture(int slot, const QImage &image)
     }
 }
 
-void DetailsPanel::showPicture(int slot, const QImage &image, const QString &error)
+void DetailsPanel::showPicture(int slot, const Result<QImage> &picture)
 {
-    if (!error.isEmpty())
-        emit pictureUnreadable(m_content.picturePaths[size_t(slot)], error);
-    if (!image.isNull()) {
-        m_arrived[size_t(slot)] = image;
+    if (!picture)
+        emit pictureUnreadable(m_content.picturePaths[size_t(slot)], picture.error().message());
+    else if (!picture->isNull()) {
+        m_arrived[size_t(slot)] = *picture;
         if (!m_arrivalWait->isActive())
             m_arrivalWait->start();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainLayout.h"
+#include "app/Result.h"
 #include "browse/DetailsContent.h"
 #include "browse/DetailsFacts.h"
 
@@ -81,7 +82,7 @@ private:
     void sbDetailsChange(int position);
     void showPictures(const DetailsContent &content);
     void setPicture(int slot, const QImage &image);
-    void showPicture(int slot, const QImage &image, const QString &error);
+    void showPicture(int slot, const Result<QImage> &picture);
     void applyPictureRules();
     PictureLabel *picture(int slot, bool simpleView = false) const { return m_views[size_t(slot)][simpleView]; }
     QLabel *fact(int label) const { return m_facts[size_t(label)]; }

@@ -46,14 +46,14 @@ void ExportController::mnuExportClick()
     // The window is blocked while the export runs; the gauge repaints itself as it moves.
     progress.gameStarted = [this](int number) { pbExporting->setValue(number); };
 
-    QString failure;
+    Result<void> exported;
     {
         const WaitCursor wait;
         // Also when the export ends in an exception, which the top-level handler shows.
         const std::unique_ptr<QProgressBar, void (*)(QProgressBar *)> hideGauge(
             pbExporting, [](QProgressBar *gauge) { gauge->hide(); });
-        failure = exporter.run(dataFile, progress);
+        exported = exporter.run(dataFile, progress);
     }
-    if (!failure.isEmpty())
-        platform.dialogs.message(failure);
+    if (!exported)
+        platform.dialogs.message(exported.error().message());
 }

@@ -20,14 +20,12 @@ void FolderController::MoveAll1Click()
         const WaitCursor wait;
         report = FolderCommands(m_session).moveAllInto(destination);
     }
-    const QString text = FolderCommands::moveAllMessage(report);
-    if (!text.isEmpty())
-        m_dialogs.message(text);
+    if (const Result<void> outcome = FolderCommands::moveAllOutcome(report); !outcome)
+        m_dialogs.message(outcome.error().message());
 }
 
 void FolderController::mnuOpenFolderClick()
 {
-    const QString problem = FolderCommands(m_session).openSelectedFolder();
-    if (!problem.isEmpty())
-        m_dialogs.message(problem);
+    if (const Result<void> opened = FolderCommands(m_session).openSelectedFolder(); !opened)
+        m_dialogs.message(opened.error().message());
 }

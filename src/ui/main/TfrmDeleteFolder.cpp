@@ -80,10 +80,11 @@ TfrmDeleteFolder::TfrmDeleteFolder(LibrarySession &session, Dialogs &dialogs, QW
 bool TfrmDeleteFolder::LoadFolderToDelete()
 {
     m_target = FolderCommands(m_session).deleteTarget();
-    const QString refusal = DeleteQuestion::refusalMessage(m_target);
-    if (!refusal.isEmpty())
-        m_dialogs.message(refusal);
-    return refusal.isEmpty();
+    if (const Result<void> deletable = m_target.deletable(); !deletable) {
+        m_dialogs.message(deletable.error().message());
+        return false;
+    }
+    return true;
 }
 
 void TfrmDeleteFolder::showPath(const QString &path, const QWidget &mainWindow)
@@ -114,10 +115,10 @@ void TfrmDeleteFolder::mnuDeleteCurrentClick(const QWidget &mainWindow)
 
 void TfrmDeleteFolder::btnYesClick()
 {
-    const QString problem = FolderCommands(m_session).moveToTrash(m_target);
+    const Result<void> trashed = FolderCommands(m_session).moveToTrash(m_target);
     close();
-    if (!problem.isEmpty()) {
-        m_dialogs.message(problem);
+    if (!trashed) {
+        m_dialogs.message(trashed.error().message());
         return;
     }
     emit refreshAllRequested();

@@ -136,9 +136,10 @@ void ImageSheetTab::btnLoadImagesClick()
     m_loader->start(m_build.jobs());
 }
 
-void ImageSheetTab::thumbnailReady(int job, const QImage &image, const QString &error)
+void ImageSheetTab::thumbnailReady(int job, const Result<QImage> &picture)
 {
-    if (m_build.arrive(job, image, error)) {
+    if (m_build.arrive(job, picture)) {
+        const QImage image = picture.value_or(QImage());
         auto *thumbnail = new SheetThumbnail(m_build.picture(job).name, m_sheet);
         thumbnail->setGeometry(m_build.rect(job));
         thumbnail->setImage(image);

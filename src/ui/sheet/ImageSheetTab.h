@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "browse/SheetBuild.h"
 
 #include <QVector>
@@ -41,7 +42,7 @@ class ImageSheetTab : public QWidget
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    void thumbnailReady(int job, const QImage &image, const QString &error);
+    void thumbnailReady(int job, const Result<QImage> &picture);
     void loadFinished();
     void thumbnailEntered(SheetThumbnail *thumbnail);
     void thumbnailClicked(int index);

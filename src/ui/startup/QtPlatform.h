@@ -13,7 +13,7 @@ class QtPlatform
 {
 public:
     QtDialogs dialogs;
-    QtShell shell{[](const QString &text) { showNonBlockingMessage(nullptr, text); }};
+    QtShell shell{[](const Failure &failure) { showNonBlockingMessage(nullptr, failure.message()); }};
     QtFileOps fileOps;
     QtClock clock;
     QtRandom random;

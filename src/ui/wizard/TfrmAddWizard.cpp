@@ -183,12 +183,12 @@ bool TfrmAddWizard::saveIni()
     if (!file)
         return false;
     const GameEntry shown = entry();
-    const WriteResult written = [&] {
+    const Result<void> written = [&] {
         const WaitCursor wait;
         return EntryWriter::writeKeys(*file, EntryWriter::gameKeys(shown));
     }();
-    if (!written.ok) {
-        dialogs().message(written.message);
+    if (!written) {
+        dialogs().message(written.error().message());
         return false;
     }
     // Pasted line breaks and outer blanks are not in the file; the fields show what it holds.

@@ -1,9 +1,9 @@
 #include "app/IniFile.h"
 #include "app/SettingsFile.h"
-#include "library/GridTextFile.h"
 #include "library/GameTable.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
+#include "support/TableHelpers.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
 #include "session/SplashScanObserver.h"
@@ -94,7 +94,7 @@ TEST_F(TfrmMainStartup, DamagedCacheIsReportedAndReplacedByAFreshScan)
             << fake.dialogs.messages.front().toStdString();
         EXPECT_EQ(frm->session().state().library.GridMain.rowCount(), 4);
         GameTable reread;
-        EXPECT_TRUE(LoadStringGrid(reread, lib.root() + QStringLiteral("DataCache.txt")).ok());
+        EXPECT_TRUE(loadStringGridInto(reread, lib.root() + QStringLiteral("DataCache.txt")));
         EXPECT_EQ(reread.rowCount(), 4);
     }
 }
