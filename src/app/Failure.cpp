@@ -129,6 +129,11 @@ QString Failure::message() const
         return QStringLiteral("Could not save \"%1\": %2").arg(path, m_reason);
     case Kind::FileMissing:
         return QStringLiteral("The file \"%1\" does not exist.").arg(path);
+    case Kind::EmulatorSlotsFull:
+        return QStringLiteral("All %1 custom emulator slots are in use. Remove one from PALLOX.ini to add another.")
+            .arg(m_details.value(0));
+    case Kind::ConfFileNameBlank:
+        return QStringLiteral("Can not Save.  Configure File field is blank.");
     case Kind::NotDOSBoxConf:
         return QStringLiteral("\"%1\" is not a DOSBox configuration file: it has none of DOSBox's sections, "
                               "such as [sdl], [dosbox] or [autoexec]. Nothing was loaded.")

@@ -28,6 +28,8 @@ class Failure
         CouldNotSave,  // "Could not save": the system refused
         FileMissing,   // the file to read does not exist
         NotDOSBoxConf, // a file without any of DOSBox's sections
+        ConfFileNameBlank, // the configuration editor's file field is blank
+        EmulatorSlotsFull, // details: how many custom slots there are
         // The data cache.
         CacheMissing,
         CacheNotRegular,

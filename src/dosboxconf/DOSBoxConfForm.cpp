@@ -43,11 +43,11 @@ QString loadFolder(const QString &loadedFile)
     return loadedFile.isEmpty() ? QString() : QFileInfo(loadedFile).absolutePath();
 }
 
-QString saveRefusal(const QString &fileName)
+Result<void> canSave(const QString &fileName)
 {
     if (fileName.trimmed().isEmpty())
-        return QStringLiteral("Can not Save.  Configure File field is blank.");
-    return QString();
+        return Failure(Failure::Kind::ConfFileNameBlank);
+    return {};
 }
 
 } // namespace DOSBoxConfForm

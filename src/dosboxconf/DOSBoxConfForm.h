@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "dosboxconf/DOSBoxConf.h"
 
 #include <QString>
@@ -25,7 +26,7 @@ QString switchValue(bool ticked);
 
 // The folder the Load dialog opens in: the one of the file loaded, or the dialog's own choice.
 QString loadFolder(const QString &loadedFile);
-// What Save says instead of writing, for a file field left blank; empty when it may write.
-QString saveRefusal(const QString &fileName);
+// Whether Save may write: not with the file field left blank.
+Result<void> canSave(const QString &fileName);
 
 } // namespace DOSBoxConfForm

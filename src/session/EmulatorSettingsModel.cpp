@@ -52,20 +52,14 @@ QString EmulatorSettingsModel::browseFolder(const QString &typedPath) const
     return current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
 }
 
-bool EmulatorSettingsModel::beginAdd()
+Result<void> EmulatorSettingsModel::beginAdd()
 {
     const EmulatorEditForm form = m_session.beginAddEmulator(m_group);
     if (form.target == EmulatorEditForm::Target::Nothing)
-        return false;
+        return Failure(Failure::Kind::EmulatorSlotsFull, QString(), QString(),
+                       {QString::number(EmulatorRegistry::CustomSlotCount)});
     m_form = form;
-    return true;
-}
-
-QString EmulatorSettingsModel::allSlotsTakenText()
-{
-    return QStringLiteral(
-               "All %1 custom emulator slots are in use. Remove one from PALLOX.ini to add another.")
-        .arg(EmulatorRegistry::CustomSlotCount);
+    return {};
 }
 
 bool EmulatorSettingsModel::beginEdit()

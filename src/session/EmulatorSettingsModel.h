@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "launch/EmulatorRegistry.h"
 
 #include <QString>
@@ -35,10 +36,9 @@ class EmulatorSettingsModel
     // The folder the path's Browse dialog opens in: that of the program the typed path names.
     QString browseFolder(const QString &typedPath) const;
 
-    // Add: a form for the lowest free slot. False when every slot is taken; the form that was
+    // Add: a form for the lowest free slot. Refused when every slot is taken; the form that was
     // open stays as it was.
-    bool beginAdd();
-    static QString allSlotsTakenText();
+    Result<void> beginAdd();
     // Edit: a form for the emulator shown. False when none is shown; nothing is left to save.
     bool beginEdit();
 

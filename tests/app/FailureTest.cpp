@@ -48,6 +48,9 @@ std::vector<MessageCase> messageCases()
         {Kind::CouldNotRead, f, r, {}, u("Could not read \"%1\": Permission denied").arg(f)},
         {Kind::CouldNotSave, f, r, {}, u("Could not save \"%1\": Permission denied").arg(f)},
         {Kind::FileMissing, f, {}, {}, u("The file \"%1\" does not exist.").arg(f)},
+        {Kind::ConfFileNameBlank, {}, {}, {}, u("Can not Save.  Configure File field is blank.")},
+        {Kind::EmulatorSlotsFull, {}, {}, {u("99")},
+         u("All 99 custom emulator slots are in use. Remove one from PALLOX.ini to add another.")},
         {Kind::NotDOSBoxConf, f, {}, {},
          u("\"%1\" is not a DOSBox configuration file: it has none of DOSBox's sections, such as [sdl], "
            "[dosbox] or [autoexec]. Nothing was loaded.")

@@ -33,7 +33,8 @@ TEST(DOSBoxConfForm, StartUpValuesAndTheControlsA074FileTurnsOff)
                                 QStringLiteral("cbGusdma2")}));
     EXPECT_EQ(DOSBoxConfForm::loadFolder(QStringLiteral("/games/conf/a.conf")),
               QStringLiteral("/games/conf"));
-    EXPECT_FALSE(DOSBoxConfForm::saveRefusal(QStringLiteral(" \t")).isEmpty());
+    EXPECT_FALSE(DOSBoxConfForm::canSave(QStringLiteral(" \t")));
+    EXPECT_TRUE(DOSBoxConfForm::canSave(QStringLiteral("a.conf")));
 }
 
 } // namespace

@@ -208,7 +208,8 @@ TEST(NostalgiaScene, EachPieceShowsItsPictureInItsBoxAndTheManualLightsUp)
     DetailsContent game;
     game.picturePaths[DetailsContent::Front] = QStringLiteral("front");
     game.picturePaths[DetailsContent::Title] = QStringLiteral("title");
-    scene.showGame(&game, [](const QString &path, QString *) { return QImage(path.size(), 1, QImage::Format_RGB32); });
+    scene.showGame(&game,
+                   [](const QString &path) { return Result<QImage>(QImage(path.size(), 1, QImage::Format_RGB32)); });
 
     const auto width = [&scene](NostalgiaPiece piece) { return scene.image(piece).width(); };
     EXPECT_EQ(width(NostalgiaPiece::Computer), 6);

@@ -291,9 +291,8 @@ void DOSBoxConfigEditor::btnLoadConfClick()
 void DOSBoxConfigEditor::btnSaveConfClick()
 {
     const QString fileName = lblLoadedConfFile->text();
-    const QString refusal = DOSBoxConfForm::saveRefusal(fileName);
-    if (!refusal.isEmpty()) {
-        m_dialogs.message(refusal);
+    if (const Result<void> allowed = DOSBoxConfForm::canSave(fileName); !allowed) {
+        m_dialogs.message(allowed.error().message());
         return;
     }
     if (const Result<void> saved = DOSBoxConfFile::save(fileName, values()); !saved)

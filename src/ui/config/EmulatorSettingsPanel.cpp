@@ -222,8 +222,8 @@ void EmulatorSettingsPanel::showEditPanel(const EmulatorEditForm &form)
 
 void EmulatorSettingsPanel::btnAddEmuClick()
 {
-    if (!m_model.beginAdd()) {
-        m_platform.dialogs.message(EmulatorSettingsModel::allSlotsTakenText());
+    if (const Result<void> added = m_model.beginAdd(); !added) {
+        m_platform.dialogs.message(added.error().message());
         return;
     }
     showEditPanel(m_model.form());
