@@ -3,6 +3,7 @@
 // the longest stretch during which the window could not react and the memory the sheet took.
 
 #include "app/IniFile.h"
+#include "browse/ThumbnailLoader.h"
 #include "platform/Platform.h"
 #include "ui/sheet/ImageSheetTab.h"
 #include "ui/startup/QtPlatform.h"
@@ -160,7 +161,7 @@ void BM_ImageSheetOf2000FullSizeFronts(benchmark::State &state)
         sinceTick.start();
         ticker.start();
         sheet->findChild<QPushButton *>(QStringLiteral("btnLoadImages"))->click();
-        if (sheet->isLoading())
+        if (sheet->findChild<ThumbnailLoader *>()->isRunning())
             loop.exec();
         ticker.stop();
         QObject::disconnect(stepConnection);

@@ -293,7 +293,7 @@ SelectionTimes timeSelections(const QString &sampleShare, const QString &sampleS
         list->setCurrentRow(i);
         times.selection.push_back(msSince(clock));
         double longest = times.selection.back();
-        while (panel->picturesPending() > 0 && clock.elapsed() < 10000) {
+        while (panel->findChild<PictureLoader *>()->pending() > 0 && clock.elapsed() < 10000) {
             // Timed without any waiting for events: only what holds the thread counts.
             QElapsedTimer hold;
             hold.start();

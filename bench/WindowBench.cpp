@@ -4,6 +4,7 @@
 
 #include "BenchSize.h"
 #include "app/IniFile.h"
+#include "browse/PictureLoader.h"
 #include "library/GameTable.h"
 #include "library/GridTextFile.h"
 #include "platform/Platform.h"
@@ -127,7 +128,7 @@ void BM_SelectGameWithPictures(benchmark::State &state)
     RealPlatform real;
     const auto window = shownWindow(real);
     QListWidget *list = window->findChild<QListWidget *>(QStringLiteral("lbMain"));
-    const DetailsPanel *details = window->findChild<DetailsPanel *>();
+    const PictureLoader *pictures = window->findChild<DetailsPanel *>()->findChild<PictureLoader *>();
     int index = 0;
     const int count = list->count();
     for (auto _ : state) {
@@ -135,7 +136,7 @@ void BM_SelectGameWithPictures(benchmark::State &state)
         // are read on worker threads: a selection is complete when the last of them is shown.
         index = (index + 7919) % count;
         list->setCurrentRow(index);
-        while (details->picturesPending() > 0)
+        while (pictures->pending() > 0)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 }

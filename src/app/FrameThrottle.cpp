@@ -1,8 +1,10 @@
 #include "app/FrameThrottle.h"
 
-FrameThrottle::FrameThrottle(qreal refreshRate)
-    : m_frameIntervalNs(static_cast<qint64>(1e9 / (refreshRate >= 1 ? refreshRate : FallbackRefreshRate)))
+FrameThrottle::FrameThrottle(qreal refreshRate) : m_frameIntervalNs(frameIntervalNs(refreshRate)) {}
+
+qint64 FrameThrottle::frameIntervalNs(qreal refreshRate)
 {
+    return static_cast<qint64>(1e9 / (refreshRate >= 1 ? refreshRate : FallbackRefreshRate));
 }
 
 bool FrameThrottle::paintDue() const

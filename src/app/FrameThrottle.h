@@ -14,7 +14,8 @@ class FrameThrottle
     // A rate under 1 Hz is no rate a screen gives; the fallback stands in for it.
     explicit FrameThrottle(qreal refreshRate);
 
-    qint64 frameIntervalNs() const { return m_frameIntervalNs; }
+    // The time a frame is shown, in nanoseconds.
+    static qint64 frameIntervalNs(qreal refreshRate);
     // Whether a paint now shows a new frame: none yet since reset(), or a frame's time since
     // the last one.
     bool paintDue() const;

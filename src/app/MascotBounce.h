@@ -25,8 +25,6 @@ class MascotBounce
 
     QRect geometry() const { return {m_position, m_size}; }
     int score() const { return m_score; }
-    int speed() const { return m_speed; }
-    QPoint step() const { return m_step; }
 
   private:
     QPoint m_position = Start;

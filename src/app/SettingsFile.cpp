@@ -5,7 +5,10 @@
 
 using namespace SettingsKeys;
 
-SettingsFile::SettingsFile(const QString &fileName) : m_ini(fileName) {}
+SettingsFile::SettingsFile(const QString &fileName, std::chrono::milliseconds idleDelay)
+    : m_ini(fileName), m_idleDelay(idleDelay)
+{
+}
 
 SettingsFile::~SettingsFile()
 {
@@ -96,13 +99,6 @@ Result<void> SettingsFile::flush()
             allWritten = std::move(written);
     }
     return allWritten;
-}
-
-void SettingsFile::setIdleDelay(std::chrono::milliseconds delay)
-{
-    m_idleDelay = delay;
-    if (m_idleTimer && m_idleTimer->isActive())
-        m_idleTimer->start(m_idleDelay);
 }
 
 int SettingsFile::pendingIndex(const char *section, const char *key) const

@@ -73,7 +73,8 @@ class SettingsFile
 public:
     static constexpr std::chrono::milliseconds DefaultIdleDelay{500};
 
-    explicit SettingsFile(const QString &fileName);
+    // `idleDelay` is the pause after the last writeWhenIdle() that writes the pending values.
+    explicit SettingsFile(const QString &fileName, std::chrono::milliseconds idleDelay = DefaultIdleDelay);
     // Flushes what is still pending, without reporting a failure: whoever would show it may be
     // gone by now. Closing code that wants to hear of it calls flush() first.
     ~SettingsFile();
@@ -103,8 +104,6 @@ public:
     // Writes every pending value now; the first failure, when one of them failed (each was
     // reported).
     Result<void> flush();
-    bool hasPendingWrites() const { return !m_pending.empty(); }
-    void setIdleDelay(std::chrono::milliseconds delay);
 
     // Category folder names and field names, in file order.
     QStringList subfolders() const;
@@ -129,7 +128,7 @@ private:
     std::function<void(const Failure &)> m_onError;
     std::optional<Failure> m_lastReported;
     std::vector<PendingValue> m_pending; // a handful of keys at most: a list beats a hash
-    std::chrono::milliseconds m_idleDelay = DefaultIdleDelay;
+    std::chrono::milliseconds m_idleDelay;
     // Made at the first idle write, so that it lives in the thread whose event loop runs it, and
     // a settings file that never defers a write carries no timer.
     std::unique_ptr<QTimer> m_idleTimer;

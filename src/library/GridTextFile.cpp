@@ -347,16 +347,3 @@ Result<GameTable> LoadStringGrid(const QString &fileName)
     }
     return LoadStringGrid(static_cast<QIODevice &>(file));
 }
-
-bool isDamagedGridFile(const Failure &failure)
-{
-    switch (failure.kind()) {
-    case Failure::Kind::CacheEmpty:
-    case Failure::Kind::CacheNoColumnCount:
-    case Failure::Kind::CacheNoRowCount:
-    case Failure::Kind::CacheCutShort:
-        return true;
-    default:
-        return false;
-    }
-}

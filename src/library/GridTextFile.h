@@ -14,6 +14,3 @@ Result<void> SaveStringGrid(const GameTable &grid, QIODevice &device);
 Result<GameTable> LoadStringGrid(const QString &fileName);
 Result<GameTable> LoadStringGrid(QIODevice &device);
 
-// Whether a load failed on what the file holds (counts that are no numbers or promise more cells
-// than the file has), rather than on getting at the file at all.
-bool isDamagedGridFile(const Failure &failure);

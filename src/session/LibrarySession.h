@@ -134,8 +134,8 @@ public:
     bool isScanRunning() const { return m_state.library.ReloadInProgress; }
     // Waits for a running refresh, and for one waiting to follow it, and takes the tables in.
     void finishScan();
-    // Refresh This Game: the selected entry's row on entryPlatform() read again from its game
-    // ini file, then shown again. A game renamed in its file keeps its place in the list under
+    // Refresh This Game: the selected entry's row, on the platform whose record the entry opened,
+    // read again from its game ini file, then shown again. A game renamed in its file keeps its place in the list under
     // the new name.
     void refreshThisGame();
 
@@ -187,9 +187,6 @@ public:
     EntryFiles &entryFiles() { return *m_entryFiles; }
     // The Config tab's emulator group, the details shown and the edit form.
     EmulatorSettingsModel &emulatorSettings() { return *m_emulatorSettings; }
-    // The platform of the record the highlighted entry opened, which the details' platform row
-    // names; a switch to another platform's record leaves it as it is.
-    const QString &entryPlatform() const { return m_entryPlatform; }
 
 signals:
     void startUpStep(LibrarySession::StartUpStep step);
@@ -246,5 +243,7 @@ private:
     std::unique_ptr<NostalgiaScene> m_nostalgiaScene;
     std::unique_ptr<EntryFiles> m_entryFiles;
     std::unique_ptr<EmulatorSettingsModel> m_emulatorSettings;
+    // The platform of the record the highlighted entry opened, which the details' platform row
+    // names; a switch to another platform's record leaves it as it is.
     QString m_entryPlatform;
 };

@@ -16,6 +16,21 @@
 
 namespace {
 
+// Whether a load failed on what the file holds (counts that are no numbers or promise more cells
+// than the file has), rather than on getting at the file at all.
+bool isDamagedGridFile(const Failure &failure)
+{
+    switch (failure.kind()) {
+    case Failure::Kind::CacheEmpty:
+    case Failure::Kind::CacheNoColumnCount:
+    case Failure::Kind::CacheNoRowCount:
+    case Failure::Kind::CacheCutShort:
+        return true;
+    default:
+        return false;
+    }
+}
+
 Result<GameTable> loadBytes(const QByteArray &bytes)
 {
     QBuffer buffer;

@@ -151,11 +151,6 @@ void DetailsPanel::fill(const DetailsContent &content)
     applyPictureRules();
 }
 
-int DetailsPanel::picturesPending() const
-{
-    return m_pictures->pending();
-}
-
 void DetailsPanel::showPictures(const DetailsContent &content)
 {
     // The last game's pictures go at once: they would stand beside another game's facts.

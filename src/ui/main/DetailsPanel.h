@@ -29,8 +29,6 @@ public:
     // Texts and visibility of one row at once; its pictures follow as they are read, each
     // announced by picturesChanged. The window's layout pass follows both.
     void fill(const DetailsContent &content);
-    // The pictures still being read for the row shown.
-    int picturesPending() const;
     // What the layout pass needs to know of this panel.
     void describe(MainLayout::Input &input) const;
     // Places everything from a layout result (one that did not ask for a window resize), then

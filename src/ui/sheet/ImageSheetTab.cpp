@@ -101,11 +101,6 @@ ImageSheetTab::ImageSheetTab(LibrarySession &session, QTabWidget &pages) : QWidg
 
 ImageSheetTab::~ImageSheetTab() = default;
 
-bool ImageSheetTab::isLoading() const
-{
-    return m_loader->isRunning();
-}
-
 void ImageSheetTab::scrollImageSizeChange(int size)
 {
     lblImageSize->setText(QString::number(size));

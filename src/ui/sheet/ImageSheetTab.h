@@ -27,7 +27,6 @@ class ImageSheetTab : public QWidget
 
     void btnLoadImagesClick();
     void scrollImageSizeChange(int size);
-    bool isLoading() const;
 
   signals:
     // The game of `row` of the working table is to start, as the thumbnail click asks.

@@ -1,5 +1,6 @@
 #include "app/MainLayout.h"
 #include "browse/DetailsContent.h"
+#include "browse/PictureLoader.h"
 #include "library/GameTable.h"
 #include "ui/main/DetailsPanel.h"
 #include "ui/common/PictureLabel.h"
@@ -77,7 +78,7 @@ protected:
     void fillAndLayOut(bool forced = false)
     {
         m_panel->fill(DetailsContent::forRow(m_table, 1, m_dir.path(), forced));
-        ASSERT_TRUE(QTest::qWaitFor([this] { return m_panel->picturesPending() == 0; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return m_panel->findChild<PictureLoader *>()->pending() == 0; }, 10000));
         layOut();
     }
 

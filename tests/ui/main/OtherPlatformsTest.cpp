@@ -1,3 +1,4 @@
+#include "browse/PictureLoader.h"
 #include "session/LibrarySession.h"
 #include "support/Clicks.h"
 #include "support/Files.h"
@@ -86,7 +87,7 @@ protected:
         const auto found = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         list->setCurrentItem(found.front());
-        ASSERT_TRUE(QTest::qWaitFor([this] { return details->picturesPending() == 0; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return details->findChild<PictureLoader *>()->pending() == 0; }, 10000));
         QCoreApplication::processEvents();
     }
 

@@ -1,5 +1,6 @@
 #include "app/IniFile.h"
 #include "app/SettingsFile.h"
+#include "browse/PictureLoader.h"
 #include "session/LibrarySession.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
@@ -88,7 +89,7 @@ protected:
         const auto found = list(frm)->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         list(frm)->setCurrentItem(found.front());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return panel(frm).picturesPending() == 0; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return panel(frm).findChild<PictureLoader *>()->pending() == 0; }, 10000));
         QCoreApplication::processEvents();
     }
 

@@ -1,5 +1,6 @@
 #include "app/IniFile.h"
 #include "app/SettingsFile.h"
+#include "browse/PictureLoader.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
@@ -205,7 +206,7 @@ TEST_F(PalloxRunTest, ANoteOrPictureThatCannotBeReadIsReportedOnce)
     for (int visit = 0; visit < 2; ++visit) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(row));
         // The pictures of a game are read while it stays selected.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return details->picturesPending() == 0; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return details->findChild<PictureLoader *>()->pending() == 0; }, 10000));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(row == 0 ? 1 : 0));
     }
 
