@@ -386,19 +386,16 @@ void UnpackBudget::giveBack(Block block)
     m_givenBack.notify_all();
 }
 
-void UnpackBudget::trim()
+std::size_t UnpackBudget::trim()
 {
     std::vector<Block> freed;
+    std::size_t bytes = 0;
     const std::lock_guard<std::mutex> lock(m_mutex);
     for (const Block &block : m_idle)
-        m_allocated -= block.size;
+        bytes += block.size;
+    m_allocated -= bytes;
     freed.swap(m_idle);
-}
-
-std::size_t UnpackBudget::allocated() const
-{
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    return m_allocated;
+    return bytes;
 }
 
 QSize pictureSize(const QByteArray &data)

@@ -58,18 +58,16 @@ class UnpackBudget
     // A buffer of at least `bytes`, once the others leave room for it; null at once when
     // `bytes` is more than the whole budget.
     Buffer take(std::size_t bytes);
-    // Frees the buffers kept for reuse.
-    void trim();
+    // Frees the buffers kept for reuse; returns how many bytes that gave back.
+    std::size_t trim();
 
     std::size_t limit() const { return m_limit; }
-    // The memory of every buffer, taken or kept for reuse.
-    std::size_t allocated() const;
 
   private:
     void giveBack(Block block);
 
     const std::size_t m_limit;
-    mutable std::mutex m_mutex;
+    std::mutex m_mutex;
     std::condition_variable m_givenBack;
     std::vector<Block> m_idle;
     std::size_t m_allocated = 0;

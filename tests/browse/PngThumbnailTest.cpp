@@ -148,17 +148,18 @@ TEST(PngThumbnail, TheWorkersOfASheetUnpackWithinOneBudget)
 
     // With the budget taken, a worker waits for room rather than unpacking beside it.
     std::optional<PngThumbnail::UnpackBudget::Buffer> held(budget.take(picture));
+    const unsigned char *memory = held->data();
     auto waiting = std::async(std::launch::async, [&] { return PngThumbnail::decode(bytes, size, &budget); });
     EXPECT_EQ(waiting.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout);
     held.reset();
     EXPECT_EQ(waiting.get(), expected);
-    EXPECT_EQ(budget.allocated(), picture) << "the buffer given back is used again";
-    budget.trim();
-    EXPECT_EQ(budget.allocated(), 0u);
+    EXPECT_EQ(budget.take(picture).data(), memory) << "the buffer given back is used again";
+    EXPECT_EQ(budget.trim(), picture) << "and kept until the budget is trimmed";
+    EXPECT_EQ(budget.trim(), 0u);
 
     // A picture larger than the whole budget goes to Qt's reader instead.
     PngThumbnail::UnpackBudget small(picture / 2);
     EXPECT_TRUE(PngThumbnail::decode(bytes, size, &small).isNull());
     EXPECT_EQ(ImageSheet::decodeThumbnail(path, QSize(138, 138), &small).value().size(), QSize(98, 138));
-    EXPECT_EQ(small.allocated(), 0u);
+    EXPECT_EQ(small.trim(), 0u) << "no buffer was ever made";
 }
