@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <deque>
@@ -106,6 +107,9 @@ struct GameFolderSlot : ReadAheadPool::Slot
     QString iniFolder;
     std::vector<ParsedFile> files;
     Result<FolderDates> dates;
+    // Deleted while the library was being read (Delete Folder during a rescan, or another
+    // program): its games went with it, and there is nothing to tell of its dates.
+    bool gone = false;
 };
 
 void readGameFolder(const GameFolderReader &reader, const RowPlan &plan, const CategoryFolder &category,
@@ -143,13 +147,17 @@ void readGameFolder(const GameFolderReader &reader, const RowPlan &plan, const C
         anyGame = true;
     }
     // Only a folder that holds a game is dated, and so only such a folder can fail to be.
-    if (anyGame)
+    if (anyGame) {
         slot.dates = reader.dates(request);
+        slot.gone = !slot.dates && !QFileInfo::exists(slot.path);
+    }
 }
 
 void addRows(const QString &category, const QString &game, const GameFolderSlot &folder, const RowPlan &plan,
              GameTable &grid, Failure &unreadable, ScanObserver &observer)
 {
+    if (folder.gone)
+        return;
     // A folder that could not be dated gives its games empty dates.
     static const FolderDates undated;
     const FolderDates &dates = folder.dates ? *folder.dates : undated;

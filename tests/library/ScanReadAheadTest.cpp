@@ -4,6 +4,7 @@
 #include "library/LibraryState.h"
 #include "support/LibraryBuilder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -26,6 +27,7 @@ public:
     std::map<QString, int> delayMs;
     QSet<QString> unreadable; // every file of these folders fails as a locked file does
     QSet<QString> undated;
+    QSet<QString> deletedBeforeDating; // as Delete Folder may do while the library is read
 
     GameFolderFiles read(const GameFolderRequest &request) const override
     {
@@ -55,6 +57,8 @@ public:
     {
         if (undated.contains(request.name))
             return Failure(Failure::Kind::FolderInfo, request.path);
+        if (deletedBeforeDating.contains(request.name))
+            QDir(request.path).removeRecursively();
         return GameFolderReader::dates(request);
     }
 
@@ -249,6 +253,20 @@ TEST_F(ScanReadAhead, ACancelledScanStopsReadingAndWritesNoCache)
     EXPECT_LE(started, 4 + inFlight * ScanFoldersAheadPerRead);
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     EXPECT_EQ(reader.started().size(), started);
+}
+
+TEST_F(ScanReadAhead, AFolderDeletedWhileTheLibraryIsReadLeavesNeitherARowNorAMessage)
+{
+    SteeredReader reader;
+    reader.deletedBeforeDating = {QStringLiteral("G05")};
+    const Scanned scanned = scan({8, &reader});
+    ASSERT_TRUE(scanned.completed);
+    EXPECT_EQ(scanned.state.GridMain.rowCount(), 1 + 30 + 4 - 1);
+    const GameTable &table = scanned.state.GridMain;
+    for (int row = 1; row < table.rowCount(); ++row)
+        EXPECT_NE(table.cell(QStringLiteral("Name"), row), QStringLiteral("Game 5"));
+    const QStringList messages = scanned.observer.events.filter(QStringLiteral("message "));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
 }
 
 } // namespace
