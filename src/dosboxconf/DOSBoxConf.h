@@ -11,10 +11,12 @@ struct DOSBoxConf
 {
     QHash<QString, QString> values;
     QStringList autoexec;
-    // The focused and non-focused priority as Load showed them from the file's own priority line;
-    // empty when it had none. While the lists still show these, Save keeps that line as it is:
-    // DOSBox reads a value of one piece otherwise than the pair shown for it.
+    // The focused and non-focused priority as Load showed them from the file's own priority line,
+    // and that file; empty when it had none. While the lists still show these, Save keeps that
+    // line of that file as it is: DOSBox reads a value of one piece otherwise than the pair shown
+    // for it. Another file gets the pair the lists show.
     QStringList loadedPriority;
+    QString loadedFrom;
     // The file names its keys as DOSBox 0.74 does (cputype, gusirq, ...).
     bool uses074Names = false;
 };

@@ -5,6 +5,7 @@
 #include "app/TextCodec.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -115,13 +116,15 @@ bool hasKey(const IniFile &ini, const QString &section, const QString &name)
     return ini.readString(section, name, none) != none;
 }
 
-// The name the file holds the key under: ours first, then DOSBox 0.74's; empty for neither.
-QString nameInFile(const IniFile &ini, const ConfKey &key)
+// The name Load reads the key by. DOSBox 0.74 reads only its own names, and files that earlier
+// versions of the editor saved hold ours beside them: in a file that uses 0.74's names, its name
+// wins, ours is read only where the file has nothing else. Empty for neither.
+QString nameInFile(const IniFile &ini, const ConfKey &key, bool names074)
 {
+    if (names074 && !key.alias.isEmpty() && hasKey(ini, key.section, key.alias))
+        return key.alias;
     if (hasKey(ini, key.section, key.key))
         return key.key;
-    if (!key.alias.isEmpty() && hasKey(ini, key.section, key.alias))
-        return key.alias;
     return QString();
 }
 
@@ -132,30 +135,56 @@ bool uses074Names(const IniFile &ini)
                        [&](const ConfKey *key) { return hasKey(ini, key->section, key->alias); });
 }
 
-// The name Save writes the key under, empty for none. A line the file has keeps its name, so
-// that the DOSBox the file was made for still reads it; a missing key follows the names the
-// file already uses, and never gets a line that DOSBox 0.74 would not read into a 0.74 file.
-QString nameToWrite(const IniFile &ini, bool names074, const ConfKey &key, const DOSBoxConf &conf)
+// The focused and non-focused priority a priority value shows as: a missing piece at DOSBox's
+// own default.
+QStringList priorityPair(const QString &value)
 {
-    QString name = nameInFile(ini, key);
-    if (name.isEmpty() && names074)
-        name = !key.lineIn074 ? QString() : key.alias.isEmpty() ? key.key : key.alias;
-    else if (name.isEmpty())
-        name = key.key;
-    else if (name == key.alias && !key.lineIn074)
-        name.clear(); // the first list of the pair writes the line they share
-    if (key.kind == ConfKind::Priority && name == key.key && !conf.loadedPriority.isEmpty() &&
-        conf.loadedPriority == QStringList{conf.values.value(key.control),
-                                           conf.values.value(DOSBoxConfKeys::priorityNonFocused())})
-        name.clear();
-    return name;
+    const QStringList pieces = DOSBoxConfFile::Split(value, QLatin1Char(','));
+    return {pieces.value(0, kFocusedDefault).trimmed(), pieces.value(1, kNonFocusedDefault).trimmed()};
+}
+
+bool sameFile(const QString &first, const QString &second)
+{
+    const QFileInfo a(first);
+    const QFileInfo b(second);
+    if (a.exists() && b.exists())
+        return a.canonicalFilePath() == b.canonicalFilePath();
+    return QDir::cleanPath(a.absoluteFilePath()) == QDir::cleanPath(b.absoluteFilePath());
+}
+
+// Whether Save leaves the file's priority line as it is: only the file Load read it from, while
+// the line still says what Load found and the lists still show that. Any other file, new or not,
+// gets the pair the lists show.
+bool keepsPriorityLine(const IniFile &ini, const ConfKey &key, const QString &fileName, const DOSBoxConf &conf)
+{
+    const QString none = QStringLiteral("\n"); // no value holds a line end
+    const QString line = ini.readString(key.section, key.key, none);
+    const QStringList shown{conf.values.value(key.control),
+                            conf.values.value(DOSBoxConfKeys::priorityNonFocused())};
+    return line != none && !conf.loadedPriority.isEmpty() && sameFile(conf.loadedFrom, fileName) &&
+           priorityPair(line) == conf.loadedPriority && shown == conf.loadedPriority;
+}
+
+// The name Save writes the key under, empty for none. A file that uses DOSBox 0.74's names gets
+// them, and never a line that DOSBox 0.74 has no key for, whatever the file already holds: the
+// lines of our names that earlier versions left there stay as they are, unread by that DOSBox.
+QString nameToWrite(const IniFile &ini, bool names074, const ConfKey &key, const QString &fileName,
+                    const DOSBoxConf &conf)
+{
+    if (key.kind == ConfKind::Priority && keepsPriorityLine(ini, key, fileName, conf))
+        return QString();
+    if (!names074)
+        return key.key;
+    if (!key.lineIn074)
+        return QString(); // the first list of the pair writes the line they share
+    return key.alias.isEmpty() ? key.key : key.alias;
 }
 
 // The keys follow the ini rules on the part before the marker, in memory, so that the user's
 // file is replaced once and the autoexec part stays out of the rules' reach. A first comment
 // line carries the file's line end and, where only the autoexec part betrays it, its
 // Windows-1252 encoding, so that the lines the rules add match the rest of the file.
-QByteArray writeKeys(const QByteArray &head, const Lines &layout, const DOSBoxConf &conf)
+QByteArray writeKeys(const QByteArray &head, const Lines &layout, const QString &fileName, const DOSBoxConf &conf)
 {
     const qsizetype mark = head.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
     QByteArray hint = QByteArrayLiteral("#");
@@ -167,7 +196,7 @@ QByteArray writeKeys(const QByteArray &head, const Lines &layout, const DOSBoxCo
     const bool names074 = uses074Names(present);
     std::vector<IniFile::Edit> edits; // an empty name is passed over
     for (const ConfKey &key : DOSBoxConfKeys::all())
-        edits.push_back({key.section, nameToWrite(present, names074, key, conf),
+        edits.push_back({key.section, nameToWrite(present, names074, key, fileName, conf),
                          DOSBoxConfFile::valueToWrite(key, conf.values)});
     const QByteArray written = IniFile::withValues(head.left(mark) + hint + head.mid(mark), edits);
     return written.left(mark) + written.mid(mark + hint.size());
@@ -271,7 +300,7 @@ Result<DOSBoxConf> DOSBoxConfFile::load(const QString &fileName)
     QHash<QString, QString> &values = conf.values;
     conf.uses074Names = uses074Names(ini);
     for (const ConfKey *key : DOSBoxConfKeys::loadOrder()) {
-        const QString name = nameInFile(ini, *key);
+        const QString name = nameInFile(ini, *key, conf.uses074Names);
         const QString value =
             name.isEmpty() ? key->loadDefault : ini.readString(key->section, name, key->loadDefault);
         switch (key->kind) {
@@ -287,13 +316,13 @@ Result<DOSBoxConf> DOSBoxConfFile::load(const QString &fileName)
             // A value of one piece or none still loads, the missing piece at DOSBox's default, and
             // the later keys and the autoexec lines still come from this file. DOSBox itself
             // drops a value of one piece whole, so Save leaves such a line alone (loadedPriority).
-            const QStringList pieces = Split(value, QLatin1Char(','));
-            const QStringList pair{pieces.value(0, kFocusedDefault).trimmed(),
-                                   pieces.value(1, kNonFocusedDefault).trimmed()};
+            const QStringList pair = priorityPair(value);
             values.insert(key->control, pair.at(0));
             values.insert(DOSBoxConfKeys::priorityNonFocused(), pair.at(1));
-            if (!name.isEmpty())
+            if (!name.isEmpty()) {
                 conf.loadedPriority = pair;
+                conf.loadedFrom = fileName;
+            }
             break;
         }
         case ConfKind::Text:
@@ -333,7 +362,7 @@ Result<void> DOSBoxConfFile::save(const QString &fileName, const DOSBoxConf &con
         head.insert(layout.lines[size_t(layout.firstMarker)].start, missing);
     }
 
-    QByteArray updated = writeKeys(head, layout, conf);
+    QByteArray updated = writeKeys(head, layout, fileName, conf);
     if (layout.marker >= 0) {
         const Line &marker = layout.lines[size_t(layout.marker)];
         const QByteArray tail = autoexecLines(bytes, layout, conf.autoexec);

@@ -15,15 +15,16 @@ struct ConfKey;
 class DOSBoxConfFile
 {
   public:
-    // Every key of the table, by our name or else DOSBox 0.74's, with its load default where the
-    // file lacks both, and the autoexec list. A file that does not exist loads as an empty one;
+    // Every key of the table, by DOSBox 0.74's name in a file that uses those and else by ours,
+    // with its load default where the file lacks both, and the autoexec list. A file that does not exist loads as an empty one;
     // one that exists but cannot be read, or is no DOSBox configuration file, is a failure.
     static Result<DOSBoxConf> load(const QString &fileName);
 
-    // Writes every key of the table in the table's order, each under the name the file already
-    // holds it by, and, when the file has an autoexec marker, the autoexec list after it; the
-    // file is replaced once, atomically. The priority line stays as it is while the lists show
-    // what Load found in it. Sections the file lacks go in front of the marker.
+    // Writes every key of the table in the table's order, under DOSBox 0.74's names into a file
+    // that uses those (and none that 0.74 lacks), and, when the file has an autoexec marker, the
+    // autoexec list after it; the file is replaced once, atomically. The priority line of the file
+    // Load read stays as it is while the lists show what Load found in it. Sections the file lacks
+    // go in front of the marker.
     static Result<void> save(const QString &fileName, const DOSBoxConf &conf);
 
     // The value Save writes for a key, from the values of the controls.

@@ -1,3 +1,4 @@
+#include "app/IniFile.h"
 #include "dosboxconf/DOSBoxConfFile.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
 #include "support/Files.h"
@@ -180,6 +181,45 @@ TEST(DOSBoxConfFile, FilesThatAreNoConfigurationAreRefusedAndKeptAsTheyAre)
         ASSERT_TRUE(mine) << content.toStdString() << messageOf(mine).toStdString();
         EXPECT_FALSE(mine->values.isEmpty());
     }
+}
+
+// The priority line Load found is kept only in that file: a file saved under another name, new
+// or not, gets the pair the lists show, also where its own line would load as that pair.
+TEST(DOSBoxConfFile, APriorityLineIsKeptOnlyInTheFileItWasLoadedFrom)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray dosboxDefault = readFile(caseFolder("dosbox-default") + QStringLiteral("/input.conf"));
+    ASSERT_TRUE(dosboxDefault.contains("\npriority=higher,normal\n"));
+    const auto priorityIn = [](const QString &file) {
+        return IniFile(file).readString(QStringLiteral("sdl"), QStringLiteral("priority"), QStringLiteral("<none>"));
+    };
+    const QString lowest = dir.filePath(QStringLiteral("lowest.conf"));
+    ASSERT_TRUE(writeFile(lowest, QByteArray(dosboxDefault).replace("priority=higher,normal", "priority=lowest,lowest")));
+    const QString other = dir.filePath(QStringLiteral("other.conf"));
+    ASSERT_TRUE(writeFile(other, dosboxDefault));
+
+    const DOSBoxConf loaded = DOSBoxConfFile::load(lowest).value();
+    const QString fresh = dir.filePath(QStringLiteral("fresh.conf"));
+    ASSERT_TRUE(DOSBoxConfFile::save(fresh, loaded));
+    EXPECT_EQ(priorityIn(fresh), QStringLiteral("lowest,lowest"));
+    ASSERT_TRUE(DOSBoxConfFile::save(other, loaded));
+    EXPECT_EQ(priorityIn(other), QStringLiteral("lowest,lowest"));
+    ASSERT_TRUE(DOSBoxConfFile::save(lowest, loaded));
+    EXPECT_EQ(priorityIn(lowest), QStringLiteral("lowest,lowest"));
+
+    // A value of one piece shows as the pair and stays in its own file; the same line elsewhere,
+    // which DOSBox reads otherwise, is given what the lists show.
+    const QByteArray onePiece = QByteArray(dosboxDefault).replace("priority=higher,normal", "priority=lowest");
+    const QString own = dir.filePath(QStringLiteral("own.conf"));
+    const QString twin = dir.filePath(QStringLiteral("twin.conf"));
+    ASSERT_TRUE(writeFile(own, onePiece));
+    ASSERT_TRUE(writeFile(twin, onePiece));
+    const DOSBoxConf one = DOSBoxConfFile::load(own).value();
+    ASSERT_TRUE(DOSBoxConfFile::save(own, one));
+    EXPECT_EQ(readFile(own), onePiece);
+    ASSERT_TRUE(DOSBoxConfFile::save(twin, one));
+    EXPECT_EQ(priorityIn(twin), QStringLiteral("lowest,normal"));
 }
 
 } // namespace

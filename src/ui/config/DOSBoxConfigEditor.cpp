@@ -251,6 +251,7 @@ DOSBoxConf DOSBoxConfigEditor::values() const
     for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it)
         conf.values.insert(it.key(), valueOf(it.key()));
     conf.loadedPriority = m_loadedPriority;
+    conf.loadedFrom = m_priorityLoadedFrom;
     conf.autoexec.reserve(lbAutoExec->count());
     for (int i = 0; i < lbAutoExec->count(); ++i)
         conf.autoexec.append(lbAutoExec->item(i)->text());
@@ -265,6 +266,7 @@ void DOSBoxConfigEditor::showValues(const DOSBoxConf &conf)
         m_controls.value(key->control)->setEnabled(DOSBoxConfForm::takesInput(*key, conf.uses074Names));
     }
     m_loadedPriority = conf.loadedPriority;
+    m_priorityLoadedFrom = conf.loadedFrom;
     lbAutoExec->clear();
     lbAutoExec->addItems(conf.autoexec);
 }

@@ -73,4 +73,5 @@ class DOSBoxConfigEditor : public QWidget
     Dialogs &m_dialogs;
     QHash<QString, QWidget *> m_controls; // by object name
     QStringList m_loadedPriority;         // the priority pair as the file's own line gave it
+    QString m_priorityLoadedFrom;         // and that file
 };
