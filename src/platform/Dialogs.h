@@ -28,8 +28,10 @@ public:
     virtual QString browseFolder(const QString &title) = 0;
     virtual QString openFile(const QString &title, const QString &filter,
                              const QString &initialFolder) = 0;
-    virtual QString saveFile(const QString &title, const QString &filter,
-                             const QString &initialFolder) = 0;
+    // Choosing an existing file asks whether to replace it, except for `replaceWithoutAsking`
+    // (a file the program has just made for this save; empty for none).
+    virtual QString saveFile(const QString &title, const QString &filter, const QString &initialFolder,
+                             const QString &replaceWithoutAsking) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice &initial) = 0;
 };

@@ -30,16 +30,20 @@ void EntryFiles::createDefaultFolders(const QString &gameFolder, const QString &
     EntryWriter::createMetadataFolders(gameFolder);
     const QString iniFile = EntryWriter::blankIniFile(gameFolder, iniName);
     const QString question = EntryWriter::blankIniQuestion(iniFile, fieldKeys);
-    if (!question.isEmpty() && !m_dialogs.confirm(question))
+    if (!question.isEmpty() && !m_dialogs.confirm(question)) {
+        m_folders.gameFoldersMade(iniFile, false);
         return;
-    if (const Result<void> written = EntryWriter::writeBlankIni(iniFile, fieldKeys); !written)
+    }
+    const Result<void> written = EntryWriter::writeBlankIni(iniFile, fieldKeys);
+    if (!written)
         m_dialogs.message(written.error().message());
+    m_folders.gameFoldersMade(iniFile, written && !fieldKeys.isEmpty());
 }
 
 std::optional<QString> EntryFiles::chooseIniFile(const QString &metadataFolder)
 {
     const QString chosen = m_dialogs.saveFile(QStringLiteral("Save Game ini File"), iniFilter(),
-                                              m_folders.proposedIniFile(metadataFolder));
+                                              m_folders.proposedIniFile(metadataFolder), m_folders.blankIniFile());
     if (chosen.isEmpty())
         return std::nullopt;
     m_folders.iniFileChosen(chosen);
@@ -68,7 +72,7 @@ void EntryFiles::createAbout(const QString &aboutName, const QString &text)
         return;
     }
     const QString file =
-        m_dialogs.saveFile(QStringLiteral("Save About File"), QString(), m_folders.proposedAboutFile(aboutName));
+        m_dialogs.saveFile(QStringLiteral("Save About File"), QString(), m_folders.proposedAboutFile(aboutName), QString());
     if (file.isEmpty())
         return;
     m_folders.aboutFileChosen(file);

@@ -35,12 +35,13 @@ QString FakeDialogs::openFile(const QString &title, const QString &filter,
     return openFileName;
 }
 
-QString FakeDialogs::saveFile(const QString &title, const QString &filter,
-                              const QString &initialFolder)
+QString FakeDialogs::saveFile(const QString &title, const QString &filter, const QString &initialFolder,
+                              const QString &replaceWithoutAsking)
 {
     Q_UNUSED(title);
     fileFilters.append(filter);
     fileInitialFolders.append(initialFolder);
+    replacedWithoutAsking.append(replaceWithoutAsking);
     return saveFileName;
 }
 

@@ -16,8 +16,8 @@ public:
     QString browseFolder(const QString &title) override;
     QString openFile(const QString &title, const QString &filter,
                      const QString &initialFolder) override;
-    QString saveFile(const QString &title, const QString &filter,
-                     const QString &initialFolder) override;
+    QString saveFile(const QString &title, const QString &filter, const QString &initialFolder,
+                     const QString &replaceWithoutAsking) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
 
@@ -43,6 +43,8 @@ public:
     // The filter and initial folder of every file dialog, open and save alike.
     QStringList fileFilters;
     QStringList fileInitialFolders;
+    // The file each save dialog would replace without asking (empty for none).
+    QStringList replacedWithoutAsking;
     int colorRequests = 0;
     int fontRequests = 0;
 };

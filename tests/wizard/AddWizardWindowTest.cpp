@@ -198,4 +198,41 @@ TEST_F(AddWizardWindowTest, ANewGameIsCreatedSavedAsNewAndListedAfterTheRescan)
     EXPECT_EQ(control<QPlainTextEdit>("memAbout")->toPlainText(), QStringLiteral("kept"));
 }
 
+// With a game selected in the list, the folders made in this window decide where the new game's
+// file is saved: its blank file is proposed and replaced without a question, its note goes to its
+// About folder, and the selected game's folder is left alone.
+TEST_F(AddWizardWindowTest, SaveNewIniAfterCreatingFoldersGoesIntoTheNewGameWithoutAQuestion)
+{
+    ASSERT_GE(list->currentRow(), 0);
+    const QString selected = run->mainWindow().session().details().metadataFolder;
+    ASSERT_FALSE(selected.isEmpty());
+    const QString game = lib.path(QStringLiteral("Games/Adventure/Hitch"));
+    ASSERT_TRUE(QDir().mkpath(game));
+    fake.dialogs.folder = game;
+    control<QLineEdit>("eIniFileName")->setText(QStringLiteral("hitch"));
+    click("btnBrowse");
+    const QString ini = QFileInfo(game + QStringLiteral("/Pallox/IniFile/hitch.ini")).absoluteFilePath();
+    ASSERT_TRUE(QFileInfo::exists(ini));
+    control<QLineEdit>("eAbout")->setText(QStringLiteral("hitch.txt"));
+    control<QPlainTextEdit>("memAbout")->setPlainText(QStringLiteral("Don't panic."));
+    click("btnAboutCreate");
+    EXPECT_EQ(fake.dialogs.fileInitialFolders.last(), game + QStringLiteral("/Pallox/About/hitch.txt"));
+
+    control<QLineEdit>("eName")->setText(QStringLiteral("Hitchhiker's Guide"));
+    fake.dialogs.saveFileName = ini;
+    click("btnOkay");
+    EXPECT_EQ(fake.dialogs.fileInitialFolders.last(), ini);
+    EXPECT_EQ(fake.dialogs.replacedWithoutAsking.last(), ini);
+    EXPECT_TRUE(readFile(ini).contains("Name=Hitchhiker's Guide\r\n"));
+    EXPECT_TRUE(listEntries().contains(QStringLiteral("Hitchhiker's Guide")));
+    EXPECT_FALSE(QFileInfo::exists(selected + QStringLiteral("/IniFile/hitch.ini")));
+
+    // Now it holds a game: replacing it is asked about again.
+    click("btnOkayOld");
+    EXPECT_EQ(fake.dialogs.fileInitialFolders.last(), ini);
+    EXPECT_EQ(fake.dialogs.replacedWithoutAsking.last(), QString());
+
+    EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('|')).toStdString();
+}
+
 } // namespace

@@ -53,4 +53,39 @@ TEST(EntryFolders, OnlyAnExistingIniFileWithFieldsToEmptyIsAskedAbout)
     EXPECT_EQ(EntryWriter::blankIniQuestion(ini, {}), QString());
 }
 
+// Once this window made a game's folders, the ini dialog stays with that game whatever the main
+// list selects, and its blank file is replaced without a question until something is saved into
+// it; a save elsewhere goes back to the selected game's folder.
+TEST(EntryFolders, AfterMakingAGamesFoldersTheDialogsStayWithThatGame)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString hitch = dir.filePath(QStringLiteral("Hitch/Pallox"));
+    const QString zork = dir.filePath(QStringLiteral("Zork/Pallox"));
+    ASSERT_TRUE(QDir().mkpath(hitch + QStringLiteral("/IniFile")) && QDir().mkpath(hitch + QStringLiteral("/About")));
+    const QString blank = hitch + QStringLiteral("/IniFile/hitch.ini");
+    EntryFolders folders;
+    folders.iniFileChosen(zork + QStringLiteral("/IniFile/zork.ini"));
+    folders.gameFoldersMade(blank, true);
+    EXPECT_EQ(folders.proposedIniFile(zork), blank);
+    EXPECT_EQ(folders.blankIniFile(), blank);
+    EXPECT_EQ(folders.proposedAboutFile(QStringLiteral("hitch.txt")), hitch + QStringLiteral("/About/hitch.txt"));
+    EXPECT_EQ(folders.loadFolder(), hitch + QStringLiteral("/IniFile"));
+
+    // Saved into once, it is a game's file: replacing it is asked again, the dialog stays.
+    folders.iniFileChosen(blank);
+    EXPECT_EQ(folders.blankIniFile(), QString());
+    EXPECT_EQ(folders.proposedIniFile(zork), blank);
+    folders.iniFileChosen(hitch + QStringLiteral("/IniFile/hitch2.ini"));
+    EXPECT_EQ(folders.proposedIniFile(zork), hitch + QStringLiteral("/IniFile/hitch2.ini"));
+    folders.iniFileChosen(zork + QStringLiteral("/IniFile/zork.ini"));
+    EXPECT_EQ(folders.proposedIniFile(dir.filePath(QStringLiteral("Sky/Pallox"))),
+              dir.filePath(QStringLiteral("Sky/Pallox/IniFile/zork.ini")));
+
+    // Folders made over a file the user would not let be emptied: nothing blank to spare.
+    folders.gameFoldersMade(blank, false);
+    EXPECT_EQ(folders.proposedIniFile(zork), blank);
+    EXPECT_EQ(folders.blankIniFile(), QString());
+}
+
 } // namespace

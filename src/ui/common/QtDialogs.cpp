@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -82,12 +83,31 @@ QString QtDialogs::openFile(const QString &title, const QString &filter,
     return QFileDialog::getOpenFileName(m_owner, title, initialFolder, fileDialogFilter(filter));
 }
 
-QString QtDialogs::saveFile(const QString &title, const QString &filter,
-                            const QString &initialFolder)
+QString QtDialogs::saveFile(const QString &title, const QString &filter, const QString &initialFolder,
+                            const QString &replaceWithoutAsking)
 {
     // The typed name is taken as it is: no extension is added and an existing file is
     // confirmed by the dialog itself.
-    return QFileDialog::getSaveFileName(m_owner, title, initialFolder, fileDialogFilter(filter));
+    if (replaceWithoutAsking.isEmpty())
+        return QFileDialog::getSaveFileName(m_owner, title, initialFolder, fileDialogFilter(filter));
+    // The dialog cannot spare one file its question, so the question is ours, in its words, and
+    // No goes back to the dialog as there.
+    QString start = initialFolder;
+    for (;;) {
+        const QString chosen = QFileDialog::getSaveFileName(m_owner, title, start, fileDialogFilter(filter),
+                                                            nullptr, QFileDialog::DontConfirmOverwrite);
+        const QFileInfo info(chosen);
+        if (chosen.isEmpty() || !info.exists() || info == QFileInfo(replaceWithoutAsking))
+            return chosen;
+        const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?").arg(info.fileName());
+        logShownMessage("question", question);
+        QMessageBox box(QMessageBox::Warning, title, question, QMessageBox::Yes | QMessageBox::No, m_owner);
+        showAsWritten(box);
+        box.setDefaultButton(QMessageBox::No);
+        if (box.exec() == QMessageBox::Yes)
+            return chosen;
+        start = chosen;
+    }
 }
 
 std::optional<QColor> QtDialogs::chooseColor(const QColor &initial)

@@ -19,8 +19,8 @@ public:
     QString browseFolder(const QString &title) override;
     QString openFile(const QString &title, const QString &filter,
                      const QString &initialFolder) override;
-    QString saveFile(const QString &title, const QString &filter,
-                     const QString &initialFolder) override;
+    QString saveFile(const QString &title, const QString &filter, const QString &initialFolder,
+                     const QString &replaceWithoutAsking) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
 
