@@ -63,6 +63,23 @@ QRect diskLabel(const QRect &disk, int labelHeight)
     return QRect(left, top, width, labelHeight);
 }
 
+QSize diskLabelRoom(const QRect &disk)
+{
+    // Above the disk's own edge, which the skins draw below its sticker.
+    return QSize(diskLabelWidth(disk), disk.height() - disk.height() / 2 - disk.height() / 16);
+}
+
+int fittedFontSize(int wanted, QSize room, const std::function<QSize(int fontSize)> &measure)
+{
+    const int smallest = qMin(wanted, SmallestDiskFontSize);
+    for (int size = wanted; size > smallest; --size) {
+        const QSize text = measure(size);
+        if (text.width() <= room.width() && text.height() <= room.height())
+            return size;
+    }
+    return smallest;
+}
+
 QPoint bigScreenAt(const QRect &computer, QSize bigScreen)
 {
     const int top = computer.y() + computer.height() / 2 - bigScreen.height() / 2;

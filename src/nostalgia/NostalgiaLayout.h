@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QVector>
 
+#include <functional>
+
 // The arithmetic of the Nostalgia view's layout: sizes in, places out. The skin gives the seven
 // boxes; everything else is placed relative to them and to the window.
 namespace NostalgiaLayout {
@@ -36,6 +38,14 @@ QRect disk(const QRect &computer);
 int diskLabelWidth(const QRect &disk);
 // The label written on the disk, of the given height.
 QRect diskLabel(const QRect &disk, int labelHeight);
+// The room the disk label's text has: the label's width, from the disk's middle to a little
+// above its bottom.
+QSize diskLabelRoom(const QRect &disk);
+// The smallest size lettering on the disk may shrink to and still be read.
+constexpr int SmallestDiskFontSize = 6;
+// The largest font size, from `wanted` down, at which `measure` (the size the wrapped text takes
+// at a font size) fits into `room`; the smallest readable one when none does.
+int fittedFontSize(int wanted, QSize room, const std::function<QSize(int fontSize)> &measure);
 
 // The big screen centred on the computer, but never above or left of the view: the computer
 // stands at the left edge in most skins, and a screen centred on it would start its lines

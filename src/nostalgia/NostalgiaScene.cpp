@@ -178,6 +178,7 @@ void NostalgiaScene::showGame(const DetailsContent *details, const PictureLoader
             m_report(path, picture.error());
         m_pictures[size_t(slot)] = std::move(picture).value_or(QImage());
     }
+    m_diskLabel = details ? details->name : QString();
     const auto has = [this](int slot) { return !m_pictures[size_t(slot)].isNull(); };
     showGame(Game{details != nullptr, has(DetailsContent::Front), has(DetailsContent::Back),
                   has(DetailsContent::Screen), has(DetailsContent::Title), has(DetailsContent::Media),

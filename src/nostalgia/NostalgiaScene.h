@@ -96,6 +96,8 @@ public:
     // A game without a medium of its own gets the skin's disk with its name written on it.
     bool diskShowsSkin() const { return !m_game.hasMedia; }
     bool diskLabelShown() const { return !m_game.hasMedia && m_game.selected; }
+    // What is written on the skin's disk: the name of the game last shown.
+    const QString &diskLabel() const { return m_diskLabel; }
     bool manualShown() const { return m_game.hasManual; }
 
     void showBack(bool back) { m_backShowing = back; }
@@ -117,6 +119,7 @@ private:
     std::unique_ptr<IniFile> m_skinsFile;
     NostalgiaSkinValues m_skin;
     Game m_game;
+    QString m_diskLabel;
     bool m_backShowing = false;
     bool m_screenShown = false;
     bool m_titleShown = false;

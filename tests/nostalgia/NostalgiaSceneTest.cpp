@@ -166,6 +166,7 @@ TEST(NostalgiaScene, APictureThatCannotBeReadCountsAsMissingAndTheDiskFallsBackT
     game.picturePaths = {QStringLiteral("good-front"), QStringLiteral("bad-back"), QStringLiteral("good-title"),
                          QString(), QStringLiteral("good-media"), QStringLiteral("good-advert")};
     game.manual = QStringLiteral("manual.pdf");
+    game.name = QStringLiteral("Beneath a Steel Sky");
     scene.showGame(&game, load);
     // Empty places are not asked for, and the advert is no part of the scene.
     EXPECT_EQ(asked, (QStringList{QStringLiteral("good-front"), QStringLiteral("bad-back"),
@@ -182,11 +183,13 @@ TEST(NostalgiaScene, APictureThatCannotBeReadCountsAsMissingAndTheDiskFallsBackT
     scene.showGame(&game, load);
     EXPECT_EQ(scene.picture(DetailsContent::Media).width(), 3);
     EXPECT_TRUE(scene.diskLabelShown());
+    EXPECT_EQ(scene.diskLabel(), QStringLiteral("Beneath a Steel Sky"));
     asked.clear();
     scene.showGame(nullptr, load);
     EXPECT_TRUE(asked.isEmpty());
     EXPECT_EQ(scene.picture(DetailsContent::Media).width(), 3);
     EXPECT_FALSE(scene.diskLabelShown());
+    EXPECT_EQ(scene.diskLabel(), QString());
     EXPECT_FALSE(scene.manualShown());
 }
 

@@ -157,6 +157,18 @@ TEST(NostalgiaLayout, PlacesFollowTheComputerAndTheWindow)
     EXPECT_EQ(disk.bottom(), computer.bottom());
     EXPECT_EQ(NostalgiaLayout::diskLabelWidth(disk), 75);
     EXPECT_EQ(NostalgiaLayout::diskLabel(disk, 20), QRect(270 + 50 - 75 / 2 - 8, 370, 75, 20));
+    // The name keeps the skin's size where it fits the disk's lower half, shrinks where it does
+    // not, and stops at a size that can still be read; a skin's smaller size is kept.
+    EXPECT_EQ(NostalgiaLayout::diskLabelRoom(disk), QSize(75, 44));
+    const auto lines = [](int wordsPerLine) {
+        return [wordsPerLine](int size) { return QSize(60, size * (1 + 12 / wordsPerLine)); };
+    };
+    EXPECT_EQ(NostalgiaLayout::fittedFontSize(10, QSize(75, 50), lines(12)), 10);
+    EXPECT_EQ(NostalgiaLayout::fittedFontSize(10, QSize(75, 50), lines(3)), 10);
+    EXPECT_EQ(NostalgiaLayout::fittedFontSize(12, QSize(75, 50), lines(3)), 10);
+    EXPECT_EQ(NostalgiaLayout::fittedFontSize(12, QSize(75, 50), [](int size) { return QSize(size * 10, 5); }), 7);
+    EXPECT_EQ(NostalgiaLayout::fittedFontSize(12, QSize(10, 10), lines(1)), NostalgiaLayout::SmallestDiskFontSize);
+    EXPECT_EQ(NostalgiaLayout::fittedFontSize(4, QSize(10, 10), lines(1)), 4);
 
     // Centred at its size, but never above or left of the view, where its lines could not be read.
     EXPECT_EQ(NostalgiaLayout::bigScreenAt(computer, QSize(800, 600)), QPoint(0, 0));

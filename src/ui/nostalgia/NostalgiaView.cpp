@@ -13,6 +13,7 @@
 #include "ui/common/WidgetColors.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -222,8 +223,10 @@ void NostalgiaView::lbNostalgiaMainClick()
     timerNostalgia->setInterval(m_scene.transitionInterval());
     timerNostalgia->stop();
 
-    lblDiskLabel->setText(details.name);
     m_scene.showGame(selected ? &details : nullptr, &PictureLabel::load);
+    // The layout above measured the name before; this one may wrap otherwise.
+    lblDiskLabel->setText(m_scene.diskLabel());
+    placeDiskLabel();
     showPictures();
     showScene();
 
@@ -253,8 +256,27 @@ void NostalgiaView::showScene()
 void NostalgiaView::applyFonts()
 {
     lbNostalgiaMain->setFont(NostalgiaFonts::listFont(lbNostalgiaMain->font(), m_scene.skin()));
-    lblDiskLabel->setFont(NostalgiaFonts::diskFont(lblDiskLabel->font(), m_scene.skin()));
     pnlBigScreen->setDosFont(NostalgiaFonts::dosFont());
+}
+
+void NostalgiaView::placeDiskLabel()
+{
+    // The skin's size where the wrapped name fits into the lower half of the disk, smaller where
+    // it does not: cut, "Beneath a Steel Sky" would read "Beneath a".
+    const QRect disk = piece(NostalgiaPiece::Disk)->geometry();
+    const QSize room = NostalgiaLayout::diskLabelRoom(disk);
+    const QString text = lblDiskLabel->text();
+    QFont font = NostalgiaFonts::diskFont(lblDiskLabel->font(), m_scene.skin());
+    font.setPointSize(NostalgiaLayout::fittedFontSize(font.pointSize(), room, [&](int size) {
+        QFont sized = font;
+        sized.setPointSize(size);
+        return QFontMetrics(sized)
+            .boundingRect(QRect(0, 0, room.width(), QWIDGETSIZE_MAX), Qt::AlignHCenter | Qt::TextWordWrap, text)
+            .size();
+    }));
+    lblDiskLabel->setFont(font);
+    lblDiskLabel->setGeometry(
+        NostalgiaLayout::diskLabel(disk, qMax(room.height(), lblDiskLabel->heightForWidth(room.width()))));
 }
 
 void NostalgiaView::LoadNostalgiaImages()
@@ -271,9 +293,7 @@ void NostalgiaView::LoadNostalgiaImages()
     m_labels->placeExtras(skin);
     m_labels->placePlatforms(NostalgiaLayout::platformRowAt(height()));
 
-    const QRect disk = piece(NostalgiaPiece::Disk)->geometry();
-    lblDiskLabel->setGeometry(NostalgiaLayout::diskLabel(
-        disk, qMax(1, lblDiskLabel->heightForWidth(NostalgiaLayout::diskLabelWidth(disk)))));
+    placeDiskLabel();
 
     pnlBigScreen->centreOn(piece(NostalgiaPiece::Computer)->geometry());
     pnlBigScreen->raise();

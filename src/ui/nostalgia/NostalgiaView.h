@@ -49,6 +49,8 @@ protected:
 private:
     void buildPictures();
     void buildDiskLabel();
+    // The name on the disk, wrapped and, where it needs to, made smaller to fit the disk.
+    void placeDiskLabel();
     void buildList();
     void placeOverClientArea();
     void showList();

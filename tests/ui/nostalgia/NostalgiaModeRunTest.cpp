@@ -1,4 +1,5 @@
 #include "app/IniFile.h"
+#include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
@@ -92,6 +93,39 @@ TEST_F(NostalgiaModeRun, TheMenuSwitchesTheModeAndARestartKeepsIt)
     EXPECT_EQ(child<QLabel>(frm, "lblNostalgiaName")->text(), QStringLiteral("C:\\>Name: Gamma Tiles"));
     EXPECT_TRUE(fake.dialogs.messages.isEmpty())
         << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
+}
+
+// The name on the skin's disk is there as soon as the mode is on, follows Refresh This Game, and
+// has the height its wrapped lines need.
+TEST_F(NostalgiaModeRun, TheDiskLabelShowsTheGameAtOnceAndFollowsARefresh)
+{
+    lib.writeFile(QStringLiteral("Skins/skins.ini"),
+                  "[Main]\r\nTransitionDelay=2\r\n[Background]\r\nImage=pc.png\r\n[Computer]\r\nImage=pc.png\r\n"
+                  "800Left=10\r\n800Top=40\r\n800Width=300\r\n800Height=240\r\n"
+                  "1800Left=10\r\n1800Top=40\r\n1800Width=300\r\n1800Height=240\r\n"
+                  "[Disk]\r\nImage=disk.png\r\n800FontSize=9\r\n1800FontSize=9\r\n");
+    lib.writeFile(QStringLiteral("Skins/pc.png"), pngBytes(60, 50));
+    lib.writeFile(QStringLiteral("Skins/disk.png"), pngBytes(20, 20));
+    auto run = PalloxRun::start(lib.root(), platform);
+    ASSERT_NE(run, nullptr);
+    TfrmMain &frm = run->mainWindow();
+    ASSERT_EQ(child<QLabel>(frm, "lblName")->text(), QStringLiteral("Delta Blocks"));
+    auto *disk = child<QLabel>(frm, "lblDiskLabel");
+    const auto fits = [disk] { return disk->height() >= disk->heightForWidth(disk->width()); };
+
+    child<QAction>(frm, "mnuNostalgia")->trigger();
+    EXPECT_TRUE(disk->isVisible());
+    EXPECT_EQ(disk->text(), QStringLiteral("Delta Blocks"));
+    EXPECT_TRUE(fits()) << disk->height() << " < " << disk->heightForWidth(disk->width());
+
+    lib.addGame(QStringLiteral("Puzzle"), QStringLiteral("Delta"), QStringLiteral("Delta Blocks of the Lost Temple"),
+                {{QStringLiteral("Platform"), QStringLiteral("DOS")}, {QStringLiteral("Year"), QStringLiteral("1988")}});
+    child<QAction>(frm, "RefreshThisGame1")->trigger();
+    EXPECT_EQ(child<QLabel>(frm, "lblNostalgiaName")->text(),
+              QStringLiteral("C:\\>Name: Delta Blocks of the Lost Temple"));
+    EXPECT_EQ(disk->text(), QStringLiteral("Delta Blocks of the Lost Temple"));
+    EXPECT_TRUE(fits()) << disk->height() << " < " << disk->heightForWidth(disk->width());
+    EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace
