@@ -75,6 +75,27 @@ QString foldersNotMoved(const Failure &failure)
     return text;
 }
 
+// "a, b and c"
+QString listed(const std::vector<Failure> &clauses)
+{
+    QString text;
+    for (size_t i = 0; i < clauses.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == clauses.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
+        text += clauses[i].message();
+    }
+    return text;
+}
+
+// "DOSBox" is the tab "DOSBox"; "Sound/midi" the tab "midi" inside the tab "Sound".
+QString editorTab(const QString &tab)
+{
+    const qsizetype slash = tab.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return QStringLiteral("the %1 tab").arg(tab);
+    return QStringLiteral("the %1 tab of %2").arg(tab.mid(slash + 1), tab.left(slash));
+}
+
 QString cacheDamaged(const Failure &failure, const QString &what)
 {
     return QStringLiteral("The data cache \"%1\" is damaged: %2").arg(failure.path(), what);
@@ -117,6 +138,17 @@ QString Failure::message() const
         return QStringLiteral("Cannot save \"%1\": it cannot be read (%2).").arg(path, m_reason);
     case Kind::CannotSave:
         return QStringLiteral("Cannot save \"%1\": %2").arg(path, m_reason);
+    case Kind::TextUnfitForCodePage:
+        return QStringLiteral("Cannot save \"%1\": the file is written in the Windows-1252 code page, which "
+                              "cannot hold some characters of %2.\n\nNothing was saved. Change those "
+                              "characters, or save into a new file.")
+            .arg(path, listed(m_causes));
+    case Kind::UnfitKey:
+        return QStringLiteral("the value of \"%1\"").arg(detail(*this, 0));
+    case Kind::UnfitField:
+        return QStringLiteral("\"%1\" on %2").arg(detail(*this, 0), editorTab(detail(*this, 1)));
+    case Kind::UnfitAutoexecLine:
+        return QStringLiteral("the autoexec line \"%1\"").arg(detail(*this, 0));
     case Kind::ReadNonFile:
         return QStringLiteral("Cannot read \"%1\": it is not a file.").arg(path);
     case Kind::CannotRead:

@@ -20,6 +20,11 @@ class Failure
         SaveIntoNonFile,    // the path names something other than a file
         SaveUnreadable,     // the file is there but could not be read first
         CannotSave,         // opening, writing or replacing the file failed
+        TextUnfitForCodePage, // causes: what holds characters Windows-1252 cannot, as clauses
+        // Clauses of TextUnfitForCodePage.
+        UnfitKey,          // details: the key name
+        UnfitField,        // details: the configuration editor's caption of the control, its tab
+        UnfitAutoexecLine, // details: the line
         // Reading a file in general.
         ReadNonFile,   // "Cannot read": the path names something other than a file
         CannotRead,    // "Cannot read": the system refused

@@ -42,6 +42,10 @@ std::vector<MessageCase> messageCases()
         {Kind::SaveIntoNonFile, f, {}, {}, u("Cannot save \"%1\": it is not a file.").arg(f)},
         {Kind::SaveUnreadable, f, r, {}, u("Cannot save \"%1\": it cannot be read (Permission denied).").arg(f)},
         {Kind::CannotSave, f, r, {}, u("Cannot save \"%1\": Permission denied").arg(f)},
+        {Kind::UnfitKey, {}, {}, {u("VADPath")}, u("the value of \"VADPath\"")},
+        {Kind::UnfitField, {}, {}, {u("Capture Directory"), u("DOSBox")}, u("\"Capture Directory\" on the DOSBox tab")},
+        {Kind::UnfitField, {}, {}, {u("Config"), u("Sound/midi")}, u("\"Config\" on the midi tab of Sound")},
+        {Kind::UnfitAutoexecLine, {}, {}, {u("mount d \"/g\"")}, u("the autoexec line \"mount d \"/g\"\"")},
         {Kind::ReadNonFile, f, {}, {}, u("Cannot read \"%1\": it is not a file.").arg(f)},
         {Kind::CannotRead, f, r, {}, u("Cannot read \"%1\": Permission denied").arg(f)},
         {Kind::CouldNotOpen, f, r, {}, u("Could not open \"%1\": Permission denied").arg(f)},
@@ -196,7 +200,8 @@ TEST(Failure, EachKindTellsTheUserWhatItAlwaysTold)
     }
     // The kinds that tell other failures have cases of their own below; every other kind is here.
     for (const Kind telling :
-         {Kind::CacheReadAgain, Kind::GameFilesUnreadable, Kind::BackupFailed, Kind::GameNotDeletable,
+         {Kind::CacheReadAgain, Kind::GameFilesUnreadable, Kind::BackupFailed, Kind::TextUnfitForCodePage,
+          Kind::GameNotDeletable,
           Kind::GameNotDeletedRefused, Kind::GameNotDeleted, Kind::GameFolderNotMoved, Kind::FoldersNotMoved})
         covered.insert(int(telling));
     EXPECT_EQ(covered.size(), int(Kind::NoteUnreadable) + 1) << "a kind without a sentence in this table";
@@ -219,6 +224,17 @@ TEST(Failure, GatheringKindsTellTheirCausesAndNameTenUnreadableFilesAtMost)
     EXPECT_EQ(
         backup.message(),
         u("Could not back up \"%1\", so nothing was exported. The file \"/x\" does not exist.").arg(kFile));
+
+    Failure unfit(Kind::TextUnfitForCodePage, kFile);
+    unfit.withCause(Failure(Kind::UnfitKey, QString(), QString(), {u("Name")}));
+    const QString unfitText = u("Cannot save \"%1\": the file is written in the Windows-1252 code page, which cannot "
+                                "hold some characters of %2.\n\nNothing was saved. Change those characters, or "
+                                "save into a new file.");
+    EXPECT_EQ(unfit.message(), unfitText.arg(kFile, u("the value of \"Name\"")));
+    unfit.withCause(Failure(Kind::UnfitKey, QString(), QString(), {u("Year")}))
+        .withCause(Failure(Kind::UnfitAutoexecLine, QString(), QString(), {u("c:")}));
+    EXPECT_EQ(unfit.message(),
+              unfitText.arg(kFile, u("the value of \"Name\", the value of \"Year\" and the autoexec line \"c:\"")));
 
     Failure few(Kind::GameFilesUnreadable);
     few.withCause(Failure(Kind::GameFileUnreadable, u("/a.ini"), kReason))
