@@ -145,7 +145,7 @@ TEST_P(ExportedFileTest, ADotNetProgramReadsTheGamesIntoTypedFields)
     // Whatever the offset, the same moment in universal time; the notes with their CR.
     const QStringList lines{QStringLiteral("game ") + alpha +
                                 QStringLiteral(" Alpha & Omega <Quest> | 2024-03-09T15:05:03.042 | 0 False "
-                                               "False | Line oneline two\\r\\n\\r\\nNext"),
+                                               "False | Line one line two\\r\\n\\r\\nNext"),
                             QStringLiteral("game ") + beta +
                                 QStringLiteral(" Beta | 2024-03-09T15:05:03.042 | 0 False False | no notes"),
                             QStringLiteral("extra ") + alpha + QStringLiteral(" Map | ") + root +
