@@ -354,6 +354,11 @@ QString Failure::message() const
                    "\"%1\" is declared in the encoding \"%2\"; the export adds games only to files "
                    "in %3. Nothing was exported.")
             .arg(path, detail(*this, 0), QStringLiteral("UTF-8, Windows-1252, ISO-8859-1 or US-ASCII"));
+    case Kind::MarkContradictsEncoding:
+        return QStringLiteral("\"%1\" begins with a UTF-8 byte-order mark but declares the encoding \"%2\"; "
+                              "programs do not agree on which of the two to follow, so some would read the "
+                              "new games wrongly. Nothing was exported.")
+            .arg(path, detail(*this, 0));
     case Kind::BackupFailed:
         return QStringLiteral("Could not back up \"%1\", so nothing was exported. %2")
             .arg(path, causeOf(*this));

@@ -117,6 +117,7 @@ class Failure
         NotLaunchBoxSeveralElements,
         WideEncoding,       // details: the encoding's name
         UnwritableEncoding, // details: the encoding the file declares
+        MarkContradictsEncoding, // a UTF-8 byte-order mark; details: the other encoding declared
         BackupFailed,       // causes: why the copy failed
         // The entry helper.
         UnableToWrite, // the reason is told only when there is one

@@ -157,6 +157,11 @@ std::vector<MessageCase> messageCases()
          u("\"%1\" is declared in the encoding \"KOI8-R\"; the export adds games only to files in UTF-8, "
            "Windows-1252, ISO-8859-1 or US-ASCII. Nothing was exported.")
              .arg(f)},
+        {Kind::MarkContradictsEncoding, f, {}, {u("windows-1252")},
+         u("\"%1\" begins with a UTF-8 byte-order mark but declares the encoding \"windows-1252\"; programs do "
+           "not agree on which of the two to follow, so some would read the new games wrongly. Nothing was "
+           "exported.")
+             .arg(f)},
         {Kind::UnableToWrite, f, {}, {}, u("Unable to write to %1").arg(f)},
         {Kind::UnableToWrite, f, r, {}, u("Unable to write to %1\n\nPermission denied").arg(f)},
         {Kind::UnableToRead, f, {}, {}, u("Unable to read %1").arg(f)},
