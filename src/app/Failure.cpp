@@ -333,6 +333,11 @@ QString Failure::message() const
     case Kind::StartNoHandler:
         return couldNotStart(*this, QStringLiteral("no program is set up to open it"));
 
+    case Kind::EmulatorProgramNotSet:
+        return QStringLiteral("The emulator \"%1\" has no program set: choose it on the Config tab under "
+                              "Emulator and Game Runner EXE Paths.")
+            .arg(detail(*this, 0));
+
     case Kind::NotXml:
         return QStringLiteral("\"%1\" is not an XML file: %2 (%3).")
             .arg(path, detail(*this, 0), detail(*this, 1));

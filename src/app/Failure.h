@@ -110,6 +110,7 @@ class Failure
         CannotStart,      // reason: the system's words, when it gave some
         StartNotAProgram, // arguments given for something that is no program
         StartNoHandler,   // nothing on the desktop opens it
+        EmulatorProgramNotSet, // details: the emulator's name
         // The LaunchBox export.
         NotXml, // details: the XML library's words, the place
         XmlEndMissing,

@@ -137,6 +137,9 @@ std::vector<MessageCase> messageCases()
          u("Could not start \"notes.txt\": it is not an executable program")},
         {Kind::StartNoHandler, u("notes.xyz"), {}, {},
          u("Could not start \"notes.xyz\": no program is set up to open it")},
+        {Kind::EmulatorProgramNotSet, {}, {}, {u("MESS")},
+         u("The emulator \"MESS\" has no program set: choose it on the Config tab under Emulator and Game Runner "
+           "EXE Paths.")},
         {Kind::NotXml, f, {}, {u("Start-end tags mismatch"), u("line 3, column 7")},
          u("\"%1\" is not an XML file: Start-end tags mismatch (line 3, column 7).").arg(f)},
         {Kind::XmlEndMissing, f, {}, {},
