@@ -40,7 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray file = input.rest();
     if (key.isEmpty())
         return 0;
-    const QByteArray written = IniFile::withValues(file, {{section, key, value}});
+    const Result<QByteArray> rewritten = IniFile::withValues(file, {{section, key, value}});
+    FUZZ_CHECK(rewritten.has_value());
+    const QByteArray &written = *rewritten;
     const IniFile reread = IniFile::fromBytes(written);
     FUZZ_CHECK(reread.readString(section, key, QStringLiteral("\x01missing")) == value);
 

@@ -75,6 +75,27 @@ QString foldersNotMoved(const Failure &failure)
     return text;
 }
 
+// "a, b and c"
+QString listed(const std::vector<Failure> &clauses)
+{
+    QString text;
+    for (size_t i = 0; i < clauses.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == clauses.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
+        text += clauses[i].message();
+    }
+    return text;
+}
+
+// "DOSBox" is the tab "DOSBox"; "Sound/midi" the tab "midi" inside the tab "Sound".
+QString editorTab(const QString &tab)
+{
+    const qsizetype slash = tab.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return QStringLiteral("the %1 tab").arg(tab);
+    return QStringLiteral("the %1 tab of %2").arg(tab.mid(slash + 1), tab.left(slash));
+}
+
 QString cacheDamaged(const Failure &failure, const QString &what)
 {
     return QStringLiteral("The data cache \"%1\" is damaged: %2").arg(failure.path(), what);
@@ -117,6 +138,17 @@ QString Failure::message() const
         return QStringLiteral("Cannot save \"%1\": it cannot be read (%2).").arg(path, m_reason);
     case Kind::CannotSave:
         return QStringLiteral("Cannot save \"%1\": %2").arg(path, m_reason);
+    case Kind::TextUnfitForCodePage:
+        return QStringLiteral("Cannot save \"%1\": the file is written in the Windows-1252 code page, which "
+                              "cannot hold some characters of %2.\n\nNothing was saved. Change those "
+                              "characters, or save into a new file.")
+            .arg(path, listed(m_causes));
+    case Kind::UnfitKey:
+        return QStringLiteral("the value of \"%1\"").arg(detail(*this, 0));
+    case Kind::UnfitField:
+        return QStringLiteral("\"%1\" on %2").arg(detail(*this, 0), editorTab(detail(*this, 1)));
+    case Kind::UnfitAutoexecLine:
+        return QStringLiteral("the autoexec line \"%1\"").arg(detail(*this, 0));
     case Kind::ReadNonFile:
         return QStringLiteral("Cannot read \"%1\": it is not a file.").arg(path);
     case Kind::CannotRead:
@@ -301,6 +333,11 @@ QString Failure::message() const
     case Kind::StartNoHandler:
         return couldNotStart(*this, QStringLiteral("no program is set up to open it"));
 
+    case Kind::EmulatorProgramNotSet:
+        return QStringLiteral("The emulator \"%1\" has no program set: choose it on the Config tab under "
+                              "Emulator and Game Runner EXE Paths.")
+            .arg(detail(*this, 0));
+
     case Kind::NotXml:
         return QStringLiteral("\"%1\" is not an XML file: %2 (%3).")
             .arg(path, detail(*this, 0), detail(*this, 1));
@@ -322,6 +359,11 @@ QString Failure::message() const
                    "\"%1\" is declared in the encoding \"%2\"; the export adds games only to files "
                    "in %3. Nothing was exported.")
             .arg(path, detail(*this, 0), QStringLiteral("UTF-8, Windows-1252, ISO-8859-1 or US-ASCII"));
+    case Kind::MarkContradictsEncoding:
+        return QStringLiteral("\"%1\" begins with a UTF-8 byte-order mark but declares the encoding \"%2\"; "
+                              "programs do not agree on which of the two to follow, so some would read the "
+                              "new games wrongly. Nothing was exported.")
+            .arg(path, detail(*this, 0));
     case Kind::BackupFailed:
         return QStringLiteral("Could not back up \"%1\", so nothing was exported. %2")
             .arg(path, causeOf(*this));

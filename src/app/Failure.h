@@ -20,6 +20,11 @@ class Failure
         SaveIntoNonFile,    // the path names something other than a file
         SaveUnreadable,     // the file is there but could not be read first
         CannotSave,         // opening, writing or replacing the file failed
+        TextUnfitForCodePage, // causes: what holds characters Windows-1252 cannot, as clauses
+        // Clauses of TextUnfitForCodePage.
+        UnfitKey,          // details: the key name
+        UnfitField,        // details: the configuration editor's caption of the control, its tab
+        UnfitAutoexecLine, // details: the line
         // Reading a file in general.
         ReadNonFile,   // "Cannot read": the path names something other than a file
         CannotRead,    // "Cannot read": the system refused
@@ -105,6 +110,7 @@ class Failure
         CannotStart,      // reason: the system's words, when it gave some
         StartNotAProgram, // arguments given for something that is no program
         StartNoHandler,   // nothing on the desktop opens it
+        EmulatorProgramNotSet, // details: the emulator's name
         // The LaunchBox export.
         NotXml, // details: the XML library's words, the place
         XmlEndMissing,
@@ -112,6 +118,7 @@ class Failure
         NotLaunchBoxSeveralElements,
         WideEncoding,       // details: the encoding's name
         UnwritableEncoding, // details: the encoding the file declares
+        MarkContradictsEncoding, // a UTF-8 byte-order mark; details: the other encoding declared
         BackupFailed,       // causes: why the copy failed
         // The entry helper.
         UnableToWrite, // the reason is told only when there is one

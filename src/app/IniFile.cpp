@@ -61,9 +61,25 @@ QString trimmedBlanks(const QString &text)
     return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
+// The text of every line kept, in UTF-8; a byte-order mark stays in front.
+QByteArray inUtf8(const QByteArray &windows1252)
+{
+    const qsizetype mark = windows1252.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    return windows1252.left(mark) +
+           TextCodec::decodeWindows1252(windows1252.constData() + mark, windows1252.size() - mark).toUtf8();
+}
+
+Failure unfitKeys(const QString &fileName, const QStringList &keys)
+{
+    Failure failure(Failure::Kind::TextUnfitForCodePage, fileName);
+    for (const QString &key : keys)
+        failure.withCause(Failure(Failure::Kind::UnfitKey, QString(), QString(), {key}));
+    return failure;
+}
+
 } // namespace
 
-IniFile::IniFile(const QString &fileName) : m_fileName(fileName) {}
+IniFile::IniFile(const QString &fileName, UnfitText unfitText) : m_fileName(fileName), m_unfitText(unfitText) {}
 
 IniFile IniFile::fromBytes(const QByteArray &bytes)
 {
@@ -72,15 +88,23 @@ IniFile IniFile::fromBytes(const QByteArray &bytes)
     return ini;
 }
 
-QByteArray IniFile::withValues(const QByteArray &bytes, const std::vector<Edit> &edits)
+Result<QByteArray> IniFile::withValues(const QByteArray &bytes, const std::vector<Edit> &edits)
 {
     IniFile ini = fromBytes(bytes);
+    QStringList unfit;
     for (const Edit &edit : edits) {
         const QString key = trimmedBlanks(withoutLineBreaks(edit.key));
         if (key.isEmpty())
             continue;
-        ini.parse(ini.withValue(trimmedBlanks(withoutLineBreaks(edit.section)), key, withoutLineBreaks(edit.value)));
+        std::optional<QByteArray> updated =
+            ini.withValue(trimmedBlanks(withoutLineBreaks(edit.section)), key, withoutLineBreaks(edit.value));
+        if (updated)
+            ini.parse(*updated);
+        else
+            unfit.append(key);
     }
+    if (!unfit.isEmpty())
+        return unfitKeys(QString(), unfit);
     return ini.m_raw;
 }
 
@@ -320,31 +344,40 @@ Result<void> IniFile::loadForWrite()
     return {};
 }
 
-QByteArray IniFile::withValue(const QString &section, const QString &key, const QString &value) const
+std::optional<QByteArray> IniFile::withValue(const QString &section, const QString &key,
+                                             const QString &value) const
 {
-    const QByteArray keyLine = TextCodec::encode(key + QLatin1Char('=') + value, m_encoding);
     const int sectionIndex = m_sectionIndex.value(CaseFoldedKey{section}, -1);
 
     if (sectionIndex >= 0) {
         const int entryIndex = m_keyIndex.value(KeyName{sectionIndex, CaseFoldedKey{key}}, -1);
         if (entryIndex >= 0) {
             const Entry &entry = m_entries[size_t(entryIndex)];
-            const QByteArray line = TextCodec::encode(entry.key + QLatin1Char('=') + value, m_encoding);
-            return m_raw.left(entry.line.start) + line + m_raw.mid(entry.line.contentEnd);
+            const std::optional<QByteArray> line = TextCodec::encode(entry.key + QLatin1Char('=') + value, m_encoding);
+            if (!line)
+                return std::nullopt;
+            return m_raw.left(entry.line.start) + *line + m_raw.mid(entry.line.contentEnd);
         }
+        const std::optional<QByteArray> keyLine = TextCodec::encode(key + QLatin1Char('=') + value, m_encoding);
+        if (!keyLine)
+            return std::nullopt;
         const Span &anchor = m_sections[size_t(sectionIndex)].anchor;
         QByteArray updated = m_raw.left(anchor.next);
         if (anchor.next == anchor.contentEnd)
             updated += m_lineEnd; // the anchor was the last line and had no line end
-        return updated + keyLine + m_lineEnd + m_raw.mid(anchor.next);
+        return updated + *keyLine + m_lineEnd + m_raw.mid(anchor.next);
     }
 
+    const std::optional<QByteArray> lines = TextCodec::encode(
+        QLatin1Char('[') + section + QLatin1Char(']') + QString::fromLatin1(m_lineEnd) + key + QLatin1Char('=') + value,
+        m_encoding);
+    if (!lines)
+        return std::nullopt;
     QByteArray updated = m_raw;
     const bool onlyByteOrderMark = updated == QByteArrayLiteral("\xEF\xBB\xBF");
     if (!updated.isEmpty() && !onlyByteOrderMark && !updated.endsWith('\n') && !updated.endsWith('\r'))
         updated += m_lineEnd;
-    return updated + TextCodec::encode(QLatin1Char('[') + section + QLatin1Char(']'), m_encoding) + m_lineEnd
-           + keyLine + m_lineEnd;
+    return updated + *lines + m_lineEnd;
 }
 
 Result<void> IniFile::writeString(const QString &section, const QString &key, const QString &value)
@@ -359,8 +392,15 @@ Result<void> IniFile::writeString(const QString &section, const QString &key, co
     if (Result<void> loaded = loadForWrite(); !loaded)
         return loaded;
     const bool existed = m_stamp.size >= 0;
-    const QByteArray updated = withValue(cleanSection, cleanKey, withoutLineBreaks(value));
-    if (existed && updated == m_raw)
+    const QString cleanValue = withoutLineBreaks(value);
+    const QByteArray &original = m_raw;
+    std::optional<QByteArray> written = withValue(cleanSection, cleanKey, cleanValue);
+    if (!written && m_unfitText == UnfitText::SwitchToUtf8 && m_encoding == TextEncoding::Windows1252)
+        written = fromBytes(inUtf8(original)).withValue(cleanSection, cleanKey, cleanValue);
+    if (!written)
+        return unfitKeys(m_fileName, {cleanKey});
+    const QByteArray &updated = *written;
+    if (existed && updated == original)
         return {};
 
     QSaveFile file(m_fileName);

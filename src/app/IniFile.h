@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // One ini-like file with the private-profile semantics the whole program relies on:
@@ -19,7 +20,15 @@
 class IniFile
 {
 public:
-    explicit IniFile(const QString &fileName);
+    // What a write does with a value the file's encoding cannot hold (a Windows-1252 file and a
+    // character outside its 256).
+    enum class UnfitText {
+        Refuse,       // nothing is written, and the failure names the key
+        SwitchToUtf8, // the whole file becomes UTF-8, every line's text kept, in the same write:
+                      // for a file that only this program reads
+    };
+
+    explicit IniFile(const QString &fileName, UnfitText unfitText = UnfitText::Refuse);
 
     const QString &fileName() const { return m_fileName; }
 
@@ -52,8 +61,9 @@ public:
     // The bytes a file holding `bytes` would have after these writes, one after the other, by the
     // same rules as writeString; nothing touches a disk. Writers that must replace a file once
     // with many keys, or check the result first, build it here and save it themselves. Edits
-    // with an empty key are passed over.
-    static QByteArray withValues(const QByteArray &bytes, const std::vector<Edit> &edits);
+    // with an empty key are passed over. A value the bytes' encoding cannot hold refuses the
+    // whole: the failure (without a file name) names each such key.
+    static Result<QByteArray> withValues(const QByteArray &bytes, const std::vector<Edit> &edits);
 
 private:
     struct KeyName
@@ -111,7 +121,8 @@ private:
     void forget() const;
     const Entry *findEntry(const QString &section, const QString &key) const;
     Result<void> loadForWrite();
-    QByteArray withValue(const QString &section, const QString &key, const QString &value) const;
+    // Nothing when the file's encoding cannot hold the line.
+    std::optional<QByteArray> withValue(const QString &section, const QString &key, const QString &value) const;
 
     QString m_fileName;
     mutable QByteArray m_raw;                    // the file as last read or written
@@ -123,4 +134,5 @@ private:
     mutable TextEncoding m_encoding = TextEncoding::Utf8;
     mutable bool m_loaded = false;
     mutable FileStamp m_stamp; // of the file as last read or written
+    UnfitText m_unfitText = UnfitText::Refuse;
 };

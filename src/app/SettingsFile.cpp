@@ -6,7 +6,9 @@
 using namespace SettingsKeys;
 
 SettingsFile::SettingsFile(const QString &fileName, std::chrono::milliseconds idleDelay)
-    : m_ini(fileName), m_idleDelay(idleDelay)
+    // Only we read this file, so a folder named in characters that Windows-1252 lacks is kept
+    // by writing the file in UTF-8 from then on, not refused.
+    : m_ini(fileName, IniFile::UnfitText::SwitchToUtf8), m_idleDelay(idleDelay)
 {
 }
 

@@ -63,7 +63,8 @@ inline constexpr Boolean UseSingleConfFolder{DOSBox, "UseSingleConfFolder", fals
 } // namespace SettingsKeys
 
 // PALLOX.ini beside the executable, open for the whole run. Every write goes to disk at once;
-// a write that fails is reported through the error handler and the program goes on.
+// a write that fails is reported through the error handler and the program goes on. A value that
+// a Windows-1252 file cannot hold turns the whole file into UTF-8.
 //
 // Values that change at every key press or resize step go through writeWhenIdle() instead:
 // an atomic rewrite with a sync per arrow key is felt on a slow disk, and only the value the

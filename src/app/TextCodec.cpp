@@ -19,15 +19,16 @@ bool startsWithByteOrderMark(const QByteArray &bytes)
            && static_cast<unsigned char>(bytes[1]) == 0xBB && static_cast<unsigned char>(bytes[2]) == 0xBF;
 }
 
-char windows1252Byte(char32_t codePoint)
+// The byte Windows-1252 gives a character, or -1 when it has none.
+int windows1252Byte(char16_t codePoint)
 {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
-        return static_cast<char>(codePoint);
+        return codePoint;
     for (int i = 0; i < 32; ++i) {
         if (kHighControlRange[i] == codePoint)
-            return static_cast<char>(0x80 + i);
+            return 0x80 + i;
     }
-    return '?';
+    return -1;
 }
 
 } // namespace
@@ -117,27 +118,32 @@ DecodedText decode(const QByteArray &bytes)
     return result;
 }
 
-QByteArray encode(const QString &text, TextEncoding encoding)
+std::optional<QByteArray> encode(const QString &text, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Utf8)
         return text.toUtf8();
 
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) {
-            // One character, so one replacement mark, not two.
-            bytes.append('?');
-            ++i;
-        } else if (c.isSurrogate()) {
-            bytes.append('?');
-        } else {
-            bytes.append(windows1252Byte(c.unicode()));
-        }
+    // A surrogate is never one of the 256, so each QChar stands for itself here.
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const QChar c : text) {
+        const int byte = windows1252Byte(c.unicode());
+        if (byte < 0)
+            return std::nullopt;
+        *out++ = static_cast<char>(byte);
     }
     return bytes;
+}
+
+bool canEncode(const QString &text, TextEncoding encoding)
+{
+    if (encoding == TextEncoding::Utf8)
+        return true;
+    for (const QChar c : text) {
+        if (windows1252Byte(c.unicode()) < 0)
+            return false;
+    }
+    return true;
 }
 
 } // namespace TextCodec

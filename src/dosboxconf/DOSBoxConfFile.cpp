@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -183,8 +184,10 @@ QString nameToWrite(const IniFile &ini, bool names074, const ConfKey &key, const
 // The keys follow the ini rules on the part before the marker, in memory, so that the user's
 // file is replaced once and the autoexec part stays out of the rules' reach. A first comment
 // line carries the file's line end and, where only the autoexec part betrays it, its
-// Windows-1252 encoding, so that the lines the rules add match the rest of the file.
-QByteArray writeKeys(const QByteArray &head, const Lines &layout, const QString &fileName, const DOSBoxConf &conf)
+// Windows-1252 encoding, so that the lines the rules add match the rest of the file. A value
+// that encoding cannot hold is added to `unfit`, named by its control as the editor shows it.
+QByteArray writeKeys(const QByteArray &head, const Lines &layout, const QString &fileName,
+                     const DOSBoxConf &conf, std::vector<Failure> &unfit)
 {
     const qsizetype mark = head.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
     QByteArray hint = QByteArrayLiteral("#");
@@ -195,17 +198,27 @@ QByteArray writeKeys(const QByteArray &head, const Lines &layout, const QString 
     const IniFile present = IniFile::fromBytes(head);
     const bool names074 = uses074Names(present);
     std::vector<IniFile::Edit> edits; // an empty name is passed over
-    for (const ConfKey &key : DOSBoxConfKeys::all())
+    const size_t unfitBefore = unfit.size();
+    for (const ConfKey &key : DOSBoxConfKeys::all()) {
         edits.push_back({key.section, nameToWrite(present, names074, key, fileName, conf),
                          DOSBoxConfFile::valueToWrite(key, conf.values)});
-    const QByteArray written = IniFile::withValues(head.left(mark) + hint + head.mid(mark), edits);
-    return written.left(mark) + written.mid(mark + hint.size());
+        if (!edits.back().key.isEmpty() && !TextCodec::canEncode(edits.back().value, layout.encoding))
+            unfit.push_back(Failure(Failure::Kind::UnfitField, QString(), QString(), {key.caption, key.tab}));
+    }
+    const Result<QByteArray> written = IniFile::withValues(head.left(mark) + hint + head.mid(mark), edits);
+    if (!written) {
+        if (unfit.size() == unfitBefore)
+            unfit.insert(unfit.end(), written.error().causes().begin(), written.error().causes().end());
+        return QByteArray();
+    }
+    return written->left(mark) + written->mid(mark + hint.size());
 }
 
 // The lines after the marker: the k-th entry of the list takes the k-th line, further entries
 // follow, and lines the list no longer fills stay as empty lines. A line whose text did not
-// change keeps its bytes.
-QByteArray autoexecLines(const QByteArray &bytes, const Lines &layout, const QStringList &entries)
+// change keeps its bytes. A line the file's encoding cannot hold is added to `unfit`.
+QByteArray autoexecLines(const QByteArray &bytes, const Lines &layout, const QStringList &entries,
+                         std::vector<Failure> &unfit)
 {
     const size_t first = size_t(layout.marker) + 1;
     const size_t oldCount = layout.lines.size() - first;
@@ -225,8 +238,14 @@ QByteArray autoexecLines(const QByteArray &bytes, const Lines &layout, const QSt
                 kept = true;
             }
         }
-        if (!kept && k < size_t(entries.size()))
-            content = TextCodec::encode(oneLine(entries.at(qsizetype(k))), layout.encoding);
+        if (!kept && k < size_t(entries.size())) {
+            const QString entry = oneLine(entries.at(qsizetype(k)));
+            const std::optional<QByteArray> encoded = TextCodec::encode(entry, layout.encoding);
+            if (encoded)
+                content = *encoded;
+            else
+                unfit.push_back(Failure(Failure::Kind::UnfitAutoexecLine, QString(), QString(), {entry}));
+        }
         tail += content + lineEnd;
     }
     return tail;
@@ -356,20 +375,27 @@ Result<void> DOSBoxConfFile::save(const QString &fileName, const DOSBoxConf &con
         QByteArray missing;
         for (const QString &section : DOSBoxConfKeys::sections()) {
             if (!present.sectionExists(section))
-                missing += TextCodec::encode(QLatin1Char('[') + section + QLatin1Char(']'), layout.encoding) +
-                           layout.lineEnd + layout.lineEnd;
+                missing += '[' + section.toLatin1() + ']' + layout.lineEnd + layout.lineEnd; // our names, ASCII
         }
         head.insert(layout.lines[size_t(layout.firstMarker)].start, missing);
     }
 
-    QByteArray updated = writeKeys(head, layout, fileName, conf);
+    std::vector<Failure> unfit;
+    QByteArray updated = writeKeys(head, layout, fileName, conf, unfit);
     if (layout.marker >= 0) {
         const Line &marker = layout.lines[size_t(layout.marker)];
-        const QByteArray tail = autoexecLines(bytes, layout, conf.autoexec);
+        const QByteArray tail = autoexecLines(bytes, layout, conf.autoexec, unfit);
         updated += bytes.mid(marker.start, marker.next - marker.start);
         if (marker.next == marker.contentEnd && !tail.isEmpty())
             updated += layout.lineEnd;
         updated += tail;
+    }
+    // A question mark in place of the user's text would be found only when DOSBox fails on it.
+    if (!unfit.empty()) {
+        Failure refused(Failure::Kind::TextUnfitForCodePage, fileName);
+        for (Failure &clause : unfit)
+            refused.withCause(std::move(clause));
+        return refused;
     }
     if (exists && updated == bytes)
         return {};

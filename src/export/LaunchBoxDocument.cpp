@@ -271,9 +271,12 @@ Result<void> LaunchBoxDocument::load(const QString &path)
     const QByteArray declared = declaration.type() == pugi::node_declaration
                                     ? QByteArray(declaration.attribute("encoding").value())
                                     : QByteArray();
-    // A byte-order mark outweighs the declaration, for XML readers too.
-    const std::optional<Encoding> encoding =
-        d->bytes.startsWith("\xEF\xBB\xBF") ? Encoding::Utf8 : encodingNamed(declared);
+    // Readers differ on which of the two wins, so whatever we wrote would be read wrongly by
+    // some: the user has to settle it.
+    const std::optional<Encoding> named = encodingNamed(declared);
+    if (d->bytes.startsWith("\xEF\xBB\xBF") && named != Encoding::Utf8)
+        return Failure(Failure::Kind::MarkContradictsEncoding, path, QString(), {QString::fromLatin1(declared)});
+    const std::optional<Encoding> encoding = named;
     if (!encoding)
         return Failure(Failure::Kind::UnwritableEncoding, path, QString(), {QString::fromLatin1(declared)});
     d->encoding = *encoding;

@@ -54,11 +54,18 @@ QString genre(const QString &genre, const QString &subGenre, const QString &subG
 QString notesFromLines(const QStringList &lines)
 {
     QString notes;
+    bool afterText = false; // the line before was not empty
     for (const QString &line : lines) {
-        if (line.isEmpty())
+        if (line.isEmpty()) {
             notes += QStringLiteral("\r\n\r\n");
-        else
-            notes += line;
+            afterText = false;
+            continue;
+        }
+        // The line break between two lines of a paragraph stood between two words.
+        if (afterText && !notes.back().isSpace() && !line.front().isSpace())
+            notes += QLatin1Char(' ');
+        notes += line;
+        afterText = true;
     }
     return notes;
 }

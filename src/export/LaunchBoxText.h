@@ -26,8 +26,8 @@ QString timestamp(const QDateTime &moment);
 // Genre, then ";" and each sub-genre that is not empty.
 QString genre(const QString &genre, const QString &subGenre, const QString &subGenre2);
 
-// Hard-wrapped lines of one paragraph run together; an empty line keeps a blank line between
-// paragraphs.
+// Hard-wrapped lines of one paragraph run together, with one blank between them where neither
+// has one at the join; an empty line keeps a blank line between paragraphs.
 QString notesFromLines(const QStringList &lines);
 // The notes of an About file; nothing when it is missing or cannot be read to its end.
 std::optional<QString> readNotes(const QString &path);

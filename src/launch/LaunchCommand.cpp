@@ -119,9 +119,9 @@ QString LaunchCommand::gameFile(int row, bool setupApplies) const
 }
 
 void LaunchCommand::add(const QString &verb, const QString &program, const QString &parameters,
-                        const QString &folder)
+                        const QString &folder, const QString &emulator)
 {
-    m_out.push_back(StartRequest{verb, program, parameters, folder});
+    m_out.push_back(StartRequest{verb, program, parameters, folder, program.isEmpty() ? emulator : QString()});
 }
 
 QString LaunchCommand::builtInProgram(int builtIn) const
@@ -131,7 +131,7 @@ QString LaunchCommand::builtInProgram(int builtIn) const
 
 void LaunchCommand::addBuiltIn(int builtIn, const QString &parameters, const QString &folder)
 {
-    add(QString(), builtInProgram(builtIn), parameters, folder);
+    add(QString(), builtInProgram(builtIn), parameters, folder, m_registry.builtIn(builtIn).Name);
 }
 
 void LaunchCommand::addOwnEmulator(int row)
@@ -168,10 +168,10 @@ void LaunchCommand::addOwnEmulator(int row)
         }
         const QString program = builtInProgram(EmulatorRegistry::MESS);
         add(QString(), program, joinArguments({contained(C), quoteArgument(file), QStringLiteral("-now")}),
-            programFolder(program));
+            programFolder(program), m_registry.builtIn(EmulatorRegistry::MESS).Name);
     } else if (value == QLatin1String("MAME")) {
         const QString program = builtInProgram(EmulatorRegistry::MAME);
-        add(QStringLiteral("open"), program, Q, programFolder(program));
+        add(QStringLiteral("open"), program, Q, programFolder(program), m_registry.builtIn(EmulatorRegistry::MAME).Name);
     } else if (value == QLatin1String("Mac")) {
         const QString folder = LibraryPaths::withTrailingSeparator(
             m_registry.programPath(m_registry.builtIn(EmulatorRegistry::Macintosh).Path));
@@ -214,7 +214,8 @@ void LaunchCommand::addRest(int row)
         const CustomEmulator &custom = m_registry.customSlot(slot);
         if (custom.Nick != value)
             continue;
-        add(QString(), m_registry.programPath(custom.Path), joinArguments({contained(custom.Params), Q}), G);
+        add(QString(), m_registry.programPath(custom.Path), joinArguments({contained(custom.Params), Q}), G,
+            custom.Name);
     }
 }
 

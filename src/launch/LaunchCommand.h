@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 class EmulatorRegistry;
@@ -12,15 +13,26 @@ class GameTable;
 // text taken from library data is quoted so that it comes out as exactly the argument it was.
 struct StartRequest
 {
+    StartRequest() = default;
+    StartRequest(QString verb, QString program, QString parameters, QString workingFolder,
+                 QString emulatorWithoutProgram = QString())
+        : verb(std::move(verb)), program(std::move(program)), parameters(std::move(parameters)),
+          workingFolder(std::move(workingFolder)), emulatorWithoutProgram(std::move(emulatorWithoutProgram))
+    {
+    }
+
     QString verb;
     QString program;
     QString parameters;
     QString workingFolder;
+    // The emulator whose program the settings leave unset, by its name on the Config tab; such a
+    // request cannot start, and the launcher says where the program is chosen. Empty otherwise.
+    QString emulatorWithoutProgram;
 
     bool operator==(const StartRequest &other) const
     {
         return verb == other.verb && program == other.program && parameters == other.parameters
-            && workingFolder == other.workingFolder;
+            && workingFolder == other.workingFolder && emulatorWithoutProgram == other.emulatorWithoutProgram;
     }
 };
 
@@ -59,7 +71,9 @@ private:
     // The executable, or the set-up program where the setup flag applies.
     QString gameFile(int row, bool setupApplies) const;
     QString builtInProgram(int builtIn) const;
-    void add(const QString &verb, const QString &program, const QString &parameters, const QString &folder);
+    // `emulator` names the emulator whose setting gave the program, if one did.
+    void add(const QString &verb, const QString &program, const QString &parameters, const QString &folder,
+             const QString &emulator = QString());
     void addBuiltIn(int builtIn, const QString &parameters, const QString &folder);
     // The one emulator of the row's own value, if any.
     void addOwnEmulator(int row);

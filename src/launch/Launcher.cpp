@@ -2,16 +2,28 @@
 
 #include "platform/Shell.h"
 
+#include <algorithm>
+
 Launcher::Launcher(Shell &shell) : m_shell(shell) {}
 
-void Launcher::LaunchGame(const GameTable &table, int row, const QString &libraryRoot,
-                          const EmulatorRegistry &registry, const LaunchOptions &options)
+std::vector<Failure> Launcher::LaunchGame(const GameTable &table, int row, const QString &libraryRoot,
+                                          const EmulatorRegistry &registry, const LaunchOptions &options)
 {
-    start(LaunchCommand::LaunchGame(table, row, libraryRoot, registry, options));
+    return start(LaunchCommand::LaunchGame(table, row, libraryRoot, registry, options));
 }
 
-void Launcher::start(const std::vector<StartRequest> &requests)
+std::vector<Failure> Launcher::start(const std::vector<StartRequest> &requests)
 {
-    for (const StartRequest &request : requests)
-        m_shell.execute(request.verb, request.program, request.parameters, request.workingFolder);
+    std::vector<Failure> notStarted;
+    for (const StartRequest &request : requests) {
+        if (request.emulatorWithoutProgram.isEmpty()) {
+            m_shell.execute(request.verb, request.program, request.parameters, request.workingFolder);
+            continue;
+        }
+        const Failure failure(Failure::Kind::EmulatorProgramNotSet, QString(), QString(),
+                              {request.emulatorWithoutProgram});
+        if (std::find(notStarted.begin(), notStarted.end(), failure) == notStarted.end())
+            notStarted.push_back(failure);
+    }
+    return notStarted;
 }

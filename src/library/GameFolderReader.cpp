@@ -264,6 +264,19 @@ Result<FolderDates> GameFolderReader::dates(const GameFolderRequest &request) co
     return DirectoryDateTimeInfo(request.path);
 }
 
+bool GameFolderReader::missing(const GameFolderRequest &request) const
+{
+#if defined(Q_OS_UNIX)
+    struct stat info;
+    const int looked = request.categoryFd >= 0
+                           ? ::fstatat(request.categoryFd, QFile::encodeName(request.name).constData(), &info, 0)
+                           : ::stat(QFile::encodeName(request.path).constData(), &info);
+    return looked != 0 && errno == ENOENT;
+#else
+    return !QFileInfo::exists(request.path);
+#endif
+}
+
 void GetSubDirectories(const QString &folder, QStringList &list)
 {
     QStringList names;

@@ -45,4 +45,7 @@ public:
     // order; files that are too large or binary are no game records.
     virtual GameFolderFiles read(const GameFolderRequest &request) const;
     virtual Result<FolderDates> dates(const GameFolderRequest &request) const;
+    // Whether the system says the game folder does not exist. A look-up that fails otherwise (an
+    // I/O error, a stale handle of a share that dropped for a moment) says nothing of the kind.
+    virtual bool missing(const GameFolderRequest &request) const;
 };

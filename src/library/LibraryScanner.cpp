@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 
 #include <deque>
@@ -149,7 +148,7 @@ void readGameFolder(const GameFolderReader &reader, const RowPlan &plan, const C
     // Only a folder that holds a game is dated, and so only such a folder can fail to be.
     if (anyGame) {
         slot.dates = reader.dates(request);
-        slot.gone = !slot.dates && !QFileInfo::exists(slot.path);
+        slot.gone = !slot.dates && reader.missing(request);
     }
 }
 

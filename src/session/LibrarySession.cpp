@@ -494,16 +494,22 @@ void LibrarySession::launchRow(int row)
         return;
     // The current row stays the one the details show: PLAY and the folder commands that follow
     // must act on the game the user sees there, not on the thumbnail's.
-    Launcher(m_platform.shell)
-        .LaunchGame(m_state.library.GridMain, row, m_state.library.LibraryRoot, m_state.emulators,
-                    launchOptions(false));
+    tellNotStarted(Launcher(m_platform.shell)
+                       .LaunchGame(m_state.library.GridMain, row, m_state.library.LibraryRoot, m_state.emulators,
+                                   launchOptions(false)));
 }
 
 void LibrarySession::launchSelected(bool setup)
 {
-    Launcher(m_platform.shell)
-        .LaunchGame(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot, m_state.emulators,
-                    launchOptions(setup));
+    tellNotStarted(Launcher(m_platform.shell)
+                       .LaunchGame(m_state.library.GridMain, m_state.SelectedRow, m_state.library.LibraryRoot,
+                                   m_state.emulators, launchOptions(setup)));
+}
+
+void LibrarySession::tellNotStarted(const std::vector<Failure> &notStarted)
+{
+    for (const Failure &failure : notStarted)
+        emit message(failure.message());
 }
 
 bool LibrarySession::showPlatform(const QString &platform)

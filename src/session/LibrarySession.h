@@ -12,8 +12,10 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class AppearanceSettings;
+class Failure;
 class BackgroundScan;
 class FilterState;
 class NostalgiaScene;
@@ -220,6 +222,8 @@ private:
     // After Refresh This Game: the selected entry made to lead to the row just read again, whose
     // name, rating or sort value may be new. True when the entries changed.
     bool followRefreshedRow(int row, const QString &oldName);
+    // Start requests the launcher could not hand to the shell, told as messages.
+    void tellNotStarted(const std::vector<Failure> &notStarted);
 
     const Platform &m_platform;
     MainState m_state;

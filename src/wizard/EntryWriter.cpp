@@ -68,8 +68,7 @@ Result<void> writeKeys(const QString &fileName, const KeyValues &keys)
     if (existed && TextCodec::decode(original).encoding == TextEncoding::Windows1252) {
         std::vector<size_t> unfit;
         for (size_t i = 0; i < keys.size(); ++i) {
-            const QByteArray encoded = TextCodec::encode(keys[i].second, TextEncoding::Windows1252);
-            if (TextCodec::decodeWindows1252(encoded.constData(), encoded.size()) != keys[i].second)
+            if (!TextCodec::canEncode(keys[i].second, TextEncoding::Windows1252))
                 unfit.push_back(i);
         }
         if (!unfit.empty())
@@ -81,7 +80,15 @@ Result<void> writeKeys(const QString &fileName, const KeyValues &keys)
     std::vector<IniFile::Edit> edits;
     for (const auto &[key, value] : keys)
         edits.push_back({mainSection(), key, value});
-    const QByteArray updated = IniFile::withValues(original, edits);
+    const Result<QByteArray> rewritten = IniFile::withValues(original, edits);
+    if (!rewritten) {
+        // Only a key name could still be what the file cannot hold.
+        QStringList names;
+        for (const Failure &key : rewritten.error().causes())
+            names += key.details();
+        return Failure(Failure::Kind::FieldsUnfitForCodePage, fileName, QString(), names);
+    }
+    const QByteArray &updated = *rewritten;
 
     // Whatever else could make a value read back otherwise (text that turns the file into valid
     // UTF-8, say) is caught here, before the file changes.

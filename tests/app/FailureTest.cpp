@@ -42,6 +42,10 @@ std::vector<MessageCase> messageCases()
         {Kind::SaveIntoNonFile, f, {}, {}, u("Cannot save \"%1\": it is not a file.").arg(f)},
         {Kind::SaveUnreadable, f, r, {}, u("Cannot save \"%1\": it cannot be read (Permission denied).").arg(f)},
         {Kind::CannotSave, f, r, {}, u("Cannot save \"%1\": Permission denied").arg(f)},
+        {Kind::UnfitKey, {}, {}, {u("VADPath")}, u("the value of \"VADPath\"")},
+        {Kind::UnfitField, {}, {}, {u("Capture Directory"), u("DOSBox")}, u("\"Capture Directory\" on the DOSBox tab")},
+        {Kind::UnfitField, {}, {}, {u("Config"), u("Sound/midi")}, u("\"Config\" on the midi tab of Sound")},
+        {Kind::UnfitAutoexecLine, {}, {}, {u("mount d \"/g\"")}, u("the autoexec line \"mount d \"/g\"\"")},
         {Kind::ReadNonFile, f, {}, {}, u("Cannot read \"%1\": it is not a file.").arg(f)},
         {Kind::CannotRead, f, r, {}, u("Cannot read \"%1\": Permission denied").arg(f)},
         {Kind::CouldNotOpen, f, r, {}, u("Could not open \"%1\": Permission denied").arg(f)},
@@ -133,6 +137,9 @@ std::vector<MessageCase> messageCases()
          u("Could not start \"notes.txt\": it is not an executable program")},
         {Kind::StartNoHandler, u("notes.xyz"), {}, {},
          u("Could not start \"notes.xyz\": no program is set up to open it")},
+        {Kind::EmulatorProgramNotSet, {}, {}, {u("MESS")},
+         u("The emulator \"MESS\" has no program set: choose it on the Config tab under Emulator and Game Runner "
+           "EXE Paths.")},
         {Kind::NotXml, f, {}, {u("Start-end tags mismatch"), u("line 3, column 7")},
          u("\"%1\" is not an XML file: Start-end tags mismatch (line 3, column 7).").arg(f)},
         {Kind::XmlEndMissing, f, {}, {},
@@ -152,6 +159,11 @@ std::vector<MessageCase> messageCases()
         {Kind::UnwritableEncoding, f, {}, {u("KOI8-R")},
          u("\"%1\" is declared in the encoding \"KOI8-R\"; the export adds games only to files in UTF-8, "
            "Windows-1252, ISO-8859-1 or US-ASCII. Nothing was exported.")
+             .arg(f)},
+        {Kind::MarkContradictsEncoding, f, {}, {u("windows-1252")},
+         u("\"%1\" begins with a UTF-8 byte-order mark but declares the encoding \"windows-1252\"; programs do "
+           "not agree on which of the two to follow, so some would read the new games wrongly. Nothing was "
+           "exported.")
              .arg(f)},
         {Kind::UnableToWrite, f, {}, {}, u("Unable to write to %1").arg(f)},
         {Kind::UnableToWrite, f, r, {}, u("Unable to write to %1\n\nPermission denied").arg(f)},
@@ -196,7 +208,8 @@ TEST(Failure, EachKindTellsTheUserWhatItAlwaysTold)
     }
     // The kinds that tell other failures have cases of their own below; every other kind is here.
     for (const Kind telling :
-         {Kind::CacheReadAgain, Kind::GameFilesUnreadable, Kind::BackupFailed, Kind::GameNotDeletable,
+         {Kind::CacheReadAgain, Kind::GameFilesUnreadable, Kind::BackupFailed, Kind::TextUnfitForCodePage,
+          Kind::GameNotDeletable,
           Kind::GameNotDeletedRefused, Kind::GameNotDeleted, Kind::GameFolderNotMoved, Kind::FoldersNotMoved})
         covered.insert(int(telling));
     EXPECT_EQ(covered.size(), int(Kind::NoteUnreadable) + 1) << "a kind without a sentence in this table";
@@ -219,6 +232,17 @@ TEST(Failure, GatheringKindsTellTheirCausesAndNameTenUnreadableFilesAtMost)
     EXPECT_EQ(
         backup.message(),
         u("Could not back up \"%1\", so nothing was exported. The file \"/x\" does not exist.").arg(kFile));
+
+    Failure unfit(Kind::TextUnfitForCodePage, kFile);
+    unfit.withCause(Failure(Kind::UnfitKey, QString(), QString(), {u("Name")}));
+    const QString unfitText = u("Cannot save \"%1\": the file is written in the Windows-1252 code page, which cannot "
+                                "hold some characters of %2.\n\nNothing was saved. Change those characters, or "
+                                "save into a new file.");
+    EXPECT_EQ(unfit.message(), unfitText.arg(kFile, u("the value of \"Name\"")));
+    unfit.withCause(Failure(Kind::UnfitKey, QString(), QString(), {u("Year")}))
+        .withCause(Failure(Kind::UnfitAutoexecLine, QString(), QString(), {u("c:")}));
+    EXPECT_EQ(unfit.message(),
+              unfitText.arg(kFile, u("the value of \"Name\", the value of \"Year\" and the autoexec line \"c:\"")));
 
     Failure few(Kind::GameFilesUnreadable);
     few.withCause(Failure(Kind::GameFileUnreadable, u("/a.ini"), kReason))

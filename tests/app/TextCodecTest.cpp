@@ -81,14 +81,20 @@ TEST(TextCodec, Windows1252RoundTripsEveryByte)
     EXPECT_EQ(TextCodec::encode(text, TextEncoding::Windows1252), all);
 }
 
-TEST(TextCodec, EncodesWhatEachEncodingCanHold)
+TEST(TextCodec, EncodesWhatEachEncodingCanHoldAndSaysWhenItCannot)
 {
     const QString text = QString::fromUtf8("\xc3\xa9\xe2\x82\xac\xe6\x97\xa5\xf0\x9f\x98\x80x");
     EXPECT_EQ(TextCodec::encode(text, TextEncoding::Utf8), text.toUtf8());
-    // One mark per character that does not fit, even one outside the basic plane.
-    EXPECT_EQ(TextCodec::encode(text, TextEncoding::Windows1252), QByteArray("\xe9\x80??x"));
-    EXPECT_EQ(TextCodec::encode(QString(QChar(0x0080)), TextEncoding::Windows1252), QByteArray("?"));
-    EXPECT_EQ(TextCodec::encode(QString(QChar(0xD800)), TextEncoding::Windows1252), QByteArray("?"));
+    EXPECT_TRUE(TextCodec::canEncode(text, TextEncoding::Utf8));
+    // No stand-in for what does not fit, whether inside the basic plane, outside it, one of the
+    // C1 controls Windows-1252 gives bytes 0x80 to 0x9F to, or half a character.
+    for (const QString &unfit : {text, QString::fromUtf8("\xe6\x97\xa5"), QString::fromUtf8("\xf0\x9f\x98\x80"),
+                                 QString(QChar(0x0080)), QString(QChar(0xD800))}) {
+        EXPECT_FALSE(TextCodec::encode(unfit, TextEncoding::Windows1252).has_value()) << unfit.toStdString();
+        EXPECT_FALSE(TextCodec::canEncode(unfit, TextEncoding::Windows1252)) << unfit.toStdString();
+    }
+    EXPECT_EQ(TextCodec::encode(QString::fromUtf8("\xc3\xa9\xe2\x82\xacx"), TextEncoding::Windows1252),
+              QByteArray("\xe9\x80x"));
 }
 
 } // namespace

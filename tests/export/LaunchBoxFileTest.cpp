@@ -145,7 +145,7 @@ TEST_P(ExportedFileTest, ADotNetProgramReadsTheGamesIntoTypedFields)
     // Whatever the offset, the same moment in universal time; the notes with their CR.
     const QStringList lines{QStringLiteral("game ") + alpha +
                                 QStringLiteral(" Alpha & Omega <Quest> | 2024-03-09T15:05:03.042 | 0 False "
-                                               "False | Line oneline two\\r\\n\\r\\nNext"),
+                                               "False | Line one line two\\r\\n\\r\\nNext"),
                             QStringLiteral("game ") + beta +
                                 QStringLiteral(" Beta | 2024-03-09T15:05:03.042 | 0 False False | no notes"),
                             QStringLiteral("extra ") + alpha + QStringLiteral(" Map | ") + root +
@@ -226,6 +226,11 @@ TEST_F(ExportTest, AFileThatIsNoLaunchBoxDataFileIsRefusedBeforeAnythingIsMade)
         // Encodings new elements cannot be written in, which reading as UTF-8 would spoil.
         {QByteArray(reinterpret_cast<const char *>(wide.utf16()), wide.size() * 2), "is written in UTF-16;"},
         {"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<LaunchBox/>", "the encoding \"Shift_JIS\";"},
+        // A UTF-8 byte-order mark before another declared encoding: readers differ on which wins.
+        {"\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<LaunchBox>Caf\xC3\xA9</LaunchBox>",
+         "byte-order mark but declares the encoding \"windows-1252\";"},
+        {"\xEF\xBB\xBF<?xml version='1.0' encoding='ISO-8859-15'?>\n<LaunchBox/>",
+         "byte-order mark but declares the encoding \"ISO-8859-15\";"},
         {"<?xml version=\"1.0\"?>\n<Playlists>\n</Playlists>\n",
          "its top-level element is \"Playlists\", not \"LaunchBox\""},
         {"<launchbox></launchbox>", "its top-level element is \"launchbox\""},
@@ -301,6 +306,8 @@ TEST_F(ExportTest, NewTextsAreWrittenInTheFilesOwnEncoding)
         {"<?xml version=\"1.0\" encoding=\"US-ASCII\"?>\r\n", "Fran&#xE7;ois &#x20AC;",
          "Caf&#xE9; &#x2013; &#x201C;&#x3A9;&#x201D; &amp; &#x1F600;"},
         {"\xEF\xBB\xBF", "Fran\xC3\xA7ois \xE2\x82\xAC", name.toUtf8().replace("&", "&amp;")},
+        {"\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n", "Fran\xC3\xA7ois \xE2\x82\xAC",
+         name.toUtf8().replace("&", "&amp;")},
     };
     for (const auto &file : files) {
         const QByteArray input = file.declaration + "<LaunchBox>\r\n  <Game>\r\n    <Title>" + file.own +

@@ -51,8 +51,16 @@ TEST(LaunchBoxTextTest, NotesRunWrappedLinesTogetherAndKeepBlankLines)
 {
     EXPECT_EQ(notesFromLines({QStringLiteral("Line one"), QStringLiteral("line two"), QString(),
                               QStringLiteral("Next")}),
-              QStringLiteral("Line oneline two\r\n\r\nNext"));
+              QStringLiteral("Line one line two\r\n\r\nNext"));
     EXPECT_EQ(notesFromLines({QString(), QString()}), QStringLiteral("\r\n\r\n\r\n\r\n"));
+    // One blank at a join, never a second one, and none where a paragraph begins.
+    EXPECT_EQ(notesFromLines({QStringLiteral("the greeting and"), QStringLiteral("waits")}),
+              QStringLiteral("the greeting and waits"));
+    EXPECT_EQ(notesFromLines({QStringLiteral("ends with a blank "), QStringLiteral("next"),
+                              QStringLiteral("  indented"), QStringLiteral("tab\t"), QStringLiteral("end")}),
+              QStringLiteral("ends with a blank next  indented tab\tend"));
+    EXPECT_EQ(notesFromLines({QStringLiteral("a"), QString(), QStringLiteral("b"), QStringLiteral("c")}),
+              QStringLiteral("a\r\n\r\nb c"));
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -62,9 +70,9 @@ TEST(LaunchBoxTextTest, NotesRunWrappedLinesTogetherAndKeepBlankLines)
         QByteArray bytes;
         QString notes;
     } files[] = {
-        {"Line one\r\nline two\r\n\r\nNext\r\n", QStringLiteral("Line oneline two\r\n\r\nNext")},
-        {"Unix\nlines\n\nend", QStringLiteral("Unixlines\r\n\r\nend")},
-        {"Old Mac\rlines", QStringLiteral("Old Maclines")},
+        {"Line one\r\nline two\r\n\r\nNext\r\n", QStringLiteral("Line one line two\r\n\r\nNext")},
+        {"Unix\nlines\n\nend", QStringLiteral("Unix lines\r\n\r\nend")},
+        {"Old Mac\rlines", QStringLiteral("Old Mac lines")},
         // Written on Windows in its code page.
         {"Caf\xE9 \x93quoted\x94\r\n", QStringLiteral("Café “quoted”")},
         {"", QString()},

@@ -295,9 +295,10 @@ TEST(LaunchCommandEdges, EmptyPathsMissingColumnsAndBadRows)
 
     struct Edge { const char *emulator; StartRequest expected; };
     const Edge edges[] = {
-        {"DOSBox", {QString(), QString(), u("/nonexistent/lib/Games/game.exe -conf /nonexistent/lib/Games/"), QString()}},
-        {"MESS", {QString(), QString(), u("/nonexistent/lib/Games/game.exe -now"), QString()}},
-        {"MAME", {u("open"), QString(), u("/nonexistent/lib/Games/game.exe"), QString()}},
+        // An emulator without a program says so by its name.
+        {"DOSBox", {QString(), QString(), u("/nonexistent/lib/Games/game.exe -conf /nonexistent/lib/Games/"), QString(), u("DOSBox")}},
+        {"MESS", {QString(), QString(), u("/nonexistent/lib/Games/game.exe -now"), QString(), u("MESS")}},
+        {"MAME", {u("open"), QString(), u("/nonexistent/lib/Games/game.exe"), QString(), u("MAME")}},
         {"Mac", {u("open"), u("BasiliskII"), u("BasiliskII_prefs"), QString()}},
         {"Custom", {QString(), QString(), u("/nonexistent/lib/Games/game.exe"), u("/nonexistent/lib/Games")}},
     };

@@ -117,6 +117,37 @@ TEST(LaunchEndToEnd, MissingEmulatorIsReportedAndTheNextStillStarts)
               (QStringList{root + u("Games/NES/Mario/smb.nes"), canonical(root + u("Games/NES/Mario"))}));
 }
 
+// An emulator whose program was never chosen is no program for the shell to look for: the user
+// hears which emulator it is and where its program is set, and what else the game starts, starts.
+TEST(LaunchEndToEnd, AnEmulatorWithoutAProgramIsNamedWithWhereToSetIt)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path() + u("/");
+    ASSERT_TRUE(writeRecordingProgram(root + u("vice"), root + u("vice.txt")));
+    ASSERT_TRUE(writeFile(root + u("Games/C64/Elite/elite.d64"), "disk"));
+    IniFile settings(root + u("PALLOX.ini"));
+    ASSERT_TRUE(settings.writeString(u("Main"), u("CustomEmuName2"), u("VICE")));
+    ASSERT_TRUE(settings.writeString(u("Main"), u("CustomEmuNick2"), u("MESS")));
+    ASSERT_TRUE(settings.writeString(u("Main"), u("CustomEmuPath2"), root + u("vice")));
+    EmulatorRegistry registry;
+    registry.loadBuiltIns(settings);
+    registry.loadCustomSlots(settings);
+
+    const GameTable table =
+        tableOf(Header, {{u("1"), u("Elite"), u("C64"), u("Elite"), u("elite.d64"), u("MESS"), u("c64 -flop1")}});
+    QStringList shellFailures;
+    QtShell shell([&shellFailures](const Failure &failure) { shellFailures.append(failure.message()); });
+    const std::vector<Failure> notStarted = Launcher(shell).LaunchGame(table, 1, root, registry, {});
+
+    EXPECT_TRUE(shellFailures.isEmpty()) << shellFailures.join(u("\n")).toStdString();
+    ASSERT_EQ(notStarted.size(), 1u);
+    EXPECT_EQ(notStarted[0].message(), u("The emulator \"MESS\" has no program set: choose it on the Config tab "
+                                         "under Emulator and Game Runner EXE Paths."));
+    EXPECT_EQ(waitForRecordedLines(root + u("vice.txt")),
+              (QStringList{root + u("Games/C64/Elite/elite.d64"), canonical(root + u("Games/C64/Elite"))}));
+}
+
 // The command the launcher builds, run by the real DOSBox: a batch file of the game's own
 // writes a file into its drive C and DOSBox leaves by itself.
 TEST(LaunchEndToEnd, RealDOSBoxRunsTheGameBatchFile)

@@ -28,6 +28,9 @@ public:
     QSet<QString> unreadable; // every file of these folders fails as a locked file does
     QSet<QString> undated;
     QSet<QString> deletedBeforeDating; // as Delete Folder may do while the library is read
+    // Its look-up fails, but not with "no such file": a share that dropped for a moment says EIO
+    // or ESTALE; here the folder becomes a link to itself, which says ELOOP.
+    QSet<QString> unreachableBeforeDating;
 
     GameFolderFiles read(const GameFolderRequest &request) const override
     {
@@ -57,8 +60,10 @@ public:
     {
         if (undated.contains(request.name))
             return Failure(Failure::Kind::FolderInfo, request.path);
-        if (deletedBeforeDating.contains(request.name))
+        if (deletedBeforeDating.contains(request.name) || unreachableBeforeDating.contains(request.name))
             QDir(request.path).removeRecursively();
+        if (unreachableBeforeDating.contains(request.name))
+            QFile::link(request.path, request.path);
         return GameFolderReader::dates(request);
     }
 
@@ -267,6 +272,28 @@ TEST_F(ScanReadAhead, AFolderDeletedWhileTheLibraryIsReadLeavesNeitherARowNorAMe
         EXPECT_NE(table.cell(QStringLiteral("Name"), row), QStringLiteral("Game 5"));
     const QStringList messages = scanned.observer.events.filter(QStringLiteral("message "));
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+}
+
+TEST_F(ScanReadAhead, AFolderThatCannotBeLookedUpKeepsItsGamesWithEmptyDatesAndTheMessage)
+{
+    SteeredReader reader;
+    reader.unreachableBeforeDating = {QStringLiteral("G05")};
+    const Scanned scanned = scan({8, &reader});
+    ASSERT_TRUE(scanned.completed);
+    const GameTable &table = scanned.state.GridMain;
+    ASSERT_EQ(table.rowCount(), 1 + 30 + 4);
+    int kept = 0;
+    for (int row = 1; row < table.rowCount(); ++row) {
+        if (table.cell(QStringLiteral("Name"), row) != QStringLiteral("Game 5"))
+            continue;
+        ++kept;
+        EXPECT_EQ(table.cell(QStringLiteral("FolderDateCreated"), row), QString());
+        EXPECT_EQ(table.cell(QStringLiteral("FolderDateModified"), row), QString());
+    }
+    EXPECT_EQ(kept, 1);
+    const QStringList messages = scanned.observer.events.filter(QStringLiteral("message "));
+    ASSERT_EQ(messages.size(), 1) << messages.join(u'\n').toStdString();
+    EXPECT_TRUE(messages[0].endsWith(QStringLiteral("/Zeta/G05\""))) << messages[0].toStdString();
 }
 
 } // namespace

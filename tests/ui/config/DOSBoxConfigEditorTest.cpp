@@ -421,4 +421,51 @@ TEST(DOSBoxConfigEditorRun, ReachedFromTheConfigTabLoadsAndSaves)
                                "# You can put your MOUNT lines here.\n\n\n"));
 }
 
+// A Windows-1252 file and text that code page cannot hold, typed into a field and into the
+// autoexec list: Save refuses, naming them as the editor shows them, and the file keeps its bytes.
+TEST(DOSBoxConfigEditorRun, TextTheFileCannotHoldIsRefusedByTheControlOrLineThatHoldsIt)
+{
+    LibraryBuilder lib;
+    ASSERT_TRUE(lib.isValid());
+    lib.setSubfolders({u("Adventure")});
+    lib.addGame(u("Adventure"), u("Alpha"), u("Alpha Quest"), {{u("Year"), u("1990")}});
+    lib.writeSettings();
+    TestPlatform fake;
+    fake.random.numbers = {0};
+    auto run = PalloxRun::start(lib.root(), fake.platform());
+    ASSERT_NE(run, nullptr);
+    TfrmMain &window = run->mainWindow();
+    child<QTabWidget>(window, "PageControl1")->setCurrentIndex(1);
+    child<QPushButton>(window, "btnConfigEmu")->click();
+    auto *editor = child<DOSBoxConfigEditor>(window, "Panel9");
+
+    const QString conf = lib.path(u("game.conf"));
+    const QByteArray windows = "[dosbox]\r\ncaptures=capture\r\n[autoexec]\r\nmount c \"/home/u/Caf\xe9\"\r\n";
+    ASSERT_TRUE(writeFile(conf, windows));
+    fake.dialogs.openFileName = conf;
+    child<QPushButton>(*editor, "btnLoadConf")->click();
+    auto *captures = child<QLineEdit>(*editor, "eCaptures");
+    ASSERT_EQ(captures->text(), u("capture"));
+    captures->selectAll();
+    captures->insert(u("/home/u/ゲーム/capture")); // pasted: the test keyboard knows only ASCII
+    child<QPushButton>(*editor, "btnSaveConf")->click();
+    ASSERT_EQ(fake.dialogs.messages.size(), 1);
+    EXPECT_TRUE(fake.dialogs.messages[0].contains(u("\"Capture Directory\" on the DOSBox tab")))
+        << fake.dialogs.messages[0].toStdString();
+    EXPECT_EQ(readFile(conf), windows);
+
+    captures->setText(u("/home/u/Café/capture"));
+    child<QPushButton>(*editor, "btnAutoExecAddLine")->click();
+    auto *lines = child<QListWidget>(*editor, "lbAutoExec");
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(1)).center());
+    child<QLineEdit>(*editor, "eAutoExecLine")->setText(u("mount d \"/home/u/ゲーム\""));
+    child<QPushButton>(*editor, "btnConfirmLine")->click();
+    child<QPushButton>(*editor, "btnSaveConf")->click();
+    ASSERT_EQ(fake.dialogs.messages.size(), 2);
+    EXPECT_TRUE(fake.dialogs.messages[1].contains(u("of the autoexec line \"mount d \"/home/u/ゲーム\"\".")))
+        << fake.dialogs.messages[1].toStdString();
+    EXPECT_FALSE(fake.dialogs.messages[1].contains(u("Capture Directory")));
+    EXPECT_EQ(readFile(conf), windows);
+}
+
 } // namespace

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -128,6 +129,26 @@ TEST_F(PalloxRunTest, SortFilterRestoreAndSelectionWorkAfterStartUp)
     EXPECT_EQ(shownName->text(), QStringLiteral("Gamma Tiles"));
     EXPECT_EQ(savedAfterPause(*run, "LastSelectedGame"), 3);
     EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(PalloxRunTest, PlayWithAnEmulatorWhoseProgramIsNotSetSaysWhereToSetIt)
+{
+    lib.addGame(QStringLiteral("Puzzle"), QStringLiteral("Elite"), QStringLiteral("Elite"),
+                {{QStringLiteral("Platform"), QStringLiteral("C64")},
+                 {QStringLiteral("Emulator"), QStringLiteral("MESS")},
+                 {QStringLiteral("Executable"), QStringLiteral("\\elite.d64")}});
+    lib.writeSettings();
+    auto run = start();
+    ASSERT_NE(run, nullptr);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(3));
+    ASSERT_EQ(shownName->text(), QStringLiteral("Elite"));
+
+    run->mainWindow().findChild<QPushButton *>(QStringLiteral("btnPlay"))->click();
+
+    EXPECT_TRUE(fake.shell.calls.empty());
+    EXPECT_EQ(fake.dialogs.messages,
+              QStringList{QStringLiteral("The emulator \"MESS\" has no program set: choose it on the Config tab "
+                                         "under Emulator and Game Runner EXE Paths.")});
 }
 
 TEST_F(PalloxRunTest, DetailsFollowTheEntryADragEndsOn)
