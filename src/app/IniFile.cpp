@@ -84,6 +84,13 @@ QByteArray IniFile::withValues(const QByteArray &bytes, const std::vector<Edit> 
     return ini.m_raw;
 }
 
+IniFile IniFile::inMemory(const QByteArray &bytes)
+{
+    IniFile ini = fromBytes(bytes);
+    ini.m_inMemory = true;
+    return ini;
+}
+
 bool IniFile::parseInteger(const QString &text, int *value)
 {
     // Hand-edited files put blanks around a number; colour texts allow none, so the shared
@@ -349,13 +356,17 @@ QByteArray IniFile::withValue(const QString &section, const QString &key, const 
 
 Result<void> IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    if (m_fileName.isEmpty())
+    if (m_fileName.isEmpty() && !m_inMemory)
         return Failure(Failure::Kind::SaveWithoutFile);
     const QString cleanSection = trimmedBlanks(withoutLineBreaks(section));
     const QString cleanKey = trimmedBlanks(withoutLineBreaks(key));
     if (cleanKey.isEmpty())
         return Failure(Failure::Kind::SaveEmptyKey, m_fileName);
 
+    if (m_inMemory) {
+        parse(withValue(cleanSection, cleanKey, withoutLineBreaks(value)));
+        return {};
+    }
     if (Result<void> loaded = loadForWrite(); !loaded)
         return loaded;
     const bool existed = m_stamp.size >= 0;

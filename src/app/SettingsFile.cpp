@@ -3,10 +3,17 @@
 #include <QByteArray>
 #include <QTimer>
 
+#include <utility>
+
 using namespace SettingsKeys;
 
 SettingsFile::SettingsFile(const QString &fileName, std::chrono::milliseconds idleDelay)
     : m_ini(fileName), m_idleDelay(idleDelay)
+{
+}
+
+SettingsFile::SettingsFile(IniFile ini, std::chrono::milliseconds idleDelay)
+    : m_ini(std::move(ini)), m_idleDelay(idleDelay)
 {
 }
 
