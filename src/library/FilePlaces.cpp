@@ -101,7 +101,7 @@ FilePlaces FilePlaces::forProgramIn(const QString &programFolder, const Environm
     if (!installed)
         return places;
 
-    places.m_kind = Kind::Installed;
+    places.m_installed = true;
     places.m_dataFolder = dataFolder;
     places.m_defaultSettingsFile = dataFolder + SettingsName;
     places.m_settingsFile =
@@ -123,7 +123,7 @@ FilePlaces FilePlaces::withLibraryRootForRun(const QString &root) const
 
 Result<void> FilePlaces::makeSettingsFile() const
 {
-    if (m_kind != Kind::Installed || QFileInfo::exists(m_settingsFile))
+    if (!m_installed || QFileInfo::exists(m_settingsFile))
         return {};
     const QString folder = QFileInfo(m_settingsFile).absolutePath();
     if (!QDir().mkpath(folder))
@@ -144,7 +144,7 @@ FilePlaces::DataCache FilePlaces::dataCache(const QString &libraryRoot) const
 {
     if (m_cacheFolder.isEmpty())
         return DataCache{LibraryPaths::dataCacheFile(libraryRoot), false};
-    const bool neverWritten = m_kind == Kind::Installed && isAtOrBelow(libraryRoot, m_dataFolder);
+    const bool neverWritten = m_installed && isAtOrBelow(libraryRoot, m_dataFolder);
     if (!neverWritten && canCreateFilesIn(libraryRoot))
         return DataCache{LibraryPaths::dataCacheFile(libraryRoot), false};
     return DataCache{m_cacheFolder + cacheNameFor(libraryRoot), true};

@@ -16,8 +16,6 @@
 class FilePlaces
 {
 public:
-    enum class Kind { Portable, Installed };
-
     // The variables the XDG base directory rules read; a relative or empty value counts as unset.
     struct Environment
     {
@@ -44,18 +42,16 @@ public:
     // The places of the program in this folder, as it was installed or copied there.
     static FilePlaces forProgramIn(const QString &programFolder, const Environment &environment);
 
-    Kind kind() const { return m_kind; }
     // With a trailing separator.
     const QString &programFolder() const { return m_programFolder; }
     // The settings file of this user, or of this copy.
     const QString &settingsFile() const { return m_settingsFile; }
     // What an installed program's first start copies to settingsFile(); empty for a portable one.
     const QString &defaultSettingsFile() const { return m_defaultSettingsFile; }
-    // Holds Skins/ and the sample library; with a trailing separator.
-    const QString &dataFolder() const { return m_dataFolder; }
     // Without a trailing separator.
     QString skinsFolder() const;
-    // The library root while the settings file names none: the sample library's.
+    // The library root while the settings file names none: the folder of the sample library and
+    // the skins, with a trailing separator.
     const QString &defaultLibraryRoot() const { return m_dataFolder; }
 
     // A root given for this run alone (the command line's); empty when the settings file's holds.
@@ -72,7 +68,7 @@ public:
     DataCache dataCache(const QString &libraryRoot) const;
 
 private:
-    Kind m_kind = Kind::Portable;
+    bool m_installed = false;
     QString m_programFolder;
     QString m_settingsFile;
     QString m_defaultSettingsFile;

@@ -33,6 +33,12 @@ protected:
         return FilePlaces::forProgramIn(path(relative), environment);
     }
 
+    // An installed program keeps its settings in the user's folder, a portable one beside itself.
+    bool installed(const FilePlaces &places) const
+    {
+        return places.settingsFile() == path("config/pallox/PALLOX.ini");
+    }
+
     QTemporaryDir dir;
     FilePlaces::Environment environment;
 };
@@ -40,27 +46,24 @@ protected:
 TEST_F(FilePlacesTest, AProgramBesideAnInstalledDataFolderIsInstalledAnythingElseIsPortable)
 {
     const FilePlaces games = placesIn("usr/games");
-    EXPECT_EQ(games.kind(), FilePlaces::Kind::Installed);
     EXPECT_EQ(games.settingsFile(), path("config/pallox/PALLOX.ini"));
     EXPECT_EQ(games.defaultSettingsFile(), path("usr/share/pallox/PALLOX.ini"));
-    EXPECT_EQ(games.dataFolder(), path("usr/share/pallox/"));
     EXPECT_EQ(games.skinsFolder(), path("usr/share/pallox/Skins"));
     EXPECT_EQ(games.defaultLibraryRoot(), path("usr/share/pallox/"));
-    EXPECT_EQ(placesIn("usr/bin").kind(), FilePlaces::Kind::Installed);
+    EXPECT_TRUE(installed(placesIn("usr/bin")));
 
     // The same prefix seen from a folder of another name, and a games folder without the data.
     ASSERT_TRUE(QDir().mkpath(path("usr/opt")));
-    EXPECT_EQ(placesIn("usr/opt").kind(), FilePlaces::Kind::Portable);
+    EXPECT_FALSE(installed(placesIn("usr/opt")));
     ASSERT_TRUE(QDir().mkpath(path("elsewhere/games")));
     const FilePlaces copy = placesIn("elsewhere/games");
-    EXPECT_EQ(copy.kind(), FilePlaces::Kind::Portable);
     EXPECT_EQ(copy.settingsFile(), path("elsewhere/games/PALLOX.ini"));
     EXPECT_EQ(copy.skinsFolder(), path("elsewhere/games/Skins"));
     EXPECT_EQ(copy.defaultLibraryRoot(), path("elsewhere/games/"));
 
     // A settings file beside the program makes a portable copy of it, even in an installed place.
     ASSERT_TRUE(writeFile(path("usr/games/PALLOX.ini")));
-    EXPECT_EQ(placesIn("usr/games").kind(), FilePlaces::Kind::Portable);
+    EXPECT_EQ(placesIn("usr/games").settingsFile(), path("usr/games/PALLOX.ini"));
 }
 
 TEST_F(FilePlacesTest, TheChoiceIsNoWriteTest)
@@ -68,10 +71,10 @@ TEST_F(FilePlacesTest, TheChoiceIsNoWriteTest)
     // Whoever may or may not write beside the program (root may write anywhere), the place
     // decides. A read-only prefix still gives an installed program; a writable one too.
     ASSERT_TRUE(QFile::setPermissions(path("usr/games"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    EXPECT_EQ(placesIn("usr/games").kind(), FilePlaces::Kind::Installed);
+    EXPECT_TRUE(installed(placesIn("usr/games")));
     ASSERT_TRUE(QFile::setPermissions(path("usr/games"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                              | QFileDevice::ExeOwner));
-    EXPECT_EQ(placesIn("usr/games").kind(), FilePlaces::Kind::Installed);
+    EXPECT_TRUE(installed(placesIn("usr/games")));
 }
 
 TEST_F(FilePlacesTest, UnsetOrRelativeXdgFoldersFallBackToTheHome)
@@ -81,7 +84,7 @@ TEST_F(FilePlacesTest, UnsetOrRelativeXdgFoldersFallBackToTheHome)
         environment.cacheHome = unset;
         const FilePlaces places = placesIn("usr/games");
         EXPECT_EQ(places.settingsFile(), path("home/.config/pallox/PALLOX.ini")) << unset.toStdString();
-        const FilePlaces::DataCache cache = places.dataCache(places.dataFolder());
+        const FilePlaces::DataCache cache = places.dataCache(places.defaultLibraryRoot());
         EXPECT_TRUE(cache.file.startsWith(path("home/.cache/pallox/"))) << cache.file.toStdString();
     }
 }
@@ -116,28 +119,28 @@ TEST_F(FilePlacesTest, AHomeThatCannotBeWrittenSaysTheSettingsCannotBeKept)
 
 TEST_F(FilePlacesTest, TheCacheStaysAtAWritableRootAndGoesToTheUsersCacheOtherwise)
 {
-    const FilePlaces installed = placesIn("usr/games");
+    const FilePlaces package = placesIn("usr/games");
     ASSERT_TRUE(QDir().mkpath(path("library")));
-    const FilePlaces::DataCache atRoot = installed.dataCache(path("library/"));
+    const FilePlaces::DataCache atRoot = package.dataCache(path("library/"));
     EXPECT_EQ(atRoot.file, path("library/DataCache.txt"));
     EXPECT_FALSE(atRoot.inUserCache);
     // The look at the root leaves nothing behind.
     EXPECT_TRUE(QDir(path("library")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 
     // The installed data folder is never written, although this one could be.
-    const FilePlaces::DataCache sample = installed.dataCache(installed.dataFolder());
+    const FilePlaces::DataCache sample = package.dataCache(package.defaultLibraryRoot());
     EXPECT_TRUE(sample.inUserCache);
     EXPECT_TRUE(sample.file.startsWith(path("cache/pallox/"))) << sample.file.toStdString();
-    EXPECT_TRUE(installed.dataCache(path("usr/share/pallox/Games/")).inUserCache);
+    EXPECT_TRUE(package.dataCache(path("usr/share/pallox/Games/")).inUserCache);
 
     // A root that is gone, or below a file, cannot be written by anyone.
     ASSERT_TRUE(writeFile(path("file")));
     for (const QString &root : {path("gone/"), path("file/below/")})
-        EXPECT_TRUE(installed.dataCache(root).inUserCache) << root.toStdString();
+        EXPECT_TRUE(package.dataCache(root).inUserCache) << root.toStdString();
     if (::geteuid() != 0) {
         ASSERT_TRUE(QDir().mkpath(path("share")));
         ASSERT_TRUE(QFile::setPermissions(path("share"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        EXPECT_TRUE(installed.dataCache(path("share/")).inUserCache);
+        EXPECT_TRUE(package.dataCache(path("share/")).inUserCache);
     }
 
     // A portable copy has the same fallback; one made from a folder alone keeps the old place.
