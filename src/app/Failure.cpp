@@ -407,6 +407,16 @@ QString Failure::message() const
         return QStringLiteral("Could not load the skin picture \"%1\": %2").arg(m_path, m_reason);
     case Kind::PictureUndecodable:
         return QStringLiteral("Could not show the picture \"%1\": %2").arg(m_path, m_reason);
+    case Kind::SettingsNotKept:
+        return QStringLiteral("Settings cannot be kept: \"%1\" could not be made (%2). PALLOX starts with the "
+                              "installed settings, and changes last until it closes.")
+            .arg(path, m_reason);
+    case Kind::CommandLineRefused:
+        return QStringLiteral("%1 See pallox --help.").arg(m_reason);
+    case Kind::UnexpectedArgument:
+        return QStringLiteral("Unexpected argument '%1'. See pallox --help.").arg(detail(*this, 0));
+    case Kind::LibraryFolderMissing:
+        return QStringLiteral("There is no folder \"%1\" to read the library from.").arg(path);
     case Kind::NoteUnreadable:
         return QStringLiteral("Could not read the note \"%1\": %2").arg(m_path, m_reason);
     }

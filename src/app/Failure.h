@@ -130,6 +130,11 @@ class Failure
         Cancelled,    // the user closed the folder browser
         AboutNameBlank,
         AboutBodyBlank,
+        // Where the program keeps its files, and its command line.
+        SettingsNotKept,      // the user's settings file or its folder could not be made
+        CommandLineRefused,   // reason: the parser's words
+        UnexpectedArgument,   // details: the argument
+        LibraryFolderMissing, // the folder given for the library
         // Pictures and notes.
         NotSkinsFile, // none of the sections a skin is made of
         SkinPictureMissing,

@@ -108,6 +108,13 @@ Result<QByteArray> IniFile::withValues(const QByteArray &bytes, const std::vecto
     return ini.m_raw;
 }
 
+IniFile IniFile::inMemory(const QByteArray &bytes)
+{
+    IniFile ini = fromBytes(bytes);
+    ini.m_inMemory = true;
+    return ini;
+}
+
 bool IniFile::parseInteger(const QString &text, int *value)
 {
     // Hand-edited files put blanks around a number; colour texts allow none, so the shared
@@ -382,15 +389,17 @@ std::optional<QByteArray> IniFile::withValue(const QString &section, const QStri
 
 Result<void> IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    if (m_fileName.isEmpty())
+    if (m_fileName.isEmpty() && !m_inMemory)
         return Failure(Failure::Kind::SaveWithoutFile);
     const QString cleanSection = trimmedBlanks(withoutLineBreaks(section));
     const QString cleanKey = trimmedBlanks(withoutLineBreaks(key));
     if (cleanKey.isEmpty())
         return Failure(Failure::Kind::SaveEmptyKey, m_fileName);
 
-    if (Result<void> loaded = loadForWrite(); !loaded)
-        return loaded;
+    if (!m_inMemory) {
+        if (Result<void> loaded = loadForWrite(); !loaded)
+            return loaded;
+    }
     const bool existed = m_stamp.size >= 0;
     const QString cleanValue = withoutLineBreaks(value);
     const QByteArray &original = m_raw;
@@ -399,6 +408,10 @@ Result<void> IniFile::writeString(const QString &section, const QString &key, co
         written = fromBytes(inUtf8(original)).withValue(cleanSection, cleanKey, cleanValue);
     if (!written)
         return unfitKeys(m_fileName, {cleanKey});
+    if (m_inMemory) {
+        parse(*written);
+        return {};
+    }
     const QByteArray &updated = *written;
     if (existed && updated == original)
         return {};

@@ -51,6 +51,9 @@ public:
     // Parses bytes already read. Used by readers that read a file once and take many keys
     // from it, such as the library scan.
     static IniFile fromBytes(const QByteArray &bytes);
+    // A file that lives in memory alone: it starts with these bytes, and writes change them and
+    // nothing on disk. For settings that cannot be kept, which still hold for the run.
+    static IniFile inMemory(const QByteArray &bytes);
 
     struct Edit
     {
@@ -135,4 +138,5 @@ private:
     mutable bool m_loaded = false;
     mutable FileStamp m_stamp; // of the file as last read or written
     UnfitText m_unfitText = UnfitText::Refuse;
+    bool m_inMemory = false;
 };

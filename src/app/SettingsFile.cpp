@@ -3,12 +3,19 @@
 #include <QByteArray>
 #include <QTimer>
 
+#include <utility>
+
 using namespace SettingsKeys;
 
 SettingsFile::SettingsFile(const QString &fileName, std::chrono::milliseconds idleDelay)
     // Only we read this file, so a folder named in characters that Windows-1252 lacks is kept
     // by writing the file in UTF-8 from then on, not refused.
     : m_ini(fileName, IniFile::UnfitText::SwitchToUtf8), m_idleDelay(idleDelay)
+{
+}
+
+SettingsFile::SettingsFile(IniFile ini, std::chrono::milliseconds idleDelay)
+    : m_ini(std::move(ini)), m_idleDelay(idleDelay)
 {
 }
 

@@ -76,6 +76,8 @@ public:
 
     // `idleDelay` is the pause after the last writeWhenIdle() that writes the pending values.
     explicit SettingsFile(const QString &fileName, std::chrono::milliseconds idleDelay = DefaultIdleDelay);
+    // Settings over an ini file made elsewhere, such as one that lives in memory alone.
+    explicit SettingsFile(IniFile ini, std::chrono::milliseconds idleDelay = DefaultIdleDelay);
     // Flushes what is still pending, without reporting a failure: whoever would show it may be
     // gone by now. Closing code that wants to hear of it calls flush() first.
     ~SettingsFile();

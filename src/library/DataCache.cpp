@@ -1,7 +1,6 @@
 #include "library/DataCache.h"
 
 #include "library/GridTextFile.h"
-#include "library/LibraryPaths.h"
 #include "library/LibraryScanner.h"
 #include "library/LibraryState.h"
 
@@ -9,7 +8,7 @@
 
 TableSource loadGameTableAtStartup(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
 {
-    const QString cacheFile = LibraryPaths::dataCacheFile(state.LibraryRoot);
+    const QString cacheFile = state.Places.dataCache(state.LibraryRoot).file;
     if (QFileInfo::exists(cacheFile)) {
         state.lbGridRead.clear();
         Result<GameTable> loaded = LoadStringGrid(cacheFile);

@@ -302,7 +302,9 @@ private:
 
 void scan(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
 {
-    ScanLibrary(state, settings.read(SettingsKeys::VADPath), settings.fields(), observer);
+    // A root given for this run wins over the settings file's.
+    const QString &forRun = state.Places.libraryRootForRun();
+    ScanLibrary(state, forRun.isEmpty() ? settings.read(SettingsKeys::VADPath) : forRun, settings.fields(), observer);
 }
 
 void restore(LibraryState &state)
@@ -380,7 +382,10 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
 
     state.GridComplete = grid;
 
-    if (const Result<void> saved = SaveStringGrid(grid, LibraryPaths::dataCacheFile(state.LibraryRoot)); !saved)
+    const FilePlaces::DataCache cache = state.Places.dataCache(state.LibraryRoot);
+    if (cache.inUserCache)
+        QDir().mkpath(QFileInfo(cache.file).absolutePath());
+    if (const Result<void> saved = SaveStringGrid(grid, cache.file); !saved && !cache.inUserCache)
         observer.failed(saved.error());
 
     state.ScanPending = false;

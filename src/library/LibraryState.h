@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/FilePlaces.h"
 #include "library/GameTable.h"
 
 #include <QString>
@@ -16,6 +17,7 @@ struct LibraryState
     bool ReloadInProgress = false; // a running scan reports on the main window's gauges
 
     QString LibraryRoot;          // ends with a separator when we set it
+    FilePlaces Places;            // where the data cache of a root is; a root given for the run
     QStringList lbDirList;        // category folders, from the settings file
     QStringList lbSubDirList;     // game folders of the category being scanned
     QStringList lbGridRead;       // field names in column order

@@ -45,12 +45,22 @@ private:
     LibrarySession &m_session;
 };
 
-LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolder, QObject *parent)
+LibrarySession::LibrarySession(const Platform &platform, const FilePlaces &places, QObject *parent)
     : QObject(parent), m_platform(platform), m_observer(std::make_unique<Observer>(*this))
 {
-    m_state.ExeFolder = LibraryPaths::withTrailingSeparator(exeFolder);
-    m_state.SkinsFolder = m_state.ExeFolder + QStringLiteral("Skins");
-    m_settings = std::make_unique<SettingsFile>(m_state.ExeFolder + QStringLiteral("PALLOX.ini"));
+    m_state.ExeFolder = places.programFolder();
+    m_state.SkinsFolder = places.skinsFolder();
+    m_state.library.Places = places;
+    if (Result<void> made = places.makeSettingsFile(); made) {
+        m_settings = std::make_unique<SettingsFile>(places.settingsFile());
+    } else {
+        // A read-only home: the installed settings hold for this run, changes included, and the
+        // user hears once that none of it is kept.
+        m_settingsNotKept = std::move(made).error();
+        QFile installed(places.defaultSettingsFile());
+        m_settings = std::make_unique<SettingsFile>(
+            IniFile::inMemory(installed.open(QIODevice::ReadOnly) ? installed.readAll() : QByteArray()));
+    }
     m_settings->setErrorHandler([this](const Failure &failure) { emit message(failure.message()); });
     m_appearance = std::make_unique<AppearanceSettings>(*m_settings);
 
@@ -76,13 +86,17 @@ void LibrarySession::openSettings()
     LibraryState &library = m_state.library;
     library.ScanPending = true;
     library.StartupLoading = true;
+    if (m_settingsNotKept)
+        emit message(m_settingsNotKept->message());
     library.LibraryRoot = m_settings->read(SettingsKeys::VADPath);
     if (library.LibraryRoot.isEmpty()) {
-        library.LibraryRoot = m_state.ExeFolder;
+        library.LibraryRoot = library.Places.defaultLibraryRoot();
         m_settings->write(SettingsKeys::VADPath, library.LibraryRoot);
     } else {
         library.LibraryRoot = LibraryPaths::withTrailingSeparator(library.LibraryRoot);
     }
+    if (!library.Places.libraryRootForRun().isEmpty())
+        library.LibraryRoot = library.Places.libraryRootForRun();
     library.lbDirList = m_settings->subfolders();
 
     m_state.NostalgiaMode = m_settings->read(SettingsKeys::NostalgiaMode);
@@ -113,6 +127,8 @@ void LibrarySession::loadEmulators()
 
 void LibrarySession::setLibraryRoot(const QString &folder)
 {
+    // The user's own choice ends the one the command line made for the run.
+    m_state.library.Places = m_state.library.Places.withLibraryRootForRun(QString());
     m_state.library.LibraryRoot = LibraryPaths::withTrailingSeparator(folder);
     emit libraryRootChanged(m_state.library.LibraryRoot);
     m_settings->write(SettingsKeys::VADPath, m_state.library.LibraryRoot);
@@ -300,7 +316,7 @@ void LibrarySession::restoreAll()
 {
     finishScan();
     LibraryState &library = m_state.library;
-    Result<GameTable> loaded = LoadStringGrid(LibraryPaths::dataCacheFile(library.LibraryRoot));
+    Result<GameTable> loaded = LoadStringGrid(library.Places.dataCache(library.LibraryRoot).file);
     if (loaded) {
         library.GridMain = std::move(*loaded);
     } else {
@@ -335,15 +351,18 @@ bool LibrarySession::refreshAll(bool deleteCache)
     LibraryState &library = m_state.library;
     // The scan writes a new one; one that cannot be deleted is simply replaced then.
     if (deleteCache)
-        QFile::remove(LibraryPaths::dataCacheFile(library.LibraryRoot));
+        QFile::remove(library.Places.dataCache(library.LibraryRoot).file);
     LibraryState start;
     start.LibraryRoot = library.LibraryRoot;
+    start.Places = library.Places;
     start.lbDirList = library.lbDirList;
     start.ScanPending = true;
     start.StartupLoading = false;
     start.ReloadInProgress = true;
     // The settings file belongs to this thread; the worker gets what it needs of it as texts.
-    if (!m_backgroundScan->start(std::move(start), m_settings->read(SettingsKeys::VADPath), m_settings->fields()))
+    const QString &forRun = library.Places.libraryRootForRun();
+    const QString root = forRun.isEmpty() ? m_settings->read(SettingsKeys::VADPath) : forRun;
+    if (!m_backgroundScan->start(std::move(start), root, m_settings->fields()))
         return false;
     library.ReloadInProgress = true;
     emit scanRunning(true);

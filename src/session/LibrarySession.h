@@ -3,6 +3,8 @@
 #include "browse/CategoryMenus.h"
 #include "browse/DetailsContent.h"
 #include "browse/NameIndex.h"
+#include "library/FilePlaces.h"
+#include "app/Failure.h"
 #include "launch/LaunchCommand.h"
 #include "library/DataCache.h"
 #include "session/MainState.h"
@@ -13,6 +15,7 @@
 
 #include <memory>
 #include <vector>
+#include <optional>
 
 class AppearanceSettings;
 class Failure;
@@ -31,11 +34,12 @@ class LibrarySession : public QObject
 {
     Q_OBJECT
 public:
-    LibrarySession(const Platform &platform, const QString &exeFolder, QObject *parent = nullptr);
+    LibrarySession(const Platform &platform, const FilePlaces &places, QObject *parent = nullptr);
     ~LibrarySession() override;
 
     // Start-up, in this order. Opens the settings file and reads the library root (writing the
-    // program's folder when none is set), the category folders and the options.
+    // default root when none is set; a root given for the run wins), the category folders and the
+    // options. Settings that cannot be kept are told here, once.
     void openSettings();
     // The table from the data cache, or from a scan when there is none or it is damaged; then
     // sorted by name.
@@ -228,6 +232,7 @@ private:
     const Platform &m_platform;
     MainState m_state;
     std::unique_ptr<SettingsFile> m_settings;
+    std::optional<Failure> m_settingsNotKept; // told once, at start-up
     std::unique_ptr<AppearanceSettings> m_appearance;
     QString m_dosBoxCommandLine;
     std::unique_ptr<Observer> m_observer;

@@ -180,6 +180,14 @@ std::vector<MessageCase> messageCases()
         {Kind::Cancelled, {}, {}, {}, u("Cancelled")},
         {Kind::AboutNameBlank, {}, {}, {}, u("No About Name Given")},
         {Kind::AboutBodyBlank, {}, {}, {}, u("No About Body Given")},
+        {Kind::SettingsNotKept, u("/home/ann/.config/pallox"), u("Read-only file system"), {},
+         u("Settings cannot be kept: \"/home/ann/.config/pallox\" could not be made (Read-only file system). "
+           "PALLOX starts with the installed settings, and changes last until it closes.")},
+        {Kind::CommandLineRefused, {}, u("Unknown option 'frobnicate'."), {},
+         u("Unknown option 'frobnicate'. See pallox --help.")},
+        {Kind::UnexpectedArgument, {}, {}, {u("Games")}, u("Unexpected argument 'Games'. See pallox --help.")},
+        {Kind::LibraryFolderMissing, u("/media/gone"), {}, {},
+         u("There is no folder \"/media/gone\" to read the library from.")},
         {Kind::NotSkinsFile, f, {}, {},
          u("Nostalgia mode cannot use the skins file \"%1\": it has none of the sections a skin is made of, such "
            "as [Computer] or [Background].")

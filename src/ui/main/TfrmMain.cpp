@@ -35,8 +35,8 @@
 #include <QScreen>
 #include <QTabWidget>
 
-TfrmMain::TfrmMain(const Platform &platform, const QString &exeFolder, TfrmSplashScreen *splash, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_session(std::make_unique<LibrarySession>(platform, exeFolder))
+TfrmMain::TfrmMain(const Platform &platform, const FilePlaces &places, TfrmSplashScreen *splash, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_session(std::make_unique<LibrarySession>(platform, places))
 {
     setObjectName(QStringLiteral("TfrmMain"));
     setWindowTitle(QStringLiteral("PALLOX"));

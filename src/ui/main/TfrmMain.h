@@ -30,7 +30,7 @@ class TfrmMain : public QMainWindow
     Q_OBJECT
 public:
     // Runs the whole start-up before returning; `splash` may be null and is not used afterwards.
-    TfrmMain(const Platform &platform, const QString &exeFolder, TfrmSplashScreen *splash,
+    TfrmMain(const Platform &platform, const FilePlaces &places, TfrmSplashScreen *splash,
              QWidget *parent = nullptr);
     ~TfrmMain() override;
 

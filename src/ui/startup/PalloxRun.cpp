@@ -13,22 +13,57 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
 #include <exception>
 
-std::unique_ptr<PalloxRun> PalloxRun::start(const QString &exeFolder)
+QStringList PalloxRun::arguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+std::optional<int> PalloxRun::answerWithoutWindow(const Result<CommandLine> &command)
+{
+    if (!command) {
+        std::fprintf(stderr, "pallox: %s\n", command.error().message().toLocal8Bit().constData());
+        return 2;
+    }
+    switch (command->action()) {
+    case CommandLine::Action::ShowHelp:
+        std::fputs(CommandLine::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::ShowVersion:
+        std::fputs(CommandLine::versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::Run:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<PalloxRun> PalloxRun::start(const CommandLine &command)
+{
+    const FilePlaces places =
+        FilePlaces::forProgramIn(QCoreApplication::applicationDirPath(), FilePlaces::Environment::ofProcess());
+    return start(places.withLibraryRootForRun(command.libraryRoot()));
+}
+
+std::unique_ptr<PalloxRun> PalloxRun::start(const FilePlaces &places)
 {
     auto qtPlatform = std::make_unique<QtPlatform>();
     const Platform platform = qtPlatform->platform();
     std::unique_ptr<PalloxRun> run(new PalloxRun(std::move(qtPlatform), platform));
-    if (!run->run(exeFolder))
+    if (!run->run(places))
         return nullptr;
     return run;
 }
 
-std::unique_ptr<PalloxRun> PalloxRun::start(const QString &exeFolder, const Platform &platform)
+std::unique_ptr<PalloxRun> PalloxRun::start(const FilePlaces &places, const Platform &platform)
 {
     std::unique_ptr<PalloxRun> run(new PalloxRun(nullptr, platform));
-    if (!run->run(exeFolder))
+    if (!run->run(places))
         return nullptr;
     return run;
 }
@@ -45,7 +80,7 @@ PalloxRun::~PalloxRun()
         app->setFailureHandler(nullptr);
 }
 
-bool PalloxRun::run(const QString &exeFolder)
+bool PalloxRun::run(const FilePlaces &places)
 {
     if (auto *app = qobject_cast<PalloxApplication *>(QCoreApplication::instance())) {
         Dialogs &dialogs = m_platform.dialogs;
@@ -62,7 +97,7 @@ bool PalloxRun::run(const QString &exeFolder)
         m_qtPlatform->dialogs.setOwner(splash.get());
 
     try {
-        m_mainWindow = std::make_unique<TfrmMain>(m_platform, exeFolder, splash.get());
+        m_mainWindow = std::make_unique<TfrmMain>(m_platform, places, splash.get());
     } catch (const std::exception &error) {
         // Start-up reads files the user may have damaged by hand; say what went wrong.
         if (m_qtPlatform)
