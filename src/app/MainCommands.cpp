@@ -28,6 +28,7 @@ const std::array<MainMenuItem, MainCommandCount> &mainMenuItems()
         {C::Exit, M::File, "mnuExit", "E&xit", "", false, false, false},
         {C::Find, M::Edit, "mnuFind", "&Find", "", false, false, false},
         {C::Export, M::Edit, "mnuExport", "Export to LaunchBox", "", false, true, false},
+        {C::Import, M::Edit, "mnuImport", "&Import…", "", false, false, false},
         {C::ShowAll, M::Category, "mnuShowAll", "S&how All", "", false, false, false},
         {C::WidenList, M::View, "LargerList1", "&Widen List", "Ctrl+L", false, false, false},
         {C::NarrowList, M::View, "SmallerList1", "&Narrow List", "Ctrl+J", false, false, false},

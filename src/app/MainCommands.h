@@ -9,6 +9,7 @@ enum class MainCommand {
     Exit,
     Find,
     Export,
+    Import,
     ShowAll,
     WidenList,
     NarrowList,

@@ -283,12 +283,12 @@ QStringList gameLists(const QString &source)
     const QString folder = info.absoluteFilePath();
     if (const QString own = paths.child(folder, QStringLiteral("gamelist.xml")); LibraryPaths::isRegularFile(own))
         return {own};
+    // EmulationStation names them so; looking for the name as written spares a listing of each of
+    // thousands of folders when the source is a folder of game folders.
     QStringList lists;
     for (const QString &name : paths.entries(folder)) {
-        const QString system = folder + QLatin1Char('/') + name;
-        if (!QFileInfo(system).isDir())
-            continue;
-        if (const QString list = paths.child(system, QStringLiteral("gamelist.xml")); LibraryPaths::isRegularFile(list))
+        if (const QString list = folder + QLatin1Char('/') + name + QStringLiteral("/gamelist.xml");
+            LibraryPaths::isRegularFile(list))
             lists << list;
     }
     return lists;

@@ -162,14 +162,20 @@ QString ImportPreview::countsText(const Counts &counts)
         .arg(counts.withProblems);
 }
 
-QString ImportPreview::picturesText(const ImportGame &game)
+QString ImportPreview::foundText(const ImportGame &game)
 {
-    QStringList kinds;
+    QStringList found;
     for (int kind = 0; kind < PictureKindCount; ++kind) {
         if (!game.pictures[size_t(kind)].isEmpty())
-            kinds << QLatin1String(pictureKindInfo(PictureKind(kind)).subfolder);
+            found << QLatin1String(pictureKindInfo(PictureKind(kind)).subfolder);
     }
-    return kinds.join(QStringLiteral(", "));
+    if (!game.manual.isEmpty())
+        found << QStringLiteral("manual");
+    if (!game.notes.trimmed().isEmpty())
+        found << QStringLiteral("notes");
+    if (!game.extras.empty())
+        found << (game.extras.size() == 1 ? QStringLiteral("1 extra") : QStringLiteral("%1 extras").arg(game.extras.size()));
+    return found.join(QStringLiteral(", "));
 }
 
 QString ImportPreview::problemsText(const ImportGame &game)
@@ -198,15 +204,8 @@ QStringList ImportPreview::lines(const QString &category) const
         if (!row.folderName.isEmpty() && !row.alreadyImported)
             line += QStringLiteral(" -> ") + category + QLatin1Char('/') + row.folderName;
         QStringList found;
-        if (const QString pictures = picturesText(game); !pictures.isEmpty())
-            found << pictures;
-        if (!game.manual.isEmpty())
-            found << QStringLiteral("manual");
-        if (!game.notes.trimmed().isEmpty())
-            found << QStringLiteral("notes");
-        if (!game.extras.empty())
-            found << (game.extras.size() == 1 ? QStringLiteral("1 extra")
-                                              : QStringLiteral("%1 extras").arg(game.extras.size()));
+        if (const QString files = foundText(game); !files.isEmpty())
+            found << files;
         if (!entry[EntryField::Executable].isEmpty())
             found << QStringLiteral("program ") + entry[EntryField::Executable];
         if (!found.isEmpty())

@@ -65,7 +65,8 @@ public:
     // One line per game, then its problems indented, then the counts: what the command line prints.
     QStringList lines(const QString &category) const;
 
-    // What a row shows of a game's files: the picture kinds found, and so on.
-    static QString picturesText(const ImportGame &game);
+    // What a row shows of a game's files: the picture kinds, the manual, the notes and the extras
+    // found ("Front, Screen, manual, notes, 2 extras").
+    static QString foundText(const ImportGame &game);
     static QString problemsText(const ImportGame &game);
 };
