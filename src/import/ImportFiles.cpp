@@ -28,6 +28,41 @@ QString linkText(const QString &path)
     return QFileInfo(path).symLinkTarget();
 }
 
+// A new file with the bytes of another. QFile::copy makes a temporary file, syncs it to the disk
+// and renames it, for each file: an import of thousands of pictures into game folders that
+// appear only once they are whole needs none of that.
+Result<void> copyBytes(const QString &source, const QString &destination)
+{
+    QFile from(source);
+    if (!from.open(QIODevice::ReadOnly))
+        return Failure(Failure::Kind::FileNotCopied, source, from.errorString());
+    QFile to(destination);
+    if (!to.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Failure(Failure::Kind::FileNotCopied, source, to.errorString());
+    constexpr qint64 chunk = 256 * 1024;
+    QByteArray buffer(chunk, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = from.read(buffer.data(), chunk);
+        if (read < 0) {
+            to.remove();
+            return Failure(Failure::Kind::FileNotCopied, source, from.errorString());
+        }
+        if (read == 0)
+            break;
+        if (to.write(buffer.constData(), read) != read) {
+            const QString why = to.errorString();
+            to.remove();
+            return Failure(Failure::Kind::FileNotCopied, source, why);
+        }
+    }
+    if (!to.flush()) {
+        const QString why = to.errorString();
+        to.remove();
+        return Failure(Failure::Kind::FileNotCopied, source, why);
+    }
+    return {};
+}
+
 Result<void> copyEntry(const QFileInfo &entry, const QString &destination)
 {
     using Kind = Failure::Kind;
@@ -50,10 +85,7 @@ Result<void> copyEntry(const QFileInfo &entry, const QString &destination)
     }
     if (!entry.isFile())
         return Failure(Kind::NotPlainFileOrFolder, source);
-    QFile file(source);
-    if (!file.copy(destination))
-        return Failure(Kind::FileNotCopied, source, file.errorString());
-    return {};
+    return copyBytes(source, destination);
 }
 
 } // namespace

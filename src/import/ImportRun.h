@@ -40,9 +40,9 @@ namespace ImportRun {
 // when it is new there, and its folder made. The name as the settings file spells it.
 Result<QString> prepareCategory(SettingsFile &settings, const QString &libraryRoot, const QString &category);
 
-// Makes the ticked rows' games, one after the other; a cancel takes effect between two games, so
+// Makes the ticked rows' games, a few side by side; a cancel takes effect between two games, so
 // every game is made whole or not at all. `progress` hears how many of the ticked games are done,
-// first 0, then after each.
+// first 0, then after each, from the thread that made it, one call at a time.
 ImportSummary run(const std::vector<ImportRow> &rows, const ImportTarget &target,
                   const std::function<void(int done, int total)> &progress = {},
                   const std::atomic<bool> *cancel = nullptr);

@@ -100,7 +100,7 @@ QString ImportWriter::aboutFileName(const QString &folderName)
     return folderName + QStringLiteral(".txt");
 }
 
-Result<void> ImportWriter::prepareWorkFolder()
+Result<void> ImportWriter::begin()
 {
     if (!m_work.isEmpty())
         return {};
@@ -204,8 +204,8 @@ Result<void> ImportWriter::fill(const ImportGame &game, const QString &folder, c
 
 Result<ImportWriter::Made> ImportWriter::write(const ImportGame &game, const QString &folderName)
 {
-    if (Result<void> prepared = prepareWorkFolder(); !prepared)
-        return std::move(prepared).error();
+    if (m_work.isEmpty())
+        return Failure(Failure::Kind::FolderNotCreated, m_target.categoryFolder());
     const QString folder = joined(m_work, folderName);
     if (!QDir().mkdir(folder))
         return Failure(Failure::Kind::FolderNotCreated, folder);

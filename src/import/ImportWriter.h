@@ -29,6 +29,10 @@ public:
     ImportWriter(const ImportWriter &) = delete;
     ImportWriter &operator=(const ImportWriter &) = delete;
 
+    // The work folder, made once before the first game; games may then be written from several
+    // threads at once.
+    Result<void> begin();
+
     struct Made
     {
         QString folder; // the game folder as made
@@ -44,7 +48,6 @@ public:
     static QString aboutFileName(const QString &folderName);
 
 private:
-    Result<void> prepareWorkFolder();
     Result<void> fill(const ImportGame &game, const QString &folder, const QString &folderName);
     Result<void> placeOwnFiles(const ImportGame &game, const QString &folder);
 
