@@ -69,16 +69,16 @@ QString nativeRelative(const QString &relative)
     return QDir::toNativeSeparators(relative);
 }
 
-QString dataFileIn(SourcePaths &paths, const QString &folder)
+// The LaunchBox folder's Data folder, in whatever letter case; empty when there is none.
+QString dataFolderOf(SourcePaths &paths, const QString &folder)
 {
-    const QString data = paths.child(folder, QStringLiteral("Data"));
-    return data.isEmpty() ? QString() : data;
+    return paths.child(folder, QStringLiteral("Data"));
 }
 
 QStringList dataFilesOf(SourcePaths &paths, const QString &folder)
 {
     QStringList files;
-    const QString data = dataFileIn(paths, folder);
+    const QString data = dataFolderOf(paths, folder);
     if (data.isEmpty())
         return files;
     if (const QString main = paths.child(data, QStringLiteral("LaunchBox.xml")); LibraryPaths::isRegularFile(main))
@@ -323,7 +323,7 @@ bool isLaunchBoxFolder(const QString &folder)
 {
     // A Data folder with LaunchBox's lists in it, even without games.
     SourcePaths paths;
-    const QString data = dataFileIn(paths, folder);
+    const QString data = dataFolderOf(paths, folder);
     if (data.isEmpty())
         return false;
     for (const QString &name : paths.entries(data)) {
@@ -347,7 +347,7 @@ Result<std::vector<ImportGame>> read(const QString &source, const std::atomic<bo
         return std::move(loaded).error();
 
     QHash<QString, QString> emulators;
-    const QString data = dataFileIn(paths, folder);
+    const QString data = dataFolderOf(paths, folder);
     if (const QString list = data.isEmpty() ? QString() : paths.child(data, QStringLiteral("Emulators.xml"));
         !list.isEmpty()) {
         // The emulator list only names emulators; a damaged one costs their names, not the import.
