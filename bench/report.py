@@ -41,6 +41,8 @@ OPERATIONS = {
     "BM_OpenDeveloperMenu": "Opening the Developer menu (largest letter group)",
     "BM_OpenDeveloperMenuOneGroup": "Opening one letter group of the Developer menu",
     "BM_ExportToLaunchBox": "Export to LaunchBox into an existing 50 MB data file",
+    "BM_ImportPreviewLaunchBox": "Import preview of a 50 MB LaunchBox data file with its Images folder",
+    "BM_ImportWithLinks": "Import of a LaunchBox collection, game files linked",
     "BM_ImageSheetOf2000FullSizeFronts/png:1": "Image sheet: 2,000 fronts of 1000 × 1400, half PNG",
     "BM_ImageSheetOf2000FullSizeFronts/png:0": "Image sheet: 2,000 fronts of 1000 × 1400, JPEG only",
     "BM_SelectInOrdinaryView": "One selection in the ordinary view, 1600 × 1000",
@@ -53,6 +55,8 @@ FIXED_SIZE = {
     "BM_ImageSheetOf2000FullSizeFronts": "2,000 pictures",
     "BM_SelectInOrdinaryView": "sample library",
     "BM_SelectInNostalgiaView": "sample library",
+    "BM_ImportPreviewLaunchBox": "10,000 games",
+    "BM_ImportWithLinks": "10,000 games",
 }
 
 # The speed targets set for the program: benchmark, the size they hold for, and the limit in
@@ -71,6 +75,8 @@ TARGETS = [
     ("BM_TextSearch", 50000, ("ms", None, 300.0)),
     ("BM_ShowAllFromCache", 50000, ("ms", None, 1000.0)),
     ("BM_ExportToLaunchBox", 10000, ("ms", None, 5000.0)),
+    ("BM_ImportPreviewLaunchBox", None, ("ms", None, 3000.0)),
+    ("BM_ImportWithLinks", None, ("ms", None, 30000.0)),
     ("BM_ImageSheetOf2000FullSizeFronts/png:1", None, ("ms", None, 4000.0)),
     ("BM_ImageSheetOf2000FullSizeFronts/png:0", None, ("ms", None, 4000.0)),
 ]

@@ -419,6 +419,71 @@ QString Failure::message() const
         return QStringLiteral("There is no folder \"%1\" to read the library from.").arg(path);
     case Kind::NoteUnreadable:
         return QStringLiteral("Could not read the note \"%1\": %2").arg(m_path, m_reason);
+    case Kind::ImportNoSource:
+        return QStringLiteral("No source was given: choose a LaunchBox data file, a gamelist.xml or a folder "
+                              "of game folders.");
+    case Kind::ImportSourceMissing:
+        return QStringLiteral("The source \"%1\" does not exist.").arg(path);
+    case Kind::ImportNotSource:
+        return QStringLiteral("\"%1\" is not %3: its top-level element is \"%2\". Nothing was imported.")
+            .arg(path, detail(*this, 0), detail(*this, 1));
+    case Kind::ImportNoDataFile:
+        return QStringLiteral("The folder \"%1\" holds no LaunchBox data file (Data%2LaunchBox.xml or "
+                              "Data%2Platforms%2*.xml).")
+            .arg(path, QDir::separator());
+    case Kind::ImportNoGameList:
+        return QStringLiteral("\"%1\" holds no gamelist.xml, neither of its own nor in folders of systems.")
+            .arg(path);
+    case Kind::ImportNoGames:
+        return QStringLiteral("\"%1\" holds no games. Nothing was imported.").arg(path);
+    case Kind::ImportCategoryBlank:
+        return QStringLiteral("No category was given: choose a category folder of the library or type a new name.");
+    case Kind::ImportCategoryUnfit:
+        return QStringLiteral("The category \"%1\" cannot be a folder of the library: it must not begin or end "
+                              "with a dot, nor hold any of \\ / : * ? \" < > | or a line break.")
+            .arg(detail(*this, 0));
+    case Kind::ImportNoTitle:
+        return QStringLiteral("it has no title, so it cannot be made");
+    case Kind::ImportNoProgramGiven:
+        return QStringLiteral("its record names no program");
+    case Kind::ImportProgramMissing:
+        return QStringLiteral("no program found at \"%1\"").arg(m_path);
+    case Kind::ImportFileMissing:
+        return QStringLiteral("the file \"%1\" was not found").arg(m_path);
+    case Kind::ImportManualMissing:
+        return QStringLiteral("the manual \"%1\" was not found").arg(m_path);
+    case Kind::ImportPictureMissing:
+        return QStringLiteral("the picture \"%1\" was not found").arg(m_path);
+    case Kind::ImportTooManyExtras:
+        return QStringLiteral("the extra \"%1\" is left out: a game holds seven extras at most").arg(m_path);
+    case Kind::ImportNoProgramInFolder:
+        return QStringLiteral("no .exe, .com or .bat at the top of its folder");
+    case Kind::ImportSeveralPrograms:
+        return QStringLiteral("several programs at the top of its folder (%1): choose the one to start")
+            .arg(m_details.join(QStringLiteral(", ")));
+    case Kind::ImportAlreadyImported:
+        if (m_path.isEmpty())
+            return QStringLiteral("the source names it twice; the first is imported");
+        return QStringLiteral("imported before, into \"%1\"").arg(path);
+    case Kind::ImportNameInLibrary:
+        return QStringLiteral("a game named \"%1\" on the same platform is already in the library")
+            .arg(detail(*this, 0));
+    case Kind::ImportDuplicateTitle:
+        return QStringLiteral("another game of the source is named \"%1\" on the same platform")
+            .arg(detail(*this, 0));
+    case Kind::ImportLinkFailed:
+        return QStringLiteral("could not make the link \"%1\" to \"%2\"").arg(path, shown(detail(*this, 0)));
+    case Kind::ImportOriginalKept:
+        return QStringLiteral("\"%1\" was copied into the library, but the original could not be removed")
+            .arg(path);
+    case Kind::ImportMovedFilesKept:
+        return QStringLiteral("%1; the files moved so far could not all be put back and are in \"%2\"")
+            .arg(causeOf(*this), path);
+    case Kind::ImportGamePassedOver: {
+        const QString game = gameName(*this).isEmpty() ? QStringLiteral("(no title)")
+                                                       : QLatin1Char('"') + gameName(*this) + QLatin1Char('"');
+        return QStringLiteral("%1: %2").arg(game, causeOf(*this));
+    }
     }
     return m_reason;
 }

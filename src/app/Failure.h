@@ -141,6 +141,32 @@ class Failure
         SkinPictureUndecodable,
         PictureUndecodable,
         NoteUnreadable,
+        // Importing another front-end's collection. The kinds that describe one game are told as
+        // clauses, in its row of the preview or its line of the summary.
+        ImportNoSource,
+        ImportSourceMissing,
+        ImportNotSource, // details: the top-level element's name, what the file should have been
+        ImportNoDataFile,
+        ImportNoGameList,
+        ImportNoGames,
+        ImportCategoryBlank,
+        ImportCategoryUnfit, // details: the name
+        ImportNoTitle,
+        ImportNoProgramGiven,
+        ImportProgramMissing, // the path as the source wrote it
+        ImportFileMissing,
+        ImportManualMissing,
+        ImportPictureMissing,
+        ImportTooManyExtras,   // the path is the extra's name
+        ImportNoProgramInFolder,
+        ImportSeveralPrograms, // details: the programs
+        ImportAlreadyImported, // the path is the game folder made then; empty: named twice in the source
+        ImportNameInLibrary,   // details: the name
+        ImportDuplicateTitle,  // details: the name
+        ImportLinkFailed,      // the path is the link; details: what it was to point to
+        ImportOriginalKept,
+        ImportMovedFilesKept, // the path is where they are; causes: why the game was not made
+        ImportGamePassedOver, // details: the game's name; causes: why
     };
 
     Failure(Kind kind, QString path = QString(), QString reason = QString(),

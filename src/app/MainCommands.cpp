@@ -27,6 +27,8 @@ const std::array<MainMenuItem, MainCommandCount> &mainMenuItems()
         {C::ReloadData, M::File, "ReloadData1", "&Reload Data", "", false, false, true},
         {C::Exit, M::File, "mnuExit", "E&xit", "", false, false, false},
         {C::Find, M::Edit, "mnuFind", "&Find", "", false, false, false},
+        // Before the export, which stays the last item: Up from the top of the menu still reaches it.
+        {C::Import, M::Edit, "mnuImport", "&Import…", "", false, true, false},
         {C::Export, M::Edit, "mnuExport", "Export to LaunchBox", "", false, true, false},
         {C::ShowAll, M::Category, "mnuShowAll", "S&how All", "", false, false, false},
         {C::WidenList, M::View, "LargerList1", "&Widen List", "Ctrl+L", false, false, false},

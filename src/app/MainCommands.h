@@ -8,6 +8,7 @@ enum class MainCommand {
     ReloadData,
     Exit,
     Find,
+    Import,
     Export,
     ShowAll,
     WidenList,

@@ -6,6 +6,7 @@
 #include "browse/PlatformSwitch.h"
 #include "browse/TextSearch.h"
 #include "browse/ValueLists.h"
+#include "import/ImportRun.h"
 #include "launch/Launcher.h"
 #include "library/GameRefresh.h"
 #include "library/GridTextFile.h"
@@ -375,6 +376,15 @@ void LibrarySession::refreshAllWhenIdle()
         m_refreshAfterScan = true;
     else
         refreshAll(false);
+}
+
+Result<QString> LibrarySession::prepareImportCategory(const QString &category)
+{
+    LibraryState &library = m_state.library;
+    Result<QString> prepared = ImportRun::prepareCategory(*m_settings, library.LibraryRoot, category);
+    if (prepared && !library.lbDirList.contains(*prepared))
+        library.lbDirList.append(*prepared);
+    return prepared;
 }
 
 void LibrarySession::finishScan()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Result.h"
 #include "browse/CategoryMenus.h"
 #include "browse/DetailsContent.h"
 #include "browse/NameIndex.h"
@@ -136,6 +137,10 @@ public:
     // Refresh All now, or as soon as the running one has ended and its tables are in: for a
     // change of the library made while it is being read, such as a deleted game folder.
     void refreshAllWhenIdle();
+    // The category folder an import goes into, made ready: added to the settings file and read by
+    // every scan from now on when it is new there, although category folders are otherwise read
+    // only at start-up. The name as the settings file spells it.
+    Result<QString> prepareImportCategory(const QString &category);
     // True from refreshAll() until the new tables are in.
     bool isScanRunning() const { return m_state.library.ReloadInProgress; }
     // Waits for a running refresh, and for one waiting to follow it, and takes the tables in.

@@ -16,6 +16,7 @@
 #include "ui/main/FilterController.h"
 #include "ui/main/FolderController.h"
 #include "ui/main/FindPanel.h"
+#include "ui/import/TfrmImport.h"
 #include "ui/sheet/ImageSheetTab.h"
 #include "ui/main/MainListPane.h"
 #include "ui/main/MainMenus.h"
@@ -153,6 +154,11 @@ void TfrmMain::wireAreas()
 
     auto *exporter = new ExportController(*session, *tabMain, details);
     m_menus->on(MainCommand::Export, exporter, &ExportController::mnuExportClick);
+    m_menus->on(MainCommand::Import, this, [this] {
+        if (!m_import)
+            m_import = new TfrmImport(*m_session, this);
+        m_import->showFromMain();
+    });
 
     m_refresh = new RefreshController(*session, m_platform.dialogs, m_details->gamesGauge(),
                                       m_details->categoriesGauge(), this);

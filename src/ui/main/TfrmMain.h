@@ -20,6 +20,7 @@ class MainTabView;
 class NostalgiaView;
 class QTabWidget;
 class RefreshController;
+class TfrmImport;
 class TfrmSplashScreen;
 struct Platform;
 
@@ -77,6 +78,7 @@ private:
     std::unique_ptr<FilterController> m_filters;
     std::unique_ptr<CategoryMenuController> m_categoryMenus;
     RefreshController *m_refresh = nullptr;
+    TfrmImport *m_import = nullptr; // made at its first use
     bool m_scanning = false;
     // The start-up scan's progress and messages, while start-up loads the table.
     std::optional<SplashScanObserver> m_startupScan;

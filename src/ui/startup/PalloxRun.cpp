@@ -1,5 +1,6 @@
 #include "ui/startup/PalloxRun.h"
 
+#include "import/ImportCommand.h"
 #include "platform/Dialogs.h"
 #include "session/LibrarySession.h"
 #include "ui/startup/PalloxApplication.h"
@@ -32,7 +33,11 @@ std::optional<int> PalloxRun::answerWithoutWindow(const Result<CommandLine> &com
     }
     switch (command->action()) {
     case CommandLine::Action::ShowHelp:
-        std::fputs(CommandLine::helpText().toLocal8Bit().constData(), stdout);
+        // The import reads its own options; its lines close the help, so that one --help says all.
+        std::fputs((CommandLine::helpText() + QLatin1Char('\n') + ImportCommand::usage() + QLatin1Char('\n'))
+                       .toLocal8Bit()
+                       .constData(),
+                   stdout);
         return 0;
     case CommandLine::Action::ShowVersion:
         std::fputs(CommandLine::versionText().toLocal8Bit().constData(), stdout);
