@@ -25,8 +25,8 @@ const std::array<MainMenuItem, MainCommandCount> &mainMenuItems()
     static const std::array<MainMenuItem, MainCommandCount> items{{
         {C::NostalgiaMode, M::File, "mnuNostalgia", "&Nostalgia Mode", "", true, false, false},
         {C::ReloadData, M::File, "ReloadData1", "&Reload Data", "", false, false, true},
-        {C::Exit, M::File, "mnuExit", "E&xit", "", false, false, false},
-        {C::Find, M::Edit, "mnuFind", "&Find", "", false, false, false},
+        {C::Exit, M::File, "mnuExit", "E&xit", "Ctrl+Q", false, false, false, QKeySequence::Quit},
+        {C::Find, M::Edit, "mnuFind", "&Find", "Ctrl+F", false, false, false, QKeySequence::Find},
         {C::Export, M::Edit, "mnuExport", "Export to LaunchBox", "", false, true, false},
         {C::ShowAll, M::Category, "mnuShowAll", "S&how All", "", false, false, false},
         {C::WidenList, M::View, "LargerList1", "&Widen List", "Ctrl+L", false, false, false},
