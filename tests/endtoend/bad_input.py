@@ -11,7 +11,8 @@ input is used where start-up does not read it, and the program is left through F
 loaded machine a key can come before the window takes the keyboard, and a program can take many
 seconds to react; so, as a person at the screen does, the driver waits until the main window has
 the keyboard, looks for what each key or click brings up, and gives it again after a pause (a
-longer one each time) while that does not come. Every box the program shows is also written to its standard error as "pallox: message: ..." (see
+longer one each time) while that does not come, handing the window the keyboard anew first. Every
+box the program shows is also written to its standard error as "pallox: message: ..." (see
 src/app/MessageLog.h); the script compares those texts with what each case must say. A sanitizer
 report on standard error fails the case, so the test means most in the sanitizer build.
 
@@ -191,10 +192,25 @@ class X:
     def focused(self):
         return self.run("xdotool", "getwindowfocus").strip()
 
-    def focus(self, window, timeout=5):
+    def root(self):
+        if not hasattr(self, "_root"):
+            words = self.run("xwininfo", "-root", "-int").split()
+            self._root = words[words.index("id:") + 1] if "id:" in words else ""
+        return self._root
+
+    def focus(self, window, timeout=5, again=False):
         """Gives the window the keyboard and waits until the server says it has it. A window
-        that a modal one blocks hands it on, so this may be refused; returns whether it held."""
+        that a modal one blocks hands it on, so this may be refused; returns whether it held.
+        With `again` the keyboard goes to the screen first when the window has it already: the
+        program may have missed the window's getting it (a box that closed hands the keyboard
+        back while the window is still blocked), and only a change of focus tells it again."""
         deadline = time.monotonic() + timeout
+        if again and self.root() and self.focused() == window:
+            self.run("xdotool", "windowfocus", self.root())
+            for _ in range(20):
+                if self.focused() != window:
+                    break
+                time.sleep(0.05)
         while True:
             self.run("xdotool", "windowfocus", window)
             for _ in range(10):
@@ -204,10 +220,11 @@ class X:
             if time.monotonic() > deadline:
                 return False
 
-    def keys(self, window, *keys, focus=True):
+    def keys(self, window, *keys, focus=True, again=False):
         """Presses the keys in the window; with `focus` false wherever the keyboard is (an open
-        menu holds it). Nothing is pressed when the window does not take the focus."""
-        if focus and not self.focus(window):
+        menu holds it), with `again` after giving it the keyboard anew (see focus). Nothing is
+        pressed when the window does not take the focus."""
+        if focus and not self.focus(window, again=again):
             return False
         for key in keys:
             self.run("xdotool", "key", "--clearmodifiers", key)
@@ -427,7 +444,7 @@ class Run:
                 pressed = self.boxes.get(window)
                 if pressed is None or time.monotonic() - pressed >= BOX_PATIENCE:
                     self.boxes[window] = time.monotonic()
-                    self.x.keys(window, "Return")
+                    self.x.keys(window, "Return", again=pressed is not None)
         return any_box
 
     def settle(self, timeout, quiet=0.8):
@@ -516,9 +533,11 @@ class Run:
         first. Pressed again into the open menu, the key changes nothing."""
         before = {window for window, _, _ in self.x.windows()}
         pause = 1.0
+        tries = 0
         while True:
             pressed = time.monotonic()
-            self.x.keys(self.main, opener)
+            self.x.keys(self.main, opener, again=tries > 0)
+            tries += 1
             while time.monotonic() - pressed < pause:
                 if shown and shown():
                     return None
@@ -576,13 +595,14 @@ class Run:
             time.sleep(0.1)
 
     def press_until_gone(self, title_start, key, timeout, failure):
-        self.until(lambda: self.press_in(title_start, key), lambda: not self.find_window(title_start),
-                   timeout, failure, patience=1.5)
+        pressed = []
 
-    def press_in(self, title_start, key):
-        window = self.find_window(title_start)
-        if window:
-            self.x.keys(window, key)
+        def press():
+            window = self.find_window(title_start)
+            if window:
+                self.x.keys(window, key, again=bool(pressed))
+                pressed.append(window)
+        self.until(press, lambda: not self.find_window(title_start), timeout, failure, patience=1.5)
 
     def prove_responsive(self, timeout):
         """Help > About by keys: the About window must open within the time, and close again."""
@@ -601,14 +621,17 @@ class Run:
         if not dialog:
             raise CaseFailed('no "%s" dialog appeared' % title_start)
 
+        entered = []
+
         def enter():
             # A box of the dialog's own (a name it cannot find) holds the keyboard: answered.
             for window, title, _ in self.x.windows():
                 if window != dialog and title.startswith(title_start):
                     self.x.keys(window, "Return")
-            if self.x.keys(dialog, "alt+n", "ctrl+a"):
+            if self.x.keys(dialog, "alt+n", "ctrl+a", again=bool(entered)):
                 self.x.type(path)
                 self.x.keys(dialog, "Return", focus=False)
+            entered.append(dialog)
         self.until(enter, lambda: not self.find_window(title_start), timeout,
                    'the "%s" dialog did not take the path %s' % (title_start, path))
 
