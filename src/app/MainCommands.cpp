@@ -25,8 +25,8 @@ const std::array<MainMenuItem, MainCommandCount> &mainMenuItems()
     static const std::array<MainMenuItem, MainCommandCount> items{{
         {C::NostalgiaMode, M::File, "mnuNostalgia", "&Nostalgia Mode", "", true, false, false},
         {C::ReloadData, M::File, "ReloadData1", "&Reload Data", "", false, false, true},
-        {C::Exit, M::File, "mnuExit", "E&xit", "", false, false, false},
-        {C::Find, M::Edit, "mnuFind", "&Find", "", false, false, false},
+        {C::Exit, M::File, "mnuExit", "E&xit", "Ctrl+Q", false, false, false, QKeySequence::Quit},
+        {C::Find, M::Edit, "mnuFind", "&Find", "Ctrl+F", false, false, false, QKeySequence::Find},
         // Before the export, which stays the last item: Up from the top of the menu still reaches it.
         {C::Import, M::Edit, "mnuImport", "&Import…", "", false, true, false},
         {C::Export, M::Edit, "mnuExport", "Export to LaunchBox", "", false, true, false},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QKeySequence>
+
 #include <array>
 
 // The commands of the main menu and of the Main tab's context menu, in menu order.
@@ -58,6 +60,9 @@ struct MainMenuItem
     bool separatorBefore;
     // Reads the library again: held while a scan runs.
     bool readsLibrary;
+    // A command every desktop has a key for takes the desktop's keys; `shortcut` is the key
+    // where the desktop has none for it (Windows has no key for Quit, for one).
+    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
 };
 // Every item, in MainCommand order, which is also its order in its menu.
 const std::array<MainMenuItem, MainCommandCount> &mainMenuItems();

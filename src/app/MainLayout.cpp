@@ -264,6 +264,15 @@ QRect scrolledFactArea(const QSize &factsBox, int position)
     return QRect(0, -position, factsBox.width(), factsBox.height() + position);
 }
 
+int factsScrollToShow(int position, int boxHeight, int top, int bottom, int maximum)
+{
+    if (bottom > position + boxHeight)
+        position = bottom - boxHeight;
+    if (top < position)
+        position = top;
+    return std::clamp(position, 0, std::max(0, maximum));
+}
+
 int fitNameFontSize(const std::function<QSize(int pointSize)> &measure, const QSize &banner, int minimum)
 {
     int size = NameStartSize;
@@ -324,6 +333,33 @@ ReloadGauges reloadGauges(const QRect &name, int barWidth)
 int modifiedDateLeft(const QRect &createdDate)
 {
     return rightEdge(createdDate) + 5;
+}
+
+FindPanelPlaces findPanel(const QRect &list, int gap, int height, const FindPanelSizes &sizes, bool goShown)
+{
+    constexpr int m = FindPanelMargin;
+    constexpr int s = FindPanelSpacing;
+    const int fieldBox = sizes.fieldBoxChrome + sizes.widestField;
+    const int firstRow = m + sizes.captionText + s + fieldBox + s + sizes.closeButton + m;
+    FindPanelPlaces p;
+    p.panel = QRect(list.x(), list.y() - gap - height, std::max(list.width(), firstRow), height);
+    const int width = p.panel.width();
+    const int rowHeight = std::max(0, (height - 2 * m) / 2 - 1);
+    const int secondTop = height - m - rowHeight;
+
+    p.caption = QRect(m, m, sizes.captionText, rowHeight);
+    p.closeButton = QRect(width - m - sizes.closeButton, m, sizes.closeButton, rowHeight);
+    const int fieldLeft = rightEdge(p.caption) + s;
+    p.fieldBox = QRect(fieldLeft, m, p.closeButton.x() - s - fieldLeft, rowHeight);
+
+    p.clearButton = QRect(width - m - sizes.clearButton, secondTop, sizes.clearButton, rowHeight);
+    int valueRight = p.clearButton.x() - s;
+    if (goShown) {
+        p.goButton = QRect(valueRight - sizes.goButton, secondTop, sizes.goButton, rowHeight);
+        valueRight = p.goButton.x() - s;
+    }
+    p.valueBox = sized(QRect(m, secondTop, valueRight - m, rowHeight));
+    return p;
 }
 
 } // namespace MainLayout

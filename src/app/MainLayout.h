@@ -159,6 +159,9 @@ struct FactsScrollBar
 FactsScrollBar factsScrollBar(int setupBottom, const QSize &factsBox, int barWidth);
 // The fact area slides up by the position and grows by it, so that it still fills the box.
 QRect scrolledFactArea(const QSize &factsBox, int position);
+// The scroll position, 0 to `maximum`, nearest to `position` that shows a fact from `top` to
+// `bottom` (in the fact area) whole in a facts box `boxHeight` high, or its top when it is higher.
+int factsScrollToShow(int position, int boxHeight, int top, int bottom, int maximum);
 
 // The name font size that fits the banner: from 40, lowered until the name is narrower than the
 // banner, then lowered until it is also lower; each search lowers at least once, so a name that
@@ -195,5 +198,34 @@ struct ReloadGauges
 ReloadGauges reloadGauges(const QRect &name, int barWidth);
 // The modified date follows the created date with a 5-pixel gap.
 int modifiedDateLeft(const QRect &createdDate);
+
+// What the find panel's controls need, in pixels, as the window measures them in their fonts.
+struct FindPanelSizes
+{
+    int captionText = 0; // "Search Field:"
+    int widestField = 0; // the widest name of the field list
+    int fieldBoxChrome = 0; // what the field box adds to its text: frame, margins, arrow
+    int closeButton = 0;
+    int goButton = 0;
+    int clearButton = 0;
+};
+struct FindPanelPlaces
+{
+    QRect panel; // relative to the Main tab
+    // Relative to the panel.
+    QRect caption;
+    QRect fieldBox;
+    QRect closeButton;
+    QRect valueBox;
+    QRect goButton;
+    QRect clearButton;
+};
+constexpr int FindPanelMargin = 4;
+constexpr int FindPanelSpacing = 4;
+// The panel stands `gap` pixels above the list, at its left edge, `height` high and as wide as
+// the list or as the first row needs, whichever is wider: the caption as wide as its text, then
+// the field box, at least as wide as its widest name, then "^". In the second row the value box
+// takes what "Go" (when offered) and "Clear" leave.
+FindPanelPlaces findPanel(const QRect &list, int gap, int height, const FindPanelSizes &sizes, bool goShown);
 
 } // namespace MainLayout

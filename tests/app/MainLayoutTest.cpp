@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace MainLayout;
@@ -338,4 +339,36 @@ TEST(MainLayout, DetailsFollowThePageRightAndBottomEdges)
     EXPECT_EQ(view.list, QRect(5, 5, 240, 300));
     followPage(view, QSize(200, 640)); // a page narrower than the list leaves no room
     EXPECT_EQ(view.panelDetails.width(), 0);
+}
+
+// The first row never gives the caption or the field box less than their texts: a list narrowed
+// below what they need widens the panel instead, and the second row fills whatever width results.
+TEST(MainLayout, FindPanelRowsMakeRoomForTheCaptionAndTheWidestFieldName)
+{
+    FindPanelSizes sizes;
+    sizes.captionText = 76;
+    sizes.widestField = 118;
+    sizes.fieldBoxChrome = 30;
+    sizes.closeButton = 24;
+    sizes.goButton = 80;
+    sizes.clearButton = 80;
+    for (const int listWidth : {360, 260, 135}) {
+        const QRect list(8, 68, listWidth, 300);
+        const FindPanelPlaces p = findPanel(list, 6, 54, sizes, true);
+        SCOPED_TRACE(listWidth);
+        EXPECT_EQ(p.panel.topLeft(), QPoint(8, 68 - 6 - 54));
+        EXPECT_EQ(p.panel.width(), std::max(listWidth, 4 + 76 + 4 + 148 + 4 + 24 + 4));
+        EXPECT_EQ(p.caption.width(), 76);
+        EXPECT_GE(p.fieldBox.width(), 148);
+        EXPECT_EQ(p.fieldBox.left(), rightEdge(p.caption) + FindPanelSpacing);
+        EXPECT_EQ(rightEdge(p.closeButton), p.panel.width() - FindPanelMargin);
+        EXPECT_EQ(rightEdge(p.clearButton), p.panel.width() - FindPanelMargin);
+        EXPECT_EQ(rightEdge(p.goButton) + FindPanelSpacing, p.clearButton.left());
+        EXPECT_EQ(rightEdge(p.valueBox) + FindPanelSpacing, p.goButton.left());
+        EXPECT_GT(p.valueBox.top(), bottomEdge(p.fieldBox));
+        EXPECT_LE(bottomEdge(p.valueBox), 54 - FindPanelMargin);
+    }
+    // Without "Go" the value box takes its place.
+    const FindPanelPlaces p = findPanel(QRect(8, 68, 260, 300), 6, 54, sizes, false);
+    EXPECT_EQ(rightEdge(p.valueBox) + FindPanelSpacing, p.clearButton.left());
 }

@@ -7,7 +7,11 @@ Each case gets a folder of its own with a copy of the program, PALLOX.ini, Skins
 library holding the damage. The program runs under an Xvfb of its own and is driven like a user
 drives it, by keyboard and mouse through xdotool: every message box it shows is answered, Help >
 About is opened by keys to see that the window still reacts, the feature that reads the damaged
-input is used where start-up does not read it, and the program is left through File > Exit. Every
+input is used where start-up does not read it, and the program is left through File > Exit. On a
+loaded machine a key can come before the window takes the keyboard, and a program can take many
+seconds to react; so, as a person at the screen does, the driver waits until the main window has
+the keyboard, looks for what each key or click brings up, and gives it again after a pause (a
+longer one each time) while that does not come, handing the window the keyboard anew first. Every
 box the program shows is also written to its standard error as "pallox: message: ..." (see
 src/app/MessageLog.h); the script compares those texts with what each case must say. A sanitizer
 report on standard error fails the case, so the test means most in the sanitizer build.
@@ -40,6 +44,10 @@ SANITIZER_MARKERS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime
                      "SUMMARY: UndefinedBehaviorSanitizer", "SUMMARY: AddressSanitizer",
                      "ERROR: ThreadSanitizer")
 SKIP = 77  # ctest's SKIP_RETURN_CODE
+# Seconds before a key or click that brought nothing about is given again: a box that is still
+# there this long after Enter did not take it, and the longest pause between two tries.
+BOX_PATIENCE = 1.5
+MAX_PATIENCE = 8.0
 
 CACHE_REREAD = "\n\nThe library will be read again and the data cache rewritten."
 SHEET_UNREADABLE = ("These pictures could not be shown, so the sheet shows the names of their games "
@@ -137,21 +145,41 @@ class X:
         self.env = dict(os.environ, DISPLAY=display)
 
     def run(self, *args, check=False):
-        result = subprocess.run(list(args), env=self.env, stdout=subprocess.PIPE,
-                                stderr=subprocess.DEVNULL, text=True, timeout=30)
+        try:
+            result = subprocess.run(list(args), env=self.env, stdout=subprocess.PIPE,
+                                    stderr=subprocess.DEVNULL, text=True, timeout=30)
+        except subprocess.TimeoutExpired:
+            # A tool that hangs on a display this loaded has done nothing; the caller looks again.
+            if check:
+                raise CaseFailed("%s did not end within 30 s" % " ".join(args))
+            return ""
         if check and result.returncode != 0:
             raise CaseFailed("%s failed" % " ".join(args))
         return result.stdout
 
     def windows(self):
-        """Visible top-level windows as (id, title, type)."""
+        """Visible top-level windows as (id, title, type). A window that goes while it is looked
+        at is left out: taken for a normal window, a closing box would pass for the main one."""
         found = []
-        for line in self.run("xdotool", "search", "--onlyvisible", "--name", "").split():
-            title = self.run("xdotool", "getwindowname", line).strip()
-            kind = self.run("xprop", "-id", line, "_NET_WM_WINDOW_TYPE")
+        for window in self.run("xdotool", "search", "--onlyvisible", "--name", "").split():
+            # xprop says "not found" of a property a window lacks, and nothing of a window that
+            # is gone.
+            described = self.run("xprop", "-notype", "-id", window, "_NET_WM_NAME", "WM_NAME",
+                                 "_NET_WM_WINDOW_TYPE")
+            if not described.strip():
+                continue
+            properties = {}
+            for line in described.splitlines():
+                key, equals, value = line.partition(" = ")
+                if equals:
+                    properties[key] = value
+            title = properties.get("_NET_WM_NAME", properties.get("WM_NAME", ""))
+            if len(title) >= 2 and title.startswith('"') and title.endswith('"'):
+                title = title[1:-1].replace('\\"', '"').replace("\\\\", "\\")
+            kind = properties.get("_NET_WM_WINDOW_TYPE", "")
             kind = ("menu" if "MENU" in kind else "dialog" if "DIALOG" in kind
                     else "splash" if "SPLASH" in kind else "normal")
-            found.append((line, title, kind))
+            found.append((window, title, kind))
         return found
 
     def geometry(self, window):
@@ -161,17 +189,49 @@ class X:
             values[key] = int(value) if value.isdigit() else value
         return values
 
-    def focus(self, window):
-        self.run("xdotool", "windowfocus", "--sync", window)
+    def focused(self):
+        return self.run("xdotool", "getwindowfocus").strip()
 
-    def keys(self, window, *keys):
-        self.focus(window)
+    def root(self):
+        if not hasattr(self, "_root"):
+            words = self.run("xwininfo", "-root", "-int").split()
+            self._root = words[words.index("id:") + 1] if "id:" in words else ""
+        return self._root
+
+    def focus(self, window, timeout=5, again=False):
+        """Gives the window the keyboard and waits until the server says it has it. A window
+        that a modal one blocks hands it on, so this may be refused; returns whether it held.
+        With `again` the keyboard goes to the screen first when the window has it already: the
+        program may have missed the window's getting it (a box that closed hands the keyboard
+        back while the window is still blocked), and only a change of focus tells it again."""
+        deadline = time.monotonic() + timeout
+        if again and self.root() and self.focused() == window:
+            self.run("xdotool", "windowfocus", self.root())
+            for _ in range(20):
+                if self.focused() != window:
+                    break
+                time.sleep(0.05)
+        while True:
+            self.run("xdotool", "windowfocus", window)
+            for _ in range(10):
+                if self.focused() == window:
+                    return True
+                time.sleep(0.05)
+            if time.monotonic() > deadline:
+                return False
+
+    def keys(self, window, *keys, focus=True, again=False):
+        """Presses the keys in the window; with `focus` false wherever the keyboard is (an open
+        menu holds it), with `again` after giving it the keyboard anew (see focus). Nothing is
+        pressed when the window does not take the focus."""
+        if focus and not self.focus(window, again=again):
+            return False
         for key in keys:
             self.run("xdotool", "key", "--clearmodifiers", key)
             time.sleep(0.15)
+        return True
 
-    def type(self, window, text):
-        self.focus(window)
+    def type(self, text):
         self.run("xdotool", "type", "--delay", "4", text)
 
     def click(self, window, x, y):
@@ -348,7 +408,7 @@ class Run:
                                         stderr=self.stderr, start_new_session=True,
                                         preexec_fn=die_with_us, **extra)
         self.main = None
-        self.answered = 0
+        self.boxes = {}  # the boxes answered, each with when Enter was last pressed in it
 
     def log(self):
         with open(self.stderr_path, "rb") as f:
@@ -365,15 +425,26 @@ class Run:
     def alive(self):
         return self.process.poll() is None
 
-    def answer_boxes(self):
-        """Presses Enter in every message box on the screen (OK, the default button of each);
-        returns whether there was one."""
+    def check_alive(self):
+        if not self.alive():
+            raise CaseFailed("the program ended (exit code %s)" % self.process.returncode)
+
+    @property
+    def answered(self):
+        return len(self.boxes)
+
+    def answer_boxes(self, windows=None):
+        """Presses Enter in every message box on the screen (OK, the default button of each),
+        and again in a box that is still there a while later: a key that came before the box
+        took the keyboard is lost. Returns whether there was a box."""
         any_box = False
-        for window, title, kind in self.x.windows():
+        for window, title, kind in self.x.windows() if windows is None else windows:
             if title == "PALLOX" and kind == "dialog":
-                self.x.keys(window, "Return")
-                self.answered += 1
                 any_box = True
+                pressed = self.boxes.get(window)
+                if pressed is None or time.monotonic() - pressed >= BOX_PATIENCE:
+                    self.boxes[window] = time.monotonic()
+                    self.x.keys(window, "Return", again=pressed is not None)
         return any_box
 
     def settle(self, timeout, quiet=0.8):
@@ -382,8 +453,7 @@ class Run:
         deadline = time.monotonic() + timeout
         last_box = time.monotonic()
         while time.monotonic() < deadline:
-            if not self.alive():
-                raise CaseFailed("the program ended (exit code %s)" % self.process.returncode)
+            self.check_alive()
             if self.answer_boxes():
                 last_box = time.monotonic()
             elif time.monotonic() - last_box >= quiet and self.answered >= len(self.messages()):
@@ -392,75 +462,185 @@ class Run:
         raise CaseFailed("a message box did not go away within %d s" % timeout)
 
     def wait_for_main_window(self, timeout):
+        """Waits until the main window is on the screen and has the keyboard: a key sent before
+        that goes nowhere."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             if not self.alive():
                 raise CaseFailed("the program ended during start-up (exit code %s)"
                                  % self.process.returncode)
-            self.answer_boxes()
-            for window, title, kind in self.x.windows():
-                if title == "PALLOX" and kind == "normal":
+            windows = self.x.windows()
+            self.answer_boxes(windows)
+            for window, title, kind in windows:
+                if title == "PALLOX" and kind == "normal" and self.x.focus(window, timeout=1):
                     self.main = window
                     self.settle(timeout)
                     return
             time.sleep(0.1)
         raise CaseFailed("no main window within %d s" % timeout)
 
+    def find_window(self, title_start):
+        return next((w for w, t, _ in self.x.windows() if t.startswith(title_start)), None)
+
     def wait_for_window(self, title_start, timeout, gone=False):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            if not self.alive():
-                raise CaseFailed("the program ended (exit code %s)" % self.process.returncode)
-            found = [w for w, t, _ in self.x.windows() if t.startswith(title_start)]
+            self.check_alive()
+            found = self.find_window(title_start)
             if found and not gone:
-                return found[0]
+                return found
             if gone and not found:
                 return None
             time.sleep(0.1)
         return False
 
-    def menu(self, opener, *keys, timeout=10):
-        """Opens a menu of the menu bar by its Alt key and, once it shows, presses the keys. The
-        menu is the window that comes up: Qt does not always name its kind on a menu it shows
-        again."""
-        before = {window for window, _, _ in self.x.windows()}
-        self.x.keys(self.main, opener)
+    def until(self, act, done, timeout, failure, patience=2.0):
+        """Does `act` until `done` holds, as a person does again what did nothing; the pauses
+        grow, so that a program that is only slow is not asked twice."""
         deadline = time.monotonic() + timeout
-        while not any(window not in before for window, _, _ in self.x.windows()):
+        while True:
+            act()
+            wait_until = min(deadline, time.monotonic() + patience)
+            while time.monotonic() < wait_until:
+                if done():
+                    return
+                self.check_alive()
+                self.answer_boxes()
+                time.sleep(0.1)
+            if done():
+                return
+            if time.monotonic() >= deadline:
+                raise CaseFailed(failure)
+            patience = min(2 * patience, MAX_PATIENCE)
+
+    def wait_told(self, count, timeout, failure):
+        """Waits until more than `count` messages have been shown and answers them: a slow
+        program tells what it found a while after the dialog that asked for it has gone, and a
+        click made before then would meet its box."""
+        self.until(lambda: None, lambda: len(self.messages()) > count, timeout, failure)
+        self.settle(timeout)
+
+    def popup_since(self, before):
+        """A menu that came up since `before` was taken: a new window that is no box or dialog.
+        Qt does not always name its kind, nor keep its window, on a menu it shows again."""
+        for window, _, kind in self.x.windows():
+            if window not in before and window != self.main and kind != "dialog":
+                return window
+        return None
+
+    def open_menu(self, opener, deadline, shown):
+        """Presses a menu's Alt key until the menu shows; returns it, or None when `shown` holds
+        first. Pressed again into the open menu, the key changes nothing."""
+        before = {window for window, _, _ in self.x.windows()}
+        pause = 1.0
+        tries = 0
+        while True:
+            pressed = time.monotonic()
+            self.x.keys(self.main, opener, again=tries > 0)
+            tries += 1
+            while time.monotonic() - pressed < pause:
+                if shown and shown():
+                    return None
+                popup = self.popup_since(before)
+                if popup:
+                    return popup
+                self.check_alive()
+                if time.monotonic() > deadline:
+                    raise CaseFailed("the menu of %s did not open" % opener)
+                if self.answer_boxes():  # a box that came up late took the key
+                    break
+                time.sleep(0.05)
+            pause = min(1.5 * pause, 4)
+
+    def menu(self, opener, *keys, timeout, shows=None, failure=None):
+        """Chooses a menu item by keys: the menu's Alt key until the menu shows, then the item's
+        keys until the menu closes, which it does when the item is chosen. With `shows`, a check
+        of what the item brings up, the whole choice is made again while that does not come."""
+        deadline = time.monotonic() + timeout
+        patience = 3.0
+        while True:
+            popup = self.open_menu(opener, deadline, shows)
+            if popup is not None:
+                self.x.keys(self.main, *keys, focus=False)
+                self.wait_until_closed(popup, keys[-1], deadline)
+            if shows is None:
+                return
+            wait_until = min(deadline, time.monotonic() + patience)
+            while time.monotonic() < wait_until:
+                if shows():
+                    return
+                time.sleep(0.1)
+            if shows():
+                return
+            if time.monotonic() >= deadline:
+                raise CaseFailed(failure or "%s %s did nothing within %d s"
+                                 % (opener, " ".join(keys), timeout))
+            self.check_alive()
+            patience = min(2 * patience, MAX_PATIENCE)
+
+    def wait_until_closed(self, popup, key, deadline):
+        """An open menu holds the keyboard, so the item's last key goes to it wherever the focus
+        is; it is pressed again only when the menu stays open a long while."""
+        pressed = time.monotonic()
+        pause = 3.0
+        while popup in {window for window, _, _ in self.x.windows()}:
             if time.monotonic() > deadline:
-                raise CaseFailed("the menu of %s did not open within %d s" % (opener, timeout))
-            if self.answer_boxes():  # a box that came up late took the key
-                self.x.keys(self.main, opener)
-            time.sleep(0.05)
-        self.x.keys(self.main, *keys)
+                raise CaseFailed("a menu stayed open after %s" % key)
+            if time.monotonic() - pressed >= pause:
+                self.x.keys(self.main, key, focus=False)
+                pressed = time.monotonic()
+                pause = min(2 * pause, MAX_PATIENCE)
+            if not self.alive():
+                return
+            time.sleep(0.1)
+
+    def press_until_gone(self, title_start, key, timeout, failure):
+        pressed = []
+
+        def press():
+            window = self.find_window(title_start)
+            if window:
+                self.x.keys(window, key, again=bool(pressed))
+                pressed.append(window)
+        self.until(press, lambda: not self.find_window(title_start), timeout, failure, patience=1.5)
 
     def prove_responsive(self, timeout):
         """Help > About by keys: the About window must open within the time, and close again."""
         start = time.monotonic()
-        self.menu("alt+h", "a", timeout=timeout)
-        about = self.wait_for_window("About PALLOX", timeout)
-        if not about:
-            raise CaseFailed("Help > About did not open within %d s: the window does not react"
-                             % timeout)
-        self.x.keys(about, "Escape")
-        if self.wait_for_window("About PALLOX", timeout, gone=True) is False:
-            raise CaseFailed("the About window did not close on Escape")
+        self.menu("alt+h", "a", timeout=timeout, shows=lambda: self.find_window("About PALLOX"),
+                  failure="Help > About did not open within %d s: the window does not react"
+                  % timeout)
+        self.press_until_gone("About PALLOX", "Escape", timeout,
+                              "the About window did not close on Escape")
         return time.monotonic() - start
 
     def choose_file(self, title_start, path, timeout):
-        """Types a path into the file dialog the program opened and presses Enter."""
+        """Types a path into the file dialog the program opened and presses Enter, again while
+        the dialog stays: into its name field (Alt+N), over whatever the field holds."""
         dialog = self.wait_for_window(title_start, timeout)
         if not dialog:
             raise CaseFailed('no "%s" dialog appeared' % title_start)
-        self.x.focus(dialog)
-        self.x.keys(dialog, "ctrl+a")
-        self.x.type(dialog, path)
-        self.x.keys(dialog, "Return")
-        if self.wait_for_window(title_start, timeout, gone=True) is False:
-            raise CaseFailed('the "%s" dialog did not take the path %s' % (title_start, path))
+
+        entered = []
+
+        def enter():
+            # A box of the dialog's own (a name it cannot find) holds the keyboard: answered.
+            for window, title, _ in self.x.windows():
+                if window != dialog and title.startswith(title_start):
+                    self.x.keys(window, "Return")
+            if self.x.keys(dialog, "alt+n", "ctrl+a", again=bool(entered)):
+                self.x.type(path)
+                self.x.keys(dialog, "Return", focus=False)
+            entered.append(dialog)
+        self.until(enter, lambda: not self.find_window(title_start), timeout,
+                   'the "%s" dialog did not take the path %s' % (title_start, path))
 
     def quit(self, timeout):
-        self.menu("alt+f", "x", timeout=timeout)
+        """File > Exit, chosen again while the program neither ends nor asks."""
+        def box_shown():
+            return any(t == "PALLOX" and k == "dialog" for _, t, k in self.x.windows())
+        self.menu("alt+f", "x", timeout=timeout, shows=lambda: not self.alive() or box_shown(),
+                  failure="File > Exit did not end the program within %d s" % timeout)
         deadline = time.monotonic() + timeout
         while self.alive() and time.monotonic() < deadline:
             self.answer_boxes()  # "Close PALLOX?" when that option is on
@@ -639,21 +819,23 @@ def dosbox_conf_garbage(case):
     case.expected_messages.append("Can not Save.  Configure File field is blank.")
 
     def action(run, timeout):
-        # Places in the window of its default size, 800 x 600; a slow build gets a second try
-        # with more time between the steps.
-        for pause in (0.5, 2):
-            run.x.keys(run.main, "ctrl+Tab")  # the Config tab
-            time.sleep(pause)
+        # Places in the window of its default size, 800 x 600. Clicks, not Ctrl+Tab: a click made
+        # again on the tab or the button that is already shown changes nothing.
+        def load():
+            run.x.click(run.main, 84, 32)  # the Config tab
+            time.sleep(0.3)
             run.x.click(run.main, 231, 399)  # its DOSBox "Config" button
-            time.sleep(pause)
+            time.sleep(0.3)
             run.x.click(run.main, 662, 160)  # the editor's "Load"
-            if run.wait_for_window("Open", 5 * pause):
-                break
-            run.x.keys(run.main, "ctrl+shift+Tab")
+        run.until(load, lambda: run.find_window("Open"), timeout,
+                  'the DOSBox editor\'s "Load" brought up no "Open" dialog')
+        told = len(run.messages())
         run.choose_file("Open", conf, timeout)
-        run.settle(timeout)
+        run.wait_told(told, timeout, "the editor said nothing of the file it loaded")
         # Save right after: it must not write DOSBox's sections into the refused file.
-        run.x.click(run.main, 748, 160)  # the editor's "Save"
+        told = len(run.messages())
+        run.until(lambda: run.x.click(run.main, 748, 160),  # the editor's "Save"
+                  lambda: len(run.messages()) > told, timeout, 'the editor\'s "Save" said nothing')
     case.action = action
 
 
@@ -671,9 +853,11 @@ def export_not_launchbox(case):
 
     def action(run, timeout):
         for target in (xml, garbage):
-            run.menu("alt+e", "Up", "Return", timeout=timeout)
+            run.menu("alt+e", "Up", "Return", timeout=timeout,
+                     shows=lambda: run.find_window("Export to LaunchBox"))
+            told = len(run.messages())
             run.choose_file("Export to LaunchBox", target, timeout)
-            run.settle(timeout)
+            run.wait_told(told, timeout, "the export said nothing of %s" % target)
     case.action = action
 
 
@@ -711,14 +895,14 @@ def pictures_damaged(case):
         return next((m for m in run.messages() if m.startswith(SHEET_UNREADABLE)), None)
 
     def action(run, timeout):
-        run.x.keys(run.main, "ctrl+Tab", "ctrl+Tab")  # the Image Sheet tab
-        time.sleep(0.5)
-        run.x.click(run.main, 50, 64)  # its "Load"
-        # The sheet decodes on worker threads; its report is what shows it read the pictures.
-        deadline = time.monotonic() + timeout
-        while sheet_message(run) is None and time.monotonic() < deadline:
-            run.answer_boxes()
-            time.sleep(0.1)
+        def load():
+            run.x.click(run.main, 166, 32)  # the Image Sheet tab
+            time.sleep(0.3)
+            run.x.click(run.main, 50, 64)  # its "Load", which starts the sheet afresh
+        # The sheet decodes on worker threads; its report is what shows it read the pictures. A
+        # slow machine takes its time, so the click is made again only after a long while.
+        run.until(load, lambda: sheet_message(run) is not None, timeout,
+                  "the image sheet did not report its pictures", patience=15)
     case.action = action
     cache_check = expect_cache_rewritten(case, [n + " Game" for n in names])
 
@@ -747,8 +931,9 @@ def nostalgia_skins_garbage(case):
         "of, such as [Computer] or [Background]." % case.path("Skins", "DOS8086skins.ini"))
 
     def action(run, timeout):
+        told = len(run.messages())
         run.menu("alt+f", "n", timeout=timeout)
-        time.sleep(1)
+        run.wait_told(told, timeout, "Nostalgia mode said nothing of its skins file")
     case.action = action
 
 
@@ -805,11 +990,11 @@ def run_case(name, build, options, x, user, base):
     try:
         run.wait_for_main_window(timeout)
         startup = time.monotonic() - started
-        reaction = run.prove_responsive(min(timeout, 10))
+        reaction = run.prove_responsive(timeout)
         if case.action:
             case.action(run, timeout)
             run.settle(timeout)
-            reaction = max(reaction, run.prove_responsive(min(timeout, 10)))
+            reaction = max(reaction, run.prove_responsive(timeout))
         if case.check:
             case.check()
         run.quit(timeout)

@@ -19,7 +19,8 @@ DetailsPane::DetailsPane(LibrarySession &session, QWidget &page) : QObject(&page
     memoAbout = new QPlainTextEdit(&page);
     memoAbout->setObjectName(QStringLiteral("memoAbout"));
     memoAbout->setReadOnly(true);
-    memoAbout->setFocusPolicy(Qt::ClickFocus);
+    // The last stop of Tab on the Main tab, where the arrow keys scroll a long note.
+    memoAbout->setFocusPolicy(Qt::StrongFocus);
     m_details = new DetailsPanel(&page);
     lblGameCreatedDate = new QLabel(m_details);
     lblGameCreatedDate->setObjectName(QStringLiteral("lblGameCreatedDate"));
@@ -46,6 +47,11 @@ void DetailsPane::applyAppearance(const Appearance &appearance)
     appearance.colorLabel(lblGameCreatedDate, DetailsTextColor);
     appearance.colorLabel(lblGameModifiedDate, DetailsTextColor);
     m_details->LoadDetailColors(appearance);
+}
+
+QList<QWidget *> DetailsPane::tabChain() const
+{
+    return m_details->tabChain() << memoAbout;
 }
 
 void DetailsPane::showDates(bool shown)

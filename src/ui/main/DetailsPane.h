@@ -2,6 +2,7 @@
 
 #include "app/MainLayout.h"
 
+#include <QList>
 #include <QObject>
 
 class Appearance;
@@ -27,6 +28,8 @@ public:
     ReloadGauge &categoriesGauge() const { return *pbReloading2; }
 
     void applyAppearance(const Appearance &appearance);
+    // The fact and platform links, then the note, in the order Tab visits them.
+    QList<QWidget *> tabChain() const;
     void showDates(bool shown);
     // The simple view instead of the details, or the details again.
     void showSimple(bool simple);

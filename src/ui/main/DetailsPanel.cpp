@@ -4,15 +4,15 @@
 #include "browse/PictureLoader.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/Controls.h"
+#include "ui/common/LinkLabel.h"
 #include "ui/common/PictureLabel.h"
 #include "ui/common/WidgetColors.h"
 
-#include <QEvent>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -114,16 +114,21 @@ void DetailsPanel::buildFacts()
         lblComma[i]->hide();
     }
     for (int id = 0; id < DetailsFacts::LabelCount; ++id) {
-        QLabel *label = named(new QLabel(panelScrollStats), DetailsFacts::objectName(id));
+        auto *label = named(new LinkLabel(panelScrollStats), DetailsFacts::objectName(id));
         label->move(DetailsFacts::designPlace(id));
         if (id == DetailsFacts::Manual)
             label->setText(QStringLiteral("Available"));
         fitToText(label);
         label->hide();
-        label->installEventFilter(this);
+        connect(label, &LinkLabel::activated, this, [this, id] { factActivated(id); });
+        if (DetailsFacts::platformIndex(id) >= 0) {
+            connect(label, &LinkLabel::doubleClicked, this,
+                    [this, id] { emit platformDoubleClicked(DetailsFacts::platformIndex(id), fact(id)->text()); });
+        }
         m_facts[size_t(id)] = label;
     }
     markShownPlatform(0);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { showFocusedFact(now); });
 
     sbDetails = named(new QScrollBar(Qt::Vertical, panelStats), "sbDetails");
     sbDetails->hide();
@@ -361,25 +366,29 @@ QList<PictureLabel *> DetailsPanel::viewedPictures() const
     return pictures;
 }
 
-bool DetailsPanel::eventFilter(QObject *watched, QEvent *event)
+QList<QWidget *> DetailsPanel::tabChain() const
 {
-    const QEvent::Type type = event->type();
-    auto *label = qobject_cast<QLabel *>(watched);
-    const auto found = std::find(m_facts.begin(), m_facts.end(), label);
-    if ((type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) || found == m_facts.end() ||
-        static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
-        return QWidget::eventFilter(watched, event);
-    const DetailsFacts::Click click = DetailsFacts::clickOn(int(found - m_facts.begin()), m_content);
-    if (type == QEvent::MouseButtonDblClick) {
-        if (click.kind == DetailsFacts::Click::Platform)
-            emit platformDoubleClicked(click.number, label->text());
-        return QWidget::eventFilter(watched, event);
-    }
-    // A press that is dragged off the label and let go elsewhere is no click.
-    if (!label->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-        return QWidget::eventFilter(watched, event);
+    // The facts column from the top, the extras beside it, then the row of platforms.
+    const auto at = [this](int label) { return m_facts.begin() + label; };
+    return QList<QWidget *>(at(DetailsFacts::Year), at(DetailsFacts::Platform))
+           << QList<QWidget *>(at(DetailsFacts::Extra1), m_facts.end())
+           << QList<QWidget *>(at(DetailsFacts::Platform), at(DetailsFacts::Extra1));
+}
 
-    const QString text = label->text();
+void DetailsPanel::showFocusedFact(QWidget *focused)
+{
+    // A fact that Tab reaches below the bottom of the facts box is scrolled into it.
+    if (sbDetails->isHidden() || std::find(m_facts.begin(), m_facts.end(), focused) == m_facts.end())
+        return;
+    const QRect at = focused->geometry();
+    sbDetails->setValue(MainLayout::factsScrollToShow(sbDetails->value(), panelStats->height(), at.top(),
+                                                      MainLayout::bottomEdge(at), sbDetails->maximum()));
+}
+
+void DetailsPanel::factActivated(int id)
+{
+    const DetailsFacts::Click click = DetailsFacts::clickOn(id, m_content);
+    const QString text = fact(id)->text();
     if (click.kind == DetailsFacts::Click::Field)
         emit fieldClicked(click.field, text);
     else if (click.kind == DetailsFacts::Click::Platform)
@@ -390,5 +399,4 @@ bool DetailsPanel::eventFilter(QObject *watched, QEvent *event)
         emit manualClicked(click.target);
     else if (click.kind == DetailsFacts::Click::Extra)
         emit extraClicked(click.number, text, click.target);
-    return QWidget::eventFilter(watched, event);
 }

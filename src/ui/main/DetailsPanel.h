@@ -53,6 +53,8 @@ public:
     QList<QLabel *> linkLabels() const;
     // The pictures of the details that the picture viewer opens on a click.
     QList<PictureLabel *> viewedPictures() const;
+    // The labels in the order Tab visits them; hidden ones are passed over.
+    QList<QWidget *> tabChain() const;
 
 signals:
     // A fact to filter the list by.
@@ -68,10 +70,10 @@ signals:
     // A picture of the row shown has arrived and changed which pictures are shown.
     void picturesChanged();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
+    // A click on a fact, or Space or Enter on it.
+    void factActivated(int label);
+    void showFocusedFact(QWidget *focused);
     void buildBanner();
     void buildPictures();
     void buildFacts();

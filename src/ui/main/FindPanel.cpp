@@ -1,15 +1,15 @@
 #include "ui/main/FindPanel.h"
 
 #include "ui/common/Controls.h"
+#include "ui/common/LinkLabel.h"
 
 #include <QComboBox>
 #include <QCompleter>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 
@@ -57,10 +57,10 @@ FindPanel::FindPanel(QWidget *parent) : QFrame(parent)
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
 
-    lblSearchField = new QLabel(QStringLiteral("Search Field:"), this);
-    lblSearchField->setObjectName(QStringLiteral("lblSearchField"));
+    lblSearchField = named(new LinkLabel(this), "lblSearchField");
+    lblSearchField->setText(QStringLiteral("Search Field:"));
+    lblSearchField->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblSearchField->setCursor(Qt::PointingHandCursor);
-    lblSearchField->installEventFilter(this);
     cbShowOnly1 = makeBox("cbShowOnly1", this);
     cbShowOnly2 = makeBox("cbShowOnly2", this);
     // The value filter compares exactly, so what was typed is what must be compared. A completer
@@ -75,17 +75,6 @@ FindPanel::FindPanel(QWidget *parent) : QFrame(parent)
     btnCloseFind = makeButton("btnCloseFind", QStringLiteral("^"), this);
     btnCloseFind->setFixedWidth(24);
 
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(4, 3, 4, 3);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(3);
-    grid->addWidget(lblSearchField, 0, 0);
-    grid->addWidget(cbShowOnly1, 0, 1, 1, 2);
-    grid->addWidget(btnCloseFind, 0, 3);
-    grid->addWidget(cbShowOnly2, 1, 0, 1, 2);
-    grid->addWidget(btnGoFind, 1, 2);
-    grid->addWidget(btnClearFind, 1, 3);
-    grid->setColumnStretch(1, 1);
     setFixedHeight(PanelHeight);
     hide();
 
@@ -98,6 +87,7 @@ FindPanel::FindPanel(QWidget *parent) : QFrame(parent)
         if (cbShowOnly2->findText(cbShowOnly2->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive) < 0)
             emit valueChosen();
     });
+    connect(lblSearchField, &LinkLabel::activated, this, &FindPanel::searchFieldClicked);
     connect(btnGoFind, &QPushButton::clicked, this, &FindPanel::goClicked);
     connect(btnClearFind, &QPushButton::clicked, this, &FindPanel::clearClicked);
     connect(btnCloseFind, &QPushButton::clicked, this, &FindPanel::btnCloseFindClick);
@@ -105,8 +95,41 @@ FindPanel::FindPanel(QWidget *parent) : QFrame(parent)
 
 void FindPanel::place(const QRect &list)
 {
-    setGeometry(list.x(), list.y() - listShift(), list.width(), PanelHeight);
+    m_list = list;
+    const MainLayout::FindPanelPlaces places =
+        MainLayout::findPanel(list, ListGap, PanelHeight, measure(), btnGoFind->isVisibleTo(this));
+    setGeometry(places.panel);
+    lblSearchField->setGeometry(places.caption);
+    cbShowOnly1->setGeometry(places.fieldBox);
+    btnCloseFind->setGeometry(places.closeButton);
+    cbShowOnly2->setGeometry(places.valueBox);
+    btnGoFind->setGeometry(places.goButton);
+    btnClearFind->setGeometry(places.clearButton);
     raise();
+}
+
+MainLayout::FindPanelSizes FindPanel::measure() const
+{
+    MainLayout::FindPanelSizes sizes;
+    sizes.captionText = lblSearchField->fontMetrics().horizontalAdvance(lblSearchField->text());
+    const QFontMetrics field = cbShowOnly1->fontMetrics();
+    for (int i = 0; i < cbShowOnly1->count(); ++i)
+        sizes.widestField = qMax(sizes.widestField, field.horizontalAdvance(cbShowOnly1->itemText(i)));
+    // What the style puts round a text in the box, the way the box sizes itself to one.
+    QStyleOptionComboBox option;
+    option.initFrom(cbShowOnly1);
+    option.editable = true;
+    sizes.fieldBoxChrome =
+        cbShowOnly1->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(0, field.height()), cbShowOnly1).width();
+    sizes.closeButton = btnCloseFind->width();
+    sizes.goButton = btnGoFind->sizeHint().width();
+    sizes.clearButton = btnClearFind->sizeHint().width();
+    return sizes;
+}
+
+QList<QWidget *> FindPanel::tabChain() const
+{
+    return {lblSearchField, cbShowOnly1, cbShowOnly2};
 }
 
 QString FindPanel::fieldText() const
@@ -122,6 +145,7 @@ QString FindPanel::valueText() const
 void FindPanel::setFieldList(const QStringList &items)
 {
     setItems(cbShowOnly1, items);
+    place(m_list);
 }
 
 void FindPanel::setValueList(const QStringList &items)
@@ -134,7 +158,10 @@ void FindPanel::showFilter(const QString &field, const QString &value, bool valu
     setBoxText(cbShowOnly1, field);
     setBoxText(cbShowOnly2, value);
     cbShowOnly2->setEnabled(valueEnabled);
-    btnGoFind->setVisible(searchOffered);
+    if (btnGoFind->isVisibleTo(this) != searchOffered) {
+        btnGoFind->setVisible(searchOffered);
+        place(m_list);
+    }
 }
 
 void FindPanel::Find1Click()
@@ -152,14 +179,4 @@ void FindPanel::btnCloseFindClick()
         return;
     hide();
     emit closed(listShift());
-}
-
-bool FindPanel::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == lblSearchField && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && lblSearchField->rect().contains(mouse->position().toPoint()))
-            emit searchFieldClicked();
-    }
-    return QFrame::eventFilter(watched, event);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/MainLayout.h"
+
 #include <QFrame>
+#include <QList>
 #include <QStringList>
 
+class LinkLabel;
 class QComboBox;
-class QLabel;
 class QPushButton;
 
 // The find panel above the list: a field box, a value box that doubles as the search text, and
@@ -27,6 +30,8 @@ public:
     // Closes it; the filters stay in force.
     void btnCloseFindClick();
 
+    // "Search Field:", the field box and the value box, in the order Tab visits them.
+    QList<QWidget *> tabChain() const;
     // What the user sees in the field box and the value box.
     QString fieldText() const;
     QString valueText() const;
@@ -54,11 +59,12 @@ signals:
     void goClicked();
     void clearClicked();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    QLabel *lblSearchField = nullptr;
+    MainLayout::FindPanelSizes measure() const;
+
+    // Where the list stands with the panel open, from the last layout pass.
+    QRect m_list;
+    LinkLabel *lblSearchField = nullptr;
     QComboBox *cbShowOnly1 = nullptr;
     QComboBox *cbShowOnly2 = nullptr;
     QPushButton *btnGoFind = nullptr;

@@ -22,7 +22,9 @@ MainListPane::MainListPane(LibrarySession &session, QWidget &page) : QObject(&pa
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
     btnPlay = new QPushButton(QStringLiteral("PLAY"), &page);
     btnPlay->setObjectName(QStringLiteral("btnPlay"));
-    btnPlay->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it and Space or Enter plays; a click leaves the arrow keys with the list.
+    btnPlay->setFocusPolicy(Qt::TabFocus);
+    btnPlay->setAutoDefault(true);
 
     connect(&m_session, &LibrarySession::listChanged, this, &MainListPane::showList);
     connect(&m_session, &LibrarySession::selectionChanged, this, &MainListPane::showSelection);
@@ -68,6 +70,11 @@ void MainListPane::place(const QRect &list, int totalTop)
     lbMain->setGeometry(list);
     lblTotal->move(list.left(), totalTop);
     btnPlay->setGeometry(list.right() + 1 - 80, totalTop - 2, 80, TotalHeight + 4);
+}
+
+QList<QWidget *> MainListPane::tabChain() const
+{
+    return {lbMain, btnPlay};
 }
 
 void MainListPane::focusList()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QRect>
 
@@ -26,6 +27,8 @@ public:
     void place(const QRect &list, int totalTop);
     // The arrow keys browse at once.
     void focusList();
+    // The list, then PLAY, in the order Tab visits them.
+    QList<QWidget *> tabChain() const;
 
     static constexpr int TotalHeight = 20;
 

@@ -22,7 +22,10 @@ MainMenus::MainMenus(QMainWindow &window) : QObject(&window)
             menu->addSeparator();
         QAction *action = named(menu->addAction(QString::fromUtf8(item.caption)), item.objectName);
         action->setCheckable(item.checkable);
-        action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+        QList<QKeySequence> keys = QKeySequence::keyBindings(item.standardKey);
+        if (keys.isEmpty())
+            keys = {QKeySequence(QString::fromLatin1(item.shortcut))};
+        action->setShortcuts(keys);
         if (item.readsLibrary)
             m_tableCommands << action;
         const MainCommand command = item.command;

@@ -7,6 +7,7 @@
 #include "session/FilterState.h"
 #include "session/LibrarySession.h"
 #include "ui/common/Appearance.h"
+#include "ui/common/Controls.h"
 #include "ui/main/AttractMode.h"
 #include "ui/main/CategoryMenuController.h"
 #include "ui/config/ConfigTab.h"
@@ -34,6 +35,7 @@
 #include <QListWidget>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 
 TfrmMain::TfrmMain(const Platform &platform, const FilePlaces &places, TfrmSplashScreen *splash, QWidget *parent)
@@ -84,6 +86,11 @@ void TfrmMain::buildAreas()
     connect(imageSheet, &ImageSheetTab::pictureUnreadable, m_session.get(), &LibrarySession::reportOnce);
 
     pnlNostalgia = new NostalgiaView(*m_session, *this);
+
+    // Tab goes down the Main tab as it reads, from the page tabs: the find panel, the list and
+    // PLAY, the facts and the platforms, the note.
+    chainTabOrder(QList<QWidget *>{PageControl1->tabBar()} + pnlFind->tabChain() + m_list->tabChain() +
+                  m_details->tabChain());
 
     m_filters = std::make_unique<FilterController>(*m_session, *pnlFind);
     m_categoryMenus = std::make_unique<CategoryMenuController>(*m_filters, m_menus->categoryMenus());
