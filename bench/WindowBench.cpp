@@ -73,10 +73,11 @@ struct LargeLibrary
         }
         GameTable large;
         large.setSize(sample.columnCount(), 1);
-        large.row(0) = sample.row(0);
+        for (int c = 0; c < sample.columnCount(); ++c)
+            large.setCell(c, 0, sample.cell(c, 0));
         const int nameColumn = sample.column(QStringLiteral("Name"));
         for (int g = 0; g < kGames; ++g) {
-            std::vector<QString> cells = sample.row(1 + g % (sample.rowCount() - 1));
+            std::vector<QString> cells = sample.rowCells(1 + g % (sample.rowCount() - 1));
             cells[static_cast<size_t>(nameColumn)] =
                 cells[static_cast<size_t>(nameColumn)] + QStringLiteral(" %1").arg(g / (sample.rowCount() - 1));
             large.appendRow(std::move(cells));

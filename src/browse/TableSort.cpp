@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,14 +15,10 @@ struct Range
     int right;
 };
 
-// Code unit by code unit, a text that begins a longer one first: what QString::compare does with
-// case sensitivity, without a call into the library and a pointer chase per comparison.
-using Key = std::u16string_view;
-
-Key keyOf(const QString &text)
-{
-    return Key(reinterpret_cast<const char16_t *>(text.constData()), static_cast<size_t>(text.size()));
-}
+// A cell's key is the place of its text among its column's texts in code unit order (a text that
+// begins a longer one first, as QString::compare does with case sensitivity), so a comparison is
+// one of two integers.
+using Key = quint32;
 
 bool sortsBefore(Key a, Key b)
 {
@@ -95,20 +90,19 @@ void SortStringGrid(GameTable &grid, int column)
         return;
 
     const size_t rowCount = static_cast<size_t>(grid.rowCount());
-    std::vector<Key> keys(rowCount);
+    std::vector<Key> keys(rowCount, 0); // a column the table lacks reads as empty everywhere
     std::vector<int> order(rowCount);
+    const bool known = column >= 0 && column < grid.columnCount();
+    const std::vector<quint32> *places = known ? &grid.textOrder(column) : nullptr;
+    const GameTable::TextId *ids = known ? grid.textIds(column) : nullptr;
     for (size_t r = 0; r < rowCount; ++r) {
-        keys[r] = keyOf(grid.cell(column, static_cast<int>(r)));
+        if (known)
+            keys[r] = (*places)[ids[r]];
         order[r] = static_cast<int>(r);
     }
 
     quickSort(order, keys, first, last);
 
-    // Apply the permutation once: every row moves at most twice, as a vector handle.
-    std::vector<std::vector<QString>> sorted;
-    sorted.reserve(static_cast<size_t>(last - first + 1));
-    for (int p = first; p <= last; ++p)
-        sorted.push_back(std::move(grid.row(order[static_cast<size_t>(p)])));
-    for (int p = first; p <= last; ++p)
-        grid.row(p) = std::move(sorted[static_cast<size_t>(p - first)]);
+    // Apply the permutation once: every column moves its row numbers in one pass.
+    grid.permuteRows(order);
 }

@@ -39,18 +39,22 @@ public:
     QByteArrayView next()
     {
         const qsizetype start = m_pos;
-        // Where the next CR and the next LF are is remembered until we pass them, so that a file
-        // with only one kind of line end is not searched to its end for the other on every line.
-        if (m_nextLf < start)
-            m_nextLf = find('\n', start);
-        if (m_nextCr < start)
-            m_nextCr = find('\r', start);
-        const qsizetype end = std::min(m_nextLf, m_nextCr);
+        // Cells are short, a dozen bytes on average: a plain walk finds the line's end sooner than
+        // a search for each kind of line end would set out.
+        qsizetype end = start;
+        while (end < m_size) {
+            const auto c = static_cast<unsigned char>(m_data[end]);
+            if (c <= '\r' && (c == '\r' || c == '\n'))
+                break;
+            ++end;
+        }
         m_pos = end;
         if (end < m_size)
             m_pos += (m_data[end] == '\r' && end + 1 < m_size && m_data[end + 1] == '\n') ? 2 : 1;
         return QByteArrayView(m_data + start, end - start);
     }
+
+    qsizetype remaining() const { return m_size - m_pos; }
 
     // Counts the lines still to come, but stops once `enough` were seen: all a caller needs to
     // know is whether the file holds what its counts promise.
@@ -66,17 +70,9 @@ public:
     }
 
 private:
-    qsizetype find(char c, qsizetype from) const
-    {
-        const void *found = std::memchr(m_data + from, c, static_cast<size_t>(m_size - from));
-        return found ? static_cast<const char *>(found) - m_data : m_size;
-    }
-
     const char *m_data;
     qsizetype m_size;
     qsizetype m_pos = 0;
-    qsizetype m_nextLf = -1;
-    qsizetype m_nextCr = -1;
 };
 
 // A leading run of decimal digits; what follows it does not matter. Returns false when there
@@ -99,17 +95,20 @@ bool parseCount(QByteArrayView line, int *value)
     return true;
 }
 
-// Turns the lines of one column into cells. Equal texts get one shared QString, so that a
-// platform name met fifty thousand times is decoded and stored once; the look-up is by bytes,
-// so a repeated text costs neither a decode nor an allocation. Columns whose texts are nearly
-// all different (names, numbers) stop being pooled early, as pooling them saves nothing.
+// Turns the lines of one column into the column's texts. Equal texts get one number and one
+// shared QString, so that a platform name met fifty thousand times is decoded and stored once;
+// the look-up is by bytes, so a repeated text costs neither a decode nor an allocation. Columns
+// whose texts are nearly all different (names, numbers) stop being pooled early, as pooling them
+// saves nothing.
 class ColumnPool
 {
 public:
     explicit ColumnPool(bool utf8) : m_utf8(utf8) {}
 
-    void reset(qsizetype expected)
+    void reset(GameTable &table, int column, qsizetype expected)
     {
+        m_table = &table;
+        m_column = column;
         m_slots.assign(64, Slot());
         m_used = 0;
         m_seen = 0;
@@ -117,24 +116,24 @@ public:
         m_expected = expected;
     }
 
-    QString take(QByteArrayView bytes)
+    GameTable::TextId take(QByteArrayView bytes)
     {
         if (bytes.isEmpty())
-            return QString();
+            return GameTable::EmptyText;
         ++m_seen;
         if (!m_pooling)
-            return decode(bytes);
+            return m_table->appendText(m_column, decode(bytes));
         const size_t hash = qHash(bytes);
         const size_t mask = m_slots.size() - 1;
         size_t index = hash & mask;
         while (m_slots[index].used) {
             const Slot &slot = m_slots[index];
             if (slot.hash == hash && slot.bytes == bytes)
-                return slot.text;
+                return slot.id;
             index = (index + 1) & mask;
         }
-        QString text = decode(bytes);
-        m_slots[index] = Slot{text, bytes, hash, true};
+        const GameTable::TextId id = m_table->appendText(m_column, decode(bytes));
+        m_slots[index] = Slot{bytes, hash, id, true};
         ++m_used;
         if (m_used * 2 > m_slots.size())
             grow();
@@ -143,15 +142,15 @@ public:
             m_pooling = false;
             m_slots.clear();
         }
-        return text;
+        return id;
     }
 
 private:
     struct Slot
     {
-        QString text;
         QByteArrayView bytes;
         size_t hash = 0;
+        GameTable::TextId id = 0;
         bool used = false;
     };
 
@@ -180,10 +179,12 @@ private:
             size_t index = slot.hash & mask;
             while (m_slots[index].used)
                 index = (index + 1) & mask;
-            m_slots[index] = std::move(slot);
+            m_slots[index] = slot;
         }
     }
 
+    GameTable *m_table = nullptr;
+    int m_column = 0;
     std::vector<Slot> m_slots;
     size_t m_used = 0;
     size_t m_seen = 0;
@@ -294,22 +295,34 @@ Result<GameTable> loadBytes(const char *data, qsizetype size, const QString &nam
     rows = std::max(rows, 1);
 
     // Trust the counts only as far as the file backs them with lines, so that a cut-off or
-    // corrupted file never makes us set aside room for cells that are not there.
+    // corrupted file never makes us set aside room for cells that are not there. Every line but
+    // the last takes at least one byte; only a file that passes that test is read into a table,
+    // and one that runs out of lines on the way is refused all the same.
     const qint64 cells = qint64(columns) * qint64(rows);
-    const qint64 available = lines.countUpTo(cells);
-    if (available < cells) {
+    const auto cutShort = [&](qint64 available) {
         return Failure(Failure::Kind::CacheCutShort, name, QString(),
                        {QString::number(columns), QString::number(rows), QString::number(available),
                         QString::number(cells)});
-    }
+    };
+    if (cells > qint64(lines.remaining()) + 1)
+        return cutShort(lines.countUpTo(cells));
 
     GameTable table;
     table.setSize(columns, rows);
     ColumnPool pool(utf8);
+    qint64 read = 0;
     for (int c = 0; c < columns; ++c) {
-        pool.reset(rows);
-        for (int r = 0; r < rows; ++r)
-            table.row(r)[static_cast<size_t>(c)] = pool.take(lines.next());
+        pool.reset(table, c, rows);
+        QList<GameTable::TextId> ids;
+        ids.resize(rows);
+        GameTable::TextId *column = ids.data();
+        for (int r = 0; r < rows; ++r) {
+            if (lines.atEnd())
+                return cutShort(read);
+            column[r] = pool.take(lines.next());
+            ++read;
+        }
+        table.setTextIds(c, std::move(ids));
     }
 
     return table;

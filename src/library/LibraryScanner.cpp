@@ -324,9 +324,8 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
     GameTable &grid = state.GridMain;
     grid = GameTable();
     grid.setSize(static_cast<int>(state.lbGridRead.size()), 1);
-    std::vector<QString> &names = grid.row(0);
-    for (size_t c = 0; c < names.size(); ++c)
-        names[c] = state.lbGridRead[static_cast<qsizetype>(c)];
+    for (int c = 0; c < grid.columnCount(); ++c)
+        grid.setCell(c, 0, state.lbGridRead[c]);
     const RowPlan plan(state.lbGridRead);
 
     const int categoryCount = static_cast<int>(state.lbDirList.size());
