@@ -20,6 +20,7 @@
 #include "session/BackgroundScan.h"
 #include "session/EmulatorSettingsModel.h"
 #include "session/FilterState.h"
+#include "session/MainListModel.h"
 #include "wizard/EntryFiles.h"
 
 #include <QFile>
@@ -62,6 +63,7 @@ LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolde
     connect(scan, &BackgroundScan::gameStarted, this, &LibrarySession::scanGameStarted);
     connect(scan, &BackgroundScan::message, this, &LibrarySession::message);
     connect(scan, &BackgroundScan::finished, this, &LibrarySession::adoptScan);
+    m_list = new MainListModel(this);
     m_filter = new FilterState(*this);
     m_nostalgiaScene = std::make_unique<NostalgiaScene>(
         m_state.SkinsFolder, [this](const QString &file, const Failure &failure) { reportOnce(file, failure.message()); });
@@ -70,6 +72,16 @@ LibrarySession::LibrarySession(const Platform &platform, const QString &exeFolde
 }
 
 LibrarySession::~LibrarySession() = default;
+
+const QStringList &LibrarySession::listEntries() const
+{
+    return m_list->entries();
+}
+
+QAbstractItemModel &LibrarySession::listModel()
+{
+    return *m_list;
+}
 
 void LibrarySession::openSettings()
 {
@@ -220,7 +232,7 @@ void LibrarySession::configureEmulator(const QString &path)
 
 int LibrarySession::firstListIndex()
 {
-    const int count = static_cast<int>(m_entries.size());
+    const int count = static_cast<int>(listEntries().size());
     if (m_state.LastSelectedIndex < 0 || m_state.LastSelectedIndex >= count)
         m_state.LastSelectedIndex = 0;
     int index = m_state.LastSelectedIndex;
@@ -247,9 +259,9 @@ void LibrarySession::rebuildList()
                                                                 m_state.ListShowsRating, m_ratingColumn});
     m_ratingColumn = build.ratingColumn;
     m_names = std::move(build.names);
-    m_entries = std::move(build.entries);
+    m_list->setEntries(std::move(build.entries));
     m_totalText = std::move(build.totalText);
-    if (m_selectedIndex >= m_entries.size())
+    if (m_selectedIndex >= listEntries().size())
         m_selectedIndex = -1;
     emit listChanged();
     select(m_selectedIndex);
@@ -406,7 +418,7 @@ void LibrarySession::refreshThisGame()
         return;
     GameTable &table = m_state.library.GridMain;
     const QString name =
-        gameNameOfEntry(m_entries.at(m_selectedIndex), m_state.ListShowsSortValue, m_state.ListShowsRating);
+        gameNameOfEntry(listEntries().at(m_selectedIndex), m_state.ListShowsSortValue, m_state.ListShowsRating);
     const int row = GameRefresh::rowFor(table, name, m_entryPlatform);
     if (row == 0)
         return;
@@ -431,19 +443,19 @@ bool LibrarySession::followRefreshedRow(int row, const QString &oldName)
     const qsizetype at = m_selectedIndex;
     if (newName == oldName) {
         // Only the entry of the record it shows carries that record's rating and sort value.
-        if (m_names.rowOf(newName) != row || m_entries.at(at) == entry)
+        if (m_names.rowOf(newName) != row || listEntries().at(at) == entry)
             return false;
-        m_entries[at] = entry;
+        m_list->setEntry(at, entry);
         return true;
     }
     m_names = NameIndex(table);
     if (m_names.rowOf(oldName) != 0) {
         // The game's other platforms still bear the old name and keep the entry; the renamed
         // record gets one of its own next to it.
-        m_entries.insert(at + 1, entry);
+        m_list->insertEntry(at + 1, entry);
         ++m_selectedIndex;
     } else {
-        m_entries[at] = entry;
+        m_list->setEntry(at, entry);
     }
     return true;
 }
@@ -451,7 +463,7 @@ bool LibrarySession::followRefreshedRow(int row, const QString &oldName)
 void LibrarySession::select(int listIndex)
 {
     m_state.SelectedRow = 0;
-    m_selectedIndex = listIndex >= 0 && listIndex < m_entries.size() ? listIndex : -1;
+    m_selectedIndex = listIndex >= 0 && listIndex < listEntries().size() ? listIndex : -1;
     if (m_selectedIndex < 0) {
         m_noteLines.clear();
         emit selectionChanged();
@@ -460,7 +472,7 @@ void LibrarySession::select(int listIndex)
     m_state.LastSelectedIndex = m_selectedIndex;
     // Written once the user pauses: holding an arrow key must not rewrite the file per entry.
     m_settings->writeWhenIdle(SettingsKeys::LastSelectedGame, m_selectedIndex);
-    m_state.SelectedGameName = gameNameOfEntry(m_entries.at(m_selectedIndex), m_state.ListShowsSortValue,
+    m_state.SelectedGameName = gameNameOfEntry(listEntries().at(m_selectedIndex), m_state.ListShowsSortValue,
                                                m_state.ListShowsRating);
     m_state.SelectedRow = m_state.ForcedRowPending ? m_state.ForcedRow : m_names.rowOf(m_state.SelectedGameName);
     // The pictures are read, and found, off the window's thread.

@@ -30,7 +30,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTabWidget>

@@ -15,9 +15,9 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QMainWindow>
-#include <QSignalBlocker>
 #include <QTimer>
 
 NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
@@ -43,7 +43,6 @@ NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
     connect(timerNostalgia, &QTimer::timeout, this, &NostalgiaView::timerNostalgiaTimer);
 
     connect(&m_session, &LibrarySession::listChanged, this, [this] {
-        m_listStale = true;
         if (m_session.state().NostalgiaMode)
             showList();
     });
@@ -108,14 +107,21 @@ void NostalgiaView::buildDiskLabel()
 
 void NostalgiaView::buildList()
 {
-    lbNostalgiaMain = new QListWidget(this);
+    lbNostalgiaMain = new QListView(this);
     lbNostalgiaMain->setObjectName(QStringLiteral("lbNostalgiaMain"));
+    // The same entries as the main list, kept by the session: nothing to copy when the list changes.
+    lbNostalgiaMain->setModel(&m_session.listModel());
     lbNostalgiaMain->setUniformItemSizes(true);
+    lbNostalgiaMain->setSelectionMode(QAbstractItemView::SingleSelection);
+    lbNostalgiaMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lbNostalgiaMain->setFrameShape(QFrame::NoFrame);
     WidgetColors::setContentColors(lbNostalgiaMain, Qt::white, Qt::black);
     lbNostalgiaMain->installEventFilter(this);
-    connect(lbNostalgiaMain, &QListWidget::currentRowChanged, this, &NostalgiaView::lbNostalgiaMainChange);
-    connect(lbNostalgiaMain, &QListWidget::itemDoubleClicked, this, [this] { emit launchRequested(false); });
+    connect(lbNostalgiaMain->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!m_following)
+            lbNostalgiaMainChange();
+    });
+    connect(lbNostalgiaMain, &QAbstractItemView::doubleClicked, this, [this] { emit launchRequested(false); });
 }
 
 QList<QLabel *> NostalgiaView::platformLabels() const
@@ -163,10 +169,7 @@ void NostalgiaView::LoadNostalgia()
     LoadNostalgiaImages();
     m_scene.loadScenePictures();
     timerNostalgia->setInterval(m_scene.transitionInterval());
-    {
-        const QSignalBlocker blocker(lbNostalgiaMain);
-        lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
-    }
+    highlight(m_session.selectedIndex());
     lbNostalgiaMainClick();
     lbNostalgiaMain->setFocus();
     pnlBigScreen->setCursorBlinking(true);
@@ -175,13 +178,24 @@ void NostalgiaView::LoadNostalgia()
 
 void NostalgiaView::showList()
 {
-    if (!m_listStale)
-        return;
-    m_listStale = false;
-    const QSignalBlocker blocker(lbNostalgiaMain);
-    lbNostalgiaMain->clear();
-    lbNostalgiaMain->addItems(m_session.listEntries());
-    lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
+    // The model holds the new entries already; the highlight follows the session's.
+    highlight(m_session.selectedIndex());
+}
+
+void NostalgiaView::highlight(int index)
+{
+    m_following = true;
+    if (index < 0)
+        lbNostalgiaMain->setCurrentIndex(QModelIndex());
+    else
+        lbNostalgiaMain->setCurrentIndex(lbNostalgiaMain->model()->index(index, 0));
+    m_following = false;
+}
+
+int NostalgiaView::currentRow() const
+{
+    const QModelIndex current = lbNostalgiaMain->currentIndex();
+    return current.isValid() ? current.row() : -1;
 }
 
 void NostalgiaView::followSelection()
@@ -189,18 +203,14 @@ void NostalgiaView::followSelection()
     // Hidden, the view waits for LoadNostalgia, which catches up when the mode is switched on.
     if (!m_session.state().NostalgiaMode || !m_prepared)
         return;
-    showList();
-    if (lbNostalgiaMain->currentRow() != m_session.selectedIndex()) {
-        const QSignalBlocker blocker(lbNostalgiaMain);
-        lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
-    }
+    highlight(m_session.selectedIndex());
     lbNostalgiaMainClick();
 }
 
 void NostalgiaView::lbNostalgiaMainChange()
 {
     // The session selects and the details follow; its signal brings the update here.
-    const int index = lbNostalgiaMain->currentRow();
+    const int index = currentRow();
     if (index != m_session.selectedIndex())
         m_session.select(index);
     else
