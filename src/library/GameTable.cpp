@@ -1,7 +1,9 @@
 #include "library/GameTable.h"
 
 #include <algorithm>
+#include <atomic>
 #include <deque>
+#include <iterator>
 #include <numeric>
 #include <string_view>
 #include <utility>
@@ -80,19 +82,44 @@ public:
     {
         if (m_ordered == m_texts.size())
             return m_order;
-        std::vector<TextId> ids(m_texts.size());
-        std::iota(ids.begin(), ids.end(), TextId(0));
+        // The first sixteen code units of each text, packed so that integer order is code unit
+        // order (a shorter text padded with zeros, which sorts it first): most comparisons end
+        // there, and only texts alike in their first sixteen units compare in full.
+        constexpr int HeadWords = 4;
+        struct Entry
+        {
+            quint64 head[HeadWords];
+            TextId id;
+        };
+        std::vector<Entry> entries(m_texts.size());
+        for (size_t i = 0; i < m_texts.size(); ++i) {
+            const QString &t = m_texts[i];
+            Entry &e = entries[i];
+            std::fill(std::begin(e.head), std::end(e.head), 0);
+            const qsizetype n = std::min<qsizetype>(t.size(), 4 * HeadWords);
+            for (qsizetype u = 0; u < n; ++u)
+                e.head[u / 4] |= quint64(t.at(u).unicode()) << (48 - 16 * (u % 4));
+            e.id = static_cast<TextId>(i);
+        }
         const auto view = [this](TextId id) {
             const QString &t = m_texts[id];
             return std::u16string_view(reinterpret_cast<const char16_t *>(t.constData()), static_cast<size_t>(t.size()));
         };
-        std::sort(ids.begin(), ids.end(), [&](TextId a, TextId b) { return view(a) < view(b); });
-        m_order.assign(ids.size(), 0);
+        const auto compare = [&](const Entry &a, const Entry &b) {
+            for (int w = 0; w < HeadWords; ++w) {
+                if (a.head[w] != b.head[w])
+                    return a.head[w] < b.head[w] ? -1 : 1;
+            }
+            const int full = view(a.id).compare(view(b.id));
+            return full < 0 ? -1 : full > 0 ? 1 : 0;
+        };
+        std::sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) { return compare(a, b) < 0; });
+        m_order.assign(entries.size(), 0);
         quint32 place = 0;
-        for (size_t i = 0; i < ids.size(); ++i) {
-            if (i > 0 && view(ids[i - 1]) != view(ids[i]))
+        for (size_t i = 0; i < entries.size(); ++i) {
+            if (i > 0 && compare(entries[i - 1], entries[i]) != 0)
                 ++place;
-            m_order[ids[i]] = place;
+            m_order[entries[i].id] = place;
         }
         m_ordered = m_texts.size();
         return m_order;
@@ -120,6 +147,14 @@ private:
 GameTable::GameTable()
 {
     m_columns.push_back(newColumn());
+    changed();
+}
+
+void GameTable::changed()
+{
+    // Numbers come from one counter for all tables, so that only a copy can share one.
+    static std::atomic<quint64> last{0};
+    m_revision = ++last;
 }
 
 GameTable::Column GameTable::newColumn() const
@@ -138,6 +173,7 @@ void GameTable::setRowCount(int rows)
     m_rowCount = rows;
     for (Column &column : m_columns)
         column.ids.resize(rows, EmptyText);
+    changed();
 }
 
 void GameTable::setColumnCount(int columns)
@@ -153,6 +189,7 @@ void GameTable::setColumnCount(int columns)
             m_columns.push_back(newColumn());
     }
     invalidateIndex();
+    changed();
 }
 
 void GameTable::setSize(int columns, int rows)
@@ -176,8 +213,10 @@ void GameTable::setCell(int column, int row, const QString &text)
     Column &c = m_columns[static_cast<size_t>(column)];
     const TextId id = c.texts->add(text);
     // Writing a cell its own text again leaves a shared column shared.
-    if (c.ids.constData()[row] != id)
+    if (c.ids.constData()[row] != id) {
         c.ids[row] = id;
+        changed();
+    }
     if (row == 0)
         invalidateIndex();
 }
@@ -200,6 +239,7 @@ void GameTable::appendRow(const std::vector<QString> &cells)
         column.ids.append(c < cells.size() ? column.texts->add(cells[c]) : EmptyText);
     }
     ++m_rowCount;
+    changed();
 }
 
 void GameTable::keepOnly(const std::vector<int> &rows)
@@ -215,6 +255,7 @@ void GameTable::keepOnly(const std::vector<int> &rows)
     }
     m_rowCount = static_cast<int>(rows.size());
     invalidateIndex();
+    changed();
 }
 
 void GameTable::permuteRows(const std::vector<int> &order)
@@ -252,6 +293,7 @@ void GameTable::setTextIds(int column, QList<TextId> ids)
         return;
     m_columns[static_cast<size_t>(column)].ids = std::move(ids);
     invalidateIndex();
+    changed();
 }
 
 const std::vector<quint32> &GameTable::textOrder(int column) const

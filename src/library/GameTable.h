@@ -75,6 +75,10 @@ public:
     int findColumn(const QString &fieldName) const;
     QStringList fieldNames() const;
 
+    // Changes with every change of the cells or the size; a copy keeps its original's number
+    // until either of them changes. Two tables of one number hold the same cells.
+    quint64 revision() const { return m_revision; }
+
     // Cell by cell, by text.
     bool operator==(const GameTable &other) const;
     bool operator!=(const GameTable &other) const { return !(*this == other); }
@@ -91,9 +95,11 @@ private:
     void invalidateIndex() { m_indexValid = false; }
     void buildIndex() const;
     void keepOnly(const std::vector<int> &rows);
+    void changed();
 
     std::vector<Column> m_columns;
     int m_rowCount = 1;
+    quint64 m_revision = 0;
     mutable QHash<QString, int> m_columnIndex;
     mutable bool m_indexValid = false;
 };

@@ -380,8 +380,14 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
 
     state.GridComplete = grid;
 
-    if (const Result<void> saved = SaveStringGrid(grid, LibraryPaths::dataCacheFile(state.LibraryRoot)); !saved)
+    const QString cacheFile = LibraryPaths::dataCacheFile(state.LibraryRoot);
+    if (const Result<void> saved = SaveStringGrid(grid, cacheFile); !saved) {
         observer.failed(saved.error());
+        state.completeStamp = CacheStamp();
+    } else {
+        state.completeStamp = CacheStamp::of(cacheFile);
+        state.completeRevision = state.GridComplete.revision();
+    }
 
     state.ScanPending = false;
     observer.scanFinished();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/DataCache.h"
 #include "library/GameTable.h"
 
 #include <QString>
@@ -19,4 +20,8 @@ struct LibraryState
     QStringList lbDirList;        // category folders, from the settings file
     QStringList lbSubDirList;     // game folders of the category being scanned
     QStringList lbGridRead;       // field names in column order
+    // The data cache file whose table GridComplete held, as last read or written (invalid when
+    // unknown), and the revision of GridComplete then.
+    CacheStamp completeStamp;
+    quint64 completeRevision = 0;
 };

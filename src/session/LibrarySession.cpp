@@ -1,5 +1,6 @@
 #include "session/LibrarySession.h"
 
+#include "app/FreedMemory.h"
 #include "app/SettingsFile.h"
 #include "browse/DetailsLinks.h"
 #include "browse/MainList.h"
@@ -312,7 +313,17 @@ void LibrarySession::restoreAll()
 {
     finishScan();
     LibraryState &library = m_state.library;
-    Result<GameTable> loaded = LoadStringGrid(LibraryPaths::dataCacheFile(library.LibraryRoot));
+    const QString cacheFile = LibraryPaths::dataCacheFile(library.LibraryRoot);
+    // A data cache that is still the file the complete copy was read from or written to, with
+    // the copy unchanged since, holds that very table: the copy shares its texts, where a new
+    // read would hold them all twice.
+    if (library.completeStamp.isValid() && library.GridComplete.revision() == library.completeRevision &&
+        CacheStamp::of(cacheFile) == library.completeStamp) {
+        library.GridMain = library.GridComplete;
+        setSortField(QStringLiteral("Name"));
+        return;
+    }
+    Result<GameTable> loaded = LoadStringGrid(cacheFile);
     if (loaded) {
         library.GridMain = std::move(*loaded);
     } else {
@@ -330,6 +341,7 @@ void LibrarySession::rescan()
     // A refresh under way would replace whatever this scan reads with what it read before.
     finishScan();
     LoadGrid(m_state.library, *m_settings, *m_observer);
+    FreedMemory::giveBack();
     // The complete copy is in scan order; the list shows the order of the sort field.
     setSortField(m_state.MainSortField);
 }
@@ -386,11 +398,15 @@ void LibrarySession::adoptScan()
     LibraryState scanned = m_backgroundScan->takeResult();
     LibraryState &library = m_state.library;
     if (completed) {
+        // The old tables go as the new ones come in: never more than one old and one new.
         library.GridMain = std::move(scanned.GridMain);
         library.GridComplete = std::move(scanned.GridComplete);
+        FreedMemory::giveBack();
         library.LibraryRoot = std::move(scanned.LibraryRoot);
         library.lbGridRead = std::move(scanned.lbGridRead);
         library.lbSubDirList = std::move(scanned.lbSubDirList);
+        library.completeStamp = scanned.completeStamp;
+        library.completeRevision = scanned.completeRevision;
         library.ScanPending = false;
         library.StartupLoading = false;
     }
