@@ -68,14 +68,14 @@ int applyFilterRule(GameTable &grid, const FilterRule &rule, const QString &valu
     // whether their text was the one.
     struct Compared
     {
-        const GameTable::TextId *ids;
+        int column;
         std::vector<bool> matches;
     };
     std::vector<Compared> compared;
     for (const int c : rule.columns) {
         if (c < 0 || c >= grid.columnCount())
             continue;
-        Compared column{grid.textIds(c), std::vector<bool>(grid.textCount(c), false)};
+        Compared column{c, std::vector<bool>(grid.textCount(c), false)};
         bool any = false;
         for (GameTable::TextId id = 0; id < grid.textCount(c); ++id) {
             if (grid.text(c, id) == value)
@@ -86,7 +86,7 @@ int applyFilterRule(GameTable &grid, const FilterRule &rule, const QString &valu
     }
     grid.keepRows([&](int row) {
         for (const Compared &column : compared) {
-            if (column.matches[column.ids[row]])
+            if (column.matches[grid.textId(column.column, row)])
                 return true;
         }
         return false;

@@ -25,17 +25,21 @@ bool sortsBefore(Key a, Key b)
     return a < b;
 }
 
-// order[p] is the row that ends up at position p. The keys are read through order, so an exchange
-// moves two integers instead of two rows of seventy cells.
-void quickSort(std::vector<int> &order, const std::vector<Key> &keys, int first, int last)
+// A row and its key, exchanged together: the key is at hand where the partition compares it, and
+// an exchange moves two small pairs instead of two rows of seventy cells.
+struct Item
 {
-    const auto key = [&](int position) {
-        return keys[static_cast<size_t>(order[static_cast<size_t>(position)])];
-    };
+    Key key;
+    int row;
+};
 
+// items[p].row is the row that ends up at position p.
+void quickSort(std::vector<Item> &items, int first, int last)
+{
     // Both parts of a partition are sorted independently of each other, so the order in which they
     // are taken does not change the result. Keeping the larger part for later bounds this stack
     // by log2 of the row count, where plain recursion on the left part could nest once per row.
+    Item *item = items.data();
     std::vector<Range> pending{{first, last}};
     while (!pending.empty()) {
         Range range = pending.back();
@@ -43,17 +47,17 @@ void quickSort(std::vector<int> &order, const std::vector<Key> &keys, int first,
         while (range.left < range.right) {
             int i = range.left;
             int j = range.right;
-            // The pivot is the row that sits in the middle before any exchange; holding that row's
-            // key (keys never move) is the same as copying its text.
-            const Key pivot = key((range.left + range.right) / 2);
+            // The pivot is the key of the row that sits in the middle before any exchange, which is
+            // the same as copying that row's text.
+            const Key pivot = item[(range.left + range.right) / 2].key;
             do {
-                while (sortsBefore(key(i), pivot))
+                while (sortsBefore(item[i].key, pivot))
                     ++i;
-                while (sortsBefore(pivot, key(j)))
+                while (sortsBefore(pivot, item[j].key))
                     --j;
                 if (i <= j) {
                     if (i != j)
-                        std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(j)]);
+                        std::swap(item[i], item[j]);
                     ++i;
                     --j;
                 }
@@ -90,19 +94,20 @@ void SortStringGrid(GameTable &grid, int column)
         return;
 
     const size_t rowCount = static_cast<size_t>(grid.rowCount());
-    std::vector<Key> keys(rowCount, 0); // a column the table lacks reads as empty everywhere
-    std::vector<int> order(rowCount);
+    std::vector<Item> items(rowCount, Item{0, 0}); // a column the table lacks reads as empty everywhere
     const bool known = column >= 0 && column < grid.columnCount();
     const std::vector<quint32> *places = known ? &grid.textOrder(column) : nullptr;
-    const GameTable::TextId *ids = known ? grid.textIds(column) : nullptr;
     for (size_t r = 0; r < rowCount; ++r) {
         if (known)
-            keys[r] = (*places)[ids[r]];
-        order[r] = static_cast<int>(r);
+            items[r].key = (*places)[grid.textId(column, static_cast<int>(r))];
+        items[r].row = static_cast<int>(r);
     }
 
-    quickSort(order, keys, first, last);
+    quickSort(items, first, last);
 
-    // Apply the permutation once: every column moves its row numbers in one pass.
+    // The rows themselves stay where they are: only the table's order of them changes.
+    std::vector<int> order(rowCount);
+    for (size_t p = 0; p < rowCount; ++p)
+        order[p] = items[p].row;
     grid.permuteRows(order);
 }

@@ -55,12 +55,12 @@ int applyTextSearch(GameTable &grid, const QString &text)
     // their rows.
     struct Searched
     {
-        const GameTable::TextId *ids;
+        int column;
         std::vector<bool> found;
     };
     std::vector<Searched> columns;
     for (int c = 0; c < grid.columnCount(); ++c) {
-        Searched column{grid.textIds(c), std::vector<bool>(grid.textCount(c), false)};
+        Searched column{c, std::vector<bool>(grid.textCount(c), false)};
         bool any = false;
         for (GameTable::TextId id = 0; id < grid.textCount(c); ++id) {
             if (search.foundIn(grid.text(c, id)))
@@ -71,7 +71,7 @@ int applyTextSearch(GameTable &grid, const QString &text)
     }
     grid.keepRows([&](int row) {
         for (const Searched &column : columns) {
-            if (column.found[column.ids[row]])
+            if (column.found[grid.textId(column.column, row)])
                 return true;
         }
         return false;

@@ -39,10 +39,9 @@ void ValueCollector::addColumn(const GameTable &grid, int column)
     if (column < 0 || column >= grid.columnCount())
         return;
     // Only the first row of each text can bring a spelling not met before.
-    const GameTable::TextId *ids = grid.textIds(column);
     std::vector<bool> met(grid.textCount(column), false);
     for (int r = 1; r < grid.rowCount(); ++r) {
-        const GameTable::TextId id = ids[r];
+        const GameTable::TextId id = grid.textId(column, r);
         if (!met[id]) {
             met[id] = true;
             add(grid.text(column, id));

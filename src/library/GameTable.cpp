@@ -161,18 +161,33 @@ GameTable::Column GameTable::newColumn() const
 {
     Column column;
     column.texts = std::make_shared<ColumnTexts>();
-    column.ids.resize(m_rowCount, EmptyText);
+    column.ids.resize(m_places, EmptyText);
     return column;
+}
+
+int GameTable::addPlaces(int count)
+{
+    const int first = m_places;
+    m_places += count;
+    for (Column &column : m_columns)
+        column.ids.resize(m_places, EmptyText);
+    return first;
 }
 
 void GameTable::setRowCount(int rows)
 {
     rows = std::max(rows, 1);
-    if (rows == m_rowCount)
+    const int current = rowCount();
+    if (rows == current)
         return;
-    m_rowCount = rows;
-    for (Column &column : m_columns)
-        column.ids.resize(rows, EmptyText);
+    if (rows < current) {
+        m_order.resize(rows);
+    } else {
+        const int first = addPlaces(rows - current);
+        m_order.reserve(rows);
+        for (int place = first; place < m_places; ++place)
+            m_order.append(place);
+    }
     changed();
 }
 
@@ -200,21 +215,22 @@ void GameTable::setSize(int columns, int rows)
 
 const QString &GameTable::cell(int column, int row) const
 {
-    if (row < 0 || column < 0 || row >= m_rowCount || column >= columnCount())
+    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount())
         return emptyText();
     const Column &c = m_columns[static_cast<size_t>(column)];
-    return c.texts->text(c.ids.constData()[row]);
+    return c.texts->text(c.ids.constData()[m_order.constData()[row]]);
 }
 
 void GameTable::setCell(int column, int row, const QString &text)
 {
-    if (row < 0 || column < 0 || row >= m_rowCount || column >= columnCount())
+    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount())
         return;
     Column &c = m_columns[static_cast<size_t>(column)];
     const TextId id = c.texts->add(text);
+    const int place = m_order.constData()[row];
     // Writing a cell its own text again leaves a shared column shared.
-    if (c.ids.constData()[row] != id) {
-        c.ids[row] = id;
+    if (c.ids.constData()[place] != id) {
+        c.ids[place] = id;
         changed();
     }
     if (row == 0)
@@ -224,43 +240,42 @@ void GameTable::setCell(int column, int row, const QString &text)
 std::vector<QString> GameTable::rowCells(int row) const
 {
     std::vector<QString> cells;
-    if (row < 0 || row >= m_rowCount)
+    if (row < 0 || row >= rowCount())
         return cells;
+    const int place = m_order.constData()[row];
     cells.reserve(m_columns.size());
     for (const Column &c : m_columns)
-        cells.push_back(c.texts->text(c.ids.constData()[row]));
+        cells.push_back(c.texts->text(c.ids.constData()[place]));
     return cells;
 }
 
 void GameTable::appendRow(const std::vector<QString> &cells)
 {
+    const int place = m_places++;
     for (size_t c = 0; c < m_columns.size(); ++c) {
         Column &column = m_columns[c];
         column.ids.append(c < cells.size() ? column.texts->add(cells[c]) : EmptyText);
     }
-    ++m_rowCount;
+    m_order.append(place);
     changed();
 }
 
 void GameTable::keepOnly(const std::vector<int> &rows)
 {
-    for (Column &column : m_columns) {
-        QList<TextId> kept;
-        kept.resize(static_cast<qsizetype>(rows.size()));
-        const TextId *from = column.ids.constData();
-        TextId *to = kept.data();
-        for (size_t i = 0; i < rows.size(); ++i)
-            to[i] = from[rows[i]];
-        column.ids = std::move(kept);
-    }
-    m_rowCount = static_cast<int>(rows.size());
+    // Only the order changes: the columns, and so whatever shares them, stay as they are.
+    QList<int> kept;
+    kept.reserve(static_cast<qsizetype>(rows.size()));
+    const int *places = m_order.constData();
+    for (const int row : rows)
+        kept.append(places[row]);
+    m_order = std::move(kept);
     invalidateIndex();
     changed();
 }
 
 void GameTable::permuteRows(const std::vector<int> &order)
 {
-    if (static_cast<int>(order.size()) != m_rowCount)
+    if (static_cast<int>(order.size()) != rowCount())
         return;
     keepOnly(order);
 }
@@ -289,7 +304,7 @@ GameTable::TextId GameTable::appendText(int column, const QString &text)
 
 void GameTable::setTextIds(int column, QList<TextId> ids)
 {
-    if (column < 0 || column >= columnCount() || ids.size() != m_rowCount)
+    if (column < 0 || column >= columnCount() || ids.size() != m_places)
         return;
     m_columns[static_cast<size_t>(column)].ids = std::move(ids);
     invalidateIndex();
@@ -334,15 +349,15 @@ QStringList GameTable::fieldNames() const
 
 bool GameTable::operator==(const GameTable &other) const
 {
-    if (m_rowCount != other.m_rowCount || columnCount() != other.columnCount())
+    if (rowCount() != other.rowCount() || columnCount() != other.columnCount())
         return false;
-    for (size_t c = 0; c < m_columns.size(); ++c) {
-        const Column &a = m_columns[c];
-        const Column &b = other.m_columns[c];
-        const TextId *idsA = a.ids.constData();
-        const TextId *idsB = b.ids.constData();
-        for (int r = 0; r < m_rowCount; ++r) {
-            if ((a.texts != b.texts || idsA[r] != idsB[r]) && a.texts->text(idsA[r]) != b.texts->text(idsB[r]))
+    const int rows = rowCount();
+    for (int c = 0; c < columnCount(); ++c) {
+        const bool shared = m_columns[static_cast<size_t>(c)].texts == other.m_columns[static_cast<size_t>(c)].texts;
+        for (int r = 0; r < rows; ++r) {
+            const TextId a = textId(c, r);
+            const TextId b = other.textId(c, r);
+            if ((!shared || a != b) && text(c, a) != other.text(c, b))
                 return false;
         }
     }

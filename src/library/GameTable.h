@@ -13,9 +13,10 @@
 // The table is kept column by column, and a column keeps each of its texts once: a cell is the
 // number of its text in its column. A collection of 100,000 games has a few dozen platforms,
 // years and emulators and mostly empty cells, so most cells cost four bytes instead of a text of
-// their own, sorting and filtering move numbers, and work on a whole column can look at each of
-// its distinct texts once. A copy shares the texts, and each column's numbers until one of the
-// two tables changes that column.
+// their own, and work on a whole column can look at each of its distinct texts once. The rows of
+// the columns never move: the table's order of rows is a list of their places, so a sort or a
+// filter rearranges that list alone. A copy shares the texts, and each column's numbers until one
+// of the two tables changes a cell of that column.
 class GameTable
 {
 public:
@@ -25,7 +26,7 @@ public:
 
     GameTable();
 
-    int rowCount() const { return m_rowCount; }
+    int rowCount() const { return static_cast<int>(m_order.size()); }
     int columnCount() const { return static_cast<int>(m_columns.size()); }
     // Growing fills with empty cells; a count below 1 becomes 1, so that row 0 and column 0,
     // which every look-up falls back to, always exist.
@@ -53,7 +54,11 @@ public:
     // Whole columns, for work that looks at each distinct text once and for readers that fill a
     // table a column at a time. Equal numbers are equal texts; equal texts usually, but not
     // always, have one number, so a text is compared by its text, never by its number alone.
-    const TextId *textIds(int column) const { return m_columns[static_cast<size_t>(column)].ids.constData(); }
+    // The number of a cell; column and row must lie inside the table.
+    TextId textId(int column, int row) const
+    {
+        return m_columns[static_cast<size_t>(column)].ids.constData()[m_order.constData()[row]];
+    }
     const QString &text(int column, TextId id) const;
     // Numbers run from 0 to textCount() - 1; a copy of the table may know more of them.
     TextId textCount(int column) const;
@@ -62,8 +67,8 @@ public:
     // A new number for the text, without looking for it first: for a reader that already knows
     // the text is new to the column, or that most of the column's texts are.
     TextId appendText(int column, const QString &text);
-    // The numbers of all rows of a column (rowCount() of them), each one addText() or
-    // appendText() gave for that column.
+    // The numbers of all rows of a column (rowCount() of them, in the order the table was made
+    // with, before any sort or filter), each one addText() or appendText() gave for that column.
     void setTextIds(int column, QList<TextId> ids);
     // For each number of the column, the place of its text among the column's texts in ascending
     // order by UTF-16 code units; equal texts have equal places.
@@ -95,10 +100,15 @@ private:
     void invalidateIndex() { m_indexValid = false; }
     void buildIndex() const;
     void keepOnly(const std::vector<int> &rows);
+    // New empty places at the end of every column; the first of them.
+    int addPlaces(int count);
     void changed();
 
     std::vector<Column> m_columns;
-    int m_rowCount = 1;
+    // The place in the columns of each row of the table, in the table's order.
+    QList<int> m_order{0};
+    // How many places the columns have; every place the order lists, and perhaps more.
+    int m_places = 1;
     quint64 m_revision = 0;
     mutable QHash<QString, int> m_columnIndex;
     mutable bool m_indexValid = false;
@@ -106,13 +116,14 @@ private:
 
 template <typename Predicate> void GameTable::keepRows(Predicate keep)
 {
+    const int rows = rowCount();
     std::vector<int> kept;
-    kept.reserve(static_cast<size_t>(m_rowCount));
+    kept.reserve(static_cast<size_t>(rows));
     kept.push_back(0);
-    for (int r = 1; r < m_rowCount; ++r) {
+    for (int r = 1; r < rows; ++r) {
         if (keep(r))
             kept.push_back(r);
     }
-    if (static_cast<int>(kept.size()) != m_rowCount)
+    if (static_cast<int>(kept.size()) != rows)
         keepOnly(kept);
 }

@@ -32,12 +32,12 @@ public:
             if (table.cell(c, 0) != field)
                 continue;
             // Only the first row of each text can bring a spelling not met before.
-            const GameTable::TextId *ids = table.textIds(c);
             std::vector<bool> met(table.textCount(c), false);
             for (int r = 1; r < table.rowCount(); ++r) {
-                if (!met[ids[r]]) {
-                    met[ids[r]] = true;
-                    add(table.text(c, ids[r]));
+                const GameTable::TextId id = table.textId(c, r);
+                if (!met[id]) {
+                    met[id] = true;
+                    add(table.text(c, id));
                 }
             }
         }

@@ -85,7 +85,10 @@ void MainListPane::focusList()
 
 void MainListPane::showList()
 {
-    // The model was reset just before; only the highlight has to follow.
+    // The model was reset just before. Laid out now, while nothing points into the new entries,
+    // the list asks for each row whether it is hidden without a look-up; once the highlight is
+    // set, that look-up would cost as much as everything else of a rebuild.
+    lbMain->doItemsLayout();
     highlight(m_session.selectedIndex());
     lblTotal->setText(m_session.totalText());
     lblTotal->adjustSize();

@@ -109,19 +109,31 @@ void NostalgiaView::buildList()
 {
     lbNostalgiaMain = new QListView(this);
     lbNostalgiaMain->setObjectName(QStringLiteral("lbNostalgiaMain"));
-    // The same entries as the main list, kept by the session: nothing to copy when the list changes.
-    lbNostalgiaMain->setModel(&m_session.listModel());
     lbNostalgiaMain->setUniformItemSizes(true);
     lbNostalgiaMain->setSelectionMode(QAbstractItemView::SingleSelection);
     lbNostalgiaMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lbNostalgiaMain->setFrameShape(QFrame::NoFrame);
     WidgetColors::setContentColors(lbNostalgiaMain, Qt::white, Qt::black);
     lbNostalgiaMain->installEventFilter(this);
-    connect(lbNostalgiaMain->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
-        if (!m_following)
-            lbNostalgiaMainChange();
-    });
     connect(lbNostalgiaMain, &QAbstractItemView::doubleClicked, this, [this] { emit launchRequested(false); });
+}
+
+void NostalgiaView::attachList(bool attached)
+{
+    if (attached == m_listAttached)
+        return;
+    m_listAttached = attached;
+    // The same entries as the main list, kept by the session: nothing to copy when the list
+    // changes. While the view is off it holds none, or it would lay out every new list for nobody.
+    QItemSelectionModel *old = lbNostalgiaMain->selectionModel();
+    lbNostalgiaMain->setModel(attached ? &m_session.listModel() : nullptr);
+    delete old;
+    if (attached) {
+        connect(lbNostalgiaMain->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+            if (!m_following)
+                lbNostalgiaMainChange();
+        });
+    }
 }
 
 QList<QLabel *> NostalgiaView::platformLabels() const
@@ -142,6 +154,7 @@ void NostalgiaView::switchMode(bool on)
         LoadNostalgia();
     } else {
         // Nothing to animate behind the ordinary view.
+        attachList(false);
         timerNostalgia->stop();
         pnlBigScreen->setCursorBlinking(false);
         lower();
@@ -165,6 +178,7 @@ void NostalgiaView::LoadNostalgia()
         return;
     placeOverClientArea();
     raise();
+    attachList(true);
     showList();
     LoadNostalgiaImages();
     m_scene.loadScenePictures();
@@ -178,7 +192,9 @@ void NostalgiaView::LoadNostalgia()
 
 void NostalgiaView::showList()
 {
-    // The model holds the new entries already; the highlight follows the session's.
+    // The model holds the new entries already; laid out before anything points into them (see
+    // MainListPane::showList), the highlight follows the session's.
+    lbNostalgiaMain->doItemsLayout();
     highlight(m_session.selectedIndex());
 }
 

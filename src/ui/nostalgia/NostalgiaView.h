@@ -51,6 +51,7 @@ private:
     void buildDiskLabel();
     void buildList();
     void placeOverClientArea();
+    void attachList(bool attached);
     void showList();
     // Highlights the session's entry without selecting it again.
     void highlight(int index);
@@ -74,6 +75,7 @@ private:
     NostalgiaScene &m_scene;
     NostalgiaLabels *m_labels = nullptr;
     bool m_following = false; // the highlight is being moved to the session's entry
+    bool m_listAttached = false;
     bool m_prepared = false;
     // imgNostalgiaBG, imgNostalgiaComp and the rest, by piece.
     std::array<NostalgiaPicture *, NostalgiaPieceCount> m_pieces{};
