@@ -26,7 +26,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -281,18 +281,17 @@ void BM_OpenDeveloperMenuOneGroup(benchmark::State &state)
 }
 
 // The whole path of a fact-label click through the filter state, its controller and the real
-// widgets: field box, value list of the developers, filter, list build into a list widget,
+// widgets: field box, value list of the developers, filter, list build into a list view,
 // category menus.
 void BM_DeveloperClickThroughController(benchmark::State &state)
 {
     BenchApplication::shared();
     MenuRig rig;
-    QListWidget *list = new QListWidget(&rig.window);
-    QObject::connect(&rig.session, &LibrarySession::listChanged, list, [&] {
-        list->clear();
-        list->addItems(rig.session.listEntries());
-        rig.categories->rebuild(rig.session.table());
-    });
+    QListView *list = new QListView(&rig.window);
+    list->setUniformItemSizes(true);
+    list->setModel(&rig.session.listModel());
+    QObject::connect(&rig.session, &LibrarySession::listChanged, list,
+                     [&] { rig.categories->rebuild(rig.session.table()); });
     MainListOptions options;
     const GameTable start = sortedCollection(options);
     GameTable &grid = LibrarySessionTestAccess::state(rig.session).library.GridMain;

@@ -9,6 +9,7 @@
 #include "library/LibraryScanner.h"
 
 #include <array>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -213,19 +214,9 @@ QByteArray settingsFile(const QString &root)
 
 } // namespace
 
-bool generateLibrary(const QString &root, int games, int developers, unsigned seed)
+void inventGames(int games, int developers, unsigned seed, const std::function<bool(const InventedGame &)> &take)
 {
     Random random(seed);
-    QDir rootDir(root);
-    if (!rootDir.mkpath(QStringLiteral("Games")))
-        return false;
-    if (!writeFile(rootDir.filePath(QStringLiteral("PALLOX.ini")), settingsFile(root)))
-        return false;
-    const QString gamesFolder = rootDir.filePath(QStringLiteral("Games"));
-    for (const char *category : kCategories)
-        if (!QDir(gamesFolder).mkpath(QLatin1String(category)))
-            return false;
-
     QSet<QString> takenCompanies;
     QStringList developerNames;
     for (int i = 0; i < qMax(1, developers); ++i)
@@ -236,8 +227,7 @@ bool generateLibrary(const QString &root, int games, int developers, unsigned se
 
     std::vector<Game> made;
     made.reserve(static_cast<size_t>(games));
-    QDir dir;
-    QByteArray ini;
+    InventedGame invented;
     for (int n = 0; n < games; ++n) {
         const PlatformInfo *platformPick =
             &kPlatforms[static_cast<size_t>(random.below(static_cast<int>(kPlatforms.size())))];
@@ -272,47 +262,44 @@ bool generateLibrary(const QString &root, int games, int developers, unsigned se
         const PlatformInfo &platform = *platformPick;
         const GenreInfo &genre = kGenres[static_cast<size_t>(game.category)];
         const QString stem = fileStem(game.name);
-        const QString folderName = stem + QLatin1Char('-') + QString::number(n, 36);
-        const QString gameFolder = gamesFolder + QLatin1Char('/') +
-                                   QLatin1String(kCategories[static_cast<size_t>(game.category)]) +
-                                   QLatin1Char('/') + folderName;
-        const QString metaFolder = gameFolder + QStringLiteral("/Pallox");
-        const QString iniFolder = metaFolder + QStringLiteral("/IniFile");
-        if (!dir.mkdir(gameFolder) || !dir.mkdir(metaFolder) || !dir.mkdir(iniFolder))
-            return false;
+        invented.category = QLatin1String(kCategories[static_cast<size_t>(game.category)]);
+        invented.folder = stem + QLatin1Char('-') + QString::number(n, 36);
+        invented.iniFile = stem + QStringLiteral(".ini");
+        invented.keys.clear();
+        const auto set = [&invented](const char *key, const QString &value) {
+            invented.keys.emplace_back(key, value);
+        };
 
         const QString exe = stem.left(8).toUpper() + QLatin1String(platform.extension);
         const bool dosbox = qstrcmp(platform.emulator, "DOSBox") == 0;
         static const char *const kRatings[] = {"", "", "", "*", "**", "***", "****", "*****", "Love", "Hate"};
-        ini.clear();
-        ini += "[Main]\r\n";
-        addKey(ini, "Number", QString::number(n + 1));
-        addKey(ini, "Name", game.name);
-        addKey(ini, "Year", QString::number(game.year));
-        addKey(ini, "Developer", game.developer);
-        addKey(ini, "Publisher", game.publisher);
-        addKey(ini, "Genre", QLatin1String(genre.genre));
-        addKey(ini, "SubGenre", QLatin1String(genre.subGenres[static_cast<size_t>(game.subGenre)]));
-        addKey(ini, "SubGenre2", random.chance(40) ? QLatin1String(random.pick(genre.subGenres)) : QString());
-        addKey(ini, "Designer", game.designer);
-        addKey(ini, "Designer2", random.chance(30) ? personName(random) : QString());
-        addKey(ini, "Platform", QLatin1String(platform.platform));
-        addKey(ini, "Series", game.series);
-        addKey(ini, "Series2", QString());
-        addKey(ini, "Rating", QLatin1String(kRatings[random.below(10)]));
-        addKey(ini, "Emulator", QLatin1String(platform.emulator));
-        addKey(ini, "Executable", exe);
-        addKey(ini, "Setup", dosbox && random.chance(40) ? QStringLiteral("SETUP.EXE") : QString());
-        addKey(ini, "DBConf/ScummID", dosbox ? stem.left(8).toLower() + QLatin1String(".conf") : QString());
-        addKey(ini, "CustomEmuPath", QString());
-        addKey(ini, "Manual", random.chance(50) ? stem + QLatin1String("-Manual.pdf") : QString());
-        addKey(ini, "Front01", stem + QLatin1String("-front.jpg"));
-        addKey(ini, "Back01", random.chance(50) ? stem + QLatin1String("-back.jpg") : QString());
-        addKey(ini, "Title01", stem + QLatin1String("-title.png"));
-        addKey(ini, "Screen01", stem + QLatin1String("-screen.png"));
-        addKey(ini, "Media01", random.chance(40) ? stem + QLatin1String("-disk.png") : QString());
-        addKey(ini, "Adv01", random.chance(10) ? stem + QLatin1String("-advert.jpg") : QString());
-        addKey(ini, "About", stem + QLatin1String(".txt"));
+        set("Number", QString::number(n + 1));
+        set("Name", game.name);
+        set("Year", QString::number(game.year));
+        set("Developer", game.developer);
+        set("Publisher", game.publisher);
+        set("Genre", QLatin1String(genre.genre));
+        set("SubGenre", QLatin1String(genre.subGenres[static_cast<size_t>(game.subGenre)]));
+        set("SubGenre2", random.chance(40) ? QLatin1String(random.pick(genre.subGenres)) : QString());
+        set("Designer", game.designer);
+        set("Designer2", random.chance(30) ? personName(random) : QString());
+        set("Platform", QLatin1String(platform.platform));
+        set("Series", game.series);
+        set("Series2", QString());
+        set("Rating", QLatin1String(kRatings[random.below(10)]));
+        set("Emulator", QLatin1String(platform.emulator));
+        set("Executable", exe);
+        set("Setup", dosbox && random.chance(40) ? QStringLiteral("SETUP.EXE") : QString());
+        set("DBConf/ScummID", dosbox ? stem.left(8).toLower() + QLatin1String(".conf") : QString());
+        set("CustomEmuPath", QString());
+        set("Manual", random.chance(50) ? stem + QLatin1String("-Manual.pdf") : QString());
+        set("Front01", stem + QLatin1String("-front.jpg"));
+        set("Back01", random.chance(50) ? stem + QLatin1String("-back.jpg") : QString());
+        set("Title01", stem + QLatin1String("-title.png"));
+        set("Screen01", stem + QLatin1String("-screen.png"));
+        set("Media01", random.chance(40) ? stem + QLatin1String("-disk.png") : QString());
+        set("Adv01", random.chance(10) ? stem + QLatin1String("-advert.jpg") : QString());
+        set("About", stem + QLatin1String(".txt"));
         const int extras = random.below(4);
         static const char *const kExtraKeys[][2] = {{"Extra1", "ExtraLink1"},
                                                     {"Extra2", "ExtraLink2"},
@@ -322,22 +309,88 @@ bool generateLibrary(const QString &root, int games, int developers, unsigned se
         static const char *const kExtraTitles[] = {"Map", "Reference Card", "Hint Book", "Soundtrack"};
         for (int e = 0; e < 5; ++e) {
             const bool used = e < extras;
-            addKey(ini, kExtraKeys[e][0], used ? QLatin1String(kExtraTitles[e]) : QString());
-            addKey(ini, kExtraKeys[e][1],
-                   used ? stem + QLatin1Char('-') + QString::number(e + 1) + QLatin1String(".pdf")
-                        : QString());
+            set(kExtraKeys[e][0], used ? QLatin1String(kExtraTitles[e]) : QString());
+            set(kExtraKeys[e][1],
+                   used ? stem + QLatin1Char('-') + QString::number(e + 1) + QLatin1String(".pdf") : QString());
         }
-        addKey(ini, "OtherPlatform1", QString());
-        addKey(ini, "OtherPlatformFile1", QString());
-        if (!writeFile(iniFolder + QLatin1Char('/') + stem + QLatin1String(".ini"), ini))
-            return false;
+        set("OtherPlatform1", QString());
+        set("OtherPlatformFile1", QString());
+        if (!take(invented))
+            return;
     }
+}
+
+bool generateLibrary(const QString &root, int games, int developers, unsigned seed)
+{
+    QDir rootDir(root);
+    if (!rootDir.mkpath(QStringLiteral("Games")))
+        return false;
+    if (!writeFile(rootDir.filePath(QStringLiteral("PALLOX.ini")), settingsFile(root)))
+        return false;
+    const QString gamesFolder = rootDir.filePath(QStringLiteral("Games"));
+    for (const char *category : kCategories)
+        if (!QDir(gamesFolder).mkpath(QLatin1String(category)))
+            return false;
+
+    bool written = true;
+    QDir dir;
+    QByteArray ini;
+    inventGames(games, developers, seed, [&](const InventedGame &game) {
+        const QString gameFolder = gamesFolder + QLatin1Char('/') + game.category + QLatin1Char('/') + game.folder;
+        const QString metaFolder = gameFolder + QStringLiteral("/Pallox");
+        const QString iniFolder = metaFolder + QStringLiteral("/IniFile");
+        if (!dir.mkdir(gameFolder) || !dir.mkdir(metaFolder) || !dir.mkdir(iniFolder))
+            return written = false;
+        ini.clear();
+        ini += "[Main]\r\n";
+        for (const auto &[key, value] : game.keys)
+            addKey(ini, key, value);
+        return written = writeFile(iniFolder + QLatin1Char('/') + game.iniFile, ini);
+    });
+    if (!written)
+        return false;
 #if defined(Q_OS_UNIX)
     // Tens of thousands of new files are still being written back when the timing starts; the
     // first fsync of the program (a cache or data file saved atomically) would wait for them.
     ::sync();
 #endif
     return true;
+}
+
+QByteArray generatedSettings(const QString &root)
+{
+    return settingsFile(root);
+}
+
+GameTable generatedTable(int games, int developers, unsigned seed)
+{
+    GameTable table;
+    const QStringList fields = generatedTableFields();
+    table.setSize(static_cast<int>(fields.size()), 1);
+    for (int c = 0; c < fields.size(); ++c)
+        table.setCell(c, 0, fields[c]);
+    QHash<QString, int> columnOf;
+    // The scan reads every field from the game's file; a field the file lacks stays empty.
+    for (int c = 0; c < fields.size(); ++c)
+        columnOf.insert(fields[c], c);
+    const QString date = QStringLiteral("2024-03-01 12:00");
+    std::vector<QString> row(static_cast<size_t>(fields.size()));
+    inventGames(games, developers, seed, [&](const InventedGame &game) {
+        std::fill(row.begin(), row.end(), QString());
+        for (const auto &[key, value] : game.keys) {
+            const auto column = columnOf.constFind(QLatin1String(key));
+            if (column != columnOf.constEnd())
+                row[static_cast<size_t>(*column)] = value;
+        }
+        row[static_cast<size_t>(columnOf.value(QStringLiteral("Folder")))] = game.category;
+        row[static_cast<size_t>(columnOf.value(QStringLiteral("Subfolder")))] = game.folder;
+        row[static_cast<size_t>(columnOf.value(QStringLiteral("IniFile")))] = game.iniFile;
+        row[static_cast<size_t>(columnOf.value(QStringLiteral("FolderDateCreated")))] = date;
+        row[static_cast<size_t>(columnOf.value(QStringLiteral("FolderDateModified")))] = date;
+        table.appendRow(row);
+        return true;
+    });
+    return table;
 }
 
 QStringList generatedTableFields()

@@ -9,12 +9,13 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include "BenchApplication.h"
+#include "support/ListEntries.h"
 
 #include <memory>
 
@@ -53,12 +54,12 @@ void selectAcross(benchmark::State &state, bool nostalgia)
     frm->resize(1600, 1000);
     frm->show();
     QCoreApplication::processEvents();
-    auto *list = frm->findChild<QListWidget *>(QLatin1String(nostalgia ? "lbNostalgiaMain" : "lbMain"));
+    auto *list = frm->findChild<QListView *>(QLatin1String(nostalgia ? "lbNostalgiaMain" : "lbMain"));
     int index = 0;
     for (auto _ : state) {
         // Every step is another game, often of another platform or era, so another skin.
-        index = (index + 5) % list->count();
-        list->setCurrentRow(index);
+        index = (index + 5) % ListEntries::count(*list);
+        ListEntries::setCurrentRow(*list, index);
     }
 }
 

@@ -18,6 +18,7 @@
 #include "ui/startup/QtPlatform.h"
 #include "ui/main/DetailsPanel.h"
 #include "ui/main/TfrmMain.h"
+#include "support/ListEntries.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,7 +27,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -281,16 +282,16 @@ SelectionTimes timeSelections(const QString &sampleShare, const QString &sampleS
     window.resize(1280, 900);
     window.show();
     QCoreApplication::processEvents();
-    QListWidget *list = window.findChild<QListWidget *>(QStringLiteral("lbMain"));
+    QListView *list = window.findChild<QListView *>(QStringLiteral("lbMain"));
     const DetailsPanel *panel = window.findChild<DetailsPanel *>(QStringLiteral("panelDetails"));
     const LibrarySession &session = window.session();
     SelectionTimes times;
-    for (int i = 0; list && panel && i < list->count(); ++i) {
+    for (int i = 0; list && panel && i < ListEntries::count(*list); ++i) {
         QThread::msleep(1100);
         QCoreApplication::processEvents();
         QElapsedTimer clock;
         clock.start();
-        list->setCurrentRow(i);
+        ListEntries::setCurrentRow(*list, i);
         times.selection.push_back(msSince(clock));
         double longest = times.selection.back();
         while (panel->findChild<PictureLoader *>()->pending() > 0 && clock.elapsed() < 10000) {

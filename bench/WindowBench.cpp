@@ -18,12 +18,13 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include "BenchApplication.h"
+#include "support/ListEntries.h"
 
 #include <memory>
 
@@ -73,10 +74,11 @@ struct LargeLibrary
         }
         GameTable large;
         large.setSize(sample.columnCount(), 1);
-        large.row(0) = sample.row(0);
+        for (int c = 0; c < sample.columnCount(); ++c)
+            large.setCell(c, 0, sample.cell(c, 0));
         const int nameColumn = sample.column(QStringLiteral("Name"));
         for (int g = 0; g < kGames; ++g) {
-            std::vector<QString> cells = sample.row(1 + g % (sample.rowCount() - 1));
+            std::vector<QString> cells = sample.rowCells(1 + g % (sample.rowCount() - 1));
             cells[static_cast<size_t>(nameColumn)] =
                 cells[static_cast<size_t>(nameColumn)] + QStringLiteral(" %1").arg(g / (sample.rowCount() - 1));
             large.appendRow(std::move(cells));
@@ -104,7 +106,7 @@ void BM_StartFromCacheToFirstGame(benchmark::State &state)
     RealPlatform real;
     for (auto _ : state) {
         auto frm = std::make_unique<TfrmMain>(real.platform, lib.root, nullptr);
-        benchmark::DoNotOptimize(frm->findChild<QListWidget *>(QStringLiteral("lbMain"))->count());
+        benchmark::DoNotOptimize(ListEntries::count(*frm->findChild<QListView *>(QStringLiteral("lbMain"))));
         state.PauseTiming();
         frm.reset();
         state.ResumeTiming();
@@ -127,15 +129,15 @@ void BM_SelectGameWithPictures(benchmark::State &state)
 {
     RealPlatform real;
     const auto window = shownWindow(real);
-    QListWidget *list = window->findChild<QListWidget *>(QStringLiteral("lbMain"));
+    QListView *list = window->findChild<QListView *>(QStringLiteral("lbMain"));
     const PictureLoader *pictures = window->findChild<DetailsPanel *>()->findChild<PictureLoader *>();
     int index = 0;
-    const int count = list->count();
+    const int count = ListEntries::count(*list);
     for (auto _ : state) {
         // Neighbouring entries are different games, so each selection decodes new pictures. They
         // are read on worker threads: a selection is complete when the last of them is shown.
         index = (index + 7919) % count;
-        list->setCurrentRow(index);
+        ListEntries::setCurrentRow(*list, index);
         while (pictures->pending() > 0)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }

@@ -64,11 +64,29 @@ int applyFilterRule(GameTable &grid, const FilterRule &rule, const QString &valu
     if (rule.keepsEverything)
         return 0;
     const int before = grid.rowCount();
-    const GameTable &table = grid;
+    // Each distinct text of a compared column is compared once; the rows then only look up
+    // whether their text was the one.
+    struct Compared
+    {
+        int column;
+        std::vector<bool> matches;
+    };
+    std::vector<Compared> compared;
+    for (const int c : rule.columns) {
+        if (c < 0 || c >= grid.columnCount())
+            continue;
+        Compared column{c, std::vector<bool>(grid.textCount(c), false)};
+        bool any = false;
+        for (GameTable::TextId id = 0; id < grid.textCount(c); ++id) {
+            if (grid.text(c, id) == value)
+                column.matches[id] = any = true;
+        }
+        if (any)
+            compared.push_back(std::move(column));
+    }
     grid.keepRows([&](int row) {
-        const std::vector<QString> &cells = table.row(row);
-        for (const int c : rule.columns) {
-            if (static_cast<size_t>(c) < cells.size() && cells[static_cast<size_t>(c)] == value)
+        for (const Compared &column : compared) {
+            if (column.matches[grid.textId(column.column, row)])
                 return true;
         }
         return false;

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,31 +15,31 @@ struct Range
     int right;
 };
 
-// Code unit by code unit, a text that begins a longer one first: what QString::compare does with
-// case sensitivity, without a call into the library and a pointer chase per comparison.
-using Key = std::u16string_view;
-
-Key keyOf(const QString &text)
-{
-    return Key(reinterpret_cast<const char16_t *>(text.constData()), static_cast<size_t>(text.size()));
-}
+// A cell's key is the place of its text among its column's texts in code unit order (a text that
+// begins a longer one first, as QString::compare does with case sensitivity), so a comparison is
+// one of two integers.
+using Key = quint32;
 
 bool sortsBefore(Key a, Key b)
 {
     return a < b;
 }
 
-// order[p] is the row that ends up at position p. The keys are read through order, so an exchange
-// moves two integers instead of two rows of seventy cells.
-void quickSort(std::vector<int> &order, const std::vector<Key> &keys, int first, int last)
+// A row and its key, exchanged together: the key is at hand where the partition compares it, and
+// an exchange moves two small pairs instead of two rows of seventy cells.
+struct Item
 {
-    const auto key = [&](int position) {
-        return keys[static_cast<size_t>(order[static_cast<size_t>(position)])];
-    };
+    Key key;
+    int row;
+};
 
+// items[p].row is the row that ends up at position p.
+void quickSort(std::vector<Item> &items, int first, int last)
+{
     // Both parts of a partition are sorted independently of each other, so the order in which they
     // are taken does not change the result. Keeping the larger part for later bounds this stack
     // by log2 of the row count, where plain recursion on the left part could nest once per row.
+    Item *item = items.data();
     std::vector<Range> pending{{first, last}};
     while (!pending.empty()) {
         Range range = pending.back();
@@ -48,17 +47,17 @@ void quickSort(std::vector<int> &order, const std::vector<Key> &keys, int first,
         while (range.left < range.right) {
             int i = range.left;
             int j = range.right;
-            // The pivot is the row that sits in the middle before any exchange; holding that row's
-            // key (keys never move) is the same as copying its text.
-            const Key pivot = key((range.left + range.right) / 2);
+            // The pivot is the key of the row that sits in the middle before any exchange, which is
+            // the same as copying that row's text.
+            const Key pivot = item[(range.left + range.right) / 2].key;
             do {
-                while (sortsBefore(key(i), pivot))
+                while (sortsBefore(item[i].key, pivot))
                     ++i;
-                while (sortsBefore(pivot, key(j)))
+                while (sortsBefore(pivot, item[j].key))
                     --j;
                 if (i <= j) {
                     if (i != j)
-                        std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(j)]);
+                        std::swap(item[i], item[j]);
                     ++i;
                     --j;
                 }
@@ -95,20 +94,20 @@ void SortStringGrid(GameTable &grid, int column)
         return;
 
     const size_t rowCount = static_cast<size_t>(grid.rowCount());
-    std::vector<Key> keys(rowCount);
-    std::vector<int> order(rowCount);
+    std::vector<Item> items(rowCount, Item{0, 0}); // a column the table lacks reads as empty everywhere
+    const bool known = column >= 0 && column < grid.columnCount();
+    const std::vector<quint32> *places = known ? &grid.textOrder(column) : nullptr;
     for (size_t r = 0; r < rowCount; ++r) {
-        keys[r] = keyOf(grid.cell(column, static_cast<int>(r)));
-        order[r] = static_cast<int>(r);
+        if (known)
+            items[r].key = (*places)[grid.textId(column, static_cast<int>(r))];
+        items[r].row = static_cast<int>(r);
     }
 
-    quickSort(order, keys, first, last);
+    quickSort(items, first, last);
 
-    // Apply the permutation once: every row moves at most twice, as a vector handle.
-    std::vector<std::vector<QString>> sorted;
-    sorted.reserve(static_cast<size_t>(last - first + 1));
-    for (int p = first; p <= last; ++p)
-        sorted.push_back(std::move(grid.row(order[static_cast<size_t>(p)])));
-    for (int p = first; p <= last; ++p)
-        grid.row(p) = std::move(sorted[static_cast<size_t>(p - first)]);
+    // The rows themselves stay where they are: only the table's order of them changes.
+    std::vector<int> order(rowCount);
+    for (size_t p = 0; p < rowCount; ++p)
+        order[p] = items[p].row;
+    grid.permuteRows(order);
 }

@@ -51,10 +51,27 @@ int applyTextSearch(GameTable &grid, const QString &text)
 {
     const UpperCaseSearch search(text);
     const int before = grid.rowCount();
-    const GameTable &table = grid;
+    // Each distinct text of a column is searched once; most columns repeat a few texts down all
+    // their rows.
+    struct Searched
+    {
+        int column;
+        std::vector<bool> found;
+    };
+    std::vector<Searched> columns;
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        Searched column{c, std::vector<bool>(grid.textCount(c), false)};
+        bool any = false;
+        for (GameTable::TextId id = 0; id < grid.textCount(c); ++id) {
+            if (search.foundIn(grid.text(c, id)))
+                column.found[id] = any = true;
+        }
+        if (any)
+            columns.push_back(std::move(column));
+    }
     grid.keepRows([&](int row) {
-        for (const QString &cell : table.row(row)) {
-            if (search.foundIn(cell))
+        for (const Searched &column : columns) {
+            if (column.found[grid.textId(column.column, row)])
                 return true;
         }
         return false;

@@ -38,9 +38,15 @@ void ValueCollector::addColumn(const GameTable &grid, int column)
 {
     if (column < 0 || column >= grid.columnCount())
         return;
-    const auto c = static_cast<size_t>(column);
-    for (int r = 1; r < grid.rowCount(); ++r)
-        add(grid.row(r)[c]);
+    // Only the first row of each text can bring a spelling not met before.
+    std::vector<bool> met(grid.textCount(column), false);
+    for (int r = 1; r < grid.rowCount(); ++r) {
+        const GameTable::TextId id = grid.textId(column, r);
+        if (!met[id]) {
+            met[id] = true;
+            add(grid.text(column, id));
+        }
+    }
 }
 
 void ValueCollector::addColumnsNamed(const GameTable &grid, const QString &field, int firstColumn)
@@ -76,9 +82,8 @@ std::vector<int> columnsNamed(const GameTable &grid, const QString &field, int f
     // Almost every field names one column; the index answers whether it names any.
     if (grid.findColumn(field) < 0)
         return columns;
-    const std::vector<QString> &names = grid.row(0);
     for (int c = std::max(firstColumn, 0); c < grid.columnCount(); ++c) {
-        if (names[static_cast<size_t>(c)] == field)
+        if (grid.cell(c, 0) == field)
             columns.push_back(c);
     }
     return columns;
@@ -112,7 +117,7 @@ QStringList filterFieldList(const GameTable &grid)
     }();
     QStringList fields{QStringLiteral("All")};
     QSet<QString> seen{QStringLiteral("All")};
-    for (const QString &name : grid.row(0)) {
+    for (const QString &name : grid.fieldNames()) {
         if (name.isEmpty() || excluded.contains(name) || seen.contains(name))
             continue;
         seen.insert(name);

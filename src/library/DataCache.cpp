@@ -4,18 +4,47 @@
 #include "library/LibraryScanner.h"
 #include "library/LibraryState.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
+CacheStamp CacheStamp::of(const QString &path)
+{
+    CacheStamp stamp;
+#if defined(Q_OS_UNIX)
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return stamp;
+    stamp.file = static_cast<qint64>(info.st_ino);
+    stamp.device = static_cast<qint64>(info.st_dev);
+    stamp.size = static_cast<qint64>(info.st_size);
+    stamp.modifiedNs = static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+#else
+    // Without a file number, the time and size alone would not tell a rewrite within the same
+    // moment; such a system always reads the file.
+    Q_UNUSED(path);
+#endif
+    return stamp;
+}
 
 TableSource loadGameTableAtStartup(LibraryState &state, SettingsFile &settings, ScanObserver &observer)
 {
     const QString cacheFile = state.Places.dataCache(state.LibraryRoot).file;
     if (QFileInfo::exists(cacheFile)) {
         state.lbGridRead.clear();
+        const CacheStamp before = CacheStamp::of(cacheFile);
         Result<GameTable> loaded = LoadStringGrid(cacheFile);
         if (loaded) {
             state.GridMain = std::move(*loaded);
             // The copy shares the texts, so the complete table costs little beside the working one.
             state.GridComplete = state.GridMain;
+            // A file replaced while it was read holds something else than what was read.
+            const CacheStamp after = CacheStamp::of(cacheFile);
+            state.completeStamp = before == after ? after : CacheStamp();
+            state.completeRevision = state.GridComplete.revision();
             state.lbGridRead = state.GridMain.fieldNames();
             // ScanPending stays set: the first restore after a cached start rescans the library.
             return TableSource::Cache;

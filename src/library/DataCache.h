@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QtGlobal>
+
 class ScanObserver;
 class SettingsFile;
 struct LibraryState;
@@ -11,3 +14,23 @@ enum class TableSource { Cache, Scan, ScanAfterDamagedCache };
 // that cannot be read or is damaged is reported and replaced by a fresh scan, so that a bad file
 // never leaves the user with an empty or half-filled list.
 TableSource loadGameTableAtStartup(LibraryState &state, SettingsFile &settings, ScanObserver &observer);
+
+// Which data cache file a table came from or went to. The cache is only ever replaced whole (a new
+// file renamed into place), never rewritten where it lies, so a file with the same identity,
+// size and modification time holds the same table: one the program already has in memory need
+// not be read again.
+struct CacheStamp
+{
+    qint64 file = -1; // the file system's number of the file; -1 when there is none
+    qint64 device = -1;
+    qint64 size = -1;
+    qint64 modifiedNs = -1;
+
+    static CacheStamp of(const QString &path);
+    bool isValid() const { return file >= 0; }
+    friend bool operator==(const CacheStamp &a, const CacheStamp &b)
+    {
+        return a.file == b.file && a.device == b.device && a.size == b.size && a.modifiedNs == b.modifiedNs;
+    }
+    friend bool operator!=(const CacheStamp &a, const CacheStamp &b) { return !(a == b); }
+};

@@ -1,18 +1,33 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 // A rectangular table of texts. Row 0 holds the field names; every further row is one game.
-// Rows are stored apart so that sorting and filtering move whole rows cheaply.
+//
+// The table is kept column by column, and a column keeps each of its texts once: a cell is the
+// number of its text in its column. A collection of 100,000 games has a few dozen platforms,
+// years and emulators and mostly empty cells, so most cells cost four bytes instead of a text of
+// their own, and work on a whole column can look at each of its distinct texts once. The rows of
+// the columns never move: the table's order of rows is a list of their places, so a sort or a
+// filter rearranges that list alone. A copy shares the texts, and each column's numbers until one
+// of the two tables changes a cell of that column.
 class GameTable
 {
 public:
-    int rowCount() const { return static_cast<int>(m_rows.size()); }
-    int columnCount() const { return m_columnCount; }
+    using TextId = quint32;
+    // The number of the empty text in every column.
+    static constexpr TextId EmptyText = 0;
+
+    GameTable();
+
+    int rowCount() const { return static_cast<int>(m_order.size()); }
+    int columnCount() const { return static_cast<int>(m_columns.size()); }
     // Growing fills with empty cells; a count below 1 becomes 1, so that row 0 and column 0,
     // which every look-up falls back to, always exist.
     void setRowCount(int rows);
@@ -26,11 +41,38 @@ public:
     const QString &cell(const QString &fieldName, int row) const { return cell(findColumn(fieldName), row); }
     void setCell(int column, int row, const QString &text);
 
-    const std::vector<QString> &row(int row) const { return m_rows[static_cast<size_t>(row)]; }
-    std::vector<QString> &row(int row);
-    void appendRow(std::vector<QString> cells);
-    // Keeps row 0 and the rows for which keep(row) holds, in their order.
+    // A copy of one row's cells in column order; empty outside the table.
+    std::vector<QString> rowCells(int row) const;
+    // A short row is filled with empty cells, a long one cut to the columns.
+    void appendRow(const std::vector<QString> &cells);
+    // Keeps row 0 and the rows for which keep(row) holds, in their order. keep() sees the table
+    // as it was before the call.
     template <typename Predicate> void keepRows(Predicate keep);
+    // The row that was at order[p] moves to p, for every p; order holds every row index once.
+    void permuteRows(const std::vector<int> &order);
+
+    // Whole columns, for work that looks at each distinct text once and for readers that fill a
+    // table a column at a time. Equal numbers are equal texts; equal texts usually, but not
+    // always, have one number, so a text is compared by its text, never by its number alone.
+    // The number of a cell; column and row must lie inside the table.
+    TextId textId(int column, int row) const
+    {
+        return m_columns[static_cast<size_t>(column)].ids.constData()[m_order.constData()[row]];
+    }
+    const QString &text(int column, TextId id) const;
+    // Numbers run from 0 to textCount() - 1; a copy of the table may know more of them.
+    TextId textCount(int column) const;
+    // The number of the text in the column, new when the column does not have it yet.
+    TextId addText(int column, const QString &text);
+    // A new number for the text, without looking for it first: for a reader that already knows
+    // the text is new to the column, or that most of the column's texts are.
+    TextId appendText(int column, const QString &text);
+    // The numbers of all rows of a column (rowCount() of them, in the order the table was made
+    // with, before any sort or filter), each one addText() or appendText() gave for that column.
+    void setTextIds(int column, QList<TextId> ids);
+    // For each number of the column, the place of its text among the column's texts in ascending
+    // order by UTF-16 code units; equal texts have equal places.
+    const std::vector<quint32> &textOrder(int column) const;
 
     // Exact comparison with row 0; the later of two equal names wins; none gives column 0.
     int column(const QString &fieldName) const;
@@ -38,27 +80,50 @@ public:
     int findColumn(const QString &fieldName) const;
     QStringList fieldNames() const;
 
-    bool operator==(const GameTable &other) const { return m_rows == other.m_rows && m_columnCount == other.m_columnCount; }
+    // Changes with every change of the cells or the size; a copy keeps its original's number
+    // until either of them changes. Two tables of one number hold the same cells.
+    quint64 revision() const { return m_revision; }
+
+    // Cell by cell, by text.
+    bool operator==(const GameTable &other) const;
+    bool operator!=(const GameTable &other) const { return !(*this == other); }
 
 private:
+    class ColumnTexts;
+    struct Column
+    {
+        std::shared_ptr<ColumnTexts> texts;
+        QList<TextId> ids;
+    };
+
+    Column newColumn() const;
     void invalidateIndex() { m_indexValid = false; }
     void buildIndex() const;
+    void keepOnly(const std::vector<int> &rows);
+    // New empty places at the end of every column; the first of them.
+    int addPlaces(int count);
+    void changed();
 
-    std::vector<std::vector<QString>> m_rows{std::vector<QString>(1)};
-    int m_columnCount = 1;
+    std::vector<Column> m_columns;
+    // The place in the columns of each row of the table, in the table's order.
+    QList<int> m_order{0};
+    // How many places the columns have; every place the order lists, and perhaps more.
+    int m_places = 1;
+    quint64 m_revision = 0;
     mutable QHash<QString, int> m_columnIndex;
     mutable bool m_indexValid = false;
 };
 
 template <typename Predicate> void GameTable::keepRows(Predicate keep)
 {
-    size_t out = 1;
-    for (size_t in = 1; in < m_rows.size(); ++in) {
-        if (keep(static_cast<int>(in))) {
-            if (out != in)
-                m_rows[out] = std::move(m_rows[in]);
-            ++out;
-        }
+    const int rows = rowCount();
+    std::vector<int> kept;
+    kept.reserve(static_cast<size_t>(rows));
+    kept.push_back(0);
+    for (int r = 1; r < rows; ++r) {
+        if (keep(r))
+            kept.push_back(r);
     }
-    m_rows.resize(out);
+    if (static_cast<int>(kept.size()) != rows)
+        keepOnly(kept);
 }

@@ -10,12 +10,17 @@
 #include <QHash>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QtAlgorithms>
 #include <QByteArrayView>
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -29,28 +34,32 @@ QString deviceName(const QIODevice &device)
 // Walks the lines of the file's bytes; CR LF, LF and CR all end a line, and a file that ends
 // without a line end still has its last line. Works on bytes so that a text repeated down a
 // column is recognised, and decoded, only once.
+//
+// A data cache of 100,000 games has seven million lines of a dozen bytes each, so the line ends
+// are found 64 bytes at a time, as a mask of the bytes that are CR or LF, and each line then
+// costs a count of trailing zeros.
 class LineReader
 {
 public:
-    LineReader(const char *data, qsizetype size) : m_data(data), m_size(size) {}
+    LineReader(const char *data, qsizetype size) : m_data(data), m_size(size) { load(0); }
 
     bool atEnd() const { return m_pos >= m_size; }
 
     QByteArrayView next()
     {
         const qsizetype start = m_pos;
-        // Where the next CR and the next LF are is remembered until we pass them, so that a file
-        // with only one kind of line end is not searched to its end for the other on every line.
-        if (m_nextLf < start)
-            m_nextLf = find('\n', start);
-        if (m_nextCr < start)
-            m_nextCr = find('\r', start);
-        const qsizetype end = std::min(m_nextLf, m_nextCr);
-        m_pos = end;
-        if (end < m_size)
-            m_pos += (m_data[end] == '\r' && end + 1 < m_size && m_data[end + 1] == '\n') ? 2 : 1;
+        while (m_mask == 0 && m_base + Block < m_size)
+            load(m_base + Block);
+        const qsizetype end = m_mask ? m_base + qCountTrailingZeroBits(m_mask) : m_size;
+        if (end >= m_size)
+            m_pos = m_size;
+        else
+            m_pos = end + ((m_data[end] == '\r' && end + 1 < m_size && m_data[end + 1] == '\n') ? 2 : 1);
+        dropEndsBefore(m_pos);
         return QByteArrayView(m_data + start, end - start);
     }
+
+    qsizetype remaining() const { return m_size - m_pos; }
 
     // Counts the lines still to come, but stops once `enough` were seen: all a caller needs to
     // know is whether the file holds what its counts promise.
@@ -66,17 +75,49 @@ public:
     }
 
 private:
-    qsizetype find(char c, qsizetype from) const
+    static constexpr qsizetype Block = 64;
+
+    // The line ends of the block at base, as of m_pos.
+    void load(qsizetype base)
     {
-        const void *found = std::memchr(m_data + from, c, static_cast<size_t>(m_size - from));
-        return found ? static_cast<const char *>(found) - m_data : m_size;
+        m_base = base;
+        m_mask = 0;
+        const qsizetype length = std::min(Block, m_size - base);
+        const char *bytes = m_data + base;
+#if defined(__SSE2__)
+        if (length == Block) {
+            const __m128i lf = _mm_set1_epi8('\n');
+            const __m128i cr = _mm_set1_epi8('\r');
+            for (int part = 0; part < 4; ++part) {
+                const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + 16 * part));
+                const int ends = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(chunk, lf), _mm_cmpeq_epi8(chunk, cr)));
+                m_mask |= quint64(static_cast<quint16>(ends)) << (16 * part);
+            }
+            dropEndsBefore(m_pos);
+            return;
+        }
+#endif
+        for (qsizetype i = 0; i < length; ++i) {
+            if (bytes[i] == '\n' || bytes[i] == '\r')
+                m_mask |= quint64(1) << i;
+        }
+        dropEndsBefore(m_pos);
+    }
+
+    void dropEndsBefore(qsizetype position)
+    {
+        const qsizetype skip = position - m_base;
+        if (skip >= Block)
+            m_mask = 0;
+        else if (skip > 0)
+            m_mask &= ~quint64(0) << skip;
     }
 
     const char *m_data;
     qsizetype m_size;
     qsizetype m_pos = 0;
-    qsizetype m_nextLf = -1;
-    qsizetype m_nextCr = -1;
+    qsizetype m_base = 0;
+    quint64 m_mask = 0; // bit i: the byte at m_base + i ends a line that is still to come
 };
 
 // A leading run of decimal digits; what follows it does not matter. Returns false when there
@@ -99,17 +140,20 @@ bool parseCount(QByteArrayView line, int *value)
     return true;
 }
 
-// Turns the lines of one column into cells. Equal texts get one shared QString, so that a
-// platform name met fifty thousand times is decoded and stored once; the look-up is by bytes,
-// so a repeated text costs neither a decode nor an allocation. Columns whose texts are nearly
-// all different (names, numbers) stop being pooled early, as pooling them saves nothing.
+// Turns the lines of one column into the column's texts. Equal texts get one number and one
+// shared QString, so that a platform name met fifty thousand times is decoded and stored once;
+// the look-up is by bytes, so a repeated text costs neither a decode nor an allocation. Columns
+// whose texts are nearly all different (names, numbers) stop being pooled early, as pooling them
+// saves nothing.
 class ColumnPool
 {
 public:
     explicit ColumnPool(bool utf8) : m_utf8(utf8) {}
 
-    void reset(qsizetype expected)
+    void reset(GameTable &table, int column, qsizetype expected)
     {
+        m_table = &table;
+        m_column = column;
         m_slots.assign(64, Slot());
         m_used = 0;
         m_seen = 0;
@@ -117,24 +161,24 @@ public:
         m_expected = expected;
     }
 
-    QString take(QByteArrayView bytes)
+    GameTable::TextId take(QByteArrayView bytes)
     {
         if (bytes.isEmpty())
-            return QString();
+            return GameTable::EmptyText;
         ++m_seen;
         if (!m_pooling)
-            return decode(bytes);
-        const size_t hash = qHash(bytes);
+            return m_table->appendText(m_column, decode(bytes));
+        const size_t hash = hashOf(bytes);
         const size_t mask = m_slots.size() - 1;
         size_t index = hash & mask;
         while (m_slots[index].used) {
             const Slot &slot = m_slots[index];
             if (slot.hash == hash && slot.bytes == bytes)
-                return slot.text;
+                return slot.id;
             index = (index + 1) & mask;
         }
-        QString text = decode(bytes);
-        m_slots[index] = Slot{text, bytes, hash, true};
+        const GameTable::TextId id = m_table->appendText(m_column, decode(bytes));
+        m_slots[index] = Slot{bytes, hash, id, true};
         ++m_used;
         if (m_used * 2 > m_slots.size())
             grow();
@@ -143,20 +187,58 @@ public:
             m_pooling = false;
             m_slots.clear();
         }
-        return text;
+        return id;
     }
 
 private:
     struct Slot
     {
-        QString text;
         QByteArrayView bytes;
         size_t hash = 0;
+        GameTable::TextId id = 0;
         bool used = false;
     };
 
+    // Cells are a dozen bytes: whole words at a time, inline, is several times cheaper than
+    // the library's hash, and the table's probes need nothing stronger.
+    static size_t hashOf(QByteArrayView bytes)
+    {
+        const char *at = bytes.data();
+        qsizetype left = bytes.size();
+        quint64 hash = 0x9E3779B97F4A7C15ULL ^ quint64(left);
+        const auto mix = [&hash](quint64 word) {
+            hash = (hash ^ word) * 0xBF58476D1CE4E5B9ULL;
+            hash ^= hash >> 29;
+        };
+        for (; left >= 8; at += 8, left -= 8) {
+            quint64 word;
+            std::memcpy(&word, at, 8);
+            mix(word);
+        }
+        if (left > 0) {
+            quint64 word = 0;
+            for (qsizetype i = 0; i < left; ++i)
+                word |= quint64(static_cast<unsigned char>(at[i])) << (8 * i);
+            mix(word);
+        }
+        hash *= 0x94D049BB133111EBULL;
+        return size_t(hash ^ (hash >> 32));
+    }
+
     QString decode(QByteArrayView bytes) const
     {
+        // Nearly every cell is plain ASCII, which either encoding reads alike: widened in place,
+        // it costs the allocation and no more.
+        bool ascii = true;
+        for (const char c : bytes)
+            ascii &= static_cast<unsigned char>(c) < 0x80;
+        if (ascii) {
+            QString text(bytes.size(), Qt::Uninitialized);
+            char16_t *to = reinterpret_cast<char16_t *>(text.data());
+            for (qsizetype i = 0; i < bytes.size(); ++i)
+                to[i] = static_cast<unsigned char>(bytes[i]);
+            return text;
+        }
         if (!m_utf8)
             return TextCodec::decodeWindows1252(bytes.data(), bytes.size());
         // fromUtf8 drops a byte-order mark at the start of what it decodes; inside the file it
@@ -180,10 +262,12 @@ private:
             size_t index = slot.hash & mask;
             while (m_slots[index].used)
                 index = (index + 1) & mask;
-            m_slots[index] = std::move(slot);
+            m_slots[index] = slot;
         }
     }
 
+    GameTable *m_table = nullptr;
+    int m_column = 0;
     std::vector<Slot> m_slots;
     size_t m_used = 0;
     size_t m_seen = 0;
@@ -294,22 +378,34 @@ Result<GameTable> loadBytes(const char *data, qsizetype size, const QString &nam
     rows = std::max(rows, 1);
 
     // Trust the counts only as far as the file backs them with lines, so that a cut-off or
-    // corrupted file never makes us set aside room for cells that are not there.
+    // corrupted file never makes us set aside room for cells that are not there. Every line but
+    // the last takes at least one byte; only a file that passes that test is read into a table,
+    // and one that runs out of lines on the way is refused all the same.
     const qint64 cells = qint64(columns) * qint64(rows);
-    const qint64 available = lines.countUpTo(cells);
-    if (available < cells) {
+    const auto cutShort = [&](qint64 available) {
         return Failure(Failure::Kind::CacheCutShort, name, QString(),
                        {QString::number(columns), QString::number(rows), QString::number(available),
                         QString::number(cells)});
-    }
+    };
+    if (cells > qint64(lines.remaining()) + 1)
+        return cutShort(lines.countUpTo(cells));
 
     GameTable table;
     table.setSize(columns, rows);
     ColumnPool pool(utf8);
+    qint64 read = 0;
     for (int c = 0; c < columns; ++c) {
-        pool.reset(rows);
-        for (int r = 0; r < rows; ++r)
-            table.row(r)[static_cast<size_t>(c)] = pool.take(lines.next());
+        pool.reset(table, c, rows);
+        QList<GameTable::TextId> ids;
+        ids.resize(rows);
+        GameTable::TextId *column = ids.data();
+        for (int r = 0; r < rows; ++r) {
+            if (lines.atEnd())
+                return cutShort(read);
+            column[r] = pool.take(lines.next());
+            ++read;
+        }
+        table.setTextIds(c, std::move(ids));
     }
 
     return table;

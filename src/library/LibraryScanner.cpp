@@ -325,9 +325,8 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
     GameTable &grid = state.GridMain;
     grid = GameTable();
     grid.setSize(static_cast<int>(state.lbGridRead.size()), 1);
-    std::vector<QString> &names = grid.row(0);
-    for (size_t c = 0; c < names.size(); ++c)
-        names[c] = state.lbGridRead[static_cast<qsizetype>(c)];
+    for (int c = 0; c < grid.columnCount(); ++c)
+        grid.setCell(c, 0, state.lbGridRead[c]);
     const RowPlan plan(state.lbGridRead);
 
     const int categoryCount = static_cast<int>(state.lbDirList.size());
@@ -385,8 +384,17 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
     const FilePlaces::DataCache cache = state.Places.dataCache(state.LibraryRoot);
     if (cache.inUserCache)
         QDir().mkpath(QFileInfo(cache.file).absolutePath());
-    if (const Result<void> saved = SaveStringGrid(grid, cache.file); !saved && !cache.inUserCache)
-        observer.failed(saved.error());
+    const QString &cacheFile = cache.file;
+    if (const Result<void> saved = SaveStringGrid(grid, cacheFile); !saved) {
+        // A cache in the user's cache folder that cannot be written is no news: the library
+        // still shows, and a read-only home has been named once already.
+        if (!cache.inUserCache)
+            observer.failed(saved.error());
+        state.completeStamp = CacheStamp();
+    } else {
+        state.completeStamp = CacheStamp::of(cacheFile);
+        state.completeRevision = state.GridComplete.revision();
+    }
 
     state.ScanPending = false;
     observer.scanFinished();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/FilePlaces.h"
+#include "library/DataCache.h"
 #include "library/GameTable.h"
 
 #include <QString>
@@ -21,4 +22,8 @@ struct LibraryState
     QStringList lbDirList;        // category folders, from the settings file
     QStringList lbSubDirList;     // game folders of the category being scanned
     QStringList lbGridRead;       // field names in column order
+    // The data cache file whose table GridComplete held, as last read or written (invalid when
+    // unknown), and the revision of GridComplete then.
+    CacheStamp completeStamp;
+    quint64 completeRevision = 0;
 };

@@ -1,5 +1,6 @@
 #include "session/LibrarySession.h"
 
+#include "app/FreedMemory.h"
 #include "app/SettingsFile.h"
 #include "browse/DetailsLinks.h"
 #include "browse/MainList.h"
@@ -21,6 +22,7 @@
 #include "session/BackgroundScan.h"
 #include "session/EmulatorSettingsModel.h"
 #include "session/FilterState.h"
+#include "session/MainListModel.h"
 #include "wizard/EntryFiles.h"
 
 #include <QFile>
@@ -73,6 +75,7 @@ LibrarySession::LibrarySession(const Platform &platform, const FilePlaces &place
     connect(scan, &BackgroundScan::gameStarted, this, &LibrarySession::scanGameStarted);
     connect(scan, &BackgroundScan::message, this, &LibrarySession::message);
     connect(scan, &BackgroundScan::finished, this, &LibrarySession::adoptScan);
+    m_list = new MainListModel(this);
     m_filter = new FilterState(*this);
     m_nostalgiaScene = std::make_unique<NostalgiaScene>(
         m_state.SkinsFolder, [this](const QString &file, const Failure &failure) { reportOnce(file, failure.message()); });
@@ -81,6 +84,16 @@ LibrarySession::LibrarySession(const Platform &platform, const FilePlaces &place
 }
 
 LibrarySession::~LibrarySession() = default;
+
+const QStringList &LibrarySession::listEntries() const
+{
+    return m_list->entries();
+}
+
+QAbstractItemModel &LibrarySession::listModel()
+{
+    return *m_list;
+}
 
 void LibrarySession::openSettings()
 {
@@ -237,7 +250,7 @@ void LibrarySession::configureEmulator(const QString &path)
 
 int LibrarySession::firstListIndex()
 {
-    const int count = static_cast<int>(m_entries.size());
+    const int count = static_cast<int>(listEntries().size());
     if (m_state.LastSelectedIndex < 0 || m_state.LastSelectedIndex >= count)
         m_state.LastSelectedIndex = 0;
     int index = m_state.LastSelectedIndex;
@@ -264,9 +277,9 @@ void LibrarySession::rebuildList()
                                                                 m_state.ListShowsRating, m_ratingColumn});
     m_ratingColumn = build.ratingColumn;
     m_names = std::move(build.names);
-    m_entries = std::move(build.entries);
+    m_list->setEntries(std::move(build.entries));
     m_totalText = std::move(build.totalText);
-    if (m_selectedIndex >= m_entries.size())
+    if (m_selectedIndex >= listEntries().size())
         m_selectedIndex = -1;
     emit listChanged();
     select(m_selectedIndex);
@@ -317,7 +330,17 @@ void LibrarySession::restoreAll()
 {
     finishScan();
     LibraryState &library = m_state.library;
-    Result<GameTable> loaded = LoadStringGrid(library.Places.dataCache(library.LibraryRoot).file);
+    const QString cacheFile = library.Places.dataCache(library.LibraryRoot).file;
+    // A data cache that is still the file the complete copy was read from or written to, with
+    // the copy unchanged since, holds that very table: the copy shares its texts, where a new
+    // read would hold them all twice.
+    if (library.completeStamp.isValid() && library.GridComplete.revision() == library.completeRevision &&
+        CacheStamp::of(cacheFile) == library.completeStamp) {
+        library.GridMain = library.GridComplete;
+        setSortField(QStringLiteral("Name"));
+        return;
+    }
+    Result<GameTable> loaded = LoadStringGrid(cacheFile);
     if (loaded) {
         library.GridMain = std::move(*loaded);
     } else {
@@ -335,6 +358,7 @@ void LibrarySession::rescan()
     // A refresh under way would replace whatever this scan reads with what it read before.
     finishScan();
     LoadGrid(m_state.library, *m_settings, *m_observer);
+    FreedMemory::giveBack();
     // The complete copy is in scan order; the list shows the order of the sort field.
     setSortField(m_state.MainSortField);
 }
@@ -403,11 +427,15 @@ void LibrarySession::adoptScan()
     LibraryState scanned = m_backgroundScan->takeResult();
     LibraryState &library = m_state.library;
     if (completed) {
+        // The old tables go as the new ones come in: never more than one old and one new.
         library.GridMain = std::move(scanned.GridMain);
         library.GridComplete = std::move(scanned.GridComplete);
+        FreedMemory::giveBack();
         library.LibraryRoot = std::move(scanned.LibraryRoot);
         library.lbGridRead = std::move(scanned.lbGridRead);
         library.lbSubDirList = std::move(scanned.lbSubDirList);
+        library.completeStamp = scanned.completeStamp;
+        library.completeRevision = scanned.completeRevision;
         library.ScanPending = false;
         library.StartupLoading = false;
     }
@@ -435,7 +463,7 @@ void LibrarySession::refreshThisGame()
         return;
     GameTable &table = m_state.library.GridMain;
     const QString name =
-        gameNameOfEntry(m_entries.at(m_selectedIndex), m_state.ListShowsSortValue, m_state.ListShowsRating);
+        gameNameOfEntry(listEntries().at(m_selectedIndex), m_state.ListShowsSortValue, m_state.ListShowsRating);
     const int row = GameRefresh::rowFor(table, name, m_entryPlatform);
     if (row == 0)
         return;
@@ -460,19 +488,19 @@ bool LibrarySession::followRefreshedRow(int row, const QString &oldName)
     const qsizetype at = m_selectedIndex;
     if (newName == oldName) {
         // Only the entry of the record it shows carries that record's rating and sort value.
-        if (m_names.rowOf(newName) != row || m_entries.at(at) == entry)
+        if (m_names.rowOf(newName) != row || listEntries().at(at) == entry)
             return false;
-        m_entries[at] = entry;
+        m_list->setEntry(at, entry);
         return true;
     }
     m_names = NameIndex(table);
     if (m_names.rowOf(oldName) != 0) {
         // The game's other platforms still bear the old name and keep the entry; the renamed
         // record gets one of its own next to it.
-        m_entries.insert(at + 1, entry);
+        m_list->insertEntry(at + 1, entry);
         ++m_selectedIndex;
     } else {
-        m_entries[at] = entry;
+        m_list->setEntry(at, entry);
     }
     return true;
 }
@@ -480,7 +508,7 @@ bool LibrarySession::followRefreshedRow(int row, const QString &oldName)
 void LibrarySession::select(int listIndex)
 {
     m_state.SelectedRow = 0;
-    m_selectedIndex = listIndex >= 0 && listIndex < m_entries.size() ? listIndex : -1;
+    m_selectedIndex = listIndex >= 0 && listIndex < listEntries().size() ? listIndex : -1;
     if (m_selectedIndex < 0) {
         m_noteLines.clear();
         emit selectionChanged();
@@ -489,7 +517,7 @@ void LibrarySession::select(int listIndex)
     m_state.LastSelectedIndex = m_selectedIndex;
     // Written once the user pauses: holding an arrow key must not rewrite the file per entry.
     m_settings->writeWhenIdle(SettingsKeys::LastSelectedGame, m_selectedIndex);
-    m_state.SelectedGameName = gameNameOfEntry(m_entries.at(m_selectedIndex), m_state.ListShowsSortValue,
+    m_state.SelectedGameName = gameNameOfEntry(listEntries().at(m_selectedIndex), m_state.ListShowsSortValue,
                                                m_state.ListShowsRating);
     m_state.SelectedRow = m_state.ForcedRowPending ? m_state.ForcedRow : m_names.rowOf(m_state.SelectedGameName);
     // The pictures are read, and found, off the window's thread.

@@ -20,6 +20,8 @@
 
 class AppearanceSettings;
 class Failure;
+class MainListModel;
+class QAbstractItemModel;
 class BackgroundScan;
 class FilterState;
 class NostalgiaScene;
@@ -94,7 +96,10 @@ public:
     const GameTable &table() const { return m_state.library.GridMain; }
 
     // The main list as last built.
-    const QStringList &listEntries() const { return m_entries; }
+    const QStringList &listEntries() const;
+    // The same entries for the list views. It changes only through the session: a new list is a
+    // reset of it, which comes just before listChanged.
+    QAbstractItemModel &listModel();
     const QString &totalText() const { return m_totalText; }
     // The highlighted entry, -1 for none.
     int selectedIndex() const { return m_selectedIndex; }
@@ -242,7 +247,7 @@ private:
     QString m_dosBoxCommandLine;
     std::unique_ptr<Observer> m_observer;
 
-    QStringList m_entries;
+    MainListModel *m_list = nullptr; // a child
     QString m_totalText;
     NameIndex m_names;
     int m_ratingColumn = 0;

@@ -16,7 +16,7 @@ int lastRowNamed(const GameTable &table, const QString &name)
     if (nameColumn < 0)
         return 0;
     for (int r = table.rowCount() - 1; r >= 1; --r) {
-        if (table.row(r)[size_t(nameColumn)] == name)
+        if (table.cell(nameColumn, r) == name)
             return r;
     }
     return 0;
@@ -44,13 +44,12 @@ std::optional<GameEntry> fromTable(const GameTable &table, const QString &librar
     if (row < 1)
         return std::nullopt;
     GameEntry entry;
-    const std::vector<QString> &cells = table.row(row);
     for (const EntryFieldInfo &info : entryFields()) {
         int column = table.findColumn(QLatin1String(info.key));
         if (column < 0 && info.field == EntryField::DBScumm)
             column = table.findColumn(QStringLiteral("DBConf"));
         if (column >= 0)
-            entry[info.field] = cells[size_t(column)];
+            entry[info.field] = table.cell(column, row);
     }
     const QString aboutName = entry[EntryField::About];
     if (!aboutName.isEmpty()) {

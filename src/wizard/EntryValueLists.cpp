@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -27,12 +28,18 @@ public:
     {
         if (table.findColumn(field) < 0)
             return;
-        const std::vector<QString> &headings = table.row(0);
-        for (size_t c = 0; c < headings.size(); ++c) {
-            if (headings[c] != field)
+        for (int c = 0; c < table.columnCount(); ++c) {
+            if (table.cell(c, 0) != field)
                 continue;
-            for (int r = 1; r < table.rowCount(); ++r)
-                add(table.row(r)[c]);
+            // Only the first row of each text can bring a spelling not met before.
+            std::vector<bool> met(table.textCount(c), false);
+            for (int r = 1; r < table.rowCount(); ++r) {
+                const GameTable::TextId id = table.textId(c, r);
+                if (!met[id]) {
+                    met[id] = true;
+                    add(table.text(c, id));
+                }
+            }
         }
     }
 

@@ -23,6 +23,16 @@ bool ordinalLess(const QString &a, const QString &b)
     return a.size() < b.size();
 }
 
+void swapRows(GameTable &grid, int a, int b)
+{
+    const std::vector<QString> first = grid.rowCells(a);
+    const std::vector<QString> second = grid.rowCells(b);
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        grid.setCell(c, a, second[static_cast<size_t>(c)]);
+        grid.setCell(c, b, first[static_cast<size_t>(c)]);
+    }
+}
+
 // The quicksort step by step, exchanging whole rows of the table.
 void referenceQuickSort(GameTable &grid, int column, int left, int right)
 {
@@ -38,7 +48,7 @@ void referenceQuickSort(GameTable &grid, int column, int left, int right)
                 --j;
             if (i <= j) {
                 if (i != j)
-                    std::swap(grid.row(i), grid.row(j));
+                    swapRows(grid, i, j);
                 ++i;
                 --j;
             }

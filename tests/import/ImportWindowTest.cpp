@@ -2,6 +2,7 @@
 #include "session/LibrarySession.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
+#include "support/ListEntries.h"
 #include "support/TestPlatform.h"
 #include "ui/import/TfrmImport.h"
 #include "ui/main/TfrmMain.h"
@@ -11,7 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -21,14 +22,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList listed(const QListWidget *list)
-{
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->item(i)->text();
-    return entries;
-}
 
 // Edit → Import… in the program as main() starts it, driven by its controls and the keyboard.
 TEST(ImportWindow, PreviewThenImportListsTheNewGames)
@@ -96,9 +89,10 @@ TEST(ImportWindow, PreviewThenImportListsTheNewGames)
     EXPECT_TRUE(summary->toPlainText().contains(QLatin1String("1 game was not ticked.")));
     EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(u'\n').toStdString();
 
-    auto *list = window.findChild<QListWidget *>(QStringLiteral("lbMain"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.session().isScanRunning() && list->count() == 3; }, 20000));
-    EXPECT_EQ(listed(list), (QStringList{QStringLiteral("Alpha Quest"), QStringLiteral("Beta Blast"),
+    auto *list = window.findChild<QListView *>(QStringLiteral("lbMain"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.session().isScanRunning() && ListEntries::count(*list) == 3; }, 20000));
+    EXPECT_EQ(ListEntries::texts(*list), (QStringList{QStringLiteral("Alpha Quest"), QStringLiteral("Beta Blast"),
                                          QStringLiteral("Gamma")}));
     EXPECT_EQ(IniFile(lib.path(QStringLiteral("Games/Shooters/Gamma/Pallox/IniFile/Gamma.ini")))
                   .readString(QStringLiteral("Main"), QStringLiteral("Executable"), QString()),

@@ -261,12 +261,11 @@ TEST_F(GridTextFileTest, LargeCacheRoundTrips)
     GameTable table;
     table.setSize(columns, rows);
     for (int r = 1; r < rows; ++r) {
-        auto &row = table.row(r);
-        row[0] = QString::number(r);
-        row[1] = QStringLiteral("Game number %1").arg(r);
-        row[2] = QString::number(1980 + r % 30);
-        row[10] = platforms[r % platforms.size()];
-        row[40] = QStringLiteral("folder-%1").arg(r);
+        table.setCell(0, r, QString::number(r));
+        table.setCell(1, r, QStringLiteral("Game number %1").arg(r));
+        table.setCell(2, r, QString::number(1980 + r % 30));
+        table.setCell(10, r, platforms[r % platforms.size()]);
+        table.setCell(40, r, QStringLiteral("folder-%1").arg(r));
     }
     const QString target = file(QStringLiteral("DataCache.txt"));
     ASSERT_TRUE(SaveStringGrid(table, target));

@@ -2,6 +2,7 @@
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
+#include "support/ListEntries.h"
 #include "ui/startup/PalloxRun.h"
 #include "ui/wizard/TfrmAddWizard.h"
 #include "ui/main/TfrmMain.h"
@@ -12,7 +13,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -43,7 +44,7 @@ protected:
         run = PalloxRun::start(lib.root(), platform);
         ASSERT_NE(run, nullptr);
         wizard = window<TfrmAddWizard>("TfrmAddWizard");
-        list = run->mainWindow().findChild<QListWidget *>(QStringLiteral("lbMain"));
+        list = run->mainWindow().findChild<QListView *>(QStringLiteral("lbMain"));
         ASSERT_NE(list, nullptr);
     }
 
@@ -55,8 +56,8 @@ protected:
     QStringList listEntries() const
     {
         QStringList entries;
-        for (int i = 0; i < list->count(); ++i)
-            entries.append(list->item(i)->text());
+        for (int i = 0; i < ListEntries::count(*list); ++i)
+            entries.append(ListEntries::text(*list, i));
         return entries;
     }
 
@@ -65,7 +66,7 @@ protected:
     Platform platform = fake.platform();
     std::unique_ptr<PalloxRun> run;
     TfrmAddWizard *wizard = nullptr;
-    QListWidget *list = nullptr;
+    QListView *list = nullptr;
 };
 
 TEST_F(AddWizardWindowTest, OpensCentredFromTheConfigTabAndEditCurrentLoadsTheSelectedGame)
@@ -90,7 +91,7 @@ TEST_F(AddWizardWindowTest, OpensCentredFromTheConfigTabAndEditCurrentLoadsTheSe
 
     const int zork = static_cast<int>(listEntries().indexOf(QStringLiteral("Zork")));
     ASSERT_GE(zork, 0);
-    list->setCurrentRow(zork);
+    ListEntries::setCurrentRow(*list, zork);
     run->mainWindow().findChild<QAction *>(QStringLiteral("mnuEditCurrent"))->trigger();
     EXPECT_TRUE(wizard->isVisible());
     EXPECT_EQ(listText("cbLoadGame"), QStringLiteral("Zork"));
@@ -203,7 +204,7 @@ TEST_F(AddWizardWindowTest, ANewGameIsCreatedSavedAsNewAndListedAfterTheRescan)
 // About folder, and the selected game's folder is left alone.
 TEST_F(AddWizardWindowTest, SaveNewIniAfterCreatingFoldersGoesIntoTheNewGameWithoutAQuestion)
 {
-    ASSERT_GE(list->currentRow(), 0);
+    ASSERT_GE(ListEntries::currentRow(*list), 0);
     const QString selected = run->mainWindow().session().details().metadataFolder;
     ASSERT_FALSE(selected.isEmpty());
     const QString game = lib.path(QStringLiteral("Games/Adventure/Hitch"));

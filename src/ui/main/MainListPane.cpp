@@ -7,16 +7,21 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 MainListPane::MainListPane(LibrarySession &session, QWidget &page) : QObject(&page), m_session(session)
 {
     setObjectName(QStringLiteral("MainListPane"));
-    lbMain = new QListWidget(&page);
+    lbMain = new QListView(&page);
     lbMain->setObjectName(QStringLiteral("lbMain"));
+    // The session's own entries: a new list of any length is one reset, and only the entries in
+    // sight are ever measured or drawn.
+    lbMain->setModel(&session.listModel());
     lbMain->setUniformItemSizes(true);
+    lbMain->setSelectionMode(QAbstractItemView::SingleSelection);
+    lbMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lbMain->setContextMenuPolicy(Qt::CustomContextMenu);
     lblTotal = new QLabel(QStringLiteral("0 Listed"), &page);
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
@@ -31,14 +36,17 @@ MainListPane::MainListPane(LibrarySession &session, QWidget &page) : QObject(&pa
     // Every change of the highlighted entry fills the details, whether by key, click or a drag
     // across the list, so that the two never disagree. A press on the entry already highlighted
     // changes nothing and fills them again, which shows its game once more.
-    connect(lbMain, &QListWidget::itemSelectionChanged, this, &MainListPane::highlightChanged);
-    connect(lbMain, &QListWidget::itemPressed, this, [this] {
+    connect(lbMain->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_following)
+            highlightChanged();
+    });
+    connect(lbMain, &QAbstractItemView::pressed, this, [this] {
         if (highlightedIndex() == m_highlightBeforePress)
             highlightChanged();
     });
     lbMain->viewport()->installEventFilter(this);
     lbMain->installEventFilter(this);
-    connect(lbMain, &QListWidget::itemDoubleClicked, this, &MainListPane::playRequested);
+    connect(lbMain, &QAbstractItemView::doubleClicked, this, &MainListPane::playRequested);
     connect(btnPlay, &QPushButton::clicked, this, &MainListPane::playRequested);
     connect(lbMain, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { emit contextMenuRequested(lbMain->mapToGlobal(at)); });
@@ -84,13 +92,11 @@ void MainListPane::focusList()
 
 void MainListPane::showList()
 {
-    {
-        const QSignalBlocker blocker(lbMain);
-        lbMain->clear();
-        lbMain->addItems(m_session.listEntries());
-        if (m_session.selectedIndex() >= 0)
-            lbMain->setCurrentRow(m_session.selectedIndex());
-    }
+    // The model was reset just before. Laid out now, while nothing points into the new entries,
+    // the list asks for each row whether it is hidden without a look-up; once the highlight is
+    // set, that look-up would cost as much as everything else of a rebuild.
+    lbMain->doItemsLayout();
+    highlight(m_session.selectedIndex());
     lblTotal->setText(m_session.totalText());
     lblTotal->adjustSize();
 }
@@ -99,13 +105,18 @@ void MainListPane::showSelection()
 {
     // Start-up and rebuilds select in the session; the highlight follows without selecting again.
     const int index = m_session.selectedIndex();
-    if (index == highlightedIndex())
-        return;
-    const QSignalBlocker blocker(lbMain);
+    if (index != highlightedIndex())
+        highlight(index);
+}
+
+void MainListPane::highlight(int index)
+{
+    m_following = true;
     if (index < 0)
         lbMain->clearSelection();
     else
-        lbMain->setCurrentRow(index);
+        lbMain->setCurrentIndex(lbMain->model()->index(index, 0));
+    m_following = false;
 }
 
 int MainListPane::highlightedIndex() const

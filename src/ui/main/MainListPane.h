@@ -7,7 +7,7 @@
 class Appearance;
 class LibrarySession;
 class QLabel;
-class QListWidget;
+class QListView;
 class QPoint;
 class QPushButton;
 class QWidget;
@@ -45,10 +45,13 @@ private:
     void showSelection();
     void highlightChanged();
     int highlightedIndex() const;
+    // Highlights the session's entry without telling the session back.
+    void highlight(int index);
 
     LibrarySession &m_session;
-    QListWidget *lbMain = nullptr;
+    QListView *lbMain = nullptr;
     QLabel *lblTotal = nullptr;
     QPushButton *btnPlay = nullptr;
     int m_highlightBeforePress = -1;
+    bool m_following = false; // the highlight is being moved to the session's entry
 };

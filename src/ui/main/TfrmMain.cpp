@@ -32,7 +32,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTabBar>

@@ -16,9 +16,9 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QMainWindow>
-#include <QSignalBlocker>
 #include <QTimer>
 
 NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
@@ -44,7 +44,6 @@ NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
     connect(timerNostalgia, &QTimer::timeout, this, &NostalgiaView::timerNostalgiaTimer);
 
     connect(&m_session, &LibrarySession::listChanged, this, [this] {
-        m_listStale = true;
         if (m_session.state().NostalgiaMode)
             showList();
     });
@@ -109,14 +108,33 @@ void NostalgiaView::buildDiskLabel()
 
 void NostalgiaView::buildList()
 {
-    lbNostalgiaMain = new QListWidget(this);
+    lbNostalgiaMain = new QListView(this);
     lbNostalgiaMain->setObjectName(QStringLiteral("lbNostalgiaMain"));
     lbNostalgiaMain->setUniformItemSizes(true);
+    lbNostalgiaMain->setSelectionMode(QAbstractItemView::SingleSelection);
+    lbNostalgiaMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lbNostalgiaMain->setFrameShape(QFrame::NoFrame);
     WidgetColors::setContentColors(lbNostalgiaMain, Qt::white, Qt::black);
     lbNostalgiaMain->installEventFilter(this);
-    connect(lbNostalgiaMain, &QListWidget::currentRowChanged, this, &NostalgiaView::lbNostalgiaMainChange);
-    connect(lbNostalgiaMain, &QListWidget::itemDoubleClicked, this, [this] { emit launchRequested(false); });
+    connect(lbNostalgiaMain, &QAbstractItemView::doubleClicked, this, [this] { emit launchRequested(false); });
+}
+
+void NostalgiaView::attachList(bool attached)
+{
+    if (attached == m_listAttached)
+        return;
+    m_listAttached = attached;
+    // The same entries as the main list, kept by the session: nothing to copy when the list
+    // changes. While the view is off it holds none, or it would lay out every new list for nobody.
+    QItemSelectionModel *old = lbNostalgiaMain->selectionModel();
+    lbNostalgiaMain->setModel(attached ? &m_session.listModel() : nullptr);
+    delete old;
+    if (attached) {
+        connect(lbNostalgiaMain->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+            if (!m_following)
+                lbNostalgiaMainChange();
+        });
+    }
 }
 
 QList<QLabel *> NostalgiaView::platformLabels() const
@@ -137,6 +155,7 @@ void NostalgiaView::switchMode(bool on)
         LoadNostalgia();
     } else {
         // Nothing to animate behind the ordinary view.
+        attachList(false);
         timerNostalgia->stop();
         pnlBigScreen->setCursorBlinking(false);
         lower();
@@ -160,14 +179,12 @@ void NostalgiaView::LoadNostalgia()
         return;
     placeOverClientArea();
     raise();
+    attachList(true);
     showList();
     LoadNostalgiaImages();
     m_scene.loadScenePictures();
     timerNostalgia->setInterval(m_scene.transitionInterval());
-    {
-        const QSignalBlocker blocker(lbNostalgiaMain);
-        lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
-    }
+    highlight(m_session.selectedIndex());
     lbNostalgiaMainClick();
     lbNostalgiaMain->setFocus();
     pnlBigScreen->setCursorBlinking(true);
@@ -176,13 +193,26 @@ void NostalgiaView::LoadNostalgia()
 
 void NostalgiaView::showList()
 {
-    if (!m_listStale)
-        return;
-    m_listStale = false;
-    const QSignalBlocker blocker(lbNostalgiaMain);
-    lbNostalgiaMain->clear();
-    lbNostalgiaMain->addItems(m_session.listEntries());
-    lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
+    // The model holds the new entries already; laid out before anything points into them (see
+    // MainListPane::showList), the highlight follows the session's.
+    lbNostalgiaMain->doItemsLayout();
+    highlight(m_session.selectedIndex());
+}
+
+void NostalgiaView::highlight(int index)
+{
+    m_following = true;
+    if (index < 0)
+        lbNostalgiaMain->setCurrentIndex(QModelIndex());
+    else
+        lbNostalgiaMain->setCurrentIndex(lbNostalgiaMain->model()->index(index, 0));
+    m_following = false;
+}
+
+int NostalgiaView::currentRow() const
+{
+    const QModelIndex current = lbNostalgiaMain->currentIndex();
+    return current.isValid() ? current.row() : -1;
 }
 
 void NostalgiaView::followSelection()
@@ -190,18 +220,14 @@ void NostalgiaView::followSelection()
     // Hidden, the view waits for LoadNostalgia, which catches up when the mode is switched on.
     if (!m_session.state().NostalgiaMode || !m_prepared)
         return;
-    showList();
-    if (lbNostalgiaMain->currentRow() != m_session.selectedIndex()) {
-        const QSignalBlocker blocker(lbNostalgiaMain);
-        lbNostalgiaMain->setCurrentRow(m_session.selectedIndex());
-    }
+    highlight(m_session.selectedIndex());
     lbNostalgiaMainClick();
 }
 
 void NostalgiaView::lbNostalgiaMainChange()
 {
     // The session selects and the details follow; its signal brings the update here.
-    const int index = lbNostalgiaMain->currentRow();
+    const int index = currentRow();
     if (index != m_session.selectedIndex())
         m_session.select(index);
     else

@@ -12,7 +12,7 @@ class NostalgiaScene;
 class NostalgiaLabels;
 class NostalgiaPicture;
 class QLabel;
-class QListWidget;
+class QListView;
 class QMainWindow;
 class QTimer;
 
@@ -53,7 +53,11 @@ private:
     void placeDiskLabel();
     void buildList();
     void placeOverClientArea();
+    void attachList(bool attached);
     void showList();
+    // Highlights the session's entry without selecting it again.
+    void highlight(int index);
+    int currentRow() const;
     void followSelection();
     void lbNostalgiaMainChange();
     // The selection update: the game the session has selected, in its own skin.
@@ -72,12 +76,13 @@ private:
     QWidget *m_client = nullptr;
     NostalgiaScene &m_scene;
     NostalgiaLabels *m_labels = nullptr;
-    bool m_listStale = true;
+    bool m_following = false; // the highlight is being moved to the session's entry
+    bool m_listAttached = false;
     bool m_prepared = false;
     // imgNostalgiaBG, imgNostalgiaComp and the rest, by piece.
     std::array<NostalgiaPicture *, NostalgiaPieceCount> m_pieces{};
     QLabel *lblDiskLabel = nullptr;
-    QListWidget *lbNostalgiaMain = nullptr;
+    QListView *lbNostalgiaMain = nullptr;
     NostalgiaBigScreen *pnlBigScreen = nullptr;
     QTimer *timerNostalgia = nullptr;
 };

@@ -15,7 +15,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -91,7 +91,7 @@ TEST_F(AppearanceSettings, EachColourLabelWritesItsKeyAndRecoloursItsControls)
     fake.dialogs.color = QColor(Qt::black);
     clickLabel("lblMainBGColor");
     EXPECT_EQ(stored("lbMainBGColor"), QStringLiteral("clBlack"));
-    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(child<QListView>(*frm, "lbMain")->palette().color(QPalette::Base), QColor(Qt::black));
     EXPECT_EQ(textColor(silverLabel), silver) << "a background label keeps its silver";
 
     fake.dialogs.color = QColor(0x40, 0x80, 0xFF);
@@ -143,7 +143,7 @@ TEST_F(AppearanceSettings, EachColourLabelWritesItsKeyAndRecoloursItsControls)
     EXPECT_EQ(textColor(child<QLabel>(*frm, "lblDetailsBGColor")), QColor(0x80, 0, 0));
     // Earlier choices survive the re-application of every later one.
     EXPECT_EQ(textColor(child<QLabel>(*frm, "lblYear")), QColor(0x12, 0x34, 0x56));
-    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(child<QListView>(*frm, "lbMain")->palette().color(QPalette::Base), QColor(Qt::black));
     EXPECT_EQ(fake.dialogs.colorRequests, 9);
 }
 
@@ -184,8 +184,8 @@ TEST_F(AppearanceSettings, FontLabelsWriteTheFourKeysAndTheNameTakesTheFittedSiz
     EXPECT_EQ(stored("lbMainListFontStyle"), QStringLiteral("BoldItalicStrike"));
     EXPECT_EQ(stored("lbMainListFontColor"), QStringLiteral("$00FF8040"));
     EXPECT_EQ(textColor(child<QLabel>(*frm, "lblMainListFont")), QColor(0x40, 0x80, 0xFF));
-    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->palette().color(QPalette::Text), QColor(0x40, 0x80, 0xFF));
-    const QFont shown = child<QListWidget>(*frm, "lbMain")->font();
+    EXPECT_EQ(child<QListView>(*frm, "lbMain")->palette().color(QPalette::Text), QColor(0x40, 0x80, 0xFF));
+    const QFont shown = child<QListView>(*frm, "lbMain")->font();
     EXPECT_EQ(shown.pointSize(), 13);
     EXPECT_TRUE(shown.bold() && shown.italic() && shown.strikeOut());
     EXPECT_EQ(child<QLabel>(*frm, "lblMainListFont")->font().pointSize(), 13);
@@ -200,7 +200,7 @@ TEST_F(AppearanceSettings, FontLabelsWriteTheFourKeysAndTheNameTakesTheFittedSiz
     EXPECT_EQ(stored("NoteFontStyle"), QString());
     EXPECT_EQ(stored("NoteFontColor"), QStringLiteral("$00FF8040"));
     EXPECT_EQ(child<QPlainTextEdit>(*frm, "memoAbout")->font().pointSize(), 11);
-    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->font().pointSize(), 13) << "a note font leaves the list alone";
+    EXPECT_EQ(child<QListView>(*frm, "lbMain")->font().pointSize(), 13) << "a note font leaves the list alone";
 
     fake.dialogs.color = QColor(Qt::red);
     clickLabel("lblShadowColor");
@@ -234,11 +234,11 @@ TEST_F(AppearanceSettings, StartUpReadsStoredTextsAndFallsBackToTheControlsDefau
     startWindow();
 
     const QColor silver(0xC0, 0xC0, 0xC0);
-    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->palette().color(QPalette::Base), silver);
+    EXPECT_EQ(child<QListView>(*frm, "lbMain")->palette().color(QPalette::Base), silver);
     auto *memo = child<QPlainTextEdit>(*frm, "memoAbout");
     EXPECT_EQ(memo->palette().color(QPalette::Base), silver);
     EXPECT_TRUE(memo->font().bold() && memo->font().italic());
-    const QFont listFont = child<QListWidget>(*frm, "lbMain")->font();
+    const QFont listFont = child<QListView>(*frm, "lbMain")->font();
     EXPECT_FALSE(listFont.bold() || listFont.italic());
     EXPECT_EQ(textColor(child<QLabel>(*frm, "lblYear")), QColor(Qt::yellow)) << "yellow, not cyan";
     EXPECT_EQ(textColor(child<QLabel>(*frm, "lblDetailsColor")), QColor(Qt::yellow));

@@ -3,6 +3,7 @@
 #include "support/SessionAccess.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
+#include "support/ListEntries.h"
 #include "ui/startup/PalloxRun.h"
 #include "ui/main/TfrmDeleteFolder.h"
 #include "ui/main/TfrmMain.h"
@@ -11,7 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -45,14 +46,14 @@ class FolderCommandsWindowTest : public ::testing::Test
         fake.fileOps.applyToDisk = true;
         run = PalloxRun::start(lib.root(), platform);
         ASSERT_NE(run, nullptr);
-        list = child<QListWidget>(run->mainWindow(), "lbMain");
+        list = child<QListView>(run->mainWindow(), "lbMain");
         run->mainWindow().setGeometry(100, 80, 900, 640);
     }
 
     void trigger(const char *objectName) { child<QAction>(run->mainWindow(), objectName)->trigger(); }
     void select(const char *name)
     {
-        list->setCurrentItem(list->findItems(q(name), Qt::MatchExactly).value(0));
+        ListEntries::setCurrentRow(*list, ListEntries::rowsOf(*list, q(name)).value(0, -1));
     }
     QString game(const QString &relative) const { return lib.path(q("Games/") + relative); }
 
@@ -61,7 +62,7 @@ class FolderCommandsWindowTest : public ::testing::Test
     TestPlatform fake;
     Platform platform = fake.platform();
     std::unique_ptr<PalloxRun> run;
-    QListWidget *list = nullptr;
+    QListView *list = nullptr;
 };
 
 TEST_F(FolderCommandsWindowTest, DeleteWindowAsksThenSendsTheFolderToTheTrashAndAsksForARefresh)
@@ -105,7 +106,7 @@ TEST_F(FolderCommandsWindowTest, DeleteWindowAsksThenSendsTheFolderToTheTrashAnd
     // Refresh All asks its own question, then reads the library without the deleted game.
     EXPECT_EQ(fake.dialogs.questions, QStringList({q("Are you sure?")}));
     run->mainWindow().session().finishScan();
-    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(ListEntries::count(*list), 2);
     EXPECT_TRUE(fake.dialogs.messages.isEmpty())
         << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
 }
@@ -123,8 +124,8 @@ TEST_F(FolderCommandsWindowTest, AFolderDeletedWhileTheLibraryIsReadIsGoneAfterT
     QTest::mouseClick(child<QPushButton>(window, "btnYes"), Qt::LeftButton);
     EXPECT_EQ(fake.dialogs.questions, QStringList({q("Are you sure?"), q("Are you sure?")}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !session.isScanRunning(); }, 20000));
-    EXPECT_TRUE(list->findItems(q("Delta Blocks"), Qt::MatchExactly).isEmpty());
-    EXPECT_EQ(list->count(), 2);
+    EXPECT_TRUE(ListEntries::rowsOf(*list, q("Delta Blocks")).isEmpty());
+    EXPECT_EQ(ListEntries::count(*list), 2);
     EXPECT_TRUE(fake.dialogs.messages.isEmpty())
         << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
 }

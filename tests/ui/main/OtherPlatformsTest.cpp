@@ -5,6 +5,7 @@
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
+#include "support/ListEntries.h"
 #include "ui/main/AttractMode.h"
 #include "ui/main/DetailsPanel.h"
 #include "ui/startup/PalloxRun.h"
@@ -16,7 +17,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -83,10 +84,10 @@ protected:
 
     void select(const QString &name)
     {
-        auto *list = child<QListWidget>(*frm, "lbMain");
-        const auto found = list->findItems(name, Qt::MatchExactly);
+        auto *list = child<QListView>(*frm, "lbMain");
+        const QList<int> found = ListEntries::rowsOf(*list, name);
         ASSERT_EQ(found.size(), 1);
-        list->setCurrentItem(found.front());
+        ListEntries::setCurrentRow(*list, found.front());
         ASSERT_TRUE(QTest::qWaitFor([this] { return details->findChild<PictureLoader *>()->pending() == 0; }, 10000));
         QCoreApplication::processEvents();
     }
@@ -291,7 +292,7 @@ TEST_F(OtherPlatforms, AttractModeAfterTheRealStartUpPicksEntriesAndStopsAgain)
     mode->TimerDemoTimer();
     EXPECT_EQ(fake.random.bounds, std::vector<int>{4});
     EXPECT_EQ(name->text(), QStringLiteral("Beta Trail"));
-    EXPECT_EQ(child<QListWidget>(main, "lbMain")->currentRow(), 1);
+    EXPECT_EQ(ListEntries::currentRow(*child<QListView>(main, "lbMain")), 1);
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("Beta's note."));
 
     mode->TimerDemoTimer();

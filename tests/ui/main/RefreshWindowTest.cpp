@@ -2,13 +2,14 @@
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
+#include "support/ListEntries.h"
 #include "ui/startup/PalloxRun.h"
 #include "ui/main/ReloadGauge.h"
 #include "ui/main/TfrmMain.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QTest>
 
@@ -45,7 +46,7 @@ protected:
         auto run = PalloxRun::start(lib.root(), platform);
         if (run) {
             window = &run->mainWindow();
-            list = window->findChild<QListWidget *>(QStringLiteral("lbMain"));
+            list = window->findChild<QListView *>(QStringLiteral("lbMain"));
             pie = window->findChild<ReloadGauge *>(QStringLiteral("pbReloading"));
             bar = window->findChild<ReloadGauge *>(QStringLiteral("pbReloading2"));
         }
@@ -65,8 +66,8 @@ protected:
     QStringList entries() const
     {
         QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
+        for (int i = 0; i < ListEntries::count(*list); ++i)
+            texts << ListEntries::text(*list, i);
         return texts;
     }
 
@@ -74,7 +75,7 @@ protected:
     TestPlatform fake;
     Platform platform = fake.platform();
     TfrmMain *window = nullptr;
-    QListWidget *list = nullptr;
+    QListView *list = nullptr;
     ReloadGauge *pie = nullptr;
     ReloadGauge *bar = nullptr;
 };
@@ -97,7 +98,7 @@ TEST_F(RefreshWindowTest, RefreshAllAsksThenReadsTheLibraryWithTheGaugesShownAnd
     action("Refresh1")->trigger();
     EXPECT_EQ(fake.dialogs.questions, QStringList{QStringLiteral("Are you sure?")});
     EXPECT_FALSE(scanRunning());
-    EXPECT_EQ(list->count(), 3) << "Cancel changes nothing";
+    EXPECT_EQ(ListEntries::count(*list), 3) << "Cancel changes nothing";
 
     action("Refresh1")->trigger();
     ASSERT_TRUE(scanRunning());
@@ -134,19 +135,19 @@ TEST_F(RefreshWindowTest, ReloadDataKeepsTheSortAndRefreshThisGameReadsOneFile)
     auto run = start();
     ASSERT_NE(run, nullptr);
     action("mnuYear")->trigger();
-    list->setCurrentRow(2); // 1993 -- Gamma Tiles
+    ListEntries::setCurrentRow(*list, 2); // 1993 -- Gamma Tiles
     action("ReloadData1")->trigger();
     ASSERT_TRUE(waitForScan());
-    EXPECT_EQ(list->item(2)->text(), QStringLiteral("1993 -- Gamma Tiles"));
-    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(ListEntries::text(*list, 2), QStringLiteral("1993 -- Gamma Tiles"));
+    EXPECT_EQ(ListEntries::currentRow(*list), 2);
 
     lib.addGame(QStringLiteral("Puzzle"), QStringLiteral("Gamma"), QStringLiteral("Gamma Tiles"),
                 {{QStringLiteral("Year"), QStringLiteral("1996")}, {QStringLiteral("Platform"), QStringLiteral("DOS")}});
     action("RefreshThisGame1")->trigger();
     EXPECT_EQ(shown("lblYear"), QStringLiteral("1996"));
-    EXPECT_EQ(list->item(2)->text(), QStringLiteral("1996 -- Gamma Tiles"))
+    EXPECT_EQ(ListEntries::text(*list, 2), QStringLiteral("1996 -- Gamma Tiles"))
         << "the entry says what its row holds, in its old place: the list is not sorted again";
-    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(ListEntries::currentRow(*list), 2);
     EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
 }
 

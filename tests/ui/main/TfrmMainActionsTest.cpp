@@ -4,13 +4,14 @@
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
+#include "support/ListEntries.h"
 #include "ui/main/TfrmMain.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -71,7 +72,7 @@ protected:
         frm->resize(1000, 700);
         frm->show();
         QCoreApplication::processEvents();
-        list = child<QListWidget>(*frm, "lbMain");
+        list = child<QListView>(*frm, "lbMain");
         total = child<QLabel>(*frm, "lblTotal");
     }
 
@@ -80,8 +81,8 @@ protected:
     QStringList listed() const
     {
         QStringList entries;
-        for (int i = 0; i < list->count(); ++i)
-            entries << list->item(i)->text();
+        for (int i = 0; i < ListEntries::count(*list); ++i)
+            entries << ListEntries::text(*list, i);
         return entries;
     }
 
@@ -89,13 +90,13 @@ protected:
     TestPlatform fake;
     Platform platform = fake.platform();
     std::unique_ptr<TfrmMain> frm;
-    QListWidget *list = nullptr;
+    QListView *list = nullptr;
     QLabel *total = nullptr;
 };
 
 TEST_F(TfrmMainActions, FactLabelNarrowsTheListTheTotalAndTheMenus)
 {
-    ASSERT_EQ(list->currentRow(), 0);
+    ASSERT_EQ(ListEntries::currentRow(*list), 0);
     EXPECT_EQ(menuValues(categoryMenu("mnuCatDeveloper")),
               (QStringList{QStringLiteral("Northwind"), QStringLiteral("Sky & Sea")}));
 
@@ -148,7 +149,7 @@ TEST_F(TfrmMainActions, PlayEnterAndTheSetupLabelStartTheSelectedGame)
 
 TEST_F(TfrmMainActions, NothingStartsWithoutASelection)
 {
-    list->setCurrentRow(-1);
+    ListEntries::setCurrentRow(*list, -1);
     ASSERT_EQ(frm->session().selectedIndex(), -1);
     child<QPushButton>(*frm, "btnPlay")->click();
     EXPECT_TRUE(fake.shell.calls.empty());

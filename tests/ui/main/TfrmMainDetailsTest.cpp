@@ -6,6 +6,7 @@
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
+#include "support/ListEntries.h"
 #include "ui/main/DetailsPanel.h"
 #include "ui/common/PictureLabel.h"
 #include "ui/main/TfrmMain.h"
@@ -15,7 +16,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -80,15 +81,15 @@ protected:
         return frm;
     }
 
-    static QListWidget *list(TfrmMain &frm) { return child<QListWidget>(frm, "lbMain"); }
+    static QListView *list(TfrmMain &frm) { return child<QListView>(frm, "lbMain"); }
     static DetailsPanel &panel(TfrmMain &frm) { return *child<DetailsPanel>(frm, "panelDetails"); }
     static QPlainTextEdit *notes(TfrmMain &frm) { return child<QPlainTextEdit>(frm, "memoAbout"); }
 
     void select(TfrmMain &frm, const QString &name)
     {
-        const auto found = list(frm)->findItems(name, Qt::MatchExactly);
+        const QList<int> found = ListEntries::rowsOf(*list(frm), name);
         ASSERT_EQ(found.size(), 1);
-        list(frm)->setCurrentItem(found.front());
+        ListEntries::setCurrentRow(*list(frm), found.front());
         ASSERT_TRUE(QTest::qWaitFor([&] { return panel(frm).findChild<PictureLoader *>()->pending() == 0; }, 10000));
         QCoreApplication::processEvents();
     }
@@ -160,9 +161,9 @@ TEST_F(TfrmMainDetails, SelectionIsWrittenEvenWhenItDoesNotChange)
     IniFile settings(lib.settingsFile());
     ASSERT_TRUE(settings.writeInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), 7));
     // A click on the entry that is highlighted already.
-    QListWidget *games = list(*frm);
-    ASSERT_EQ(games->currentRow(), 1);
-    QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, games->visualItemRect(games->item(1)).center());
+    QListView *games = list(*frm);
+    ASSERT_EQ(ListEntries::currentRow(*games), 1);
+    QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, ListEntries::rect(*games, 1).center());
     frm->session().flushSettings();
     EXPECT_EQ(settings.readInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), -1), 1);
 }
@@ -191,16 +192,16 @@ TEST_F(TfrmMainDetails, SortOrderShowsSortValuesAndKeepsTheSelectedIndex)
     child<QAction>(*frm, "mnuYear")->trigger();
 
     // An empty year sorts first, so the index now holds the other game.
-    QListWidget *games = list(*frm);
-    ASSERT_EQ(games->count(), 2);
-    EXPECT_EQ(games->item(0)->text(), QStringLiteral(" -- Beta Storm"));
-    EXPECT_EQ(games->item(1)->text(), QStringLiteral("1989 -- Alpha Raid"));
-    EXPECT_EQ(games->currentRow(), 1);
+    QListView *games = list(*frm);
+    ASSERT_EQ(ListEntries::count(*games), 2);
+    EXPECT_EQ(ListEntries::text(*games, 0), QStringLiteral(" -- Beta Storm"));
+    EXPECT_EQ(ListEntries::text(*games, 1), QStringLiteral("1989 -- Alpha Raid"));
+    EXPECT_EQ(ListEntries::currentRow(*games), 1);
     EXPECT_EQ(child<QLabel>(*frm, "lblName")->text(), QStringLiteral("Alpha Raid"));
     EXPECT_EQ(child<QLabel>(*frm, "lblTotal")->text(), QStringLiteral("2 Listed"));
 
     child<QAction>(*frm, "ShowRating1")->trigger();
-    EXPECT_EQ(games->item(1)->text(), QStringLiteral("|1989 -- Alpha Raid"));
+    EXPECT_EQ(ListEntries::text(*games, 1), QStringLiteral("|1989 -- Alpha Raid"));
     EXPECT_EQ(frm->session().state().SelectedGameName, QStringLiteral("Alpha Raid"));
 }
 

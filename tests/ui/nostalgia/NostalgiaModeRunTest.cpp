@@ -3,12 +3,13 @@
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
+#include "support/ListEntries.h"
 #include "ui/startup/PalloxRun.h"
 #include "ui/main/TfrmMain.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QTest>
 
@@ -61,8 +62,8 @@ TEST_F(NostalgiaModeRun, TheMenuSwitchesTheModeAndARestartKeepsIt)
         EXPECT_FALSE(view->menuAction()->isEnabled());
         EXPECT_TRUE(panel->isVisible());
         EXPECT_EQ(panel->geometry(), frm.centralWidget()->geometry());
-        auto *list = child<QListWidget>(frm, "lbNostalgiaMain");
-        EXPECT_EQ(list->count(), 2);
+        auto *list = child<QListView>(frm, "lbNostalgiaMain");
+        EXPECT_EQ(ListEntries::count(*list), 2);
         EXPECT_EQ(frm.focusWidget(), list);
         // The tabs behind the view take neither Tab nor keys while it covers them.
         EXPECT_FALSE(child<QWidget>(frm, "PageControl1")->isEnabled());
@@ -75,7 +76,7 @@ TEST_F(NostalgiaModeRun, TheMenuSwitchesTheModeAndARestartKeepsIt)
         EXPECT_FALSE(mode->isChecked());
         EXPECT_TRUE(view->menuAction()->isEnabled());
         EXPECT_FALSE(panel->isVisible());
-        EXPECT_EQ(frm.focusWidget(), child<QListWidget>(frm, "lbMain"));
+        EXPECT_EQ(frm.focusWidget(), child<QListView>(frm, "lbMain"));
         EXPECT_TRUE(child<QWidget>(frm, "PageControl1")->isEnabled());
 
         mode->trigger();
@@ -89,7 +90,7 @@ TEST_F(NostalgiaModeRun, TheMenuSwitchesTheModeAndARestartKeepsIt)
     EXPECT_TRUE(child<QAction>(frm, "mnuNostalgia")->isChecked());
     EXPECT_FALSE(child<QMenu>(frm, "mnuView")->menuAction()->isEnabled());
     EXPECT_FALSE(child<QWidget>(frm, "PageControl1")->isEnabled());
-    EXPECT_EQ(child<QListWidget>(frm, "lbNostalgiaMain")->currentRow(), 1);
+    EXPECT_EQ(ListEntries::currentRow(*child<QListView>(frm, "lbNostalgiaMain")), 1);
     EXPECT_EQ(child<QLabel>(frm, "lblNostalgiaName")->text(), QStringLiteral("C:\\>Name: Gamma Tiles"));
     EXPECT_TRUE(fake.dialogs.messages.isEmpty())
         << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();

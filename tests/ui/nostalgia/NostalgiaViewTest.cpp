@@ -7,6 +7,7 @@
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
+#include "support/ListEntries.h"
 #include "ui/nostalgia/NostalgiaBigScreen.h"
 #include "ui/nostalgia/NostalgiaPicture.h"
 #include "ui/main/TfrmMain.h"
@@ -15,7 +16,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -109,7 +110,7 @@ protected:
         // The width buckets go by the window's outer width, frame included.
         resizeOuter(width, 700);
         view = child<NostalgiaView>(*frm, "pnlNostalgia");
-        list = child<QListWidget>(*view, "lbNostalgiaMain");
+        list = child<QListView>(*view, "lbNostalgiaMain");
         big = child<NostalgiaBigScreen>(*view, "pnlBigScreen");
     }
 
@@ -121,9 +122,9 @@ protected:
 
     void select(const QString &name)
     {
-        const auto found = list->findItems(name, Qt::MatchExactly);
+        const QList<int> found = ListEntries::rowsOf(*list, name);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
-        list->setCurrentItem(found.front());
+        ListEntries::setCurrentRow(*list, found.front());
         QCoreApplication::processEvents();
     }
 
@@ -140,7 +141,7 @@ protected:
     Platform platform = fake.platform();
     std::unique_ptr<TfrmMain> frm;
     NostalgiaView *view = nullptr;
-    QListWidget *list = nullptr;
+    QListView *list = nullptr;
     NostalgiaBigScreen *big = nullptr;
 };
 
@@ -148,7 +149,7 @@ TEST_F(NostalgiaViewTest, SelectionShowsTheGameInTheSkinOfItsEra)
 {
     start();
     ASSERT_TRUE(view->isVisible());
-    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(ListEntries::count(*list), 3);
     EXPECT_TRUE(list->hasFocus());
     select(QStringLiteral("Alpha Quest"));
     EXPECT_EQ(listWidth(), 240); // DOS386skins.ini
@@ -358,8 +359,8 @@ TEST_F(NostalgiaViewTest, LaunchSetupManualExtrasAndFilters)
 
     // The developer line filters the list, both lists alike.
     click(child<QLabel>(*big, "lblNostalgiaDeveloper"));
-    EXPECT_EQ(list->count(), 2);
-    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->count(), 2);
+    EXPECT_EQ(ListEntries::count(*list), 2);
+    EXPECT_EQ(ListEntries::count(*child<QListView>(*frm, "lbMain")), 2);
     EXPECT_EQ(frm->session().state().SelectedGameName, QStringLiteral("Alpha Quest"));
 }
 

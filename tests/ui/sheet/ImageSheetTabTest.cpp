@@ -4,6 +4,7 @@
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
+#include "support/ListEntries.h"
 #include "ui/startup/PalloxRun.h"
 #include "ui/sheet/SheetThumbnail.h"
 #include "ui/main/TfrmMain.h"
@@ -15,7 +16,7 @@
 #include <QEnterEvent>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -57,7 +58,7 @@ class ImageSheetTabTest : public ::testing::Test
         ASSERT_NE(run, nullptr);
         TfrmMain &frm = run->mainWindow();
         frm.resize(1000, 700);
-        list = child<QListWidget>(frm, "lbMain");
+        list = child<QListView>(frm, "lbMain");
         sheet = child<ImageSheetTab>(frm, "tabImageSheet");
         child<QTabWidget>(frm, "PageControl1")->setCurrentWidget(sheet);
         QCoreApplication::processEvents();
@@ -102,7 +103,7 @@ class ImageSheetTabTest : public ::testing::Test
     TestPlatform fake;
     Platform platform = fake.platform();
     std::unique_ptr<PalloxRun> run;
-    QListWidget *list = nullptr;
+    QListView *list = nullptr;
     ImageSheetTab *sheet = nullptr;
 };
 
@@ -136,8 +137,8 @@ TEST_F(ImageSheetTabTest, FrontsFallBackToTitlesAndSkipMissingPictures)
 
 TEST_F(ImageSheetTabTest, ClickStartsTheThumbnailsGameWhileTheListKeepsItsSelection)
 {
-    list->setCurrentRow(2);
-    const QString selected = list->currentItem()->text();
+    ListEntries::setCurrentRow(*list, 2);
+    const QString selected = ListEntries::currentText(*list);
     const QString detailsName = child<QLabel>(run->mainWindow(), "lblName")->text();
     auto shown = load();
     SheetThumbnail *blaze = shown[QStringLiteral("Blaze")];
@@ -156,7 +157,7 @@ TEST_F(ImageSheetTabTest, ClickStartsTheThumbnailsGameWhileTheListKeepsItsSelect
     ASSERT_EQ(fake.shell.calls.size(), 1u);
     EXPECT_TRUE(fake.shell.calls[0].parameters.contains(QStringLiteral("BLAZE.EXE")))
         << fake.shell.calls[0].parameters.toStdString();
-    EXPECT_EQ(list->currentItem()->text(), selected);
+    EXPECT_EQ(ListEntries::currentText(*list), selected);
     EXPECT_EQ(child<QLabel>(run->mainWindow(), "lblName")->text(), detailsName);
 
     // A filter since the build moves rows; the click still starts the game it shows.
@@ -172,7 +173,7 @@ TEST_F(ImageSheetTabTest, ClickStartsTheThumbnailsGameWhileTheListKeepsItsSelect
 
 TEST_F(ImageSheetTabTest, AfterAThumbnailClickPlayAndOpenFolderActOnTheGameTheDetailsShow)
 {
-    list->setCurrentRow(2);
+    ListEntries::setCurrentRow(*list, 2);
     ASSERT_EQ(child<QLabel>(run->mainWindow(), "lblName")->text(), QStringLiteral("Comet"));
     auto shown = load();
     QTest::mouseClick(shown[QStringLiteral("Blaze")], Qt::LeftButton);

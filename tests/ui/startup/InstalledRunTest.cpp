@@ -4,6 +4,7 @@
 #include "session/LibrarySession.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
+#include "support/ListEntries.h"
 #include "support/TestPlatform.h"
 #include "ui/main/TfrmMain.h"
 #include "ui/startup/PalloxRun.h"
@@ -12,7 +13,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QMap>
 #include <QTemporaryDir>
 
@@ -95,15 +96,12 @@ protected:
     {
         auto run = PalloxRun::start(places, platform);
         if (run)
-            list = run->mainWindow().findChild<QListWidget *>(QStringLiteral("lbMain"));
+            list = run->mainWindow().findChild<QListView *>(QStringLiteral("lbMain"));
         return run;
     }
     QStringList listed() const
     {
-        QStringList entries;
-        for (int i = 0; list && i < list->count(); ++i)
-            entries << list->item(i)->text();
-        return entries;
+        return list ? ListEntries::texts(*list) : QStringList();
     }
     QStringList userCaches() const
     {
@@ -119,7 +117,7 @@ protected:
     FilePlaces::Environment environment;
     TestPlatform fake;
     Platform platform = fake.platform();
-    QListWidget *list = nullptr;
+    QListView *list = nullptr;
 };
 
 TEST_F(InstalledRunTest, TheSampleLibraryIsListedAndEverythingWrittenIsInTheUsersFolders)

@@ -4,6 +4,7 @@
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
+#include "support/ListEntries.h"
 #include "ui/main/DetailsPanel.h"
 #include "ui/startup/PalloxRun.h"
 #include "ui/main/TfrmMain.h"
@@ -13,7 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -58,7 +59,7 @@ protected:
     {
         auto run = PalloxRun::start(lib.root(), platform);
         if (run) {
-            list = run->mainWindow().findChild<QListWidget *>(QStringLiteral("lbMain"));
+            list = run->mainWindow().findChild<QListView *>(QStringLiteral("lbMain"));
             shownName = run->mainWindow().findChild<QLabel *>(QStringLiteral("lblName"));
             total = run->mainWindow().findChild<QLabel *>(QStringLiteral("lblTotal"));
         }
@@ -72,7 +73,7 @@ protected:
         action->trigger();
     }
 
-    QPoint centreOf(int entry) const { return list->visualItemRect(list->item(entry)).center(); }
+    QPoint centreOf(int entry) const { return ListEntries::rect(*list, entry).center(); }
     // What the settings file holds once the user has paused.
     int savedAfterPause(const PalloxRun &run, const char *key) const
     {
@@ -87,7 +88,7 @@ protected:
     LibraryBuilder lib;
     TestPlatform fake;
     Platform platform = fake.platform();
-    QListWidget *list = nullptr;
+    QListView *list = nullptr;
     QLabel *shownName = nullptr;
     QLabel *total = nullptr;
 };
@@ -102,8 +103,8 @@ TEST_F(PalloxRunTest, SortFilterRestoreAndSelectionWorkAfterStartUp)
     EXPECT_EQ(shownName->text(), QStringLiteral("Alpha Quest"));
 
     trigger(*run, "mnuYear");
-    ASSERT_EQ(list->count(), 5);
-    EXPECT_EQ(list->item(0)->text(), QStringLiteral("1985 -- Beta Trail"));
+    ASSERT_EQ(ListEntries::count(*list), 5);
+    EXPECT_EQ(ListEntries::text(*list, 0), QStringLiteral("1985 -- Beta Trail"));
 
     auto *genres = run->mainWindow().findChild<QMenu *>(QStringLiteral("mnuCatGenre"));
     ASSERT_NE(genres, nullptr);
@@ -117,10 +118,10 @@ TEST_F(PalloxRunTest, SortFilterRestoreAndSelectionWorkAfterStartUp)
 
     trigger(*run, "mnuShowAll");
     EXPECT_EQ(total->text(), QStringLiteral("5 Listed"));
-    ASSERT_EQ(list->count(), 4);
+    ASSERT_EQ(ListEntries::count(*list), 4);
 
     list->setFocus();
-    list->setCurrentRow(0);
+    ListEntries::setCurrentRow(*list, 0);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(shownName->text(), QStringLiteral("Beta Trail"));
     EXPECT_EQ(savedAfterPause(*run, "LastSelectedGame"), 1);
@@ -161,10 +162,10 @@ TEST_F(PalloxRunTest, DetailsFollowTheEntryADragEndsOn)
     QTest::mouseMove(list->viewport(), centreOf(2));
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centreOf(2));
 
-    EXPECT_EQ(list->currentRow(), 2);
-    EXPECT_EQ(shownName->text(), list->item(2)->text());
+    EXPECT_EQ(ListEntries::currentRow(*list), 2);
+    EXPECT_EQ(shownName->text(), ListEntries::text(*list, 2));
     EXPECT_EQ(savedAfterPause(*run, "LastSelectedGame"), 2);
-    EXPECT_EQ(run->mainWindow().session().state().SelectedGameName, list->item(2)->text());
+    EXPECT_EQ(run->mainWindow().session().state().SelectedGameName, ListEntries::text(*list, 2));
 }
 
 TEST_F(PalloxRunTest, WindowSizeStaysTheSameOverRestarts)
@@ -219,9 +220,9 @@ TEST_F(PalloxRunTest, ANoteOrPictureThatCannotBeReadIsReportedOnce)
     auto run = start();
     ASSERT_NE(run, nullptr);
 
-    const int broken = static_cast<int>(list->findItems(QStringLiteral("Broken Files"), Qt::MatchExactly).size());
-    ASSERT_EQ(broken, 1);
-    const int row = list->row(list->findItems(QStringLiteral("Broken Files"), Qt::MatchExactly).front());
+    const QList<int> broken = ListEntries::rowsOf(*list, QStringLiteral("Broken Files"));
+    ASSERT_EQ(broken.size(), 1);
+    const int row = broken.front();
     const auto *details = run->mainWindow().findChild<DetailsPanel *>(QStringLiteral("panelDetails"));
     ASSERT_NE(details, nullptr);
     for (int visit = 0; visit < 2; ++visit) {

@@ -6,6 +6,7 @@
 #include "support/TableHelpers.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
+#include "support/ListEntries.h"
 #include "session/SplashScanObserver.h"
 #include "ui/main/TfrmMain.h"
 #include "ui/startup/TfrmSplashScreen.h"
@@ -15,7 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -66,7 +67,7 @@ TEST_F(TfrmMainStartup, FirstStartWithoutLibraryRootScansBesideTheProgramAndPick
     ASSERT_EQ(fake.random.bounds, std::vector<int>{3});
     ASSERT_EQ(fake.random.seeds.size(), 1u);
     EXPECT_EQ(fake.random.seeds.front(), static_cast<std::uint64_t>(fake.clock.time.toMSecsSinceEpoch()));
-    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->currentRow(), 2);
+    EXPECT_EQ(ListEntries::currentRow(*child<QListView>(*frm, "lbMain")), 2);
     // The selection is saved once the user stops browsing; flushing stands for that pause.
     frm->session().flushSettings();
     EXPECT_EQ(settingsFile().readInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), -1), 2);
@@ -104,11 +105,11 @@ TEST_F(TfrmMainStartup, RememberedSelectionFallsBackToTheFirstEntryWhenOutOfRang
     lib.setMainKey(QStringLiteral("RememberLastSelected"), QStringLiteral("1"));
     lib.setMainKey(QStringLiteral("LastSelectedGame"), QStringLiteral("1"));
     lib.writeSettings();
-    EXPECT_EQ(child<QListWidget>(*start(), "lbMain")->currentRow(), 1);
+    EXPECT_EQ(ListEntries::currentRow(*child<QListView>(*start(), "lbMain")), 1);
     EXPECT_TRUE(fake.random.bounds.empty());
 
     IniFile(lib.settingsFile()).writeInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), 3);
-    EXPECT_EQ(child<QListWidget>(*start(), "lbMain")->currentRow(), 0);
+    EXPECT_EQ(ListEntries::currentRow(*child<QListView>(*start(), "lbMain")), 0);
 }
 
 TEST_F(TfrmMainStartup, EmptyLibrarySaysSoAndSelectsNothing)
@@ -119,8 +120,8 @@ TEST_F(TfrmMainStartup, EmptyLibrarySaysSoAndSelectsNothing)
     auto frm = start();
 
     EXPECT_EQ(fake.dialogs.messages, QStringList{QStringLiteral("No Data Found - Please check folders")});
-    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->count(), 0);
-    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->currentRow(), -1);
+    EXPECT_EQ(ListEntries::count(*child<QListView>(*frm, "lbMain")), 0);
+    EXPECT_EQ(ListEntries::currentRow(*child<QListView>(*frm, "lbMain")), -1);
     EXPECT_EQ(child<QLabel>(*frm, "lblTotal")->text(), QStringLiteral("0 Listed"));
 }
 
@@ -188,7 +189,7 @@ TEST_F(TfrmMainStartup, BrowseChangesTheRootButNotTheListedGames)
     EXPECT_EQ(fake.dialogs.folderTitles.last(), QStringLiteral("Browse for Game Folder"));
     EXPECT_EQ(child<QLabel>(*frm, "lblVADFolder")->text(), expected);
     EXPECT_EQ(settingsFile().readString(QStringLiteral("Main"), QStringLiteral("VADPath"), QString()), expected);
-    EXPECT_EQ(child<QListWidget>(*frm, "lbMain")->count(), 3);
+    EXPECT_EQ(ListEntries::count(*child<QListView>(*frm, "lbMain")), 3);
 }
 
 TEST_F(TfrmMainStartup, UnwritableSettingsFileIsReportedOnceAndStartUpGoesOn)
