@@ -7,7 +7,7 @@
 #include "LibraryGenerator.h"
 #include "ProcessMemory.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "export/LaunchBoxExport.h"
 #include "library/LibraryPaths.h"
 #include "library/LibraryScanner.h"

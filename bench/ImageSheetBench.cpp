@@ -2,7 +2,7 @@
 // (1000 × 1400 pixels; half JPEG and half PNG, or JPEG only), from "Load" to the last thumbnail shown, with
 // the longest stretch during which the window could not react and the memory the sheet took.
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "browse/ThumbnailLoader.h"
 #include "platform/Platform.h"
 #include "ui/sheet/ImageSheetTab.h"

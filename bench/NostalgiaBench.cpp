@@ -1,7 +1,7 @@
 // One selection in Nostalgia mode against the same selection in the ordinary view, on the sample
 // library with the shipped skins: what the themed view adds to every step through the list.
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "ui/startup/QtPlatform.h"
 #include "ui/main/TfrmMain.h"
 

@@ -6,7 +6,7 @@
 #include "LibraryGenerator.h"
 #include "ProcessMemory.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "library/GameTable.h"
 #include "library/GridTextFile.h"
 #include "library/LibraryScanner.h"

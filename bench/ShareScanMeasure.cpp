@@ -9,7 +9,7 @@
 #include "FirstStart.h"
 #include "LibraryGenerator.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "browse/DetailsContent.h"
 #include "browse/PictureLoader.h"
 #include "library/LibraryScanner.h"

@@ -3,7 +3,7 @@
 // pass.
 
 #include "BenchSize.h"
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "browse/PictureLoader.h"
 #include "library/GameTable.h"
 #include "library/GridTextFile.h"

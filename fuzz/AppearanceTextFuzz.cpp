@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "app/ColorText.h"
-#include "app/FontStyleText.h"
+#include "base/ColorText.h"
+#include "base/FontStyleText.h"
 
 #include <cstring>
 

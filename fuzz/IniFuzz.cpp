@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "nostalgia/NostalgiaSkin.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -1,7 +1,7 @@
 #include "browse/DetailsContent.h"
 
-#include "app/MainLayout.h"
-#include "app/TextCodec.h"
+#include "presentation/MainLayout.h"
+#include "base/TextCodec.h"
 #include "library/GameTable.h"
 #include "library/LibraryPaths.h"
 

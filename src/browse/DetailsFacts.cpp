@@ -1,6 +1,6 @@
 #include "browse/DetailsFacts.h"
 
-#include "app/MainLayout.h"
+#include "presentation/MainLayout.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainLayout.h"
+#include "presentation/MainLayout.h"
 #include "browse/DetailsContent.h"
 
 #include <QPoint>

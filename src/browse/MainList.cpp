@@ -1,6 +1,6 @@
 #include "browse/MainList.h"
 
-#include "app/CaseFold.h"
+#include "base/CaseFold.h"
 #include "browse/TableSort.h"
 #include "library/GameTable.h"
 

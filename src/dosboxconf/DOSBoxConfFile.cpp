@@ -1,8 +1,8 @@
 #include "dosboxconf/DOSBoxConfFile.h"
 
-#include "app/IniFile.h"
-#include "app/IntegerText.h"
-#include "app/TextCodec.h"
+#include "base/IniFile.h"
+#include "base/IntegerText.h"
+#include "base/TextCodec.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "export/LaunchBoxDocument.h"
 
-#include "app/TextCodec.h"
+#include "base/TextCodec.h"
 #include "export/XmlLayout.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "export/LaunchBoxText.h"
 
-#include "app/TextCodec.h"
+#include "base/TextCodec.h"
 #include "library/LibraryPaths.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "import/ImportCommand.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "import/ImportPreview.h"
 #include "import/ImportRun.h"
 #include "library/LibraryPaths.h"

@@ -1,6 +1,6 @@
 #include "import/ImportPreview.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "import/ImportText.h"
 #include "import/SourcePaths.h"
 #include "library/LibraryPaths.h"

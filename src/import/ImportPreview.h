@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CaseFold.h"
-#include "app/Result.h"
+#include "base/CaseFold.h"
+#include "base/Result.h"
 #include "import/ImportGame.h"
 #include "import/ImportSource.h"
 #include "import/ImportWriter.h"

@@ -1,6 +1,6 @@
 #include "import/ImportRun.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "library/LibraryPaths.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "import/ImportWriter.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "import/ImportFiles.h"
 #include "library/LibraryPaths.h"
 #include "wizard/EntryWriter.h"

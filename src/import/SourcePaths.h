@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CaseFold.h"
+#include "base/CaseFold.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "launch/EmulatorRegistry.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "library/LibraryPaths.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "library/GameRefresh.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "library/GameTable.h"
 #include "library/LibraryPaths.h"
 #include "library/LibraryScanner.h"

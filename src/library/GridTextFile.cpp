@@ -1,6 +1,6 @@
 #include "library/GridTextFile.h"
 
-#include "app/TextCodec.h"
+#include "base/TextCodec.h"
 #include "library/GameTable.h"
 #include "library/LibraryPaths.h"
 

@@ -1,7 +1,7 @@
 #include "library/LibraryScanner.h"
 
-#include "app/IniFile.h"
-#include "app/SettingsFile.h"
+#include "base/IniFile.h"
+#include "base/SettingsFile.h"
 #include "library/GameFolderReader.h"
 #include "library/GridTextFile.h"
 #include "library/LibraryPaths.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Failure.h"
-#include "app/Result.h"
+#include "base/Failure.h"
+#include "base/Result.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "nostalgia/NostalgiaScene.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaLayout.h"
 

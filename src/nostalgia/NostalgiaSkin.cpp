@@ -1,6 +1,6 @@
 #include "nostalgia/NostalgiaSkin.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "library/LibraryPaths.h"
 
 #include <QFileInfo>

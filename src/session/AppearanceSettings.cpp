@@ -1,7 +1,7 @@
 #include "session/AppearanceSettings.h"
 
-#include "app/ColorText.h"
-#include "app/FontStyleText.h"
+#include "base/ColorText.h"
+#include "base/FontStyleText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "session/LibrarySession.h"
 
-#include "app/FreedMemory.h"
-#include "app/SettingsFile.h"
+#include "base/FreedMemory.h"
+#include "base/SettingsFile.h"
 #include "browse/DetailsLinks.h"
 #include "browse/MainList.h"
 #include "browse/PlatformSwitch.h"

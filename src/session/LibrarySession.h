@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/Result.h"
+#include "base/Result.h"
 #include "browse/CategoryMenus.h"
 #include "browse/DetailsContent.h"
 #include "browse/NameIndex.h"
 #include "library/FilePlaces.h"
-#include "app/Failure.h"
+#include "base/Failure.h"
 #include "launch/LaunchCommand.h"
 #include "library/DataCache.h"
 #include "session/MainState.h"

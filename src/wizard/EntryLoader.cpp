@@ -1,7 +1,7 @@
 #include "wizard/EntryLoader.h"
 
-#include "app/IniFile.h"
-#include "app/TextCodec.h"
+#include "base/IniFile.h"
+#include "base/TextCodec.h"
 #include "library/GameTable.h"
 #include "library/LibraryPaths.h"
 

@@ -1,6 +1,6 @@
 #include "wizard/EntryValueLists.h"
 
-#include "app/CaseFold.h"
+#include "base/CaseFold.h"
 #include "launch/EmulatorRegistry.h"
 #include "library/GameTable.h"
 

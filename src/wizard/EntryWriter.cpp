@@ -1,7 +1,7 @@
 #include "wizard/EntryWriter.h"
 
-#include "app/IniFile.h"
-#include "app/TextCodec.h"
+#include "base/IniFile.h"
+#include "base/TextCodec.h"
 #include "library/LibraryPaths.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "dosboxconf/DOSBoxConfFile.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
 #include "support/Files.h"

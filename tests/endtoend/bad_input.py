@@ -13,7 +13,7 @@ seconds to react; so, as a person at the screen does, the driver waits until the
 the keyboard, looks for what each key or click brings up, and gives it again after a pause (a
 longer one each time) while that does not come, handing the window the keyboard anew first. Every
 box the program shows is also written to its standard error as "pallox: message: ..." (see
-src/app/MessageLog.h); the script compares those texts with what each case must say. A sanitizer
+src/base/MessageLog.h); the script compares those texts with what each case must say. A sanitizer
 report on standard error fails the case, so the test means most in the sanitizer build.
 
 When run as root (as CI does), the program runs as the unprivileged user "nobody", since root

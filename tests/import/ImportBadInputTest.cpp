@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "import/ImportPreview.h"
 #include "import/ImportRun.h"
 #include "support/Files.h"

@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "import/ImportCommand.h"
 #include "support/Files.h"
 #include "support/QtPrinters.h"

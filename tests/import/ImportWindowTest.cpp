@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "session/LibrarySession.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"

@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "export/LaunchBoxExport.h"
 #include "export/LaunchBoxText.h"
 #include "import/ImportPreview.h"

@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "launch/EmulatorRegistry.h"
 #include "launch/Launcher.h"
 #include "library/GameTable.h"

@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "browse/TableSort.h"
 #include "library/DataCache.h"
 #include "library/GridTextFile.h"

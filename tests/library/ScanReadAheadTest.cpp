@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "library/GameFolderReader.h"
 #include "library/LibraryScanner.h"
 #include "library/LibraryState.h"

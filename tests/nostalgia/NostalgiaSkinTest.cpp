@@ -1,5 +1,5 @@
 #include "nostalgia/NostalgiaSkin.h"
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "nostalgia/NostalgiaLayout.h"
 #include "nostalgia/SkinPictureCache.h"
 #include "support/Files.h"

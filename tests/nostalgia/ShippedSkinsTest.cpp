@@ -3,7 +3,7 @@
 // another piece spoils the view at that width. The pictures and the layout are written by
 // tools/skins/make_skins.py; these checks hold whatever it draws.
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
 #include <QDir>
 #include <QFontDatabase>

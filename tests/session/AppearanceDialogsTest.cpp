@@ -1,5 +1,5 @@
 #include "session/AppearanceDialogs.h"
-#include "session/AppearanceLabels.h"
+#include "presentation/AppearanceLabels.h"
 #include "support/FakeDialogs.h"
 
 #include <gtest/gtest.h>

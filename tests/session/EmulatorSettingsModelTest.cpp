@@ -1,5 +1,5 @@
 #include "session/EmulatorSettingsModel.h"
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "session/LibrarySession.h"
 #include "support/Files.h"
 #include "support/TestPlatform.h"

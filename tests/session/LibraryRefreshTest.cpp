@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TableHelpers.h"

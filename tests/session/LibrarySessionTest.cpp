@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "session/AppearanceSettings.h"
 #include "session/FilterState.h"
 #include "session/LibrarySession.h"

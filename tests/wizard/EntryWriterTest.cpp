@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "support/Files.h"
 #include "support/ResultText.h"
 #include "support/Utf8.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppearanceValues.h"
+#include "base/AppearanceValues.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "ui/common/LinkLabel.h"
 
-#include "app/LabelActivation.h"
+#include "presentation/LabelActivation.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "ui/common/NonBlockingMessage.h"
 
-#include "app/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,7 @@
 #include "ui/common/QtDialogs.h"
 
 #include "platform/FileDialogFilter.h"
-#include "app/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QColorDialog>
 #include <QDialog>

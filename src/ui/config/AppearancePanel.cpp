@@ -1,7 +1,7 @@
 #include "ui/config/AppearancePanel.h"
 
-#include "app/ColorText.h"
-#include "app/LabelActivation.h"
+#include "base/ColorText.h"
+#include "presentation/LabelActivation.h"
 #include "platform/Dialogs.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/WidgetColors.h"

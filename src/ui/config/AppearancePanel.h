@@ -1,7 +1,7 @@
 #pragma once
 
 #include "session/AppearanceDialogs.h"
-#include "session/AppearanceLabels.h"
+#include "presentation/AppearanceLabels.h"
 #include "session/AppearanceSettings.h"
 
 #include <QFont>

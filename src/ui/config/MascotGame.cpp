@@ -1,6 +1,6 @@
 #include "ui/config/MascotGame.h"
 
-#include "app/MascotPicture.h"
+#include "presentation/MascotPicture.h"
 #include "ui/common/PictureLabel.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MascotBounce.h"
+#include "presentation/MascotBounce.h"
 
 #include <QObject>
 

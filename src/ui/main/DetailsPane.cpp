@@ -1,6 +1,6 @@
 #include "ui/main/DetailsPane.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "browse/DetailsContent.h"
 #include "browse/NoteLayout.h"
 #include "session/LibrarySession.h"

@@ -1,6 +1,6 @@
 #include "ui/main/DetailsPanel.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "browse/PictureLoader.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/Controls.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainLayout.h"
-#include "app/Result.h"
+#include "presentation/MainLayout.h"
+#include "base/Result.h"
 #include "browse/DetailsContent.h"
 #include "browse/DetailsFacts.h"
 

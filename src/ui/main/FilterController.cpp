@@ -1,6 +1,6 @@
 #include "ui/main/FilterController.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "session/LibrarySession.h"
 #include "ui/common/Appearance.h"
 #include "ui/main/FindPanel.h"

@@ -1,6 +1,6 @@
 #include "ui/main/MainListPane.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "session/LibrarySession.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/WidgetColors.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainCommands.h"
+#include "presentation/MainCommands.h"
 #include "browse/CategoryMenus.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainLayout.h"
+#include "presentation/MainLayout.h"
 #include "ui/main/MainMenus.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GaugeProgress.h"
+#include "presentation/GaugeProgress.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "ui/main/TfrmAbout.h"
 
-#include "app/ColorText.h"
+#include "base/ColorText.h"
 #include "platform/Shell.h"
 #include "ui/common/WidgetColors.h"
 

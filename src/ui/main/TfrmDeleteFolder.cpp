@@ -1,7 +1,7 @@
 #include "ui/main/TfrmDeleteFolder.h"
 
 #include "platform/Dialogs.h"
-#include "session/DeleteQuestion.h"
+#include "presentation/DeleteQuestion.h"
 #include "ui/common/WidgetColors.h"
 
 #include <QDir>

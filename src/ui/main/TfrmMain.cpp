@@ -1,6 +1,6 @@
 #include "ui/main/TfrmMain.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/AppearanceSettings.h"

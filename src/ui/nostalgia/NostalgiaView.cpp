@@ -1,6 +1,6 @@
 #include "ui/nostalgia/NostalgiaView.h"
 
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaFonts.h"
 #include "nostalgia/NostalgiaLayout.h"

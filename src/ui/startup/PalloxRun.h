@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandLine.h"
+#include "base/CommandLine.h"
 #include "library/FilePlaces.h"
 #include "platform/Platform.h"
 

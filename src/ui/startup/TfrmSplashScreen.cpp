@@ -1,6 +1,6 @@
 #include "ui/startup/TfrmSplashScreen.h"
 
-#include "app/MainLayout.h"
+#include "presentation/MainLayout.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FrameThrottle.h"
+#include "presentation/FrameThrottle.h"
 #include "session/SplashView.h"
 
 #include <QWidget>

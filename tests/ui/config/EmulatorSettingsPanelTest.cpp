@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "launch/EmulatorRegistry.h"
 #include "session/LibrarySession.h"
 #include "support/Files.h"

@@ -1,4 +1,4 @@
-#include "app/MainLayout.h"
+#include "presentation/MainLayout.h"
 #include "browse/DetailsContent.h"
 #include "browse/PictureLoader.h"
 #include "library/GameTable.h"

@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "base/SettingsFile.h"
 #include "library/GridTextFile.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"

@@ -1,4 +1,4 @@
-#include "app/MainLayout.h"
+#include "presentation/MainLayout.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"

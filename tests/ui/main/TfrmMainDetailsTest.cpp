@@ -1,5 +1,5 @@
-#include "app/IniFile.h"
-#include "app/SettingsFile.h"
+#include "base/IniFile.h"
+#include "base/SettingsFile.h"
 #include "browse/PictureLoader.h"
 #include "session/LibrarySession.h"
 #include "support/Files.h"

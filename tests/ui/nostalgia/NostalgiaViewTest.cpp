@@ -1,5 +1,5 @@
 #include "ui/nostalgia/NostalgiaView.h"
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "platform/CommandLine.h"
 #include "session/LibrarySession.h"
 #include "support/Clicks.h"

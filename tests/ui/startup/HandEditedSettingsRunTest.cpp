@@ -1,4 +1,4 @@
-#include "app/TextCodec.h"
+#include "base/TextCodec.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/WindowFinder.h"
