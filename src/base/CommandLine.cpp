@@ -77,8 +77,8 @@ Result<CommandLine> CommandLine::parse(const QStringList &arguments)
     if (!parser.parse(arguments))
         return Failure(Failure::Kind::CommandLineRefused, QString(), parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return Failure(Failure::Kind::UnexpectedArgument, QString(), QString(),
-                       {parser.positionalArguments().constFirst()});
+        return Failure(Failure::Kind::UnexpectedArgument)
+            .with(Failure::Fact::Argument, parser.positionalArguments().constFirst());
 
     CommandLine command;
     for (const Option &option : options()) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -11,11 +12,6 @@ namespace {
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-QString detail(const Failure &failure, int index)
-{
-    return failure.details().value(index);
 }
 
 QString unreadableFiles(const Failure &failure)
@@ -44,7 +40,7 @@ QString causeOf(const Failure &failure)
 
 QString gameName(const Failure &failure)
 {
-    return failure.details().value(0);
+    return failure.fact(Failure::Fact::Game);
 }
 
 // A box taller than the screen hides its own OK button, so past this many the rest are named
@@ -71,7 +67,7 @@ QString foldersNotMoved(const Failure &failure)
     if (!rest.isEmpty())
         text += QStringLiteral("\n\nNor were: %1.").arg(rest.join(QStringLiteral(", ")));
     text += QStringLiteral("\n\n%1 moved; nothing at the destination was replaced.")
-                .arg(failure.details().value(0));
+                .arg(failure.fact(Failure::Fact::Moved));
     return text;
 }
 
@@ -103,9 +99,48 @@ QString cacheDamaged(const Failure &failure, const QString &what)
 
 } // namespace
 
-Failure::Failure(Kind kind, QString path, QString reason, QStringList details)
-    : m_kind(kind), m_path(std::move(path)), m_reason(std::move(reason)), m_details(std::move(details))
+Failure::Failure(Kind kind, QString path, QString reason)
+    : m_kind(kind), m_path(std::move(path)), m_reason(std::move(reason))
 {
+}
+
+Failure &Failure::with(Fact fact, const QStringList &values)
+{
+    auto at = std::lower_bound(m_facts.begin(), m_facts.end(), fact,
+                               [](const auto &named, Fact wanted) { return named.first < wanted; });
+    if (at != m_facts.end() && at->first == fact) {
+        if (values.isEmpty())
+            m_facts.erase(at);
+        else
+            at->second = values;
+    } else if (!values.isEmpty()) {
+        m_facts.emplace(at, fact, values);
+    }
+    return *this;
+}
+
+Failure &Failure::with(Fact fact, const QString &value)
+{
+    return with(fact, value.isEmpty() ? QStringList() : QStringList{value});
+}
+
+Failure &Failure::with(Fact fact, qint64 count)
+{
+    return with(fact, QString::number(count));
+}
+
+QStringList Failure::facts(Fact fact) const
+{
+    for (const auto &[named, values] : m_facts) {
+        if (named == fact)
+            return values;
+    }
+    return {};
+}
+
+QString Failure::fact(Fact fact) const
+{
+    return facts(fact).value(0);
 }
 
 Failure &Failure::withCause(Failure cause)
@@ -117,7 +152,7 @@ Failure &Failure::withCause(Failure cause)
 bool operator==(const Failure &a, const Failure &b)
 {
     return a.m_kind == b.m_kind && a.m_path == b.m_path && a.m_reason == b.m_reason &&
-           a.m_details == b.m_details && a.m_causes == b.m_causes;
+           a.m_facts == b.m_facts && a.m_causes == b.m_causes;
 }
 
 QString Failure::message() const
@@ -144,11 +179,11 @@ QString Failure::message() const
                               "characters, or save into a new file.")
             .arg(path, listed(m_causes));
     case Kind::UnfitKey:
-        return QStringLiteral("the value of \"%1\"").arg(detail(*this, 0));
+        return QStringLiteral("the value of \"%1\"").arg(fact(Fact::Key));
     case Kind::UnfitField:
-        return QStringLiteral("\"%1\" on %2").arg(detail(*this, 0), editorTab(detail(*this, 1)));
+        return QStringLiteral("\"%1\" on %2").arg(fact(Fact::Caption), editorTab(fact(Fact::Tab)));
     case Kind::UnfitAutoexecLine:
-        return QStringLiteral("the autoexec line \"%1\"").arg(detail(*this, 0));
+        return QStringLiteral("the autoexec line \"%1\"").arg(fact(Fact::Line));
     case Kind::ReadNonFile:
         return QStringLiteral("Cannot read \"%1\": it is not a file.").arg(path);
     case Kind::CannotRead:
@@ -163,7 +198,7 @@ QString Failure::message() const
         return QStringLiteral("The file \"%1\" does not exist.").arg(path);
     case Kind::EmulatorSlotsFull:
         return QStringLiteral("All %1 custom emulator slots are in use. Remove one from PALLOX.ini to add another.")
-            .arg(m_details.value(0));
+            .arg(fact(Fact::Slots));
     case Kind::ConfFileNameBlank:
         return QStringLiteral("Can not Save.  Configure File field is blank.");
     case Kind::NotDOSBoxConf:
@@ -192,7 +227,8 @@ QString Failure::message() const
     case Kind::CacheCutShort:
         return cacheDamaged(
             *this, QStringLiteral("it promises %1 columns and %2 rows, but holds only %3 of their %4 cells.")
-                       .arg(detail(*this, 0), detail(*this, 1), detail(*this, 2), detail(*this, 3)));
+                       .arg(fact(Fact::Columns), fact(Fact::Rows), fact(Fact::CellsHeld),
+                            fact(Fact::CellsPromised)));
     case Kind::CacheReadAgain:
         return causeOf(*this) +
                QStringLiteral("\n\nThe library will be read again and the data cache rewritten.");
@@ -220,7 +256,7 @@ QString Failure::message() const
         return QStringLiteral("The folder \"%1\" cannot be moved into itself.").arg(path);
     case Kind::MoveTargetTaken:
         return QStringLiteral("Could not move \"%1\": \"%2\" already exists.")
-            .arg(path, shown(detail(*this, 0)));
+            .arg(path, shown(fact(Fact::Destination)));
     case Kind::CannotMove:
         return QStringLiteral("Could not move \"%1\": %2")
             .arg(path, m_causes.empty() ? m_reason : causeOf(*this));
@@ -240,11 +276,11 @@ QString Failure::message() const
         return QStringLiteral("Could not move the link \"%1\".").arg(path);
     case Kind::MoveTargetNotCreated:
         return QStringLiteral("Could not move \"%1\": could not create \"%2\".")
-            .arg(path, shown(detail(*this, 0)));
+            .arg(path, shown(fact(Fact::Destination)));
     case Kind::OriginalNotRemoved:
         return QStringLiteral(
                    "\"%1\" was copied to \"%2\", but the original could not be removed completely.")
-            .arg(path, shown(detail(*this, 0)));
+            .arg(path, shown(fact(Fact::Destination)));
     case Kind::FolderNotDeletable:
         return QStringLiteral("The folder \"%1\" cannot be deleted.").arg(path);
     case Kind::CannotTrash:
@@ -257,7 +293,7 @@ QString Failure::message() const
         return QStringLiteral("\"%1\" already exists.").arg(path);
     case Kind::CannotCopy:
         return QStringLiteral("Could not copy \"%1\" to \"%2\": %3")
-            .arg(path, shown(detail(*this, 0)), m_reason);
+            .arg(path, shown(fact(Fact::Destination)), m_reason);
 
     case Kind::LibraryNotSet:
         return QStringLiteral("the library folder is not set");
@@ -271,10 +307,10 @@ QString Failure::message() const
     case Kind::CellHoldsSeparator:
         return QStringLiteral(
                    "its %1 value \"%2\" holds a path separator, so it is not the name of one folder")
-            .arg(detail(*this, 0), detail(*this, 1));
+            .arg(fact(Fact::Column), fact(Fact::Cell));
     case Kind::CellNamesNoFolder:
         return QStringLiteral("its %1 value \"%2\" does not name a folder of its own")
-            .arg(detail(*this, 0), detail(*this, 1));
+            .arg(fact(Fact::Column), fact(Fact::Cell));
     case Kind::GameFolderMissing:
         return QStringLiteral("its folder \"%1\" does not exist").arg(path);
     case Kind::GameFolderLeadsNowhere:
@@ -283,10 +319,10 @@ QString Failure::message() const
         return QStringLiteral("\"%1\" is not a folder").arg(path);
     case Kind::GameFolderIsCategory:
         return QStringLiteral("its folder \"%1\" is the category folder \"%2\" itself")
-            .arg(path, shown(detail(*this, 0)));
+            .arg(path, shown(fact(Fact::CategoryFolder)));
     case Kind::GameFolderOutsideCategory:
         return QStringLiteral("its folder \"%1\" leads to \"%2\", outside the category folder \"%3\"")
-            .arg(path, shown(detail(*this, 0)), shown(detail(*this, 1)));
+            .arg(path, shown(fact(Fact::LeadsTo)), shown(fact(Fact::CategoryFolder)));
     case Kind::GameFolderHoldsGames:
         return QStringLiteral("its folder \"%1\" holds the library's games folder").arg(path);
     case Kind::GameFolderChanged:
@@ -308,7 +344,7 @@ QString Failure::message() const
         return QStringLiteral("List index out of bounds (-1)");
     case Kind::NoRecordForPlatform:
         return QStringLiteral("There is no record of \"%1\" for %2 to start.")
-            .arg(gameName(*this), detail(*this, 1));
+            .arg(gameName(*this), fact(Fact::Platform));
     case Kind::SelectedFolderMissing:
         return QStringLiteral("The folder \"%1\" of \"%2\" does not exist.").arg(path, gameName(*this));
     case Kind::MoveDestinationGone:
@@ -322,7 +358,8 @@ QString Failure::message() const
         return couldNotStart(*this, QStringLiteral("no program or document was given"));
     case Kind::StartFolderMissing:
         return couldNotStart(
-            *this, QStringLiteral("the working folder \"%1\" does not exist").arg(shown(detail(*this, 0))));
+            *this,
+            QStringLiteral("the working folder \"%1\" does not exist").arg(shown(fact(Fact::WorkingFolder))));
     case Kind::StartTargetMissing:
         return couldNotStart(*this, QStringLiteral("no such file or folder"));
     case Kind::CannotStart:
@@ -336,11 +373,11 @@ QString Failure::message() const
     case Kind::EmulatorProgramNotSet:
         return QStringLiteral("The emulator \"%1\" has no program set: choose it on the Config tab under "
                               "Emulator and Game Runner EXE Paths.")
-            .arg(detail(*this, 0));
+            .arg(fact(Fact::Emulator));
 
     case Kind::NotXml:
         return QStringLiteral("\"%1\" is not an XML file: %2 (%3).")
-            .arg(path, detail(*this, 0), detail(*this, 1));
+            .arg(path, fact(Fact::Words), fact(Fact::Place));
     case Kind::XmlEndMissing:
         return QStringLiteral("\"%1\" is not an XML file: the end of its LaunchBox element cannot be found.")
             .arg(path);
@@ -349,21 +386,22 @@ QString Failure::message() const
         return QStringLiteral("\"%1\" is not a LaunchBox data file: its top-level element is \"%2\", not "
                               "\"LaunchBox\". Nothing was exported.")
             .arg(path,
-                 m_kind == Kind::NotLaunchBox ? detail(*this, 0) : QStringLiteral("more than one element"));
+                 m_kind == Kind::NotLaunchBox ? fact(Fact::Element)
+                                              : QStringLiteral("more than one element"));
     case Kind::WideEncoding:
         return QStringLiteral("\"%1\" is written in %2; the export adds games only to files in %3. "
                               "Nothing was exported.")
-            .arg(path, detail(*this, 0), QStringLiteral("UTF-8, Windows-1252, ISO-8859-1 or US-ASCII"));
+            .arg(path, fact(Fact::Encoding), QStringLiteral("UTF-8, Windows-1252, ISO-8859-1 or US-ASCII"));
     case Kind::UnwritableEncoding:
         return QStringLiteral(
                    "\"%1\" is declared in the encoding \"%2\"; the export adds games only to files "
                    "in %3. Nothing was exported.")
-            .arg(path, detail(*this, 0), QStringLiteral("UTF-8, Windows-1252, ISO-8859-1 or US-ASCII"));
+            .arg(path, fact(Fact::Encoding), QStringLiteral("UTF-8, Windows-1252, ISO-8859-1 or US-ASCII"));
     case Kind::MarkContradictsEncoding:
         return QStringLiteral("\"%1\" begins with a UTF-8 byte-order mark but declares the encoding \"%2\"; "
                               "programs do not agree on which of the two to follow, so some would read the "
                               "new games wrongly. Nothing was exported.")
-            .arg(path, detail(*this, 0));
+            .arg(path, fact(Fact::Encoding));
     case Kind::BackupFailed:
         return QStringLiteral("Could not back up \"%1\", so nothing was exported. %2")
             .arg(path, causeOf(*this));
@@ -378,11 +416,11 @@ QString Failure::message() const
         return QStringLiteral("%1 is written in the Windows-1252 code page, which cannot hold some "
                               "characters of these fields: %2.\n\nNothing was saved. Change those "
                               "characters, or save the game as a new file.")
-            .arg(path, m_details.join(QStringLiteral(", ")));
+            .arg(path, facts(Fact::Keys).join(QStringLiteral(", ")));
     case Kind::FieldsWouldNotReadBack:
         return QStringLiteral("These fields would not read back from %1 as they are shown: %2.\n\n"
                               "Nothing was saved.")
-            .arg(path, m_details.join(QStringLiteral(", ")));
+            .arg(path, facts(Fact::Keys).join(QStringLiteral(", ")));
 
     case Kind::IniNameBlank:
         return QStringLiteral("Ini File Name field left blank.");
@@ -414,7 +452,7 @@ QString Failure::message() const
     case Kind::CommandLineRefused:
         return QStringLiteral("%1 See pallox --help.").arg(m_reason);
     case Kind::UnexpectedArgument:
-        return QStringLiteral("Unexpected argument '%1'. See pallox --help.").arg(detail(*this, 0));
+        return QStringLiteral("Unexpected argument '%1'. See pallox --help.").arg(fact(Fact::Argument));
     case Kind::LibraryFolderMissing:
         return QStringLiteral("There is no folder \"%1\" to read the library from.").arg(path);
     case Kind::NoteUnreadable:
@@ -426,7 +464,7 @@ QString Failure::message() const
         return QStringLiteral("The source \"%1\" does not exist.").arg(path);
     case Kind::ImportNotSource:
         return QStringLiteral("\"%1\" is not %3: its top-level element is \"%2\". Nothing was imported.")
-            .arg(path, detail(*this, 0), detail(*this, 1));
+            .arg(path, fact(Fact::Element), fact(Fact::Expected));
     case Kind::ImportNoDataFile:
         return QStringLiteral("The folder \"%1\" holds no LaunchBox data file (Data%2LaunchBox.xml or "
                               "Data%2Platforms%2*.xml).")
@@ -441,7 +479,7 @@ QString Failure::message() const
     case Kind::ImportCategoryUnfit:
         return QStringLiteral("The category \"%1\" cannot be a folder of the library: it must not begin or end "
                               "with a dot, nor hold any of \\ / : * ? \" < > | or a line break.")
-            .arg(detail(*this, 0));
+            .arg(fact(Fact::Category));
     case Kind::ImportNoTitle:
         return QStringLiteral("it has no title, so it cannot be made");
     case Kind::ImportNoProgramGiven:
@@ -460,19 +498,20 @@ QString Failure::message() const
         return QStringLiteral("no .exe, .com or .bat at the top of its folder");
     case Kind::ImportSeveralPrograms:
         return QStringLiteral("several programs at the top of its folder (%1): choose the one to start")
-            .arg(m_details.join(QStringLiteral(", ")));
+            .arg(facts(Fact::Programs).join(QStringLiteral(", ")));
     case Kind::ImportAlreadyImported:
         if (m_path.isEmpty())
             return QStringLiteral("the source names it twice; the first is imported");
         return QStringLiteral("imported before, into \"%1\"").arg(path);
     case Kind::ImportNameInLibrary:
         return QStringLiteral("a game named \"%1\" on the same platform is already in the library")
-            .arg(detail(*this, 0));
+            .arg(fact(Fact::Game));
     case Kind::ImportDuplicateTitle:
         return QStringLiteral("another game of the source is named \"%1\" on the same platform")
-            .arg(detail(*this, 0));
+            .arg(fact(Fact::Game));
     case Kind::ImportLinkFailed:
-        return QStringLiteral("could not make the link \"%1\" to \"%2\"").arg(path, shown(detail(*this, 0)));
+        return QStringLiteral("could not make the link \"%1\" to \"%2\"")
+            .arg(path, shown(fact(Fact::Target)));
     case Kind::ImportOriginalKept:
         return QStringLiteral("\"%1\" was copied into the library, but the original could not be removed")
             .arg(path);

@@ -73,7 +73,7 @@ Failure unfitKeys(const QString &fileName, const QStringList &keys)
 {
     Failure failure(Failure::Kind::TextUnfitForCodePage, fileName);
     for (const QString &key : keys)
-        failure.withCause(Failure(Failure::Kind::UnfitKey, QString(), QString(), {key}));
+        failure.withCause(Failure(Failure::Kind::UnfitKey).with(Failure::Fact::Key, key));
     return failure;
 }
 

@@ -203,7 +203,9 @@ QByteArray writeKeys(const QByteArray &head, const Lines &layout, const QString 
         edits.push_back({key.section, nameToWrite(present, names074, key, fileName, conf),
                          DOSBoxConfFile::valueToWrite(key, conf.values)});
         if (!edits.back().key.isEmpty() && !TextCodec::canEncode(edits.back().value, layout.encoding))
-            unfit.push_back(Failure(Failure::Kind::UnfitField, QString(), QString(), {key.caption, key.tab}));
+            unfit.push_back(Failure(Failure::Kind::UnfitField)
+                                .with(Failure::Fact::Caption, key.caption)
+                                .with(Failure::Fact::Tab, key.tab));
     }
     const Result<QByteArray> written = IniFile::withValues(head.left(mark) + hint + head.mid(mark), edits);
     if (!written) {
@@ -244,7 +246,7 @@ QByteArray autoexecLines(const QByteArray &bytes, const Lines &layout, const QSt
             if (encoded)
                 content = *encoded;
             else
-                unfit.push_back(Failure(Failure::Kind::UnfitAutoexecLine, QString(), QString(), {entry}));
+                unfit.push_back(Failure(Failure::Kind::UnfitAutoexecLine).with(Failure::Fact::Line, entry));
         }
         tail += content + lineEnd;
     }

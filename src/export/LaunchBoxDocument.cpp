@@ -252,8 +252,9 @@ Result<void> LaunchBoxDocument::load(const QString &path)
         document.load_buffer(d->bytes.constData(), size_t(d->bytes.size()),
                              pugi::parse_minimal | pugi::parse_declaration, pugi::encoding_auto);
     if (!result) {
-        return Failure(Failure::Kind::NotXml, path, QString(),
-                       {QString::fromUtf8(result.description()), placeOf(d->bytes, qsizetype(result.offset))});
+        return Failure(Failure::Kind::NotXml, path)
+            .with(Failure::Fact::Words, QString::fromUtf8(result.description()))
+            .with(Failure::Fact::Place, placeOf(d->bytes, qsizetype(result.offset)));
     }
 
     int topLevelElements = 0;
@@ -263,10 +264,11 @@ Result<void> LaunchBoxDocument::load(const QString &path)
     if (topLevelElements != 1)
         return Failure(Failure::Kind::NotLaunchBoxSeveralElements, path);
     if (std::strcmp(root.name(), kRoot) != 0)
-        return Failure(Failure::Kind::NotLaunchBox, path, QString(), {QString::fromUtf8(root.name())});
+        return Failure(Failure::Kind::NotLaunchBox, path)
+            .with(Failure::Fact::Element, QString::fromUtf8(root.name()));
 
     if (const char *wide = wideEncoding(d->bytes))
-        return Failure(Failure::Kind::WideEncoding, path, QString(), {QLatin1String(wide)});
+        return Failure(Failure::Kind::WideEncoding, path).with(Failure::Fact::Encoding, QLatin1String(wide));
     const pugi::xml_node declaration = document.first_child();
     const QByteArray declared = declaration.type() == pugi::node_declaration
                                     ? QByteArray(declaration.attribute("encoding").value())
@@ -275,10 +277,12 @@ Result<void> LaunchBoxDocument::load(const QString &path)
     // some: the user has to settle it.
     const std::optional<Encoding> named = encodingNamed(declared);
     if (d->bytes.startsWith("\xEF\xBB\xBF") && named != Encoding::Utf8)
-        return Failure(Failure::Kind::MarkContradictsEncoding, path, QString(), {QString::fromLatin1(declared)});
+        return Failure(Failure::Kind::MarkContradictsEncoding, path)
+            .with(Failure::Fact::Encoding, QString::fromLatin1(declared));
     const std::optional<Encoding> encoding = named;
     if (!encoding)
-        return Failure(Failure::Kind::UnwritableEncoding, path, QString(), {QString::fromLatin1(declared)});
+        return Failure(Failure::Kind::UnwritableEncoding, path)
+            .with(Failure::Fact::Encoding, QString::fromLatin1(declared));
     d->encoding = *encoding;
 
     const std::optional<XmlLayout> layout = XmlLayout::scan(d->bytes);

@@ -185,7 +185,8 @@ void SystemReader::placeFiles(const QString &written, ImportGame &game)
         if (game.programs.isEmpty())
             game.problems.emplace_back(Kind::ImportNoProgramInFolder, found);
         else if (game.programs.size() > 1)
-            game.problems.emplace_back(Kind::ImportSeveralPrograms, found, QString(), game.programs);
+            game.problems.push_back(
+                Failure(Kind::ImportSeveralPrograms, found).with(Failure::Fact::Programs, game.programs));
         return;
     }
     // A file below a folder of its own in the system's folder takes that folder along; one at the

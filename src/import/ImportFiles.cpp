@@ -103,7 +103,7 @@ Result<void> link(const QString &target, const QString &link)
     if (nameTaken(link))
         return Failure(Failure::Kind::AlreadyExists, link);
     if (!QFile::link(QFileInfo(target).absoluteFilePath(), link))
-        return Failure(Failure::Kind::ImportLinkFailed, link, QString(), {target});
+        return Failure(Failure::Kind::ImportLinkFailed, link).with(Failure::Fact::Target, target);
     return {};
 }
 

@@ -103,9 +103,9 @@ ImportPreview ImportPreview::plan(std::vector<ImportGame> games, const LibraryIn
         if (g.importable) {
             const CaseFoldedKey key = LibraryIndex::nameKey(name, g.entry[EntryField::Platform]);
             if (library.namesOnPlatforms.contains(key))
-                g.problems.emplace_back(Kind::ImportNameInLibrary, QString(), QString(), QStringList{name});
+                g.problems.push_back(Failure(Kind::ImportNameInLibrary).with(Failure::Fact::Game, name));
             else if (seen.contains(key))
-                g.problems.emplace_back(Kind::ImportDuplicateTitle, QString(), QString(), QStringList{name});
+                g.problems.push_back(Failure(Kind::ImportDuplicateTitle).with(Failure::Fact::Game, name));
             seen.insert(key);
 
             const QString base = ImportText::folderName(name);

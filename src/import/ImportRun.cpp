@@ -56,7 +56,7 @@ Result<QString> prepareCategory(SettingsFile &settings, const QString &libraryRo
     for (const QChar c : name)
         fit = fit && !refused.contains(c) && c.unicode() >= 0x20;
     if (!fit)
-        return Failure(Kind::ImportCategoryUnfit, QString(), QString(), {name});
+        return Failure(Kind::ImportCategoryUnfit).with(Failure::Fact::Category, name);
     if (libraryRoot.trimmed().isEmpty())
         return Failure(Kind::LibraryNotSet);
 
@@ -131,9 +131,9 @@ ImportSummary run(const std::vector<ImportRow> &rows, const ImportTarget &target
         if (!row.ticked) {
             // Rows the import itself unticked say why; the rest the user unticked.
             if (row.alreadyImported || !row.game.importable)
-                summary.passedOver.push_back(
-                    Failure(Failure::Kind::ImportGamePassedOver, QString(), QString(), {name})
-                        .withCause(row.game.problems.front()));
+                summary.passedOver.push_back(Failure(Failure::Kind::ImportGamePassedOver)
+                                                 .with(Failure::Fact::Game, name)
+                                                 .withCause(row.game.problems.front()));
             else
                 ++summary.notTicked;
             continue;
@@ -143,8 +143,9 @@ ImportSummary run(const std::vector<ImportRow> &rows, const ImportTarget &target
             summary.cancelled = true;
             ++summary.notStarted;
         } else if (!*game) {
-            summary.passedOver.push_back(
-                Failure(Failure::Kind::ImportGamePassedOver, QString(), QString(), {name}).withCause(game->error()));
+            summary.passedOver.push_back(Failure(Failure::Kind::ImportGamePassedOver)
+                                             .with(Failure::Fact::Game, name)
+                                             .withCause(game->error()));
         } else {
             summary.made.push_back({name, (*game)->folder});
             for (Failure &note : (*game)->notes)

@@ -41,13 +41,15 @@ Result<std::unique_ptr<pugi::xml_document>> load(const QString &path, const char
     const pugi::xml_parse_result parsed =
         document->load_buffer(bytes->constData(), size_t(bytes->size()), pugi::parse_default, pugi::encoding_auto);
     if (!parsed) {
-        return Failure(Failure::Kind::NotXml, path, QString(),
-                       {QString::fromUtf8(parsed.description()), xmlPlace(*bytes, qsizetype(parsed.offset))});
+        return Failure(Failure::Kind::NotXml, path)
+            .with(Failure::Fact::Words, QString::fromUtf8(parsed.description()))
+            .with(Failure::Fact::Place, xmlPlace(*bytes, qsizetype(parsed.offset)));
     }
     const pugi::xml_node element = document->document_element();
     if (std::strcmp(element.name(), root) != 0)
-        return Failure(Failure::Kind::ImportNotSource, path, QString(),
-                       {QString::fromUtf8(element.name()), what});
+        return Failure(Failure::Kind::ImportNotSource, path)
+            .with(Failure::Fact::Element, QString::fromUtf8(element.name()))
+            .with(Failure::Fact::Expected, what);
     return document;
 }
 

@@ -60,7 +60,8 @@ Result<std::vector<ImportGame>> read(const QString &folder, const QString &platf
         if (game.programs.isEmpty())
             game.problems.emplace_back(Kind::ImportNoProgramInFolder, gameFolder);
         else if (game.programs.size() > 1)
-            game.problems.emplace_back(Kind::ImportSeveralPrograms, gameFolder, QString(), game.programs);
+            game.problems.push_back(Failure(Kind::ImportSeveralPrograms, gameFolder)
+                                        .with(Failure::Fact::Programs, game.programs));
         game.entry[EntryField::Setup] = ImportText::setupAmong(game.programs);
         games.push_back(std::move(game));
     }

@@ -20,8 +20,8 @@ std::vector<Failure> Launcher::start(const std::vector<StartRequest> &requests)
             m_shell.execute(request.verb, request.program, request.parameters, request.workingFolder);
             continue;
         }
-        const Failure failure(Failure::Kind::EmulatorProgramNotSet, QString(), QString(),
-                              {request.emulatorWithoutProgram});
+        const Failure failure = Failure(Failure::Kind::EmulatorProgramNotSet)
+                                    .with(Failure::Fact::Emulator, request.emulatorWithoutProgram);
         if (std::find(notStarted.begin(), notStarted.end(), failure) == notStarted.end())
             notStarted.push_back(failure);
     }

@@ -14,9 +14,13 @@ Result<void> checkName(const QString &value, const QString &field, Failure::Kind
     if (value.isEmpty())
         return Failure(whenEmpty);
     if (value.contains(QLatin1Char('/')) || value.contains(QLatin1Char('\\')))
-        return Failure(Failure::Kind::CellHoldsSeparator, QString(), QString(), {field, value});
+        return Failure(Failure::Kind::CellHoldsSeparator)
+            .with(Failure::Fact::Column, field)
+            .with(Failure::Fact::Cell, value);
     if (value == QLatin1String(".") || value == QLatin1String(".."))
-        return Failure(Failure::Kind::CellNamesNoFolder, QString(), QString(), {field, value});
+        return Failure(Failure::Kind::CellNamesNoFolder)
+            .with(Failure::Fact::Column, field)
+            .with(Failure::Fact::Cell, value);
     return {};
 }
 
@@ -75,14 +79,16 @@ GameFolderTarget GameFolderGuard::check(const QString &folder, const QString &su
         return target;
     }
     if (canonicalGame == canonicalCategory) {
-        target.verdict = Failure(Kind::GameFolderIsCategory, target.path, QString(), {categoryPath});
+        target.verdict = Failure(Kind::GameFolderIsCategory, target.path)
+                             .with(Failure::Fact::CategoryFolder, categoryPath);
         return target;
     }
     // A category folder may itself be a link to another drive; what counts is that the game
     // folder lies within wherever the category folder really is.
     if (!isInsideOrEqual(canonicalGame, canonicalCategory)) {
-        target.verdict =
-            Failure(Kind::GameFolderOutsideCategory, target.path, QString(), {canonicalGame, categoryPath});
+        target.verdict = Failure(Kind::GameFolderOutsideCategory, target.path)
+                             .with(Failure::Fact::LeadsTo, canonicalGame)
+                             .with(Failure::Fact::CategoryFolder, categoryPath);
         return target;
     }
     if (isInsideOrEqual(canonicalGames, canonicalGame)) {

@@ -383,9 +383,11 @@ Result<GameTable> loadBytes(const char *data, qsizetype size, const QString &nam
     // and one that runs out of lines on the way is refused all the same.
     const qint64 cells = qint64(columns) * qint64(rows);
     const auto cutShort = [&](qint64 available) {
-        return Failure(Failure::Kind::CacheCutShort, name, QString(),
-                       {QString::number(columns), QString::number(rows), QString::number(available),
-                        QString::number(cells)});
+        return Failure(Failure::Kind::CacheCutShort, name)
+            .with(Failure::Fact::Columns, columns)
+            .with(Failure::Fact::Rows, rows)
+            .with(Failure::Fact::CellsHeld, available)
+            .with(Failure::Fact::CellsPromised, cells);
     };
     if (cells > qint64(lines.remaining()) + 1)
         return cutShort(lines.countUpTo(cells));

@@ -151,7 +151,7 @@ Result<void> QtFileOps::moveFolderInto(const QString &folder, const QString &des
 
     const QString target = destination + QLatin1Char('/') + sourceInfo.fileName();
     if (nameTaken(target))
-        return Failure(Kind::MoveTargetTaken, source, QString(), {target});
+        return Failure(Kind::MoveTargetTaken, source).with(Failure::Fact::Destination, target);
 
     const Result<RenameOutcome> renamed = renameNoReplace(source, target);
     if (!renamed)
@@ -168,14 +168,14 @@ Result<void> QtFileOps::moveFolderInto(const QString &folder, const QString &des
 
     // mkdir refuses a folder that appeared meanwhile, and then nothing of it is touched.
     if (!QDir().mkdir(target))
-        return Failure(Kind::MoveTargetNotCreated, source, QString(), {target});
+        return Failure(Kind::MoveTargetNotCreated, source).with(Failure::Fact::Destination, target);
     if (Result<void> copied = copyContents(source, source, target); !copied) {
         // Only the copy is ours to remove; the original stays as it was.
         QDir(target).removeRecursively();
         return cannotMove(source, std::move(copied).error());
     }
     if (!QDir(source).removeRecursively())
-        return Failure(Kind::OriginalNotRemoved, source, QString(), {target});
+        return Failure(Kind::OriginalNotRemoved, source).with(Failure::Fact::Destination, target);
     return {};
 }
 
@@ -225,6 +225,7 @@ Result<void> QtFileOps::copyFileNoOverwrite(const QString &source, const QString
         return Failure(Kind::AlreadyExists, destination);
     QFile file(source);
     if (!file.copy(destination))
-        return Failure(Kind::CannotCopy, source, file.errorString(), {destination});
+        return Failure(Kind::CannotCopy, source, file.errorString())
+            .with(Failure::Fact::Destination, destination);
     return {};
 }

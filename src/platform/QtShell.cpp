@@ -87,7 +87,8 @@ void QtShell::execute(const QString &verb, const QString &program, const QString
     if (folder.isEmpty()) {
         folder = QDir::currentPath();
     } else if (!QFileInfo(folder).isDir()) {
-        report(Failure(Failure::Kind::StartFolderMissing, target, QString(), {workingFolder}));
+        report(Failure(Failure::Kind::StartFolderMissing, target)
+                   .with(Failure::Fact::WorkingFolder, workingFolder));
         return;
     }
 

@@ -56,8 +56,8 @@ Result<void> EmulatorSettingsModel::beginAdd()
 {
     const EmulatorEditForm form = m_session.beginAddEmulator(m_group);
     if (form.target == EmulatorEditForm::Target::Nothing)
-        return Failure(Failure::Kind::EmulatorSlotsFull, QString(), QString(),
-                       {QString::number(EmulatorRegistry::CustomSlotCount)});
+        return Failure(Failure::Kind::EmulatorSlotsFull)
+            .with(Failure::Fact::Slots, EmulatorRegistry::CustomSlotCount);
     m_form = form;
     return {};
 }

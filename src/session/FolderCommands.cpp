@@ -52,10 +52,11 @@ Result<void> FolderCommands::moveAllOutcome(const MoveAllReport &report)
         return report.destinationUsable;
     if (report.failures.empty())
         return {};
-    Failure notMoved(Failure::Kind::FoldersNotMoved, report.destination, QString(),
-                     {QString::number(report.moved)});
+    Failure notMoved(Failure::Kind::FoldersNotMoved, report.destination);
+    notMoved.with(Failure::Fact::Moved, report.moved);
     for (const FolderMoveFailure &failure : report.failures) {
-        notMoved.withCause(Failure(Failure::Kind::GameFolderNotMoved, QString(), QString(), {failure.gameName})
+        notMoved.withCause(Failure(Failure::Kind::GameFolderNotMoved)
+                               .with(Failure::Fact::Game, failure.gameName)
                                .withCause(failure.reason));
     }
     return notMoved;
@@ -69,7 +70,8 @@ Result<void> FolderCommands::openSelectedFolder() const
     const QString folder = LibraryPaths::resolve(
         LibraryPaths::gameFolder(state.library.LibraryRoot, state.library.GridMain, state.SelectedRow));
     if (!QFileInfo(folder).isDir())
-        return Failure(Failure::Kind::SelectedFolderMissing, folder, QString(), {state.SelectedGameName});
+        return Failure(Failure::Kind::SelectedFolderMissing, folder)
+            .with(Failure::Fact::Game, state.SelectedGameName);
     // The quotes keep a folder name with blanks whole, as a shell would need it.
     m_session.platform().shell.execute(QString(), QLatin1Char('"') + nativePath(folder) + QLatin1Char('"'),
                                        QString(), QString());
@@ -80,7 +82,9 @@ Result<void> DeleteTarget::deletable() const
 {
     if (folder.allowed())
         return {};
-    return Failure(Failure::Kind::GameNotDeletable, QString(), QString(), {gameName}).withCause(folder.verdict.error());
+    return Failure(Failure::Kind::GameNotDeletable)
+        .with(Failure::Fact::Game, gameName)
+        .withCause(folder.verdict.error());
 }
 
 DeleteTarget FolderCommands::deleteTarget() const
@@ -105,10 +109,12 @@ Result<void> FolderCommands::moveToTrash(const DeleteTarget &target) const
     if (folder.allowed() && folder.path != target.folder.path)
         folder.verdict = Failure(Kind::GameFolderChanged, folder.path);
     if (!folder.allowed())
-        return Failure(Kind::GameNotDeletedRefused, QString(), QString(), {target.gameName})
+        return Failure(Kind::GameNotDeletedRefused)
+            .with(Failure::Fact::Game, target.gameName)
             .withCause(std::move(folder.verdict).error());
     if (Result<void> trashed = m_session.platform().fileOps.moveToTrash(folder.path); !trashed)
-        return Failure(Kind::GameNotDeleted, QString(), QString(), {target.gameName})
+        return Failure(Kind::GameNotDeleted)
+            .with(Failure::Fact::Game, target.gameName)
             .withCause(std::move(trashed).error());
     return {};
 }

@@ -593,9 +593,10 @@ void LibrarySession::launchPlatform(const QString &platform)
     // The click before the double click normally switched records already. Without a record
     // for the platform, the record of another platform, still on show, would start instead.
     if (!shown() && !(showPlatform(platform) && shown())) {
-        emit message(
-            Failure(Failure::Kind::NoRecordForPlatform, QString(), QString(), {m_state.SelectedGameName, platform})
-                .message());
+        emit message(Failure(Failure::Kind::NoRecordForPlatform)
+                         .with(Failure::Fact::Game, m_state.SelectedGameName)
+                         .with(Failure::Fact::Platform, platform)
+                         .message());
         return;
     }
     launchSelected(false);

@@ -72,7 +72,8 @@ Result<void> writeKeys(const QString &fileName, const KeyValues &keys)
                 unfit.push_back(i);
         }
         if (!unfit.empty())
-            return Failure(Failure::Kind::FieldsUnfitForCodePage, fileName, QString(), keysOf(keys, unfit));
+            return Failure(Failure::Kind::FieldsUnfitForCodePage, fileName)
+                .with(Failure::Fact::Keys, keysOf(keys, unfit));
     }
 
     // The keys follow the rules every ini file of the program follows, in memory, so that the file
@@ -85,8 +86,8 @@ Result<void> writeKeys(const QString &fileName, const KeyValues &keys)
         // Only a key name could still be what the file cannot hold.
         QStringList names;
         for (const Failure &key : rewritten.error().causes())
-            names += key.details();
-        return Failure(Failure::Kind::FieldsUnfitForCodePage, fileName, QString(), names);
+            names += key.facts(Failure::Fact::Key);
+        return Failure(Failure::Kind::FieldsUnfitForCodePage, fileName).with(Failure::Fact::Keys, names);
     }
     const QByteArray &updated = *rewritten;
 
@@ -99,7 +100,8 @@ Result<void> writeKeys(const QString &fileName, const KeyValues &keys)
             changed.push_back(i);
     }
     if (!changed.empty())
-        return Failure(Failure::Kind::FieldsWouldNotReadBack, fileName, QString(), keysOf(keys, changed));
+        return Failure(Failure::Kind::FieldsWouldNotReadBack, fileName)
+            .with(Failure::Fact::Keys, keysOf(keys, changed));
 
     if (existed && updated == original)
         return {};

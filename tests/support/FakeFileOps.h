@@ -48,7 +48,8 @@ public:
     {
         copies.push_back(Copy{source, destination});
         if (failures.contains(source))
-            return Failure(Failure::Kind::CannotCopy, source, failures.value(source), {destination});
+            return Failure(Failure::Kind::CannotCopy, source, failures.value(source))
+                .with(Failure::Fact::Destination, destination);
         return applyToDisk ? m_real.copyFileNoOverwrite(source, destination) : Result<void>();
     }
 
