@@ -38,6 +38,13 @@ public:
     // Key names of a section in file order; empty for a missing section.
     QStringList readSection(const QString &section) const;
     bool sectionExists(const QString &section) const;
+    // The file as last read or written, read afresh like any value: for a reader that keeps what
+    // it made of the values until the file changes.
+    const QByteArray &bytes() const
+    {
+        reloadIfChanged();
+        return m_raw;
+    }
 
     // Each write reaches the disk before it returns. On failure the file is unchanged.
     Result<void> writeString(const QString &section, const QString &key, const QString &value);

@@ -18,7 +18,7 @@
 #include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
-#include "session/AppearanceSettings.h"
+#include "session/AppearanceModel.h"
 #include "session/BackgroundScan.h"
 #include "session/EmulatorSettingsModel.h"
 #include "session/FilterState.h"
@@ -65,7 +65,7 @@ LibrarySession::LibrarySession(const Platform &platform, const FilePlaces &place
             IniFile::inMemory(installed.open(QIODevice::ReadOnly) ? installed.readAll() : QByteArray()));
     }
     m_settings->setErrorHandler([this](const Failure &failure) { emit message(failure.message()); });
-    m_appearance = std::make_unique<AppearanceSettings>(*m_settings);
+    m_appearance = std::make_unique<AppearanceModel>(*m_settings, m_platform.dialogs);
 
     m_backgroundScan = std::make_unique<BackgroundScan>();
     BackgroundScan *scan = m_backgroundScan.get();

@@ -18,7 +18,7 @@
 #include <vector>
 #include <optional>
 
-class AppearanceSettings;
+class AppearanceModel;
 class Failure;
 class MainListModel;
 class QAbstractItemModel;
@@ -80,7 +80,7 @@ public:
     // Writes whatever still waits for a pause; false when a write failed (and was told).
     bool flushSettings();
     // The colours and fonts of the windows.
-    AppearanceSettings &appearance() { return *m_appearance; }
+    AppearanceModel &appearance() { return *m_appearance; }
 
     // What every launch reads: the exit and folder options as last confirmed, and the DOSBox
     // command line as the Global DOSBox panel shows it now, confirmed or not.
@@ -243,7 +243,7 @@ private:
     MainState m_state;
     std::unique_ptr<SettingsFile> m_settings;
     std::optional<Failure> m_settingsNotKept; // told once, at start-up
-    std::unique_ptr<AppearanceSettings> m_appearance;
+    std::unique_ptr<AppearanceModel> m_appearance;
     QString m_dosBoxCommandLine;
     std::unique_ptr<Observer> m_observer;
 

@@ -1,5 +1,5 @@
 #include "base/SettingsFile.h"
-#include "session/AppearanceSettings.h"
+#include "session/AppearanceModel.h"
 #include "session/FilterState.h"
 #include "session/LibrarySession.h"
 #include "support/Files.h"
@@ -296,7 +296,7 @@ TEST_F(LibrarySessionTest, OptionsAreTakenAndWrittenAtOnceAndAFailedWriteIsTold)
     const qsizetype told = messages.size();
     ASSERT_TRUE(QFile::remove(lib.settingsFile()));
     ASSERT_TRUE(QDir().mkpath(lib.settingsFile()));
-    session->appearance().setColor(AppearanceSettings::Color::Details, QColor(Qt::red));
+    session->appearance().setColor(Theme::Color::Details, QColor(Qt::red));
     EXPECT_EQ(messages.size(), told + 1);
     EXPECT_TRUE(messages.last().contains(QStringLiteral("PALLOX.ini"))) << messages.last().toStdString();
 }

@@ -1,5 +1,8 @@
 #include "ui/common/WidgetColors.h"
 
+#include "session/Theme.h"
+
+#include <QApplication>
 #include <QColor>
 #include <QPalette>
 #include <QWidget>
@@ -38,6 +41,17 @@ void setContentColors(QWidget *widget, const QColor &text, const QColor &base)
     if (base.isValid())
         palette.setColor(QPalette::Base, base);
     widget->setPalette(palette);
+}
+
+QColor themed(const ThemeColor &color, const QWidget *widget, QPalette::ColorRole defaultRole)
+{
+    const QPalette palette = QApplication::palette(widget);
+    return color.on(palette, palette.color(defaultRole));
+}
+
+void setTextColor(QWidget *widget, const ThemeColor &color)
+{
+    setTextColor(widget, themed(color, widget, QPalette::WindowText));
 }
 
 } // namespace WidgetColors

@@ -2,8 +2,7 @@
 
 #include "base/ColorText.h"
 #include "presentation/LabelActivation.h"
-#include "platform/Dialogs.h"
-#include "ui/common/Appearance.h"
+#include "session/AppearanceModel.h"
 #include "ui/common/WidgetColors.h"
 
 #include <QGridLayout>
@@ -20,8 +19,8 @@ const QColor designSilver(0xC0, 0xC0, 0xC0);
 
 } // namespace
 
-AppearancePanel::AppearancePanel(AppearanceSettings &appearance, Dialogs &dialogs, QWidget *parent)
-    : QWidget(parent), m_appearance(appearance), m_dialogs(dialogs)
+AppearancePanel::AppearancePanel(AppearanceModel &appearance, QWidget *parent)
+    : QWidget(parent), m_appearance(appearance)
 {
     setObjectName(QStringLiteral("pnlAppearance"));
     // The labels show their colours on the window's own background, which the main window's
@@ -89,18 +88,18 @@ QLabel *AppearancePanel::addLabel(const char *objectName, const QString &text)
     return label;
 }
 
-void AppearancePanel::applyAppearance(const Appearance &appearance)
+void AppearancePanel::applyAppearance(const Theme &theme)
 {
     for (size_t i = 0; i < m_labels.size(); ++i) {
         const AppearanceLabel &entry = AppearanceLabels::all()[i];
         if (!entry.shownAtStartUp)
             continue;
         if (entry.choosesFont) {
-            const AppearanceSettings::FontKeys keys = AppearanceSettings::keysOf(entry.font);
-            m_labels[i]->setFont(appearance.font(keys.name, keys.size, keys.style));
-            appearance.colorLabel(m_labels[i], keys.color);
+            const ThemeFont &font = theme.font(entry.font);
+            m_labels[i]->setFont(font.font);
+            WidgetColors::setTextColor(m_labels[i], font.color);
         } else {
-            appearance.colorLabel(m_labels[i], AppearanceSettings::keyOf(entry.color));
+            WidgetColors::setTextColor(m_labels[i], theme.color(entry.color));
         }
     }
 }
@@ -124,22 +123,22 @@ void AppearancePanel::labelClick(QLabel *label)
     if (entry.choosesFont)
         fontLabelClick(label, entry.font);
     else
-        colorLabelClick(label, entry.color);
+        colorLabelClick(label, entry);
 }
 
-void AppearancePanel::colorLabelClick(QLabel *label, AppearanceSettings::Color item)
+void AppearancePanel::colorLabelClick(QLabel *label, const AppearanceLabel &entry)
 {
-    const std::optional<QColor> color = m_dialogs.chooseColor();
+    const std::optional<QColor> color = m_appearance.chooseColor();
     if (!color)
         return;
-    if (AppearanceSettings::labelShowsColor(item))
+    if (entry.showsChosenColor)
         WidgetColors::setTextColor(label, toQColor(fromQColor(*color), palette(), *color));
-    m_appearance.setColor(item, *color);
+    m_appearance.setColor(entry.color, *color);
 }
 
 void AppearancePanel::btnBGColorClick()
 {
-    if (const std::optional<QColor> color = m_dialogs.chooseColor())
+    if (const std::optional<QColor> color = m_appearance.chooseColor())
         m_appearance.setBackground(*color);
 }
 
@@ -148,13 +147,13 @@ void AppearancePanel::Button1Click()
     m_appearance.resetBackground();
 }
 
-void AppearancePanel::fontLabelClick(QLabel *label, AppearanceSettings::Font item)
+void AppearancePanel::fontLabelClick(QLabel *label, Theme::Font item)
 {
-    std::optional<FontChoice> choice = m_dialogs.chooseFont();
+    std::optional<FontChoice> choice = m_appearance.chooseFont();
     if (!choice)
         return;
     // The banner takes the size that fits its width, and that size is what is stored.
-    if (item == AppearanceSettings::Font::Name && m_nameBannerFit)
+    if (item == Theme::Font::Name && m_nameBannerFit)
         choice->font.setPointSize(m_nameBannerFit(choice->font));
     label->setFont(choice->font);
     WidgetColors::setTextColor(label, choice->color);

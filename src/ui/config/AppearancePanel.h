@@ -1,8 +1,7 @@
 #pragma once
 
-#include "session/AppearanceDialogs.h"
 #include "presentation/AppearanceLabels.h"
-#include "session/AppearanceSettings.h"
+#include "session/Theme.h"
 
 #include <QFont>
 #include <QWidget>
@@ -10,20 +9,20 @@
 #include <array>
 #include <functional>
 
-class Appearance;
+class AppearanceModel;
 class QLabel;
 class QPushButton;
 
 // The colour and font labels of the "Config" tab. A confirmed choice shows on its label and goes
-// to the appearance settings, which store and announce it.
+// to the appearance model, which stores and announces it.
 class AppearancePanel : public QWidget
 {
     Q_OBJECT
 public:
-    AppearancePanel(AppearanceSettings &appearance, Dialogs &dialogs, QWidget *parent);
+    AppearancePanel(AppearanceModel &appearance, QWidget *parent);
 
-    // Start-up: the labels that show a setting show it; the others keep their silver.
-    void applyAppearance(const Appearance &appearance);
+    // Start-up: the labels that show a choice show it; the others keep their silver.
+    void applyAppearance(const Theme &theme);
     // Puts a font on the name banner and returns the point size the banner fit gave it.
     void setNameBannerFit(std::function<int(const QFont &)> fit) { m_nameBannerFit = std::move(fit); }
 
@@ -33,17 +32,16 @@ protected:
 private:
     QLabel *addLabel(const char *objectName, const QString &text);
     void labelClick(QLabel *label);
-    void colorLabelClick(QLabel *label, AppearanceSettings::Color item);
+    void colorLabelClick(QLabel *label, const AppearanceLabel &entry);
     void btnBGColorClick();
     void Button1Click();
-    void fontLabelClick(QLabel *label, AppearanceSettings::Font item);
+    void fontLabelClick(QLabel *label, Theme::Font item);
 
     QPushButton *btnBGColor = nullptr;
     QPushButton *Button1 = nullptr;
     // lblMainBGColor, lblNameColor, ... lblNoteColor, in the order of AppearanceLabels::all().
     std::array<QLabel *, AppearanceLabels::Count> m_labels{};
 
-    AppearanceSettings &m_appearance;
-    AppearanceDialogs m_dialogs;
+    AppearanceModel &m_appearance;
     std::function<int(const QFont &)> m_nameBannerFit;
 };

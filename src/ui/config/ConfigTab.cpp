@@ -36,7 +36,7 @@ ConfigTab::ConfigTab(LibrarySession &session, QTabWidget &pages) : QObject(&page
     pnlSettings->addArea(entryHelper);
     connect(entryHelper, &QPushButton::clicked, this, &ConfigTab::entryHelperRequested);
 
-    m_appearance = new AppearancePanel(session.appearance(), session.platform().dialogs, pnlSettings);
+    m_appearance = new AppearancePanel(session.appearance(), pnlSettings);
     pnlSettings->addArea(m_appearance);
     m_mascot = new MascotGame(*pnlSettings);
     connect(m_emulators, &EmulatorSettingsPanel::emuListTextChanged, m_mascot, &MascotGame::emuListTextChanged);
@@ -55,9 +55,9 @@ void ConfigTab::loadAtStartUp()
     m_emulators->loadAtStartup();
 }
 
-void ConfigTab::applyAppearance(const Appearance &appearance)
+void ConfigTab::applyAppearance(const Theme &theme)
 {
-    m_appearance->applyAppearance(appearance);
+    m_appearance->applyAppearance(theme);
 }
 
 void ConfigTab::setNameBannerFit(std::function<int(const QFont &)> fit)

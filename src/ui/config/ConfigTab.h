@@ -4,7 +4,6 @@
 
 #include <functional>
 
-class Appearance;
 class AppearancePanel;
 class DOSBoxConfigEditor;
 class EmulatorSettingsPanel;
@@ -14,6 +13,7 @@ class MascotGame;
 class QFont;
 class QTabWidget;
 class SettingsPanel;
+struct Theme;
 
 // The "Config" tab: the library root and the options, the emulators, and the Global DOSBox
 // Settings panel that "Config" opens over them.
@@ -26,8 +26,8 @@ public:
     // Start-up: the options as read, the DOSBox options, the library root and the emulators.
     void showOptions();
     void loadAtStartUp();
-    // The colour and font labels show what the settings file holds.
-    void applyAppearance(const Appearance &appearance);
+    // The colour and font labels show the theme.
+    void applyAppearance(const Theme &theme);
     // Puts a font on the name banner and returns the point size the banner fit gave it.
     void setNameBannerFit(std::function<int(const QFont &)> fit);
 

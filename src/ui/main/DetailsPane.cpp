@@ -1,10 +1,9 @@
 #include "ui/main/DetailsPane.h"
 
-#include "base/SettingsFile.h"
 #include "browse/DetailsContent.h"
 #include "browse/NoteLayout.h"
 #include "session/LibrarySession.h"
-#include "ui/common/Appearance.h"
+#include "session/Theme.h"
 #include "ui/main/DetailsPanel.h"
 #include "ui/main/ReloadGauge.h"
 #include "ui/common/WidgetColors.h"
@@ -37,16 +36,15 @@ DetailsPane::DetailsPane(LibrarySession &session, QWidget &page) : QObject(&page
     connect(m_details, &DetailsPanel::picturesChanged, this, &DetailsPane::filled);
 }
 
-void DetailsPane::applyAppearance(const Appearance &appearance)
+void DetailsPane::applyAppearance(const Theme &theme)
 {
-    using namespace SettingsKeys;
-    m_details->applyAppearance(appearance);
-    memoAbout->setFont(appearance.font(NoteFontName, NoteFontSize, NoteFontStyle));
-    WidgetColors::setContentColors(memoAbout, appearance.color(NoteFontColor, memoAbout, QPalette::Text),
-                                   appearance.color(NoteBGColor, memoAbout, QPalette::Base));
-    appearance.colorLabel(lblGameCreatedDate, DetailsTextColor);
-    appearance.colorLabel(lblGameModifiedDate, DetailsTextColor);
-    m_details->LoadDetailColors(appearance);
+    m_details->applyAppearance(theme);
+    memoAbout->setFont(theme.note.font);
+    WidgetColors::setContentColors(memoAbout, WidgetColors::themed(theme.note.color, memoAbout, QPalette::Text),
+                                   WidgetColors::themed(theme.noteBackground, memoAbout, QPalette::Base));
+    WidgetColors::setTextColor(lblGameCreatedDate, theme.detailsText);
+    WidgetColors::setTextColor(lblGameModifiedDate, theme.detailsText);
+    m_details->LoadDetailColors(theme);
 }
 
 QList<QWidget *> DetailsPane::tabChain() const

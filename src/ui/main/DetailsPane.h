@@ -5,13 +5,13 @@
 #include <QList>
 #include <QObject>
 
-class Appearance;
 class DetailsPanel;
 class LibrarySession;
 class QLabel;
 class QPlainTextEdit;
 class QWidget;
 class ReloadGauge;
+struct Theme;
 
 // The right of the Main tab and the notes under the list: the details panel with its simple
 // twin, the folder dates and the note of the selected game. It shows the session's selection.
@@ -27,7 +27,7 @@ public:
     ReloadGauge &gamesGauge() const { return *pbReloading; }
     ReloadGauge &categoriesGauge() const { return *pbReloading2; }
 
-    void applyAppearance(const Appearance &appearance);
+    void applyAppearance(const Theme &theme);
     // The fact and platform links, then the note, in the order Tab visits them.
     QList<QWidget *> tabChain() const;
     void showDates(bool shown);

@@ -1,8 +1,7 @@
 #include "ui/main/DetailsPanel.h"
 
-#include "base/SettingsFile.h"
 #include "browse/PictureLoader.h"
-#include "ui/common/Appearance.h"
+#include "session/Theme.h"
 #include "ui/common/Controls.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/PictureLabel.h"
@@ -307,21 +306,18 @@ QRect DetailsPanel::nameBannerRect(const QWidget *widget) const
     return QRect(lblName->mapTo(widget, QPoint(0, 0)), lblName->size());
 }
 
-void DetailsPanel::applyAppearance(const Appearance &appearance)
+void DetailsPanel::applyAppearance(const Theme &theme)
 {
-    using namespace SettingsKeys;
-    const QFont nameFont = appearance.font(NameFontName, NameFontSize, NameFontStyle);
-    lblName->setFont(nameFont);
-    lblNameShadow->setFont(nameFont);
-    appearance.colorLabel(lblName, NameFontColor);
-    appearance.colorLabel(lblNameShadow, NameShadowColor);
+    lblName->setFont(theme.name.font);
+    lblNameShadow->setFont(theme.name.font);
+    setTextColor(lblName, theme.name.color);
+    setTextColor(lblNameShadow, theme.nameShadow);
 }
 
-void DetailsPanel::LoadDetailColors(const Appearance &appearance)
+void DetailsPanel::LoadDetailColors(const Theme &theme)
 {
-    using namespace SettingsKeys;
-    const QColor detailsColor = appearance.color(DetailsColor, this, QPalette::WindowText);
-    const QColor textColor = appearance.color(DetailsTextColor, this, QPalette::WindowText);
+    const QColor detailsColor = WidgetColors::themed(theme.details, this, QPalette::WindowText);
+    const QColor textColor = WidgetColors::themed(theme.detailsText, this, QPalette::WindowText);
     for (QLabel *label : m_facts)
         setTextColor(label, detailsColor);
     for (QLabel *label : lblComma)
@@ -329,7 +325,7 @@ void DetailsPanel::LoadDetailColors(const Appearance &appearance)
     for (QLabel *label : lblDetail)
         setTextColor(label, textColor);
     setTextColor(lblExtras, textColor);
-    const QColor backgroundColor = appearance.color(DetailsBGColor, this, QPalette::Window);
+    const QColor backgroundColor = WidgetColors::themed(theme.detailsBackground, this, QPalette::Window);
     setBackground(panelStats, backgroundColor);
     setBackground(panelScrollStats, backgroundColor);
 }

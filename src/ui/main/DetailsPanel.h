@@ -9,13 +9,13 @@
 
 #include <array>
 
-class Appearance;
 class PictureLoader;
 class QTimer;
 class QFrame;
 class QLabel;
 class QScrollBar;
 class PictureLabel;
+struct Theme;
 
 // The details view right of the list (this widget, panelDetails) and its simple twin
 // panelNoDetails, a sibling made in the same parent. Everything inside is placed by hand from
@@ -42,8 +42,8 @@ public:
     // an export cover or follow it.
     QRect nameBannerRect(const QWidget *widget) const;
     // The name's font and colours; LoadDetailColors does the facts, captions and background.
-    void applyAppearance(const Appearance &appearance);
-    void LoadDetailColors(const Appearance &appearance);
+    void applyAppearance(const Theme &theme);
+    void LoadDetailColors(const Theme &theme);
     // Bold for every platform label, underlined for the one whose record is shown (0 is
     // lblPlatform, 1 to 10 the other platforms).
     void markShownPlatform(int index);

@@ -1,8 +1,8 @@
 #include "ui/main/FilterController.h"
 
-#include "base/SettingsFile.h"
+#include "session/AppearanceModel.h"
 #include "session/LibrarySession.h"
-#include "ui/common/Appearance.h"
+#include "ui/common/WidgetColors.h"
 #include "ui/main/FindPanel.h"
 
 #include <QEvent>
@@ -49,13 +49,13 @@ void FilterController::categoryClick(CategoryMenu menu, const QString &value)
 void FilterController::HighlightLabel(QLabel *TheLabel)
 {
     if (TheLabel)
-        Appearance(m_session.settings()).colorLabel(TheLabel, SettingsKeys::DetailsHLColor);
+        WidgetColors::setTextColor(TheLabel, m_session.appearance().theme().detailsHighlight);
 }
 
 void FilterController::DEHighlightLabel(QLabel *TheLabel)
 {
     if (TheLabel)
-        Appearance(m_session.settings()).colorLabel(TheLabel, SettingsKeys::DetailsColor);
+        WidgetColors::setTextColor(TheLabel, m_session.appearance().theme().details);
 }
 
 void FilterController::watchHover(const QList<QLabel *> &labels)

@@ -1,8 +1,7 @@
 #include "ui/main/MainListPane.h"
 
-#include "base/SettingsFile.h"
 #include "session/LibrarySession.h"
-#include "ui/common/Appearance.h"
+#include "session/Theme.h"
 #include "ui/common/WidgetColors.h"
 
 #include <QKeyEvent>
@@ -52,13 +51,12 @@ MainListPane::MainListPane(LibrarySession &session, QWidget &page) : QObject(&pa
             [this](const QPoint &at) { emit contextMenuRequested(lbMain->mapToGlobal(at)); });
 }
 
-void MainListPane::applyAppearance(const Appearance &appearance)
+void MainListPane::applyAppearance(const Theme &theme)
 {
-    using namespace SettingsKeys;
-    lbMain->setFont(appearance.font(lbMainListFontName, lbMainListFontSize, lbMainListFontStyle));
-    WidgetColors::setContentColors(lbMain, appearance.color(lbMainListFontColor, lbMain, QPalette::Text),
-                                   appearance.color(lbMainBGColor, lbMain, QPalette::Base));
-    appearance.colorLabel(lblTotal, DetailsTextColor);
+    lbMain->setFont(theme.mainList.font);
+    WidgetColors::setContentColors(lbMain, WidgetColors::themed(theme.mainList.color, lbMain, QPalette::Text),
+                                   WidgetColors::themed(theme.mainListBackground, lbMain, QPalette::Base));
+    WidgetColors::setTextColor(lblTotal, theme.detailsText);
 }
 
 int MainListPane::fontPointSize() const

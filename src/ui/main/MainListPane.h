@@ -4,13 +4,13 @@
 #include <QObject>
 #include <QRect>
 
-class Appearance;
 class LibrarySession;
 class QLabel;
 class QListView;
 class QPoint;
 class QPushButton;
 class QWidget;
+struct Theme;
 
 // The list column of the Main tab: the main list, the count of listed games and PLAY. It shows
 // the session's list and hands every change of the highlighted entry to the session.
@@ -20,7 +20,7 @@ class MainListPane : public QObject
 public:
     MainListPane(LibrarySession &session, QWidget &page);
 
-    void applyAppearance(const Appearance &appearance);
+    void applyAppearance(const Theme &theme);
     int fontPointSize() const;
     void setFontPointSize(int points);
     // The list where the layout puts it; the count and PLAY on the line at totalTop below it.

@@ -3,10 +3,9 @@
 #include "base/SettingsFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
-#include "session/AppearanceSettings.h"
+#include "session/AppearanceModel.h"
 #include "session/FilterState.h"
 #include "session/LibrarySession.h"
-#include "ui/common/Appearance.h"
 #include "ui/common/Controls.h"
 #include "ui/main/AttractMode.h"
 #include "ui/main/CategoryMenuController.h"
@@ -136,14 +135,15 @@ void TfrmMain::wireAreas()
     connect(m_config, &ConfigTab::entryHelperRequested, this, [this] { emit entryHelperRequested(false); });
     m_menus->on(MainCommand::EditCurrent, this, [this] { emit entryHelperRequested(true); });
     m_menus->on(MainCommand::About, this, &TfrmMain::aboutRequested);
-    connect(&session->appearance(), &AppearanceSettings::changed, this, [this](bool listFontChosen) {
-        // View Max enlarges the list's font; only a newly chosen list font may undo that.
-        const int listPoints = m_list->fontPointSize();
-        applyAppearance();
-        if (!listFontChosen)
-            m_list->setFontPointSize(listPoints);
-        m_details->panel().fitNameBanner();
-    });
+    connect(&session->appearance(), &AppearanceModel::themeChanged, this,
+            [this](const Theme &theme, bool listFontChosen) {
+                // View Max enlarges the list's font; only a newly chosen list font may undo that.
+                const int listPoints = m_list->fontPointSize();
+                applyAppearance(theme);
+                if (!listFontChosen)
+                    m_list->setFontPointSize(listPoints);
+                m_details->panel().fitNameBanner();
+            });
     m_config->setNameBannerFit([&details](const QFont &font) { return details.previewNameFont(font); });
 
     m_menus->on(MainCommand::NostalgiaMode, this, [this](bool on) {
@@ -221,7 +221,7 @@ void TfrmMain::showStartUpStep(LibrarySession::StartUpStep step, TfrmSplashScree
     switch (step) {
     case Step::SettingsOpened:
         resize(session.settings().read(SettingsKeys::Width), session.settings().read(SettingsKeys::Height));
-        applyAppearance();
+        applyAppearance(session.appearance().theme());
         m_menus->showNostalgiaMode(state.NostalgiaMode);
         pnlNostalgia->setVisible(state.NostalgiaMode);
         centreOnScreen();
@@ -257,17 +257,15 @@ void TfrmMain::showStartUpStep(LibrarySession::StartUpStep step, TfrmSplashScree
     }
 }
 
-void TfrmMain::applyAppearance()
+void TfrmMain::applyAppearance(const Theme &theme)
 {
-    const Appearance appearance(m_session->settings());
-    const QColor background = appearance.color(SettingsKeys::BGColor, this, QPalette::Window);
-    WidgetColors::setBackground(this, background);
+    WidgetColors::setBackground(this, WidgetColors::themed(theme.background, this, QPalette::Window));
     // The tab page shows the window's own background around the list and the details.
-    WidgetColors::setBackground(tabMain, appearance.color(SettingsKeys::BGColor, tabMain, QPalette::Window));
-    appearance.colorLabel(pnlFind, SettingsKeys::DetailsTextColor);
-    m_list->applyAppearance(appearance);
-    m_config->applyAppearance(appearance);
-    m_details->applyAppearance(appearance);
+    WidgetColors::setBackground(tabMain, WidgetColors::themed(theme.background, tabMain, QPalette::Window));
+    WidgetColors::setTextColor(pnlFind, theme.detailsText);
+    m_list->applyAppearance(theme);
+    m_config->applyAppearance(theme);
+    m_details->applyAppearance(theme);
 }
 
 void TfrmMain::centreOnScreen()

@@ -22,6 +22,7 @@ class QTabWidget;
 class RefreshController;
 class TfrmImport;
 class TfrmSplashScreen;
+struct Theme;
 struct Platform;
 
 // The main window. It builds its areas, wires them to the library session and runs start-up;
@@ -60,7 +61,7 @@ private:
     // Start-up is the session's; the window shows its steps.
     void FormCreate(TfrmSplashScreen *splash);
     void showStartUpStep(LibrarySession::StartUpStep step, TfrmSplashScreen *splash);
-    void applyAppearance();
+    void applyAppearance(const Theme &theme);
     void centreOnScreen();
     void launchGame(bool setup);
 
