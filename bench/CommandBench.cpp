@@ -9,6 +9,8 @@
 #include "LibraryGenerator.h"
 #include "library/GridTextFile.h"
 #include "session/FilterState.h"
+#include "session/LibraryModel.h"
+#include "session/BrowseModel.h"
 #include "session/LibrarySession.h"
 #include "ui/main/TfrmMain.h"
 #include "ui/startup/PalloxRun.h"
@@ -150,7 +152,7 @@ void timeUntilListPainted(benchmark::State &state, RunningProgram &window, const
         }
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
     }
-    state.counters["listed"] = static_cast<double>(window.session().listEntries().size());
+    state.counters["listed"] = static_cast<double>(window.session().browse().listEntries().size());
 }
 
 void BM_WindowStartFromCache(benchmark::State &state)
@@ -186,7 +188,7 @@ void BM_WindowSortByName(benchmark::State &state)
 void BM_WindowDeveloperFilter(benchmark::State &state)
 {
     RunningProgram window;
-    const GameTable &table = window.session().table();
+    const GameTable &table = window.session().library().table();
     const QString developer = table.cell(QStringLiteral("Developer"), table.rowCount() / 2);
     timeUntilListPainted(state, window, [&] { window.action("mnuShowAll")->trigger(); },
                          [&] { window.session().filter().fieldFilter(QStringLiteral("Developer"), developer); });

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "ui/sheet/ImageSheetTab.h"
 #include "ui/startup/QtPlatform.h"
+#include "library/FilePlaces.h"
 #include "ui/main/TfrmMain.h"
 
 #include <QApplication>

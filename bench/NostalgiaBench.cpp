@@ -3,6 +3,7 @@
 
 #include "base/IniFile.h"
 #include "ui/startup/QtPlatform.h"
+#include "library/FilePlaces.h"
 #include "ui/main/TfrmMain.h"
 
 #include <QApplication>

@@ -7,6 +7,8 @@
 #include "LibraryGenerator.h"
 
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
+#include "session/BrowseModel.h"
 #include "ui/startup/QtPlatform.h"
 
 #include <QApplication>
@@ -60,12 +62,11 @@ void refresh(benchmark::State &state, bool deleteCache)
     }
     QtPlatform desktop;
     LibrarySession session(desktop.platform(), library.root);
-    session.openSettings();
-    session.loadTable(); // the first start: a scan that writes the cache
-    session.setSortField(QStringLiteral("Year"));
+    session.startUp(); // the first start: a scan that writes the cache
+    session.browse().setSortField(QStringLiteral("Year"));
 
     int progressReports = 0;
-    QObject::connect(&session, &LibrarySession::scanGameStarted, [&] { ++progressReports; });
+    QObject::connect(&session.library(), &LibraryModel::scanGameStarted, [&] { ++progressReports; });
     double longestStallMs = 0;
     for (auto _ : state) {
         QElapsedTimer sinceTick;
@@ -76,21 +77,21 @@ void refresh(benchmark::State &state, bool deleteCache)
             sinceTick.restart();
         });
         QEventLoop loop;
-        const QMetaObject::Connection done = QObject::connect(&session, &LibrarySession::scanRunning, &loop,
+        const QMetaObject::Connection done = QObject::connect(&session.library(), &LibraryModel::scanRunning, &loop,
                                                               [&](bool running) {
                                                                   if (!running)
                                                                       loop.quit();
                                                               });
         ticker.start();
         sinceTick.start();
-        if (!session.refreshAll(deleteCache)) {
+        if (!session.library().refreshAll(deleteCache)) {
             state.SkipWithError("the refresh did not start");
             break;
         }
         loop.exec();
         QObject::disconnect(done);
     }
-    if (session.table().rowCount() != games + 1)
+    if (session.library().table().rowCount() != games + 1)
         state.SkipWithError("the refresh did not find every game");
     state.SetItemsProcessed(state.iterations() * games);
     state.counters["longest_stall_ms"] = longestStallMs;

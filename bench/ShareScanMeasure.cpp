@@ -15,6 +15,8 @@
 #include "library/LibraryScanner.h"
 #include "library/LibraryState.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
+#include "session/BrowseModel.h"
 #include "ui/startup/QtPlatform.h"
 #include "ui/main/DetailsPanel.h"
 #include "ui/main/TfrmMain.h"
@@ -200,7 +202,7 @@ bool timeRefresh(LibrarySession &session, bool deleteCache, RefreshTimes &times)
     });
     QEventLoop loop;
     const QMetaObject::Connection done =
-        QObject::connect(&session, &LibrarySession::scanRunning, &loop, [&](bool running) {
+        QObject::connect(&session.library(), &LibraryModel::scanRunning, &loop, [&](bool running) {
             if (!running)
                 loop.quit();
         });
@@ -208,7 +210,7 @@ bool timeRefresh(LibrarySession &session, bool deleteCache, RefreshTimes &times)
     clock.start();
     ticker.start();
     sinceTick.start();
-    if (!session.refreshAll(deleteCache))
+    if (!session.library().refreshAll(deleteCache))
         return false;
     loop.exec();
     // The last stretch, from the last tick to the end, counts too.
@@ -305,11 +307,11 @@ SelectionTimes timeSelections(const QString &sampleShare, const QString &sampleS
         times.untilPictures.push_back(msSince(clock));
         times.longestHold.push_back(longest);
 
-        const DetailsContent shown = session.details();
+        const DetailsContent shown = session.browse().details();
         QThread::msleep(1100);
         clock.restart();
-        const DetailsContent again = DetailsContent::forRow(session.table(), shown.row,
-                                                            session.state().library.LibraryRoot, false);
+        const DetailsContent again = DetailsContent::forRow(session.library().table(), shown.row,
+                                                            session.library().state().LibraryRoot, false);
         times.details.push_back(msSince(clock));
         clock.restart();
         DetailsContent::readNoteLines(again.notePath);
@@ -431,9 +433,8 @@ int main(int argc, char **argv)
     QtPlatform desktop;
     LibrarySession session(desktop.platform(), exeFolder.path());
     if (refreshes) {
-        session.openSettings();
-        session.loadTable();
-        session.setSortField(QStringLiteral("Year"));
+        session.startUp();
+        session.browse().setSortField(QStringLiteral("Year"));
     }
 
     std::vector<std::vector<double>> reads(windows.size());
@@ -485,7 +486,7 @@ int main(int argc, char **argv)
     if (firstStarts)
         printSeries(QStringLiteral("pallox started until its cache is written"), starts);
     if (refreshes) {
-        std::printf("%d rows after the refreshes\n", session.table().rowCount() - 1);
+        std::printf("%d rows after the refreshes\n", session.library().table().rowCount() - 1);
         printSeries(QStringLiteral("Refresh All"), refresh.ms);
         printSeries(QStringLiteral("  longest stand-still of the window"), refresh.longestStallMs);
         printSeries(QStringLiteral("Reload Data"), reload.ms);

@@ -9,6 +9,7 @@
 #include "library/GridTextFile.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
 #include "ui/main/DetailsPanel.h"
 #include "ui/main/MainTabView.h"
 #include "ui/startup/QtPlatform.h"
@@ -70,7 +71,7 @@ struct LargeLibrary
             QtPlatform seams;
             const Platform platform = seams.platform();
             TfrmMain scan(platform, root, nullptr);
-            sample = scan.session().state().library.GridComplete;
+            sample = scan.session().library().state().GridComplete;
         }
         GameTable large;
         large.setSize(sample.columnCount(), 1);

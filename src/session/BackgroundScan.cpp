@@ -14,34 +14,48 @@ class BackgroundScan::Reporter : public ScanObserver
 public:
     explicit Reporter(BackgroundScan &scan) : m_scan(scan) { m_sinceReport.start(); }
 
-    void categoriesStarted(int count) override { emit m_scan.categoriesStarted(count); }
+    void categoriesStarted(int count) override
+    {
+        post([count](ScanObserver &observer) { observer.categoriesStarted(count); });
+    }
     void categoryStarted(int index, int count, const QString &name) override
     {
-        emit m_scan.categoryStarted(index, count, name);
+        post([index, count, name](ScanObserver &observer) { observer.categoryStarted(index, count, name); });
     }
     void gamesStarted(int count) override
     {
         m_games = count;
-        emit m_scan.gamesStarted(count);
+        post([count](ScanObserver &observer) { observer.gamesStarted(count); });
     }
     void gameStarted(int index) override
     {
         constexpr qint64 reportEveryMs = 15;
         if (index == 0 || index == m_games - 1 || m_sinceReport.elapsed() >= reportEveryMs) {
             m_sinceReport.restart();
-            emit m_scan.gameStarted(index);
+            post([index](ScanObserver &observer) { observer.gameStarted(index); });
         }
     }
-    void failed(const Failure &failure) override { emit m_scan.message(failure.message()); }
+    void failed(const Failure &failure) override
+    {
+        post([failure](ScanObserver &observer) { observer.failed(failure); });
+    }
     bool cancelled() const override { return m_scan.m_cancel.load(std::memory_order_relaxed); }
 
 private:
+    // The observer lives on the owner's thread; a scan destroyed meanwhile drops what is queued.
+    template <typename Call> void post(Call call)
+    {
+        ScanObserver &observer = m_scan.m_observer;
+        QMetaObject::invokeMethod(
+            &m_scan, [&observer, call] { call(observer); }, Qt::QueuedConnection);
+    }
+
     BackgroundScan &m_scan;
     QElapsedTimer m_sinceReport;
     int m_games = 0;
 };
 
-BackgroundScan::BackgroundScan(QObject *parent) : QObject(parent) {}
+BackgroundScan::BackgroundScan(ScanObserver &observer, QObject *parent) : QObject(parent), m_observer(observer) {}
 
 BackgroundScan::~BackgroundScan()
 {

@@ -10,16 +10,17 @@
 #include <memory>
 
 class QThread;
+class ScanObserver;
 
 // Reads the library on a thread of its own, into tables of its own. The window keeps painting
 // through the scan of a large library, and nobody ever sees a half-read table: the owner takes
-// the finished tables over on its own thread once finished() arrives. Progress and messages
-// arrive as signals, queued to the owner's thread like everything else here.
+// the finished tables over on its own thread once finished() arrives. Progress and failures reach
+// the owner's observer on the owner's thread, queued like everything else here.
 class BackgroundScan : public QObject
 {
     Q_OBJECT
 public:
-    explicit BackgroundScan(QObject *parent = nullptr);
+    explicit BackgroundScan(ScanObserver &observer, QObject *parent = nullptr);
     // Cancels a running scan and waits for its thread: whatever the worker holds is ours.
     ~BackgroundScan() override;
 
@@ -38,11 +39,6 @@ public:
     LibraryState takeResult();
 
 signals:
-    void categoriesStarted(int count);
-    void categoryStarted(int index, int count, const QString &name);
-    void gamesStarted(int count);
-    void gameStarted(int index);
-    void message(const QString &text);
     // The worker has ended, cancelled or not. Not emitted for a scan whose end was already
     // waited for and taken, should its late notice still be on its way.
     void finished();
@@ -50,6 +46,7 @@ signals:
 private:
     class Reporter;
 
+    ScanObserver &m_observer;
     std::unique_ptr<QThread> m_thread;
     LibraryState m_state;
     bool m_completed = false;

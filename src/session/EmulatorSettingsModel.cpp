@@ -1,16 +1,15 @@
 #include "session/EmulatorSettingsModel.h"
 
-#include "session/LibrarySession.h"
+#include "session/LaunchModel.h"
 
 #include <QFileInfo>
 
-#include <utility>
 
-EmulatorSettingsModel::EmulatorSettingsModel(LibrarySession &session) : m_session(session) {}
+EmulatorSettingsModel::EmulatorSettingsModel(LaunchModel &launch) : m_launch(launch) {}
 
 const EmulatorRegistry &EmulatorSettingsModel::registry() const
 {
-    return std::as_const(m_session).state().emulators;
+    return m_launch.registry();
 }
 
 QStringList EmulatorSettingsModel::loadAtStartup()
@@ -24,12 +23,12 @@ QStringList EmulatorSettingsModel::loadAtStartup()
 QStringList EmulatorSettingsModel::chooseGroup(const QString &group)
 {
     m_group = group;
-    return m_session.listEmulatorGroup(group);
+    return m_launch.listEmulatorGroup(group);
 }
 
 void EmulatorSettingsModel::showFirstEntry(const QString &listText)
 {
-    m_shown = m_session.emulatorDetailsAfterListing(listText);
+    m_shown = m_launch.emulatorDetailsAfterListing(listText);
     m_paramsShown = !m_shown.Params.isEmpty();
 }
 
@@ -54,7 +53,7 @@ QString EmulatorSettingsModel::browseFolder(const QString &typedPath) const
 
 Result<void> EmulatorSettingsModel::beginAdd()
 {
-    const EmulatorEditForm form = m_session.beginAddEmulator(m_group);
+    const EmulatorEditForm form = m_launch.beginAddEmulator(m_group);
     if (form.target == EmulatorEditForm::Target::Nothing)
         return Failure(Failure::Kind::EmulatorSlotsFull)
             .with(Failure::Fact::Slots, EmulatorRegistry::CustomSlotCount);
@@ -82,7 +81,7 @@ EmulatorSettingsModel::SaveOutcome EmulatorSettingsModel::save(const QString &na
     form.Params = params;
     form.Group = group;
     // A write that failed has been told, as every one of the settings file.
-    if (!m_session.saveEmulator(form))
+    if (!m_launch.saveEmulator(form))
         return SaveOutcome::Failed;
     return SaveOutcome::Saved;
 }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-class LibrarySession;
+class LaunchModel;
 
 // What the emulator part of the "Config" tab shows and may write: the group whose emulators are
 // listed, the emulator whose details are shown, whether its parameters show, and the edit form
@@ -14,7 +14,7 @@ class LibrarySession;
 class EmulatorSettingsModel
 {
   public:
-    explicit EmulatorSettingsModel(LibrarySession &session);
+    explicit EmulatorSettingsModel(LaunchModel &launch);
 
     const QString &group() const { return m_group; }
     const EmulatorDetails &details() const { return m_shown; }
@@ -57,7 +57,7 @@ class EmulatorSettingsModel
   private:
     const EmulatorRegistry &registry() const;
 
-    LibrarySession &m_session;
+    LaunchModel &m_launch;
     QString m_group = QStringLiteral("PC");
     EmulatorDetails m_shown;
     bool m_paramsShown = false;

@@ -1,9 +1,9 @@
 #include "session/FilterState.h"
 
 #include "browse/ValueLists.h"
-#include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 
-FilterState::FilterState(LibrarySession &session) : QObject(&session), m_session(session)
+FilterState::FilterState(BrowseModel &browse, QObject *parent) : QObject(parent), m_browse(browse)
 {
 }
 
@@ -32,7 +32,7 @@ void FilterState::takeTyped(const QString &fieldText, const QString &value)
 
 void FilterState::fillFieldList()
 {
-    m_fieldList = filterFieldList(m_session.table());
+    m_fieldList = filterFieldList(m_browse.table());
     m_field.reset();
     m_value = noFilterText();
     emit changed(FieldList | Texts);
@@ -57,7 +57,7 @@ void FilterState::fieldFilter(const QString &fieldText, const QString &value)
 
 void FilterState::listValues()
 {
-    m_valueList = m_session.valueListFor(fieldText(m_field));
+    m_valueList = m_browse.valueListFor(fieldText(m_field));
     m_valueEnabled = true;
     if (m_field)
         m_searchOffered = false;
@@ -70,7 +70,7 @@ void FilterState::chooseField(const QString &fieldText)
     listValues();
     // No list build follows a change of the field alone, yet the sort behind the value list may
     // have moved the rows, another platform's record of the shown name among them.
-    m_session.selectAgain();
+    m_browse.selectAgain();
 }
 
 void FilterState::editValue(const QString &value)
@@ -98,12 +98,12 @@ void FilterState::applyValue()
         emit changed(Controls);
         return;
     }
-    m_session.applyFieldFilter(*m_field, m_value);
+    m_browse.applyFieldFilter(*m_field, m_value);
 }
 
 void FilterState::search()
 {
-    m_session.textSearch(m_value);
+    m_browse.textSearch(m_value);
 }
 
 void FilterState::restoreAll()
@@ -112,7 +112,7 @@ void FilterState::restoreAll()
     m_value.clear();
     m_searchOffered = false;
     emit changed(Texts | Controls);
-    m_session.restoreAll();
+    m_browse.restoreAll();
 }
 
 void FilterState::showAllGames()
@@ -129,11 +129,11 @@ void FilterState::rescan()
     m_value = noFilterText();
     m_valueEnabled = false;
     emit changed(Texts | Controls);
-    m_session.rescan();
+    m_browse.rescan();
 }
 
 void FilterState::categoryChosen(CategoryMenu menu, const QString &value)
 {
-    m_session.categoryChosen(menu, value);
+    m_browse.categoryChosen(menu, value);
     fieldFilter(QLatin1String(categoryMenuInfo(menu).filterField), value);
 }

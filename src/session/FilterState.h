@@ -7,11 +7,11 @@
 
 #include <optional>
 
-class LibrarySession;
+class BrowseModel;
 
 // What the find panel holds and offers, and every way of narrowing the list or getting all games
 // back: the field filter of the panel, the fact labels and the category menus, the text search
-// and the restores. The session does the work on the table; filters delete rows of the working
+// and the restores. The browse model does the work on the table; filters delete rows of the working
 // table and so accumulate until a restore. The panel's boxes show this state and hand on what the
 // user typed into them.
 class FilterState : public QObject
@@ -27,7 +27,7 @@ public:
     };
     Q_DECLARE_FLAGS(Parts, Part)
 
-    explicit FilterState(LibrarySession &session);
+    explicit FilterState(BrowseModel &browse, QObject *parent = nullptr);
 
     // The text the field box shows for no field filter, the first item of its list. The value
     // box shows it as well for no value, and a search for it searches for these letters.
@@ -82,7 +82,7 @@ private:
     void listValues();
     void applyValue();
 
-    LibrarySession &m_session;
+    BrowseModel &m_browse;
     std::optional<QString> m_field = QString();
     QString m_value;
     QStringList m_fieldList;

@@ -5,13 +5,15 @@
 #include "library/LibraryPaths.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
-#include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 
 #include <QFileInfo>
 
-FolderCommands::FolderCommands(LibrarySession &session) : m_session(session) {}
+FolderCommands::FolderCommands(const BrowseModel &browse, FileOps &fileOps, Shell &shell)
+    : m_browse(browse), m_fileOps(fileOps), m_shell(shell)
+{
+}
 
 MoveAllReport FolderCommands::moveAllInto(const QString &destination) const
 {
@@ -24,19 +26,17 @@ MoveAllReport FolderCommands::moveAllInto(const QString &destination) const
         return report;
     }
 
-    const MainState &state = m_session.state();
-    const GameTable &table = state.library.GridMain;
+    const GameTable &table = m_browse.table();
     // One pass over the table instead of one per entry.
     const NameIndex names(table);
-    const GameFolderGuard guard(state.library.LibraryRoot);
-    FileOps &fileOps = m_session.platform().fileOps;
-    for (const QString &entry : m_session.listEntries()) {
-        const QString name = gameNameOfEntry(entry, state.ListShowsSortValue, state.ListShowsRating);
+    const GameFolderGuard guard(m_browse.libraryRoot());
+    for (const QString &entry : m_browse.listEntries()) {
+        const QString name = gameNameOfEntry(entry, m_browse.listShowsSortValue(), m_browse.listShowsRating());
         const int row = names.rowOf(name);
         if (row < 1)
             continue;
         GameFolderTarget target = guard.checkRow(table, row);
-        Result<void> moved = target.allowed() ? fileOps.moveFolderInto(target.path, destination)
+        Result<void> moved = target.allowed() ? m_fileOps.moveFolderInto(target.path, destination)
                                               : std::move(target.verdict);
         if (moved)
             ++report.moved;
@@ -64,17 +64,16 @@ Result<void> FolderCommands::moveAllOutcome(const MoveAllReport &report)
 
 Result<void> FolderCommands::openSelectedFolder() const
 {
-    if (m_session.selectedIndex() < 0 || m_session.state().SelectedRow < 1)
+    if (m_browse.selectedIndex() < 0 || m_browse.selectedRow() < 1)
         return Failure(Failure::Kind::NoGameSelected);
-    const MainState &state = m_session.state();
     const QString folder = LibraryPaths::resolve(
-        LibraryPaths::gameFolder(state.library.LibraryRoot, state.library.GridMain, state.SelectedRow));
+        LibraryPaths::gameFolder(m_browse.libraryRoot(), m_browse.table(), m_browse.selectedRow()));
     if (!QFileInfo(folder).isDir())
         return Failure(Failure::Kind::SelectedFolderMissing, folder)
-            .with(Failure::Fact::Game, state.SelectedGameName);
+            .with(Failure::Fact::Game, m_browse.selectedGameName());
     // The quotes keep a folder name with blanks whole, as a shell would need it.
-    m_session.platform().shell.execute(QString(), QLatin1Char('"') + nativePath(folder) + QLatin1Char('"'),
-                                       QString(), QString());
+    m_shell.execute(QString(), QLatin1Char('"') + nativePath(folder) + QLatin1Char('"'),
+                    QString(), QString());
     return {};
 }
 
@@ -89,22 +88,20 @@ Result<void> DeleteTarget::deletable() const
 
 DeleteTarget FolderCommands::deleteTarget() const
 {
-    const MainState &state = m_session.state();
     DeleteTarget target;
-    if (m_session.selectedIndex() < 0 || state.SelectedRow < 1) {
+    if (m_browse.selectedIndex() < 0 || m_browse.selectedRow() < 1) {
         target.folder.verdict = Failure(Failure::Kind::NothingSelected);
         return target;
     }
-    target.gameName = state.SelectedGameName;
-    target.folder =
-        GameFolderGuard(state.library.LibraryRoot).checkRow(state.library.GridMain, state.SelectedRow);
+    target.gameName = m_browse.selectedGameName();
+    target.folder = GameFolderGuard(m_browse.libraryRoot()).checkRow(m_browse.table(), m_browse.selectedRow());
     return target;
 }
 
 Result<void> FolderCommands::moveToTrash(const DeleteTarget &target) const
 {
     using Kind = Failure::Kind;
-    GameFolderTarget folder = GameFolderGuard(m_session.state().library.LibraryRoot)
+    GameFolderTarget folder = GameFolderGuard(m_browse.libraryRoot())
                                   .check(target.folder.folder, target.folder.subfolder);
     if (folder.allowed() && folder.path != target.folder.path)
         folder.verdict = Failure(Kind::GameFolderChanged, folder.path);
@@ -112,7 +109,7 @@ Result<void> FolderCommands::moveToTrash(const DeleteTarget &target) const
         return Failure(Kind::GameNotDeletedRefused)
             .with(Failure::Fact::Game, target.gameName)
             .withCause(std::move(folder.verdict).error());
-    if (Result<void> trashed = m_session.platform().fileOps.moveToTrash(folder.path); !trashed)
+    if (Result<void> trashed = m_fileOps.moveToTrash(folder.path); !trashed)
         return Failure(Kind::GameNotDeleted)
             .with(Failure::Fact::Game, target.gameName)
             .withCause(std::move(trashed).error());

@@ -7,7 +7,9 @@
 
 #include <vector>
 
-class LibrarySession;
+class BrowseModel;
+class FileOps;
+class Shell;
 
 // A game folder that could not be moved, and why.
 struct FolderMoveFailure
@@ -41,7 +43,7 @@ struct DeleteTarget
 class FolderCommands
 {
   public:
-    explicit FolderCommands(LibrarySession &session);
+    FolderCommands(const BrowseModel &browse, FileOps &fileOps, Shell &shell);
 
     // Every list entry from first to last: its game's folder (the last row of its name) moves into
     // destination under its own name. A folder that cannot or must not move is recorded and the
@@ -61,5 +63,7 @@ class FolderCommands
     Result<void> moveToTrash(const DeleteTarget &target) const;
 
   private:
-    LibrarySession &m_session;
+    const BrowseModel &m_browse;
+    FileOps &m_fileOps;
+    Shell &m_shell;
 };

@@ -2,7 +2,7 @@
 
 #include "library/LibraryState.h"
 #include "platform/Dialogs.h"
-#include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
 #include "session/SplashView.h"
 
 SplashScanObserver::SplashScanObserver(const LibraryState &state, SplashView *splash, Dialogs &dialogs)
@@ -16,16 +16,16 @@ SplashScanObserver::~SplashScanObserver()
         QObject::disconnect(connection);
 }
 
-void SplashScanObserver::follow(LibrarySession &session)
+void SplashScanObserver::follow(const LibraryModel &library)
 {
-    using S = LibrarySession;
+    using S = LibraryModel;
     m_connections = {
-        QObject::connect(&session, &S::scanCategoriesStarted, [this](int count) { categoriesStarted(count); }),
-        QObject::connect(&session, &S::scanCategoryStarted,
+        QObject::connect(&library, &S::scanCategoriesStarted, [this](int count) { categoriesStarted(count); }),
+        QObject::connect(&library, &S::scanCategoryStarted,
                          [this](int index, int count, const QString &name) { categoryStarted(index, count, name); }),
-        QObject::connect(&session, &S::scanGamesStarted, [this](int count) { gamesStarted(count); }),
-        QObject::connect(&session, &S::scanGameStarted, [this](int index) { gameStarted(index); }),
-        QObject::connect(&session, &S::scanFinished, [this] { scanFinished(); }),
+        QObject::connect(&library, &S::scanGamesStarted, [this](int count) { gamesStarted(count); }),
+        QObject::connect(&library, &S::scanGameStarted, [this](int index) { gameStarted(index); }),
+        QObject::connect(&library, &S::scanFinished, [this] { scanFinished(); }),
     };
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 class Dialogs;
-class LibrarySession;
+class LibraryModel;
 class SplashView;
 struct LibraryState;
 
@@ -22,8 +22,8 @@ public:
     SplashScanObserver(const SplashScanObserver &) = delete;
     SplashScanObserver &operator=(const SplashScanObserver &) = delete;
 
-    // Shows the progress the session's scan signals report, for as long as this lives.
-    void follow(LibrarySession &session);
+    // Shows the progress the library's scan signals report, for as long as this lives.
+    void follow(const LibraryModel &library);
 
     void categoriesStarted(int count) override;
     void categoryStarted(int index, int count, const QString &name) override;

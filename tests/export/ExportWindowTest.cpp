@@ -1,4 +1,5 @@
 #include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
@@ -75,7 +76,7 @@ TEST_F(ExportWindowTest, TheEditMenuExportsTheListedGamesWithTheGaugeOverTheName
     EXPECT_EQ(QDir(launchBox.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
 
     // Only what the filter left in the list goes out.
-    window.session().applyFieldFilter(QStringLiteral("Genre"), QStringLiteral("Adventure"));
+    window.session().browse().applyFieldFilter(QStringLiteral("Genre"), QStringLiteral("Adventure"));
     fake.dialogs.openFileName = dataFile();
     int gaugeMaximum = -1;
     QRect gaugePlace;

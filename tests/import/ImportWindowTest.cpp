@@ -1,5 +1,6 @@
 #include "base/IniFile.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/ListEntries.h"
@@ -91,7 +92,7 @@ TEST(ImportWindow, PreviewThenImportListsTheNewGames)
 
     auto *list = window.findChild<QListView *>(QStringLiteral("lbMain"));
     ASSERT_NE(list, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.session().isScanRunning() && ListEntries::count(*list) == 3; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.session().library().isScanRunning() && ListEntries::count(*list) == 3; }, 20000));
     EXPECT_EQ(ListEntries::texts(*list), (QStringList{QStringLiteral("Alpha Quest"), QStringLiteral("Beta Blast"),
                                          QStringLiteral("Gamma")}));
     EXPECT_EQ(IniFile(lib.path(QStringLiteral("Games/Shooters/Gamma/Pallox/IniFile/Gamma.ini")))

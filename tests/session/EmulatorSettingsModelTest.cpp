@@ -1,6 +1,7 @@
 #include "session/EmulatorSettingsModel.h"
 #include "base/SettingsFile.h"
 #include "session/LibrarySession.h"
+#include "session/LaunchModel.h"
 #include "support/Files.h"
 #include "support/TestPlatform.h"
 #include "support/Utf8.h"
@@ -21,8 +22,8 @@ class EmulatorSettingsModelTest : public ::testing::Test
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(writeFile(dir.filePath(u("PALLOX.ini")), settings));
         session = std::make_unique<LibrarySession>(refs, dir.path());
-        session->loadEmulators();
-        model = std::make_unique<EmulatorSettingsModel>(*session);
+        session->launch().load();
+        model = std::make_unique<EmulatorSettingsModel>(session->launch());
     }
 
     QString shown() const { return model->details().Name + u("|") + model->details().Params; }

@@ -1,7 +1,7 @@
 #include "session/FilterState.h"
-#include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 #include "support/LibraryBuilder.h"
-#include "support/SessionAccess.h"
+#include "support/BrowseRig.h"
 #include "support/TableHelpers.h"
 #include "support/TestPlatform.h"
 
@@ -38,15 +38,11 @@ protected:
                                            {QStringLiteral("Platform"), QStringLiteral("PC")},
                                            {QStringLiteral("OtherPlatform3"), QStringLiteral("DOS")}});
 
-        session = std::make_unique<LibrarySession>(platform, lib.root());
-        QObject::connect(session.get(), &LibrarySession::message, [this](const QString &text) { messages << text; });
-        QObject::connect(&filter(), &FilterState::changed, [this](FilterState::Parts parts) { changes |= parts; });
         // No data cache yet, so this scans the library and writes one.
-        session->openSettings();
-        session->loadTable();
-        session->rebuildList();
+        rig = std::make_unique<BrowseRig>(lib.root(), fake.random, fake.clock);
+        watchChanges();
         filter().fillFieldList();
-        ASSERT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+        ASSERT_TRUE(rig->messages.isEmpty()) << rig->messages.join(QLatin1Char('\n')).toStdString();
     }
 
     void addGame(const QString &name, const LibraryBuilder::Keys &keys)
@@ -54,15 +50,17 @@ protected:
         lib.addGame(QStringLiteral("Games"), QString(name).remove(QLatin1Char('\'')), name, keys);
     }
 
-    FilterState &filter() { return session->filter(); }
-    QStringList listed() const { return session->listEntries(); }
-    MainState &state() { return LibrarySessionTestAccess::state(*session); }
+    void watchChanges()
+    {
+        QObject::connect(&filter(), &FilterState::changed, [this](FilterState::Parts parts) { changes |= parts; });
+    }
+    FilterState &filter() { return *rig->filter; }
+    QStringList listed() const { return rig->browse->listEntries(); }
+    const LibraryState &library() const { return rig->library->state(); }
 
     LibraryBuilder lib;
     TestPlatform fake;
-    Platform platform = fake.platform();
-    std::unique_ptr<LibrarySession> session;
-    QStringList messages;
+    std::unique_ptr<BrowseRig> rig;
     FilterState::Parts changes;
 };
 
@@ -142,8 +140,11 @@ TEST_F(FilterStateTest, RestoresComeFromTheCacheTheCompleteCopyOrAPendingScan)
 {
     // Tell the three sources apart: the cache holds the scan, the complete copy loses a game,
     // and the library on disk gains one.
-    GameTable &complete = state().library.GridComplete;
+    LibraryState tables = rig->tables();
+    GameTable &complete = tables.GridComplete;
     complete.keepRows([&](int row) { return complete.cell(1, row) != QStringLiteral("Tetris"); });
+    rig->rebuild(std::move(tables));
+    filter().fillFieldList();
     addGame(QStringLiteral("Zork"), {{QStringLiteral("Year"), QStringLiteral("1980")}});
 
     filter().fieldFilter(QStringLiteral("Year"), QStringLiteral("1986"));
@@ -152,7 +153,7 @@ TEST_F(FilterStateTest, RestoresComeFromTheCacheTheCompleteCopyOrAPendingScan)
     EXPECT_EQ(listed(), kAll) << "from the data cache";
 
     filter().fieldFilter(QStringLiteral("Year"), QStringLiteral("1986"));
-    ASSERT_FALSE(state().library.ScanPending);
+    ASSERT_FALSE(library().ScanPending);
     filter().rescan();
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("King's Quest"), QStringLiteral("Loom"),
                                      QStringLiteral("Space Quest")}))
@@ -163,12 +164,12 @@ TEST_F(FilterStateTest, RestoresComeFromTheCacheTheCompleteCopyOrAPendingScan)
     EXPECT_TRUE(filter().valueEnabled()) << "the next value list enables it";
 
     // After a start from the cache the first restore scans and rewrites the cache.
-    state().library.ScanPending = true;
+    rig->library->requireScan();
     filter().rescan();
     const QStringList rescanned = kAll + QStringList{QStringLiteral("Zork")};
     EXPECT_EQ(listed(), rescanned);
-    EXPECT_FALSE(state().library.ScanPending);
-    const QString cacheFile = state().library.LibraryRoot + QStringLiteral("DataCache.txt");
+    EXPECT_FALSE(library().ScanPending);
+    const QString cacheFile = library().LibraryRoot + QStringLiteral("DataCache.txt");
     GameTable cache;
     ASSERT_TRUE(loadStringGridInto(cache, cacheFile));
     EXPECT_EQ(cache.rowCount(), 6);
@@ -178,7 +179,7 @@ TEST_F(FilterStateTest, RestoresComeFromTheCacheTheCompleteCopyOrAPendingScan)
     ASSERT_TRUE(QFile::remove(cacheFile));
     filter().restoreAll();
     EXPECT_EQ(listed(), rescanned);
-    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(rig->messages.size(), 1);
 }
 
 TEST_F(FilterStateTest, PlatformSeriesAndGalleryHint)
@@ -187,13 +188,13 @@ TEST_F(FilterStateTest, PlatformSeriesAndGalleryHint)
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Tetris")}) << "other platforms count";
     EXPECT_EQ(filter().field(), std::optional<QString>(QStringLiteral("Platform")));
     EXPECT_EQ(filter().value(), QStringLiteral("DOS"));
-    EXPECT_TRUE(state().galleryHint.isEmpty());
+    EXPECT_TRUE(rig->browse->galleryHint().isEmpty());
     filter().restoreAll();
     filter().categoryChosen(CategoryMenu::Platform, QStringLiteral("Arcade"));
-    EXPECT_EQ(state().galleryHint, QStringLiteral("Arcade"));
+    EXPECT_EQ(rig->browse->galleryHint(), QStringLiteral("Arcade"));
     EXPECT_TRUE(listed().isEmpty());
     filter().categoryChosen(CategoryMenu::Genre, QStringLiteral("Puzzle"));
-    EXPECT_TRUE(state().galleryHint.isEmpty()) << "every choice empties it first";
+    EXPECT_TRUE(rig->browse->galleryHint().isEmpty()) << "every choice empties it first";
 
     filter().restoreAll();
     // lblSeries2 filters by the field Series, and the pair rule takes both columns.

@@ -1,9 +1,9 @@
 #include "session/FolderCommands.h"
-#include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/ResultText.h"
-#include "support/SessionAccess.h"
+#include "support/BrowseRig.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
@@ -47,23 +47,25 @@ class FolderCommandsTest : public ::testing::Test
 
     void start()
     {
-        session = std::make_unique<LibrarySession>(platform, lib.root());
-        session->openSettings();
-        session->loadTable();
-        session->rebuildList();
+        rig = std::make_unique<BrowseRig>(lib.root(), fake.random, fake.clock);
     }
     void select(const char *name)
     {
-        session->select(static_cast<int>(session->listEntries().indexOf(q(name))));
+        rig->browse->select(static_cast<int>(rig->browse->listEntries().indexOf(q(name))));
     }
     void setCell(const char *name, const char *field, const QString &value)
     {
-        GameTable &table = LibrarySessionTestAccess::state(*session).library.GridMain;
+        const int selected = rig->browse->selectedIndex();
+        LibraryState tables = rig->tables();
+        GameTable &table = tables.GridMain;
         for (int row = 1; row < table.rowCount(); ++row) {
             if (table.cell(table.column(q("Name")), row) == q(name))
                 table.setCell(table.column(q(field)), row, value);
         }
+        rig->rebuild(std::move(tables));
+        rig->browse->select(selected);
     }
+    FolderCommands commands() { return FolderCommands(*rig->browse, fake.fileOps, fake.shell); }
 
     QString game(const char *relative) const { return lib.path(q("Games/") + q(relative)); }
     QStringList moved() const
@@ -75,35 +77,35 @@ class FolderCommandsTest : public ::testing::Test
     QTemporaryDir destinationDir;
     TestPlatform fake;
     Platform platform = fake.platform();
-    std::unique_ptr<LibrarySession> session;
+    std::unique_ptr<BrowseRig> rig;
 };
 
 TEST_F(FolderCommandsTest, MoveAllMovesTheListedGamesFoldersAndRefusesRowsThatNameNone)
 {
     start();
-    session->applyFieldFilter(q("Platform"), q("Amiga"));
-    const FolderCommands commands(*session);
+    rig->browse->applyFieldFilter(q("Platform"), q("Amiga"));
+    const FolderCommands folders = commands();
     // A cancelled folder browser hands over no folder; a vanished one is said once.
-    EXPECT_TRUE(messageOf(FolderCommands::moveAllOutcome(commands.moveAllInto(QString()))).isEmpty());
+    EXPECT_TRUE(messageOf(FolderCommands::moveAllOutcome(folders.moveAllInto(QString()))).isEmpty());
     EXPECT_TRUE(
-        messageOf(FolderCommands::moveAllOutcome(commands.moveAllInto(q("/no/such/place")))).contains(q("not exist")));
+        messageOf(FolderCommands::moveAllOutcome(folders.moveAllInto(q("/no/such/place")))).contains(q("not exist")));
     EXPECT_TRUE(fake.fileOps.moves.empty());
 
-    const MoveAllReport report = commands.moveAllInto(destinationDir.path());
+    const MoveAllReport report = folders.moveAllInto(destinationDir.path());
     EXPECT_EQ(report.moved, 2);
     EXPECT_TRUE(FolderCommands::moveAllOutcome(report));
     EXPECT_EQ(moved(), QStringList({q("Beta Two"), q("Gamma")}));
     EXPECT_TRUE(QFileInfo::exists(destinationDir.path() + q("/Beta Two/Pallox/IniFile/game.ini")));
     EXPECT_TRUE(QFileInfo::exists(game("Adventure/Alpha")) && QFileInfo::exists(game("Puzzle/Delta")));
     // The table is the next refresh's business.
-    EXPECT_EQ(session->listEntries(), QStringList({q("Beta Trail"), q("Gamma Tiles")}));
+    EXPECT_EQ(rig->browse->listEntries(), QStringList({q("Beta Trail"), q("Gamma Tiles")}));
 
     // Rows that do not name a game folder never reach the file operations.
-    session->restoreAll();
+    rig->browse->restoreAll();
     setCell("Alpha Quest", "Subfolder", QString());
     setCell("Delta Blocks", "Folder", q(".."));
     fake.fileOps.moves.clear();
-    const MoveAllReport refused = FolderCommands(*session).moveAllInto(destinationDir.path());
+    const MoveAllReport refused = commands().moveAllInto(destinationDir.path());
     ASSERT_EQ(refused.failures.size(), 4u);
     EXPECT_TRUE(refused.failures[0].reason.message().contains(q("Subfolder value is empty")));
     EXPECT_TRUE(refused.failures[2].reason.message().contains(q("\"..\"")));
@@ -118,7 +120,7 @@ TEST_F(FolderCommandsTest, MoveAllReportsClashesAndMissingFoldersAndGoesOn)
     ASSERT_TRUE(writeFile(destinationDir.path() + q("/Delta/mine.txt"), "keep me"));
     start();
 
-    const MoveAllReport report = FolderCommands(*session).moveAllInto(destinationDir.path());
+    const MoveAllReport report = commands().moveAllInto(destinationDir.path());
     EXPECT_EQ(report.moved, 3);
     ASSERT_EQ(report.failures.size(), 2u);
     EXPECT_EQ(report.failures[0].gameName, q("Alpha Quest"));
@@ -147,21 +149,21 @@ TEST_F(FolderCommandsTest, OpenFolderAndDeleteActOnTheSelectedGamesCheckedFolder
 {
     start();
     select("Beta Trail");
-    EXPECT_TRUE(FolderCommands(*session).openSelectedFolder());
+    EXPECT_TRUE(commands().openSelectedFolder());
     ASSERT_EQ(fake.shell.calls.size(), 1u);
     EXPECT_EQ(fake.shell.calls[0].program, q("\"") + game("Adventure/Beta Two") + q("\""));
     EXPECT_TRUE(fake.shell.calls[0].parameters.isEmpty() && fake.shell.calls[0].workingFolder.isEmpty());
 
-    const DeleteTarget target = FolderCommands(*session).deleteTarget();
+    const DeleteTarget target = commands().deleteTarget();
     EXPECT_EQ(target.gameName, q("Beta Trail"));
     EXPECT_EQ(target.folder.path, game("Adventure/Beta Two"));
-    EXPECT_TRUE(FolderCommands(*session).moveToTrash(target));
+    EXPECT_TRUE(commands().moveToTrash(target));
     EXPECT_EQ(fake.fileOps.trashed, QStringList({game("Adventure/Beta Two")}));
     EXPECT_FALSE(QFileInfo::exists(game("Adventure/Beta Two")));
     EXPECT_TRUE(QFileInfo::exists(game("Adventure/Alpha")));
     // Gone now: both commands say so and touch nothing.
-    EXPECT_TRUE(messageOf(FolderCommands(*session).moveToTrash(target)).contains(q("does not exist")));
-    EXPECT_TRUE(messageOf(FolderCommands(*session).openSelectedFolder()).contains(q("does not exist")));
+    EXPECT_TRUE(messageOf(commands().moveToTrash(target)).contains(q("does not exist")));
+    EXPECT_TRUE(messageOf(commands().openSelectedFolder()).contains(q("does not exist")));
     EXPECT_EQ(fake.fileOps.trashed.size(), 1);
     EXPECT_EQ(fake.shell.calls.size(), 1u);
 }
@@ -175,21 +177,21 @@ TEST_F(FolderCommandsTest, DeleteRefusesFoldersOutsideTheirCategoryAlsoWhenTheDi
     select("Gamma Tiles");
     for (const QString &subfolder : {q("Linked"), QString(), q("../Puzzle")}) {
         setCell("Gamma Tiles", "Subfolder", subfolder);
-        EXPECT_FALSE(FolderCommands(*session).deleteTarget().folder.allowed()) << subfolder.toStdString();
+        EXPECT_FALSE(commands().deleteTarget().folder.allowed()) << subfolder.toStdString();
     }
 
     // The window waited while the folder was swapped for a link elsewhere: checked again at Yes.
     setCell("Gamma Tiles", "Subfolder", q("Gamma"));
-    const DeleteTarget target = FolderCommands(*session).deleteTarget();
+    const DeleteTarget target = commands().deleteTarget();
     ASSERT_TRUE(target.folder.allowed());
     ASSERT_TRUE(QDir(game("Puzzle/Gamma")).removeRecursively() &&
                 QFile::link(outside.path(), game("Puzzle/Gamma")));
-    EXPECT_TRUE(messageOf(FolderCommands(*session).moveToTrash(target)).contains(q("not deleted")));
+    EXPECT_TRUE(messageOf(commands().moveToTrash(target)).contains(q("not deleted")));
     EXPECT_TRUE(fake.fileOps.trashed.isEmpty());
     EXPECT_EQ(readFile(outside.path() + q("/precious.txt")), QByteArray("mine"));
 
-    session->select(-1);
-    EXPECT_FALSE(FolderCommands(*session).deleteTarget().folder.allowed());
+    rig->browse->select(-1);
+    EXPECT_FALSE(commands().deleteTarget().folder.allowed());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "session/BrowseModel.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
@@ -205,7 +206,7 @@ TEST_F(AddWizardWindowTest, ANewGameIsCreatedSavedAsNewAndListedAfterTheRescan)
 TEST_F(AddWizardWindowTest, SaveNewIniAfterCreatingFoldersGoesIntoTheNewGameWithoutAQuestion)
 {
     ASSERT_GE(ListEntries::currentRow(*list), 0);
-    const QString selected = run->mainWindow().session().details().metadataFolder;
+    const QString selected = run->mainWindow().session().browse().details().metadataFolder;
     ASSERT_FALSE(selected.isEmpty());
     const QString game = lib.path(QStringLiteral("Games/Adventure/Hitch"));
     ASSERT_TRUE(QDir().mkpath(game));

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
 #include "ui/config/AppearancePanel.h"
 #include "ui/config/DOSBoxConfigEditor.h"
 #include "ui/config/EmulatorSettingsPanel.h"
@@ -51,7 +52,7 @@ void ConfigTab::loadAtStartUp()
 {
     gradDOSBox->load();
     m_confEditor->showStartUpValues();
-    pnlSettings->showLibraryRoot(m_session.state().library.LibraryRoot);
+    pnlSettings->showLibraryRoot(m_session.library().root());
     m_emulators->loadAtStartup();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "session/LaunchModel.h"
 #include "ui/common/Controls.h"
 
 #include <QComboBox>
@@ -242,7 +243,7 @@ void EmulatorSettingsPanel::btnConfigEmuClick()
     if (m_model.configOpensDOSBox(cbEmuList->currentText()))
         emit configDOSBoxRequested();
     else
-        m_session.configureEmulator(lblEmuPath->text());
+        m_session.launch().configureEmulator(lblEmuPath->text());
 }
 
 void EmulatorSettingsPanel::btnEditEmuPathClick()

@@ -2,6 +2,7 @@
 
 #include "dosboxconf/DOSBoxPanelPalette.h"
 #include "session/LibrarySession.h"
+#include "session/LaunchModel.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -69,12 +70,12 @@ GlobalDOSBoxPanel::GlobalDOSBoxPanel(LibrarySession &session, QWidget *parent) :
     m_layout->addStretch(1);
 
     connect(btnDBConfigOkay, &QPushButton::clicked, this, &GlobalDOSBoxPanel::btnDBConfigOkayClick);
-    connect(eDOSBoxCMD, &QLineEdit::textChanged, &session, &LibrarySession::setDOSBoxCommandLine);
+    connect(eDOSBoxCMD, &QLineEdit::textChanged, &session.launch(), &LaunchModel::setDOSBoxCommandLine);
 }
 
 void GlobalDOSBoxPanel::load()
 {
-    const LaunchOptions options = m_session.launchOptions(false);
+    const LaunchOptions options = m_session.launch().launchOptions(false);
     checkDBExit->setChecked(options.DOSBoxExit);
     eDOSBoxCMD->setText(options.CMDLine);
     if (options.UseSingleConfFolder)
@@ -91,6 +92,6 @@ void GlobalDOSBoxPanel::addEditor(QWidget *editor)
 
 void GlobalDOSBoxPanel::btnDBConfigOkayClick()
 {
-    m_session.confirmDOSBoxOptions(checkDBExit->isChecked(), radioUseOneFolder->isChecked(), eDOSBoxCMD->text());
+    m_session.launch().confirmDOSBoxOptions(checkDBExit->isChecked(), radioUseOneFolder->isChecked(), eDOSBoxCMD->text());
     hide();
 }

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "session/PreferencesModel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -45,18 +46,19 @@ SettingsPanel::SettingsPanel(LibrarySession &session, QWidget *parent) : QWidget
 
     // clicked, not toggled: ticking the boxes at start-up must not write the settings file.
     connect(btnVADBrowse, &QPushButton::clicked, this, &SettingsPanel::btnVADBrowseClick);
-    connect(checkConfirmClose, &QCheckBox::clicked, &session, &LibrarySession::setConfirmClose);
-    connect(checkRememberLast, &QCheckBox::clicked, &session, &LibrarySession::setRememberLastSelected);
-    connect(checkShowDates, &QCheckBox::clicked, &session, &LibrarySession::setShowDates);
-    connect(&session, &LibrarySession::libraryRootChanged, this, &SettingsPanel::showLibraryRoot);
+    PreferencesModel &preferences = session.preferences();
+    connect(checkConfirmClose, &QCheckBox::clicked, &preferences, &PreferencesModel::setConfirmClose);
+    connect(checkRememberLast, &QCheckBox::clicked, &preferences, &PreferencesModel::setRememberLastSelected);
+    connect(checkShowDates, &QCheckBox::clicked, &preferences, &PreferencesModel::setShowDates);
+    connect(&preferences, &PreferencesModel::libraryRootChanged, this, &SettingsPanel::showLibraryRoot);
 }
 
 void SettingsPanel::showOptions()
 {
-    const MainState &state = m_session.state();
-    checkConfirmClose->setChecked(state.ConfirmClose);
-    checkRememberLast->setChecked(state.RememberLastSelected);
-    checkShowDates->setChecked(state.ShowDates);
+    const Preferences &preferences = m_session.preferences().preferences();
+    checkConfirmClose->setChecked(preferences.confirmClose);
+    checkRememberLast->setChecked(preferences.rememberLastSelected);
+    checkShowDates->setChecked(preferences.showDates);
 }
 
 void SettingsPanel::showLibraryRoot(const QString &root)
@@ -74,5 +76,5 @@ void SettingsPanel::btnVADBrowseClick()
 {
     const QString folder = m_session.platform().dialogs.browseFolder(QStringLiteral("Browse for Game Folder"));
     if (!folder.isEmpty())
-        m_session.setLibraryRoot(folder);
+        m_session.preferences().setLibraryRoot(folder);
 }

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
 #include "ui/common/Controls.h"
 #include "ui/import/ImportProgramDelegate.h"
 
@@ -184,7 +185,7 @@ void TfrmImport::showFromMain()
     }
     const QString typed = cbCategory->currentText();
     cbCategory->clear();
-    cbCategory->addItems(m_session.state().library.lbDirList);
+    cbCategory->addItems(m_session.library().state().lbDirList);
     cbCategory->setCurrentText(typed.isEmpty() ? cbCategory->itemText(0) : typed);
     show();
     raise();
@@ -237,7 +238,7 @@ ImportTarget TfrmImport::target() const
     const FileMode mode = radioMove->isChecked() ? FileMode::Move
                           : radioCopy->isChecked() ? FileMode::Copy
                                                    : FileMode::Link;
-    return {m_session.state().library.LibraryRoot, cbCategory->currentText().trimmed(), mode};
+    return {m_session.library().root(), cbCategory->currentText().trimmed(), mode};
 }
 
 void TfrmImport::setRunning(bool running)
@@ -261,7 +262,7 @@ void TfrmImport::btnPreviewClick()
     // The gauge says only that something happens: how long a source takes to read is not known.
     pbImport->setRange(0, 0);
     setRunning(true);
-    m_job->preview(sourceRequest(), target(), m_session.state().library.lbDirList);
+    m_job->preview(sourceRequest(), target(), m_session.library().state().lbDirList);
 }
 
 void TfrmImport::btnImportClick()
@@ -275,7 +276,7 @@ void TfrmImport::btnImportClick()
                            "where they are now.")
                 .arg(ticked)))
         return;
-    Result<QString> category = m_session.prepareImportCategory(into.category);
+    Result<QString> category = m_session.library().prepareImportCategory(into.category);
     if (!category) {
         dialogs.message(category.error().message());
         return;
@@ -314,7 +315,7 @@ void TfrmImport::jobFinished()
     btnCancel->setFocus();
     // The new games are listed once the library has been read again.
     if (!summary.made.empty())
-        m_session.refreshAllWhenIdle();
+        m_session.library().refreshAllWhenIdle();
 }
 
 void TfrmImport::btnCancelClick()

@@ -1,6 +1,7 @@
 #include "ui/main/AttractMode.h"
 
 #include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 
 #include <QTimer>
 
@@ -28,5 +29,5 @@ bool AttractMode::isRunning() const
 
 void AttractMode::TimerDemoTimer()
 {
-    m_session.selectRandomEntry();
+    m_session.browse().selectRandomEntry();
 }

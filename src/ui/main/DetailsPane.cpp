@@ -3,6 +3,7 @@
 #include "browse/DetailsContent.h"
 #include "browse/NoteLayout.h"
 #include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 #include "session/Theme.h"
 #include "ui/main/DetailsPanel.h"
 #include "ui/main/ReloadGauge.h"
@@ -31,7 +32,7 @@ DetailsPane::DetailsPane(LibrarySession &session, QWidget &page) : QObject(&page
     pbReloading2 = new ReloadGauge(ReloadGauge::Kind::VerticalBar, m_details);
     pbReloading2->setObjectName(QStringLiteral("pbReloading2"));
     pbReloading2->hide();
-    connect(&m_session, &LibrarySession::selectionChanged, this, &DetailsPane::fill);
+    connect(&m_session.browse(), &BrowseModel::selectionChanged, this, &DetailsPane::fill);
     // A picture that arrives may widen the front or share the media row with the advert.
     connect(m_details, &DetailsPanel::picturesChanged, this, &DetailsPane::filled);
 }
@@ -66,15 +67,15 @@ void DetailsPane::showSimple(bool simple)
 void DetailsPane::fill()
 {
     memoAbout->clear();
-    if (m_session.selectedIndex() < 0)
+    if (m_session.browse().selectedIndex() < 0)
         return;
-    const DetailsContent &content = m_session.details();
+    const DetailsContent &content = m_session.browse().details();
     m_details->fill(content);
     lblGameCreatedDate->setText(content.createdText);
     lblGameCreatedDate->adjustSize();
     lblGameModifiedDate->setText(content.modifiedText);
     lblGameModifiedDate->adjustSize();
-    memoAbout->setPlainText(m_session.noteLines().join(QLatin1Char('\n')));
+    memoAbout->setPlainText(m_session.browse().noteLines().join(QLatin1Char('\n')));
     applyNoteScrollBarRule();
     emit filled();
 }

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
 #include "ui/main/DetailsPanel.h"
 #include "ui/common/WaitCursor.h"
 
@@ -33,7 +34,7 @@ void ExportController::mnuExportClick()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_page.window()->repaint();
 
-    LaunchBoxExport exporter(m_session.table(), m_session.state().library.LibraryRoot, platform.clock,
+    LaunchBoxExport exporter(m_session.library().table(), m_session.library().root(), platform.clock,
                              platform.fileOps);
     LaunchBoxExport::Progress progress;
     progress.started = [this](int games) {

@@ -1,6 +1,9 @@
 #include "ui/main/FolderController.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "session/BrowseModel.h"
+#include "session/LibrarySession.h"
 #include "session/FolderCommands.h"
 #include "ui/common/WaitCursor.h"
 
@@ -18,7 +21,7 @@ void FolderController::MoveAll1Click()
     {
         // Folders on another drive are copied, which takes a while for a large list.
         const WaitCursor wait;
-        report = FolderCommands(m_session).moveAllInto(destination);
+        report = FolderCommands(m_session.browse(), m_session.platform().fileOps, m_session.platform().shell).moveAllInto(destination);
     }
     if (const Result<void> outcome = FolderCommands::moveAllOutcome(report); !outcome)
         m_dialogs.message(outcome.error().message());
@@ -26,6 +29,6 @@ void FolderController::MoveAll1Click()
 
 void FolderController::mnuOpenFolderClick()
 {
-    if (const Result<void> opened = FolderCommands(m_session).openSelectedFolder(); !opened)
+    if (const Result<void> opened = FolderCommands(m_session.browse(), m_session.platform().fileOps, m_session.platform().shell).openSelectedFolder(); !opened)
         m_dialogs.message(opened.error().message());
 }

@@ -1,6 +1,7 @@
 #include "ui/main/MainListPane.h"
 
 #include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 #include "session/Theme.h"
 #include "ui/common/WidgetColors.h"
 
@@ -17,7 +18,7 @@ MainListPane::MainListPane(LibrarySession &session, QWidget &page) : QObject(&pa
     lbMain->setObjectName(QStringLiteral("lbMain"));
     // The session's own entries: a new list of any length is one reset, and only the entries in
     // sight are ever measured or drawn.
-    lbMain->setModel(&session.listModel());
+    lbMain->setModel(&session.browse().listModel());
     lbMain->setUniformItemSizes(true);
     lbMain->setSelectionMode(QAbstractItemView::SingleSelection);
     lbMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -30,8 +31,8 @@ MainListPane::MainListPane(LibrarySession &session, QWidget &page) : QObject(&pa
     btnPlay->setFocusPolicy(Qt::TabFocus);
     btnPlay->setAutoDefault(true);
 
-    connect(&m_session, &LibrarySession::listChanged, this, &MainListPane::showList);
-    connect(&m_session, &LibrarySession::selectionChanged, this, &MainListPane::showSelection);
+    connect(&m_session.browse(), &BrowseModel::listChanged, this, &MainListPane::showList);
+    connect(&m_session.browse(), &BrowseModel::selectionChanged, this, &MainListPane::showSelection);
     // Every change of the highlighted entry fills the details, whether by key, click or a drag
     // across the list, so that the two never disagree. A press on the entry already highlighted
     // changes nothing and fills them again, which shows its game once more.
@@ -94,15 +95,15 @@ void MainListPane::showList()
     // the list asks for each row whether it is hidden without a look-up; once the highlight is
     // set, that look-up would cost as much as everything else of a rebuild.
     lbMain->doItemsLayout();
-    highlight(m_session.selectedIndex());
-    lblTotal->setText(m_session.totalText());
+    highlight(m_session.browse().selectedIndex());
+    lblTotal->setText(m_session.browse().totalText());
     lblTotal->adjustSize();
 }
 
 void MainListPane::showSelection()
 {
     // Start-up and rebuilds select in the session; the highlight follows without selecting again.
-    const int index = m_session.selectedIndex();
+    const int index = m_session.browse().selectedIndex();
     if (index != highlightedIndex())
         highlight(index);
 }
@@ -127,7 +128,7 @@ int MainListPane::highlightedIndex() const
 
 void MainListPane::highlightChanged()
 {
-    m_session.select(highlightedIndex());
+    m_session.browse().select(highlightedIndex());
 }
 
 bool MainListPane::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,8 @@
 #include "ui/main/MainTabView.h"
 
 #include "session/LibrarySession.h"
+#include "session/PreferencesModel.h"
+#include "session/BrowseModel.h"
 #include "ui/main/DetailsPane.h"
 #include "ui/main/FindPanel.h"
 #include "ui/main/MainListPane.h"
@@ -32,7 +34,7 @@ void MainTabView::placeMainTab()
     // Details take the page's full height beside the list, as designed, before the first pass.
     const QSize page = m_parts.page.size();
     const int findShift = m_parts.find.isOpen() ? m_parts.find.listShift() : 0;
-    MainLayout::placeAtDesign(m_view, page, findShift, m_session.state().AboutListSeparator);
+    MainLayout::placeAtDesign(m_view, page, findShift, m_session.preferences().preferences().aboutListSeparator);
 }
 
 void MainTabView::moveListForFind(int shift)
@@ -67,7 +69,7 @@ void MainTabView::MainFormResize(bool ResizeExtrasBox)
     if (m_laidOut) {
         // The size start-up gives back to resize(): the window manager's frame is not ours to
         // store, and counting it in would grow the window by the frame at every start.
-        m_session.rememberWindowSize(window.width(), window.height());
+        m_session.preferences().rememberWindowSize(window.width(), window.height());
     }
 }
 
@@ -98,7 +100,7 @@ void MainTabView::command(MainCommand command)
     if (change != MainLayout::ListChange::None) {
         MainFormResize(false);
         if (change == MainLayout::ListChange::Height)
-            m_session.setAboutListSeparator(m_view.listNotesOffset);
+            m_session.preferences().setAboutListSeparator(m_view.listNotesOffset);
         return;
     }
     switch (command) {
@@ -110,7 +112,7 @@ void MainTabView::command(MainCommand command)
         m_parts.details.showSimple(menus.isChecked(MainCommand::ViewSimple));
         break;
     case MainCommand::ShowRating:
-        m_session.setListShowsRating(menus.isChecked(MainCommand::ShowRating));
+        m_session.browse().setListShowsRating(menus.isChecked(MainCommand::ShowRating));
         break;
     case MainCommand::LargerInfoView:
         menus.setChecked(MainCommand::LargerInfoView, MainLayout::toggleLargerInfoView(m_view));

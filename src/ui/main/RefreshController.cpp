@@ -2,6 +2,8 @@
 
 #include "platform/Dialogs.h"
 #include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
+#include "session/LibraryModel.h"
 #include "ui/main/ReloadGauge.h"
 
 RefreshController::RefreshController(LibrarySession &session, Dialogs &dialogs, ReloadGauge &gamesGauge,
@@ -11,24 +13,24 @@ RefreshController::RefreshController(LibrarySession &session, Dialogs &dialogs, 
 {
     setObjectName(QStringLiteral("RefreshController"));
     showGauges(false);
-    connect(&session, &LibrarySession::scanRunning, this, &RefreshController::showGauges);
+    connect(&session.library(), &LibraryModel::scanRunning, this, &RefreshController::showGauges);
     // The start-up scan reports through the same signals, to the splash screen.
-    connect(&session, &LibrarySession::scanCategoriesStarted, this, [this](int count) {
-        if (m_session.isScanRunning())
+    connect(&session.library(), &LibraryModel::scanCategoriesStarted, this, [this](int count) {
+        if (m_session.library().isScanRunning())
             pbReloading2.setRange(0, count - 1);
     });
-    connect(&session, &LibrarySession::scanCategoryStarted, this, [this](int index, int, const QString &) {
-        if (m_session.isScanRunning())
+    connect(&session.library(), &LibraryModel::scanCategoryStarted, this, [this](int index, int, const QString &) {
+        if (m_session.library().isScanRunning())
             pbReloading2.setValue(index);
     });
-    connect(&session, &LibrarySession::scanGamesStarted, this, [this](int count) {
-        if (m_session.isScanRunning()) {
+    connect(&session.library(), &LibraryModel::scanGamesStarted, this, [this](int count) {
+        if (m_session.library().isScanRunning()) {
             pbReloading.setRange(0, count - 1);
             pbReloading.setValue(0);
         }
     });
-    connect(&session, &LibrarySession::scanGameStarted, this, [this](int index) {
-        if (m_session.isScanRunning())
+    connect(&session.library(), &LibraryModel::scanGameStarted, this, [this](int index) {
+        if (m_session.library().isScanRunning())
             pbReloading.setValue(index);
     });
 }
@@ -38,21 +40,21 @@ void RefreshController::refreshAll()
     // The menus hold this command while a scan runs; a folder delete does not wait for them,
     // and the scan under way may already have read the deleted folder, so it reads once more.
     if (m_dialogs.confirmWarning(QStringLiteral("Are you sure?")))
-        m_session.refreshAllWhenIdle();
+        m_session.library().refreshAllWhenIdle();
 }
 
 void RefreshController::reloadData()
 {
     // A second command while one runs would only read the same library again.
-    if (m_session.isScanRunning())
+    if (m_session.library().isScanRunning())
         return;
     if (m_dialogs.confirmWarning(QStringLiteral("Are you sure?")))
-        m_session.refreshAll(true);
+        m_session.library().refreshAll(true);
 }
 
 void RefreshController::refreshThisGame()
 {
-    m_session.refreshThisGame();
+    m_session.browse().refreshThisGame();
 }
 
 void RefreshController::showGauges(bool shown)

@@ -1,6 +1,9 @@
 #include "ui/main/TfrmDeleteFolder.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "session/BrowseModel.h"
+#include "session/LibrarySession.h"
 #include "presentation/DeleteQuestion.h"
 #include "ui/common/WidgetColors.h"
 
@@ -79,7 +82,7 @@ TfrmDeleteFolder::TfrmDeleteFolder(LibrarySession &session, Dialogs &dialogs, QW
 
 bool TfrmDeleteFolder::LoadFolderToDelete()
 {
-    m_target = FolderCommands(m_session).deleteTarget();
+    m_target = FolderCommands(m_session.browse(), m_session.platform().fileOps, m_session.platform().shell).deleteTarget();
     if (const Result<void> deletable = m_target.deletable(); !deletable) {
         m_dialogs.message(deletable.error().message());
         return false;
@@ -115,7 +118,7 @@ void TfrmDeleteFolder::mnuDeleteCurrentClick(const QWidget &mainWindow)
 
 void TfrmDeleteFolder::btnYesClick()
 {
-    const Result<void> trashed = FolderCommands(m_session).moveToTrash(m_target);
+    const Result<void> trashed = FolderCommands(m_session.browse(), m_session.platform().fileOps, m_session.platform().shell).moveToTrash(m_target);
     close();
     if (!trashed) {
         m_dialogs.message(trashed.error().message());

@@ -6,6 +6,10 @@
 #include "session/AppearanceModel.h"
 #include "session/FilterState.h"
 #include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
+#include "session/LaunchModel.h"
+#include "session/LibraryModel.h"
+#include "session/PreferencesModel.h"
 #include "ui/common/Controls.h"
 #include "ui/main/AttractMode.h"
 #include "ui/main/CategoryMenuController.h"
@@ -48,7 +52,7 @@ TfrmMain::TfrmMain(const Platform &platform, const FilePlaces &places, TfrmSplas
         else
             m_platform.dialogs.message(text);
     });
-    connect(m_session.get(), &LibrarySession::sorting, this, [this](bool running) {
+    connect(&m_session->browse(), &BrowseModel::sorting, this, [this](bool running) {
         if (running)
             m_waitCursor.emplace();
         else
@@ -80,7 +84,7 @@ void TfrmMain::buildAreas()
 
     m_config = new ConfigTab(*m_session, *PageControl1);
     auto *imageSheet = new ImageSheetTab(*m_session, *PageControl1);
-    connect(imageSheet, &ImageSheetTab::launchRequested, m_session.get(), &LibrarySession::launchRow);
+    connect(imageSheet, &ImageSheetTab::launchRequested, &m_session->launch(), &LaunchModel::launchRow);
     connect(imageSheet, &ImageSheetTab::pictureUnreadable, m_session.get(), &LibrarySession::reportOnce);
 
     pnlNostalgia = new NostalgiaView(*m_session, *this);
@@ -97,9 +101,12 @@ void TfrmMain::buildAreas()
 void TfrmMain::wireAreas()
 {
     LibrarySession *session = m_session.get();
-    connect(session, &LibrarySession::listChanged, this, [this] { m_categoryMenus->rebuild(m_session->table()); });
+    BrowseModel &browse = session->browse();
+    LaunchModel &launch = session->launch();
+    PreferencesModel &preferences = session->preferences();
+    connect(&browse, &BrowseModel::listChanged, this, [this] { m_categoryMenus->rebuild(m_session->library().table()); });
 
-    connect(m_menus, &MainMenus::sortFieldChosen, session, &LibrarySession::setSortField);
+    connect(m_menus, &MainMenus::sortFieldChosen, &browse, &BrowseModel::setSortField);
     m_menus->on(MainCommand::Find, pnlFind, &FindPanel::Find1Click);
     FilterState &filter = session->filter();
     m_menus->on(MainCommand::ShowAll, &filter, &FilterState::restoreAll);
@@ -114,15 +121,15 @@ void TfrmMain::wireAreas()
     connect(m_list, &MainListPane::playRequested, this, [this] { launchGame(false); });
     connect(&details, &DetailsPanel::setupClicked, this, [this] { launchGame(true); });
     connect(&details, &DetailsPanel::platformClicked, this, [this, &details](int index, const QString &platform) {
-        if (m_session->showPlatform(platform))
+        if (m_session->browse().showPlatform(platform))
             details.markShownPlatform(index);
     });
     connect(&details, &DetailsPanel::platformDoubleClicked, this, [this](int, const QString &platform) {
-        m_session->launchPlatform(platform);
+        m_session->launch().launchPlatform(platform);
     });
-    connect(&details, &DetailsPanel::manualClicked, session, &LibrarySession::openManual);
-    connect(&details, &DetailsPanel::extraClicked, session,
-            [session](int, const QString &, const QString &link) { session->openExtra(link); });
+    connect(&details, &DetailsPanel::manualClicked, &launch, &LaunchModel::openManual);
+    connect(&details, &DetailsPanel::extraClicked, &launch,
+            [&launch](int, const QString &, const QString &link) { launch.openExtra(link); });
     auto *viewer = new PictureViewer(*tabMain);
     viewer->watch(details.viewedPictures());
     m_menus->on(MainCommand::Attract, new AttractMode(*session, *this), &AttractMode::setRunning);
@@ -131,7 +138,8 @@ void TfrmMain::wireAreas()
     QList<QLabel *> hover = details.linkLabels();
     m_filters->watchHover(hover);
 
-    connect(session, &LibrarySession::showDatesChanged, m_details, &DetailsPane::showDates);
+    connect(&preferences, &PreferencesModel::showDatesChanged, m_details, &DetailsPane::showDates);
+    connect(&preferences, &PreferencesModel::nostalgiaModeChanged, this, [this](bool on) { m_nostalgia = on; });
     connect(m_config, &ConfigTab::entryHelperRequested, this, [this] { emit entryHelperRequested(false); });
     m_menus->on(MainCommand::EditCurrent, this, [this] { emit entryHelperRequested(true); });
     m_menus->on(MainCommand::About, this, &TfrmMain::aboutRequested);
@@ -154,7 +162,7 @@ void TfrmMain::wireAreas()
             m_list->focusList();
     });
     connect(pnlNostalgia, &NostalgiaView::launchRequested, this, &TfrmMain::launchGame);
-    connect(pnlNostalgia, &NostalgiaView::platformLaunchRequested, session, &LibrarySession::launchPlatform);
+    connect(pnlNostalgia, &NostalgiaView::platformLaunchRequested, &launch, &LaunchModel::launchPlatform);
     connect(pnlNostalgia, &NostalgiaView::fieldClicked, &filter, &FilterState::fieldFilter);
     m_filters->watchHover(pnlNostalgia->platformLabels());
 
@@ -171,12 +179,12 @@ void TfrmMain::wireAreas()
     m_menus->on(MainCommand::RefreshAll, m_refresh, &RefreshController::refreshAll);
     m_menus->on(MainCommand::ReloadData, m_refresh, &RefreshController::reloadData);
     m_menus->on(MainCommand::RefreshThisGame, m_refresh, &RefreshController::refreshThisGame);
-    connect(session, &LibrarySession::scanRunning, this, [this](bool running) {
+    connect(&session->library(), &LibraryModel::scanRunning, this, [this](bool running) {
         m_scanning = running;
         enableInputs();
         if (running)
             return;
-        if (m_session->state().NostalgiaMode)
+        if (m_nostalgia)
             pnlNostalgia->focusList();
         else
             m_list->focusList();
@@ -193,7 +201,7 @@ void TfrmMain::enableInputs()
     // While a refresh reads the library, nothing that reads the table takes input; the window
     // still paints, the gauges move, and it can be closed. While the Nostalgia view covers the
     // window, the controls behind it take neither the focus nor keys.
-    const bool nostalgia = m_session->state().NostalgiaMode;
+    const bool nostalgia = m_nostalgia;
     m_menus->setScanRunning(m_scanning);
     PageControl1->setEnabled(!m_scanning && !nostalgia);
     pnlNostalgia->setEnabled(!m_scanning);
@@ -217,20 +225,22 @@ void TfrmMain::showStartUpStep(LibrarySession::StartUpStep step, TfrmSplashScree
 {
     using Step = LibrarySession::StartUpStep;
     LibrarySession &session = *m_session;
-    const MainState &state = session.state();
     switch (step) {
-    case Step::SettingsOpened:
-        resize(session.settings().read(SettingsKeys::Width), session.settings().read(SettingsKeys::Height));
+    case Step::SettingsOpened: {
+        const Preferences &preferences = session.preferences().preferences();
+        resize(preferences.windowSize);
         applyAppearance(session.appearance().theme());
-        m_menus->showNostalgiaMode(state.NostalgiaMode);
-        pnlNostalgia->setVisible(state.NostalgiaMode);
+        m_nostalgia = preferences.nostalgiaMode;
+        m_menus->showNostalgiaMode(m_nostalgia);
+        pnlNostalgia->showMode(m_nostalgia);
         centreOnScreen();
         m_config->showOptions();
-        m_details->showDates(state.ShowDates);
+        m_details->showDates(preferences.showDates);
         break;
+    }
     case Step::TableLoading:
-        m_startupScan.emplace(state.library, splash, m_platform.dialogs);
-        m_startupScan->follow(session);
+        m_startupScan.emplace(session.library().state(), splash, m_platform.dialogs);
+        m_startupScan->follow(session.library());
         break;
     case Step::TableLoaded:
         m_startupScan.reset();
@@ -280,12 +290,12 @@ void TfrmMain::centreOnScreen()
 
 void TfrmMain::launchGame(bool setup)
 {
-    m_session->launchSelected(setup);
+    m_session->launch().launchSelected(setup);
 }
 
 bool TfrmMain::FormCloseQuery()
 {
-    if (!m_session->state().ConfirmClose)
+    if (!m_session->preferences().preferences().confirmClose)
         return true;
     return m_platform.dialogs.confirm(QStringLiteral("Close PALLOX?"));
 }
@@ -297,6 +307,6 @@ void TfrmMain::closeEvent(QCloseEvent *event)
         return;
     }
     // The selection and the size wait for a pause before they are written; closing is one.
-    m_session->flushSettings();
+    m_session->preferences().flush();
     event->accept();
 }

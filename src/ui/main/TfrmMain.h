@@ -81,6 +81,7 @@ private:
     RefreshController *m_refresh = nullptr;
     TfrmImport *m_import = nullptr; // made at its first use
     bool m_scanning = false;
+    bool m_nostalgia = false; // the Nostalgia mode, as the preferences last said
     // The start-up scan's progress and messages, while start-up loads the table.
     std::optional<SplashScanObserver> m_startupScan;
     std::optional<WaitCursor> m_waitCursor;

@@ -5,6 +5,8 @@
 #include "nostalgia/NostalgiaLayout.h"
 #include "nostalgia/NostalgiaScene.h"
 #include "session/LibrarySession.h"
+#include "session/LaunchModel.h"
+#include "session/BrowseModel.h"
 #include "ui/common/Controls.h"
 #include "ui/common/WidgetColors.h"
 
@@ -140,7 +142,7 @@ bool NostalgiaLabels::eventFilter(QObject *watched, QEvent *event)
         // The shadow peeks out from under its label and answers for it.
         QLabel *target = lblNostalgiaPlatform[size_t(platform)];
         if (type == QEvent::MouseButtonRelease) {
-            m_session.showPlatform(target->text());
+            m_session.browse().showPlatform(target->text());
         } else if (type == QEvent::MouseButtonDblClick) {
             if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
                 emit platformLaunchRequested(target->text());
@@ -155,8 +157,8 @@ bool NostalgiaLabels::eventFilter(QObject *watched, QEvent *event)
             continue;
         if (type == QEvent::Enter || type == QEvent::Leave)
             WidgetColors::setTextColor(label, type == QEvent::Enter ? Blue : Navy);
-        else if (type == QEvent::MouseButtonRelease && m_session.selectedIndex() >= 0)
-            m_session.openExtra(m_session.details().extras[i].link);
+        else if (type == QEvent::MouseButtonRelease && m_session.browse().selectedIndex() >= 0)
+            m_session.launch().openExtra(m_session.browse().details().extras[i].link);
     }
     return QObject::eventFilter(watched, event);
 }

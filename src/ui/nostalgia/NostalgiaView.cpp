@@ -6,6 +6,10 @@
 #include "nostalgia/NostalgiaLayout.h"
 #include "nostalgia/NostalgiaScene.h"
 #include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
+#include "session/LaunchModel.h"
+#include "session/LibraryModel.h"
+#include "session/PreferencesModel.h"
 #include "ui/nostalgia/NostalgiaBigScreen.h"
 #include "ui/nostalgia/NostalgiaLabels.h"
 #include "ui/nostalgia/NostalgiaPicture.h"
@@ -43,11 +47,12 @@ NostalgiaView::NostalgiaView(LibrarySession &session, QMainWindow &window)
     timerNostalgia->setInterval(m_scene.transitionInterval());
     connect(timerNostalgia, &QTimer::timeout, this, &NostalgiaView::timerNostalgiaTimer);
 
-    connect(&m_session, &LibrarySession::listChanged, this, [this] {
-        if (m_session.state().NostalgiaMode)
+    connect(&m_session.browse(), &BrowseModel::listChanged, this, [this] {
+        if (m_on)
             showList();
     });
-    connect(&m_session, &LibrarySession::selectionChanged, this, &NostalgiaView::followSelection);
+    connect(&m_session.browse(), &BrowseModel::selectionChanged, this, &NostalgiaView::followSelection);
+    connect(&m_session.preferences(), &PreferencesModel::nostalgiaModeChanged, this, [this](bool on) { m_on = on; });
     m_client = m_window.centralWidget();
     if (m_client)
         m_client->installEventFilter(this);
@@ -79,15 +84,15 @@ void NostalgiaView::buildPictures()
     connect(piece(NostalgiaPiece::Computer), &NostalgiaPicture::clicked, this,
             [this] { pnlBigScreen->openOn(piece(NostalgiaPiece::Computer)->geometry()); });
     const auto setup = [this] {
-        if (m_session.selectedIndex() >= 0 &&
-            !m_session.details().setup.isEmpty())
+        if (m_session.browse().selectedIndex() >= 0 &&
+            !m_session.browse().details().setup.isEmpty())
             emit launchRequested(true);
     };
     connect(piece(NostalgiaPiece::Screen), &NostalgiaPicture::clicked, this, setup);
     connect(piece(NostalgiaPiece::Title), &NostalgiaPicture::clicked, this, setup);
     connect(piece(NostalgiaPiece::Manual), &NostalgiaPicture::clicked, this, [this] {
-        if (m_session.selectedIndex() >= 0)
-            m_session.openManual(m_session.details().manual);
+        if (m_session.browse().selectedIndex() >= 0)
+            m_session.launch().openManual(m_session.browse().details().manual);
     });
 }
 
@@ -127,7 +132,7 @@ void NostalgiaView::attachList(bool attached)
     // The same entries as the main list, kept by the session: nothing to copy when the list
     // changes. While the view is off it holds none, or it would lay out every new list for nobody.
     QItemSelectionModel *old = lbNostalgiaMain->selectionModel();
-    lbNostalgiaMain->setModel(attached ? &m_session.listModel() : nullptr);
+    lbNostalgiaMain->setModel(attached ? &m_session.browse().listModel() : nullptr);
     delete old;
     if (attached) {
         connect(lbNostalgiaMain->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
@@ -149,7 +154,7 @@ void NostalgiaView::focusList()
 
 void NostalgiaView::switchMode(bool on)
 {
-    m_session.setNostalgiaMode(on);
+    m_session.preferences().setNostalgiaMode(on);
     setVisible(on);
     if (on) {
         LoadNostalgia();
@@ -162,6 +167,12 @@ void NostalgiaView::switchMode(bool on)
     }
 }
 
+void NostalgiaView::showMode(bool on)
+{
+    m_on = on;
+    setVisible(on);
+}
+
 void NostalgiaView::placeOverClientArea()
 {
     if (const QWidget *client = m_window.centralWidget())
@@ -171,11 +182,11 @@ void NostalgiaView::placeOverClientArea()
 void NostalgiaView::LoadNostalgia()
 {
     m_prepared = true;
-    NostalgiaFonts::loadSkinFonts(m_session.state().SkinsFolder);
+    NostalgiaFonts::loadSkinFonts(m_session.library().state().Places.skinsFolder());
     m_scene.LoadNostalgiaFile(QString(), QString());
     // Behind the ordinary view there is nothing to draw, and decoding the scene would only slow
     // the start; switching the mode on prepares the view again.
-    if (!m_session.state().NostalgiaMode)
+    if (!m_on)
         return;
     placeOverClientArea();
     raise();
@@ -184,7 +195,7 @@ void NostalgiaView::LoadNostalgia()
     LoadNostalgiaImages();
     m_scene.loadScenePictures();
     timerNostalgia->setInterval(m_scene.transitionInterval());
-    highlight(m_session.selectedIndex());
+    highlight(m_session.browse().selectedIndex());
     lbNostalgiaMainClick();
     lbNostalgiaMain->setFocus();
     pnlBigScreen->setCursorBlinking(true);
@@ -196,7 +207,7 @@ void NostalgiaView::showList()
     // The model holds the new entries already; laid out before anything points into them (see
     // MainListPane::showList), the highlight follows the session's.
     lbNostalgiaMain->doItemsLayout();
-    highlight(m_session.selectedIndex());
+    highlight(m_session.browse().selectedIndex());
 }
 
 void NostalgiaView::highlight(int index)
@@ -218,9 +229,9 @@ int NostalgiaView::currentRow() const
 void NostalgiaView::followSelection()
 {
     // Hidden, the view waits for LoadNostalgia, which catches up when the mode is switched on.
-    if (!m_session.state().NostalgiaMode || !m_prepared)
+    if (!m_on || !m_prepared)
         return;
-    highlight(m_session.selectedIndex());
+    highlight(m_session.browse().selectedIndex());
     lbNostalgiaMainClick();
 }
 
@@ -228,8 +239,8 @@ void NostalgiaView::lbNostalgiaMainChange()
 {
     // The session selects and the details follow; its signal brings the update here.
     const int index = currentRow();
-    if (index != m_session.selectedIndex())
-        m_session.select(index);
+    if (index != m_session.browse().selectedIndex())
+        m_session.browse().select(index);
     else
         lbNostalgiaMainClick();
 }
@@ -237,8 +248,8 @@ void NostalgiaView::lbNostalgiaMainChange()
 void NostalgiaView::lbNostalgiaMainClick()
 {
     static const DetailsContent nothing;
-    const bool selected = m_session.selectedIndex() >= 0;
-    const DetailsContent &details = selected ? m_session.details() : nothing;
+    const bool selected = m_session.browse().selectedIndex() >= 0;
+    const DetailsContent &details = selected ? m_session.browse().details() : nothing;
 
     m_scene.chooseSkinFor(details);
     m_labels->showPlatforms(m_scene);
@@ -340,7 +351,7 @@ bool NostalgiaView::eventFilter(QObject *watched, QEvent *event)
     // Compared with the pointer kept at construction: the main window's children still send
     // events while it is being destroyed, when it can no longer be asked for them.
     if (watched == m_client) {
-        if ((type == QEvent::Resize || type == QEvent::Move) && m_session.state().NostalgiaMode) {
+        if ((type == QEvent::Resize || type == QEvent::Move) && m_on) {
             // A resized window reads the keys of its new width bucket.
             placeOverClientArea();
             LoadNostalgiaImages();

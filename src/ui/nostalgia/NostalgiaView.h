@@ -29,6 +29,8 @@ public:
 
     // Mode switch from the File menu: writes the choice at once, shows or hides the view.
     void switchMode(bool on);
+    // Start-up: shown or not as the preferences say, without writing them.
+    void showMode(bool on);
     // Prepares the view from skins.ini and shows the selected game in it.
     void LoadNostalgia();
     // The platform labels, for the hover colours the details panel's platform labels have too.
@@ -79,6 +81,7 @@ private:
     bool m_following = false; // the highlight is being moved to the session's entry
     bool m_listAttached = false;
     bool m_prepared = false;
+    bool m_on = false; // the Nostalgia mode, as the preferences last said
     // imgNostalgiaBG, imgNostalgiaComp and the rest, by piece.
     std::array<NostalgiaPicture *, NostalgiaPieceCount> m_pieces{};
     QLabel *lblDiskLabel = nullptr;

@@ -2,6 +2,8 @@
 
 #include "browse/ThumbnailLoader.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
+#include "session/BrowseModel.h"
 #include "ui/sheet/SheetThumbnail.h"
 #include "ui/common/WidgetColors.h"
 
@@ -115,7 +117,7 @@ void ImageSheetTab::btnLoadImagesClick()
     shImage->hide();
     lblImgName->clear();
 
-    const GameTable &table = m_session.table();
+    const GameTable &table = m_session.library().table();
     lblImageListTotal->setText(QStringLiteral("0"));
     pbImages->setRange(0, table.rowCount() - 1);
     pbImages->setValue(0);
@@ -123,9 +125,9 @@ void ImageSheetTab::btnLoadImagesClick()
     ScrollBox1->verticalScrollBar()->setValue(0);
 
     const int sheetWidth = ScrollBox1->viewport()->width();
-    m_build = SheetBuild(table, m_session.state().library.LibraryRoot,
+    m_build = SheetBuild(table, m_session.library().root(),
                          SheetBuild::Request{cbImageList->currentText(), scrollImageSize->value(), sheetWidth,
-                                             m_session.state().galleryHint});
+                                             m_session.browse().galleryHint()});
     m_sheet->resize(sheetWidth, m_build.height());
     m_thumbnails.reserve(m_build.size());
     m_loader->start(m_build.jobs());
@@ -172,7 +174,7 @@ void ImageSheetTab::thumbnailEntered(SheetThumbnail *thumbnail)
 
 void ImageSheetTab::thumbnailClicked(int job)
 {
-    const SheetBuild::Start start = m_build.startFor(m_session.table(), job);
+    const SheetBuild::Start start = m_build.startFor(m_session.library().table(), job);
     if (start.row < 0) {
         emit m_session.message(start.message);
         return;

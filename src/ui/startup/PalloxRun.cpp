@@ -3,6 +3,7 @@
 #include "import/ImportCommand.h"
 #include "platform/Dialogs.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
 #include "ui/startup/PalloxApplication.h"
 #include "ui/startup/QtPlatform.h"
 #include "ui/main/RefreshController.h"
@@ -117,7 +118,7 @@ bool PalloxRun::run(const FilePlaces &places)
     QObject::connect(m_mainWindow.get(), &TfrmMain::entryHelperRequested, m_addWizard.get(),
                      &TfrmAddWizard::showFromMain);
     // Its lists come from the table and its saves read the library again: it waits for a refresh.
-    QObject::connect(&m_mainWindow->session(), &LibrarySession::scanRunning, m_addWizard.get(),
+    QObject::connect(&m_mainWindow->session().library(), &LibraryModel::scanRunning, m_addWizard.get(),
                      &QWidget::setDisabled);
     m_about = std::make_unique<TfrmAbout>(m_platform.shell, m_mainWindow.get());
     QObject::connect(m_mainWindow.get(), &TfrmMain::aboutRequested, m_about.get(),

@@ -4,6 +4,9 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
+#include "session/LaunchModel.h"
+#include "session/BrowseModel.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/wizard/AddWizardControls.h"
 #include "wizard/EntryFiles.h"
@@ -74,7 +77,7 @@ void TfrmAddWizard::FormCreate()
 {
     Controls &c = *m_controls;
     c.memAbout->clear();
-    const EntryValueLists lists = EntryValueLists::build(m_session.table(), m_session.state().emulators);
+    const EntryValueLists lists = EntryValueLists::build(m_session.library().table(), m_session.launch().registry());
     fill(c.cbLoadGame, lists.loadGame);
     for (const EntryForm::Cell &cell : EntryForm::cells()) {
         if (cell.list)
@@ -105,7 +108,7 @@ void TfrmAddWizard::showFromMain(bool editCurrent)
 {
     centreOnMain();
     if (editCurrent) {
-        const QString name = m_session.selectedIndex() >= 0 ? m_session.details().name : QString();
+        const QString name = m_session.browse().selectedIndex() >= 0 ? m_session.browse().details().name : QString();
         {
             const QSignalBlocker quiet(m_controls->cbLoadGame);
             m_controls->cbLoadGame->setEditText(name);
@@ -141,7 +144,7 @@ void TfrmAddWizard::cbLoadGameChange()
     // A name that is no game's (one still being typed) leaves the fields as they are, rather
     // than filling them with the table's headings.
     const std::optional<GameEntry> game = EntryLoader::fromTable(
-        m_session.table(), m_session.state().library.LibraryRoot, m_controls->cbLoadGame->currentText());
+        m_session.library().table(), m_session.library().root(), m_controls->cbLoadGame->currentText());
     if (game)
         showEntry(*game);
 }
@@ -178,7 +181,7 @@ void TfrmAddWizard::btnBrowseClick()
 
 bool TfrmAddWizard::saveIni()
 {
-    const QString metadataFolder = m_session.selectedIndex() >= 0 ? m_session.details().metadataFolder : QString();
+    const QString metadataFolder = m_session.browse().selectedIndex() >= 0 ? m_session.browse().details().metadataFolder : QString();
     const std::optional<QString> file = m_files.chooseIniFile(metadataFolder);
     if (!file)
         return false;

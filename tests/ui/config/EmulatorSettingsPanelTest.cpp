@@ -1,6 +1,7 @@
 #include "base/SettingsFile.h"
 #include "launch/EmulatorRegistry.h"
 #include "session/LibrarySession.h"
+#include "session/LaunchModel.h"
 #include "support/Files.h"
 #include "support/TestPlatform.h"
 #include "support/Utf8.h"
@@ -47,7 +48,7 @@ protected:
     void build()
     {
         m_session = std::make_unique<LibrarySession>(m_platformRefs, m_dir.path());
-        m_session->loadEmulators();
+        m_session->launch().load();
         m_panel = std::make_unique<EmulatorSettingsPanel>(*m_session, nullptr);
         m_dosBox = std::make_unique<GlobalDOSBoxPanel>(*m_session, nullptr);
         m_dosBox->load();
@@ -76,7 +77,7 @@ protected:
                 control<QLabel>("lblEmuPath")->text(), control<QLabel>("lblEmuParams")->text()};
     }
 
-    const EmulatorRegistry &registry() const { return std::as_const(*m_session).state().emulators; }
+    const EmulatorRegistry &registry() const { return m_session->launch().registry(); }
 
     QTemporaryDir m_dir;
     QString m_settingsPath;
@@ -417,7 +418,7 @@ TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
     // The launch uses the confirmed exit option but the command line as it is typed now.
     exitBox->setChecked(false);
     commandLine->setText(u("-fullscreen"));
-    LaunchOptions options = m_session->launchOptions(true);
+    LaunchOptions options = m_session->launch().launchOptions(true);
     EXPECT_TRUE(options.DOSBoxExit);
     EXPECT_EQ(options.CMDLine, u("-fullscreen"));
     EXPECT_TRUE(options.UseSingleConfFolder);
@@ -427,7 +428,7 @@ TEST_F(EmulatorSettingsPanelTest, GlobalDOSBoxOptions)
     child<QPushButton>(*m_dosBox, "btnDBConfigOkay")->click();
     EXPECT_FALSE(m_dosBox->isVisible());
     EXPECT_FALSE(registry().dosBoxExit());
-    EXPECT_FALSE(m_session->launchOptions(false).DOSBoxExit);
+    EXPECT_FALSE(m_session->launch().launchOptions(false).DOSBoxExit);
     EXPECT_EQ(fileBytes(), QByteArray("[DOSBox]\r\nDOSBoxExit=0\r\nCMDLine=-fullscreen\r\nUseSingleConfFolder=1\r\n"));
 }
 

@@ -1,8 +1,9 @@
 #include "base/SettingsFile.h"
 #include "library/GridTextFile.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
+#include "session/BrowseModel.h"
 #include "support/LibraryBuilder.h"
-#include "support/SessionAccess.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
 #include "ui/main/CategoryMenuController.h"
@@ -80,17 +81,15 @@ protected:
             menu = new QMenu(&window);
         filters = std::make_unique<FilterController>(*session, *panel);
         categories = std::make_unique<CategoryMenuController>(*filters, menus);
-        QObject::connect(session.get(), &LibrarySession::listChanged, [this] {
+        QObject::connect(&session->browse(), &BrowseModel::listChanged, [this] {
             ++listBuilds;
-            categories->rebuild(session->table());
+            categories->rebuild(session->library().table());
         });
         QObject::connect(session.get(), &LibrarySession::message, [this](const QString &text) { messages << text; });
 
         // No data cache yet, so this scans the library and writes one.
-        session->openSettings();
-        session->loadTable();
-        session->rebuildList();
-        session->filter().fillFieldList();
+        session->startUp();
+        session->browse().select(-1);
         ASSERT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
     }
 
@@ -99,8 +98,7 @@ protected:
         lib.addGame(QStringLiteral("Games"), QString(name).remove(QLatin1Char('\'')), name, keys);
     }
 
-    QStringList listed() const { return session->listEntries(); }
-    MainState &state() { return LibrarySessionTestAccess::state(*session); }
+    QStringList listed() const { return session->browse().listEntries(); }
 
     QMenu *menu(CategoryMenu which) const { return menus[static_cast<size_t>(which)]; }
     QComboBox *combo(const char *name) { return child<QComboBox>(*panel, name); }
@@ -162,15 +160,15 @@ TEST_F(FilterControllerTest, FiltersAccumulateUntilClearReloadsTheDataCache)
             combo("cbShowOnly2")->itemText(i).compare(QStringLiteral("sierra"), Qt::CaseInsensitive) == 0;
     EXPECT_EQ(spellings, 1);
 
-    session->setSortField(QStringLiteral("Year"));
-    ASSERT_TRUE(state().ListShowsSortValue);
+    session->browse().setSortField(QStringLiteral("Year"));
+    ASSERT_TRUE(session->browse().listShowsSortValue());
     session->filter().fieldFilter(QStringLiteral("Year"), QStringLiteral("1990"));
     EXPECT_TRUE(listed().isEmpty()) << "the second filter narrows what the first left";
 
     button("btnClearFind")->click();
     EXPECT_EQ(listed(), kAll);
-    EXPECT_EQ(state().MainSortField, QStringLiteral("Name"));
-    EXPECT_FALSE(state().ListShowsSortValue);
+    EXPECT_EQ(session->browse().sortField(), QStringLiteral("Name"));
+    EXPECT_FALSE(session->browse().listShowsSortValue());
     EXPECT_TRUE(combo("cbShowOnly1")->currentText().isEmpty());
     EXPECT_TRUE(combo("cbShowOnly2")->currentText().isEmpty());
     EXPECT_FALSE(button("btnGoFind")->isVisibleTo(panel));
@@ -267,7 +265,7 @@ TEST_F(FilterControllerTest, CategoryMenusDrillDownAndCarryExactValues)
         << "after a genre only its developers";
     choose(CategoryMenu::DevOrPub, QStringLiteral("sierra"));
     EXPECT_EQ(listed(), QStringList{QStringLiteral("King's Quest")});
-    EXPECT_FALSE(state().filterModes.devOrPub) << "consumed by its filter";
+    EXPECT_FALSE(session->browse().filterModes().devOrPub) << "consumed by its filter";
 
     session->filter().restoreAll();
     // Typed by hand, since the menu offers the first spelling only.
@@ -277,7 +275,10 @@ TEST_F(FilterControllerTest, CategoryMenusDrillDownAndCarryExactValues)
 
 TEST_F(FilterControllerTest, FortyDevelopersGiveSevenLetterGroups)
 {
-    GameTable &grid = state().library.GridMain;
+    // A table made by hand, brought in as the data cache that Show All reads.
+    GameTable grid = session->library().table();
+    const LibraryModel &library = session->library();
+    const QString cacheFile = library.state().Places.dataCache(library.root()).file;
     const int developer = grid.column(QStringLiteral("Developer"));
     const auto withDevelopers = [&](int count) {
         grid.setRowCount(1);
@@ -288,7 +289,8 @@ TEST_F(FilterControllerTest, FortyDevelopersGiveSevenLetterGroups)
                 i == 0 ? QStringLiteral("3D Realms") : i == 1 ? QStringLiteral("zeppelin") : QStringLiteral("Maker %1").arg(i);
             grid.appendRow(std::move(cells));
         }
-        session->rebuildList();
+        ASSERT_TRUE(SaveStringGrid(grid, cacheFile));
+        session->filter().restoreAll();
     };
     withDevelopers(39);
     EXPECT_EQ(captions(menu(CategoryMenu::Developer)).size(), 39);

@@ -1,6 +1,7 @@
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
+#include "session/BrowseModel.h"
 #include "support/LibraryBuilder.h"
-#include "support/SessionAccess.h"
 #include "support/TestPlatform.h"
 #include "support/WindowFinder.h"
 #include "support/ListEntries.h"
@@ -105,7 +106,7 @@ TEST_F(FolderCommandsWindowTest, DeleteWindowAsksThenSendsTheFolderToTheTrashAnd
     EXPECT_EQ(refreshes.count(), 1);
     // Refresh All asks its own question, then reads the library without the deleted game.
     EXPECT_EQ(fake.dialogs.questions, QStringList({q("Are you sure?")}));
-    run->mainWindow().session().finishScan();
+    run->mainWindow().session().library().finishScan();
     EXPECT_EQ(ListEntries::count(*list), 2);
     EXPECT_TRUE(fake.dialogs.messages.isEmpty())
         << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
@@ -120,10 +121,10 @@ TEST_F(FolderCommandsWindowTest, AFolderDeletedWhileTheLibraryIsReadIsGoneAfterT
     // The window does not hold the main window back: the library is being read when Yes comes.
     trigger("ReloadData1");
     LibrarySession &session = run->mainWindow().session();
-    ASSERT_TRUE(session.isScanRunning());
+    ASSERT_TRUE(session.library().isScanRunning());
     QTest::mouseClick(child<QPushButton>(window, "btnYes"), Qt::LeftButton);
     EXPECT_EQ(fake.dialogs.questions, QStringList({q("Are you sure?"), q("Are you sure?")}));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !session.isScanRunning(); }, 20000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !session.library().isScanRunning(); }, 20000));
     EXPECT_TRUE(ListEntries::rowsOf(*list, q("Delta Blocks")).isEmpty());
     EXPECT_EQ(ListEntries::count(*list), 2);
     EXPECT_TRUE(fake.dialogs.messages.isEmpty())
@@ -146,9 +147,9 @@ TEST_F(FolderCommandsWindowTest, ALongPathFitsTheScreenAndARefusedFolderKeepsThe
     QTest::keyClick(&window, Qt::Key_Escape);
 
     QTemporaryDir outside;
-    ASSERT_TRUE(outside.isValid() && QFile::link(outside.path(), game(q("Puzzle/Away"))));
-    GameTable &table = LibrarySessionTestAccess::state(run->mainWindow().session()).library.GridMain;
-    table.setCell(table.column(q("Subfolder")), run->mainWindow().session().state().SelectedRow, q("Away"));
+    // The game's folder turned into a link that leads out of the library behind the table's back.
+    ASSERT_TRUE(outside.isValid() && QDir(game(q("Puzzle/") + longName)).removeRecursively());
+    ASSERT_TRUE(QFile::link(outside.path(), game(q("Puzzle/") + longName)));
     trigger("mnuDeleteCurrent");
     EXPECT_FALSE(window.isVisible());
     ASSERT_EQ(fake.dialogs.messages.size(), 1);

@@ -1,5 +1,6 @@
 #include "browse/PictureLoader.h"
 #include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 #include "support/Clicks.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
@@ -296,7 +297,7 @@ TEST_F(OtherPlatforms, AttractModeAfterTheRealStartUpPicksEntriesAndStopsAgain)
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("Beta's note."));
 
     mode->TimerDemoTimer();
-    EXPECT_EQ(main.session().selectedIndex(), -1);
+    EXPECT_EQ(main.session().browse().selectedIndex(), -1);
     EXPECT_EQ(name->text(), QStringLiteral("Beta Trail")) << "the panel stays as it was";
     EXPECT_TRUE(memo->toPlainText().isEmpty()) << "but for its note";
 

@@ -1,5 +1,6 @@
 #include "presentation/MainLayout.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/ListEntries.h"
@@ -58,7 +59,7 @@ protected:
         return window->findChild<QAction *>(QLatin1String(objectName));
     }
     QString shown(const char *label) const { return window->findChild<QLabel *>(QLatin1String(label))->text(); }
-    bool scanRunning() const { return window->session().isScanRunning(); }
+    bool scanRunning() const { return window->session().library().isScanRunning(); }
     bool waitForScan() const
     {
         return QTest::qWaitFor([this] { return !scanRunning(); }, 20000);
@@ -115,7 +116,7 @@ TEST_F(RefreshWindowTest, RefreshAllAsksThenReadsTheLibraryWithTheGaugesShownAnd
     for (const char *menu : {"mnuSortBy", "mnuCategory", "mnuEdit"})
         EXPECT_FALSE(window->findChild<QMenu *>(QLatin1String(menu))->menuAction()->isEnabled()) << menu;
     EXPECT_FALSE(list->isEnabled());
-    EXPECT_FALSE(run->mainWindow().session().refreshAll(false));
+    EXPECT_FALSE(run->mainWindow().session().library().refreshAll(false));
     EXPECT_TRUE(action("mnuExit")->isEnabled()) << "the window can always be closed";
 
     ASSERT_TRUE(waitForScan());

@@ -1,5 +1,6 @@
 #include "platform/CommandLine.h"
 #include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 #include "support/Clicks.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
@@ -131,7 +132,7 @@ TEST_F(TfrmMainActions, CategoryItemsKeepTheirExactValueAndFiltersAccumulate)
 
 TEST_F(TfrmMainActions, PlayEnterAndTheSetupLabelStartTheSelectedGame)
 {
-    ASSERT_EQ(frm->session().state().SelectedGameName, QStringLiteral("Blaster"));
+    ASSERT_EQ(frm->session().browse().selectedGameName(), QStringLiteral("Blaster"));
     const QString gameFolder = lib.root() + QStringLiteral("Games/Games/Blaster/");
 
     child<QPushButton>(*frm, "btnPlay")->click();
@@ -150,7 +151,7 @@ TEST_F(TfrmMainActions, PlayEnterAndTheSetupLabelStartTheSelectedGame)
 TEST_F(TfrmMainActions, NothingStartsWithoutASelection)
 {
     ListEntries::setCurrentRow(*list, -1);
-    ASSERT_EQ(frm->session().selectedIndex(), -1);
+    ASSERT_EQ(frm->session().browse().selectedIndex(), -1);
     child<QPushButton>(*frm, "btnPlay")->click();
     EXPECT_TRUE(fake.shell.calls.empty());
 }

@@ -2,6 +2,8 @@
 #include "base/SettingsFile.h"
 #include "browse/PictureLoader.h"
 #include "session/LibrarySession.h"
+#include "session/PreferencesModel.h"
+#include "session/BrowseModel.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
@@ -157,14 +159,14 @@ TEST_F(TfrmMainDetails, SelectionIsWrittenEvenWhenItDoesNotChange)
     select(*frm, QStringLiteral("Beta Storm"));
     // The selection is saved once the user stops browsing; flushing stands for that pause, here
     // so that the first selection's write cannot be mistaken for the click's.
-    frm->session().flushSettings();
+    frm->session().preferences().flush();
     IniFile settings(lib.settingsFile());
     ASSERT_TRUE(settings.writeInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), 7));
     // A click on the entry that is highlighted already.
     QListView *games = list(*frm);
     ASSERT_EQ(ListEntries::currentRow(*games), 1);
     QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, ListEntries::rect(*games, 1).center());
-    frm->session().flushSettings();
+    frm->session().preferences().flush();
     EXPECT_EQ(settings.readInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), -1), 1);
 }
 
@@ -180,8 +182,8 @@ TEST_F(TfrmMainDetails, MetadataFolderIsTheSameWithAndWithoutATrailingSeparator)
     auto withSeparator = start();
     select(*withSeparator, QStringLiteral("Beta Storm"));
 
-    const QString folder = withSeparator->session().details().metadataFolder;
-    EXPECT_EQ(withoutSeparator->session().details().metadataFolder, folder);
+    const QString folder = withSeparator->session().browse().details().metadataFolder;
+    EXPECT_EQ(withoutSeparator->session().browse().details().metadataFolder, folder);
     EXPECT_EQ(folder, lib.path(QStringLiteral("Games/Arcade/Beta/Pallox")));
 }
 
@@ -202,7 +204,7 @@ TEST_F(TfrmMainDetails, SortOrderShowsSortValuesAndKeepsTheSelectedIndex)
 
     child<QAction>(*frm, "ShowRating1")->trigger();
     EXPECT_EQ(ListEntries::text(*games, 1), QStringLiteral("|1989 -- Alpha Raid"));
-    EXPECT_EQ(frm->session().state().SelectedGameName, QStringLiteral("Alpha Raid"));
+    EXPECT_EQ(frm->session().browse().selectedGameName(), QStringLiteral("Alpha Raid"));
 }
 
 TEST_F(TfrmMainDetails, LengthenListPersistsAndSurvivesARestart)

@@ -2,6 +2,7 @@
 #include "base/IniFile.h"
 #include "platform/CommandLine.h"
 #include "session/LibrarySession.h"
+#include "session/BrowseModel.h"
 #include "support/Clicks.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
@@ -153,7 +154,7 @@ TEST_F(NostalgiaViewTest, SelectionShowsTheGameInTheSkinOfItsEra)
     EXPECT_TRUE(list->hasFocus());
     select(QStringLiteral("Alpha Quest"));
     EXPECT_EQ(listWidth(), 240); // DOS386skins.ini
-    EXPECT_EQ(frm->session().state().SelectedGameName, QStringLiteral("Alpha Quest"));
+    EXPECT_EQ(frm->session().browse().selectedGameName(), QStringLiteral("Alpha Quest"));
 
     // The game and one other platform: two labels 20 pixels apart, each with its shadow.
     QLabel *first = label("lblNostalgiaPlatform1");
@@ -361,7 +362,7 @@ TEST_F(NostalgiaViewTest, LaunchSetupManualExtrasAndFilters)
     click(child<QLabel>(*big, "lblNostalgiaDeveloper"));
     EXPECT_EQ(ListEntries::count(*list), 2);
     EXPECT_EQ(ListEntries::count(*child<QListView>(*frm, "lbMain")), 2);
-    EXPECT_EQ(frm->session().state().SelectedGameName, QStringLiteral("Alpha Quest"));
+    EXPECT_EQ(frm->session().browse().selectedGameName(), QStringLiteral("Alpha Quest"));
 }
 
 TEST_F(NostalgiaViewTest, TheManualLightsUpUnderTheMouse)

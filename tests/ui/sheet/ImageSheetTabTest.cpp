@@ -1,5 +1,7 @@
 #include "ui/sheet/ImageSheetTab.h"
 #include "session/LibrarySession.h"
+#include "session/LibraryModel.h"
+#include "session/BrowseModel.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
@@ -161,8 +163,8 @@ TEST_F(ImageSheetTabTest, ClickStartsTheThumbnailsGameWhileTheListKeepsItsSelect
     EXPECT_EQ(child<QLabel>(run->mainWindow(), "lblName")->text(), detailsName);
 
     // A filter since the build moves rows; the click still starts the game it shows.
-    run->mainWindow().session().textSearch(QStringLiteral("Blaze"));
-    ASSERT_EQ(run->mainWindow().session().table().rowCount(), 2);
+    run->mainWindow().session().browse().textSearch(QStringLiteral("Blaze"));
+    ASSERT_EQ(run->mainWindow().session().library().table().rowCount(), 2);
     QTest::mouseClick(blaze, Qt::LeftButton);
     ASSERT_EQ(fake.shell.calls.size(), 2u);
     EXPECT_TRUE(fake.shell.calls[1].parameters.contains(QStringLiteral("BLAZE.EXE")));
@@ -237,7 +239,7 @@ TEST_F(ImageSheetTabTest, ArcadeHintLowersFrontsAndAnEmptyTableGivesAnEmptySheet
     EXPECT_EQ(shown[QStringLiteral("Apex")]->geometry(), QRect(12, 12, 108, 46));
     EXPECT_EQ(shown[QStringLiteral("Blaze")]->geometry(), QRect(132, 12, 138, 46));
 
-    run->mainWindow().session().textSearch(QStringLiteral("no such game"));
+    run->mainWindow().session().browse().textSearch(QStringLiteral("no such game"));
     // Filtering leaves the sheet as built.
     EXPECT_EQ(total(), QStringLiteral("2"));
     shown = load();

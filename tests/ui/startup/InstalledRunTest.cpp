@@ -2,6 +2,8 @@
 #include "base/SettingsFile.h"
 #include "library/FilePlaces.h"
 #include "session/LibrarySession.h"
+#include "session/PreferencesModel.h"
+#include "session/LibraryModel.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/ListEntries.h"
@@ -129,8 +131,8 @@ TEST_F(InstalledRunTest, TheSampleLibraryIsListedAndEverythingWrittenIsInTheUser
     EXPECT_EQ(savedRoot(), path("usr/share/pallox/"));
     EXPECT_EQ(userCaches().size(), 1) << userCaches().join(QLatin1Char(' ')).toStdString();
 
-    run->mainWindow().session().setConfirmClose(true);
-    run->mainWindow().session().flushSettings();
+    run->mainWindow().session().preferences().setConfirmClose(true);
+    run->mainWindow().session().preferences().flush();
     run.reset();
     EXPECT_EQ(IniFile(path("home/config/pallox/PALLOX.ini")).readBool(QStringLiteral("Main"), QStringLiteral("ConfirmClose"), false),
               true);
@@ -148,8 +150,8 @@ TEST_F(InstalledRunTest, TheCacheInTheUsersFolderIsReadBackAndReloadDataReplaces
     ASSERT_NE(run, nullptr);
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Stale Game")});
 
-    ASSERT_TRUE(run->mainWindow().session().refreshAll(true));
-    run->mainWindow().session().finishScan();
+    ASSERT_TRUE(run->mainWindow().session().library().refreshAll(true));
+    run->mainWindow().session().library().finishScan();
     EXPECT_TRUE(listed().contains(QStringLiteral("Beneath a Steel Sky")));
     EXPECT_FALSE(readFile(cache).contains("Stale Game"));
     EXPECT_EQ(changes(installed, snapshot(path("usr"))), QStringList());
@@ -169,12 +171,12 @@ TEST_F(InstalledRunTest, AReadOnlyHomeStillShowsTheLibraryAndSaysOnceThatSetting
 
     // Changes hold for the run, silently, and go nowhere.
     LibrarySession &session = run->mainWindow().session();
-    session.setConfirmClose(true);
-    session.setShowDates(false);
-    EXPECT_TRUE(session.flushSettings());
+    session.preferences().setConfirmClose(true);
+    session.preferences().setShowDates(false);
+    EXPECT_TRUE(session.preferences().flush());
     EXPECT_TRUE(session.settings().read(SettingsKeys::ConfirmClose));
-    ASSERT_TRUE(session.refreshAll(true));
-    session.finishScan();
+    ASSERT_TRUE(session.library().refreshAll(true));
+    session.library().finishScan();
     EXPECT_TRUE(listed().contains(QStringLiteral("Beneath a Steel Sky")));
     EXPECT_EQ(fake.dialogs.messages.size(), 1) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
     run.reset();
@@ -195,13 +197,13 @@ TEST_F(InstalledRunTest, ALibraryGivenForTheRunIsReadUntilTheUserBrowsesForAnoth
     EXPECT_TRUE(QFileInfo::exists(other.root() + QStringLiteral("DataCache.txt")));
 
     LibrarySession &session = run->mainWindow().session();
-    ASSERT_TRUE(session.refreshAll(false));
-    session.finishScan();
+    ASSERT_TRUE(session.library().refreshAll(false));
+    session.library().finishScan();
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Elsewhere Quest")});
 
-    session.setLibraryRoot(path("usr/share/pallox/"));
-    ASSERT_TRUE(session.refreshAll(false));
-    session.finishScan();
+    session.preferences().setLibraryRoot(path("usr/share/pallox/"));
+    ASSERT_TRUE(session.library().refreshAll(false));
+    session.library().finishScan();
     EXPECT_TRUE(listed().contains(QStringLiteral("Beneath a Steel Sky")));
     EXPECT_EQ(changes(installed, snapshot(path("usr"))), QStringList());
 }

@@ -2,6 +2,8 @@
 #include "base/SettingsFile.h"
 #include "browse/PictureLoader.h"
 #include "session/LibrarySession.h"
+#include "session/PreferencesModel.h"
+#include "session/BrowseModel.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/ListEntries.h"
@@ -77,7 +79,7 @@ protected:
     // What the settings file holds once the user has paused.
     int savedAfterPause(const PalloxRun &run, const char *key) const
     {
-        run.mainWindow().session().flushSettings();
+        run.mainWindow().session().preferences().flush();
         return savedInteger(key);
     }
     int savedInteger(const char *key) const
@@ -165,7 +167,7 @@ TEST_F(PalloxRunTest, DetailsFollowTheEntryADragEndsOn)
     EXPECT_EQ(ListEntries::currentRow(*list), 2);
     EXPECT_EQ(shownName->text(), ListEntries::text(*list, 2));
     EXPECT_EQ(savedAfterPause(*run, "LastSelectedGame"), 2);
-    EXPECT_EQ(run->mainWindow().session().state().SelectedGameName, ListEntries::text(*list, 2));
+    EXPECT_EQ(run->mainWindow().session().browse().selectedGameName(), ListEntries::text(*list, 2));
 }
 
 TEST_F(PalloxRunTest, WindowSizeStaysTheSameOverRestarts)
@@ -187,7 +189,7 @@ TEST_F(PalloxRunTest, BrowsingWritesTheSelectionOnceTheUserPausesOrCloses)
     lib.writeSettings();
     auto run = start();
     ASSERT_NE(run, nullptr);
-    run->mainWindow().session().flushSettings();
+    run->mainWindow().session().preferences().flush();
     // Held open, the file keeps its inode number from being handed to its replacement.
     QFile held(lib.settingsFile());
     ASSERT_TRUE(held.open(QIODevice::ReadOnly));

@@ -2,6 +2,8 @@
 #include "base/SettingsFile.h"
 #include "library/GameTable.h"
 #include "session/LibrarySession.h"
+#include "session/PreferencesModel.h"
+#include "session/LibraryModel.h"
 #include "support/LibraryBuilder.h"
 #include "support/TableHelpers.h"
 #include "support/TestPlatform.h"
@@ -62,14 +64,14 @@ TEST_F(TfrmMainStartup, FirstStartWithoutLibraryRootScansBesideTheProgramAndPick
 
     EXPECT_EQ(settingsFile().readString(QStringLiteral("Main"), QStringLiteral("VADPath"), QString()), lib.root());
     EXPECT_TRUE(QFile::exists(lib.root() + QStringLiteral("DataCache.txt")));
-    EXPECT_EQ(frm->session().state().library.GridMain.rowCount(), 4);
-    EXPECT_FALSE(frm->session().state().library.ScanPending);
+    EXPECT_EQ(frm->session().library().state().GridMain.rowCount(), 4);
+    EXPECT_FALSE(frm->session().library().state().ScanPending);
     ASSERT_EQ(fake.random.bounds, std::vector<int>{3});
     ASSERT_EQ(fake.random.seeds.size(), 1u);
     EXPECT_EQ(fake.random.seeds.front(), static_cast<std::uint64_t>(fake.clock.time.toMSecsSinceEpoch()));
     EXPECT_EQ(ListEntries::currentRow(*child<QListView>(*frm, "lbMain")), 2);
     // The selection is saved once the user stops browsing; flushing stands for that pause.
-    frm->session().flushSettings();
+    frm->session().preferences().flush();
     EXPECT_EQ(settingsFile().readInteger(QStringLiteral("Main"), QStringLiteral("LastSelectedGame"), -1), 2);
     EXPECT_EQ(frm->windowTitle(), QStringLiteral("PALLOX"));
     EXPECT_TRUE(fake.dialogs.messages.isEmpty()) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
@@ -93,7 +95,7 @@ TEST_F(TfrmMainStartup, DamagedCacheIsReportedAndReplacedByAFreshScan)
         ASSERT_EQ(fake.dialogs.messages.size(), 1);
         EXPECT_TRUE(fake.dialogs.messages.front().contains(QStringLiteral("damaged")))
             << fake.dialogs.messages.front().toStdString();
-        EXPECT_EQ(frm->session().state().library.GridMain.rowCount(), 4);
+        EXPECT_EQ(frm->session().library().state().GridMain.rowCount(), 4);
         GameTable reread;
         EXPECT_TRUE(loadStringGridInto(reread, lib.root() + QStringLiteral("DataCache.txt")));
         EXPECT_EQ(reread.rowCount(), 4);
@@ -165,7 +167,7 @@ TEST_F(TfrmMainStartup, SettingsPanelOptionsAreWrittenAtOnce)
     EXPECT_TRUE(ini.readBool(QStringLiteral("Main"), QStringLiteral("ConfirmClose"), false));
     EXPECT_TRUE(ini.readBool(QStringLiteral("Main"), QStringLiteral("RememberLastSelected"), false));
     EXPECT_FALSE(ini.readBool(QStringLiteral("Main"), QStringLiteral("ShowDates"), true));
-    EXPECT_TRUE(frm->session().state().ConfirmClose);
+    EXPECT_TRUE(frm->session().preferences().preferences().confirmClose);
     EXPECT_FALSE(child<QLabel>(*frm, "lblGameCreatedDate")->isVisible());
     EXPECT_FALSE(child<QLabel>(*frm, "lblGameModifiedDate")->isVisible());
 }
@@ -174,12 +176,12 @@ TEST_F(TfrmMainStartup, BrowseChangesTheRootButNotTheListedGames)
 {
     lib.writeSettings();
     auto frm = start();
-    const QString oldRoot = frm->session().state().library.LibraryRoot;
+    const QString oldRoot = frm->session().library().state().LibraryRoot;
 
     QPushButton *browse = child<QPushButton>(*frm, "btnVADBrowse");
     fake.dialogs.folder.clear();
     browse->click();
-    EXPECT_EQ(frm->session().state().library.LibraryRoot, oldRoot);
+    EXPECT_EQ(frm->session().library().state().LibraryRoot, oldRoot);
 
     QDir(lib.root()).mkpath(QStringLiteral("Other"));
     fake.dialogs.folder = lib.path(QStringLiteral("Other"));
@@ -202,7 +204,7 @@ TEST_F(TfrmMainStartup, UnwritableSettingsFileIsReportedOnceAndStartUpGoesOn)
     ASSERT_FALSE(fake.dialogs.messages.isEmpty());
     EXPECT_TRUE(fake.dialogs.messages.front().contains(QStringLiteral("PALLOX.ini")));
     EXPECT_EQ(fake.dialogs.messages.filter(QStringLiteral("PALLOX.ini")).size(), 1);
-    EXPECT_EQ(frm->session().state().library.LibraryRoot, lib.root());
+    EXPECT_EQ(frm->session().library().state().LibraryRoot, lib.root());
 }
 
 TEST_F(TfrmMainStartup, SplashShowsScanProgressAndIsHiddenAfterStartUp)
