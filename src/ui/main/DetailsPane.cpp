@@ -2,7 +2,7 @@
 
 #include "base/SettingsFile.h"
 #include "browse/DetailsContent.h"
-#include "browse/NoteLayout.h"
+#include "presentation/NoteLayout.h"
 #include "session/LibrarySession.h"
 #include "ui/common/Appearance.h"
 #include "ui/main/DetailsPanel.h"
