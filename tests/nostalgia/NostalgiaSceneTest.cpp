@@ -232,8 +232,8 @@ TEST(NostalgiaScene, EachPieceShowsItsPictureInItsBoxAndTheManualLightsUp)
     EXPECT_EQ(width(NostalgiaPiece::Manual), 8);
 
     std::vector<bool> up;
-    for (const NostalgiaPieceInfo &info : nostalgiaPieces())
-        up.push_back(scene.shown(info.piece));
+    for (int piece = 0; piece < NostalgiaPieceCount; ++piece)
+        up.push_back(scene.shown(NostalgiaPiece(piece)));
     // Background, computer, screen, title, open box, back, front, manual, disk.
     EXPECT_EQ(up, (std::vector<bool>{true, true, false, true, true, false, true, false, true}));
 
