@@ -15,12 +15,12 @@ using namespace DetailsFacts;
 
 // From Year to Setup, in the order of their rows.
 constexpr std::array<const char *, Platform> FactNames{
-    "lblYear",   "lblPublisher", "lblDeveloper", "lblGenre",     "lblSubGenre",  "lblSubGenre2",
-    "lblSeries", "lblSeries2",   "lblDesigner",  "lblDesigner2", "lblManual2",   "lblSetup"};
+    "lblYear",   "lblPublisher", "lblDeveloper", "lblGenre",     "lblSubGenre", "lblSubGenre2",
+    "lblSeries", "lblSeries2",   "lblDesigner",  "lblDesigner2", "lblManual2",  "lblSetup"};
 
 constexpr std::array<const char *, CaptionCount> Captions{
-    "Year:", "Publisher:", "Developer:", "Genre:", "SubGenres:", "Series:", "Designers:", "Manual:", "Setup:",
-    "Platforms:"};
+    "Year:",   "Publisher:", "Developer:", "Genre:", "SubGenres:",
+    "Series:", "Designers:", "Manual:",    "Setup:", "Platforms:"};
 
 constexpr std::array<const char *, DetailsContent::PictureSlotCount> PictureNames{
     "imgFront", "imgBack", "imgTitle", "imgScreen", "imgMedia", "imgAdv"};
@@ -115,7 +115,8 @@ QString pictureName(int slot, bool simpleView)
         return simpleView ? QString() : QLatin1String(PictureNames[size_t(slot)]);
     if (simpleView && slot == DetailsContent::Media)
         return {};
-    return QLatin1String(PictureNames[size_t(slot)]) + (simpleView ? QLatin1String("02") : QLatin1String("01"));
+    return QLatin1String(PictureNames[size_t(slot)]) +
+           (simpleView ? QLatin1String("02") : QLatin1String("01"));
 }
 
 } // namespace DetailsLabels
