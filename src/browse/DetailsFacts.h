@@ -8,7 +8,7 @@
 
 // The facts of the details' facts box that show the row: what each shows and what a click on it
 // means. The panel keeps one label per fact and asks here; how the labels are named and placed
-// is the window's business (presentation/DetailsLabels).
+// is the window's business (DetailsLabels).
 namespace DetailsFacts {
 
 enum Label : int {

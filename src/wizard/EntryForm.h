@@ -9,7 +9,7 @@ struct EntryValueLists;
 
 // What the entry helper's form offers that needs none of its controls: the values a field's
 // list holds and the help behind the Emulator caption. Where each field stands is the window's
-// (presentation/EntryFormCells).
+// (EntryFormCells).
 namespace EntryForm {
 
 // What the field's list offers: the values of its kind in the table, the emulators, the ratings;

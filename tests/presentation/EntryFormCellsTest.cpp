@@ -27,8 +27,9 @@ TEST(EntryFormCells, EveryFieldHasOneCellOfItsOwnAndAListWhereItOffersValues)
     EXPECT_EQ(names.size(), EntryFieldCount);
 
     EntryValueLists lists;
-    for (QStringList *values : {&lists.dbScumm, &lists.emulator, &lists.publisher, &lists.developer, &lists.genre,
-                                &lists.subGenre, &lists.designer, &lists.platform, &lists.series})
+    for (QStringList *values :
+         {&lists.dbScumm, &lists.emulator, &lists.publisher, &lists.developer, &lists.genre, &lists.subGenre,
+          &lists.designer, &lists.platform, &lists.series})
         values->append(QStringLiteral("value"));
     // A list offers values; a line offers none.
     for (const EntryFormCells::Cell &cell : EntryFormCells::cells())

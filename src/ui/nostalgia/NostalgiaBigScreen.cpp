@@ -2,7 +2,7 @@
 
 #include "browse/DetailsContent.h"
 #include "presentation/BigScreenLabels.h"
-#include "nostalgia/NostalgiaLayout.h"
+#include "presentation/NostalgiaLayout.h"
 #include "ui/common/Controls.h"
 #include "ui/common/WidgetColors.h"
 #include "ui/nostalgia/NostalgiaPicture.h"

@@ -3,7 +3,7 @@
 #include "base/SettingsFile.h"
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaFonts.h"
-#include "nostalgia/NostalgiaLayout.h"
+#include "presentation/NostalgiaLayout.h"
 #include "nostalgia/NostalgiaScene.h"
 #include "presentation/NostalgiaPieceLook.h"
 #include "session/LibrarySession.h"
@@ -312,7 +312,7 @@ void NostalgiaView::LoadNostalgiaImages()
     // Back to front: the disk sits in the computer as placed.
     for (const NostalgiaPieceLook &info : nostalgiaPieceLooks()) {
         const QRect computer = piece(NostalgiaPiece::Computer)->geometry();
-        piece(info.piece)->setGeometry(m_scene.box(info.piece, rect(), computer));
+        piece(info.piece)->setGeometry(NostalgiaLayout::pieceBox(skin, info.piece, rect(), computer));
     }
 
     applyFonts();
