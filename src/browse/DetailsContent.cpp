@@ -1,13 +1,10 @@
 #include "browse/DetailsContent.h"
 
-#include "presentation/MainLayout.h"
 #include "base/TextCodec.h"
 #include "library/GameTable.h"
 #include "library/LibraryPaths.h"
 
 #include <QFile>
-
-static_assert(DetailsContent::ExtraCount == MainLayout::ExtraCount, "one extra label per extra");
 
 namespace {
 
@@ -119,9 +116,4 @@ Result<QStringList> DetailsContent::readNoteLines(const QString &path)
     if (text.isEmpty())
         return QStringList();
     return text.split(u'\n');
-}
-
-bool DetailsContent::noteNeedsScrollBar(int displayedLineCount)
-{
-    return MainLayout::noteNeedsScrollBar(displayedLineCount);
 }

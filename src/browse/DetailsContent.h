@@ -71,6 +71,4 @@ struct DetailsContent
     // The note file's lines. A note that is there but cannot be read is a failure; one that is
     // not there has no lines.
     static Result<QStringList> readNoteLines(const QString &path);
-    // The wrapped line count from which the notes need a vertical scroll bar.
-    static bool noteNeedsScrollBar(int displayedLineCount);
 };

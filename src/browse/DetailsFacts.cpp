@@ -1,48 +1,26 @@
 #include "browse/DetailsFacts.h"
 
-#include "presentation/MainLayout.h"
-
 #include <array>
-
-static_assert(DetailsFacts::CaptionCount == MainLayout::FactCaptionCount, "one caption per caption place");
 
 namespace DetailsFacts {
 
 namespace {
 
-struct Fact
-{
-    const char *objectName;
-    const QString DetailsContent::*text; // null for the manual, whose text is fixed
-};
-
-// From Year to Setup, in the order of their rows.
-constexpr std::array<Fact, Platform> Facts{{
-    {"lblYear", &DetailsContent::year},
-    {"lblPublisher", &DetailsContent::publisher},
-    {"lblDeveloper", &DetailsContent::developer},
-    {"lblGenre", &DetailsContent::genre},
-    {"lblSubGenre", &DetailsContent::subGenre},
-    {"lblSubGenre2", &DetailsContent::subGenre2},
-    {"lblSeries", &DetailsContent::series},
-    {"lblSeries2", &DetailsContent::series2},
-    {"lblDesigner", &DetailsContent::designer},
-    {"lblDesigner2", &DetailsContent::designer2},
-    {"lblManual2", nullptr},
-    {"lblSetup", &DetailsContent::setup},
+// From Year to Setup, in the order of their rows; null for the manual, whose text is fixed.
+constexpr std::array<const QString DetailsContent::*, Platform> Facts{{
+    &DetailsContent::year,
+    &DetailsContent::publisher,
+    &DetailsContent::developer,
+    &DetailsContent::genre,
+    &DetailsContent::subGenre,
+    &DetailsContent::subGenre2,
+    &DetailsContent::series,
+    &DetailsContent::series2,
+    &DetailsContent::designer,
+    &DetailsContent::designer2,
+    nullptr,
+    &DetailsContent::setup,
 }};
-
-constexpr std::array<const char *, CaptionCount> Captions{
-    "Year:", "Publisher:", "Developer:", "Genre:", "SubGenres:", "Series:", "Designers:", "Manual:", "Setup:",
-    "Platforms:"};
-
-constexpr std::array<const char *, DetailsContent::PictureSlotCount> PictureNames{
-    "imgFront", "imgBack", "imgTitle", "imgScreen", "imgMedia", "imgAdv"};
-
-QString numbered(const char *stem, int number)
-{
-    return QLatin1String(stem) + QString::number(number);
-}
 
 bool isExtra(int label)
 {
@@ -51,33 +29,13 @@ bool isExtra(int label)
 
 } // namespace
 
-QString objectName(int label)
-{
-    if (label >= 0 && label < Platform)
-        return QLatin1String(Facts[size_t(label)].objectName);
-    if (label == Platform)
-        return QStringLiteral("lblPlatform");
-    if (platformIndex(label) > 0)
-        return numbered("lblOtherPlatform", platformIndex(label));
-    return isExtra(label) ? numbered("lblExtra", label - Extra1 + 1) : QString();
-}
-
-QPoint designPlace(int label)
-{
-    if (label >= 0 && label < Platform)
-        return MainLayout::factValueAt(label);
-    if (platformIndex(label) >= 0)
-        return MainLayout::PlatformValueAt;
-    return isExtra(label) ? QPoint(0, MainLayout::extraTop(label - Extra1)) : QPoint();
-}
-
 std::optional<Shown> shownFor(int label, const DetailsContent &content)
 {
     if (label == Manual)
         return Shown{QStringLiteral("Available"), content.hasManual()};
     QString text;
     if (label >= 0 && label < Platform) {
-        text = content.*Facts[size_t(label)].text;
+        text = content.*Facts[size_t(label)];
     } else if (platformIndex(label) >= 0) {
         if (!content.platformsUpdated)
             return std::nullopt;
@@ -97,8 +55,8 @@ int platformIndex(int label)
 Click clickOn(int label, const DetailsContent &content)
 {
     Click click;
-    if (label >= 0 && label < Platform && Facts[size_t(label)].text) {
-        click.field = DetailsContent::filterFieldOf(Facts[size_t(label)].text);
+    if (label >= 0 && label < Platform && Facts[size_t(label)]) {
+        click.field = DetailsContent::filterFieldOf(Facts[size_t(label)]);
         if (!click.field.isEmpty()) {
             click.kind = Click::Field;
             return click;
@@ -118,67 +76,6 @@ Click clickOn(int label, const DetailsContent &content)
         click.target = content.extras[size_t(label - Extra1)].link;
     }
     return click;
-}
-
-Arrangement arrange(const std::array<QRect, LabelCount> &labels)
-{
-    Arrangement a;
-    for (size_t i = 0; i < labels.size(); ++i)
-        a.labels[i] = labels[i].topLeft();
-    QVector<QRect> beside;
-    for (int id = FirstBesideExtras; id <= LastBesideExtras; ++id)
-        beside.append(labels[size_t(id)]);
-    const int extrasLeft = MainLayout::extrasColumnLeft(beside);
-    a.extrasHeading = QPoint(extrasLeft, MainLayout::ExtrasHeadingTop);
-    for (int i = 0; i < DetailsContent::ExtraCount; ++i)
-        a.labels[size_t(Extra1 + i)] = QPoint(extrasLeft, MainLayout::extraTop(i));
-
-    std::array<int, DetailsContent::OtherPlatformCount> widths{};
-    for (size_t i = 0; i < widths.size(); ++i)
-        widths[i] = labels[size_t(OtherPlatform1) + i].width();
-    const QRect platform = labels[size_t(Platform)];
-    const MainLayout::PlatformRow row = MainLayout::chainPlatformRow(platform, widths);
-    for (size_t i = 0; i < widths.size(); ++i)
-        a.labels[size_t(OtherPlatform1) + i] = QPoint(row.otherLefts[i], platform.y());
-    for (size_t i = 0; i < a.separators.size(); ++i)
-        a.separators[i] = QPoint(row.separatorLefts[i], platform.y());
-    return a;
-}
-
-PictureRects pictureRects(const MainLayout::Result &r)
-{
-    return {{{r.front, r.simpleFront},
-             {r.back, r.simpleBack},
-             {r.title, r.simpleTitle},
-             {r.screen, r.simpleScreen},
-             {r.media, QRect()},
-             {r.advert, QRect()}}};
-}
-
-QString captionName(int index)
-{
-    return QStringLiteral("lblDetail%1").arg(index + 1, 2, 10, QLatin1Char('0'));
-}
-
-QString captionText(int index)
-{
-    return index >= 0 && index < CaptionCount ? QLatin1String(Captions[size_t(index)]) : QString();
-}
-
-QString commaName(int index)
-{
-    return numbered("lblComma", index + 1);
-}
-
-QString pictureName(int slot, bool simpleView)
-{
-    if (slot < 0 || slot >= DetailsContent::PictureSlotCount)
-        return {};
-    if (slot == DetailsContent::Advert)
-        return simpleView ? QString() : QLatin1String(PictureNames[size_t(slot)]);
-    if (simpleView && slot == DetailsContent::Media)
-        return {};
-    return QLatin1String(PictureNames[size_t(slot)]) + (simpleView ? QLatin1String("02") : QLatin1String("01"));
 }
 
 } // namespace DetailsFacts

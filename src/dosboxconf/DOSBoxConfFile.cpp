@@ -160,7 +160,7 @@ bool keepsPriorityLine(const IniFile &ini, const ConfKey &key, const QString &fi
 {
     const QString none = QStringLiteral("\n"); // no value holds a line end
     const QString line = ini.readString(key.section, key.key, none);
-    const QStringList shown{conf.values.value(key.control),
+    const QStringList shown{conf.values.value(key.name),
                             conf.values.value(DOSBoxConfKeys::priorityNonFocused())};
     return line != none && !conf.loadedPriority.isEmpty() && sameFile(conf.loadedFrom, fileName) &&
            priorityPair(line) == conf.loadedPriority && shown == conf.loadedPriority;
@@ -185,7 +185,7 @@ QString nameToWrite(const IniFile &ini, bool names074, const ConfKey &key, const
 // file is replaced once and the autoexec part stays out of the rules' reach. A first comment
 // line carries the file's line end and, where only the autoexec part betrays it, its
 // Windows-1252 encoding, so that the lines the rules add match the rest of the file. A value
-// that encoding cannot hold is added to `unfit`, named by its control as the editor shows it.
+// that encoding cannot hold is added to `unfit`, named by its caption as the editor shows it.
 QByteArray writeKeys(const QByteArray &head, const Lines &layout, const QString &fileName,
                      const DOSBoxConf &conf, std::vector<Failure> &unfit)
 {
@@ -281,21 +281,21 @@ QString DOSBoxConfFile::valueToWrite(const ConfKey &key, const QHash<QString, QS
 {
     switch (key.kind) {
     case ConfKind::Switch:
-        return values.value(key.control) == QLatin1String("true") ? QStringLiteral("true")
+        return values.value(key.name) == QLatin1String("true") ? QStringLiteral("true")
                                                                   : QStringLiteral("false");
     case ConfKind::Sensitivity: {
         int number = 100;
-        IniFile::parseInteger(values.value(key.control), &number);
+        IniFile::parseInteger(values.value(key.name), &number);
         return QString::number(clampSensitivity(number));
     }
     case ConfKind::Priority:
-        return values.value(key.control) + QLatin1Char(',') +
+        return values.value(key.name) + QLatin1Char(',') +
                values.value(DOSBoxConfKeys::priorityNonFocused());
     case ConfKind::Text:
     case ConfKind::Digits:
         break;
     }
-    return values.value(key.control);
+    return values.value(key.name);
 }
 
 Result<DOSBoxConf> DOSBoxConfFile::load(const QString &fileName)
@@ -326,11 +326,11 @@ Result<DOSBoxConf> DOSBoxConfFile::load(const QString &fileName)
             name.isEmpty() ? key->loadDefault : ini.readString(key->section, name, key->loadDefault);
         switch (key->kind) {
         case ConfKind::Switch:
-            values.insert(key->control,
+            values.insert(key->name,
                           value == QLatin1String("true") ? QStringLiteral("true") : QStringLiteral("false"));
             break;
         case ConfKind::Sensitivity:
-            values.insert(key->control,
+            values.insert(key->name,
                           QString::number(clampSensitivity(ini.readInteger(key->section, key->key, 100))));
             break;
         case ConfKind::Priority: {
@@ -338,7 +338,7 @@ Result<DOSBoxConf> DOSBoxConfFile::load(const QString &fileName)
             // the later keys and the autoexec lines still come from this file. DOSBox itself
             // drops a value of one piece whole, so Save leaves such a line alone (loadedPriority).
             const QStringList pair = priorityPair(value);
-            values.insert(key->control, pair.at(0));
+            values.insert(key->name, pair.at(0));
             values.insert(DOSBoxConfKeys::priorityNonFocused(), pair.at(1));
             if (!name.isEmpty()) {
                 conf.loadedPriority = pair;
@@ -348,7 +348,7 @@ Result<DOSBoxConf> DOSBoxConfFile::load(const QString &fileName)
         }
         case ConfKind::Text:
         case ConfKind::Digits:
-            values.insert(key->control, value);
+            values.insert(key->name, value);
             break;
         }
     }

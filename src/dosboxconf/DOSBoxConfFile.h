@@ -27,7 +27,7 @@ class DOSBoxConfFile
     // go in front of the marker.
     static Result<void> save(const QString &fileName, const DOSBoxConf &conf);
 
-    // The value Save writes for a key, from the values of the controls.
+    // The value Save writes for a key, from the values the editor shows.
     static QString valueToWrite(const ConfKey &key, const QHash<QString, QString> &values);
 
     // Splits at every separator, leaving out empty pieces.

@@ -6,19 +6,19 @@
 
 namespace DOSBoxConfForm {
 
-QStringList controlsOf(const ConfKey &key)
+QStringList valueNamesOf(const ConfKey &key)
 {
     if (key.kind == ConfKind::Priority)
-        return {key.control, DOSBoxConfKeys::priorityNonFocused()};
-    return {key.control};
+        return {key.name, DOSBoxConfKeys::priorityNonFocused()};
+    return {key.name};
 }
 
 DOSBoxConf startUp()
 {
     DOSBoxConf conf;
     for (const ConfKey &key : DOSBoxConfKeys::all()) {
-        for (const QString &control : controlsOf(key))
-            conf.values.insert(control, key.startValue);
+        for (const QString &name : valueNamesOf(key))
+            conf.values.insert(name, key.startValue);
     }
     return conf;
 }

@@ -8,14 +8,14 @@
 
 struct ConfKey;
 
-// The configuration file editor's decisions that need none of its controls: which controls show
-// a key, what they show at start-up, which of them a DOSBox 0.74 file turns off, and what Load
-// and Save check before they ask for or write a file.
+// The configuration file editor's decisions that need none of its controls: which values a key
+// has, what they are at start-up, which keys a DOSBox 0.74 file turns off, and what Load and Save
+// check before they ask for or write a file.
 namespace DOSBoxConfForm {
 
-// The control that shows the key, or both lists of the priority pair.
-QStringList controlsOf(const ConfKey &key);
-// Start-up: every control at its start-up value, no autoexec line, no priority line kept.
+// The names of the key's values: its own, or both of the priority pair.
+QStringList valueNamesOf(const ConfKey &key);
+// Start-up: every value at its start-up value, no autoexec line, no priority line kept.
 DOSBoxConf startUp();
 // A key a 0.74 file has no line for takes no input while such a file is loaded: Save would
 // write nothing of it.

@@ -15,13 +15,14 @@ enum class ConfKind {
     Priority,    // the focused and non-focused priority pair, joined by a comma
 };
 
-// One key the editor owns: where it lives in the file, the control that shows it, and what that
-// control offers.
+// One key the editor owns: where it lives in the file, the name its value goes by, and what the
+// control that shows it offers.
 struct ConfKey
 {
     QString section;
     QString key;
-    QString control; // object name of the control (the first of the pair for Priority)
+    // "section/key", the name of its value in DOSBoxConf::values (the focused one for Priority).
+    QString name;
     ConfKind kind = ConfKind::Text;
     QString loadDefault; // the value Load uses when the file lacks the key
     QString caption;     // check box caption or the label in front of the control
@@ -38,10 +39,10 @@ struct ConfKey
 
 namespace DOSBoxConfKeys {
 
-// The second control of the priority pair.
+// The name of the priority pair's second value, the priority while DOSBox has no focus.
 inline const QString &priorityNonFocused()
 {
-    static const QString name = QStringLiteral("cbPriorityNonFocused");
+    static const QString name = QStringLiteral("sdl/priority/nonfocused");
     return name;
 }
 

@@ -47,12 +47,6 @@ QStringList EmulatorRegistry::groups()
             QStringLiteral("Sony"),   QStringLiteral("Other")};
 }
 
-QString EmulatorRegistry::groupButtonName(const QString &group)
-{
-    // Named after the group, SEGA's written as a word.
-    return QStringLiteral("btnEmus") + (group == QLatin1String("SEGA") ? QStringLiteral("Sega") : group);
-}
-
 QString EmulatorRegistry::section()
 {
     return QStringLiteral("Main");

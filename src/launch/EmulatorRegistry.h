@@ -81,8 +81,6 @@ public:
     static const std::array<BuiltInDefinition, BuiltInCount> &definitions();
     // The groups in the order of their buttons on the settings panel.
     static QStringList groups();
-    // The object name of a group's button.
-    static QString groupButtonName(const QString &group);
     static QString section();
     static QString pathKey(int builtIn);
     static QString nameKey(int builtIn);

@@ -6,7 +6,6 @@ namespace {
 
 struct Fact
 {
-    const char *name;
     const char *prompt;
     const QString DetailsContent::*text;
 };
@@ -14,17 +13,17 @@ struct Fact
 const std::array<Fact, BigScreenFacts::LineCount> &facts()
 {
     static const std::array<Fact, BigScreenFacts::LineCount> all{{
-        {"lblNostalgiaName", "C:\\>Name: ", &DetailsContent::name},
-        {"lblNostalgiaYear", "C:\\>Year: ", &DetailsContent::year},
-        {"lblNostalgiaDeveloper", "C:\\>Developer: ", &DetailsContent::developer},
-        {"lblNostalgiaPublisher", "C:\\>Publisher: ", &DetailsContent::publisher},
-        {"lblNostalgiaGenre", "C:\\>Genre: ", &DetailsContent::genre},
-        {"lblNostalgiaSubgenre", "C:\\>Subgenre: ", &DetailsContent::subGenre},
-        {"lblNostalgiaSubgenre2", "C:\\>Subgenre: ", &DetailsContent::subGenre2},
-        {"lblNostalgiaDesigner", "C:\\>Designer: ", &DetailsContent::designer},
-        {"lblNostalgiaDesigner2", "C:\\>Designer: ", &DetailsContent::designer2},
-        {"lblNostalgiaSeries", "C:\\>Series: ", &DetailsContent::series},
-        {"lblNostalgiaSeries2", "C:\\>Series: ", &DetailsContent::series2},
+        {"C:\\>Name: ", &DetailsContent::name},
+        {"C:\\>Year: ", &DetailsContent::year},
+        {"C:\\>Developer: ", &DetailsContent::developer},
+        {"C:\\>Publisher: ", &DetailsContent::publisher},
+        {"C:\\>Genre: ", &DetailsContent::genre},
+        {"C:\\>Subgenre: ", &DetailsContent::subGenre},
+        {"C:\\>Subgenre: ", &DetailsContent::subGenre2},
+        {"C:\\>Designer: ", &DetailsContent::designer},
+        {"C:\\>Designer: ", &DetailsContent::designer2},
+        {"C:\\>Series: ", &DetailsContent::series},
+        {"C:\\>Series: ", &DetailsContent::series2},
     }};
     return all;
 }
@@ -48,9 +47,4 @@ std::array<BigScreenFacts::Line, BigScreenFacts::LineCount> BigScreenFacts::line
 bool BigScreenFacts::filterable(int line)
 {
     return !DetailsContent::filterFieldOf(facts()[size_t(line)].text).isEmpty();
-}
-
-const char *BigScreenFacts::lineName(int line)
-{
-    return facts()[size_t(line)].name;
 }

@@ -25,8 +25,6 @@ struct Line
 };
 
 std::array<Line, LineCount> lines(const DetailsContent &details);
-// The object name of the line's label: lblNostalgiaName and so on.
-const char *lineName(int line);
 // Whether the line stands for a fact the list can be filtered by, and so answers the mouse.
 bool filterable(int line);
 

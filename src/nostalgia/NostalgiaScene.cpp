@@ -2,7 +2,6 @@
 
 #include "base/IniFile.h"
 #include "browse/DetailsContent.h"
-#include "nostalgia/NostalgiaLayout.h"
 
 #include <QtGlobal>
 
@@ -141,31 +140,6 @@ bool NostalgiaScene::shown(NostalgiaPiece piece) const
         // A game without a medium gets the skin's disk: there always is one.
         return true;
     }
-}
-
-QRect NostalgiaScene::box(NostalgiaPiece piece, const QRect &view, const QRect &placedComputer) const
-{
-    switch (piece) {
-    case NostalgiaPiece::Background:
-        return view;
-    case NostalgiaPiece::Computer:
-        return m_skin.computer;
-    case NostalgiaPiece::Screen:
-        return m_skin.screen;
-    case NostalgiaPiece::Title:
-        return m_skin.title;
-    case NostalgiaPiece::OpenBox:
-        return m_skin.openBox;
-    case NostalgiaPiece::Back:
-        return m_skin.back;
-    case NostalgiaPiece::Front:
-        return m_skin.front;
-    case NostalgiaPiece::Manual:
-        return m_skin.manual;
-    case NostalgiaPiece::Disk:
-        return NostalgiaLayout::disk(placedComputer);
-    }
-    return QRect();
 }
 
 void NostalgiaScene::showGame(const DetailsContent *details, const PictureLoader &load)

@@ -76,11 +76,10 @@ public:
     void lightManual(bool lit);
     const QImage &bigScreenPicture() const { return m_bigScreen; }
 
-    // What a piece of the view shows, whether it is up, and where it stands in a view of the
-    // given rectangle. The disk sits in the computer as it was placed.
+    // What a piece of the view shows and whether it is up; where it stands is the window's
+    // (NostalgiaLayout::pieceBox).
     const QImage &image(NostalgiaPiece piece) const;
     bool shown(NostalgiaPiece piece) const;
-    QRect box(NostalgiaPiece piece, const QRect &view, const QRect &placedComputer) const;
 
     // A new selection (null for none) with its pictures read through `load`: a picture that cannot
     // be read counts as missing. Read the skin for the window first: the disk may be the skin's.

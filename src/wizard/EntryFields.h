@@ -22,8 +22,7 @@ inline constexpr int EntryFieldCount = static_cast<int>(EntryField::Count);
 struct EntryFieldInfo
 {
     EntryField field;
-    const char *key;     // the game ini key and the game table column
-    const char *control; // the object name of the control that edits it
+    const char *key; // the game ini key and the game table column
 };
 
 // Every field, in save order.

@@ -56,7 +56,7 @@ std::vector<Writer> writers()
          u("characters of the value of \"Publisher\".")},
         {"DOSBoxControl", conf,
          [](const QString &file, const QString &text) {
-             return saveConf(file, [&](DOSBoxConf &c) { c.values.insert(u("eCaptures"), text + u("/capture")); });
+             return saveConf(file, [&](DOSBoxConf &c) { c.values.insert(u("dosbox/captures"), text + u("/capture")); });
          },
          u("characters of \"Capture Directory\" on the DOSBox tab.")},
         {"DOSBoxAutoexecLine", conf,

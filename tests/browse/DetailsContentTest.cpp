@@ -203,6 +203,4 @@ TEST(DetailsContent, NoteLinesInEitherEncoding)
 
     EXPECT_TRUE(DetailsContent::readNoteLines(dir.filePath(QStringLiteral("none.txt"))).value().isEmpty());
     EXPECT_TRUE(DetailsContent::readNoteLines(QString()).value().isEmpty());
-    EXPECT_FALSE(DetailsContent::noteNeedsScrollBar(11));
-    EXPECT_TRUE(DetailsContent::noteNeedsScrollBar(12));
 }

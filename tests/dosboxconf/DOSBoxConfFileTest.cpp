@@ -77,7 +77,7 @@ void expectLoaded(const QString &fileName, const DOSBoxConf &conf)
     }
 }
 
-// One folder per case: input.conf (none: the file does not exist yet), what the controls show
+// One folder per case: input.conf (none: the file does not exist yet), what the editor shows
 // after Load (loaded.txt), what the user changes (edits.txt), and the file Save must leave
 // behind, byte for byte (expected.conf).
 class DOSBoxConfFileCase : public ::testing::TestWithParam<std::string>

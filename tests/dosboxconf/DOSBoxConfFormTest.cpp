@@ -11,12 +11,12 @@ namespace {
 TEST(DOSBoxConfForm, StartUpValuesAndTheControlsA074FileTurnsOff)
 {
     const DOSBoxConf conf = DOSBoxConfForm::startUp();
-    const char *const rows[][2] = {{"cbPriorityFocused", "normal"},
-                                   {"cbPriorityNonFocused", "normal"},
-                                   {"scrollMouseSensitivity", "100"},
-                                   {"checkFullscreen", "false"},
-                                   {"eCaptures", ""},
-                                   {"eUltraDir", "C:\\ULTRASND"}};
+    const char *const rows[][2] = {{"sdl/priority", "normal"},
+                                   {"sdl/priority/nonfocused", "normal"},
+                                   {"sdl/sensitivity", "100"},
+                                   {"sdl/fullscreen", "false"},
+                                   {"dosbox/captures", ""},
+                                   {"gus/ultradir", "C:\\ULTRASND"}};
     for (const auto &row : rows)
         EXPECT_EQ(conf.values.value(QLatin1String(row[0]), QStringLiteral("?")), QLatin1String(row[1]))
             << row[0];
@@ -25,12 +25,12 @@ TEST(DOSBoxConfForm, StartUpValuesAndTheControlsA074FileTurnsOff)
 
     QStringList off;
     for (const ConfKey &key : DOSBoxConfKeys::all()) {
-        EXPECT_TRUE(DOSBoxConfForm::takesInput(key, false)) << key.control.toStdString();
+        EXPECT_TRUE(DOSBoxConfForm::takesInput(key, false)) << key.name.toStdString();
         if (!DOSBoxConfForm::takesInput(key, true))
-            off.append(key.control);
+            off.append(key.name);
     }
-    EXPECT_EQ(off, (QStringList{QStringLiteral("cbHWScale"), QStringLiteral("cbGusirq2"),
-                                QStringLiteral("cbGusdma2")}));
+    EXPECT_EQ(off, (QStringList{QStringLiteral("sdl/hwscale"), QStringLiteral("gus/irq2"),
+                                QStringLiteral("gus/dma2")}));
     EXPECT_EQ(DOSBoxConfForm::loadFolder(QStringLiteral("/games/conf/a.conf")),
               QStringLiteral("/games/conf"));
     EXPECT_FALSE(DOSBoxConfForm::canSave(QStringLiteral(" \t")));

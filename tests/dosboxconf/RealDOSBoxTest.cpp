@@ -40,29 +40,29 @@ TEST_P(RealDOSBox, ReadsWhatTheEditorSavedAsTheEditorShowsIt)
 
     DOSBoxConf edited = DOSBoxConfFile::load(conf).value();
     const std::pair<const char *, const char *> changes[] = {
-        {"cbCycles", "3000"},
-        {"cbCore", "normal"},
-        {"cbMemory", "32"},
-        {"cbMachine", "vgaonly"},
-        {"cbScaler", "none"},
-        {"cbFrameSkip", "2"},
-        {"checkAspect", "true"},
-        {"checkAutolock", "false"},
-        {"scrollMouseSensitivity", "75"},
-        {"cbPriorityFocused", "normal"},
-        {"cbPriorityNonFocused", "pause"},
-        {"eCyclesUp", "200"},
-        {"cbSampleRate", "22050"},
-        {"cbSBType", "sbpro2"},
-        {"cbSBirq", "5"},
-        {"cbType", "pentium_slow"},
-        {"cbMidiDevice", "none"},
-        {"checkMixer", "true"},
-        {"cbGusirq1", "10"},
-        {"cbGusdma1", "3"},
-        {"checkEMS", "false"},
-        {"cbJoystickType", "none"},
-        {"eKeyboardLayout", "none"},
+        {"cpu/cycles", "3000"},
+        {"cpu/core", "normal"},
+        {"dosbox/memsize", "32"},
+        {"dosbox/machine", "vgaonly"},
+        {"render/scaler", "none"},
+        {"render/frameskip", "2"},
+        {"render/aspect", "true"},
+        {"sdl/autolock", "false"},
+        {"sdl/sensitivity", "75"},
+        {"sdl/priority", "normal"},
+        {"sdl/priority/nonfocused", "pause"},
+        {"cpu/cycleup", "200"},
+        {"mixer/rate", "22050"},
+        {"sblaster/sbtype", "sbpro2"},
+        {"sblaster/irq", "5"},
+        {"cpu/type", "pentium_slow"},
+        {"midi/device", "none"},
+        {"sblaster/mixer", "true"},
+        {"gus/irq1", "10"},
+        {"gus/dma1", "3"},
+        {"dos/ems", "false"},
+        {"joystick/joysticktype", "none"},
+        {"dos/keyboardlayout", "none"},
     };
     for (const auto &[control, value] : changes)
         edited.values.insert(QLatin1String(control), QLatin1String(value));
@@ -95,8 +95,8 @@ TEST_P(RealDOSBox, ReadsWhatTheEditorSavedAsTheEditorShowsIt)
     // first ones' lines in a 0.74 file.
     const DOSBoxConf shown = DOSBoxConfFile::load(conf).value();
     QHash<QString, QString> expected = edited.values;
-    expected.insert(QStringLiteral("cbGusirq2"), QStringLiteral("10"));
-    expected.insert(QStringLiteral("cbGusdma2"), QStringLiteral("3"));
+    expected.insert(QStringLiteral("gus/irq2"), QStringLiteral("10"));
+    expected.insert(QStringLiteral("gus/dma2"), QStringLiteral("3"));
     EXPECT_EQ(shown.values, expected);
     const IniFile dosboxRead(written);
     const QString absent = QStringLiteral("<absent>");

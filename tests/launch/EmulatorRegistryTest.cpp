@@ -53,14 +53,4 @@ TEST(EmulatorRegistry, SaveWritesTheKeysOfItsTargetAndNothingWithout)
         EXPECT_TRUE(keys(none).isEmpty()) << int(none.target) << ' ' << none.index;
 }
 
-// The settings panel builds a button per group, in this order, by these names.
-TEST(EmulatorRegistry, EveryGroupHasItsButtonName)
-{
-    QStringList names;
-    for (const QString &group : EmulatorRegistry::groups())
-        names.append(EmulatorRegistry::groupButtonName(group));
-    EXPECT_EQ(names, strings({"btnEmusPC", "btnEmusNintendo", "btnEmusAtari", "btnEmusSega", "btnEmusArcade",
-                              "btnEmusApple", "btnEmusSony", "btnEmusOther"}));
-}
-
 } // namespace

@@ -1,6 +1,7 @@
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaScene.h"
 #include "nostalgia/NostalgiaPieces.h"
+#include "presentation/NostalgiaLayout.h"
 #include "support/Files.h"
 
 #include <QFileInfo>
@@ -232,18 +233,18 @@ TEST(NostalgiaScene, EachPieceShowsItsPictureInItsBoxAndTheManualLightsUp)
     EXPECT_EQ(width(NostalgiaPiece::Manual), 8);
 
     std::vector<bool> up;
-    for (const NostalgiaPieceInfo &info : nostalgiaPieces())
-        up.push_back(scene.shown(info.piece));
+    for (int piece = 0; piece < NostalgiaPieceCount; ++piece)
+        up.push_back(scene.shown(NostalgiaPiece(piece)));
     // Background, computer, screen, title, open box, back, front, manual, disk.
     EXPECT_EQ(up, (std::vector<bool>{true, true, false, true, true, false, true, false, true}));
 
     const QRect view(0, 0, 1000, 700);
     const QRect placedComputer(10, 40, 0, 240);
-    EXPECT_EQ(scene.box(NostalgiaPiece::Background, view, placedComputer), view);
-    EXPECT_EQ(scene.box(NostalgiaPiece::Computer, view, placedComputer), QRect(10, 40, 300, 240));
-    EXPECT_EQ(scene.box(NostalgiaPiece::Front, view, placedComputer).left(), 5);
+    EXPECT_EQ(NostalgiaLayout::pieceBox(scene.skin(), NostalgiaPiece::Background, view, placedComputer), view);
+    EXPECT_EQ(NostalgiaLayout::pieceBox(scene.skin(), NostalgiaPiece::Computer, view, placedComputer), QRect(10, 40, 300, 240));
+    EXPECT_EQ(NostalgiaLayout::pieceBox(scene.skin(), NostalgiaPiece::Front, view, placedComputer).left(), 5);
     // The disk goes by the computer as placed, not as the skin asked.
-    EXPECT_EQ(scene.box(NostalgiaPiece::Disk, view, placedComputer), QRect(-70, 200, 80, 80));
+    EXPECT_EQ(NostalgiaLayout::pieceBox(scene.skin(), NostalgiaPiece::Disk, view, placedComputer), QRect(-70, 200, 80, 80));
 }
 
 } // namespace

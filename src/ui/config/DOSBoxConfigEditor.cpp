@@ -5,6 +5,7 @@
 #include "dosboxconf/DOSBoxConfForm.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
 #include "platform/Dialogs.h"
+#include "presentation/DOSBoxConfControls.h"
 #include "ui/common/Controls.h"
 
 #include <QCheckBox>
@@ -117,30 +118,33 @@ void DOSBoxConfigEditor::addControl(const ConfKey &key, QWidget *page, QVBoxLayo
 {
     switch (key.kind) {
     case ConfKind::Switch: {
-        auto *box = named(new QCheckBox(key.caption, page), key.control);
+        auto *box = named(new QCheckBox(key.caption, page), DOSBoxConfControls::objectName(key.name));
         switches->addWidget(box);
-        m_controls.insert(key.control, box);
+        m_controls.insert(key.name, box);
         return;
     }
     case ConfKind::Sensitivity:
-        scrollMouseSensitivity = named(new QScrollBar(Qt::Horizontal, page), key.control);
+        scrollMouseSensitivity =
+            named(new QScrollBar(Qt::Horizontal, page), DOSBoxConfControls::objectName(key.name));
         scrollMouseSensitivity->setRange(1, 100);
         scrollMouseSensitivity->setMinimumWidth(160);
         lblMouseSensitivity = named(new QLabel(page), QStringLiteral("lblMouseSensitivity"));
         lblMouseSensitivity->setMinimumWidth(
             lblMouseSensitivity->fontMetrics().horizontalAdvance(QStringLiteral("1000")));
         fields->addRow(key.caption, row(page, {scrollMouseSensitivity, lblMouseSensitivity}));
-        m_controls.insert(key.control, scrollMouseSensitivity);
+        m_controls.insert(key.name, scrollMouseSensitivity);
         return;
     case ConfKind::Priority: {
-        auto *focused = named(new QComboBox(page), key.control);
-        auto *nonFocused = named(new QComboBox(page), DOSBoxConfKeys::priorityNonFocused());
+        const QStringList names = DOSBoxConfForm::valueNamesOf(key);
+        auto *focused = named(new QComboBox(page), DOSBoxConfControls::objectName(names.at(0)));
+        auto *nonFocused = named(new QComboBox(page), DOSBoxConfControls::objectName(names.at(1)));
         for (QComboBox *box : {focused, nonFocused}) {
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);
             box->addItems(key.choices);
-            m_controls.insert(box->objectName(), box);
         }
+        m_controls.insert(names.at(0), focused);
+        m_controls.insert(names.at(1), nonFocused);
         fields->addRow(key.caption,
                        row(page, {label("Focused", page), focused, label("Non Focused", page), nonFocused}));
         return;
@@ -169,14 +173,14 @@ void DOSBoxConfigEditor::addControl(const ConfKey &key, QWidget *page, QVBoxLayo
         }
         control = edit;
     }
-    named(control, key.control);
-    m_controls.insert(key.control, control);
+    named(control, DOSBoxConfControls::objectName(key.name));
+    m_controls.insert(key.name, control);
 
-    if (key.control == QLatin1String("eMapper")) {
+    if (control->objectName() == QLatin1String("eMapper")) {
         eMapper = static_cast<QLineEdit *>(control);
         btnMapper = button("btnMapper", "Mapper", page);
         fields->addRow(btnMapper, eMapper);
-    } else if (key.control == QLatin1String("eCyclesDown")) {
+    } else if (control->objectName() == QLatin1String("eCyclesDown")) {
         eCyclesDown = static_cast<QLineEdit *>(control);
         lblPercent = named(label("%", page), QStringLiteral("lblPercent"));
         fields->addRow(key.caption, row(page, {eCyclesDown, lblPercent}));
@@ -218,9 +222,9 @@ void DOSBoxConfigEditor::showStartUpValues()
     eAutoExecLine->clear();
 }
 
-void DOSBoxConfigEditor::setValue(const QString &control, const QString &value)
+void DOSBoxConfigEditor::setValue(const QString &name, const QString &value)
 {
-    QWidget *widget = m_controls.value(control);
+    QWidget *widget = m_controls.value(name);
     if (auto *box = qobject_cast<QCheckBox *>(widget))
         box->setChecked(DOSBoxConfForm::ticked(value));
     else if (auto *box = qobject_cast<QComboBox *>(widget))
@@ -231,9 +235,9 @@ void DOSBoxConfigEditor::setValue(const QString &control, const QString &value)
         scroll->setValue(DOSBoxConfFile::clampSensitivity(value.toInt()));
 }
 
-QString DOSBoxConfigEditor::valueOf(const QString &control) const
+QString DOSBoxConfigEditor::valueOf(const QString &name) const
 {
-    QWidget *widget = m_controls.value(control);
+    QWidget *widget = m_controls.value(name);
     if (auto *box = qobject_cast<QCheckBox *>(widget))
         return DOSBoxConfForm::switchValue(box->isChecked());
     if (auto *box = qobject_cast<QComboBox *>(widget))
@@ -261,9 +265,9 @@ DOSBoxConf DOSBoxConfigEditor::values() const
 void DOSBoxConfigEditor::showValues(const DOSBoxConf &conf)
 {
     for (const ConfKey *key : DOSBoxConfKeys::loadOrder()) {
-        for (const QString &control : DOSBoxConfForm::controlsOf(*key))
-            setValue(control, conf.values.value(control));
-        m_controls.value(key->control)->setEnabled(DOSBoxConfForm::takesInput(*key, conf.uses074Names));
+        for (const QString &name : DOSBoxConfForm::valueNamesOf(*key))
+            setValue(name, conf.values.value(name));
+        m_controls.value(key->name)->setEnabled(DOSBoxConfForm::takesInput(*key, conf.uses074Names));
     }
     m_loadedPriority = conf.loadedPriority;
     m_priorityLoadedFrom = conf.loadedFrom;

@@ -67,11 +67,11 @@ class DOSBoxConfigEditor : public QWidget
     QWidget *buildAutoExecPage();
     void addControl(const ConfKey &key, QWidget *page, QVBoxLayout *switches, QFormLayout *fields);
     QListWidgetItem *selectedLine() const;
-    void setValue(const QString &control, const QString &value);
-    QString valueOf(const QString &control) const;
+    void setValue(const QString &name, const QString &value);
+    QString valueOf(const QString &name) const;
 
     Dialogs &m_dialogs;
-    QHash<QString, QWidget *> m_controls; // by object name
+    QHash<QString, QWidget *> m_controls; // by the name of the value each shows
     QStringList m_loadedPriority;         // the priority pair as the file's own line gave it
     QString m_priorityLoadedFrom;         // and that file
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
+#include "presentation/EmulatorGroupButtons.h"
 #include "session/LibrarySession.h"
 #include "session/LaunchModel.h"
 #include "ui/common/Controls.h"
@@ -33,7 +34,7 @@ EmulatorSettingsPanel::EmulatorSettingsPanel(LibrarySession &session, QWidget *p
     // The group buttons sit on a bar of their own so that the pressed one can drop by two pixels.
     m_groupBar = new QWidget(this);
     for (const QString &group : EmulatorRegistry::groups())
-        addGroupButton(EmulatorRegistry::groupButtonName(group), group);
+        addGroupButton(EmulatorGroupButtons::objectName(group), group);
     btnEmusPC = m_groupButtons.front();
     int barWidth = 0;
     int barHeight = 0;

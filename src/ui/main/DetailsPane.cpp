@@ -1,7 +1,7 @@
 #include "ui/main/DetailsPane.h"
 
 #include "browse/DetailsContent.h"
-#include "browse/NoteLayout.h"
+#include "presentation/NoteLayout.h"
 #include "session/LibrarySession.h"
 #include "session/BrowseModel.h"
 #include "session/Theme.h"

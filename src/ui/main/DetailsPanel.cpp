@@ -82,7 +82,7 @@ void DetailsPanel::buildPictures()
     shapeScreen = named(new QFrame(this), "shapeScreen");
     for (const bool simple : {false, true}) {
         for (int slot = 0; slot < DetailsContent::PictureSlotCount; ++slot) {
-            const QString name = DetailsFacts::pictureName(slot, simple);
+            const QString name = DetailsLabels::pictureName(slot, simple);
             if (name.isEmpty())
                 continue;
             auto *picture = new PictureLabel(name, simple ? panelNoDetails : this);
@@ -99,22 +99,22 @@ void DetailsPanel::buildFacts()
     panelScrollStats = named(new QWidget(panelStats), "panelScrollStats");
     panelScrollStats->setGeometry(0, 0, 420, 200);
 
-    for (int i = 0; i < DetailsFacts::CaptionCount; ++i) {
+    for (int i = 0; i < DetailsLabels::CaptionCount; ++i) {
         lblDetail[size_t(i)] =
-            named(new QLabel(DetailsFacts::captionText(i), panelScrollStats), DetailsFacts::captionName(i));
+            named(new QLabel(DetailsLabels::captionText(i), panelScrollStats), DetailsLabels::captionName(i));
         lblDetail[size_t(i)]->move(MainLayout::factCaptionAt(i));
         fitToText(lblDetail[size_t(i)]);
     }
     lblExtras = named(new QLabel(QStringLiteral("Extras"), panelScrollStats), "lblExtras");
     fitToText(lblExtras);
     for (size_t i = 0; i < lblComma.size(); ++i) {
-        lblComma[i] = named(new QLabel(QStringLiteral(","), panelScrollStats), DetailsFacts::commaName(int(i)));
+        lblComma[i] = named(new QLabel(QStringLiteral(","), panelScrollStats), DetailsLabels::commaName(int(i)));
         fitToText(lblComma[i]);
         lblComma[i]->hide();
     }
     for (int id = 0; id < DetailsFacts::LabelCount; ++id) {
-        auto *label = named(new LinkLabel(panelScrollStats), DetailsFacts::objectName(id));
-        label->move(DetailsFacts::designPlace(id));
+        auto *label = named(new LinkLabel(panelScrollStats), DetailsLabels::objectName(id));
+        label->move(DetailsLabels::designPlace(id));
         if (id == DetailsFacts::Manual)
             label->setText(QStringLiteral("Available"));
         fitToText(label);
@@ -230,7 +230,7 @@ void DetailsPanel::applyLayout(const MainLayout::Result &r)
     shapeBox->setGeometry(r.shapeBox);
     shapeScreen->setGeometry(r.shapeScreen);
     panelStats->setGeometry(r.factsBox);
-    const DetailsFacts::PictureRects pictures = DetailsFacts::pictureRects(r);
+    const DetailsLabels::PictureRects pictures = DetailsLabels::pictureRects(r);
     for (int slot = 0; slot < DetailsContent::PictureSlotCount; ++slot) {
         for (const bool simple : {false, true}) {
             if (picture(slot, simple))
@@ -247,7 +247,7 @@ void DetailsPanel::arrangeFacts()
     std::array<QRect, DetailsFacts::LabelCount> labels;
     for (size_t i = 0; i < labels.size(); ++i)
         labels[i] = m_facts[i]->geometry();
-    const DetailsFacts::Arrangement arrangement = DetailsFacts::arrange(labels);
+    const DetailsLabels::Arrangement arrangement = DetailsLabels::arrange(labels);
     for (size_t i = 0; i < labels.size(); ++i)
         m_facts[i]->move(arrangement.labels[i]);
     lblExtras->move(arrangement.extrasHeading);

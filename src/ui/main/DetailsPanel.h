@@ -4,6 +4,7 @@
 #include "base/Result.h"
 #include "browse/DetailsContent.h"
 #include "browse/DetailsFacts.h"
+#include "presentation/DetailsLabels.h"
 
 #include <QWidget>
 
@@ -99,8 +100,8 @@ private:
     QLabel *lblExtras = nullptr;
     // lblYear … lblExtra7, in DetailsFacts::Label order.
     std::array<QLabel *, DetailsFacts::LabelCount> m_facts{};
-    std::array<QLabel *, DetailsFacts::CommaCount> lblComma{};
-    std::array<QLabel *, DetailsFacts::CaptionCount> lblDetail{};
+    std::array<QLabel *, DetailsLabels::CommaCount> lblComma{};
+    std::array<QLabel *, DetailsLabels::CaptionCount> lblDetail{};
     // The twins of each picture slot: the main view's and the simple view's (none for media and advert).
     std::array<std::array<PictureLabel *, 2>, DetailsContent::PictureSlotCount> m_views{};
 

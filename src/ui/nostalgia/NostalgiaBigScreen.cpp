@@ -1,7 +1,8 @@
 #include "ui/nostalgia/NostalgiaBigScreen.h"
 
 #include "browse/DetailsContent.h"
-#include "nostalgia/NostalgiaLayout.h"
+#include "presentation/BigScreenLabels.h"
+#include "presentation/NostalgiaLayout.h"
 #include "ui/common/Controls.h"
 #include "ui/common/WidgetColors.h"
 #include "ui/nostalgia/NostalgiaPicture.h"
@@ -27,7 +28,7 @@ NostalgiaBigScreen::NostalgiaBigScreen(QWidget *parent) : QWidget(parent)
     lblCursor1 = addText("lblCursor1", QStringLiteral("Starting MS-DOS..."));
     m_facts = BigScreenFacts::lines(DetailsContent());
     for (size_t i = 0; i < lines.size(); ++i) {
-        lines[i] = addText(BigScreenFacts::lineName(int(i)), m_facts[i].text);
+        lines[i] = addText(BigScreenLabels::lineName(int(i)), m_facts[i].text);
         if (BigScreenFacts::filterable(int(i)))
             lines[i]->setCursor(Qt::PointingHandCursor);
     }

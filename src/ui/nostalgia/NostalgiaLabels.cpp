@@ -2,7 +2,7 @@
 
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaFonts.h"
-#include "nostalgia/NostalgiaLayout.h"
+#include "presentation/NostalgiaLayout.h"
 #include "nostalgia/NostalgiaScene.h"
 #include "session/LibrarySession.h"
 #include "session/LaunchModel.h"

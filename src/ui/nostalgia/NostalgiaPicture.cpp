@@ -1,6 +1,6 @@
 #include "ui/nostalgia/NostalgiaPicture.h"
 
-#include "nostalgia/NostalgiaLayout.h"
+#include "presentation/NostalgiaLayout.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -3,8 +3,9 @@
 #include "base/SettingsFile.h"
 #include "browse/DetailsContent.h"
 #include "nostalgia/NostalgiaFonts.h"
-#include "nostalgia/NostalgiaLayout.h"
+#include "presentation/NostalgiaLayout.h"
 #include "nostalgia/NostalgiaScene.h"
+#include "presentation/NostalgiaPieceLook.h"
 #include "session/LibrarySession.h"
 #include "session/BrowseModel.h"
 #include "session/LaunchModel.h"
@@ -62,7 +63,7 @@ NostalgiaView::~NostalgiaView() = default;
 
 void NostalgiaView::buildPictures()
 {
-    for (const NostalgiaPieceInfo &info : nostalgiaPieces()) {
+    for (const NostalgiaPieceLook &info : nostalgiaPieceLooks()) {
         using Drawing = NostalgiaPicture::Drawing;
         auto *picture = new NostalgiaPicture(QLatin1String(info.name),
                                              info.fitted ? Drawing::Fitted : Drawing::Stretched, this);
@@ -276,7 +277,7 @@ void NostalgiaView::lbNostalgiaMainClick()
 
 void NostalgiaView::showPictures()
 {
-    for (const NostalgiaPieceInfo &info : nostalgiaPieces())
+    for (const NostalgiaPieceLook &info : nostalgiaPieceLooks())
         piece(info.piece)->setImage(m_scene.image(info.piece));
     pnlBigScreen->setPicture(m_scene.bigScreenPicture());
 }
@@ -285,7 +286,7 @@ void NostalgiaView::showScene()
 {
     // The title lies in front of the screen by the order the pictures were made in; raising it
     // would put it over the big screen too.
-    for (const NostalgiaPieceInfo &info : nostalgiaPieces())
+    for (const NostalgiaPieceLook &info : nostalgiaPieceLooks())
         piece(info.piece)->setVisible(m_scene.shown(info.piece));
     lblDiskLabel->setVisible(m_scene.diskLabelShown());
 }
@@ -320,9 +321,9 @@ void NostalgiaView::LoadNostalgiaImages()
 {
     const NostalgiaSkinValues &skin = m_scene.readSkin(m_window.frameGeometry().width());
     // Back to front: the disk sits in the computer as placed.
-    for (const NostalgiaPieceInfo &info : nostalgiaPieces()) {
+    for (const NostalgiaPieceLook &info : nostalgiaPieceLooks()) {
         const QRect computer = piece(NostalgiaPiece::Computer)->geometry();
-        piece(info.piece)->setGeometry(m_scene.box(info.piece, rect(), computer));
+        piece(info.piece)->setGeometry(NostalgiaLayout::pieceBox(skin, info.piece, rect(), computer));
     }
 
     applyFonts();

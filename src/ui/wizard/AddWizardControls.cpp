@@ -56,10 +56,10 @@ void TfrmAddWizard::Controls::buildFields(QGridLayout *grid)
     cbLoadGame = addList(grid, 0, 0, "cbLoadGame", QStringLiteral("Load Existing Game:"));
     // A game name is chosen from thousands: the list shows more than the default ten at a time.
     cbLoadGame->setMaxVisibleItems(20);
-    for (const EntryForm::Cell &cell : EntryForm::cells()) {
+    for (const EntryFormCells::Cell &cell : EntryFormCells::cells()) {
         if (cell.field == EntryField::Extra1)
             addExtrasHeading(grid);
-        const char *name = entryFieldInfo(cell.field).control;
+        const char *name = cell.name;
         const QString caption = QLatin1String(cell.caption);
         QWidget *control = cell.list ? static_cast<QWidget *>(addList(grid, cell.row, cell.column, name, caption))
                                      : addLine(grid, cell.row, cell.column, name, caption);
@@ -74,7 +74,7 @@ void TfrmAddWizard::Controls::buildFields(QGridLayout *grid)
     }
 }
 
-void TfrmAddWizard::Controls::addEmulatorCaption(QGridLayout *grid, const EntryForm::Cell &cell)
+void TfrmAddWizard::Controls::addEmulatorCaption(QGridLayout *grid, const EntryFormCells::Cell &cell)
 {
     lblEmulator = qobject_cast<QLabel *>(grid->itemAtPosition(cell.row, cell.column)->widget());
     lblEmulator->setObjectName(QStringLiteral("lblEmulator"));

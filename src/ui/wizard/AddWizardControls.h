@@ -1,5 +1,6 @@
 #pragma once
 
+#include "presentation/EntryFormCells.h"
 #include "ui/wizard/TfrmAddWizard.h"
 #include "wizard/EntryFields.h"
 #include "wizard/EntryForm.h"
@@ -50,7 +51,7 @@ private:
     QLabel *addLabel(QGridLayout *grid, int row, int column, const QString &caption, QWidget *buddy);
     // The fields' controls, each beside its caption, and what stands among them.
     void buildFields(QGridLayout *grid);
-    void addEmulatorCaption(QGridLayout *grid, const EntryForm::Cell &cell);
+    void addEmulatorCaption(QGridLayout *grid, const EntryFormCells::Cell &cell);
     void addDupeButton(QGridLayout *grid, int row);
     void addAboutText(QGridLayout *grid, int row);
     void addExtrasHeading(QGridLayout *grid);

@@ -79,7 +79,7 @@ void TfrmAddWizard::FormCreate()
     c.memAbout->clear();
     const EntryValueLists lists = EntryValueLists::build(m_session.library().table(), m_session.launch().registry());
     fill(c.cbLoadGame, lists.loadGame);
-    for (const EntryForm::Cell &cell : EntryForm::cells()) {
+    for (const EntryFormCells::Cell &cell : EntryFormCells::cells()) {
         if (cell.list)
             fill(qobject_cast<QComboBox *>(c.control(cell.field)), EntryForm::itemsFor(cell.field, lists));
     }

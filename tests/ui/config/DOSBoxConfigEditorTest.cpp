@@ -1,5 +1,6 @@
 #include "ui/config/DOSBoxConfigEditor.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
+#include "presentation/DOSBoxConfControls.h"
 #include "support/Files.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
@@ -39,6 +40,19 @@ QStringList tabTexts(const QTabWidget &tabs)
     for (int i = 0; i < tabs.count(); ++i)
         texts.append(tabs.tabText(i));
     return texts;
+}
+
+// The name of the value the control of this object name shows.
+QString valueShownBy(const char *control)
+{
+    QStringList names{DOSBoxConfKeys::priorityNonFocused()};
+    for (const ConfKey &key : DOSBoxConfKeys::all())
+        names.append(key.name);
+    for (const QString &name : names) {
+        if (DOSBoxConfControls::objectName(name) == QLatin1String(control))
+            return name;
+    }
+    return QString();
 }
 
 QStringList entries(const QListWidget &list)
@@ -117,8 +131,8 @@ TEST_F(DOSBoxConfigEditorTest, EveryKeyHasItsControlAtItsStartUpValue)
 
     // Every key's control is there by its name, at its start-up value, lists editable.
     for (const ConfKey &key : DOSBoxConfKeys::all()) {
-        QWidget *widget = editor->findChild<QWidget *>(key.control);
-        ASSERT_NE(widget, nullptr) << key.control.toStdString();
+        QWidget *widget = editor->findChild<QWidget *>(DOSBoxConfControls::objectName(key.name));
+        ASSERT_NE(widget, nullptr) << key.name.toStdString();
         QString shown = key.startValue;
         if (auto *box = qobject_cast<QCheckBox *>(widget))
             shown = box->isChecked() ? u("true") : u("false");
@@ -126,7 +140,7 @@ TEST_F(DOSBoxConfigEditorTest, EveryKeyHasItsControlAtItsStartUpValue)
             shown = list->isEditable() && list->count() == key.choices.size() ? list->currentText() : u("?");
         else if (auto *field = qobject_cast<QLineEdit *>(widget))
             shown = field->text();
-        EXPECT_EQ(shown, key.startValue) << key.control.toStdString();
+        EXPECT_EQ(shown, key.startValue) << key.name.toStdString();
     }
     EXPECT_EQ(control<QComboBox>("cbCycles")->itemText(12), u("11000"));
     EXPECT_EQ(control<QComboBox>("cbPriorityNonFocused")->currentText(), u("normal"));
@@ -298,7 +312,7 @@ TEST_F(DOSBoxConfigEditorTest, KeysAreReadAndWrittenUnderTheNamesTheFileUses)
         SCOPED_TRACE(row.file);
         const QString conf = loadText(row.file);
         for (const auto &[name, value] : row.shown)
-            EXPECT_EQ(editor->values().values.value(QLatin1String(name)), u(value)) << name;
+            EXPECT_EQ(editor->values().values.value(valueShownBy(name)), u(value)) << name;
         for (const char *name : {"cbHWScale", "cbGusirq2", "cbGusdma2"})
             EXPECT_EQ(control<QWidget>(name)->isEnabled(), !row.controlsOff) << name;
         for (const auto &[name, value] : row.edits)

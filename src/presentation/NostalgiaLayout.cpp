@@ -1,4 +1,6 @@
-#include "nostalgia/NostalgiaLayout.h"
+#include "presentation/NostalgiaLayout.h"
+
+#include "nostalgia/NostalgiaSkin.h"
 
 namespace NostalgiaLayout {
 
@@ -132,6 +134,32 @@ BigScreenText bigScreenText(int startingHeight, const QVector<int> &lineHeights,
     text.prompt = QPoint(left, lastTop + 2 * lastHeight);
     text.cursor = QPoint(left + promptWidth, text.prompt.y());
     return text;
+}
+
+QRect pieceBox(const NostalgiaSkinValues &skin, NostalgiaPiece piece, const QRect &view,
+               const QRect &placedComputer)
+{
+    switch (piece) {
+    case NostalgiaPiece::Background:
+        return view;
+    case NostalgiaPiece::Computer:
+        return skin.computer;
+    case NostalgiaPiece::Screen:
+        return skin.screen;
+    case NostalgiaPiece::Title:
+        return skin.title;
+    case NostalgiaPiece::OpenBox:
+        return skin.openBox;
+    case NostalgiaPiece::Back:
+        return skin.back;
+    case NostalgiaPiece::Front:
+        return skin.front;
+    case NostalgiaPiece::Manual:
+        return skin.manual;
+    case NostalgiaPiece::Disk:
+        return disk(placedComputer);
+    }
+    return QRect();
 }
 
 } // namespace NostalgiaLayout

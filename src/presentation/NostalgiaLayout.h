@@ -1,11 +1,15 @@
 #pragma once
 
+#include "nostalgia/NostalgiaPieces.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QVector>
 
 #include <functional>
+
+struct NostalgiaSkinValues;
 
 // The arithmetic of the Nostalgia view's layout: sizes in, places out. The skin gives the seven
 // boxes; everything else is placed relative to them and to the window.
@@ -31,6 +35,11 @@ inline QPoint shadowOf(QPoint label) { return label + QPoint(ShadowOffset, Shado
 
 // Tops of the seven extras labels, one label height plus a pixel apart.
 QVector<int> extraTops(int firstTop, int labelHeight, int count);
+
+// Where a piece of the view stands in a view of the given rectangle: the skin's box for it, the
+// whole view for the background; the disk sits in the computer as it was placed.
+QRect pieceBox(const NostalgiaSkinValues &skin, NostalgiaPiece piece, const QRect &view,
+               const QRect &placedComputer);
 
 // The disk: a square a third of the computer's height, in the computer box's bottom right corner.
 QRect disk(const QRect &computer);

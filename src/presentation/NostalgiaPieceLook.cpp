@@ -1,11 +1,11 @@
-#include "nostalgia/NostalgiaPieces.h"
+#include "presentation/NostalgiaPieceLook.h"
 
-const std::array<NostalgiaPieceInfo, NostalgiaPieceCount> &nostalgiaPieces()
+const std::array<NostalgiaPieceLook, NostalgiaPieceCount> &nostalgiaPieceLooks()
 {
     using P = NostalgiaPiece;
     // The background and the screens fill their boxes, as the skins are drawn for; the computer,
     // the box and the manual keep their shape.
-    static const std::array<NostalgiaPieceInfo, NostalgiaPieceCount> pieces{{
+    static const std::array<NostalgiaPieceLook, NostalgiaPieceCount> pieces{{
         {P::Background, "imgNostalgiaBG", false, false, ""},
         {P::Computer, "imgNostalgiaComp", true, true, ""},
         {P::Screen, "imgNostalgiaScreen", false, false, ""},

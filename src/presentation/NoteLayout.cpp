@@ -1,6 +1,6 @@
-#include "browse/NoteLayout.h"
+#include "presentation/NoteLayout.h"
 
-#include "browse/DetailsContent.h"
+#include "presentation/MainLayout.h"
 
 #include <QFont>
 #include <QTextLayout>
@@ -38,5 +38,5 @@ bool NoteLayout::needsScrollBar(const QString &text, const QFont &font, int view
 {
     const int margin = 2 * (frameWidth + qRound(documentMargin));
     const qreal width = qMax(1, viewWidth - margin);
-    return DetailsContent::noteNeedsScrollBar(displayedLineCount(text.split(u'\n'), font, width));
+    return MainLayout::noteNeedsScrollBar(displayedLineCount(text.split(u'\n'), font, width));
 }

@@ -1,4 +1,4 @@
-#include "browse/NoteLayout.h"
+#include "presentation/NoteLayout.h"
 
 #include <QFont>
 #include <QFontMetricsF>
