@@ -1,5 +1,5 @@
-#include "session/LibrarySession.h"
 #include "session/MainListModel.h"
+#include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 
@@ -65,8 +65,9 @@ TEST(MainListModelTest, ANewListResetsWhileOneEntryChangedOrAddedKeepsTheViewsSe
     EXPECT_EQ(selection.currentIndex().data().toString(), QStringLiteral("Beta Two"));
     model.insertEntry(99, QStringLiteral("Zulu"));
     model.insertEntry(-4, QStringLiteral("Aaron"));
-    EXPECT_EQ(modelEntryTexts(model), QStringList({QStringLiteral("Aaron"), QStringLiteral("Aardvark"), QStringLiteral("Alpha"),
-                                              QStringLiteral("Beta Two"), QStringLiteral("Gamma"), QStringLiteral("Zulu")}));
+    EXPECT_EQ(modelEntryTexts(model),
+              QStringList({QStringLiteral("Aaron"), QStringLiteral("Aardvark"), QStringLiteral("Alpha"),
+                           QStringLiteral("Beta Two"), QStringLiteral("Gamma"), QStringLiteral("Zulu")}));
     EXPECT_EQ(inserted.size(), 3);
     EXPECT_EQ(resets.size(), 1);
     EXPECT_EQ(model.entries(), modelEntryTexts(model));
@@ -85,12 +86,14 @@ TEST(MainListModelTest, RatingsAndSortValuesShowInTheEntriesAndTheSelectionReads
     ASSERT_TRUE(lib.isValid());
     lib.setFields(LibraryBuilder::defaultFields() << QStringLiteral("Rating"));
     lib.setSubfolders({QStringLiteral("Action")});
-    lib.addGame(QStringLiteral("Action"), QStringLiteral("Comet"), QStringLiteral("Comet"),
-                {{QStringLiteral("Year"), QStringLiteral("1987")}, {QStringLiteral("Rating"), QStringLiteral("4")}});
+    lib.addGame(
+        QStringLiteral("Action"), QStringLiteral("Comet"), QStringLiteral("Comet"),
+        {{QStringLiteral("Year"), QStringLiteral("1987")}, {QStringLiteral("Rating"), QStringLiteral("4")}});
     lib.addGame(QStringLiteral("Action"), QStringLiteral("Blaster"), QStringLiteral("Blaster"),
                 {{QStringLiteral("Year"), QStringLiteral("1991")}});
-    lib.addGame(QStringLiteral("Action"), QStringLiteral("Aztec"), QStringLiteral("Aztec | Tiles"),
-                {{QStringLiteral("Year"), QStringLiteral("1993")}, {QStringLiteral("Rating"), QStringLiteral("2")}});
+    lib.addGame(
+        QStringLiteral("Action"), QStringLiteral("Aztec"), QStringLiteral("Aztec | Tiles"),
+        {{QStringLiteral("Year"), QStringLiteral("1993")}, {QStringLiteral("Rating"), QStringLiteral("2")}});
     lib.writeSettings();
     TestPlatform fake;
     LibrarySession session(fake.platform(), lib.root());
@@ -99,19 +102,20 @@ TEST(MainListModelTest, RatingsAndSortValuesShowInTheEntriesAndTheSelectionReads
     session.loadTable();
     session.rebuildList();
     const QAbstractItemModel &model = session.listModel();
-    ASSERT_EQ(modelEntryTexts(model),
-              QStringList({QStringLiteral("Aztec | Tiles"), QStringLiteral("Blaster"), QStringLiteral("Comet")}));
+    ASSERT_EQ(modelEntryTexts(model), QStringList({QStringLiteral("Aztec | Tiles"), QStringLiteral("Blaster"),
+                                                   QStringLiteral("Comet")}));
 
     session.select(0);
     session.setListShowsRating(true);
-    EXPECT_EQ(modelEntryTexts(model), QStringList({QStringLiteral("2|Aztec | Tiles"), QStringLiteral("|Blaster"),
-                                              QStringLiteral("4|Comet")}));
+    EXPECT_EQ(modelEntryTexts(model), QStringList({QStringLiteral("2|Aztec | Tiles"),
+                                                   QStringLiteral("|Blaster"), QStringLiteral("4|Comet")}));
     EXPECT_EQ(session.selectedIndex(), 0);
     EXPECT_EQ(session.details().name, QStringLiteral("Aztec | Tiles"));
 
     session.setSortField(QStringLiteral("Year"));
-    EXPECT_EQ(modelEntryTexts(model), QStringList({QStringLiteral("4|1987 -- Comet"), QStringLiteral("|1991 -- Blaster"),
-                                              QStringLiteral("2|1993 -- Aztec | Tiles")}));
+    EXPECT_EQ(modelEntryTexts(model),
+              QStringList({QStringLiteral("4|1987 -- Comet"), QStringLiteral("|1991 -- Blaster"),
+                           QStringLiteral("2|1993 -- Aztec | Tiles")}));
     EXPECT_EQ(session.selectedIndex(), 0);
     EXPECT_EQ(session.details().name, QStringLiteral("Comet"));
 
