@@ -155,6 +155,7 @@ void GameTable::changed()
     // Numbers come from one counter for all tables, so that only a copy can share one.
     static std::atomic<quint64> last{0};
     m_revision = ++last;
+    m_cellsRevision = m_revision;
 }
 
 GameTable::Column GameTable::newColumn() const
@@ -277,7 +278,9 @@ void GameTable::permuteRows(const std::vector<int> &order)
 {
     if (static_cast<int>(order.size()) != rowCount())
         return;
+    const quint64 cells = m_cellsRevision;
     keepOnly(order);
+    m_cellsRevision = cells;
 }
 
 const QString &GameTable::text(int column, TextId id) const

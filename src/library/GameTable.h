@@ -83,6 +83,9 @@ public:
     // Changes with every change of the cells or the size; a copy keeps its original's number
     // until either of them changes. Two tables of one number hold the same cells.
     quint64 revision() const { return m_revision; }
+    // The same, except that a new order of the same rows (permuteRows) keeps it: what is worked
+    // out from the cells regardless of their order, such as the category menus' values, still holds.
+    quint64 cellsRevision() const { return m_cellsRevision; }
 
     // Cell by cell, by text.
     bool operator==(const GameTable &other) const;
@@ -110,6 +113,7 @@ private:
     // How many places the columns have; every place the order lists, and perhaps more.
     int m_places = 1;
     quint64 m_revision = 0;
+    quint64 m_cellsRevision = 0;
     mutable QHash<QString, int> m_columnIndex;
     mutable bool m_indexValid = false;
 };
