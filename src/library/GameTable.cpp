@@ -66,6 +66,14 @@ public:
         return id;
     }
 
+    // The look-up index serves filling; a table once filled rarely takes new texts.
+    void dropIndex()
+    {
+        if (m_lookup == Lookup::Off || m_index.isEmpty())
+            return;
+        m_lookup = Lookup::Pending;
+        m_index = QHash<QString, TextId>();
+    }
     TextId append(const QString &text)
     {
         if (text.isEmpty())
@@ -303,6 +311,12 @@ GameTable::TextId GameTable::addText(int column, const QString &text)
 GameTable::TextId GameTable::appendText(int column, const QString &text)
 {
     return m_columns[static_cast<size_t>(column)].texts->append(text);
+}
+
+void GameTable::dropLookups()
+{
+    for (Column &column : m_columns)
+        column.texts->dropIndex();
 }
 
 void GameTable::setTextIds(int column, QList<TextId> ids)

@@ -67,6 +67,10 @@ public:
     // A new number for the text, without looking for it first: for a reader that already knows
     // the text is new to the column, or that most of the column's texts are.
     TextId appendText(int column, const QString &text);
+    // Filling a column cell by cell keeps an index of its texts, to give a repeated text its
+    // number: as large as the column's texts for a column of many thousand. A reader done with a
+    // table lets the indexes go; a later addText() makes one again where the column is small.
+    void dropLookups();
     // The numbers of all rows of a column (rowCount() of them, in the order the table was made
     // with, before any sort or filter), each one addText() or appendText() gave for that column.
     void setTextIds(int column, QList<TextId> ids);
