@@ -255,6 +255,127 @@ def describe_target(kind, other, limit):
 
 
 OWN_HEADINGS = ("## Targets", "## Every benchmark")
+WINDOW_HEADING = "## The real program's window answers"
+
+# pallox_window_answers: what it prints as "result: WHAT | ..." and "memory: WHAT | ...", the
+# target of each, in milliseconds or MiB. The window commands are judged by the wall time the
+# user waits; the time the window's thread spent on a processor stands beside it, since it moves
+# little with other work on the machine.
+WINDOW_TARGETS = [
+    ("Start from the cache", "ms", 600.0),
+    ("Sort By > Year", "ms", 100.0),
+    ("Sort By > Name", "ms", 100.0),
+    ("Category menu opened", "ms", 50.0),
+    ("Category > Developer opened", "ms", 50.0),
+    ("Category > Developer > a letter group opened", "ms", 50.0),
+    ("Category > Developer > a developer chosen (filter)", "ms", 100.0),
+    ("Category > S&how All", "ms", 100.0),
+    ("Find panel: Genre is Adventure, Enter (filter)", "ms", 100.0),
+    ("One selection (Down in the list)", "ms", 10.0),
+    ("Sort By > Year, after the refreshes", "ms", 100.0),
+    ("Sort By > Name, after the refreshes", "ms", 100.0),
+    ("Resident 2 s after the start", "MiB", 300.0),
+    ("Refresh All, until the cache is written and the window still", None, None),
+    ("Refresh All: peak", "MiB", 500.0),
+    ("Refresh All: resident 2 s after", "within", 0.10),
+    ("Reload Data, until the cache is written and the window still", None, None),
+    ("Reload Data: peak", "MiB", 500.0),
+    ("Reload Data: resident 2 s after", "within", 0.10),
+    ("Plain reading (find | xargs cat)", None, None),
+    ("First scan until the data cache is written", None, None),
+    ("First scan / plain reading", "ratio", 1.2),
+    ("First scan: peak", "MiB", 600.0),
+]
+
+
+def run_window_answers(window_answers, games, runs, env):
+    """The real program's answers at one size: {what: {"ms", "cpu_ms", "runs"} or {"mib"} or
+    {"ratio"}}, or {"error": ...}."""
+    os.sync()
+    env = dict(env)
+    env.pop("QT_QPA_PLATFORM", None)
+    command = [window_answers, "--games", str(games), "--runs", str(runs)]
+    out, err, code, _ = measure(command, env)
+    answers = {}
+    for line in out.splitlines():
+        match = re.fullmatch(r"result: (.+) \| ([\d.]+) ms \| window thread ([-\d.]+) ms \| (\d+) runs", line)
+        if match:
+            answers[match.group(1)] = {"ms": float(match.group(2)), "cpu_ms": float(match.group(3)),
+                                       "runs": int(match.group(4))}
+            continue
+        match = re.fullmatch(r"result: First scan / plain reading \| ([\d.]+)", line)
+        if match:
+            answers["First scan / plain reading"] = {"ratio": float(match.group(1))}
+            continue
+        match = re.fullmatch(r"memory: (.+) \| ([-\d.]+) MiB", line)
+        if match:
+            answers[match.group(1)] = {"mib": float(match.group(2))}
+    load = re.search(r"machine load ([\d.]+)", out)
+    if code != 0 or not answers:
+        return {"error": (err.strip().splitlines() or ["no result"])[-1]}
+    return {"answers": answers, "load": float(load.group(1)) if load else None}
+
+
+def window_section(measured, runs):
+    """The section of the report for the sizes pallox_window_answers ran at."""
+    lines = [WINDOW_HEADING, "",
+             "`pallox_window_answers` starts the Release `pallox` on a generated library under an X server of"
+             " its own and times from outside, as a user waits, until its window has answered with the"
+             " command done and painted; the median of %d rounds. Beside the wall time, the time the"
+             " window's thread spent on a processor in the same stretch (it moves little with other work"
+             " on the machine). Memory is the resident size the kernel reports for the program. The text"
+             " search is not among them: its Go button lies where the keyboard cannot reach it, and"
+             " `BM_TextSearch` times it with the list painted." % runs, "",
+             "| What | Games | Target | Measured | Window thread | Verdict |", "|---|---|---|---|---|---|"]
+    for games, result in measured:
+        if "error" in result:
+            lines.append("| every answer | %s | | failed: %s | | **not measured** |" % (
+                size_label(games), result["error"]))
+            continue
+        answers = result["answers"]
+        for key, kind, limit in WINDOW_TARGETS:
+            found = answers.get(key)
+            what = key.replace("|", "\\|")
+            if kind == "within":
+                before = answers.get(key.split(":")[0] + ": resident before")
+                target = "within %.0f %% of before" % (limit * 100)
+                if not found or not before or before["mib"] <= 0:
+                    lines.append("| %s | %s | %s | — | | not measured |" % (what, size_label(games), target))
+                    continue
+                change = found["mib"] / before["mib"] - 1
+                lines.append("| %s | %s | %s | %.0f MiB (%.0f MiB before, %+.0f %%) | | %s |" % (
+                    what, size_label(games), target, found["mib"], before["mib"], change * 100,
+                    "met" if abs(change) <= limit else "**not met**"))
+                continue
+            if kind is None:
+                target = ""
+            elif kind == "ms":
+                target = "≤ " + format_ms(limit)
+            elif kind == "MiB":
+                target = "≤ %.0f MiB" % limit
+            else:
+                target = "≤ %.1f × plain reading" % limit
+            if not found:
+                lines.append("| %s | %s | %s | — | | not measured |" % (what, size_label(games), target))
+                continue
+            if kind is None:
+                lines.append("| %s | %s | | %s | %s | |" % (what, size_label(games), format_ms(found["ms"]),
+                                                          format_ms(found["cpu_ms"]) if found["cpu_ms"] > 0 else ""))
+                continue
+            if kind == "ms":
+                value, shown = found["ms"], format_ms(found["ms"])
+                thread = format_ms(found["cpu_ms"])
+            elif kind == "MiB":
+                value, shown, thread = found["mib"], "%.0f MiB" % found["mib"], ""
+            else:
+                value, shown, thread = found["ratio"], "%.2f ×" % found["ratio"], ""
+            lines.append("| %s | %s | %s | %s | %s | %s |" % (
+                what, size_label(games), target, shown, thread, "met" if value <= limit else "**not met**"))
+        if result.get("load") is not None:
+            lines.append("")
+            lines.append("Load average when the %s-game run began: %.2f." % (size_label(games), result["load"]))
+    return lines
+
 
 
 def main():
@@ -265,6 +386,10 @@ def main():
     parser.add_argument("--repetitions", type=int, default=3, help="runs of each benchmark, of which the median")
     parser.add_argument("--first-scan-runs", type=int, default=3)
     parser.add_argument("--only", help="a regular expression: run only the benchmarks it finds")
+    parser.add_argument("--window-answers", help="the pallox_window_answers executable")
+    parser.add_argument("--window-sizes", default="",
+                        help="comma-separated numbers of games for the real program's window answers"
+                             " (none by default: 100,000 takes about half an hour of its own)")
     parser.add_argument("--out", default="BENCHMARKS.md")
     args = parser.parse_args()
 
@@ -301,6 +426,20 @@ def main():
             record(key, size, run_benchmark(args.bench, name, env, args.repetitions))
         if args.first_scan and (not args.only or re.search(args.only, "first_scan")):
             record("first_scan", size, run_first_scan(args.first_scan, size, args.first_scan_runs, env))
+
+    window_sizes = [int(s) for s in args.window_sizes.split(",") if s]
+    window_measured = []
+    if window_sizes and not args.window_answers:
+        parser.error("--window-sizes needs --window-answers")
+    for games in window_sizes:
+        print("The real program's window answers, %s games:" % size_label(games), flush=True)
+        result = run_window_answers(args.window_answers, games, args.repetitions, dict(os.environ))
+        window_measured.append((games, result))
+        if "error" in result:
+            print("  FAILED: " + result["error"], flush=True)
+        else:
+            for what, answer in result["answers"].items():
+                print("  %-55s %s" % (what, ", ".join("%s %s" % (k, v) for k, v in answer.items())), flush=True)
 
     lines = [
         "# Benchmarks",
@@ -341,18 +480,24 @@ def main():
                 "; ".join(notes)))
     # Sections measured by scripts of their own (a library on a share, the test command) stay:
     # everything from the first heading that is not one of this report's own.
+    # The window answers are written anew when measured, and kept from the last report otherwise.
     kept = ""
     if os.path.exists(args.out):
         with open(args.out) as old:
             previous = old.read()
-        for match in re.finditer(r"^## .*$", previous, re.M):
-            if match.group(0) not in OWN_HEADINGS:
-                kept = "\n" + previous[match.start():]
-                break
+        headings = list(re.finditer(r"^## .*$", previous, re.M))
+        for number, match in enumerate(headings):
+            if match.group(0) in OWN_HEADINGS or (window_measured and match.group(0) == WINDOW_HEADING):
+                continue
+            end = headings[number + 1].start() if number + 1 < len(headings) else len(previous)
+            kept += "\n" + previous[match.start():end].rstrip("\n") + "\n"
+    if window_measured:
+        kept = "\n" + "\n".join(window_section(window_measured, args.repetitions)) + "\n" + kept
     with open(args.out, "w") as report:
         report.write("\n".join(lines) + "\n" + kept)
     print("Wrote %s" % args.out)
     failed = [key for key, result in results.items() if "error" in result]
+    failed += [games for games, result in window_measured if "error" in result]
     return 1 if failed else 0
 
 

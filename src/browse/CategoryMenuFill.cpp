@@ -1,5 +1,7 @@
 #include "browse/CategoryMenuFill.h"
 
+#include "library/GameTable.h"
+
 CategoryMenuFill::CategoryMenuFill()
 {
     m_stale.fill(true);
@@ -7,7 +9,11 @@ CategoryMenuFill::CategoryMenuFill()
 
 void CategoryMenuFill::rebuild(const GameTable &grid)
 {
+    if (m_built && grid.cellsRevision() == m_builtFrom)
+        return;
     m_values = collectCategoryValues(grid);
+    m_built = true;
+    m_builtFrom = grid.cellsRevision();
     m_stale.fill(true);
 }
 

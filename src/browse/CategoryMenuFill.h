@@ -2,6 +2,8 @@
 
 #include "browse/CategoryMenus.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 class GameTable;
@@ -14,7 +16,9 @@ class CategoryMenuFill
 public:
     CategoryMenuFill();
 
-    // Called by every list build.
+    // Called by every list build. A sort lists the same games in another order, and the menus'
+    // values, kept sorted, are those of the last build; they are collected again only when the
+    // table's cells or games changed since.
     void rebuild(const GameTable &grid);
     const CategoryValues &values(CategoryMenu menu) const { return m_values[static_cast<size_t>(menu)]; }
 
@@ -27,5 +31,7 @@ public:
 private:
     std::array<CategoryValues, CategoryMenuCount> m_values;
     std::array<bool, CategoryMenuCount> m_stale{};
+    bool m_built = false;
+    quint64 m_builtFrom = 0; // the table's cellsRevision()
     std::array<std::array<bool, LetterGroupCount>, CategoryMenuCount> m_groupFilled{};
 };

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -54,24 +55,34 @@ int firstOpenColumn(const GameTable &grid, const OtherPlatformColumns &columns, 
 
 // For each entry, whether an earlier entry reads the same regardless of case. An open-addressed
 // table of entry indices, twice the size of the list; the case-folded texts are never built, so
-// a list of many thousand entries costs no allocation per entry.
+// a list of many thousand entries costs no allocation per entry. Each slot keeps the upper half
+// of its entry's hash beside the index: another entry in the slot is compared only when that half
+// agrees, so a probe rarely reaches into a text other than the one at hand.
 std::vector<bool> laterOccurrences(const QStringList &entries)
 {
+    struct Slot
+    {
+        quint32 entry; // index + 1; 0 for an empty slot
+        quint32 hashHigh;
+    };
     const size_t count = static_cast<size_t>(entries.size());
     size_t capacity = 16;
     while (capacity < 2 * count)
         capacity *= 2;
-    std::vector<qsizetype> firstOfKey(capacity, -1);
+    std::vector<Slot> table(capacity, Slot{0, 0});
     std::vector<bool> duplicate(count, false);
+    const QString *texts = entries.constData();
     for (size_t i = 0; i < count; ++i) {
-        const QString &text = entries.at(static_cast<qsizetype>(i));
-        for (size_t slot = CaseFold::hash(text) & (capacity - 1);; slot = (slot + 1) & (capacity - 1)) {
-            const qsizetype held = firstOfKey[slot];
-            if (held < 0) {
-                firstOfKey[slot] = static_cast<qsizetype>(i);
+        const QString &text = texts[i];
+        const size_t hash = CaseFold::hash(text);
+        const auto high = static_cast<quint32>(static_cast<quint64>(hash) >> 32);
+        for (size_t slot = hash & (capacity - 1);; slot = (slot + 1) & (capacity - 1)) {
+            Slot &held = table[slot];
+            if (held.entry == 0) {
+                held = Slot{static_cast<quint32>(i + 1), high};
                 break;
             }
-            if (CaseFold::equal(entries.at(held), text)) {
+            if (held.hashHigh == high && CaseFold::equal(texts[held.entry - 1], text)) {
                 duplicate[i] = true;
                 break;
             }
@@ -179,13 +190,18 @@ void RemoveDuplicates(QStringList &entries, GameTable &grid, const NameIndex &na
             grid.setCell(column, target, platform);
     }
 
-    QStringList kept;
-    kept.reserve(count);
+    // The kept entries move up in place: a move hands over the text without touching it, where a
+    // copy would reach into every text of the list.
+    QString *texts = entries.data();
+    qsizetype kept = 0;
     for (qsizetype i = 0; i < count; ++i) {
-        if (!duplicate[static_cast<size_t>(i)])
-            kept.append(entries.at(i));
+        if (duplicate[static_cast<size_t>(i)])
+            continue;
+        if (kept != i)
+            texts[kept] = std::move(texts[i]);
+        ++kept;
     }
-    entries = std::move(kept);
+    entries.resize(kept);
 }
 
 MainListBuild buildMainList(GameTable &grid, const MainListOptions &options)

@@ -66,6 +66,14 @@ public:
         return id;
     }
 
+    // The look-up index serves filling; a table once filled rarely takes new texts.
+    void dropIndex()
+    {
+        if (m_lookup == Lookup::Off || m_index.isEmpty())
+            return;
+        m_lookup = Lookup::Pending;
+        m_index = QHash<QString, TextId>();
+    }
     TextId append(const QString &text)
     {
         if (text.isEmpty())
@@ -155,6 +163,7 @@ void GameTable::changed()
     // Numbers come from one counter for all tables, so that only a copy can share one.
     static std::atomic<quint64> last{0};
     m_revision = ++last;
+    m_cellsRevision = m_revision;
 }
 
 GameTable::Column GameTable::newColumn() const
@@ -277,7 +286,9 @@ void GameTable::permuteRows(const std::vector<int> &order)
 {
     if (static_cast<int>(order.size()) != rowCount())
         return;
+    const quint64 cells = m_cellsRevision;
     keepOnly(order);
+    m_cellsRevision = cells;
 }
 
 const QString &GameTable::text(int column, TextId id) const
@@ -300,6 +311,12 @@ GameTable::TextId GameTable::addText(int column, const QString &text)
 GameTable::TextId GameTable::appendText(int column, const QString &text)
 {
     return m_columns[static_cast<size_t>(column)].texts->append(text);
+}
+
+void GameTable::dropLookups()
+{
+    for (Column &column : m_columns)
+        column.texts->dropIndex();
 }
 
 void GameTable::setTextIds(int column, QList<TextId> ids)

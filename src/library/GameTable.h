@@ -67,6 +67,10 @@ public:
     // A new number for the text, without looking for it first: for a reader that already knows
     // the text is new to the column, or that most of the column's texts are.
     TextId appendText(int column, const QString &text);
+    // Filling a column cell by cell keeps an index of its texts, to give a repeated text its
+    // number: as large as the column's texts for a column of many thousand. A reader done with a
+    // table lets the indexes go; a later addText() makes one again where the column is small.
+    void dropLookups();
     // The numbers of all rows of a column (rowCount() of them, in the order the table was made
     // with, before any sort or filter), each one addText() or appendText() gave for that column.
     void setTextIds(int column, QList<TextId> ids);
@@ -83,6 +87,9 @@ public:
     // Changes with every change of the cells or the size; a copy keeps its original's number
     // until either of them changes. Two tables of one number hold the same cells.
     quint64 revision() const { return m_revision; }
+    // The same, except that a new order of the same rows (permuteRows) keeps it: what is worked
+    // out from the cells regardless of their order, such as the category menus' values, still holds.
+    quint64 cellsRevision() const { return m_cellsRevision; }
 
     // Cell by cell, by text.
     bool operator==(const GameTable &other) const;
@@ -110,6 +117,7 @@ private:
     // How many places the columns have; every place the order lists, and perhaps more.
     int m_places = 1;
     quint64 m_revision = 0;
+    quint64 m_cellsRevision = 0;
     mutable QHash<QString, int> m_columnIndex;
     mutable bool m_indexValid = false;
 };

@@ -379,6 +379,7 @@ bool ScanLibrary(LibraryState &state, const QString &root, const QStringList &fi
     if (grid.rowCount() < 2)
         observer.failed(Failure(Failure::Kind::NoGamesFound));
 
+    grid.dropLookups();
     state.GridComplete = grid;
 
     const FilePlaces::DataCache cache = state.Places.dataCache(state.LibraryRoot);

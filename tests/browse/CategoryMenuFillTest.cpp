@@ -46,4 +46,37 @@ TEST(CategoryMenuFill, ALetterGroupIsFilledOnceForEachFillOfItsMenu)
     EXPECT_TRUE(fill.takeGroup(CategoryMenu::Developer, 3));
 }
 
+// A sort lists the same games: the menus keep their items. Any other change of the table, even
+// in a copy sharing its columns, makes them anew.
+TEST(CategoryMenuFill, ASortKeepsTheMenusWhileAChangedOrFilteredTableFillsThemAgain)
+{
+    CategoryMenuFill fill;
+    GameTable table = developersTable({QStringLiteral("Sierra"), QStringLiteral("Lucasfilm"), QStringLiteral("Origin")});
+    fill.rebuild(table);
+    ASSERT_TRUE(fill.takeMenu(CategoryMenu::Developer));
+    ASSERT_TRUE(fill.takeGroup(CategoryMenu::Developer, 2));
+
+    table.permuteRows({0, 3, 1, 2});
+    fill.rebuild(table);
+    EXPECT_FALSE(fill.takeMenu(CategoryMenu::Developer));
+    EXPECT_FALSE(fill.takeGroup(CategoryMenu::Developer, 2));
+
+    GameTable copy = table;
+    copy.setCell(2, 1, QStringLiteral("Infocom"));
+    fill.rebuild(copy);
+    EXPECT_TRUE(fill.takeMenu(CategoryMenu::Developer));
+    EXPECT_EQ(fill.values(CategoryMenu::Developer).values,
+              (QStringList{QStringLiteral("Infocom"), QStringLiteral("Lucasfilm"), QStringLiteral("Sierra")}));
+
+    table.keepRows([&](int row) { return table.cell(2, row) != QLatin1String("Sierra"); });
+    fill.rebuild(table);
+    EXPECT_TRUE(fill.takeMenu(CategoryMenu::Developer));
+    EXPECT_EQ(fill.values(CategoryMenu::Developer).values,
+              (QStringList{QStringLiteral("Lucasfilm"), QStringLiteral("Origin")}));
+    table.permuteRows({0, 2, 1});
+    table.setCell(2, 1, QStringLiteral("Sierra"));
+    fill.rebuild(table);
+    EXPECT_TRUE(fill.takeMenu(CategoryMenu::Developer)) << "a sort and a change together";
+}
+
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 struct FieldCellCase
@@ -34,4 +36,35 @@ TEST(GameTableFieldCell, GivesTheNamedCellAndEmptyOutsideTheTable)
     for (const FieldCellCase &c : cases)
         EXPECT_EQ(table.cell(QLatin1String(c.field), c.row), QLatin1String(c.expected))
             << c.field << " row " << c.row;
+}
+
+// A reader drops the look-up indexes of a filled table: the cells read as before, and a column of
+// few texts still gives a repeated text the number it has, so the column's distinct texts (what
+// the category menus and sorts work on) do not grow with every edit.
+TEST(GameTableLookups, AfterTheReaderDropsThemCellsAndRepeatedTextsKeepTheirNumbers)
+{
+    GameTable table;
+    table.setSize(2, 1);
+    table.setCell(1, 0, QStringLiteral("Platform"));
+    for (int row = 0; row < 600; ++row)
+        table.appendRow({QString::number(row), row % 2 ? QStringLiteral("DOS") : QStringLiteral("Amiga")});
+    const GameTable::TextId texts = table.textCount(1);
+    table.dropLookups();
+    EXPECT_EQ(table.cell(1, 2), QStringLiteral("DOS"));
+    EXPECT_EQ(table.cell(0, 600), QStringLiteral("599"));
+    EXPECT_EQ(table.addText(1, QStringLiteral("DOS")), table.textId(1, 2));
+    table.setCell(1, 1, QStringLiteral("DOS"));
+    EXPECT_EQ(table.textCount(1), texts);
+    EXPECT_EQ(table.textId(1, 1), table.textId(1, 2));
+
+    // A new order of the same rows is no change of the cells; a changed cell is.
+    const quint64 cells = table.cellsRevision();
+    std::vector<int> reversed(static_cast<size_t>(table.rowCount()));
+    for (int p = 1; p < table.rowCount(); ++p)
+        reversed[static_cast<size_t>(p)] = table.rowCount() - p;
+    table.permuteRows(reversed);
+    EXPECT_EQ(table.cell(0, 1), QStringLiteral("599"));
+    EXPECT_EQ(table.cellsRevision(), cells);
+    table.setCell(1, 1, QStringLiteral("C64"));
+    EXPECT_NE(table.cellsRevision(), cells);
 }
