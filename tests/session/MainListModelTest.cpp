@@ -1,4 +1,5 @@
 #include "session/MainListModel.h"
+#include "session/BrowseModel.h"
 #include "session/LibrarySession.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
@@ -97,32 +98,30 @@ TEST(MainListModelTest, RatingsAndSortValuesShowInTheEntriesAndTheSelectionReads
     lib.writeSettings();
     TestPlatform fake;
     LibrarySession session(fake.platform(), lib.root());
-    session.openSettings();
-    session.loadEmulators();
-    session.loadTable();
-    session.rebuildList();
-    const QAbstractItemModel &model = session.listModel();
+    session.startUp();
+    BrowseModel &browse = session.browse();
+    const QAbstractItemModel &model = browse.listModel();
     ASSERT_EQ(modelEntryTexts(model), QStringList({QStringLiteral("Aztec | Tiles"), QStringLiteral("Blaster"),
                                                    QStringLiteral("Comet")}));
 
-    session.select(0);
-    session.setListShowsRating(true);
+    browse.select(0);
+    browse.setListShowsRating(true);
     EXPECT_EQ(modelEntryTexts(model), QStringList({QStringLiteral("2|Aztec | Tiles"),
                                                    QStringLiteral("|Blaster"), QStringLiteral("4|Comet")}));
-    EXPECT_EQ(session.selectedIndex(), 0);
-    EXPECT_EQ(session.details().name, QStringLiteral("Aztec | Tiles"));
+    EXPECT_EQ(browse.selectedIndex(), 0);
+    EXPECT_EQ(browse.details().name, QStringLiteral("Aztec | Tiles"));
 
-    session.setSortField(QStringLiteral("Year"));
+    browse.setSortField(QStringLiteral("Year"));
     EXPECT_EQ(modelEntryTexts(model),
               QStringList({QStringLiteral("4|1987 -- Comet"), QStringLiteral("|1991 -- Blaster"),
                            QStringLiteral("2|1993 -- Aztec | Tiles")}));
-    EXPECT_EQ(session.selectedIndex(), 0);
-    EXPECT_EQ(session.details().name, QStringLiteral("Comet"));
+    EXPECT_EQ(browse.selectedIndex(), 0);
+    EXPECT_EQ(browse.details().name, QStringLiteral("Comet"));
 
-    session.select(2);
-    session.setListShowsRating(false);
+    browse.select(2);
+    browse.setListShowsRating(false);
     EXPECT_EQ(model.index(2, 0).data().toString(), QStringLiteral("1993 -- Aztec | Tiles"));
-    EXPECT_EQ(session.details().name, QStringLiteral("Aztec | Tiles"));
+    EXPECT_EQ(browse.details().name, QStringLiteral("Aztec | Tiles"));
 }
 
 } // namespace

@@ -44,9 +44,7 @@ class LargeLibraryRunTest : public ::testing::Test
         fake.random.numbers = {0};
         {
             LibrarySession scan(platform, lib.root());
-            scan.openSettings();
-            scan.loadEmulators();
-            scan.loadTable();
+            scan.startUp();
         }
         const QString cache = lib.root() + QStringLiteral("DataCache.txt");
         GameTable table;
