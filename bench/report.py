@@ -325,7 +325,9 @@ def window_section(measured, runs):
              " window's thread spent on a processor in the same stretch (it moves little with other work"
              " on the machine). Memory is the resident size the kernel reports for the program. The text"
              " search is not among them: its Go button lies where the keyboard cannot reach it, and"
-             " `BM_TextSearch` times it with the list painted." % runs, "",
+             " `BM_TextSearch` times it with the list painted. Measured on %s, commit %s; a report written"
+             " without `--window-sizes` keeps this section as it was." % (
+                 runs, datetime.date.today().isoformat(), commit_of(os.path.dirname(os.path.abspath(__file__)))), "",
              "| What | Games | Target | Measured | Window thread | Verdict |", "|---|---|---|---|---|---|"]
     for games, result in measured:
         if "error" in result:
@@ -364,7 +366,7 @@ def window_section(measured, runs):
                 continue
             if kind == "ms":
                 value, shown = found["ms"], format_ms(found["ms"])
-                thread = format_ms(found["cpu_ms"])
+                thread = format_ms(found["cpu_ms"]) if found["cpu_ms"] > 0 else ""
             elif kind == "MiB":
                 value, shown, thread = found["mib"], "%.0f MiB" % found["mib"], ""
             else:
