@@ -44,7 +44,6 @@ public:
     // reset of it, which comes just before listChanged.
     QAbstractItemModel &listModel();
     const QString &totalText() const { return m_totalText; }
-    const QString &sortField() const { return m_sortField; }
     bool listShowsSortValue() const { return m_listShowsSortValue; }
     bool listShowsRating() const { return m_listShowsRating; }
 
@@ -58,7 +57,6 @@ public:
     const QStringList &noteLines() const { return m_noteLines; }
     // What the last category choice says about the pictures of the games it lists.
     const QString &galleryHint() const { return m_galleryHint; }
-    const FilterModes &filterModes() const { return m_filterModes; }
 
     // Start-up: the table just read, sorted by name; the list follows with rebuildList().
     void sortAtStartUp();

@@ -16,7 +16,6 @@ class EmulatorSettingsModel
   public:
     explicit EmulatorSettingsModel(LaunchModel &launch);
 
-    const QString &group() const { return m_group; }
     const EmulatorDetails &details() const { return m_shown; }
     bool paramsShown() const { return m_paramsShown; }
     const EmulatorEditForm &form() const { return m_form; }

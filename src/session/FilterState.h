@@ -18,24 +18,19 @@ class FilterState : public QObject
 {
     Q_OBJECT
 public:
-    // The parts of the state a change touched.
-    enum Part {
+    // What of the state a change touched.
+    enum Change {
         FieldList = 0x1,
         ValueList = 0x2,
         Texts = 0x4,
         Controls = 0x8, // whether the value box takes input and the search is offered
     };
-    Q_DECLARE_FLAGS(Parts, Part)
+    Q_DECLARE_FLAGS(Changes, Change)
 
     explicit FilterState(BrowseModel &browse, QObject *parent = nullptr);
 
-    // The text the field box shows for no field filter, the first item of its list. The value
-    // box shows it as well for no value, and a search for it searches for these letters.
-    static QString noFilterText();
     // The field as the field box shows it.
     static QString fieldText(const std::optional<QString> &field);
-    // What a field box text means: no field filter for noFilterText(), otherwise a field name.
-    static std::optional<QString> fieldOfText(const QString &text);
 
     // No value: no field filter; a typed text that names no field, even an empty one, is kept
     // as the field name the filter looks up.
@@ -75,9 +70,14 @@ public:
     void categoryChosen(CategoryMenu menu, const QString &value);
 
 signals:
-    void changed(FilterState::Parts parts);
+    void changed(FilterState::Changes changes);
 
 private:
+    // The text the field box shows for no field filter, the first item of its list. The value
+    // box shows it as well for no value, and a search for it searches for these letters.
+    static QString noFilterText();
+    // What a field box text means: no field filter for noFilterText(), otherwise a field name.
+    static std::optional<QString> fieldOfText(const QString &text);
     // The value list of the field, the value kept; the value box takes input again.
     void listValues();
     void applyValue();
@@ -91,4 +91,4 @@ private:
     bool m_searchOffered = false;
 };
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(FilterState::Parts)
+Q_DECLARE_OPERATORS_FOR_FLAGS(FilterState::Changes)

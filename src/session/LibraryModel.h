@@ -57,8 +57,6 @@ public:
     void refreshAllWhenIdle();
     // True from refreshAll() until the new tables are in.
     bool isScanRunning() const { return m_state.ReloadInProgress; }
-    // Waits for a running refresh, and for one waiting to follow it, and takes the tables in.
-    void finishScan();
     // The category folder an import goes into, made ready: added to the settings file and read by
     // every scan from now on when it is new there, although category folders are otherwise read
     // only at start-up. The name as the settings file spells it.
@@ -85,6 +83,8 @@ private:
     // Every scan's observer, on this thread: the one path by which progress becomes signals.
     class Progress;
     void adoptScan();
+    // Waits for a running refresh, and for one waiting to follow it, and takes the tables in.
+    void finishScan();
 
     SettingsFile &m_settings;
     LibraryState m_state;

@@ -52,7 +52,7 @@ protected:
 
     void watchChanges()
     {
-        QObject::connect(&filter(), &FilterState::changed, [this](FilterState::Parts parts) { changes |= parts; });
+        QObject::connect(&filter(), &FilterState::changed, [this](FilterState::Changes made) { changes |= made; });
     }
     FilterState &filter() { return *rig->filter; }
     QStringList listed() const { return rig->browse->listEntries(); }
@@ -61,7 +61,7 @@ protected:
     LibraryBuilder lib;
     TestPlatform fake;
     std::unique_ptr<BrowseRig> rig;
-    FilterState::Parts changes;
+    FilterState::Changes changes;
 };
 
 const QStringList kAll{QStringLiteral("King's Quest"), QStringLiteral("Loom"), QStringLiteral("Space Quest"),

@@ -31,11 +31,11 @@ FilterState &FilterController::typed()
     return m_state;
 }
 
-void FilterController::show(FilterState::Parts parts)
+void FilterController::show(FilterState::Changes changes)
 {
-    if (parts & FilterState::FieldList)
+    if (changes & FilterState::FieldList)
         m_panel.setFieldList(m_state.fieldList());
-    if (parts & FilterState::ValueList)
+    if (changes & FilterState::ValueList)
         m_panel.setValueList(m_state.valueList());
     m_panel.showFilter(FilterState::fieldText(m_state.field()), m_state.value(), m_state.valueEnabled(),
                        m_state.searchOffered());

@@ -35,7 +35,7 @@ protected:
 private:
     // Hands what the user typed into the boxes to the state before an operation reads it.
     FilterState &typed();
-    void show(FilterState::Parts parts);
+    void show(FilterState::Changes changes);
 
     LibrarySession &m_session;
     FilterState &m_state;

@@ -140,6 +140,7 @@ void TfrmMain::wireAreas()
 
     connect(&preferences, &PreferencesModel::showDatesChanged, m_details, &DetailsPane::showDates);
     connect(&preferences, &PreferencesModel::nostalgiaModeChanged, this, [this](bool on) { m_nostalgia = on; });
+    connect(&preferences, &PreferencesModel::confirmCloseChanged, this, [this](bool on) { m_confirmClose = on; });
     connect(m_config, &ConfigTab::entryHelperRequested, this, [this] { emit entryHelperRequested(false); });
     m_menus->on(MainCommand::EditCurrent, this, [this] { emit entryHelperRequested(true); });
     m_menus->on(MainCommand::About, this, &TfrmMain::aboutRequested);
@@ -231,6 +232,7 @@ void TfrmMain::showStartUpStep(LibrarySession::StartUpStep step, TfrmSplashScree
         resize(preferences.windowSize);
         applyAppearance(session.appearance().theme());
         m_nostalgia = preferences.nostalgiaMode;
+        m_confirmClose = preferences.confirmClose;
         m_menus->showNostalgiaMode(m_nostalgia);
         pnlNostalgia->showMode(m_nostalgia);
         centreOnScreen();
@@ -295,7 +297,7 @@ void TfrmMain::launchGame(bool setup)
 
 bool TfrmMain::FormCloseQuery()
 {
-    if (!m_session->preferences().preferences().confirmClose)
+    if (!m_confirmClose)
         return true;
     return m_platform.dialogs.confirm(QStringLiteral("Close PALLOX?"));
 }

@@ -82,6 +82,7 @@ private:
     TfrmImport *m_import = nullptr; // made at its first use
     bool m_scanning = false;
     bool m_nostalgia = false; // the Nostalgia mode, as the preferences last said
+    bool m_confirmClose = false; // likewise whether closing asks first
     // The start-up scan's progress and messages, while start-up loads the table.
     std::optional<SplashScanObserver> m_startupScan;
     std::optional<WaitCursor> m_waitCursor;

@@ -106,7 +106,7 @@ TEST_F(FolderCommandsWindowTest, DeleteWindowAsksThenSendsTheFolderToTheTrashAnd
     EXPECT_EQ(refreshes.count(), 1);
     // Refresh All asks its own question, then reads the library without the deleted game.
     EXPECT_EQ(fake.dialogs.questions, QStringList({q("Are you sure?")}));
-    run->mainWindow().session().library().finishScan();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !run->mainWindow().session().library().isScanRunning(); }, 20000));
     EXPECT_EQ(ListEntries::count(*list), 2);
     EXPECT_TRUE(fake.dialogs.messages.isEmpty())
         << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();

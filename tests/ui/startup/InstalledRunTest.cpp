@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QMap>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -151,7 +152,7 @@ TEST_F(InstalledRunTest, TheCacheInTheUsersFolderIsReadBackAndReloadDataReplaces
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Stale Game")});
 
     ASSERT_TRUE(run->mainWindow().session().library().refreshAll(true));
-    run->mainWindow().session().library().finishScan();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !run->mainWindow().session().library().isScanRunning(); }, 20000));
     EXPECT_TRUE(listed().contains(QStringLiteral("Beneath a Steel Sky")));
     EXPECT_FALSE(readFile(cache).contains("Stale Game"));
     EXPECT_EQ(changes(installed, snapshot(path("usr"))), QStringList());
@@ -176,7 +177,7 @@ TEST_F(InstalledRunTest, AReadOnlyHomeStillShowsTheLibraryAndSaysOnceThatSetting
     EXPECT_TRUE(session.preferences().flush());
     EXPECT_TRUE(session.settings().read(SettingsKeys::ConfirmClose));
     ASSERT_TRUE(session.library().refreshAll(true));
-    session.library().finishScan();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !session.library().isScanRunning(); }, 20000));
     EXPECT_TRUE(listed().contains(QStringLiteral("Beneath a Steel Sky")));
     EXPECT_EQ(fake.dialogs.messages.size(), 1) << fake.dialogs.messages.join(QLatin1Char('\n')).toStdString();
     run.reset();
@@ -198,12 +199,12 @@ TEST_F(InstalledRunTest, ALibraryGivenForTheRunIsReadUntilTheUserBrowsesForAnoth
 
     LibrarySession &session = run->mainWindow().session();
     ASSERT_TRUE(session.library().refreshAll(false));
-    session.library().finishScan();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !session.library().isScanRunning(); }, 20000));
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Elsewhere Quest")});
 
     session.preferences().setLibraryRoot(path("usr/share/pallox/"));
     ASSERT_TRUE(session.library().refreshAll(false));
-    session.library().finishScan();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !session.library().isScanRunning(); }, 20000));
     EXPECT_TRUE(listed().contains(QStringLiteral("Beneath a Steel Sky")));
     EXPECT_EQ(changes(installed, snapshot(path("usr"))), QStringList());
 }
