@@ -181,6 +181,8 @@ QString Failure::message() const
     case Kind::UnfitKey:
         return QStringLiteral("the value of \"%1\"").arg(fact(Fact::Key));
     case Kind::UnfitField:
+        if (fact(Fact::Caption).isEmpty()) // not named by the editor: the value as the file has it
+            return QStringLiteral("the value of \"%1\"").arg(fact(Fact::Key));
         return QStringLiteral("\"%1\" on %2").arg(fact(Fact::Caption), editorTab(fact(Fact::Tab)));
     case Kind::UnfitAutoexecLine:
         return QStringLiteral("the autoexec line \"%1\"").arg(fact(Fact::Line));

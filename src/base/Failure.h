@@ -24,7 +24,8 @@ class Failure
         TextUnfitForCodePage, // causes: what holds characters Windows-1252 cannot, as clauses
         // Clauses of TextUnfitForCodePage.
         UnfitKey,          // facts: Key
-        UnfitField,        // facts: Caption, the control's in the configuration editor; its Tab
+        UnfitField,        // facts: Key, the value's name ("dosbox/captures"); Caption, the control's in
+                           // the configuration editor, and its Tab, which the editor names
         UnfitAutoexecLine, // facts: Line
         // Reading a file in general.
         ReadNonFile,   // "Cannot read": the path names something other than a file
@@ -221,6 +222,8 @@ class Failure
     QStringList facts(Fact fact) const;
     // Failures that led to this one, or that it gathers.
     const std::vector<Failure> &causes() const { return m_causes; }
+    // For whoever knows more of a cause than the module that found it, to name further facts.
+    std::vector<Failure> &causes() { return m_causes; }
     Failure &withCause(Failure cause);
 
     // What the user reads: a sentence, or a clause for the kinds told inside another's sentence.

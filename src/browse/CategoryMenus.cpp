@@ -7,14 +7,14 @@
 const std::array<CategoryMenuInfo, CategoryMenuCount> &categoryMenus()
 {
     static const std::array<CategoryMenuInfo, CategoryMenuCount> menus{{
-        {CategoryMenu::Developer, "mnuCatDeveloper", "&Developer", "Developer", true},
-        {CategoryMenu::Publisher, "mnuCatPublisher", "Pu&blisher", "Publisher", true},
-        {CategoryMenu::DevOrPub, "mnuCatDevOrPub", "Dev. &or Pub.", "Developer", true},
-        {CategoryMenu::Platform, "mnuCatPlatform", "&Platform", "Platform", false},
-        {CategoryMenu::Genre, "mnuCatGenre", "&Genre", "Genre", false},
-        {CategoryMenu::SubGenres, "mnuCatSubGenres", "S&ubGenres", "SubGenre", false},
-        {CategoryMenu::GenrePlus, "mnuCatGenrePlus", "Genre (&incl subs)", "Genre", false},
-        {CategoryMenu::Emulator, "mnuCatEmu", "Emulator", "Emulator", false},
+        {CategoryMenu::Developer, "Developer", true},
+        {CategoryMenu::Publisher, "Publisher", true},
+        {CategoryMenu::DevOrPub, "Developer", true},
+        {CategoryMenu::Platform, "Platform", false},
+        {CategoryMenu::Genre, "Genre", false},
+        {CategoryMenu::SubGenres, "SubGenre", false},
+        {CategoryMenu::GenrePlus, "Genre", false},
+        {CategoryMenu::Emulator, "Emulator", false},
     }};
     return menus;
 }
@@ -22,14 +22,6 @@ const std::array<CategoryMenuInfo, CategoryMenuCount> &categoryMenus()
 const CategoryMenuInfo &categoryMenuInfo(CategoryMenu menu)
 {
     return categoryMenus()[static_cast<size_t>(menu)];
-}
-
-const std::array<QString, LetterGroupCount> &letterGroupCaptions()
-{
-    static const std::array<QString, LetterGroupCount> captions{
-        QStringLiteral("#-C"), QStringLiteral("D-G"), QStringLiteral("H-K"), QStringLiteral("L-O"),
-        QStringLiteral("P-S"), QStringLiteral("T-W"), QStringLiteral("X-Z")};
-    return captions;
 }
 
 int letterGroupOf(const QString &value)
@@ -124,13 +116,4 @@ void switchModeFor(CategoryMenu menu, FilterModes &modes)
         modes.devOrPub = true;
     else if (menu == CategoryMenu::GenrePlus)
         modes.genrePlus = true;
-}
-
-QString categoryItemCaption(const QString &value)
-{
-    QString caption = value;
-    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
-    // A tab would split the caption into text and shortcut.
-    caption.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    return caption;
 }

@@ -24,8 +24,6 @@ inline constexpr int CategoryMenuCount = 8;
 struct CategoryMenuInfo
 {
     CategoryMenu menu;
-    const char *objectName;
-    const char *caption;
     const char *filterField; // the field filter a choice runs
     bool letterGroups;       // values split by initial once there are enough of them
 };
@@ -36,10 +34,8 @@ const CategoryMenuInfo &categoryMenuInfo(CategoryMenu menu);
 // From this many values on, a menu that has letter groups shows them.
 inline constexpr int LetterGroupThreshold = 40;
 inline constexpr int LetterGroupCount = 7;
-// "#-C", "D-G", "H-K", "L-O", "P-S", "T-W", "X-Z".
-const std::array<QString, LetterGroupCount> &letterGroupCaptions();
-// The group of a value by its first character upper-cased; anything but A to Z (digits, signs,
-// accented letters) joins the first group.
+// The group of a value by its first character upper-cased: A to C, then four letters a group up
+// to X to Z; anything but A to Z (digits, signs, accented letters) joins the first group.
 int letterGroupOf(const QString &value);
 
 struct CategoryValues
@@ -59,6 +55,3 @@ CategoryValues groupCategoryValues(QStringList values, bool letterGroups);
 QString galleryHintFor(CategoryMenu menu, const QString &value);
 // The one-shot mode a choice switches before its filter runs.
 void switchModeFor(CategoryMenu menu, FilterModes &modes);
-
-// The caption of a value's menu item: '&' doubled so that no value becomes an accelerator.
-QString categoryItemCaption(const QString &value);

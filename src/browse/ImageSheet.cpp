@@ -28,22 +28,6 @@ constexpr NamedKind Kinds[] = {
     {"Screens", "Screen01", "Screen", "Title01", "Title"},
 };
 
-// How much lower than a square the pictures of a gallery are: arcade flyers, the publisher's
-// wide boxes, SNES boxes and 2600 title screens.
-int heightDivisor(const QString &galleryHint, const PictureKind &kind)
-{
-    const bool fronts = kind.mainField == QLatin1String("Front01");
-    if (fronts && galleryHint == QLatin1String("Arcade"))
-        return 3;
-    if (fronts && galleryHint == QLatin1String("Quillmark"))
-        return 9;
-    if (fronts && galleryHint == QLatin1String("SNES"))
-        return 2;
-    if (kind.mainField == QLatin1String("Title01") && galleryHint == QLatin1String("2600"))
-        return 4;
-    return 1;
-}
-
 SheetPicture pictureAt(const GameTable &table, int row, const QString &libraryRoot, const PictureKind &kind,
                        int nameColumn, int mainColumn, int fallbackColumn)
 {
@@ -118,25 +102,6 @@ int rowOf(const GameTable &table, const QString &identity, int likelyRow)
     return -1;
 }
 
-Placement::Placement(int size, int sheetWidth, const QString &galleryHint, const PictureKind &kind)
-    : m_size(size), m_gap(size / 12), m_sheetWidth(sheetWidth),
-      m_heightDivisor(heightDivisor(galleryHint, kind)), m_x(m_gap), m_y(m_gap)
-{
-}
-
-QRect Placement::next(bool fallback)
-{
-    const int height = (m_size - m_gap) / m_heightDivisor;
-    const int width = fallback ? m_size - m_gap : m_size - m_gap - m_size / 5;
-    const QRect placed(m_x, m_y, width, height);
-    m_x += fallback ? m_size : width + m_gap;
-    if (m_sheetWidth - m_size < m_x) {
-        m_x = m_gap;
-        m_y += height + m_gap;
-    }
-    return placed;
-}
-
 QSize thumbnailSize(const QSize &natural, const QSize &box)
 {
     if (natural.isEmpty() || box.isEmpty())
@@ -144,11 +109,6 @@ QSize thumbnailSize(const QSize &natural, const QSize &box)
     if (natural.width() <= box.width() && natural.height() <= box.height())
         return natural;
     return natural.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-}
-
-QRect centred(const QSize &picture, const QSize &box)
-{
-    return QRect(QPoint((box.width() - picture.width()) / 2, (box.height() - picture.height()) / 2), picture);
 }
 
 Result<QImage> decodeThumbnail(const QString &path, const QSize &box, PngThumbnail::UnpackBudget *budget)

@@ -3,7 +3,6 @@
 #include "base/Result.h"
 
 #include <QImage>
-#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QVector>
@@ -13,8 +12,8 @@ namespace PngThumbnail {
 class UnpackBudget;
 }
 
-// The picture sheet below the windows: which picture each game shows, where its thumbnail goes,
-// and decoding a picture straight to thumbnail size.
+// The picture sheet below the windows: which picture each game shows and decoding a picture
+// straight to thumbnail size.
 namespace ImageSheet {
 
 // One picture kind of the sheet: the field and sub-folder of the picture it shows, and the ones
@@ -53,26 +52,6 @@ QString rowIdentity(const GameTable &table, int row);
 // the working table no longer holds it.
 int rowOf(const GameTable &table, const QString &identity, int likelyRow);
 
-// Places thumbnails in lines from left to right over a sheet of a given width, for thumbnail
-// size `size` (the gap is a twelfth of it).
-class Placement
-{
-  public:
-    Placement(int size, int sheetWidth, const QString &galleryHint, const PictureKind &kind);
-
-    int gap() const { return m_gap; }
-    // The rectangle of the next thumbnail; a fallback picture gets the full square.
-    QRect next(bool fallback);
-
-  private:
-    int m_size;
-    int m_gap;
-    int m_sheetWidth;
-    int m_heightDivisor = 1;
-    int m_x;
-    int m_y;
-};
-
 // The picture decoded at the size it is shown in a box: scaled down proportionally when it is
 // larger, its natural size otherwise. Large pictures are never decoded whole where the format
 // can decode at a smaller scale. Null when the file is missing (or the box empty); a failure when
@@ -81,7 +60,5 @@ class Placement
 Result<QImage> decodeThumbnail(const QString &path, const QSize &box, PngThumbnail::UnpackBudget *budget = nullptr);
 // The size a picture of natural size `natural` is shown at in `box`.
 QSize thumbnailSize(const QSize &natural, const QSize &box);
-// A picture of the given size centred in a box of its own size at the origin.
-QRect centred(const QSize &picture, const QSize &box);
 
 } // namespace ImageSheet

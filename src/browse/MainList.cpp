@@ -224,25 +224,12 @@ MainListBuild buildMainList(GameTable &grid, const MainListOptions &options)
     return build;
 }
 
-const std::vector<MainSortMenuItem> &mainSortMenuItems()
+QString mainSortField(MainSort sort)
 {
-    static const std::vector<MainSortMenuItem> items{
-        {QStringLiteral("mnuName"), QStringLiteral("&Name"), QStringLiteral("Name"), false},
-        {QStringLiteral("mnuYear"), QStringLiteral("&Year"), QStringLiteral("Year"), false},
-        {QStringLiteral("mnuPlatform"), QStringLiteral("&Platform"), QStringLiteral("Platform"), false},
-        {QStringLiteral("mnuFolder"), QStringLiteral("&Folder"), QStringLiteral("Folder"), false},
-        {QStringLiteral("mnuDeveloper"), QStringLiteral("&Developer"), QStringLiteral("Developer"), false},
-        {QStringLiteral("mnuPublisher"), QStringLiteral("P&ublisher"), QStringLiteral("Publisher"), false},
-        {QStringLiteral("mnuGenre"), QStringLiteral("&Genre"), QStringLiteral("Genre"), false},
-        {QStringLiteral("mnuSubGenre"), QStringLiteral("Su&bgenre"), QStringLiteral("SubGenre"), false},
-        {QStringLiteral("mnuSeries"), QStringLiteral("&Series"), QStringLiteral("Series"), false},
-        {QStringLiteral("mnuRating"), QStringLiteral("&Rating"), QStringLiteral("Rating"), false},
-        {QStringLiteral("mnuDateCreated"), QStringLiteral("Date &Created"),
-         QStringLiteral("FolderDateCreated"), true},
-        {QStringLiteral("mnuDateModified"), QStringLiteral("Date &Modified"),
-         QStringLiteral("FolderDateModified"), false},
-    };
-    return items;
+    static const std::array<const char *, MainSortCount> fields{
+        "Name",  "Year",     "Platform", "Folder", "Developer",         "Publisher",
+        "Genre", "SubGenre", "Series",   "Rating", "FolderDateCreated", "FolderDateModified"};
+    return QLatin1String(fields[static_cast<size_t>(sort)]);
 }
 
 void applyMainSortField(GameTable &grid, const QString &field, int &mainSortColumn, bool &listShowsSortValue)

@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
-
 class GameTable;
 
 // The data side of the main list: the entry texts, the folding of one game on several platforms
@@ -56,16 +54,25 @@ void RemoveDuplicates(QStringList &entries, GameTable &grid);
 // Entries of rows 1 to the last, folded, with the rating column, the total and the name index.
 MainListBuild buildMainList(GameTable &grid, const MainListOptions &options);
 
-struct MainSortMenuItem
-{
-    QString objectName;
-    QString caption;
-    QString field;
-    bool separatorBefore = false;
+// The orders of the list, one for each item of the "&Sort By" menu.
+enum class MainSort {
+    Name,
+    Year,
+    Platform,
+    Folder,
+    Developer,
+    Publisher,
+    Genre,
+    SubGenre,
+    Series,
+    Rating,
+    DateCreated,
+    DateModified,
 };
+inline constexpr int MainSortCount = 12;
 
-// The items of the "&Sort By" menu in menu order.
-const std::vector<MainSortMenuItem> &mainSortMenuItems();
+// The field the list is sorted by for that order.
+QString mainSortField(MainSort sort);
 
 // Sorts grid by every column named field, in column order, so the last such column decides the
 // final order and becomes mainSortColumn. A field that no column bears sorts nothing and keeps

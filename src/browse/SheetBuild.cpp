@@ -4,7 +4,6 @@
 
 #include <QStringList>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -23,17 +22,13 @@ QString unreadableLine(const QString &path, const QString &error)
 
 } // namespace
 
-SheetBuild::SheetBuild(const GameTable &table, const QString &libraryRoot, const Request &request)
+SheetBuild::SheetBuild(const GameTable &table, const QString &libraryRoot, const ImageSheet::PictureKind &kind,
+                       const Place &place)
 {
-    const ImageSheet::PictureKind kind = ImageSheet::kindFor(request.kindName);
-    ImageSheet::Placement placement(request.size, request.sheetWidth, request.galleryHint, kind);
-    int bottom = 0;
     for (ImageSheet::SheetPicture &picture : ImageSheet::picturesOf(table, libraryRoot, kind)) {
-        const QRect rect = placement.next(picture.fallback);
-        bottom = std::max(bottom, rect.bottom() + 1);
+        const QRect rect = place(picture);
         m_placed.append(Placed{std::move(picture), rect});
     }
-    m_height = bottom + placement.gap();
     m_done = QVector<bool>(m_placed.size(), false);
 }
 

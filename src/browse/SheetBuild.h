@@ -10,6 +10,7 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <optional>
 
 class GameTable;
@@ -20,14 +21,8 @@ class GameTable;
 class SheetBuild
 {
 public:
-    // The sheet's settings when "Load" was pressed.
-    struct Request
-    {
-        QString kindName;
-        int size = 150;
-        int sheetWidth = 0;
-        QString galleryHint;
-    };
+    // Where a picture's thumbnail goes on the sheet; asked once a picture, in sheet order.
+    using Place = std::function<QRect(const ImageSheet::SheetPicture &)>;
     // The one message of a build that had pictures it could not show; `paths` (one a line) tells
     // one such list from another.
     struct Unreadable
@@ -43,14 +38,13 @@ public:
     };
 
     SheetBuild() = default;
-    // Every picture of the kind the table has, placed in table order; a job each.
-    SheetBuild(const GameTable &table, const QString &libraryRoot, const Request &request);
+    // Every picture of the kind the table has, in table order, where `place` puts it; a job each.
+    SheetBuild(const GameTable &table, const QString &libraryRoot, const ImageSheet::PictureKind &kind,
+               const Place &place);
 
     int size() const { return int(m_placed.size()); }
     const ImageSheet::SheetPicture &picture(int job) const { return m_placed[job].picture; }
     const QRect &rect(int job) const { return m_placed[job].rect; }
-    // Below the lowest thumbnail, one gap.
-    int height() const { return m_height; }
     QVector<ThumbnailLoader::Job> jobs() const;
 
     // The loader delivered a job. True when it gets a thumbnail: a picture, or a placeholder for
@@ -75,7 +69,6 @@ private:
 
     QVector<Placed> m_placed;
     QVector<bool> m_done;
-    int m_height = 0;
     int m_progressCursor = 0;
     int m_shown = 0;
     // Why the pictures that have a placeholder could not be shown, by job, in sheet order.

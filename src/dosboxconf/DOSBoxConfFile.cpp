@@ -185,7 +185,8 @@ QString nameToWrite(const IniFile &ini, bool names074, const ConfKey &key, const
 // file is replaced once and the autoexec part stays out of the rules' reach. A first comment
 // line carries the file's line end and, where only the autoexec part betrays it, its
 // Windows-1252 encoding, so that the lines the rules add match the rest of the file. A value
-// that encoding cannot hold is added to `unfit`, named by its caption as the editor shows it.
+// that encoding cannot hold is added to `unfit`, named by its value's name for the editor to
+// name it as it shows it.
 QByteArray writeKeys(const QByteArray &head, const Lines &layout, const QString &fileName,
                      const DOSBoxConf &conf, std::vector<Failure> &unfit)
 {
@@ -203,9 +204,7 @@ QByteArray writeKeys(const QByteArray &head, const Lines &layout, const QString 
         edits.push_back({key.section, nameToWrite(present, names074, key, fileName, conf),
                          DOSBoxConfFile::valueToWrite(key, conf.values)});
         if (!edits.back().key.isEmpty() && !TextCodec::canEncode(edits.back().value, layout.encoding))
-            unfit.push_back(Failure(Failure::Kind::UnfitField)
-                                .with(Failure::Fact::Caption, key.caption)
-                                .with(Failure::Fact::Tab, key.tab));
+            unfit.push_back(Failure(Failure::Kind::UnfitField).with(Failure::Fact::Key, key.name));
     }
     const Result<QByteArray> written = IniFile::withValues(head.left(mark) + hint + head.mid(mark), edits);
     if (!written) {

@@ -25,8 +25,6 @@ struct ConfKey
     QString name;
     ConfKind kind = ConfKind::Text;
     QString loadDefault; // the value Load uses when the file lacks the key
-    QString caption;     // check box caption or the label in front of the control
-    QString tab;         // "SDL", "DOSBox", ..., "Sound/midi" for the tabs inside "Sound"
     QStringList choices; // list boxes only
     QString startValue;  // the control's value when the program starts
     // DOSBox 0.74 (the version Debian ships) names some keys otherwise and ignores ours: its
@@ -50,9 +48,6 @@ inline const QString &priorityNonFocused()
 const std::vector<ConfKey> &all();
 // The same keys in the order Load reads them (section sdl has an order of its own).
 const std::vector<const ConfKey *> &loadOrder();
-// The tabs of the editor in their order; "Sound" holds the tabs named "Sound/...".
-const QStringList &tabs();
-const QStringList &soundTabs();
 // The sections of all(), each once, in the order they first appear.
 QStringList sections();
 // The keys with a 0.74 name of their own (not those sharing it); a file holding any of these

@@ -49,6 +49,7 @@ std::vector<MessageCase> messageCases()
          u("\"Capture Directory\" on the DOSBox tab")},
         {Kind::UnfitField, {}, {}, {{Fact::Caption, {u("Config")}}, {Fact::Tab, {u("Sound/midi")}}},
          u("\"Config\" on the midi tab of Sound")},
+        {Kind::UnfitField, {}, {}, {{Fact::Key, {u("midi/config")}}}, u("the value of \"midi/config\"")},
         {Kind::UnfitAutoexecLine, {}, {}, {{Fact::Line, {u("mount d \"/g\"")}}},
          u("the autoexec line \"mount d \"/g\"\"")},
         {Kind::ReadNonFile, f, {}, {}, u("Cannot read \"%1\": it is not a file.").arg(f)},

@@ -1,6 +1,7 @@
 #include "base/IniFile.h"
 #include "base/SettingsFile.h"
 #include "dosboxconf/DOSBoxConfFile.h"
+#include "presentation/DOSBoxConfCaptions.h"
 #include "support/Files.h"
 #include "support/ResultText.h"
 #include "support/Utf8.h"
@@ -36,7 +37,10 @@ Result<void> saveConf(const QString &file, const std::function<void(DOSBoxConf &
     if (!conf)
         return std::move(conf).error();
     change(*conf);
-    return DOSBoxConfFile::save(file, *conf);
+    Result<void> saved = DOSBoxConfFile::save(file, *conf);
+    if (!saved) // as the editor tells it
+        return DOSBoxConfCaptions::namedAsShown(std::move(saved).error());
+    return saved;
 }
 
 std::vector<Writer> writers()

@@ -132,8 +132,6 @@ TEST(LetterGroups, InitialsUpperCasedAndEverythingElseIntoTheFirstGroup)
         {QStringLiteral("Xatrix"), 6},    {QStringLiteral("zeppelin"), 6},    {QString(), 0}};
     for (const auto &[value, group] : cases)
         EXPECT_EQ(letterGroupOf(value), group) << value.toStdString();
-    EXPECT_EQ(letterGroupCaptions()[0], QStringLiteral("#-C"));
-    EXPECT_EQ(letterGroupCaptions()[6], QStringLiteral("X-Z"));
 }
 
 TEST(LetterGroups, GroupsKeepTheSortedOrderAndAllSevenExist)
@@ -172,14 +170,6 @@ TEST(CategoryChoices, GalleryHintsAndModes)
     EXPECT_TRUE(modes.genrePlus);
     switchModeFor(CategoryMenu::Publisher, modes);
     EXPECT_TRUE(modes.genrePlus) << "other menus leave the modes alone";
-}
-
-TEST(CategoryChoices, ItemCaptionsShowTheValueAsItIs)
-{
-    // No accelerator, and no shortcut column split off by a tab.
-    EXPECT_EQ(categoryItemCaption(QStringLiteral("Tom & Jerry && Co")), QStringLiteral("Tom && Jerry &&&& Co"));
-    EXPECT_EQ(categoryItemCaption(QStringLiteral("Left\tRight")), QStringLiteral("Left Right"));
-    EXPECT_EQ(categoryItemCaption(QStringLiteral("Sierra")), QStringLiteral("Sierra"));
 }
 
 } // namespace

@@ -109,16 +109,6 @@ int referenceRowOfGame(const GameTable &grid, const QString &name)
     return 0;
 }
 
-// The field the "&Sort By" item of that object name sorts by; empty for an unknown item.
-QString sortFieldOfMenuItem(const QString &objectName)
-{
-    for (const MainSortMenuItem &item : mainSortMenuItems()) {
-        if (item.objectName == objectName)
-            return item.field;
-    }
-    return QString();
-}
-
 } // namespace
 
 TEST(MainListFolding, MatchesTheEntryByEntryFoldingOnRandomTables)
@@ -347,7 +337,7 @@ TEST(MainSortField, SortsByEveryColumnOfTheFieldAndRemembersTheLast)
 
     int column = 0;
     bool showsSortValue = false;
-    applyMainSortField(grid, sortFieldOfMenuItem(QStringLiteral("mnuRating")), column, showsSortValue);
+    applyMainSortField(grid, mainSortField(MainSort::Rating), column, showsSortValue);
     EXPECT_TRUE(grid == expected);
     EXPECT_EQ(column, lastRating);
     EXPECT_TRUE(showsSortValue);
@@ -357,11 +347,7 @@ TEST(MainSortField, SortsByEveryColumnOfTheFieldAndRemembersTheLast)
     EXPECT_TRUE(grid == expected);
     applyMainSortField(grid, QStringLiteral("name"), column, showsSortValue);
     EXPECT_TRUE(showsSortValue);
-    applyMainSortField(grid, sortFieldOfMenuItem(QStringLiteral("mnuName")), column, showsSortValue);
+    applyMainSortField(grid, mainSortField(MainSort::Name), column, showsSortValue);
     EXPECT_EQ(column, 1);
     EXPECT_FALSE(showsSortValue);
-
-    EXPECT_EQ(sortFieldOfMenuItem(QStringLiteral("mnuDateCreated")), QStringLiteral("FolderDateCreated"));
-    EXPECT_EQ(sortFieldOfMenuItem(QStringLiteral("mnuSubGenre")), QStringLiteral("SubGenre"));
-    EXPECT_EQ(sortFieldOfMenuItem(QStringLiteral("mnuNothing")), QString());
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Twelve games with a front each, every file on disk, in a sheet of three thumbnails a line.
+// Twelve games with a front each, every file on disk.
 class SheetBuildTest : public ::testing::Test
 {
   protected:
@@ -29,7 +29,11 @@ class SheetBuildTest : public ::testing::Test
             const QString folder = dir.path() + QStringLiteral("/Games/Action/%1/Pallox/Front").arg(game);
             ASSERT_TRUE(QDir().mkpath(folder) && picture.save(folder + QStringLiteral("/f.png")));
         }
-        build = SheetBuild(table, dir.path() + QLatin1Char('/'), {QStringLiteral("Fronts"), 150, 500, QString()});
+        // A box of its own for each game, so that a job's box tells whose place it was given.
+        build = SheetBuild(table, dir.path() + QLatin1Char('/'), ImageSheet::kindFor(QStringLiteral("Fronts")),
+                           [](const ImageSheet::SheetPicture &picture) {
+                               return QRect(0, 100 * picture.row, 50 + picture.row, 40);
+                           });
     }
 
     QTemporaryDir dir;
@@ -41,10 +45,9 @@ class SheetBuildTest : public ::testing::Test
 TEST_F(SheetBuildTest, TheBarShowsHowFarTheSheetIsWholeAndOnlyFilesOnDiskGetATile)
 {
     ASSERT_EQ(build.size(), 12);
-    EXPECT_EQ(build.jobs()[4].box, build.rect(4).size());
+    EXPECT_EQ(build.jobs()[4].box, QSize(55, 40));
+    EXPECT_EQ(build.rect(4), QRect(0, 500, 55, 40));
     EXPECT_EQ(build.jobs()[4].path, build.picture(4).path);
-    // Four lines of 138 and their gaps of 12.
-    EXPECT_EQ(build.height(), 12 + 4 * 150);
 
     EXPECT_TRUE(build.arrive(1, decoded));
     EXPECT_EQ(build.progressRow(), 0);

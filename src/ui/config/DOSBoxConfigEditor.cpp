@@ -5,6 +5,7 @@
 #include "dosboxconf/DOSBoxConfForm.h"
 #include "dosboxconf/DOSBoxConfKeys.h"
 #include "platform/Dialogs.h"
+#include "presentation/DOSBoxConfCaptions.h"
 #include "presentation/DOSBoxConfControls.h"
 #include "ui/common/Controls.h"
 
@@ -48,7 +49,7 @@ DOSBoxConfigEditor::DOSBoxConfigEditor(Dialogs &dialogs, QWidget *parent)
     fileRow->addWidget(btnSaveConf);
 
     PageControl2 = named(new QTabWidget(this), QStringLiteral("PageControl2"));
-    for (const QString &tab : DOSBoxConfKeys::tabs()) {
+    for (const QString &tab : DOSBoxConfCaptions::tabs()) {
         if (tab == QLatin1String("Sound"))
             PageControl2->addTab(buildSoundPage(), tab);
         else if (tab == QLatin1String("AutoExec"))
@@ -89,7 +90,7 @@ QWidget *DOSBoxConfigEditor::buildPage(const QString &tab)
     auto *fields = new QFormLayout;
     fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     for (const ConfKey &key : DOSBoxConfKeys::all()) {
-        if (key.tab == tab)
+        if (DOSBoxConfCaptions::tab(key.name) == tab)
             addControl(key, page, switches, fields);
     }
     switches->addStretch(1);
@@ -107,7 +108,7 @@ QWidget *DOSBoxConfigEditor::buildSoundPage()
     mixer->layout()->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mixer);
     PageControl3 = named(new QTabWidget(page), QStringLiteral("PageControl3"));
-    for (const QString &tab : DOSBoxConfKeys::soundTabs())
+    for (const QString &tab : DOSBoxConfCaptions::soundTabs())
         PageControl3->addTab(buildPage(QStringLiteral("Sound/") + tab), tab);
     layout->addWidget(PageControl3, 1);
     return page;
@@ -116,9 +117,10 @@ QWidget *DOSBoxConfigEditor::buildSoundPage()
 void DOSBoxConfigEditor::addControl(const ConfKey &key, QWidget *page, QVBoxLayout *switches,
                                     QFormLayout *fields)
 {
+    const QString caption = DOSBoxConfCaptions::caption(key.name);
     switch (key.kind) {
     case ConfKind::Switch: {
-        auto *box = named(new QCheckBox(key.caption, page), DOSBoxConfControls::objectName(key.name));
+        auto *box = named(new QCheckBox(caption, page), DOSBoxConfControls::objectName(key.name));
         switches->addWidget(box);
         m_controls.insert(key.name, box);
         return;
@@ -131,7 +133,7 @@ void DOSBoxConfigEditor::addControl(const ConfKey &key, QWidget *page, QVBoxLayo
         lblMouseSensitivity = named(new QLabel(page), QStringLiteral("lblMouseSensitivity"));
         lblMouseSensitivity->setMinimumWidth(
             lblMouseSensitivity->fontMetrics().horizontalAdvance(QStringLiteral("1000")));
-        fields->addRow(key.caption, row(page, {scrollMouseSensitivity, lblMouseSensitivity}));
+        fields->addRow(caption, row(page, {scrollMouseSensitivity, lblMouseSensitivity}));
         m_controls.insert(key.name, scrollMouseSensitivity);
         return;
     case ConfKind::Priority: {
@@ -145,7 +147,7 @@ void DOSBoxConfigEditor::addControl(const ConfKey &key, QWidget *page, QVBoxLayo
         }
         m_controls.insert(names.at(0), focused);
         m_controls.insert(names.at(1), nonFocused);
-        fields->addRow(key.caption,
+        fields->addRow(caption,
                        row(page, {label("Focused", page), focused, label("Non Focused", page), nonFocused}));
         return;
     }
@@ -183,9 +185,9 @@ void DOSBoxConfigEditor::addControl(const ConfKey &key, QWidget *page, QVBoxLayo
     } else if (control->objectName() == QLatin1String("eCyclesDown")) {
         eCyclesDown = static_cast<QLineEdit *>(control);
         lblPercent = named(label("%", page), QStringLiteral("lblPercent"));
-        fields->addRow(key.caption, row(page, {eCyclesDown, lblPercent}));
+        fields->addRow(caption, row(page, {eCyclesDown, lblPercent}));
     } else {
-        fields->addRow(key.caption, control);
+        fields->addRow(caption, control);
     }
 }
 
@@ -302,7 +304,7 @@ void DOSBoxConfigEditor::btnSaveConfClick()
         return;
     }
     if (const Result<void> saved = DOSBoxConfFile::save(fileName, values()); !saved)
-        m_dialogs.message(saved.error().message());
+        m_dialogs.message(DOSBoxConfCaptions::namedAsShown(saved.error()).message());
 }
 
 void DOSBoxConfigEditor::btnMapperClick()

@@ -1,5 +1,6 @@
 #include "ui/main/CategoryMenuController.h"
 
+#include "presentation/CategoryMenuItems.h"
 #include "ui/main/FilterController.h"
 
 #include <QAction>
@@ -44,7 +45,7 @@ void CategoryMenuController::fillMenu(int index)
         return;
     }
     for (int g = 0; g < LetterGroupCount; ++g) {
-        QMenu *groupMenu = menu->addMenu(letterGroupCaptions()[static_cast<size_t>(g)]);
+        QMenu *groupMenu = menu->addMenu(CategoryMenuItems::letterGroupCaptions()[static_cast<size_t>(g)]);
         m_groups[static_cast<size_t>(index)][static_cast<size_t>(g)] = groupMenu;
         connect(groupMenu, &QMenu::aboutToShow, this, [this, kind, g, groupMenu] {
             if (m_fill.takeGroup(kind, g))
@@ -58,7 +59,7 @@ void CategoryMenuController::addValueItems(QMenu *target, CategoryMenu menu, con
     QList<QAction *> actions;
     actions.reserve(values.size());
     for (const QString &value : values) {
-        auto *action = new QAction(categoryItemCaption(value), target);
+        auto *action = new QAction(CategoryMenuItems::valueCaption(value), target);
         // The filter takes the value from here, never from the caption.
         action->setData(value);
         connect(action, &QAction::triggered, this, [this, menu, action] {

@@ -1,6 +1,7 @@
 #include "ui/main/MainMenus.h"
 
-#include "browse/MainList.h"
+#include "presentation/CategoryMenuItems.h"
+#include "presentation/SortMenuItems.h"
 #include "ui/common/Controls.h"
 
 #include <QMainWindow>
@@ -39,21 +40,19 @@ MainMenus::MainMenus(QMainWindow &window) : QObject(&window)
 void MainMenus::buildSortAndCategoryMenus()
 {
     QMenu *sortBy = m_menus[size_t(MainMenu::SortBy)];
-    for (const MainSortMenuItem &item : mainSortMenuItems()) {
+    for (const SortMenuItems::Item &item : SortMenuItems::all()) {
         if (item.separatorBefore)
             sortBy->addSeparator();
-        QAction *action = sortBy->addAction(item.caption);
-        action->setObjectName(item.objectName);
-        const QString field = item.field;
+        QAction *action = named(sortBy->addAction(QString::fromUtf8(item.caption)), item.objectName);
+        const QString field = mainSortField(item.sort);
         connect(action, &QAction::triggered, this, [this, field] { emit sortFieldChosen(field); });
     }
 
     QMenu *category = m_menus[size_t(MainMenu::Category)];
-    for (const CategoryMenuInfo &info : ::categoryMenus()) {
-        QMenu *sub = category->addMenu(QString::fromUtf8(info.caption));
-        sub->setObjectName(QLatin1String(info.objectName));
-        sub->menuAction()->setObjectName(QLatin1String(info.objectName));
-        m_categoryMenus[static_cast<size_t>(info.menu)] = sub;
+    for (const CategoryMenuItems::Item &item : CategoryMenuItems::all()) {
+        QMenu *sub = named(category->addMenu(QString::fromUtf8(item.caption)), item.objectName);
+        sub->menuAction()->setObjectName(QLatin1String(item.objectName));
+        m_categoryMenus[static_cast<size_t>(item.menu)] = sub;
     }
 }
 

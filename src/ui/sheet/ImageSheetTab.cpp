@@ -1,6 +1,7 @@
 #include "ui/sheet/ImageSheetTab.h"
 
 #include "browse/ThumbnailLoader.h"
+#include "presentation/SheetPlacement.h"
 #include "session/LibrarySession.h"
 #include "session/LibraryModel.h"
 #include "session/BrowseModel.h"
@@ -125,10 +126,13 @@ void ImageSheetTab::btnLoadImagesClick()
     ScrollBox1->verticalScrollBar()->setValue(0);
 
     const int sheetWidth = ScrollBox1->viewport()->width();
-    m_build = SheetBuild(table, m_session.library().root(),
-                         SheetBuild::Request{cbImageList->currentText(), scrollImageSize->value(), sheetWidth,
-                                             m_session.browse().galleryHint()});
-    m_sheet->resize(sheetWidth, m_build.height());
+    const ImageSheet::PictureKind kind = ImageSheet::kindFor(cbImageList->currentText());
+    SheetPlacement placement(scrollImageSize->value(), sheetWidth, m_session.browse().galleryHint(), kind);
+    m_build = SheetBuild(table, m_session.library().root(), kind,
+                         [&placement](const ImageSheet::SheetPicture &picture) {
+                             return placement.next(picture.fallback);
+                         });
+    m_sheet->resize(sheetWidth, placement.height());
     m_thumbnails.reserve(m_build.size());
     m_loader->start(m_build.jobs());
 }

@@ -1,6 +1,7 @@
 #include "ui/sheet/SheetThumbnail.h"
 
 #include "browse/ImageSheet.h"
+#include "presentation/SheetPlacement.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,7 +33,7 @@ void SheetThumbnail::paintEvent(QPaintEvent *)
         return;
     }
     // The image was decoded no larger than this control; a larger one from elsewhere still fits.
-    const QRect target = ImageSheet::centred(ImageSheet::thumbnailSize(m_image.size(), size()), size());
+    const QRect target = SheetPlacement::centred(ImageSheet::thumbnailSize(m_image.size(), size()), size());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, m_image);
