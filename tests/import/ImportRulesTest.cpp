@@ -1,4 +1,3 @@
-#include "import/ImportPreviewModel.h"
 #include "import/ImportText.h"
 #include "import/ImportWriter.h"
 #include "import/LaunchBoxImages.h"
@@ -92,35 +91,6 @@ TEST(ImportLaunchBoxImages, TheKindsOwnPicturesComeBeforeRegionFoldersAndTheLowe
     EXPECT_EQ(readFile(found[size_t(PictureKind::Front)]), QByteArray("own, second"));
     EXPECT_EQ(readFile(found[size_t(PictureKind::Back)]), QByteArray("written another way"));
     EXPECT_TRUE(found[size_t(PictureKind::Screen)].isEmpty());
-}
-
-TEST(ImportPreviewModel, OnlyGamesThatCanBeMadeAreTickedAndOnlyOfferedProgramsChosen)
-{
-    ImportPreview preview;
-    for (int i = 0; i < 3; ++i) {
-        ImportRow row;
-        row.game.entry[EntryField::Name] = QStringLiteral("Game %1").arg(i);
-        preview.rows.push_back(row);
-    }
-    preview.rows[0].game.importable = false;
-    preview.rows[0].ticked = false;
-    preview.rows[1].alreadyImported = true;
-    preview.rows[1].ticked = false;
-    preview.rows[2].game.programs = {QStringLiteral("A.EXE"), QStringLiteral("B.BAT")};
-    preview.rows[2].game.entry[EntryField::Executable] = QStringLiteral("A.EXE");
-    preview.rows[2].game.problems.emplace_back(Failure::Kind::ImportSeveralPrograms);
-    ImportPreviewModel model;
-    model.setPreview(preview);
-    for (int row = 0; row < 2; ++row)
-        EXPECT_FALSE(model.setData(model.index(row, ImportPreviewModel::Ticked), Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(model.setData(model.index(2, ImportPreviewModel::Ticked), Qt::Unchecked, Qt::CheckStateRole));
-    EXPECT_EQ(model.preview().counts().ticked, 0);
-    const QModelIndex program = model.index(2, ImportPreviewModel::Program);
-    EXPECT_FALSE(model.setData(program, QStringLiteral("C.EXE"), Qt::EditRole));
-    EXPECT_TRUE(model.setData(program, QStringLiteral("B.BAT"), Qt::EditRole));
-    EXPECT_EQ(model.preview().rows[2].game.entry[EntryField::Executable], QStringLiteral("B.BAT"));
-    EXPECT_TRUE(model.preview().rows[2].game.problems.empty());
-    EXPECT_FALSE(model.flags(model.index(1, ImportPreviewModel::Program)) & Qt::ItemIsEditable);
 }
 
 // A move that fails half way puts back what it took, and the user's files are never removed with

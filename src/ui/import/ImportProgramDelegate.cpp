@@ -1,6 +1,6 @@
 #include "ui/import/ImportProgramDelegate.h"
 
-#include "import/ImportPreviewModel.h"
+#include "presentation/ImportPreviewModel.h"
 
 #include <QComboBox>
 

@@ -2,7 +2,7 @@
 
 #include "import/ImportEmulators.h"
 #include "import/ImportJob.h"
-#include "import/ImportPreviewModel.h"
+#include "presentation/ImportPreviewModel.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "session/LibrarySession.h"

@@ -1,4 +1,4 @@
-#include "import/ImportPreviewModel.h"
+#include "presentation/ImportPreviewModel.h"
 
 #include <algorithm>
 
