@@ -59,3 +59,22 @@ TableSource loadGameTableAtStartup(LibraryState &state, SettingsFile &settings, 
     LoadGrid(state, settings, observer);
     return TableSource::Scan;
 }
+
+bool takeTablesFromWrittenCache(LibraryState &state)
+{
+    if (!state.completeStamp.isValid() || state.GridComplete.revision() != state.completeRevision ||
+        state.GridMain.revision() != state.completeRevision)
+        return false;
+    const QString cacheFile = state.Places.dataCache(state.LibraryRoot).file;
+    if (CacheStamp::of(cacheFile) != state.completeStamp)
+        return false;
+    Result<GameTable> loaded = LoadStringGrid(cacheFile);
+    // Another program may have replaced the file meanwhile, and a cell the file cannot hold as it
+    // is (a line break) reads back otherwise: the scanned table then stays.
+    if (!loaded || CacheStamp::of(cacheFile) != state.completeStamp || *loaded != state.GridComplete)
+        return false;
+    state.GridMain = std::move(*loaded);
+    state.GridComplete = state.GridMain;
+    state.completeRevision = state.GridComplete.revision();
+    return true;
+}

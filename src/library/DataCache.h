@@ -15,6 +15,15 @@ enum class TableSource { Cache, Scan, ScanAfterDamagedCache };
 // never leaves the user with an empty or half-filled list.
 TableSource loadGameTableAtStartup(LibraryState &state, SettingsFile &settings, ScanObserver &observer);
 
+// A scanned table's texts were made by the reader threads, each between the file bytes and the
+// parse of its game: once those are freed, the texts lie scattered one or two to a page among
+// free space that the system cannot take back, and every pass over the table walks all of it.
+// Read back, the data cache the scan has just written holds the same cells with the texts side
+// by side and equal texts stored once. Takes that read for both tables, with the cache's new
+// revision, when the file is still the one written and holds the very cells of the scan; false,
+// with the tables as they were, otherwise.
+bool takeTablesFromWrittenCache(LibraryState &state);
+
 // Which data cache file a table came from or went to. The cache is only ever replaced whole (a new
 // file renamed into place), never rewritten where it lies, so a file with the same identity,
 // size and modification time holds the same table: one the program already has in memory need
