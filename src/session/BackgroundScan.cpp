@@ -78,8 +78,8 @@ bool BackgroundScan::start(LibraryState start, const QString &root, const QStrin
         m_completed = ScanLibrary(m_state, root, fields, reporter);
         // The window keeps the table for the rest of the run; it gets it compact. The start-up
         // scan is spared the extra read, as the window waits for that one.
-        if (m_completed)
-            takeTablesFromWrittenCache(m_state);
+        if (m_completed && takeTablesFromWrittenCache(m_state) == CacheReadBack::Lost)
+            m_completed = ScanLibrary(m_state, root, fields, reporter);
     }));
     m_thread->setObjectName(QStringLiteral("LibraryScan"));
     // QThread::finished comes from the worker; the context object brings it to our thread.

@@ -329,7 +329,7 @@ TEST_F(LibraryScan, TablesTakenFromTheWrittenCacheHoldTheScannedCellsAndStillMat
     const GameTable scanned = m_state.GridComplete;
     const quint64 scannedRevision = m_state.completeRevision;
 
-    ASSERT_TRUE(takeTablesFromWrittenCache(m_state));
+    ASSERT_EQ(takeTablesFromWrittenCache(m_state), CacheReadBack::Taken);
     EXPECT_EQ(m_state.GridMain, scanned);
     EXPECT_EQ(m_state.GridComplete, scanned);
     // Both tables are the new read, which the file still holds: Show All copies it, reads nothing.
@@ -347,7 +347,7 @@ TEST_F(LibraryScan, TheScannedTablesStayWhenTheCacheWouldReadBackOtherwise)
     scan();
     ASSERT_EQ(cell("Subfolder", 1), QStringLiteral("Two\nLines"));
     const quint64 revision = m_state.completeRevision;
-    EXPECT_FALSE(takeTablesFromWrittenCache(m_state));
+    EXPECT_EQ(takeTablesFromWrittenCache(m_state), CacheReadBack::Kept);
     EXPECT_EQ(cell("Subfolder", 1), QStringLiteral("Two\nLines"));
     EXPECT_EQ(m_state.completeRevision, revision);
 #endif
@@ -359,7 +359,7 @@ TEST_F(LibraryScan, TheScannedTablesStayWhenTheCacheWouldReadBackOtherwise)
     GameTable other = scanned;
     other.setCell(other.column(QStringLiteral("Name")), 1, QStringLiteral("Someone else's"));
     ASSERT_TRUE(SaveStringGrid(other, m_library.path(QStringLiteral("DataCache.txt"))));
-    EXPECT_FALSE(takeTablesFromWrittenCache(m_state));
+    EXPECT_EQ(takeTablesFromWrittenCache(m_state), CacheReadBack::Kept);
     EXPECT_EQ(m_state.GridMain, scanned);
     EXPECT_EQ(m_state.GridComplete, scanned);
 }
