@@ -1,5 +1,6 @@
 #include "library/DataCache.h"
 
+#include "base/FreedMemory.h"
 #include "library/GridTextFile.h"
 #include "library/LibraryScanner.h"
 #include "library/LibraryState.h"
@@ -58,4 +59,44 @@ TableSource loadGameTableAtStartup(LibraryState &state, SettingsFile &settings, 
     }
     LoadGrid(state, settings, observer);
     return TableSource::Scan;
+}
+
+namespace {
+
+// The cache writes a line break as a blank and cannot hold half a surrogate pair.
+bool readsBackAsItIs(const GameTable &table)
+{
+    for (int c = 0; c < table.columnCount(); ++c) {
+        for (GameTable::TextId id = 0; id < table.textCount(c); ++id) {
+            const QString &text = table.text(c, id);
+            if (text.contains(u'\n') || text.contains(u'\r') || !text.isValidUtf16())
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+CacheReadBack takeTablesFromWrittenCache(LibraryState &state)
+{
+    if (!state.completeStamp.isValid() || state.GridComplete.revision() != state.completeRevision ||
+        state.GridMain.revision() != state.completeRevision)
+        return CacheReadBack::Kept;
+    const QString cacheFile = state.Places.dataCache(state.LibraryRoot).file;
+    if (CacheStamp::of(cacheFile) != state.completeStamp || !readsBackAsItIs(state.GridComplete))
+        return CacheReadBack::Kept;
+    state.GridMain = GameTable();
+    state.GridComplete = GameTable();
+    FreedMemory::giveBack();
+    Result<GameTable> loaded = LoadStringGrid(cacheFile);
+    // Another program may have replaced the file meanwhile.
+    if (!loaded || CacheStamp::of(cacheFile) != state.completeStamp) {
+        state.completeStamp = CacheStamp();
+        return CacheReadBack::Lost;
+    }
+    state.GridMain = std::move(*loaded);
+    state.GridComplete = state.GridMain;
+    state.completeRevision = state.GridComplete.revision();
+    return CacheReadBack::Taken;
 }

@@ -15,6 +15,20 @@ enum class TableSource { Cache, Scan, ScanAfterDamagedCache };
 // never leaves the user with an empty or half-filled list.
 TableSource loadGameTableAtStartup(LibraryState &state, SettingsFile &settings, ScanObserver &observer);
 
+// A scanned table's texts were made by the reader threads, each between the file bytes and the
+// parse of its game: once those are freed, the texts lie scattered one or two to a page among
+// free space that the system cannot take back, and every pass over the table walks all of it.
+// Read back, the data cache the scan has just written holds the same cells with the texts side
+// by side and equal texts stored once. The scanned tables go before the read, so that their
+// space is whole again and given back, and the read neither fills the holes between them nor
+// comes on top of them.
+enum class CacheReadBack {
+    Taken, // both tables are the read, with the cache's new revision
+    Kept,  // the file is no longer the one written, or would not give every cell back as it is
+    Lost,  // the read failed after the scanned tables had gone: both are empty, scan again
+};
+CacheReadBack takeTablesFromWrittenCache(LibraryState &state);
+
 // Which data cache file a table came from or went to. The cache is only ever replaced whole (a new
 // file renamed into place), never rewritten where it lies, so a file with the same identity,
 // size and modification time holds the same table: one the program already has in memory need

@@ -1,5 +1,6 @@
 #include "session/BackgroundScan.h"
 
+#include "library/DataCache.h"
 #include "library/LibraryScanner.h"
 
 #include <QElapsedTimer>
@@ -75,6 +76,10 @@ bool BackgroundScan::start(LibraryState start, const QString &root, const QStrin
     m_thread.reset(QThread::create([this, root, fields] {
         Reporter reporter(*this);
         m_completed = ScanLibrary(m_state, root, fields, reporter);
+        // The window keeps the table for the rest of the run; it gets it compact. The start-up
+        // scan is spared the extra read, as the window waits for that one.
+        if (m_completed && takeTablesFromWrittenCache(m_state) == CacheReadBack::Lost)
+            m_completed = ScanLibrary(m_state, root, fields, reporter);
     }));
     m_thread->setObjectName(QStringLiteral("LibraryScan"));
     // QThread::finished comes from the worker; the context object brings it to our thread.

@@ -316,6 +316,48 @@ TEST_F(LibraryScan, TheCacheHoldsTheTableAsScanned)
     EXPECT_EQ(m_state.GridComplete, grid());
 }
 
+TEST_F(LibraryScan, TablesTakenFromTheWrittenCacheHoldTheScannedCellsAndStillMatchTheFile)
+{
+    m_library.addGame(QStringLiteral("Adventure"), QStringLiteral("Monkey"), QStringLiteral("Monkey Island"),
+                      {{QStringLiteral("Platform"), QStringLiteral("DOS")}, {QStringLiteral("Rating"), QStringLiteral("*")}});
+    m_library.addGame(QStringLiteral("Adventure"), QStringLiteral("Doom"), QStringLiteral("Doom \u00e9 \U0001F47E"),
+                      {{QStringLiteral("Platform"), QStringLiteral("DOS")}, {QStringLiteral("Series"), QStringLiteral("  ")}});
+    scan();
+    const GameTable scanned = m_state.GridComplete;
+    ASSERT_EQ(takeTablesFromWrittenCache(m_state), CacheReadBack::Taken);
+    EXPECT_EQ(m_state.GridMain, scanned);
+    EXPECT_EQ(m_state.GridComplete, scanned);
+    // Show All then copies the complete table instead of reading the file again.
+    EXPECT_EQ(m_state.GridMain.revision(), m_state.completeRevision);
+    EXPECT_EQ(m_state.GridComplete.revision(), m_state.completeRevision);
+    EXPECT_EQ(m_state.completeStamp, CacheStamp::of(m_library.path(QStringLiteral("DataCache.txt"))));
+}
+
+TEST_F(LibraryScan, TheScannedTablesStayWhenTheCacheWouldReadBackOtherwise)
+{
+#if defined(Q_OS_UNIX)
+    // A folder name may hold a line break, which the cache writes as a blank.
+    m_library.addGame(QStringLiteral("Adventure"), QStringLiteral("Two\nLines"), QStringLiteral("Monkey Island"));
+    scan();
+    ASSERT_EQ(cell("Subfolder", 1), QStringLiteral("Two\nLines"));
+    const quint64 revision = m_state.completeRevision;
+    EXPECT_EQ(takeTablesFromWrittenCache(m_state), CacheReadBack::Kept);
+    EXPECT_EQ(cell("Subfolder", 1), QStringLiteral("Two\nLines"));
+    EXPECT_EQ(m_state.completeRevision, revision);
+#endif
+
+    // Nor is a cache taken that another program replaced after the scan wrote it.
+    m_library.addGame(QStringLiteral("Adventure"), QStringLiteral("Loom"), QStringLiteral("Loom"));
+    scan();
+    const GameTable scanned = m_state.GridComplete;
+    GameTable other = scanned;
+    other.setCell(other.column(QStringLiteral("Name")), 1, QStringLiteral("Someone else's"));
+    ASSERT_TRUE(SaveStringGrid(other, m_library.path(QStringLiteral("DataCache.txt"))));
+    EXPECT_EQ(takeTablesFromWrittenCache(m_state), CacheReadBack::Kept);
+    EXPECT_EQ(m_state.GridMain, scanned);
+    EXPECT_EQ(m_state.GridComplete, scanned);
+}
+
 TEST_F(LibraryScan, ARootWithoutTrailingSeparatorGetsOne)
 {
     QString root = m_library.root();
