@@ -12,13 +12,13 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
-MainTabView::MainTabView(LibrarySession &session, const Parts &parts) : QObject(&parts.page), m_session(session), m_parts(parts)
+MainTabView::MainTabView(LibrarySession &session, const Panes &panes) : QObject(&panes.page), m_session(session), m_panes(panes)
 {
     setObjectName(QStringLiteral("MainTabView"));
-    m_parts.page.installEventFilter(this);
-    connect(&m_parts.find, &FindPanel::opened, this, [this](int shift) { moveListForFind(shift); });
-    connect(&m_parts.find, &FindPanel::closed, this, [this](int shift) { moveListForFind(-shift); });
-    connect(&m_parts.details, &DetailsPane::filled, this, [this] { MainFormResize(false); });
+    m_panes.page.installEventFilter(this);
+    connect(&m_panes.find, &FindPanel::opened, this, [this](int shift) { moveListForFind(shift); });
+    connect(&m_panes.find, &FindPanel::closed, this, [this](int shift) { moveListForFind(-shift); });
+    connect(&m_panes.details, &DetailsPane::filled, this, [this] { MainFormResize(false); });
 }
 
 void MainTabView::placeAtStartUp(int listFontPointSize)
@@ -32,8 +32,8 @@ void MainTabView::placeAtStartUp(int listFontPointSize)
 void MainTabView::placeMainTab()
 {
     // Details take the page's full height beside the list, as designed, before the first pass.
-    const QSize page = m_parts.page.size();
-    const int findShift = m_parts.find.isOpen() ? m_parts.find.listShift() : 0;
+    const QSize page = m_panes.page.size();
+    const int findShift = m_panes.find.isOpen() ? m_panes.find.listShift() : 0;
     MainLayout::placeAtDesign(m_view, page, findShift, m_session.preferences().preferences().aboutListSeparator);
 }
 
@@ -45,8 +45,8 @@ void MainTabView::moveListForFind(int shift)
 
 void MainTabView::MainFormResize(bool ResizeExtrasBox)
 {
-    QMainWindow &window = m_parts.window;
-    const QSize page = m_parts.page.size();
+    QMainWindow &window = m_panes.window;
+    const QSize page = m_panes.page.size();
     MainLayout::followPage(m_view, page);
 
     MainLayout::Input in;
@@ -54,18 +54,18 @@ void MainTabView::MainFormResize(bool ResizeExtrasBox)
     in.clientHeight = window.height() - (window.menuBar()->isVisible() ? window.menuBar()->height() : 0);
     in.view = m_view;
     in.totalTop = page.height() - MainListPane::TotalHeight - 4;
-    in.findShown = m_parts.find.isOpen();
-    in.findHeight = m_parts.find.height();
+    in.findShown = m_panes.find.isOpen();
+    in.findHeight = m_panes.find.height();
     in.resizeExtrasBox = ResizeExtrasBox;
-    m_parts.details.describe(in);
+    m_panes.details.describe(in);
     const MainLayout::Result r = MainLayout::layout(in);
     if (r.resizeWindow) {
         window.resize(r.windowSize - (window.frameGeometry().size() - window.size()));
         return;
     }
-    m_parts.details.place(r);
-    m_parts.list.place(r.list, in.totalTop);
-    m_parts.find.place(r.list);
+    m_panes.details.place(r);
+    m_panes.list.place(r.list, in.totalTop);
+    m_panes.find.place(r.list);
     if (m_laidOut) {
         // The size start-up gives back to resize(): the window manager's frame is not ours to
         // store, and counting it in would grow the window by the frame at every start.
@@ -77,7 +77,7 @@ bool MainTabView::eventFilter(QObject *watched, QEvent *event)
 {
     // Pages get their real size only once the window is shown; the design places of the list and
     // the details are taken from the first real size.
-    if (watched == &m_parts.page && event->type() == QEvent::Resize && m_laidOut) {
+    if (watched == &m_panes.page && event->type() == QEvent::Resize && m_laidOut) {
         if (!m_placed) {
             placeMainTab();
             m_placed = true;
@@ -90,12 +90,12 @@ bool MainTabView::eventFilter(QObject *watched, QEvent *event)
 void MainTabView::setTabBarHeight(bool low)
 {
     // The tab bar collapses to a sliver rather than vanishing, so the pages keep their place.
-    m_parts.pages.setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; }").arg(MainLayout::tabBarHeight(low)));
+    m_panes.pages.setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; }").arg(MainLayout::tabBarHeight(low)));
 }
 
 void MainTabView::command(MainCommand command)
 {
-    MainMenus &menus = m_parts.menus;
+    MainMenus &menus = m_panes.menus;
     const MainLayout::ListChange change = MainLayout::changeList(m_view, command);
     if (change != MainLayout::ListChange::None) {
         MainFormResize(false);
@@ -109,7 +109,7 @@ void MainTabView::command(MainCommand command)
         MainFormResize(true);
         break;
     case MainCommand::ViewSimple:
-        m_parts.details.showSimple(menus.isChecked(MainCommand::ViewSimple));
+        m_panes.details.showSimple(menus.isChecked(MainCommand::ViewSimple));
         break;
     case MainCommand::ShowRating:
         m_session.browse().setListShowsRating(menus.isChecked(MainCommand::ShowRating));
@@ -128,12 +128,12 @@ void MainTabView::command(MainCommand command)
 
 void MainTabView::mnuViewMaxClick()
 {
-    QMainWindow &window = m_parts.window;
+    QMainWindow &window = m_panes.window;
     MainLayout::toggleViewMax(m_view);
-    m_parts.menus.setChecked(MainCommand::ViewMax, m_view.viewMax);
-    m_parts.list.setFontPointSize(m_view.listFontPointSize);
+    m_panes.menus.setChecked(MainCommand::ViewMax, m_view.viewMax);
+    m_panes.list.setFontPointSize(m_view.listFontPointSize);
     window.menuBar()->setVisible(!m_view.viewMax);
-    setTabBarHeight(m_view.viewMax || m_parts.menus.isChecked(MainCommand::HideTabs));
+    setTabBarHeight(m_view.viewMax || m_panes.menus.isChecked(MainCommand::HideTabs));
     window.setWindowFlag(Qt::FramelessWindowHint, m_view.viewMax);
     if (m_view.viewMax)
         window.showMaximized();

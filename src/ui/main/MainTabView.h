@@ -19,7 +19,7 @@ class MainTabView : public QObject
 {
     Q_OBJECT
 public:
-    struct Parts
+    struct Panes
     {
         QMainWindow &window;
         QTabWidget &pages;
@@ -29,7 +29,7 @@ public:
         FindPanel &find;
         MainMenus &menus;
     };
-    MainTabView(LibrarySession &session, const Parts &parts);
+    MainTabView(LibrarySession &session, const Panes &panes);
 
     // Start-up: the design places, then the first pass. Passes run on every resize from now on.
     void placeAtStartUp(int listFontPointSize);
@@ -47,7 +47,7 @@ private:
     void mnuViewMaxClick();
 
     LibrarySession &m_session;
-    Parts m_parts;
+    Panes m_panes;
     MainLayout::ViewState m_view;
     bool m_laidOut = false;
     bool m_placed = false;
