@@ -33,39 +33,38 @@ void PreferencesModel::setLibraryRoot(const QString &folder)
     m_settings.write(SettingsKeys::VADPath, m_preferences.libraryRoot);
 }
 
+template <typename Key, typename Value>
+void PreferencesModel::take(Value Preferences::*field, const Key &key, Value value,
+                            void (PreferencesModel::*changed)(Value))
+{
+    m_preferences.*field = value;
+    m_settings.write(key, value);
+    emit(this->*changed)(value);
+}
+
 void PreferencesModel::setConfirmClose(bool on)
 {
-    m_preferences.confirmClose = on;
-    m_settings.write(SettingsKeys::ConfirmClose, on);
-    emit confirmCloseChanged(on);
+    take(&Preferences::confirmClose, SettingsKeys::ConfirmClose, on, &PreferencesModel::confirmCloseChanged);
 }
 
 void PreferencesModel::setRememberLastSelected(bool on)
 {
-    m_preferences.rememberLastSelected = on;
-    m_settings.write(SettingsKeys::RememberLastSelected, on);
-    emit rememberLastSelectedChanged(on);
+    take(&Preferences::rememberLastSelected, SettingsKeys::RememberLastSelected, on, &PreferencesModel::rememberLastSelectedChanged);
 }
 
 void PreferencesModel::setShowDates(bool shown)
 {
-    m_preferences.showDates = shown;
-    m_settings.write(SettingsKeys::ShowDates, shown);
-    emit showDatesChanged(shown);
+    take(&Preferences::showDates, SettingsKeys::ShowDates, shown, &PreferencesModel::showDatesChanged);
 }
 
 void PreferencesModel::setNostalgiaMode(bool on)
 {
-    m_preferences.nostalgiaMode = on;
-    m_settings.write(SettingsKeys::NostalgiaMode, on);
-    emit nostalgiaModeChanged(on);
+    take(&Preferences::nostalgiaMode, SettingsKeys::NostalgiaMode, on, &PreferencesModel::nostalgiaModeChanged);
 }
 
 void PreferencesModel::setAboutListSeparator(int offset)
 {
-    m_preferences.aboutListSeparator = offset;
-    m_settings.write(SettingsKeys::AboutListSeparator, offset);
-    emit aboutListSeparatorChanged(offset);
+    take(&Preferences::aboutListSeparator, SettingsKeys::AboutListSeparator, offset, &PreferencesModel::aboutListSeparatorChanged);
 }
 
 void PreferencesModel::rememberWindowSize(int width, int height)

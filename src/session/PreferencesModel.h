@@ -41,6 +41,10 @@ signals:
     void aboutListSeparatorChanged(int offset);
 
 private:
+    // The option taken, written under its key, then told.
+    template <typename Key, typename Value>
+    void take(Value Preferences::*field, const Key &key, Value value, void (PreferencesModel::*changed)(Value));
+
     SettingsFile &m_settings;
     Preferences m_preferences;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -15,4 +17,16 @@ inline void click(QWidget *widget)
     QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
+}
+
+// The item of that text in a menu as the user finds it on opening: a menu that fills when it
+// opens is filled first. Null when it holds none.
+inline QAction *openedMenuItem(QMenu &menu, const QString &text)
+{
+    emit menu.aboutToShow();
+    for (QAction *item : menu.actions()) {
+        if (item->text() == text)
+            return item;
+    }
+    return nullptr;
 }

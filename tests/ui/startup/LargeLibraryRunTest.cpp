@@ -1,6 +1,7 @@
 #include "browse/MainList.h"
 #include "library/GridTextFile.h"
 #include "session/LibrarySession.h"
+#include "support/Clicks.h"
 #include "support/LibraryBuilder.h"
 #include "support/ListEntries.h"
 #include "support/TableHelpers.h"
@@ -112,10 +113,7 @@ TEST_F(LargeLibraryRunTest, SortsFiltersAndSelectsAHundredThousandGames)
 
     auto *genres = window.findChild<QMenu *>(QStringLiteral("mnuCatGenre"));
     ASSERT_NE(genres, nullptr);
-    emit genres->aboutToShow();
-    QAction *puzzle = nullptr;
-    for (QAction *item : genres->actions())
-        puzzle = item->text() == QLatin1String("Puzzle") ? item : puzzle;
+    QAction *puzzle = openedMenuItem(*genres, QStringLiteral("Puzzle"));
     ASSERT_NE(puzzle, nullptr);
     puzzle->trigger();
     ASSERT_EQ(ListEntries::count(*list), kGames / 10);

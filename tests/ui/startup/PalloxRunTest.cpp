@@ -4,6 +4,7 @@
 #include "session/LibrarySession.h"
 #include "session/PreferencesModel.h"
 #include "session/BrowseModel.h"
+#include "support/Clicks.h"
 #include "support/LibraryBuilder.h"
 #include "support/TestPlatform.h"
 #include "support/ListEntries.h"
@@ -110,10 +111,7 @@ TEST_F(PalloxRunTest, SortFilterRestoreAndSelectionWorkAfterStartUp)
 
     auto *genres = run->mainWindow().findChild<QMenu *>(QStringLiteral("mnuCatGenre"));
     ASSERT_NE(genres, nullptr);
-    emit genres->aboutToShow();
-    QAction *puzzle = nullptr;
-    for (QAction *item : genres->actions())
-        puzzle = item->text() == QLatin1String("Puzzle") ? item : puzzle;
+    QAction *puzzle = openedMenuItem(*genres, QStringLiteral("Puzzle"));
     ASSERT_NE(puzzle, nullptr);
     puzzle->trigger();
     EXPECT_EQ(total->text(), QStringLiteral("3 Listed"));
